@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs what building and testing MERIDOXA needs on Debian 12, and nothing
+# that is already there. Safe to run again.
+set -euo pipefail
+
+packages=(
+  g++-mingw-w64-i686-posix    # the i686 C++ cross compiler with posix threads
+  binutils-mingw-w64-i686     # windres and friends
+  cmake make ccache
+  googletest                  # GoogleTest sources, built with the cross compiler
+  libeigen3-dev               # linear algebra of the geodesy library
+  wine wine32:i386            # runs the 32-bit program and its tests
+  xvfb x11-utils              # a display for tests that open windows
+  fp-utils                    # chmcmd, the help compiler
+  fonts-liberation            # metric-compatible stand-ins for the Windows fonts
+)
+
+sudo_() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  sudo_ dpkg --add-architecture i386
+  need_update=1
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  sudo_ apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive sudo_ apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+elif [ "${need_update:-0}" = 1 ]; then
+  sudo_ apt-get update -qq
+fi
