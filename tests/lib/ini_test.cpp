@@ -1,0 +1,116 @@
+#include "lib/ini.h"
+
+#include <windows.h>
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <optional>
+#include <string>
+
+namespace {
+
+std::string WorkFile(const char* name)
+{
+    char dir[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, dir);
+    return std::string(dir) + "\\" + name;
+}
+
+// The file's bytes as they are on disk, after the system's profile cache has
+// been written out.
+std::string FileBytes(const std::string& file)
+{
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str());
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void PutFile(const std::string& file, const std::optional<std::string>& bytes)
+{
+    DeleteFileA(file.c_str());
+    if (bytes)
+        std::ofstream(file, std::ios::binary) << *bytes;
+}
+
+struct LayoutCase {
+    const char* what;
+    std::optional<std::string> before; // no file at all when empty
+    const char* section;
+    const char* entry;
+    const char* value;
+    std::string after;
+};
+
+TEST(WriteIniString, LaysTheFileOutSectionBySection)
+{
+    const LayoutCase cases[] = {
+        {"new file", std::nullopt, "Config", "Farbe", "12", "[Config]\r\nFarbe=12\r\n"},
+        {"empty file", "", "Config", "Farbe", "12", "[Config]\r\nFarbe=12\r\n"},
+        {"new section after others", "[Copyright]\r\nVersion=8.01\r\n", "Config", "Farbe", "12",
+         "[Copyright]\r\nVersion=8.01\r\n\r\n[Config]\r\nFarbe=12\r\n"},
+        {"new section after a file ending in empty lines", "[A]\r\nx=1\r\n\r\n\r\n", "B", "y", "2",
+         "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n"},
+        {"new section whose name begins another one", "[ConfigAlt]\r\nx=1\r\n", "Config", "y", "2",
+         "[ConfigAlt]\r\nx=1\r\n\r\n[Config]\r\ny=2\r\n"},
+        {"existing key updated in place", "[A]\r\nx=1\r\ny=2\r\n\r\n[B]\r\nz=3\r\n", "A", "x", "9",
+         "[A]\r\nx=9\r\ny=2\r\n\r\n[B]\r\nz=3\r\n"},
+        {"new key after the section's last line", "[A]\r\nx=1\r\n\r\n[B]\r\nz=3\r\n", "A", "y", "2",
+         "[A]\r\nx=1\r\ny=2\r\n\r\n[B]\r\nz=3\r\n"},
+        {"section and key found whatever their case", "[Config]\r\nFarbe=1\r\n", "CONFIG", "farbe", "2",
+         "[Config]\r\nFarbe=2\r\n"},
+        {"value written unchanged", "[A]\r\n", "A", "k", " T ", "[A]\r\nk= T \r\n"},
+        {"lines ended by LF alone come back with CR LF", "[A]\nx=1", "A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n"},
+    };
+    const auto file = WorkFile("layout.ini");
+    for (const auto& c : cases) {
+        PutFile(file, c.before);
+        EXPECT_TRUE(WriteIniString(c.section, c.entry, c.value, file)) << c.what;
+        EXPECT_EQ(FileBytes(file), c.after) << c.what;
+    }
+}
+
+TEST(WriteIniString, KeepsTheLayoutOverManyWritesAndReadsBack)
+{
+    const auto file = WorkFile("settings.ini");
+    PutFile(file, std::nullopt);
+    EXPECT_EQ(GetIniString("Config", "Sprache", file), "");
+    ASSERT_TRUE(WriteIniString("Copyright", "Version", "8.01", file));
+    ASSERT_TRUE(WriteIniString("Config", "Sprache", "ger", file));
+    EXPECT_EQ(GetIniString("Config", "Sprache", file), "ger");
+    ASSERT_TRUE(WriteIniString("ProgrammFen", "FormatQ", "3", file));
+    ASSERT_TRUE(WriteIniString("Config", "Sprache", "eng", file));
+    ASSERT_TRUE(WriteIniString("config", "Tooltip", "T", file));
+    EXPECT_EQ(GetIniString("Config", "Sprache", file), "eng");
+    EXPECT_EQ(FileBytes(file), "[Copyright]\r\nVersion=8.01\r\n\r\n[Config]\r\nSprache=eng\r\nTooltip=T\r\n"
+                               "\r\n[ProgrammFen]\r\nFormatQ=3\r\n");
+    EXPECT_EQ(GetFileAttributesA((file + ".new").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(WriteIniString, FailsWhereTheFileCannotBeWritten)
+{
+    EXPECT_FALSE(WriteIniString("A", "k", "v", WorkFile("no such folder\\x.ini")));
+    const auto file = WorkFile("readonly.ini");
+    PutFile(file, "[A]\r\nk=1\r\n");
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(WriteIniString("A", "k", "2", file));
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(FileBytes(file), "[A]\r\nk=1\r\n");
+}
+
+TEST(GetIniString, TrimsAndCutsToTheBuffer)
+{
+    const auto file = WorkFile("read.ini");
+    const std::string long300(300, 'x');
+    PutFile(file, "[A]\r\npadded=   a b   \r\nlong=" + long300 + "\r\nempty=\r\n");
+    EXPECT_EQ(GetIniString("A", "padded", file), "a b");
+    EXPECT_EQ(GetIniString("A", "long", file), std::string(255, 'x'));
+    EXPECT_EQ(GetIniString("A", "long", file, 1000), long300);
+    EXPECT_EQ(GetIniString("A", "empty", file), "");
+    EXPECT_EQ(GetIniString("A", "missing", file), "");
+    EXPECT_EQ(GetIniString("B", "padded", file), "");
+    EXPECT_EQ(GetIniString("A", "padded", WorkFile("missing.ini")), "");
+    EXPECT_EQ(GetIniString("A", "padded", ""), "");
+}
+
+} // namespace
