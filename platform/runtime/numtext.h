@@ -1,0 +1,39 @@
+// Number texts and the float-to-integer conversion shared by the whole program.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The decimal separator that Str and StrZero write. The program sets "." at
+// start-up; a caller that changes it restores it afterwards. Val always
+// reads "." only.
+void SetDecimalSep(char separator);
+char GetDecimalSep();
+
+// x right-aligned in a field of `width` characters, rounded to `decimals`
+// decimals (halves away from zero, taken on the shortest decimal text that
+// reads back as x, so 2.675 gives 2.68). A result that rounds to zero has no
+// minus sign. A number that does not fit, and an infinite or NaN value,
+// gives `width` asterisks. Negative decimals count as 0.
+std::string Str(double x, int width, int decimals);
+
+// x without a fixed width: the shortest plain decimal text that reads back
+// as x ("12", "0.5", "-3.25"), never with an exponent.
+std::string Str(double x);
+
+// As Str(x, width, decimals), but padded with leading zeros; a minus sign
+// comes first ("-0012.50"). A number that does not fit gives asterisks.
+std::string StrZero(double x, int width, int decimals);
+
+// The leading number of a text: leading blanks and tabs, an optional sign,
+// digits with at most one ".", and an optional exponent (e or E with at least
+// one digit). Reading stops at the first character that does not belong to
+// the number ("12.5abc" gives 12.5, "1,5" gives 1); a text that does not
+// begin with a number gives 0.
+double Val(const std::string& text);
+
+// The float-to-integer conversion of every world-to-device step and of every
+// float stored into an integer: rounds to the nearest integer, halves away
+// from zero (2.5 gives 3, -2.5 gives -3). Values beyond the 32-bit range are
+// clamped to its ends; NaN gives 0.
+std::int32_t Long(double x);
