@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/runtime/strings.h"
+
 namespace {
 
 bool SameName(std::string_view a, std::string_view b)
@@ -108,7 +110,7 @@ std::string GetIniString(const std::string& cSection, const std::string& cEntry,
     std::vector<char> buffer(nBuffer > 0 ? nBuffer : 1);
     const DWORD n = GetPrivateProfileStringA(cSection.c_str(), cEntry.c_str(), "", buffer.data(),
                                              static_cast<DWORD>(buffer.size()), cFile.c_str());
-    return std::string(TrimBlanks(std::string_view(buffer.data(), n)));
+    return AllTrim(std::string(buffer.data(), n));
 }
 
 bool WriteIniString(const std::string& cSection, const std::string& cEntry, const std::string& cValue,
