@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-#include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <optional>
 #include <vector>
+
+#include "platform/runtime/strings.h"
 
 namespace {
 
@@ -158,9 +158,7 @@ unsigned short Lang2LangId(const std::string& cLang)
     static unsigned short cachedId = 0;
     if (cachedId != 0 && cLang == cachedCode)
         return cachedId;
-    std::string lower = cLang;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string lower = Lower(cLang);
     unsigned short primary = 0;
     for (const auto& row : kLanguages) {
         if (lower == row.code) {
