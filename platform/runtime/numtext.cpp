@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -132,3 +133,26 @@ std::int32_t Long(double x) {
   if (r <= -2147483648.0) return std::numeric_limits<std::int32_t>::min();
   return static_cast<std::int32_t>(r);
 }
+
+double Mod(double a, double b) {
+  if (b == 0.0) return a;
+  double r = std::fmod(a, b);
+  return r != 0.0 && (r < 0.0) != (b < 0.0) ? r + b : r;
+}
+
+namespace {
+
+template <typename T>
+T FromBytes(std::string_view bytes) {
+  unsigned char raw[sizeof(T)] = {};
+  if (!bytes.empty()) std::memcpy(raw, bytes.data(), bytes.size() < sizeof raw ? bytes.size() : sizeof raw);
+  T value;
+  std::memcpy(&value, raw, sizeof value);
+  return value;
+}
+
+}  // namespace
+
+std::int32_t Bin2L(std::string_view bytes) { return FromBytes<std::int32_t>(bytes); }
+
+double Bin2Real8(std::string_view bytes) { return FromBytes<double>(bytes); }

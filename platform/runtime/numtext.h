@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // The decimal separator that Str and StrZero write. The program sets "." at
 // start-up; a caller that changes it restores it afterwards. Val always
@@ -37,3 +38,12 @@ double Val(const std::string& text);
 // from zero (2.5 gives 3, -2.5 gives -3). Values beyond the 32-bit range are
 // clamped to its ends; NaN gives 0.
 std::int32_t Long(double x);
+
+// The remainder of a / b with the sign of the divisor (-1 mod 360 is 359);
+// b = 0 gives a.
+double Mod(double a, double b);
+
+// The plain little-endian reading of the first four bytes as a signed
+// integer and of the first eight bytes as a double; missing bytes count as 0.
+std::int32_t Bin2L(std::string_view bytes);
+double Bin2Real8(std::string_view bytes);

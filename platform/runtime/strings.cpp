@@ -32,3 +32,5 @@ std::string PadR(const std::string& text, std::size_t length) {
 }
 
 bool Empty(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
+
+bool IsAlNum(char c) { return IsCharAlphaNumericA(c); }

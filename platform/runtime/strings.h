@@ -20,3 +20,7 @@ std::string PadR(const std::string& text, std::size_t length);
 
 // The emptiness test of texts: no characters, or only blanks, tabs, CR and LF.
 bool Empty(const std::string& text);
+
+// The alphanumeric test of the ANSI code page: digits and letters, national
+// letters such as "\xE4" (a-umlaut in Windows-1252) included.
+bool IsAlNum(char c);

@@ -130,4 +130,20 @@ TEST(NumberText, LongRoundsToNearestAndClamps) {
   for (const auto& [x, n] : cases) EXPECT_EQ(Long(x), n) << x;
 }
 
+TEST(NumberText, ModTakesTheSignOfTheDivisor) {
+  const double cases[][3] = {
+      {370, 360, 10}, {-1, 360, 359}, {-720, 360, 0}, {1, -360, -359}, {-30.5, 360, 329.5}, {7, 0, 7},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Mod(c[0], c[1]), c[2]) << c[0] << " mod " << c[1];
+}
+
+TEST(NumberText, PlainByteConversions) {
+  EXPECT_EQ(Bin2L(std::string_view("\x0A\x27\x00\x00", 4)), 9994);
+  EXPECT_EQ(Bin2L(std::string_view("\xFE\xFF\xFF\xFF", 4)), -2);
+  EXPECT_EQ(Bin2L("\x01"), 1);  // missing bytes count as 0
+  EXPECT_EQ(Bin2L(""), 0);
+  EXPECT_EQ(Bin2Real8(std::string_view("\x00\x00\x00\x00\x00\x00\xF8\x3F", 8)), 1.5);
+  EXPECT_EQ(Bin2Real8(std::string_view("\x00\x00\x00\x00\x00\x00\xF8\x3F" "tail", 12)), 1.5);
+}
+
 }  // namespace

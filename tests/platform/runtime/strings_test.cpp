@@ -37,6 +37,11 @@ TEST(Strings, EmptyMeansWhiteSpaceOnly) {
   for (const char* text : {"0", " x ", "\t."}) EXPECT_FALSE(Empty(text)) << '"' << text << '"';
 }
 
+TEST(Strings, AlphanumericTestKnowsNationalLetters) {
+  for (char c : {'a', 'Z', '0', '9', '\xE4', '\xDF'}) EXPECT_TRUE(IsAlNum(c)) << int(c);
+  for (char c : {' ', '.', '-', '_', '\t', '\xB0'}) EXPECT_FALSE(IsAlNum(c)) << int(c);
+}
+
 TEST(RuntimeVersion, NamesPlatformVersionTwoEightOnly) {
   // The platform version is the first of "2.0", "2.5", "2.6", "2.7", "2.8"
   // that the text holds; the text must hold only the last.
