@@ -45,7 +45,10 @@ HANDLE FOpen(const std::string& name, DWORD mode) {
 }
 
 bool FClose(HANDLE file) {
-  bool ok = CloseHandle(file);
+  // The error handle is the system's pseudo handle of the process, which
+  // CloseHandle would accept.
+  bool ok = file != F_ERROR && CloseHandle(file);
+  if (file == F_ERROR) SetLastError(ERROR_INVALID_HANDLE);
   return Done(ok, ok);
 }
 
@@ -116,7 +119,8 @@ bool FEof(HANDLE file) {
   LARGE_INTEGER pos{}, size{};
   LARGE_INTEGER zero{};
   bool ok = SetFilePointerEx(file, zero, &pos, FILE_CURRENT) && GetFileSizeEx(file, &size);
-  return Done(ok && pos.QuadPart >= size.QuadPart, ok);
+  // A file that cannot be asked has nothing more to read, so reading loops end.
+  return Done(!ok || pos.QuadPart >= size.QuadPart, ok);
 }
 
 std::int64_t FSeek(HANDLE file, std::int64_t offset, DWORD origin) {

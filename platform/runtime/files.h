@@ -50,7 +50,8 @@ DWORD FPutS(HANDLE file, const std::string& text);
 // error ERROR_HANDLE_EOF.
 std::string FReadLine(HANDLE file, std::size_t maxLength = 0);
 
-// TRUE when the file pointer stands at or after the end of the file.
+// TRUE when the file pointer stands at or after the end of the file, and for
+// a handle that is no open file (with its error in FError).
 bool FEof(HANDLE file);
 
 // Moves the file pointer (64-bit positions); returns the new position, or -1.

@@ -118,6 +118,13 @@ TEST(Files, FailuresGiveTheSystemErrorAndItsText) {
     EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos) << text;
   }
   EXPECT_EQ(DosErrString(0x2FFFFFFF), "Error 805306367");
+  // The error handle: nothing to read, nothing to close, no endless loop.
+  EXPECT_TRUE(FEof(F_ERROR));
+  EXPECT_EQ(FError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+  EXPECT_EQ(FReadLine(F_ERROR), "");
+  EXPECT_NE(FError(), 0u);
+  EXPECT_FALSE(FClose(F_ERROR));
+  EXPECT_EQ(FError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
   SetFError(257);
   EXPECT_EQ(FError(), 257u);
 }
