@@ -1,0 +1,53 @@
+#pragma once
+// GraphicsDevice: what a painter needs of the device it draws on. Every device
+// of the kit (the g-windows, gMemory, and later the printer and metafile
+// devices) implements it and owns one Graphics painter.
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+class objectShape;
+
+// A box in device pixels: lower-left corner and extents.
+struct DeviceBox {
+  int32_t x, y, w, h;
+};
+
+// Maps a DC upward like every device of the kit: logical (0, 0) is the
+// lower-left pixel of a drawing area of nWidth x nHeight, and a tool-bar strip
+// of nTopSpace rows lies above it (logical y nHeight .. nHeight + nTopSpace - 1).
+void SetUpwardMapping(HDC hDC, int32_t nWidth, int32_t nHeight, int32_t nTopSpace);
+
+// Device types; they decide where a drawing object finds its DC.
+enum : int32_t {
+  kDeviceScreen = 0,
+  kDevicePrinter = 1,
+  kDeviceMemory = 2,
+  kDeviceMetafile = 3,
+};
+
+class GraphicsDevice {
+ public:
+  virtual ~GraphicsDevice() = default;
+
+  // Size of the canvas in pixels (CANVASAREA's SIZE).
+  virtual SIZE CanvasSize() const = 0;
+  // Has the drawing object draw itself: a window or printer prepares a DC of
+  // its canvas and makes it the object's handle first.
+  virtual void Draw(objectShape& oShape) = 0;
+  // Gives the device a new background brush of that colour (BACKGROUND).
+  virtual void SetBackground(COLORREF nColor) = 0;
+
+  // Height of a tool bar that the device owns at the top of its canvas; 0 when
+  // it has none.
+  virtual int32_t OwnToolBarHeight() const { return 0; }
+  // Shell and scroll windows keep their whole canvas even with a tool bar.
+  virtual bool KeepsToolBarSpace() const { return false; }
+  // The memory device's DC (_pBitmapDC) and the metafile device's recording
+  // DC (_pMetafileDC); NULL on the other devices.
+  virtual HDC BitmapDC() const { return nullptr; }
+  virtual HDC MetafileDC() const { return nullptr; }
+
+  int32_t _nDeviceTyp = kDeviceScreen;
+};

@@ -1,0 +1,239 @@
+#pragma once
+// Graphics: the painter of the graphics kit. One painter per device holds the
+// whole drawing state (colours, pen, fill, font, world coordinate system,
+// marker and shadow settings, refresh bitmap) and paints by creating one
+// short-lived drawing object per call, which its device has draw itself. It
+// keeps no list of what was drawn: on a screen window the refresh bitmap is
+// the only lasting picture.
+//
+// The paint operations are grouped by figure in files of their own
+// (paint_*.cpp); each one creates its drawing object and calls DrawShape.
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "graphics/core/colors.h"
+#include "graphics/core/device.h"
+
+class objectShape;
+
+// Font face: a number is the Windows pitch-and-family value, a text the face
+// name.
+using FontFace = std::variant<int32_t, std::string>;
+
+// A point or offset in world units.
+struct WorldPoint {
+  double x, y;
+};
+
+class Graphics {
+ public:
+  // Drawing area following the device's whole canvas.
+  explicit Graphics(GraphicsDevice& oDevice);
+  // Fixed drawing area of nWidth x nHeight at (0, 0).
+  Graphics(GraphicsDevice& oDevice, int32_t nWidth, int32_t nHeight);
+  // Fixed drawing area of nWidth x nHeight at (nPosX, nPosY).
+  Graphics(GraphicsDevice& oDevice, uint32_t nPosX, uint32_t nPosY, int32_t nWidth, int32_t nHeight);
+  ~Graphics();
+  Graphics(const Graphics&) = delete;
+  Graphics& operator=(const Graphics&) = delete;
+
+  // Releases the refresh bitmap, the saved area and the font and forgets the
+  // device; safe to repeat (the destructor calls it).
+  Graphics& Destroy();
+
+  // ---- Device binding ----
+  // Recomputes the device values: drawing area, tool-bar space, surface,
+  // offsets, refresh bitmap, background, resolution.
+  Graphics& InternSetDevPar();
+  Graphics& InternGetDevValues();
+  int32_t GetDeviceWidth() const { return _nMaxWidth; }
+  int32_t GetDeviceHeight() const { return _nMaxHeight; }
+  int32_t GetDeviceType() const;
+  // Has the device draw the object (one or two passes).
+  Graphics& DrawShape(objectShape& oShape);
+
+  // ---- World coordinates and alignment points ----
+  Graphics& SetWorldOrigin(double nX, double nY);
+  Graphics& SetWorldSystem(double fX, double fY);
+  Graphics& SetWorldSysNorm(bool lCentre = false);
+  double GetWorldCoordX(double n) const;
+  double GetWorldCoordY(double n) const;
+  double GetPhysCoordX(double x) const;
+  double GetPhysCoordY(double y) const;
+  double GetWorldPointX(double n) const;
+  double GetWorldPointY(double n) const;
+  // Moves the device point (x, y) so that it becomes the lower-left corner of
+  // a w x h box whose point of the origin mode was given.
+  const Graphics& GetOriginPoint(int32_t& x, int32_t& y, double w, double h, uint32_t nOrigin) const;
+  // The same shift rotated by the text angle.
+  const Graphics& GetOriginPointAngle(int32_t& x, int32_t& y, double w, double h, uint32_t nOrigin) const;
+
+  // ---- Colours ----
+  // Appends a colour to gaColorArray and returns its number.
+  static int32_t SetColorCode(int32_t nRed, int32_t nGreen, int32_t nBlue);
+  static uint32_t ChangeNum2Rgb(int32_t nNumber);
+  static uint32_t ChangeNum2Bgr(int32_t nNumber);
+  static uint32_t ChangeColor2Rgb(const ColorTriple& oColor);
+  static uint32_t ChangeColor2Bgr(const ColorTriple& oColor);
+  static ColorTriple ChangeRgb2Color(uint32_t nRgb);
+  static uint32_t ChangeRgb2Invert(uint32_t nRgb);
+  // Grey of black-and-white mode: a grey stays, other colours weight red by a
+  // third and blue by a half and go halfway toward white.
+  static uint32_t ChangeRgb2Gray(uint32_t nRgb);
+  // Number of the nearest table colour (sum of the component differences; the
+  // lowest number among equals), or 0.
+  static int32_t ChangeRgb2Num(uint32_t nRgb);
+  // A colour argument by its kind (number or colour) in RGB or BGR order.
+  static uint32_t ChangeColorArg2Rgb(const ColorArg& uColor);
+  static uint32_t ChangeColorArg2Bgr(const ColorArg& uColor);
+
+  // ---- Refresh bitmap and saved area ----
+  Graphics& InternGenRefreshBmp();
+  Graphics& InternFreeRefreshBmp();
+  // Copies the area (canvas pixels, lower-left corner and size) from the
+  // refresh bitmap back to the window.
+  Graphics& InternRefresh(const DeviceBox& oArea);
+  Graphics& SetSaveArea(double x, double y, double w, double h, uint32_t nOrigin = 0);
+  Graphics& InternFreeSavedBmp();
+
+  // ---- Fonts, texts and shadows ----
+  Graphics& SetStringFont(std::optional<FontFace> uFont = {}, std::optional<double> fWidth = {},
+                          std::optional<double> fHeight = {}, std::optional<uint32_t> nDesign = {},
+                          std::optional<uint32_t> nRespond = {}, std::optional<double> fAngle = {},
+                          std::optional<uint32_t> nQuality = {});
+  Graphics& InternGenStringFont();
+  // The LOGFONT that InternGenStringFont gives CreateFontA.
+  LOGFONTA StringFontSpec() const;
+  Graphics& SetStringColor(const ColorArg& uColor);
+  Graphics& SetStringShadow(double fDistance, const ColorArg& uColor, uint32_t nDirection);
+  // Half the distance between shadow and text in device pixels.
+  double ShadowHalfDistance() const;
+  // World offset of the shadow copy from the given point for a half distance
+  // d; the text copy lies at the opposite offset.
+  WorldPoint ShadowOffset(double d) const;
+
+  // ---- Drawing state ----
+  Graphics& SetFillColor(const ColorArg& uColor);
+  Graphics& SetFillHatchColor(const ColorArg& uColor);
+  // Without a colour the current one is applied to the device again.
+  Graphics& SetBackgroundColor(std::optional<ColorArg> uColor = {});
+  Graphics& SetLineColor(const ColorArg& uColor);
+  Graphics& SetGradientColor(const ColorArg& uColor);
+  // Rows of colour arguments, row 1 the top row; entries beyond 8 x 8 are
+  // ignored.
+  Graphics& SetFillPattern(const std::vector<std::vector<ColorArg>>& aPattern);
+  Graphics& SetFillHatch(int32_t nStyle);
+  Graphics& SetLinePattern(int32_t nStyle);
+  Graphics& SetLineWidth(int32_t nWidth);
+  Graphics& SetLineCap(std::optional<int32_t> nCap);
+  Graphics& SetRasterMode(int32_t nMode);
+  Graphics& SetMarkerSize(double fSize);
+  Graphics& SetMarkerSurface(int32_t nType);
+  Graphics& SetMarkerLineWidth(int32_t nWidth);
+  Graphics& SetBlackAndWhite(bool lOn = true);
+  // Clips all later drawing to the rectangle (nMode 1: world units, else
+  // device pixels); without arguments to the whole drawing area.
+  Graphics& SetClipRegion();
+  Graphics& SetClipRegion(double x, double y, double w, double h, uint32_t nMode = 0, uint32_t nOrigin = 0);
+  // Selects the current clip region into a DC; a window selects it into each
+  // DC it prepares for a drawing, as its DCs do not keep it.
+  void SelectClipDevice(HDC hDC) const;
+
+  // ---- Rectangles (paint_rectangles.cpp) ----
+  Graphics& PaintRectangle(double x, double y, double w, double h, uint32_t nFill = 0, uint32_t nOrigin = 0);
+  Graphics& PaintRectangleAligned(double x1, double y1, double x2, double y2, uint32_t nFill = 0,
+                                  uint32_t nOrigin = 0);
+  Graphics& PaintRectangleRounded(double x, double y, double w, double h, double fCornerW, double fCornerH,
+                                  uint32_t nFill = 0, uint32_t nOrigin = 0);
+
+  // ---- Canvases and areas (paint_canvases.cpp) ----
+  Graphics& PaintEraseCanvas();
+  Graphics& PaintFrameCanvas();
+  Graphics& PaintEraseArea(double x, double y, double w, double h, uint32_t nOrigin = 0);
+  Graphics& PaintSavedArea(double x, double y, double w, double h, uint32_t nOrigin = 0);
+  Graphics& PaintFloodFill(double x, double y);
+
+  // ---- Painter state, read by the drawing objects and the devices ----
+  int32_t _nSurfaceWidth = 0;
+  int32_t _nSurfaceHeight = 0;
+  uint32_t _nShadowDirection = 0;
+  uint32_t _nShadowColor = 0;
+  int32_t _nFontPixHeight = 0;
+  int32_t _nRefreshWidth = 0;
+  int32_t _nRefreshHeight = 0;
+  double _fShadowDistance = 0.0;
+  double _fFontWidth = 0.0;
+  double _fFontHeight = 0.0;
+  HBITMAP _pSaveBmpOld = nullptr;
+  HBITMAP _pSaveBmp = nullptr;
+  FontFace _uFontFace = 32;
+  bool _lSizeFromDevice = true;
+  GraphicsDevice* _oDevice = nullptr;
+  POINT _oOrigin{0, 0};
+  SIZE _oDim{0, 0};
+  uint32_t _nBackgrColor = 0;
+  uint32_t _nTextColor = 0;
+  uint32_t _nLineColor = 0;
+  uint32_t _nFillColor = 0;
+  uint32_t _nFillHatchCol = 0;
+  uint32_t _nGradientColor = 0;
+  uint32_t _nPosX = 0;
+  uint32_t _nPosY = 0;
+  uint32_t _nFontDesign = 0;
+  uint32_t _nFontQuality = 0;
+  uint32_t _nFontRespond = 0;
+  uint32_t _nPixProInchX = 0;
+  uint32_t _nPixProInchY = 0;
+  // Clip rectangle; signed, so that a clip position left of or below the
+  // canvas is kept and restored as it was.
+  int32_t _nClipX = 0;
+  int32_t _nClipY = 0;
+  int32_t _nClipWidth = 0;
+  int32_t _nClipHeight = 0;
+  // The clip region in the DCs' device units (rows downward); empty until the
+  // first clip.
+  RECT _rClipDevice{0, 0, 0, 0};
+  bool _lClipDevice = false;
+  int32_t _nOriginX = 0;
+  int32_t _nOriginY = 0;
+  int32_t _nOffsetX = 0;
+  int32_t _nOffsetY = 0;
+  int32_t _nFillPattern = 0;
+  int32_t _nLineWidth = 0;
+  int32_t _nLinePattern = 0;
+  int32_t _nLineCap = 0;
+  int32_t _nRasterMode = 0;
+  int32_t _nScrollOffsX = 0;
+  int32_t _nScrollOffsY = 0;
+  int32_t _nMarkerSurf = 0;
+  int32_t _nMarkerLineWidth = 0;
+  int32_t _nWidth = 0;
+  int32_t _nHeight = 0;
+  int32_t _nMaxWidth = 0;
+  int32_t _nMaxHeight = 0;
+  int32_t _nTopSpace = 0;
+  double _fFactorX = 0.0;
+  double _fFactorY = 0.0;
+  double _fFontAngle = 0.0;
+  double _fMarkerSize = 0.0;
+  bool _lBlackWhite = false;
+  HDC _pRefreshMemDC = nullptr;
+  HBITMAP _pRefreshBmp = nullptr;
+  HGDIOBJ _pRefreshBmpOld = nullptr;
+  HDC _pSaveMemDC = nullptr;
+  HFONT _pFont = nullptr;
+  std::array<uint32_t, 64> _aFillPattern{};
+  float _r4Top = 0.0F, _r4Bottom = 0.0F, _r4Left = 0.0F, _r4Right = 0.0F;
+  float _r4TopV = 0.0F, _r4BottomV = 0.0F, _r4LeftV = 0.0F, _r4RightV = 0.0F;
+
+ private:
+  void Init();
+  // Stores a colour (grey in black-and-white mode when lGreyInBw).
+  uint32_t ColorOf(const ColorArg& uColor, bool lGreyInBw) const;
+};

@@ -1,0 +1,90 @@
+#include "graphics/core/graphics.h"
+#include "graphics/objects/objectshape.h"
+#include "platform/runtime/numtext.h"
+
+namespace {
+
+// Makes the refresh bitmap of a screen window: compatible with the window's
+// DC, mapped upward like the window, filled with the background colour.
+class objectRefreshBmpGen : public objectShape {
+ public:
+  using objectShape::objectShape;
+  void Draw() override {
+    Graphics& g = *_oShapeGraphics;
+    const int32_t w = g._oDim.cx, h = g._oDim.cy, x0 = g._oOrigin.x, y0 = g._oOrigin.y, t = g._nTopSpace;
+    HDC hDC = SelectDrawDC(1);
+    g._pRefreshMemDC = CreateCompatibleDC(hDC);
+    SetUpwardMapping(g._pRefreshMemDC, w, h, t);
+    g._pRefreshBmp = CreateCompatibleBitmap(hDC, x0 + w, y0 + h + t);
+    g._pRefreshBmpOld = SelectObject(g._pRefreshMemDC, g._pRefreshBmp);
+    RECT r;
+    SetRect(&r, x0, y0 - 1, w, h);
+    HBRUSH hBrush = CreateSolidBrush(g._nBackgrColor);
+    HGDIOBJ hOld = SelectObject(g._pRefreshMemDC, hBrush);
+    FillRect(g._pRefreshMemDC, &r, hBrush);
+    SelectObject(g._pRefreshMemDC, hOld);
+    DeleteObject(hBrush);
+  }
+};
+
+// Copies an area from the refresh bitmap back onto the window.
+class objectRefreshBmp : public objectShape {
+ public:
+  objectRefreshBmp(Graphics& oGraphics, const DeviceBox& oArea) : objectShape(oGraphics), _oArea(oArea) {}
+  void Draw() override {
+    const Graphics& g = *_oShapeGraphics;
+    const int32_t x = _oArea.x, y = _oArea.y - 1, w = _oArea.w, h = _oArea.h;
+    if (w <= 0 || h <= 0 || g._pRefreshMemDC == nullptr) return;
+    BitBlt(SelectDrawDC(1), x, y, w, h, g._pRefreshMemDC, x + g._nScrollOffsX, y + g._nScrollOffsY, SRCCOPY);
+  }
+
+ private:
+  DeviceBox _oArea;
+};
+
+}  // namespace
+
+Graphics& Graphics::InternGenRefreshBmp() {
+  if (_pRefreshMemDC != nullptr) InternFreeRefreshBmp();
+  objectRefreshBmpGen oGen(*this);
+  return DrawShape(oGen);
+}
+
+Graphics& Graphics::InternFreeRefreshBmp() {
+  SelectObject(_pRefreshMemDC, _pRefreshBmpOld);
+  DeleteObject(_pRefreshBmp);
+  DeleteDC(_pRefreshMemDC);
+  _pRefreshBmpOld = nullptr;
+  _pRefreshMemDC = nullptr;
+  _pRefreshBmp = nullptr;
+  return *this;
+}
+
+Graphics& Graphics::InternRefresh(const DeviceBox& oArea) {
+  objectRefreshBmp oRefresh(*this, oArea);
+  return DrawShape(oRefresh);
+}
+
+Graphics& Graphics::SetSaveArea(double x, double y, double w, double h, uint32_t nOrigin) {
+  if (_pRefreshMemDC == nullptr) return *this;
+  if (_pSaveMemDC != nullptr) InternFreeSavedBmp();
+  int32_t nX = Long(x * _fFactorX) + _nOffsetX, nY = Long(y * _fFactorY) + _nOffsetY;
+  const int32_t nW = Long(w * _fFactorX), nH = Long(h * _fFactorY);
+  if (nOrigin > 0) GetOriginPoint(nX, nY, nW, nH, nOrigin);
+  _pSaveMemDC = CreateCompatibleDC(_pRefreshMemDC);
+  _pSaveBmp = CreateCompatibleBitmap(_pRefreshMemDC, nW, nH);
+  if (_pSaveBmp == nullptr) _pSaveBmp = CreateBitmap(nW, nH, 1, 1, nullptr);
+  _pSaveBmpOld = static_cast<HBITMAP>(SelectObject(_pSaveMemDC, _pSaveBmp));
+  BitBlt(_pSaveMemDC, 0, 0, nW, nH, _pRefreshMemDC, nX, nY, SRCCOPY);
+  return *this;
+}
+
+Graphics& Graphics::InternFreeSavedBmp() {
+  SelectObject(_pSaveMemDC, _pSaveBmpOld);
+  DeleteObject(_pSaveBmp);
+  DeleteDC(_pSaveMemDC);
+  _pSaveBmpOld = nullptr;
+  _pSaveMemDC = nullptr;
+  _pSaveBmp = nullptr;
+  return *this;
+}

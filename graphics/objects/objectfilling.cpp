@@ -1,0 +1,25 @@
+#include "graphics/objects/objectfilling.h"
+
+#include "graphics/core/graphics.h"
+
+objectFilling::objectFilling(Graphics& oGraphics, double x, double y) : objectShape(oGraphics), _fX(x), _fY(y) {}
+
+void objectFilling::Draw() {
+  const Graphics& g = *_oShapeGraphics;
+  const int32_t x = DevicePosX(_fX), y = DevicePosY(_fY);
+  // No fill flag here, and code 160 is a transparent solid fill.
+  const ShapeFill oFill = ResolveFill(g, 1, false);
+  HDC hFill = SelectDrawDC(g._oDevice->_nDeviceTyp == kDeviceScreen ? 2 : 1);
+  if (hFill == nullptr) return;
+  {
+    ClosedShapeTools oTools(hFill, g, oFill);
+    // Only the brush matters for the fill: the pen of the tools draws nothing.
+    const COLORREF c = GetPixel(hFill, x, y);
+    ExtFloodFill(hFill, x, y, c, FLOODFILLSURFACE);
+  }
+  HDC hWindow = SelectDrawDC(1);
+  if (hWindow != nullptr && hWindow != hFill) {
+    const int32_t nX = g._oOrigin.x, nY = g._oOrigin.y - 1;
+    BitBlt(hWindow, nX, nY, g._oDim.cx, g._oDim.cy, hFill, nX, nY, SRCCOPY);
+  }
+}

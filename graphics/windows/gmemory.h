@@ -1,0 +1,73 @@
+#pragma once
+// gMemory: a drawing device on a bitmap in memory that is never shown. It is
+// made blank or from a bitmap (a resource of the program or of another
+// module, or a bitmap of the caller, which stays untouched), optionally
+// stretched to a requested size; it paints through its painter _oGraphics or
+// in its Paint hook, and hands out its DC or a copy of its bitmap.
+// Its DC is mapped upward: (0, 0) is the bottom-left pixel.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "graphics/core/device.h"
+#include "graphics/core/graphics.h"
+
+// A bitmap resource of another module.
+struct ModuleBitmap {
+  std::string cName;
+  HINSTANCE hModule;
+};
+
+// The picture a memory device starts from: the number 2 is a blank canvas
+// (any other number none), a text the program's bitmap resource of that name,
+// a ModuleBitmap, or a bitmap handle of the caller.
+using MemorySource = std::variant<int32_t, std::string, ModuleBitmap, HBITMAP>;
+
+class gMemory : public GraphicsDevice {
+ public:
+  // nWidth, nHeight: the wanted size; 0 takes the picture's own (500 for a
+  // blank canvas). lPaint: end with a full repaint (PaintNew).
+  explicit gMemory(const MemorySource& uSource, int32_t nWidth = 0, int32_t nHeight = 0, bool lPaint = true);
+  ~gMemory() override;
+  gMemory(const gMemory&) = delete;
+  gMemory& operator=(const gMemory&) = delete;
+
+  // The paint hook, empty here; a subclass paints its picture through
+  // _oGraphics.
+  virtual void Paint() {}
+  // Full repaint: device values, clip to the whole drawing area, Paint. A
+  // drawing area of 10 pixels or less in either direction is not painted.
+  gMemory& PaintNew();
+  // Releases the painter, the DC with its bitmap and the handed-out copy;
+  // safe to repeat.
+  gMemory& Destroy();
+
+  // Handle of a copy of the canvas made at the first call (the device owns
+  // it); NULL without bitmap.
+  HBITMAP GetMemoryHandle();
+  HDC GetMemoryDC() const { return _pBitmapDC; }
+
+  // GraphicsDevice
+  SIZE CanvasSize() const override { return {_nCanvasWidth, _nCanvasHeight}; }
+  void Draw(objectShape& oShape) override;
+  // Each drawing object of the list in order.
+  void Draw(const std::vector<objectShape*>& aShapes);
+  void SetBackground(COLORREF nColor) override { _nBackground = nColor; }
+  HDC BitmapDC() const override { return _pBitmapDC; }
+
+  COLORREF Background() const { return _nBackground; }
+
+  std::unique_ptr<Graphics> _oGraphics;
+
+ private:
+  int32_t _nCanvasWidth = 0;
+  int32_t _nCanvasHeight = 0;
+  HBITMAP _pMemoryBmp = nullptr;
+  HGDIOBJ _pMemoryBmpOld = nullptr;
+  HBITMAP _pHandleBmp = nullptr;
+  HDC _pBitmapDC = nullptr;
+  COLORREF _nBackground = RGB(255, 255, 255);
+};
