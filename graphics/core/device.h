@@ -19,6 +19,31 @@ struct DeviceBox {
 // of nTopSpace rows lies above it (logical y nHeight .. nHeight + nTopSpace - 1).
 void SetUpwardMapping(HDC hDC, int32_t nWidth, int32_t nHeight, int32_t nTopSpace);
 
+// Block fills and transfers on upward-mapped DCs work in device units: GDI
+// does not agree between systems on which edge of a mirrored logical
+// rectangle it leaves out, while the pixels of a box are plain.
+//
+// The pixels of a box (columns x .. x + w - 1, rows y .. y + h - 1) of an
+// upward-mapped DC as a device rectangle; empty when w or h is not positive.
+RECT DeviceRect(HDC hDC, const DeviceBox& oBox);
+// Fills the box with a solid colour.
+void FillBox(HDC hDC, const DeviceBox& oBox, COLORREF nColor);
+// Copies the box of hSrc at (nSrcX, nSrcY) onto the same-sized box of hDst.
+void CopyBox(HDC hDst, const DeviceBox& oBox, HDC hSrc, int32_t nSrcX, int32_t nSrcY);
+
+// Switches a DC to device units for its lifetime (the clip region stays).
+class DeviceUnits {
+ public:
+  explicit DeviceUnits(HDC hDC);
+  ~DeviceUnits();
+  DeviceUnits(const DeviceUnits&) = delete;
+  DeviceUnits& operator=(const DeviceUnits&) = delete;
+
+ private:
+  HDC _hDC;
+  int _nSaved;
+};
+
 // Device types; they decide where a drawing object finds its DC.
 enum : int32_t {
   kDeviceScreen = 0,

@@ -17,13 +17,7 @@ class objectRefreshBmpGen : public objectShape {
     SetUpwardMapping(g._pRefreshMemDC, w, h, t);
     g._pRefreshBmp = CreateCompatibleBitmap(hDC, x0 + w, y0 + h + t);
     g._pRefreshBmpOld = SelectObject(g._pRefreshMemDC, g._pRefreshBmp);
-    RECT r;
-    SetRect(&r, x0, y0 - 1, w, h);
-    HBRUSH hBrush = CreateSolidBrush(g._nBackgrColor);
-    HGDIOBJ hOld = SelectObject(g._pRefreshMemDC, hBrush);
-    FillRect(g._pRefreshMemDC, &r, hBrush);
-    SelectObject(g._pRefreshMemDC, hOld);
-    DeleteObject(hBrush);
+    FillBox(g._pRefreshMemDC, {x0, y0, w - x0, h - y0}, g._nBackgrColor);
   }
 };
 
@@ -33,9 +27,8 @@ class objectRefreshBmp : public objectShape {
   objectRefreshBmp(Graphics& oGraphics, const DeviceBox& oArea) : objectShape(oGraphics), _oArea(oArea) {}
   void Draw() override {
     const Graphics& g = *_oShapeGraphics;
-    const int32_t x = _oArea.x, y = _oArea.y - 1, w = _oArea.w, h = _oArea.h;
-    if (w <= 0 || h <= 0 || g._pRefreshMemDC == nullptr) return;
-    BitBlt(SelectDrawDC(1), x, y, w, h, g._pRefreshMemDC, x + g._nScrollOffsX, y + g._nScrollOffsY, SRCCOPY);
+    if (_oArea.w <= 0 || _oArea.h <= 0 || g._pRefreshMemDC == nullptr) return;
+    CopyBox(SelectDrawDC(1), _oArea, g._pRefreshMemDC, _oArea.x + g._nScrollOffsX, _oArea.y + g._nScrollOffsY);
   }
 
  private:
@@ -75,7 +68,8 @@ Graphics& Graphics::SetSaveArea(double x, double y, double w, double h, uint32_t
   _pSaveBmp = CreateCompatibleBitmap(_pRefreshMemDC, nW, nH);
   if (_pSaveBmp == nullptr) _pSaveBmp = CreateBitmap(nW, nH, 1, 1, nullptr);
   _pSaveBmpOld = static_cast<HBITMAP>(SelectObject(_pSaveMemDC, _pSaveBmp));
-  BitBlt(_pSaveMemDC, 0, 0, nW, nH, _pRefreshMemDC, nX, nY, SRCCOPY);
+  // Stored top row first, in the saved DC's plain rows.
+  CopyBox(_pSaveMemDC, {0, 0, nW, nH}, _pRefreshMemDC, nX, nY);
   return *this;
 }
 

@@ -4,36 +4,26 @@
 
 namespace {
 
-// The whole drawing area as left, top, right, bottom.
-RECT CanvasRect(const Graphics& g) {
-  const LONG x = g._oOrigin.x, y = g._oOrigin.y - 1;
-  return {x, y, x + g._oDim.cx, y + g._oDim.cy};
-}
-
-void FillWithBackground(HDC hDC, const RECT& r, COLORREF nColor) {
-  HBRUSH hBrush = CreateSolidBrush(nColor);
-  HGDIOBJ hOld = SelectObject(hDC, hBrush);
-  FillRect(hDC, &r, hBrush);
-  SelectObject(hDC, hOld);
-  DeleteObject(hBrush);
-}
+// The whole drawing area.
+DeviceBox CanvasBox(const Graphics& g) { return {g._oOrigin.x, g._oOrigin.y, g._oDim.cx, g._oDim.cy}; }
 
 }  // namespace
 
 void objectEraseCanvas::Draw() {
-  const RECT r = CanvasRect(*_oShapeGraphics);
-  ForEachPass([&](HDC hDC) { FillWithBackground(hDC, r, _oShapeGraphics->_nBackgrColor); });
+  const DeviceBox b = CanvasBox(*_oShapeGraphics);
+  ForEachPass([&](HDC hDC) { FillBox(hDC, b, _oShapeGraphics->_nBackgrColor); });
 }
 
 void objectFrameCanvas::Draw() {
   const Graphics& g = *_oShapeGraphics;
-  const RECT r = CanvasRect(g);
+  const DeviceBox b = CanvasBox(g);
   ForEachPass([&](HDC hDC) {
     HGDIOBJ hOldBrush = SelectObject(hDC, GetStockObject(HOLLOW_BRUSH));
     HPEN hPen = CreatePen(g._nLinePattern, g._nLineWidth, g._nLineColor);
     HGDIOBJ hOldPen = SelectObject(hDC, hPen);
     const int nOldMode = SetBkMode(hDC, TRANSPARENT);
-    Rectangle(hDC, r.left, r.top, r.right, r.bottom);
+    // Covers the columns x .. x + w - 1 and the rows y .. y + h - 1.
+    Rectangle(hDC, b.x, b.y - 1, b.x + b.w, b.y - 1 + b.h);
     SetBkMode(hDC, nOldMode);
     SelectObject(hDC, hOldPen);
     DeleteObject(hPen);
@@ -52,12 +42,17 @@ DeviceBox objectArea::DeviceArea() const {
 }
 
 void objectEraseArea::Draw() {
+  // One pixel short of the area's extents in each direction.
   const DeviceBox a = DeviceArea();
-  const RECT r{a.x, a.y, a.x + a.w - 1, a.y + a.h - 1};
-  ForEachPass([&](HDC hDC) { FillWithBackground(hDC, r, _oShapeGraphics->_nBackgrColor); });
+  const DeviceBox b{a.x, a.y, a.w - 1, a.h - 1};
+  ForEachPass([&](HDC hDC) { FillBox(hDC, b, _oShapeGraphics->_nBackgrColor); });
 }
 
 void objectSavedArea::Draw() {
+  // The saved picture is stored top row first; its lower-left corner lands on
+  // the area's lower-left corner.
   const DeviceBox a = DeviceArea();
-  ForEachPass([&](HDC hDC) { BitBlt(hDC, a.x, a.y, a.w, a.h, _oShapeGraphics->_pSaveMemDC, 0, 0, SRCCOPY); });
+  BITMAP oSaved{};
+  GetObjectA(_oShapeGraphics->_pSaveBmp, sizeof oSaved, &oSaved);
+  ForEachPass([&](HDC hDC) { CopyBox(hDC, a, _oShapeGraphics->_pSaveMemDC, 0, oSaved.bmHeight - a.h); });
 }

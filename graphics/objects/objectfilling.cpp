@@ -19,7 +19,6 @@ void objectFilling::Draw() {
   }
   HDC hWindow = SelectDrawDC(1);
   if (hWindow != nullptr && hWindow != hFill) {
-    const int32_t nX = g._oOrigin.x, nY = g._oOrigin.y - 1;
-    BitBlt(hWindow, nX, nY, g._oDim.cx, g._oDim.cy, hFill, nX, nY, SRCCOPY);
+    CopyBox(hWindow, {g._oOrigin.x, g._oOrigin.y, g._oDim.cx, g._oDim.cy}, hFill, g._oOrigin.x, g._oOrigin.y);
   }
 }
