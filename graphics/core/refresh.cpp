@@ -35,6 +35,18 @@ class objectRefreshBmp : public objectShape {
   DeviceBox _oArea;
 };
 
+// Selects the displaced bitmap back, deletes the bitmap and the DC, clears
+// all three.
+template <typename Old>
+void FreeMemoryBitmap(HDC& hDC, HBITMAP& hBitmap, Old& hOld) {
+  SelectObject(hDC, hOld);
+  DeleteObject(hBitmap);
+  DeleteDC(hDC);
+  hOld = nullptr;
+  hDC = nullptr;
+  hBitmap = nullptr;
+}
+
 }  // namespace
 
 Graphics& Graphics::InternGenRefreshBmp() {
@@ -44,12 +56,7 @@ Graphics& Graphics::InternGenRefreshBmp() {
 }
 
 Graphics& Graphics::InternFreeRefreshBmp() {
-  SelectObject(_pRefreshMemDC, _pRefreshBmpOld);
-  DeleteObject(_pRefreshBmp);
-  DeleteDC(_pRefreshMemDC);
-  _pRefreshBmpOld = nullptr;
-  _pRefreshMemDC = nullptr;
-  _pRefreshBmp = nullptr;
+  FreeMemoryBitmap(_pRefreshMemDC, _pRefreshBmp, _pRefreshBmpOld);
   return *this;
 }
 
@@ -74,11 +81,6 @@ Graphics& Graphics::SetSaveArea(double x, double y, double w, double h, uint32_t
 }
 
 Graphics& Graphics::InternFreeSavedBmp() {
-  SelectObject(_pSaveMemDC, _pSaveBmpOld);
-  DeleteObject(_pSaveBmp);
-  DeleteDC(_pSaveMemDC);
-  _pSaveBmpOld = nullptr;
-  _pSaveMemDC = nullptr;
-  _pSaveBmp = nullptr;
+  FreeMemoryBitmap(_pSaveMemDC, _pSaveBmp, _pSaveBmpOld);
   return *this;
 }
