@@ -33,7 +33,7 @@ bool IsDir(const std::string& cPath)
 bool FFile(const std::string& cName)
 {
     if (cName.find_first_of("*?") != std::string::npos)
-        return !Directory(cName).empty();
+        return FFirst(cName);
     return FileExists(cName);
 }
 
@@ -54,7 +54,7 @@ bool DirMakeEx(const std::string& cPath)
     const std::string path = WithoutTrailingBackslash(cPath);
     if (IsDir(path))
         return true;
-    return CreateDirectoryA(path.c_str(), nullptr) && IsDir(path);
+    return MakeDir(path) == 0 && IsDir(path);
 }
 
 bool DirMakePath(const std::string& cPath)
@@ -81,23 +81,6 @@ bool DirMakePath(const std::string& cPath)
             return false;
     }
     return IsDir(chain.front());
-}
-
-std::vector<DirEntry> Directory(const std::string& cMask)
-{
-    std::vector<DirEntry> entries;
-    WIN32_FIND_DATAA data;
-    HANDLE h = FindFirstFileA(cMask.c_str(), &data);
-    if (h == INVALID_HANDLE_VALUE)
-        return entries;
-    constexpr DWORD kNotOrdinary = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    do {
-        if (!(data.dwFileAttributes & kNotOrdinary))
-            entries.push_back({data.cFileName, (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow,
-                               data.ftLastWriteTime, data.dwFileAttributes});
-    } while (FindNextFileA(h, &data));
-    FindClose(h);
-    return entries;
 }
 
 std::vector<DirEntry> DirectoryA(const std::vector<std::string>& aMasks)

@@ -4,17 +4,10 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
-// One file of a directory listing.
-struct DirEntry {
-    std::string cName; // the file name without its directory
-    std::uint64_t nSize = 0;
-    FILETIME ftWritten{};
-    DWORD nAttributes = 0;
-};
+#include "platform/runtime/directory.h"
 
 // TRUE when the path (one trailing "\" allowed) is an existing directory.
 bool IsDir(const std::string& cPath);
@@ -35,11 +28,7 @@ bool DirMakeEx(const std::string& cPath);
 // FALSE at the first that cannot be created.
 bool DirMakePath(const std::string& cPath);
 
-// The ordinary files (not directories, hidden or system files) that match the
-// mask, in the order the system lists them.
-std::vector<DirEntry> Directory(const std::string& cMask);
-
-// The listings of all masks, one after the other; a file matching two masks
+// The listings (ordinary files) of all masks, one after the other; a file matching two masks
 // is listed twice.
 std::vector<DirEntry> DirectoryA(const std::vector<std::string>& aMasks);
 

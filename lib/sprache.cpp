@@ -75,12 +75,12 @@ void SprachenLaden()
     const unsigned ansi = GetACP();
     for (const auto& entry : Directory(gcPfadSprache + "mdx_???.lng")) {
         SprachZeile row;
-        row.cPfad = gcPfadSprache + entry.cName;
+        row.cPfad = gcPfadSprache + entry.name;
         row.cText = GetIniString("LANGUAGE", "LANG_TEXT", row.cPfad);
         if (row.cText.empty())
             continue;
         const std::string iso = GetIniString("LANGUAGE", "LANG_ISO", row.cPfad);
-        row.cCode = Lower(iso.empty() ? entry.cName.substr(4, 3) : iso);
+        row.cCode = Lower(iso.empty() ? entry.name.substr(4, 3) : iso);
         row.nHilfe = row.cCode == "ger" ? 1 : 2;
         const unsigned fileCodePage = PositiveNumber(GetIniString("LANGUAGE", "LANG_CODEPAGE_FILE", row.cPfad));
         row.nCodePage = fileCodePage != ansi && IsValidCodePage(fileCodePage) ? fileCodePage : 0;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/runtime/numtext.h"
+#include "platform/runtime/system.h"
 
 unsigned short gnPlattformVersion = 0;
 
@@ -49,22 +50,14 @@ std::string GetNetUserName()
 
 double MemoryEx(int nCode)
 {
-    if (nCode != 0 && nCode != 1 && nCode != 100)
-        return 0.0;
+    double result = 0.0;
     MEMORYSTATUSEX status{};
     status.dwLength = sizeof status;
-    double result = 0.0;
-    if (GlobalMemoryStatusEx(&status))
+    if ((nCode == 0 || nCode == 1 || nCode == 100) && GlobalMemoryStatusEx(&status))
         result = nCode == 0   ? static_cast<double>(status.ullTotalPhys)
                  : nCode == 1 ? static_cast<double>(status.ullAvailPhys)
                               : status.dwMemoryLoad;
-    if (result == 0.0) {
-        MEMORYSTATUS older{};
-        older.dwLength = sizeof older;
-        GlobalMemoryStatus(&older);
-        result = nCode == 0 ? older.dwTotalPhys : nCode == 1 ? older.dwAvailPhys : older.dwMemoryLoad;
-    }
-    return result;
+    return result != 0.0 ? result : MemoryFigure(nCode);
 }
 
 double GetGraphicsVersion()

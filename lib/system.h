@@ -15,7 +15,9 @@ extern unsigned short gnPlattformVersion;
 std::string GetNetUserName();
 
 // Memory figures: code 0 the total and code 1 the available physical memory in
-// bytes, code 100 the memory load in percent; 0 for any other code.
+// bytes (64-bit figures, whole beyond 4 GiB), code 100 the memory load in
+// percent; any other code, and a figure the system cannot give, is the
+// runtime's MemoryFigure.
 double MemoryEx(int nCode);
 
 // The version number of the graphics kit, 12.00.

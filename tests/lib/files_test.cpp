@@ -95,12 +95,12 @@ TEST(Directory, ListsFilesOfEveryMaskInTurn)
     const auto listing = DirectoryA({dir + "*.pts", dir + "*.txt", dir + "*.pts"});
     std::vector<std::string> names;
     for (const auto& entry : listing)
-        names.push_back(entry.cName);
+        names.push_back(entry.name);
     ASSERT_EQ(names.size(), 4u);
     EXPECT_EQ(names[0], "p.pts");
     EXPECT_EQ(names[3], "p.pts");
     EXPECT_EQ(std::set<std::string>(names.begin() + 1, names.begin() + 3), (std::set<std::string>{"one.txt", "two.txt"}));
-    EXPECT_EQ(listing[0].nSize, 5u);
+    EXPECT_EQ(listing[0].size, 5u);
     EXPECT_TRUE(DirectoryA({}).empty());
 
     EXPECT_TRUE(FFile(dir + "*.pts"));

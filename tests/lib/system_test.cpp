@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/runtime/numtext.h"
+#include "platform/runtime/system.h"
 
 namespace {
 
@@ -29,7 +30,8 @@ TEST(SystemInformation, ReportsUserMemoryAndVersions)
     EXPECT_GE(load, 0.0);
     EXPECT_LE(load, 100.0);
     EXPECT_EQ(load, static_cast<int>(load));
-    EXPECT_EQ(MemoryEx(5), 0.0);
+    EXPECT_EQ(MemoryEx(4), MemoryFigure(4));
+    EXPECT_EQ(MemoryEx(42), 0.0);
     EXPECT_EQ(Str(GetGraphicsVersion(), 5, 2), "12.00");
 }
 
