@@ -200,15 +200,15 @@ bool CheckTriples(const double* values, std::size_t n, const char* side)
 
 }  // namespace
 
-bool CheckPairs(const PointPairs& pairs)
+bool CheckPairs(const PointPairs& pairs, std::size_t minimum)
 {
     if (!CheckPointer(pairs.source, "source") || !CheckPointer(pairs.target, "target"))
         return false;
-    if (pairs.n < 3)
-        return Fail(Format(Say("At least 3 point pairs are needed; %1 were given.",
-                               "Es werden mindestens 3 Punktpaare ben\xF6tigt; \xFC"
-                               "bergeben wurden %1."),
-                           {std::to_string(pairs.n)}));
+    if (pairs.n < minimum)
+        return Fail(Format(Say("At least %1 point pairs are needed; %2 were given.",
+                               "Es werden mindestens %1 Punktpaare ben\xF6tigt; \xFC"
+                               "bergeben wurden %2."),
+                           {std::to_string(minimum), std::to_string(pairs.n)}));
     return CheckTriples(pairs.source, pairs.n, SideName(false)) && CheckTriples(pairs.target, pairs.n, SideName(true));
 }
 

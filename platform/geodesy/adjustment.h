@@ -20,8 +20,11 @@ struct PointPairs {
     Eigen::Map<const Eigen::Vector3d> Target(std::size_t i) const { return Eigen::Map<const Eigen::Vector3d>(target + 3 * i); }
 };
 
-// Checks the pointers, the count (at least 3) and that every number is finite.
-bool CheckPairs(const PointPairs& pairs);
+// Checks the pointers, the count and that every number is finite.
+bool CheckPairs(const PointPairs& pairs, std::size_t minimum);
+
+// Pairs needed for an estimation.
+constexpr std::size_t kMinimumPairs = 3;
 
 // The Helmert parameters of a convention 1-3 (Gauss-Newton on centroid-reduced
 // coordinates), or the Molodensky translations (the mean difference).

@@ -33,7 +33,7 @@ Logic Result(bool ok)
 
 bool EstimateAndKeep(const PointPairs& pairs, Convention convention, Transformation& result)
 {
-    if (!CheckPairs(pairs) || !EstimateTransformation(pairs, convention, result))
+    if (!CheckPairs(pairs, kMinimumPairs) || !EstimateTransformation(pairs, convention, result))
         return false;
     lastModel = convention;
     return true;
@@ -154,7 +154,7 @@ Logic __stdcall gettransoutliers(const double* source, const double* target, std
                                "Es gibt noch keine Ausgleichung zum Testen: berechnen Sie zuerst die Parameter.")));
     const PointPairs points{source, target, n};
     std::vector<Outlier> outliers;
-    if (!CheckPairs(points) || !FindOutliers(points, *lastModel, limit, outliers))
+    if (!CheckPairs(points, kMinimumPairs) || !FindOutliers(points, *lastModel, limit, outliers))
         return 0;
     const std::size_t reported = std::min<std::size_t>(outliers.size(), m);
     for (std::size_t i = 0; i < reported; ++i) {
@@ -174,7 +174,7 @@ Logic __stdcall gettransresiduals(const double* source, const double* target, do
     const PointPairs points{source, target, n};
     if (!CheckPointer(residuals, "residuals") || !CheckPointer(parameters, "parameters") ||
         !ToConvention(convention, 4, chosen) || !FromParameters(chosen, parameters, transformation) ||
-        !CheckPairs(points))
+        !CheckPairs(points, 1))
         return 0;
     ComputeResiduals(points, transformation, residuals);
     return 1;

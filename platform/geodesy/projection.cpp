@@ -103,11 +103,9 @@ bool UtmToGeographic(double east, double north, const Ellipsoid& ellipsoid, doub
     const double conformal = std::sin(xiPrime) / std::hypot(sinhEta, cosXi);
     latitude = std::atan(LatitudeTangent(conformal, shape)) / kDegree;
     const double centralMeridian = 6.0 * zone - 183.0;
-    longitude = centralMeridian + std::atan2(sinhEta, cosXi) / kDegree;
-    if (longitude > 180.0)
-        longitude -= 360.0;
-    else if (longitude <= -180.0)
-        longitude += 360.0;
+    longitude = std::remainder(centralMeridian + std::atan2(sinhEta, cosXi) / kDegree, 360.0);
+    if (longitude == -180.0)
+        longitude = 180.0;
     return true;
 }
 
