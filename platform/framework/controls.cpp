@@ -1,0 +1,233 @@
+#include "platform/framework/controls.h"
+
+Control::Control(Window& owner, int id) : Window(&owner), id_(id)
+{
+    if (HWND hwnd = GetDlgItem(owner.ControlSurface(), id))
+        Attach(hwnd, nullptr);
+}
+
+LRESULT Control::Dispatch(Event& event)
+{
+    return DefaultProcedure(event);
+}
+
+void Control::SetTextColor(Color color)
+{
+    textColor_ = color;
+    hasTextColor_ = true;
+    Repaint();
+}
+
+void Control::Notified(WORD) {}
+
+LRESULT Control::AnswerColorRequest(HDC dc, LRESULT defaultAnswer)
+{
+    if (hasTextColor_)
+        ::SetTextColor(dc, textColor_.ColorRef());
+    if (Background().IsNull())
+        return defaultAnswer;
+    LOGBRUSH brush{};
+    if (GetObjectA(Background().Handle(), sizeof brush, &brush) && brush.lbStyle == BS_SOLID)
+        SetBkColor(dc, brush.lbColor);
+    return reinterpret_cast<LRESULT>(Background().Handle());
+}
+
+ControlEvent Control::MakeEvent() const
+{
+    ControlEvent event;
+    event.hWnd = Handle();
+    event.message = WM_COMMAND;
+    event.control = const_cast<Control*>(this);
+    return event;
+}
+
+void Button::Notified(WORD code)
+{
+    if (code == BN_CLICKED)
+        Clicked();
+}
+
+void Button::Clicked()
+{
+    ControlEvent event = MakeEvent();
+    Owner()->ButtonClick(event);
+}
+
+void PushButton::Clicked()
+{
+    if (!Owner()->CallByName(NameSym()))
+        Button::Clicked();
+}
+
+bool CheckBox::Checked() const
+{
+    return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void CheckBox::SetChecked(bool checked)
+{
+    SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool RadioButton::Pressed() const
+{
+    return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void RadioButton::SetPressed(bool pressed)
+{
+    SendMessageA(Handle(), BM_SETCHECK, pressed ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void FixedIcon::SetIcon(const ::Icon& icon)
+{
+    icon_ = icon;
+    SendMessageA(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(icon_.Handle()), 0);
+}
+
+void Edit::Notified(WORD code)
+{
+    if (code != EN_SETFOCUS && code != EN_KILLFOCUS)
+        return;
+    EditFocusChangeEvent event;
+    static_cast<ControlEvent&>(event) = MakeEvent();
+    event.gotFocus = code == EN_SETFOCUS;
+    Owner()->EditFocusChange(event);
+}
+
+void Edit::SetTextLimit(int characters)
+{
+    SendMessageA(Handle(), EM_SETLIMITTEXT, characters, 0);
+}
+
+LRESULT MultiLineEdit::Dispatch(Event& event)
+{
+    // Only these leave the text as it is; anything else may change it.
+    switch (event.message) {
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+    case EM_GETLINE:
+    case EM_GETLINECOUNT:
+    case EM_LINEINDEX:
+    case EM_LINELENGTH:
+    case EM_LINEFROMCHAR:
+    case EM_GETSEL:
+    case EM_GETLIMITTEXT:
+    case EM_GETMODIFY:
+    case EM_GETFIRSTVISIBLELINE:
+    case WM_PAINT:
+    case WM_NCPAINT:
+    case WM_ERASEBKGND:
+    case WM_NCHITTEST:
+    case WM_SETCURSOR:
+    case WM_MOUSEMOVE:
+    case WM_TIMER:
+    case WM_GETFONT:
+    case WM_GETDLGCODE:
+        break;
+    default:
+        loaded_ = false;
+    }
+    return Edit::Dispatch(event);
+}
+
+void MultiLineEdit::Load() const
+{
+    if (loaded_)
+        return;
+    text_ = Caption();
+    lineStarts_.assign(1, 0);
+    for (size_t end = text_.find("\r\n"); end != std::string::npos; end = text_.find("\r\n", end + 2))
+        lineStarts_.push_back(end + 2);
+    loaded_ = true;
+}
+
+std::string MultiLineEdit::TextValue() const
+{
+    Load();
+    return text_;
+}
+
+int MultiLineEdit::LineCount() const
+{
+    Load();
+    return static_cast<int>(lineStarts_.size());
+}
+
+std::string MultiLineEdit::GetLine(int n) const
+{
+    Load();
+    if (n < 1 || n > static_cast<int>(lineStarts_.size()))
+        return {};
+    size_t start = lineStarts_[n - 1];
+    size_t end = n < static_cast<int>(lineStarts_.size()) ? lineStarts_[n] - 2 : text_.size();
+    return text_.substr(start, end - start);
+}
+
+void ComboBox::Notified(WORD code)
+{
+    if (code != CBN_SELCHANGE)
+        return;
+    ControlEvent event = MakeEvent();
+    Owner()->ListBoxSelect(event);
+}
+
+void ComboBox::FillUsing(const std::vector<ComboItem>& items)
+{
+    items_ = items;
+    SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
+    for (size_t i = 0; i < items_.size(); ++i) {
+        LRESULT index = SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items_[i].text.c_str()));
+        SendMessageA(Handle(), CB_SETITEMDATA, index, static_cast<LPARAM>(i));
+    }
+}
+
+int ComboBox::ItemCount() const
+{
+    return static_cast<int>(SendMessageA(Handle(), CB_GETCOUNT, 0, 0));
+}
+
+int ComboBox::CurrentItemNo() const
+{
+    LRESULT index = SendMessageA(Handle(), CB_GETCURSEL, 0, 0);
+    return index == CB_ERR ? 0 : static_cast<int>(index) + 1;
+}
+
+void ComboBox::SetCurrentItemNo(int itemNo)
+{
+    SendMessageA(Handle(), CB_SETCURSEL, itemNo - 1, 0);
+}
+
+const ComboItem* ComboBox::ItemAt(int itemNo) const
+{
+    if (itemNo < 1 || itemNo > ItemCount())
+        return nullptr;
+    auto i = static_cast<size_t>(SendMessageA(Handle(), CB_GETITEMDATA, itemNo - 1, 0));
+    return i < items_.size() ? &items_[i] : nullptr;
+}
+
+int ComboBox::Value() const
+{
+    const ComboItem* item = ItemAt(CurrentItemNo());
+    return item ? item->value : 0;
+}
+
+bool ComboBox::SetValue(int value)
+{
+    for (int itemNo = 1; itemNo <= ItemCount(); ++itemNo)
+        if (const ComboItem* item = ItemAt(itemNo); item && item->value == value) {
+            SetCurrentItemNo(itemNo);
+            return true;
+        }
+    return false;
+}
+
+std::string ComboBox::CurrentText() const
+{
+    int itemNo = CurrentItemNo();
+    if (itemNo == 0)
+        return Caption();
+    std::string text(SendMessageA(Handle(), CB_GETLBTEXTLEN, itemNo - 1, 0) + 1, '\0');
+    text.resize(SendMessageA(Handle(), CB_GETLBTEXT, itemNo - 1, reinterpret_cast<LPARAM>(text.data())));
+    return text;
+}

@@ -1,0 +1,172 @@
+// The controls of a window. A control object binds to the item of a dialog
+// template by the item's id; the window it belongs to owns it (see
+// Window::AddControl) and receives its events.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/framework/window.h"
+
+// Any control: a child window on its owner's control surface.
+class Control : public Window {
+public:
+    Control(Window& owner, int id);
+    int ControlId() const { return id_; }
+
+    // Controls pass their messages straight to their own window procedure;
+    // their events go to the owner.
+    LRESULT Dispatch(Event& event) override;
+
+    const Color* TextColor() const { return hasTextColor_ ? &textColor_ : nullptr; }
+    void SetTextColor(Color color);
+
+    // A notification (WM_COMMAND code) of the control.
+    virtual void Notified(WORD code);
+    // The colours of the control when it asks its window for them; the
+    // window's default answer is given.
+    virtual LRESULT AnswerColorRequest(HDC dc, LRESULT defaultAnswer);
+
+protected:
+    ControlEvent MakeEvent() const;
+
+private:
+    int id_;
+    Color textColor_;
+    bool hasTextColor_ = false;
+};
+
+// A control with a text of its own.
+class TextControl : public Control {
+public:
+    using Control::Control;
+    virtual std::string TextValue() const { return Caption(); }
+    virtual void SetTextValue(const std::string& text) { SetCaption(text); }
+};
+
+// A button; a click reaches the owner's ButtonClick.
+class Button : public TextControl {
+public:
+    using TextControl::TextControl;
+    void Notified(WORD code) override;
+
+protected:
+    virtual void Clicked();
+};
+
+// A push button: a click calls the owner's method of the button's name,
+// or its ButtonClick when it has none.
+class PushButton : public Button {
+public:
+    using Button::Button;
+
+protected:
+    void Clicked() override;
+};
+
+// A check box.
+class CheckBox : public Button {
+public:
+    using Button::Button;
+    bool Checked() const;
+    void SetChecked(bool checked);
+};
+
+// A radio button of a group.
+class RadioButton : public Button {
+public:
+    using Button::Button;
+    bool Pressed() const;
+    void SetPressed(bool pressed);
+};
+
+// A group frame with a caption.
+class GroupBox : public TextControl {
+public:
+    using TextControl::TextControl;
+};
+
+// A static text.
+class FixedText : public TextControl {
+public:
+    using TextControl::TextControl;
+};
+
+// A static picture.
+class FixedImage : public Control {
+public:
+    using Control::Control;
+};
+
+// A static icon.
+class FixedIcon : public FixedImage {
+public:
+    using FixedImage::FixedImage;
+    void SetIcon(const ::Icon& icon);
+
+private:
+    ::Icon icon_;
+};
+
+// An edit field; gaining and losing the focus reach the owner's EditFocusChange.
+class Edit : public TextControl {
+public:
+    using TextControl::TextControl;
+    void Notified(WORD code) override;
+    // The most characters the field takes.
+    void SetTextLimit(int characters);
+};
+
+// A one-line edit field.
+class SingleLineEdit : public Edit {
+public:
+    using Edit::Edit;
+};
+
+// A multi-line edit field. Its lines are served from one copy of the text,
+// taken when first asked for and kept until the control's text may change.
+class MultiLineEdit : public Edit {
+public:
+    using Edit::Edit;
+    LRESULT Dispatch(Event& event) override;
+    std::string TextValue() const override;
+    // Number of lines (an empty field has one).
+    int LineCount() const;
+    // Line n, counted from 1, without its line end; empty beyond the last.
+    std::string GetLine(int n) const;
+
+private:
+    void Load() const;
+    mutable bool loaded_ = false;
+    mutable std::string text_;
+    mutable std::vector<size_t> lineStarts_;
+};
+
+// One entry of a combo box: the text shown and the value it stands for.
+struct ComboItem {
+    std::string text;
+    int value = 0;
+};
+
+// A drop-down list; a new selection reaches the owner's ListBoxSelect.
+class ComboBox : public TextControl {
+public:
+    using TextControl::TextControl;
+    void Notified(WORD code) override;
+    // Replaces the entries.
+    void FillUsing(const std::vector<ComboItem>& items);
+    int ItemCount() const;
+    // Number of the selected entry from 1; 0 when none is selected.
+    int CurrentItemNo() const;
+    void SetCurrentItemNo(int itemNo);
+    // Value of the selected entry; 0 when none is selected.
+    int Value() const;
+    // Selects the first entry of that value; false when there is none.
+    bool SetValue(int value);
+    // The text of the selected entry (or of the edit part).
+    std::string CurrentText() const;
+
+private:
+    const ComboItem* ItemAt(int itemNo) const;
+    std::vector<ComboItem> items_;
+};

@@ -1,0 +1,51 @@
+// Windows whose controls come from a dialog template resource.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/framework/window.h"
+
+// A dialog, modal or modeless, made hidden from its template. Show runs a
+// modal dialog until EndDialog; Result is the value EndDialog was given.
+class DialogWindow : public Window {
+public:
+    DialogWindow(Window* owner, const std::string& templateName, bool modal = false);
+
+    LRESULT Dispatch(Event& event) override;
+    void Show(int showState = SW_SHOWNORMAL) override;
+    // Closes the dialog (its Close event runs) and ends it with a result.
+    void EndDialog(int result = 0);
+    int Result() const { return result_; }
+    bool IsModal() const { return modal_; }
+
+protected:
+    // Escape (IDCANCEL without a control of that id) closes a dialog that
+    // has a close box, as the close box does.
+    void MenuCommand(int id) override;
+
+private:
+    void ReleaseOwner();
+    bool modal_;
+    int result_ = 0;
+    HWND disabledOwner_ = nullptr;
+};
+
+// A form: the controls of a dialog template on a window that lies in its
+// owner's canvas (or is a top-level window when it has no owner). The
+// window's own canvas is the surface that holds the controls.
+class DataWindow : public Window {
+public:
+    DataWindow(Window* owner, const std::string& templateName);
+
+    // 0: no border; any other value: a thin border.
+    void EnableBorder(int borderStyle);
+
+    // Controls that are enabled and disabled together.
+    void RegisterConditionalControls(Control* control);
+    void DisableConditionalControls();
+    void EnableConditionalControls();
+
+private:
+    std::vector<Control*> conditionalControls_;
+};

@@ -1,0 +1,56 @@
+// A seam for tests: it takes the place of the Win32 seam for its lifetime,
+// records every call and answers from scripts the test fills.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/framework/seam.h"
+
+class RecordingSeam : public Seam {
+public:
+    // One call through the seam. kind is "MessageBox", "OpenFile",
+    // "SaveFile", "Folder", "Sound", "Tone", "ShellExecute", "Help" or
+    // "PrintSetup"; text, detail and number carry what the call was given:
+    // message box: text, caption, type; file dialogs: initial file name,
+    // title, flags; folder: start folder, title; sound: alias; tone: -,
+    // milliseconds, frequency; shell: file, verb|parameters|directory, show
+    // command; help: file, data, command; print set-up: -, -, flags.
+    struct Call {
+        std::string kind;
+        std::string text;
+        std::string detail;
+        long long number = 0;
+        HWND owner = nullptr;
+    };
+
+    RecordingSeam();
+    ~RecordingSeam() override;
+
+    // The calls of one kind, in order.
+    std::vector<Call> CallsOf(const std::string& kind) const;
+
+    std::vector<Call> calls;
+    // Answers, used from the front; when a script is empty: IDOK, cancel,
+    // cancel.
+    std::deque<int> messageBoxAnswers;
+    std::deque<std::string> fileAnswers;
+    std::deque<std::string> folderAnswers;
+    bool soundsPlay = true;
+    INT_PTR shellExecuteAnswer = 33;
+    bool printSetupAnswer = false;
+
+    int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) override;
+    bool ChooseFile(OPENFILENAMEA& request, bool open) override;
+    bool ChooseFolder(HWND owner, const std::string& title, std::string& folder) override;
+    bool PlaySystemSound(const std::string& alias) override;
+    void Tone(int frequency, int milliseconds) override;
+    INT_PTR ShellExecuteFile(HWND owner, const std::string& verb, const std::string& file,
+                             const std::string& parameters, const std::string& directory, int showCommand) override;
+    HWND ShowHelp(HWND caller, const std::string& file, UINT command, DWORD_PTR data) override;
+    bool PrintSetup(PRINTDLGA& request) override;
+
+private:
+    Seam* previous_;
+};

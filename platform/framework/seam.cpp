@@ -1,0 +1,108 @@
+#include "platform/framework/seam.h"
+
+#include <mmsystem.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include "platform/framework/window.h"
+
+namespace {
+
+int CALLBACK StartInFolder(HWND dialog, UINT message, LPARAM, LPARAM start)
+{
+    if (message == BFFM_INITIALIZED)
+        SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, start);
+    return 0;
+}
+
+// Calls of the system itself.
+class Win32Seam : public Seam {
+public:
+    int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) override
+    {
+        return MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+    }
+
+    bool ChooseFile(OPENFILENAMEA& request, bool open) override
+    {
+        return open ? GetOpenFileNameA(&request) : GetSaveFileNameA(&request);
+    }
+
+    bool ChooseFolder(HWND owner, const std::string& title, std::string& folder) override
+    {
+        BROWSEINFOA info{};
+        info.hwndOwner = owner;
+        info.lpszTitle = title.c_str();
+        info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+        info.lpfn = StartInFolder;
+        info.lParam = reinterpret_cast<LPARAM>(folder.c_str());
+        LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
+        if (!chosen)
+            return false;
+        char path[MAX_PATH] = {};
+        bool ok = SHGetPathFromIDListA(chosen, path);
+        CoTaskMemFree(chosen);
+        if (ok)
+            folder = path;
+        return ok;
+    }
+
+    bool PlaySystemSound(const std::string& alias) override
+    {
+        return PlaySoundA(alias.c_str(), nullptr, SND_ALIAS | SND_ASYNC);
+    }
+
+    void Tone(int frequency, int milliseconds) override { Beep(frequency, milliseconds); }
+
+    INT_PTR ShellExecuteFile(HWND owner, const std::string& verb, const std::string& file,
+                             const std::string& parameters, const std::string& directory, int showCommand) override
+    {
+        auto text = [](const std::string& s) { return s.empty() ? nullptr : s.c_str(); };
+        return reinterpret_cast<INT_PTR>(
+            ShellExecuteA(owner, text(verb), file.c_str(), text(parameters), text(directory), showCommand));
+    }
+
+    HWND ShowHelp(HWND caller, const std::string& file, UINT command, DWORD_PTR data) override
+    {
+        using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+        static HMODULE viewer = LoadLibraryA("hhctrl.ocx");
+        static auto htmlHelp =
+            viewer ? reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void*>(GetProcAddress(viewer, "HtmlHelpA")))
+                   : nullptr;
+        return htmlHelp ? htmlHelp(caller, file.empty() ? nullptr : file.c_str(), command, data) : nullptr;
+    }
+
+    bool PrintSetup(PRINTDLGA& request) override { return PrintDlgA(&request); }
+};
+
+Win32Seam win32Seam;
+Seam* currentSeam = &win32Seam;
+
+}  // namespace
+
+Seam& TheSeam()
+{
+    return *currentSeam;
+}
+
+Seam* SetSeam(Seam* seam)
+{
+    Seam* before = currentSeam;
+    currentSeam = seam ? seam : &win32Seam;
+    return before;
+}
+
+TextBox::TextBox(Window* owner, const std::string& caption, const std::string& text, UINT type)
+    : owner_(owner), caption_(caption), text_(text), type_(type)
+{
+}
+
+int TextBox::Show()
+{
+    return TheSeam().ShowMessageBox(owner_ ? owner_->Handle() : nullptr, text_, caption_, type_);
+}
+
+InfoBox::InfoBox(Window* owner, const std::string& caption, const std::string& text)
+    : TextBox(owner, caption, text, MB_OK | MB_ICONINFORMATION)
+{
+}

@@ -1,0 +1,63 @@
+// The seam: everything modal or outside the program goes through one object
+// (message boxes, file and folder dialogs, sounds, starting programs and
+// opening files or web pages, help, printers), so that tests can put their
+// own in its place, see what would have been shown and give the answers.
+#pragma once
+
+#include <windows.h>
+#include <commdlg.h>
+
+#include <string>
+
+class Window;
+
+class Seam {
+public:
+    virtual ~Seam() = default;
+
+    // A Win32 message box; returns the button pressed (IDOK, IDYES, ...).
+    virtual int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) = 0;
+    // The Windows open (open true) or save dialog; true when the user chose.
+    virtual bool ChooseFile(OPENFILENAMEA& request, bool open) = 0;
+    // The folder chooser starting in folder; true when the user chose, and
+    // folder is then the chosen one.
+    virtual bool ChooseFolder(HWND owner, const std::string& title, std::string& folder) = 0;
+    // Plays a system sound by its alias ("SystemHand", ...) without waiting;
+    // false when it cannot be played.
+    virtual bool PlaySystemSound(const std::string& alias) = 0;
+    // Sounds a tone on the speaker.
+    virtual void Tone(int frequency, int milliseconds) = 0;
+    // ShellExecute: starts a program or opens a file, folder or web address;
+    // returns ShellExecute's code (above 32 for success).
+    virtual INT_PTR ShellExecuteFile(HWND owner, const std::string& verb, const std::string& file,
+                                     const std::string& parameters, const std::string& directory, int showCommand) = 0;
+    // A command to the HTML help viewer (HtmlHelp); the viewer's window or null.
+    virtual HWND ShowHelp(HWND caller, const std::string& file, UINT command, DWORD_PTR data) = 0;
+    // The printer set-up dialog (PrintDlg); true when the user confirmed.
+    virtual bool PrintSetup(PRINTDLGA& request) = 0;
+};
+
+// The seam in use: the Win32 one unless a test has put its own in place.
+Seam& TheSeam();
+// Puts a seam in place (null: the Win32 one again); returns the one before.
+Seam* SetSeam(Seam* seam);
+
+// A message box with a caption, a text and a Win32 box type (MB_YESNO |
+// MB_ICONQUESTION is 36); Show returns the button pressed.
+class TextBox {
+public:
+    TextBox(Window* owner, const std::string& caption, const std::string& text, UINT type = MB_OK);
+    int Show();
+
+private:
+    Window* owner_;
+    std::string caption_;
+    std::string text_;
+    UINT type_;
+};
+
+// A message box with an information icon and an OK button.
+class InfoBox : public TextBox {
+public:
+    InfoBox(Window* owner, const std::string& caption, const std::string& text);
+};

@@ -1,0 +1,456 @@
+#include "platform/framework/window.h"
+
+#include <algorithm>
+#include <cctype>
+#include <unordered_map>
+
+#include "platform/framework/controls.h"
+#include "platform/framework/dialog_template.h"
+
+namespace {
+
+std::unordered_map<HWND, Window*>& HandleMap()
+{
+    static std::unordered_map<HWND, Window*> map;
+    return map;
+}
+
+// The object whose window is being made: it receives the first messages of
+// the new window before CreateWindowEx returns.
+Window* pendingWindow = nullptr;
+WNDPROC pendingDefault = nullptr;
+
+HINSTANCE ProgramModule()
+{
+    return GetModuleHandleA(nullptr);
+}
+
+// The height of the area a window's origin is measured in: its parent's
+// client area, or the screen for a top-level window.
+int OwnerCanvasHeight(HWND hwnd, HWND& parent)
+{
+    parent = (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD) ? GetParent(hwnd) : nullptr;
+    if (!parent)
+        return GetSystemMetrics(SM_CYSCREEN);
+    RECT client{};
+    GetClientRect(parent, &client);
+    return client.bottom;
+}
+
+RECT WindowRectIn(HWND hwnd, HWND parent)
+{
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    if (parent)
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// The dialog procedure of the framework's dialogs: all their messages go
+// through the window procedure of the dialog class, which calls this one only
+// from its default processing.
+INT_PTR CALLBACK FrameworkDialogProc(HWND, UINT message, WPARAM, LPARAM)
+{
+    return message == WM_INITDIALOG;
+}
+
+}  // namespace
+
+LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+std::string ControlEvent::NameSym() const
+{
+    return control ? control->NameSym() : std::string();
+}
+
+bool SameName(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+    });
+}
+
+Window* ObjectOfWindowHandle(HWND hwnd)
+{
+    auto it = HandleMap().find(hwnd);
+    return it == HandleMap().end() ? nullptr : it->second;
+}
+
+LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Window* window = ObjectOfWindowHandle(hwnd);
+    if (!window && pendingWindow) {
+        window = pendingWindow;
+        pendingWindow = nullptr;
+        window->Attach(hwnd, pendingDefault);
+    }
+    if (!window)
+        return IsFrameworkDialog(hwnd) ? DefDlgProcA(hwnd, message, wParam, lParam)
+                                       : DefWindowProcA(hwnd, message, wParam, lParam);
+    return window->Receive(message, wParam, lParam);
+}
+
+LRESULT CALLBACK FrameworkControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Window* window = ObjectOfWindowHandle(hwnd);
+    if (!window)
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    return window->Receive(message, wParam, lParam);
+}
+
+namespace {
+
+const char* RegisterFrameworkClass(const char* name, int windowExtra, int backgroundColor)
+{
+    WNDCLASSA wc{};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = FrameworkWindowProc;
+    wc.cbWndExtra = windowExtra;
+    wc.hInstance = ProgramModule();
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(backgroundColor + 1));
+    wc.lpszClassName = name;
+    RegisterClassA(&wc);
+    return name;
+}
+
+}  // namespace
+
+const char* FrameworkWindowClass()
+{
+    static const char* name = RegisterFrameworkClass("MdxWindow", 0, COLOR_WINDOW);
+    return name;
+}
+
+const char* FrameworkDialogClass()
+{
+    static const char* name = RegisterFrameworkClass("MdxDialog", DLGWINDOWEXTRA, COLOR_BTNFACE);
+    return name;
+}
+
+bool IsFrameworkDialog(HWND hwnd)
+{
+    char className[32] = {};
+    GetClassNameA(hwnd, className, sizeof className);
+    return SameName(className, FrameworkDialogClass());
+}
+
+Accelerator::Accelerator(const std::vector<ACCEL>& entries)
+{
+    std::vector<ACCEL> table(entries);
+    if (HACCEL handle = CreateAcceleratorTableA(table.data(), static_cast<int>(table.size())))
+        handle_ = std::shared_ptr<HACCEL__>(handle, DestroyAcceleratorTable);
+}
+
+Window::Window(Window* owner) : owner_(owner) {}
+
+Window::~Window()
+{
+    if (hwnd_)
+        DestroyWindow(hwnd_);
+}
+
+HWND Window::CreateHandle(DWORD exStyle, const char* className, const std::string& title, DWORD style, int x, int y,
+                          int width, int height, HWND parent, HMENU menu)
+{
+    pendingWindow = this;
+    pendingDefault = DefWindowProcA;
+    HWND hwnd =
+        CreateWindowExA(exStyle, className, title.c_str(), style, x, y, width, height, parent, menu, ProgramModule(), nullptr);
+    pendingWindow = nullptr;
+    return hwnd;
+}
+
+HWND Window::CreateDialogHandle(const std::string& templateName, HWND parent, DWORD addStyle, DWORD removeStyle)
+{
+    std::vector<BYTE> dialogTemplate = AdaptedDialogTemplate(templateName, FrameworkDialogClass(), addStyle, removeStyle);
+    if (dialogTemplate.empty())
+        return nullptr;
+    pendingWindow = this;
+    pendingDefault = DefDlgProcA;
+    HWND hwnd = CreateDialogIndirectParamA(ProgramModule(), reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate.data()),
+                                           parent, FrameworkDialogProc, 0);
+    pendingWindow = nullptr;
+    return hwnd;
+}
+
+void Window::Attach(HWND hwnd, WNDPROC defaultProc)
+{
+    hwnd_ = hwnd;
+    defaultProc_ = defaultProc;
+    HandleMap()[hwnd] = this;
+    if (!defaultProc_) {
+        subclassed_ = true;
+        defaultProc_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FrameworkControlProc)));
+    }
+}
+
+void Window::Detach()
+{
+    if (subclassed_)
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
+    subclassed_ = false;
+    HandleMap().erase(hwnd_);
+    hwnd_ = nullptr;
+    Detached();
+}
+
+LRESULT Window::Receive(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND hwnd = hwnd_;
+    Event event{hwnd, message, wParam, lParam};
+    LRESULT result = Dispatch(event);
+    if (message == WM_NCDESTROY && hwnd_ == hwnd && hwnd)
+        Detach();
+    return result;
+}
+
+LRESULT Window::DefaultProcedure(const Event& event)
+{
+    return CallWindowProcA(defaultProc_, event.hWnd, event.message, event.wParam, event.lParam);
+}
+
+LRESULT Window::Dispatch(Event& event)
+{
+    switch (event.message) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        BeginPaint(event.hWnd, &ps);
+        RECT client{};
+        GetClientRect(event.hWnd, &client);
+        ExposeEvent expose;
+        static_cast<Event&>(expose) = event;
+        expose.exposedArea = BoundingBox({ps.rcPaint.left, static_cast<int>(client.bottom - ps.rcPaint.bottom)},
+                                         {ps.rcPaint.right - ps.rcPaint.left, ps.rcPaint.bottom - ps.rcPaint.top});
+        Expose(expose);
+        EndPaint(event.hWnd, &ps);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        if (background_.IsNull())
+            break;
+        {
+            RECT client{};
+            GetClientRect(event.hWnd, &client);
+            FillRect(reinterpret_cast<HDC>(event.wParam), &client, background_.Handle());
+        }
+        return 1;
+    case WM_SIZE: {
+        ResizeEvent resize;
+        static_cast<Event&>(resize) = event;
+        Resize(resize);
+        break;
+    }
+    case WM_CLOSE:
+        if (QueryClose(event)) {
+            Close(event);
+            Destroy();
+        }
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(event.wParam) == WA_INACTIVE)
+            Deactivate(event);
+        else
+            Activate(event);
+        break;
+    case WM_SETCURSOR:
+        if (pointer_.Handle() && LOWORD(event.lParam) == HTCLIENT && reinterpret_cast<HWND>(event.wParam) == event.hWnd) {
+            SetCursor(pointer_.Handle());
+            return TRUE;
+        }
+        break;
+    case WM_COMMAND:
+        if (event.lParam) {
+            if (auto* control = dynamic_cast<::Control*>(ObjectOfWindowHandle(reinterpret_cast<HWND>(event.lParam)))) {
+                control->Notified(HIWORD(event.wParam));
+                return 0;
+            }
+        } else {
+            MenuCommand(LOWORD(event.wParam));
+            return 0;
+        }
+        break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+        if (auto* control = dynamic_cast<::Control*>(ObjectOfWindowHandle(reinterpret_cast<HWND>(event.lParam))))
+            return control->AnswerColorRequest(reinterpret_cast<HDC>(event.wParam), DefaultProcedure(event));
+        break;
+    default:
+        break;
+    }
+    return DefaultProcedure(event);
+}
+
+void Window::Expose(ExposeEvent&) {}
+void Window::Resize(ResizeEvent&) {}
+bool Window::QueryClose(Event&) { return true; }
+void Window::Close(Event&) {}
+void Window::ButtonClick(ControlEvent&) {}
+void Window::ListBoxSelect(ControlEvent&) {}
+void Window::EditFocusChange(EditFocusChangeEvent&) {}
+void Window::Activate(Event&) {}
+void Window::Deactivate(Event&) {}
+bool Window::CallByName(std::string_view) { return false; }
+void Window::MenuCommand(int) {}
+
+void Window::Destroy()
+{
+    if (hwnd_)
+        DestroyWindow(hwnd_);
+}
+
+void Window::Show(int showState)
+{
+    ShowWindow(hwnd_, showState);
+}
+
+void Window::Hide()
+{
+    ShowWindow(hwnd_, SW_HIDE);
+}
+
+void Window::Enable()
+{
+    EnableWindow(hwnd_, TRUE);
+}
+
+void Window::Disable()
+{
+    EnableWindow(hwnd_, FALSE);
+}
+
+bool Window::IsVisible() const
+{
+    return hwnd_ && IsWindowVisible(hwnd_);
+}
+
+bool Window::IsEnabled() const
+{
+    return hwnd_ && IsWindowEnabled(hwnd_);
+}
+
+bool Window::IsIconic() const
+{
+    return hwnd_ && ::IsIconic(hwnd_);
+}
+
+bool Window::IsZoomed() const
+{
+    return hwnd_ && ::IsZoomed(hwnd_);
+}
+
+void Window::ToTop()
+{
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void Window::Repaint()
+{
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+Point Window::Origin() const
+{
+    HWND parent = nullptr;
+    int height = OwnerCanvasHeight(hwnd_, parent);
+    RECT rect = WindowRectIn(hwnd_, parent);
+    return {rect.left, height - rect.bottom};
+}
+
+void Window::SetOrigin(Point origin)
+{
+    HWND parent = nullptr;
+    int height = OwnerCanvasHeight(hwnd_, parent);
+    RECT rect = WindowRectIn(hwnd_, parent);
+    SetWindowPos(hwnd_, nullptr, origin.x, height - origin.y - (rect.bottom - rect.top), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Dimension Window::Size() const
+{
+    RECT rect{};
+    GetWindowRect(hwnd_, &rect);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void Window::SetSize(Dimension size)
+{
+    Point origin = Origin();
+    SetWindowPos(hwnd_, nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetOrigin(origin);
+}
+
+BoundingBox Window::CanvasArea() const
+{
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    return {{0, 0}, {client.right, client.bottom}};
+}
+
+std::string Window::Caption() const
+{
+    std::string text(GetWindowTextLengthA(hwnd_) + 1, '\0');
+    text.resize(GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size())));
+    return text;
+}
+
+void Window::SetCaption(const std::string& caption)
+{
+    SetWindowTextA(hwnd_, caption.c_str());
+}
+
+void Window::SetBackground(const Brush& brush)
+{
+    background_ = brush;
+    Repaint();
+}
+
+void Window::SetFont(const ::Font& font)
+{
+    font_ = font;
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
+}
+
+void Window::SetPointer(const ::Pointer& pointer)
+{
+    pointer_ = pointer;
+}
+
+void Window::SetIcon(const ::Icon& icon)
+{
+    icon_ = icon;
+    SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Handle()));
+}
+
+void Window::SetIconSm(const ::Icon& icon)
+{
+    iconSm_ = icon;
+    SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(iconSm_.Handle()));
+}
+
+void Window::SetHyperLabel(const ::HyperLabel& label)
+{
+    hyperLabel_ = label;
+    if (!label.caption.empty())
+        SetCaption(label.caption);
+}
+
+std::vector<::Control*> Window::GetAllChildren() const
+{
+    std::vector<::Control*> children;
+    for (const auto& control : controls_)
+        children.push_back(control.get());
+    return children;
+}
+
+::Control* Window::GetControl(std::string_view name) const
+{
+    for (const auto& control : controls_)
+        if (SameName(control->NameSym(), name))
+            return control.get();
+    return nullptr;
+}

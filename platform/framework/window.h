@@ -1,0 +1,258 @@
+// The base of every framework window and control: a Win32 window handle bound
+// to an object whose virtual methods receive the window's messages (Dispatch)
+// and the events made from them (Expose, Resize, QueryClose, Close,
+// ButtonClick, ListBoxSelect, EditFocusChange, Activate, Deactivate).
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/framework/gdi.h"
+#include "platform/framework/geometry.h"
+
+class Control;
+class Window;
+
+// A window message as the framework hands it to a window.
+struct Event {
+    HWND hWnd = nullptr;
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    UINT Message() const { return message; }
+    WPARAM WParam() const { return wParam; }
+    LPARAM LParam() const { return lParam; }
+};
+
+// A request to repaint part of a window's canvas (in canvas coordinates).
+struct ExposeEvent : Event {
+    BoundingBox exposedArea;
+    BoundingBox ExposedArea() const { return exposedArea; }
+};
+
+// The window's canvas has a new size.
+struct ResizeEvent : Event {
+    Dimension Size() const { return {LOWORD(lParam), HIWORD(lParam)}; }
+};
+
+// Something happened to a control: a click, a new selection, a focus change.
+struct ControlEvent : Event {
+    ::Control* control = nullptr;
+    ::Control* Control() const { return control; }
+    std::string NameSym() const;
+};
+
+// An edit control gained or lost the keyboard focus.
+struct EditFocusChangeEvent : ControlEvent {
+    bool gotFocus = false;
+    bool GotFocus() const { return gotFocus; }
+};
+
+// The name, caption, description and help context of a window or control.
+struct HyperLabel {
+    std::string name;
+    std::string caption;
+    std::string description;
+    std::string helpContext;
+    const std::string& Name() const { return name; }
+    const std::string& Caption() const { return caption; }
+    const std::string& Description() const { return description; }
+    const std::string& HelpContext() const { return helpContext; }
+};
+
+// True when two names are equal regardless of case.
+bool SameName(std::string_view a, std::string_view b);
+
+// A table from method names (any case) to methods of class T, the way a
+// window offers its methods to be called by name:
+//   static const MethodTable<MyWindow> table{{"BUTOK", &MyWindow::ButOk}};
+//   return table.Call(*this, name) || Base::CallByName(name);
+template <class T>
+class MethodTable {
+public:
+    using Method = void (T::*)();
+    struct Entry {
+        const char* name;
+        Method method;
+    };
+    MethodTable(std::initializer_list<Entry> entries) : entries_(entries) {}
+    bool Has(std::string_view name) const { return Find(name) != nullptr; }
+    bool Call(T& object, std::string_view name) const
+    {
+        const Entry* entry = Find(name);
+        if (!entry)
+            return false;
+        (object.*(entry->method))();
+        return true;
+    }
+
+private:
+    const Entry* Find(std::string_view name) const
+    {
+        for (const Entry& entry : entries_)
+            if (SameName(entry.name, name))
+                return &entry;
+        return nullptr;
+    }
+    std::vector<Entry> entries_;
+};
+
+// A table of keyboard accelerators, shared by its copies.
+class Accelerator {
+public:
+    Accelerator() = default;
+    explicit Accelerator(const std::vector<ACCEL>& entries);
+    HACCEL Handle() const { return handle_ ? handle_.get() : nullptr; }
+
+private:
+    std::shared_ptr<HACCEL__> handle_;
+};
+
+class Window {
+public:
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND Handle() const { return hwnd_; }
+    // The framework window this one belongs to (for a control: the window
+    // whose controls it is part of); null for none.
+    Window* Owner() const { return owner_; }
+
+    // The raw message hook: every message of the window passes here; the
+    // framework's processing (events, then the window's default procedure)
+    // gives the result.
+    virtual LRESULT Dispatch(Event& event);
+
+    virtual void Expose(ExposeEvent& event);
+    virtual void Resize(ResizeEvent& event);
+    // Asked before the window closes; false keeps it open.
+    virtual bool QueryClose(Event& event);
+    virtual void Close(Event& event);
+    virtual void ButtonClick(ControlEvent& event);
+    virtual void ListBoxSelect(ControlEvent& event);
+    virtual void EditFocusChange(EditFocusChangeEvent& event);
+    virtual void Activate(Event& event);
+    virtual void Deactivate(Event& event);
+
+    // Calls the window's method of that name (case does not matter); false
+    // when the window has none. Classes offer methods through a MethodTable.
+    virtual bool CallByName(std::string_view name);
+
+    // Ends the window; the object stays and its handle becomes null.
+    virtual void Destroy();
+
+    virtual void Show(int showState = SW_SHOWNORMAL);
+    void Hide();
+    void Enable();
+    void Disable();
+    bool IsVisible() const;
+    bool IsEnabled() const;
+    bool IsIconic() const;
+    bool IsZoomed() const;
+    void ToTop();
+    // Invalidates the whole window; the expose follows from the message loop.
+    void Repaint();
+
+    // Lower-left corner in the owner canvas (screen for top-level windows),
+    // y growing upward.
+    Point Origin() const;
+    void SetOrigin(Point origin);
+    // Outer size of the window.
+    Dimension Size() const;
+    void SetSize(Dimension size);
+    // The client area: origin (0, 0) and the client size.
+    BoundingBox CanvasArea() const;
+
+    std::string Caption() const;
+    void SetCaption(const std::string& caption);
+
+    const Brush& Background() const { return background_; }
+    // The brush the window's canvas (or the control's background) is filled with.
+    virtual void SetBackground(const Brush& brush);
+    const ::Font& GetFont() const { return font_; }
+    virtual void SetFont(const ::Font& font);
+    void SetPointer(const ::Pointer& pointer);
+    // The window's icons in the title bar and task switcher.
+    void SetIcon(const ::Icon& icon);
+    void SetIconSm(const ::Icon& icon);
+    // Keyboard accelerators of a top-level window, translated by the message loop.
+    const ::Accelerator& GetAccelerator() const { return accelerator_; }
+    void SetAccelerator(const ::Accelerator& accelerator) { accelerator_ = accelerator; }
+
+    const ::HyperLabel& GetHyperLabel() const { return hyperLabel_; }
+    virtual void SetHyperLabel(const ::HyperLabel& label);
+    const std::string& NameSym() const { return hyperLabel_.name; }
+
+    // The controls made on this window, in the order they were made.
+    std::vector<::Control*> GetAllChildren() const;
+    // The control of that name (any case), or null.
+    ::Control* GetControl(std::string_view name) const;
+    // Makes a control of class T for the item of that id on the window's
+    // control surface; the window keeps it for its life.
+    template <class T, class... Args>
+    T* AddControl(int id, Args&&... args)
+    {
+        auto control = std::make_unique<T>(*this, id, std::forward<Args>(args)...);
+        T* result = control.get();
+        controls_.push_back(std::move(control));
+        return result;
+    }
+    // The window that holds this window's controls.
+    virtual HWND ControlSurface() const { return hwnd_; }
+
+protected:
+    explicit Window(Window* owner);
+    // Makes the Win32 window; messages sent while it is made reach this object.
+    HWND CreateHandle(DWORD exStyle, const char* className, const std::string& title, DWORD style, int x, int y,
+                      int width, int height, HWND parent, HMENU menu);
+    // Makes the window from the dialog template resource of that name, as a
+    // window of the framework's dialog class with the style bits addStyle set
+    // and removeStyle cleared; null when the template is missing.
+    HWND CreateDialogHandle(const std::string& templateName, HWND parent, DWORD addStyle, DWORD removeStyle);
+    // Binds a window to this object; what the object does not handle goes on
+    // to defaultProc. Without a defaultProc the window (a control made from a
+    // dialog template) is subclassed and keeps its own procedure as default.
+    void Attach(HWND hwnd, WNDPROC defaultProc);
+    // Runs the default procedure of the window for an event.
+    LRESULT DefaultProcedure(const Event& event);
+    // Runs when the window handle has gone.
+    virtual void Detached() {}
+
+    // A menu command or a notification without a control.
+    virtual void MenuCommand(int id);
+    LRESULT ControlColor(HDC dc, HWND control);
+
+private:
+    friend LRESULT CALLBACK FrameworkWindowProc(HWND, UINT, WPARAM, LPARAM);
+    friend LRESULT CALLBACK FrameworkControlProc(HWND, UINT, WPARAM, LPARAM);
+    friend class Control;
+    LRESULT Receive(UINT message, WPARAM wParam, LPARAM lParam);
+    void Detach();
+
+    HWND hwnd_ = nullptr;
+    Window* owner_ = nullptr;
+    WNDPROC defaultProc_ = nullptr;
+    bool subclassed_ = false;
+    Brush background_;
+    ::Font font_;
+    ::Pointer pointer_;
+    ::Icon icon_;
+    ::Icon iconSm_;
+    ::Accelerator accelerator_;
+    ::HyperLabel hyperLabel_;
+    std::vector<std::unique_ptr<::Control>> controls_;
+};
+
+// The framework object of a window or control handle, or null.
+Window* ObjectOfWindowHandle(HWND hwnd);
+
+// The window class of the framework's own windows (registered on first use).
+const char* FrameworkWindowClass();
+// The dialog window class of the framework's dialogs and form windows.
+const char* FrameworkDialogClass();
+bool IsFrameworkDialog(HWND hwnd);
