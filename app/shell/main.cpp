@@ -1,30 +1,37 @@
 #include <windows.h>
 
-static LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
-{
-    if (msg == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcA(hwnd, msg, wp, lp);
-}
+#include "platform/framework/app.h"
+#include "platform/framework/appwindow.h"
 
-int WINAPI WinMain(HINSTANCE inst, HINSTANCE, LPSTR, int show)
-{
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = FrameProc;
-    wc.hInstance = inst;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = "MeridoxaFrame";
-    RegisterClassA(&wc);
-    HWND frame = CreateWindowA("MeridoxaFrame", "MERIDOXA", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                               800, 600, nullptr, nullptr, inst, nullptr);
-    ShowWindow(frame, show);
-    MSG m;
-    while (GetMessageA(&m, nullptr, 0, 0) > 0) {
-        TranslateMessage(&m);
-        DispatchMessageA(&m);
+namespace {
+
+// The program's frame window: closing it ends the program.
+class FrameWindow : public TopAppWindow {
+public:
+    FrameWindow()
+    {
+        SetCaption("MERIDOXA");
+        SetSize({800, 600});
     }
-    return 0;
+    void Close(Event&) override { App::Current()->Quit(); }
+};
+
+class MeridoxaApp : public App {
+public:
+    void Start() override
+    {
+        FrameWindow frame;
+        frame.Show();
+        exitCode = Exec();
+    }
+    int exitCode = 0;
+};
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    MeridoxaApp app;
+    app.Start();
+    return app.exitCode;
 }
