@@ -1,6 +1,7 @@
 #include "platform/geodesy/projection.h"
 
 #include <cmath>
+#include <complex>
 #include <numbers>
 
 #include "platform/geodesy/messages.h"
@@ -16,7 +17,6 @@ constexpr double kZoneFactor = 1000000.0;     // the zone stands in front of six
 
 struct Shape {
     double e2;  // first eccentricity squared
-    double e;
     double n;   // third flattening
 };
 
@@ -24,7 +24,6 @@ Shape ShapeOf(const Ellipsoid& ellipsoid)
 {
     Shape shape;
     shape.e2 = (ellipsoid.a - ellipsoid.b) * (ellipsoid.a + ellipsoid.b) / (ellipsoid.a * ellipsoid.a);
-    shape.e = std::sqrt(shape.e2);
     shape.n = (ellipsoid.a - ellipsoid.b) / (ellipsoid.a + ellipsoid.b);
     return shape;
 }
@@ -48,22 +47,55 @@ void InverseCoefficients(double n, double beta[6])
     beta[5] = 20648693.0 * n6 / 638668800.0;
 }
 
-// Tangent of the latitude from the tangent of the conformal latitude, by
-// Newton's method (Karney 2011, eqs. 7-9, 19-21).
-double LatitudeTangent(double conformal, const Shape& shape)
+// Coefficients delta 1..6 of the series from conformal to geodetic latitude
+// (Karney 2011, eq. 26 reversed; good to 1e-17 rad for the earth).
+void LatitudeCoefficients(double n, double delta[6])
 {
-    double tau = conformal;
-    for (int i = 0; i < 10; ++i) {
-        const double root = std::sqrt(1.0 + tau * tau);
-        const double sigma = std::sinh(shape.e * std::atanh(shape.e * tau / root));
-        const double guess = tau * std::sqrt(1.0 + sigma * sigma) - sigma * root;
-        const double step = (conformal - guess) * (1.0 + (1.0 - shape.e2) * tau * tau) /
-                            ((1.0 - shape.e2) * root * std::sqrt(1.0 + guess * guess));
-        tau += step;
-        if (std::abs(step) <= 1e-15 * std::max(1.0, std::abs(tau)))
-            break;
+    const double n2 = n * n, n3 = n2 * n, n4 = n3 * n, n5 = n4 * n, n6 = n5 * n;
+    delta[0] = 2.0 * n - 2.0 * n2 / 3.0 - 2.0 * n3 + 116.0 * n4 / 45.0 + 26.0 * n5 / 45.0 - 2854.0 * n6 / 675.0;
+    delta[1] = 7.0 * n2 / 3.0 - 8.0 * n3 / 5.0 - 227.0 * n4 / 45.0 + 2704.0 * n5 / 315.0 + 2323.0 * n6 / 945.0;
+    delta[2] = 56.0 * n3 / 15.0 - 136.0 * n4 / 35.0 - 1262.0 * n5 / 105.0 + 73814.0 * n6 / 2835.0;
+    delta[3] = 4279.0 * n4 / 630.0 - 332.0 * n5 / 35.0 - 399572.0 * n6 / 14175.0;
+    delta[4] = 4174.0 * n5 / 315.0 - 144838.0 * n6 / 6237.0;
+    delta[5] = 601676.0 * n6 / 22275.0;
+}
+
+// sum c_j sin(2j z) for j = 1..6 by Clenshaw's recurrence, from sin 2z and
+// cos 2z (real or complex z).
+template <typename T>
+T SineSeries(const double c[6], const T& sin2, const T& cos2)
+{
+    const T twiceCos = 2.0 * cos2;
+    T next(0.0), nextButOne(0.0);
+    for (int j = 5; j >= 0; --j) {
+        const T current = twiceCos * next - nextButOne + c[j];
+        nextButOne = next;
+        next = current;
     }
-    return tau;
+    return next * sin2;
+}
+
+// sin d and cos d, sinh d and cosh d of a small d (|d| < 0.01) by their
+// Taylor series, exact to rounding; the series leave out library calls.
+double SmallSin(double d)
+{
+    const double d2 = d * d;
+    return d * (1.0 - d2 / 6.0 * (1.0 - d2 / 20.0 * (1.0 - d2 / 42.0)));
+}
+double SmallCos(double d)
+{
+    const double d2 = d * d;
+    return 1.0 - d2 / 2.0 * (1.0 - d2 / 12.0 * (1.0 - d2 / 30.0));
+}
+double SmallSinh(double d)
+{
+    const double d2 = d * d;
+    return d * (1.0 + d2 / 6.0 * (1.0 + d2 / 20.0 * (1.0 + d2 / 42.0)));
+}
+double SmallCosh(double d)
+{
+    const double d2 = d * d;
+    return 1.0 + d2 / 2.0 * (1.0 + d2 / 12.0 * (1.0 + d2 / 30.0));
 }
 
 }  // namespace
@@ -90,22 +122,39 @@ bool UtmToGeographic(double east, double north, const Ellipsoid& ellipsoid, doub
                            {Number(north), Number(std::floor(pole))}));
     const double xi = north / radius;
     const double eta = (east - zone * kZoneFactor - kFalseEasting) / radius;
+    // zeta' = zeta - sum beta_j sin(2j zeta) with zeta = xi + i eta. The
+    // angles of the double and the shifted arguments come from sin xi, cos xi
+    // and sinh eta by identities and small-angle series: the math library's
+    // functions cost more than all the rest.
     double beta[6];
     InverseCoefficients(shape.n, beta);
-    double xiPrime = xi;
-    double etaPrime = eta;
-    for (int j = 1; j <= 6; ++j) {
-        xiPrime -= beta[j - 1] * std::sin(2.0 * j * xi) * std::cosh(2.0 * j * eta);
-        etaPrime -= beta[j - 1] * std::cos(2.0 * j * xi) * std::sinh(2.0 * j * eta);
-    }
-    const double sinhEta = std::sinh(etaPrime);
-    const double cosXi = std::cos(xiPrime);
-    const double conformal = std::sin(xiPrime) / std::hypot(sinhEta, cosXi);
-    latitude = std::atan(LatitudeTangent(conformal, shape)) / kDegree;
+    const double sinXi = std::sin(xi), cosXi = std::cos(xi);
+    const double sinhEta = std::sinh(eta), coshEta = std::sqrt(1.0 + sinhEta * sinhEta);
+    const std::complex<double> sin2(2.0 * sinXi * cosXi * (1.0 + 2.0 * sinhEta * sinhEta),
+                                    (cosXi - sinXi) * (cosXi + sinXi) * 2.0 * sinhEta * coshEta);
+    const std::complex<double> cos2((cosXi - sinXi) * (cosXi + sinXi) * (1.0 + 2.0 * sinhEta * sinhEta),
+                                    -2.0 * sinXi * cosXi * 2.0 * sinhEta * coshEta);
+    const std::complex<double> shift = SineSeries(beta, sin2, cos2);
+    const double sinXiPrime = sinXi * SmallCos(shift.real()) - cosXi * SmallSin(shift.real());
+    const double cosXiPrime = cosXi * SmallCos(shift.real()) + sinXi * SmallSin(shift.real());
+    const double sinhEtaPrime = sinhEta * SmallCosh(shift.imag()) - coshEta * SmallSinh(shift.imag());
+    // Conformal latitude chi, then the geodetic latitude by its series.
+    const double conformal = sinXiPrime / std::sqrt(sinhEtaPrime * sinhEtaPrime + cosXiPrime * cosXiPrime);
+    const double chi = std::atan(conformal);
+    const double u = std::abs(conformal) > 1.0 ? 1.0 / conformal : conformal;  // tan or cot of chi
+    const double sin2Chi = 2.0 * u / (1.0 + u * u);
+    const double cos2Chi = (std::abs(conformal) > 1.0 ? u * u - 1.0 : 1.0 - u * u) / (1.0 + u * u);
+    double delta[6];
+    LatitudeCoefficients(shape.n, delta);
+    latitude = (chi + SineSeries(delta, sin2Chi, cos2Chi)) / kDegree;
+    const double lambda =
+        cosXiPrime > 0.0 ? std::atan(sinhEtaPrime / cosXiPrime) : std::atan2(sinhEtaPrime, cosXiPrime);
     const double centralMeridian = 6.0 * zone - 183.0;
-    longitude = std::remainder(centralMeridian + std::atan2(sinhEta, cosXi) / kDegree, 360.0);
-    if (longitude == -180.0)
-        longitude = 180.0;
+    longitude = centralMeridian + lambda / kDegree;
+    if (longitude > 180.0)
+        longitude -= 360.0;
+    else if (longitude <= -180.0)
+        longitude += 360.0;
     return true;
 }
 
