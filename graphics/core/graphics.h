@@ -19,6 +19,7 @@
 
 #include "graphics/core/colors.h"
 #include "graphics/core/device.h"
+#include "graphics/core/figurepoints.h"
 
 class objectShape;
 
@@ -158,6 +159,57 @@ class Graphics {
   Graphics& PaintEraseArea(double x, double y, double w, double h, uint32_t nOrigin = 0);
   Graphics& PaintSavedArea(double x, double y, double w, double h, uint32_t nOrigin = 0);
   Graphics& PaintFloodFill(double x, double y);
+
+  // ---- Lines, points, markers, curves and ellipses (paint_figures.cpp) ----
+  Graphics& PaintLine(double x1, double y1, double x2, double y2);
+  Graphics& PaintLineGroup(const WorldPoints& aPoints, double fOffsetX = 0.0, double fOffsetY = 0.0);
+  Graphics& PaintPolygon(const WorldPoints& aPoints, uint32_t nFill = 0);
+  Graphics& PaintPoint(double x, double y);
+  Graphics& PaintPointGroup(const GroupPoints& aPoints, double fOffsetX = 0.0, double fOffsetY = 0.0);
+  // The colour of the pixel as kept in a screen window's refresh bitmap;
+  // 0xFFFFFFFF on every other device or when no pixel could be read.
+  uint32_t GetPointColor(double x, double y);
+  Graphics& PaintMarker(double x, double y);
+  Graphics& PaintMarkerGroup(const GroupPoints& aPoints, double fOffsetX = 0.0, double fOffsetY = 0.0);
+  Graphics& PaintSpline(const WorldPoints& aPoints, double fSmoothing = 0.0);
+  Graphics& PaintBezier(const WorldPoints& aPoints, bool lSmooth = false, uint32_t nFill = 0);
+  Graphics& PaintEllipse(double x, double y, double rx, double ry, uint32_t nFill = 0, uint32_t nOrigin = 10);
+  // An arc, never filled.
+  Graphics& PaintEllipseCurve(double x, double y, double rx, double ry, double fAngle1, double fAngle2,
+                              uint32_t nOrigin = 10);
+  // A pie slice.
+  Graphics& PaintEllipseSector(double x, double y, double rx, double ry, double fAngle1, double fAngle2,
+                               uint32_t nFill = 0, uint32_t nOrigin = 10);
+  // A chord segment.
+  Graphics& PaintEllipseSegment(double x, double y, double rx, double ry, double fAngle1, double fAngle2,
+                                uint32_t nFill = 0, uint32_t nOrigin = 10);
+
+  // ---- Gradients (paint_gradients.cpp) ----
+  // In black-and-white mode the gradients run from white at intensity 5.
+  Graphics& PaintGradientCanvas(double fIntensity = 6.0, uint32_t nDirection = 0);
+  Graphics& PaintSpotCanvas(double fIntensity = 6.0, uint32_t nDirection = 7);
+  Graphics& PaintGradientArea(double x, double y, double w, double h, double fIntensity = 6.0,
+                              uint32_t nOrigin = 0, uint32_t nDirection = 0);
+  // A spot canvas seen through a clip rectangle (world units unless both
+  // factors are 1); the previous clip rectangle is restored.
+  Graphics& PaintSpotArea(double x, double y, double w, double h, double fIntensity = 6.0, uint32_t nOrigin = 0,
+                          uint32_t nDirection = 7);
+
+  // ---- Texts through the string objects (paint_texts.cpp) ----
+  Graphics& PaintString(double x, double y, const std::string& cText, uint32_t nOrigin = 0,
+                        uint32_t nBackground = 10);
+  Graphics& PaintStringRing(double x, double y, double fRadius, double fAngle, uint32_t nAlign = 2,
+                            uint32_t nRingMode = 3, const std::string& cText = {}, uint32_t nOrigin = 10);
+  // Width and height of a text in world units in the current font; 0.0 when
+  // the device yields no drawing DC.
+  double GetStringWidth(const std::string& cText);
+  double GetStringHeight(const std::string& cText);
+
+  // ---- Fractals (paint_fractal.cpp) ----
+  // aParameters (nullptr for the defaults) is extended to 22 entries and gets
+  // the values used written back.
+  Graphics& PaintFractal(double x, double y, double w, double h, uint32_t nOrigin = 0,
+                         FractalParameters* aParameters = nullptr, bool lInterruptible = false);
 
   // ---- Painter state, read by the drawing objects and the devices ----
   int32_t _nSurfaceWidth = 0;

@@ -70,13 +70,11 @@ void DrawMarkerFigure(HDC hDC, int32_t nCode, int32_t cx, int32_t cy, const Mark
 
 // The brush of types 5 and above: the fill colour for the filled circle and
 // square, the hollow stock brush otherwise.
-std::optional<SelectedObject> MarkerBrush(HDC hDC, int32_t nCode, COLORREF nFillColor) {
-  std::optional<SelectedObject> oBrush;
+void SelectMarkerBrush(std::optional<SelectedObject>& oBrush, HDC hDC, int32_t nCode, COLORREF nFillColor) {
   if (nCode == 6 || nCode == 8)
     oBrush.emplace(hDC, CreateSolidBrush(nFillColor));
   else if (nCode >= 5)
     oBrush.emplace(hDC, GetStockObject(HOLLOW_BRUSH), false);
-  return oBrush;
 }
 
 }  // namespace
@@ -98,7 +96,8 @@ void objectMarker::Draw() {
   const int32_t nCode = g._nMarkerSurf;
   const MarkerExtents e = MarkerExtentsOf(g, nCode >= 11 ? 2.0 : 1.0);
   ForEachPass([&](HDC hDC) {
-    const std::optional<SelectedObject> oBrush = MarkerBrush(hDC, nCode, g._nFillColor);
+    std::optional<SelectedObject> oBrush;
+    SelectMarkerBrush(oBrush, hDC, nCode, g._nFillColor);
     std::optional<SelectedObject> oPen;
     if (nCode != 1) oPen.emplace(hDC, CreatePen(PS_SOLID, g._nMarkerLineWidth, g._nLineColor));
     RasterModeScope oRop(hDC, g._nRasterMode);
@@ -117,7 +116,8 @@ void objectMarkerGroup::Draw() {
   if (nCode < 1 || nCode > 10) return;
   const MarkerExtents e = MarkerExtentsOf(g);
   ForEachPass([&](HDC hDC) {
-    const std::optional<SelectedObject> oBrush = MarkerBrush(hDC, nCode, g._nFillColor);
+    std::optional<SelectedObject> oBrush;
+    SelectMarkerBrush(oBrush, hDC, nCode, g._nFillColor);
     RasterModeScope oRop(hDC, g._nRasterMode);
     std::optional<SelectedObject> oPen;
     bool lFirst = true;
