@@ -9,13 +9,9 @@
 
 namespace {
 
-void FillBand(HDC hDC, int32_t left, int32_t top, int32_t right, int32_t bottom, COLORREF nColor) {
-  RECT r;
-  SetRect(&r, left, top, right, bottom);
-  const HBRUSH hBrush = CreateSolidBrush(nColor);
-  FillRect(hDC, &r, hBrush);
-  DeleteObject(hBrush);
-}
+// The bands are boxes of device pixels: a row or a column of the canvas.
+void FillRow(HDC hDC, int32_t x, int32_t y, int32_t w, COLORREF nColor) { FillBox(hDC, {x, y, w, 1}, nColor); }
+void FillColumn(HDC hDC, int32_t x, int32_t y, int32_t h, COLORREF nColor) { FillBox(hDC, {x, y, 1, h}, nColor); }
 
 bool ColumnDirection(uint16_t nDirection) { return nDirection == 2 || nDirection == 3; }
 
@@ -32,17 +28,17 @@ void objectGradientCanvas::Draw() {
     return;
   }
   const double factor = GradientLengthFactor(fI);
-  const int32_t x = g._oOrigin.x, y = g._oOrigin.y - 1, w = g._oDim.cx, h = g._oDim.cy;
+  const int32_t x = g._oOrigin.x, y = g._oOrigin.y, w = g._oDim.cx, h = g._oDim.cy;
   const int32_t l = ColumnDirection(_nDirection) ? w : h;
   ForEachPass([&](HDC hDC) {
     GradientRamp oRamp(g._nBackgrColor, g._nGradientColor, l, factor);
     for (int32_t i = 1; i <= l; ++i) {
       const COLORREF c = oRamp.Band(i);
       switch (_nDirection) {
-        case 1: FillBand(hDC, x, y + i - 1, x + w, y + i, c); break;
-        case 0: FillBand(hDC, x, y + h - i, x + w, y + h - i + 1, c); break;
-        case 3: FillBand(hDC, x + i - 1, y, x + i, y + h, c); break;
-        default: FillBand(hDC, x + w - i, y, x + w - i + 1, y + h, c); break;
+        case 1: FillRow(hDC, x, y + i - 1, w, c); break;
+        case 0: FillRow(hDC, x, y + h - i, w, c); break;
+        case 3: FillColumn(hDC, x + i - 1, y, h, c); break;
+        default: FillColumn(hDC, x + w - i, y, h, c); break;
       }
     }
   });
@@ -67,13 +63,20 @@ void objectSpotCanvas::Draw() {
   // A drawing area without height or width has no rows to paint.
   if (hDC == nullptr || w <= 0 || h <= 0) return;
 
-  // One strip of 2W colours, copied shifted (and for the right-hand corners
-  // mirrored) into every row.
+  // One strip of the 2W colours of the ramp (row 0) and the same reversed
+  // (row 1), copied shifted into every row: the reversed one for the corners
+  // at the highest x.
   const HDC hStrip = CreateCompatibleDC(hDC);
-  const HBITMAP hBitmap = CreateCompatibleBitmap(hDC, 2 * w, 1);
+  const HBITMAP hBitmap = CreateCompatibleBitmap(hDC, 2 * w, 2);
   const HGDIOBJ hOld = SelectObject(hStrip, hBitmap);
   GradientRamp oRamp(g._nBackgrColor, g._nGradientColor, 2 * w, GradientLengthFactor(fI));
-  for (int32_t i = 1; i <= 2 * w; ++i) FillBand(hStrip, i - 1, 0, i, 1, oRamp.Band(i));
+  for (int32_t i = 1; i <= 2 * w; ++i) {
+    const COLORREF c = oRamp.Band(i);
+    const HBRUSH hBrush = CreateSolidBrush(c);
+    const RECT aPixels[2] = {{i - 1, 0, i, 1}, {2 * w - i, 1, 2 * w - i + 1, 2}};
+    for (const RECT& r : aPixels) FillRect(hStrip, &r, hBrush);
+    DeleteObject(hBrush);
+  }
 
   DrawRows(hDC, hStrip);
   if (const HDC hDC2 = SelectDrawDC(2)) DrawRows(hDC2, hStrip);
@@ -85,15 +88,17 @@ void objectSpotCanvas::Draw() {
 
 void objectSpotCanvas::DrawRows(HDC hDC, HDC hStrip) const {
   const Graphics& g = *_oShapeGraphics;
-  const int32_t x = g._oOrigin.x, y = g._oOrigin.y - 1, w = g._oDim.cx, h = g._oDim.cy;
+  const int32_t x = g._oOrigin.x, y = g._oOrigin.y, w = g._oDim.cx, h = g._oDim.cy;
+  // Row i (0 .. H) of the corner's side shows the ramp from strip pixel
+  // off(i) on: the lines of equal colour are quarter-ellipse arcs round the
+  // corner. The corners at the highest x read the reversed strip.
   for (int32_t i = 0; i <= h; ++i) {
-    // The lines of equal colour are quarter-ellipse arcs round the corner.
     const int32_t off = w - Long(w * std::cos(GAsin(static_cast<double>(h - i) / h)));
     switch (_nDirection) {
-      case 6: BitBlt(hDC, x, y + h - i, w, 1, hStrip, off, 0, SRCCOPY); break;
-      case 4: StretchBlt(hDC, x, y + i, w, 1, hStrip, w + off, 0, -w, 1, SRCCOPY); break;
-      case 5: StretchBlt(hDC, x, y + h - i, w, 1, hStrip, w + off, 0, -w, 1, SRCCOPY); break;
-      default: BitBlt(hDC, x, y + i, w, 1, hStrip, off, 0, SRCCOPY); break;
+      case 6: CopyBox(hDC, {x, y + h - i, w, 1}, hStrip, off, 0); break;
+      case 4: CopyBox(hDC, {x, y + i, w, 1}, hStrip, w - off, 1); break;
+      case 5: CopyBox(hDC, {x, y + h - i, w, 1}, hStrip, w - off, 1); break;
+      default: CopyBox(hDC, {x, y + i, w, 1}, hStrip, off, 0); break;
     }
   }
 }
@@ -135,11 +140,13 @@ void objectGradientArea::Draw() {
     for (int32_t i = 1; i <= l && i <= last; ++i) {
       const COLORREF c = oRamp.Band(i);
       if (i < first) continue;
+      // One row above the canvas's band for the row directions; the
+      // columns span the rows y + 1 .. y + h.
       switch (_nDirection) {
-        case 1: FillBand(hDC, x, oy + i - 1, x + w, oy + i, c); break;
-        case 0: FillBand(hDC, x, oy + ch - i, x + w, oy + ch - i + 1, c); break;
-        case 3: FillBand(hDC, ox + i - 1, y, ox + i, y + h, c); break;
-        default: FillBand(hDC, ox + cw - i, y, ox + cw - i + 1, y + h, c); break;
+        case 1: FillRow(hDC, x, oy + i, w, c); break;
+        case 0: FillRow(hDC, x, oy + ch - i + 1, w, c); break;
+        case 3: FillColumn(hDC, ox + i - 1, y + 1, h, c); break;
+        default: FillColumn(hDC, ox + cw - i, y + 1, h, c); break;
       }
     }
   });
