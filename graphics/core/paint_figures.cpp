@@ -78,7 +78,7 @@ Graphics& Graphics::PaintEllipseSector(double x, double y, double rx, double ry,
 
 Graphics& Graphics::PaintEllipseSegment(double x, double y, double rx, double ry, double fAngle1, double fAngle2,
                                         uint32_t nFill, uint32_t nOrigin) {
-  objectEllipsePart o(*this, x, y, rx, ry, fAngle1, fAngle2, objectEllipsePart::kChord,
-                      static_cast<uint16_t>(nFill), static_cast<uint16_t>(nOrigin));
+  objectEllipsePart o(*this, x, y, rx, ry, fAngle1, fAngle2, objectEllipsePart::kChord, static_cast<uint16_t>(nFill),
+                      static_cast<uint16_t>(nOrigin));
   return DrawShape(o);
 }

@@ -1,8 +1,7 @@
 #include "graphics/core/graphics.h"
 #include "graphics/objects/objectstrings.h"
 
-Graphics& Graphics::PaintString(double x, double y, const std::string& cText, uint32_t nOrigin,
-                                uint32_t nBackground) {
+Graphics& Graphics::PaintString(double x, double y, const std::string& cText, uint32_t nOrigin, uint32_t nBackground) {
   objectString o(*this, x, y, cText, static_cast<uint16_t>(nOrigin), static_cast<uint16_t>(nBackground));
   return DrawShape(o);
 }

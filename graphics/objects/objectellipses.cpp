@@ -36,9 +36,8 @@ void objectEllipse::Draw() {
   });
 }
 
-objectEllipsePart::objectEllipsePart(Graphics& oGraphics, double x, double y, double rx, double ry,
-                                     double fAngle1, double fAngle2, uint16_t nKind, uint16_t nFill,
-                                     uint16_t nOrigin)
+objectEllipsePart::objectEllipsePart(Graphics& oGraphics, double x, double y, double rx, double ry, double fAngle1,
+                                     double fAngle2, uint16_t nKind, uint16_t nFill, uint16_t nOrigin)
     : objectShape(oGraphics),
       _fX(x),
       _fY(y),

@@ -152,9 +152,8 @@ void objectFractal::Draw() {
   PixelBrush oBrush;
   int r = 0, c = 0;
   while (!_lStop && oOrder.Next(r, c)) {
-    const FractalPoint p =
-        IterateFractal(s, FractalCoordinate(oWindow.fLeft, oWindow.fRight, c, w),
-                       FractalCoordinate(oWindow.fBottom, oWindow.fTop, r, h));
+    const FractalPoint p = IterateFractal(s, FractalCoordinate(oWindow.fLeft, oWindow.fRight, c, w),
+                                          FractalCoordinate(oWindow.fBottom, oWindow.fTop, r, h));
     if (lZoom && s.nPixelOrder != 4) oZoom.Pixel(r, c, p, oOrder.SpiralNegative());
     const std::optional<COLORREF> nColor = oColouring.Colour(p);
     if (!nColor) continue;

@@ -35,10 +35,18 @@ void objectGradientCanvas::Draw() {
     for (int32_t i = 1; i <= l; ++i) {
       const COLORREF c = oRamp.Band(i);
       switch (_nDirection) {
-        case 1: FillRow(hDC, x, y + i - 1, w, c); break;
-        case 0: FillRow(hDC, x, y + h - i, w, c); break;
-        case 3: FillColumn(hDC, x + i - 1, y, h, c); break;
-        default: FillColumn(hDC, x + w - i, y, h, c); break;
+        case 1:
+          FillRow(hDC, x, y + i - 1, w, c);
+          break;
+        case 0:
+          FillRow(hDC, x, y + h - i, w, c);
+          break;
+        case 3:
+          FillColumn(hDC, x + i - 1, y, h, c);
+          break;
+        default:
+          FillColumn(hDC, x + w - i, y, h, c);
+          break;
       }
     }
   });
@@ -95,16 +103,24 @@ void objectSpotCanvas::DrawRows(HDC hDC, HDC hStrip) const {
   for (int32_t i = 0; i <= h; ++i) {
     const int32_t off = w - Long(w * std::cos(GAsin(static_cast<double>(h - i) / h)));
     switch (_nDirection) {
-      case 6: CopyBox(hDC, {x, y + h - i, w, 1}, hStrip, off, 0); break;
-      case 4: CopyBox(hDC, {x, y + i, w, 1}, hStrip, w - off, 1); break;
-      case 5: CopyBox(hDC, {x, y + h - i, w, 1}, hStrip, w - off, 1); break;
-      default: CopyBox(hDC, {x, y + i, w, 1}, hStrip, off, 0); break;
+      case 6:
+        CopyBox(hDC, {x, y + h - i, w, 1}, hStrip, off, 0);
+        break;
+      case 4:
+        CopyBox(hDC, {x, y + i, w, 1}, hStrip, w - off, 1);
+        break;
+      case 5:
+        CopyBox(hDC, {x, y + h - i, w, 1}, hStrip, w - off, 1);
+        break;
+      default:
+        CopyBox(hDC, {x, y + i, w, 1}, hStrip, off, 0);
+        break;
     }
   }
 }
 
-objectGradientArea::objectGradientArea(Graphics& oGraphics, double x, double y, double w, double h,
-                                       uint16_t nOrigin, double fIntensity, uint16_t nDirection)
+objectGradientArea::objectGradientArea(Graphics& oGraphics, double x, double y, double w, double h, uint16_t nOrigin,
+                                       double fIntensity, uint16_t nDirection)
     : objectShape(oGraphics),
       _fX(x),
       _fY(y),
@@ -130,10 +146,18 @@ void objectGradientArea::Draw() {
   // The bands of the canvas-wide ramp that cross the rectangle.
   int32_t first, last;
   switch (_nDirection) {
-    case 1: first = y - oy, last = y + h - oy; break;
-    case 0: first = oy + ch - y - h, last = oy + ch - y; break;
-    case 3: first = x - ox, last = x + w - ox; break;
-    default: first = ox + cw - x - w, last = ox + cw - x; break;
+    case 1:
+      first = y - oy, last = y + h - oy;
+      break;
+    case 0:
+      first = oy + ch - y - h, last = oy + ch - y;
+      break;
+    case 3:
+      first = x - ox, last = x + w - ox;
+      break;
+    default:
+      first = ox + cw - x - w, last = ox + cw - x;
+      break;
   }
   ForEachPass([&](HDC hDC) {
     GradientRamp oRamp(g._nBackgrColor, g._nGradientColor, l, factor);
@@ -143,10 +167,18 @@ void objectGradientArea::Draw() {
       // One row above the canvas's band for the row directions; the
       // columns span the rows y + 1 .. y + h.
       switch (_nDirection) {
-        case 1: FillRow(hDC, x, oy + i, w, c); break;
-        case 0: FillRow(hDC, x, oy + ch - i + 1, w, c); break;
-        case 3: FillColumn(hDC, ox + i - 1, y + 1, h, c); break;
-        default: FillColumn(hDC, ox + cw - i, y + 1, h, c); break;
+        case 1:
+          FillRow(hDC, x, oy + i, w, c);
+          break;
+        case 0:
+          FillRow(hDC, x, oy + ch - i + 1, w, c);
+          break;
+        case 3:
+          FillColumn(hDC, ox + i - 1, y + 1, h, c);
+          break;
+        default:
+          FillColumn(hDC, ox + cw - i, y + 1, h, c);
+          break;
       }
     }
   });

@@ -15,8 +15,7 @@ void objectLine::Draw() {
   });
 }
 
-ObjectLinienGroup::ObjectLinienGroup(Graphics& oGraphics, const WorldPoints& aPoints, double fOffsetX,
-                                     double fOffsetY)
+ObjectLinienGroup::ObjectLinienGroup(Graphics& oGraphics, const WorldPoints& aPoints, double fOffsetX, double fOffsetY)
     : objectShape(oGraphics), _aPoints(aPoints), _fOffsetX(fOffsetX), _fOffsetY(fOffsetY) {}
 
 void ObjectLinienGroup::Draw() {
@@ -29,9 +28,7 @@ void ObjectLinienGroup::Draw() {
   };
   std::vector<Step> aSteps;
   aSteps.reserve(_aPoints.size());
-  auto toDevice = [&](double x, double y) {
-    return POINT{DevicePosX(x + _fOffsetX), DevicePosY(y + _fOffsetY)};
-  };
+  auto toDevice = [&](double x, double y) { return POINT{DevicePosX(x + _fOffsetX), DevicePosY(y + _fOffsetY)}; };
   for (const std::vector<double>& e : _aPoints) {
     if (e.size() >= 4)
       aSteps.push_back({true, toDevice(e[0], e[1]), toDevice(e[2], e[3])});

@@ -17,8 +17,7 @@ void Stroke(HDC hDC, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
 
 // The figure of a marker type at (cx, cy); e holds the extents of the type
 // (doubled for the arrows). Type 1 sets one pixel in nPixelColor.
-void DrawMarkerFigure(HDC hDC, int32_t nCode, int32_t cx, int32_t cy, const MarkerExtents& e,
-                      COLORREF nPixelColor) {
+void DrawMarkerFigure(HDC hDC, int32_t nCode, int32_t cx, int32_t cy, const MarkerExtents& e, COLORREF nPixelColor) {
   switch (nCode) {
     case 1:
       SetPixelV(hDC, cx, cy, nPixelColor);
@@ -105,8 +104,7 @@ void objectMarker::Draw() {
   });
 }
 
-objectMarkerGroup::objectMarkerGroup(Graphics& oGraphics, const GroupPoints& aPoints, double fOffsetX,
-                                     double fOffsetY)
+objectMarkerGroup::objectMarkerGroup(Graphics& oGraphics, const GroupPoints& aPoints, double fOffsetX, double fOffsetY)
     : objectShape(oGraphics), _aPoints(aPoints), _fOffsetX(fOffsetX), _fOffsetY(fOffsetY) {}
 
 void objectMarkerGroup::Draw() {

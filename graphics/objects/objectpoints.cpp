@@ -3,7 +3,6 @@
 #include "graphics/core/graphics.h"
 #include "graphics/objects/objecttools.h"
 
-
 objectPoint::objectPoint(Graphics& oGraphics, double x, double y) : objectShape(oGraphics), _fX(x), _fY(y) {}
 
 void objectPoint::Draw() {
@@ -22,15 +21,13 @@ std::vector<DeviceGroupPoint> DeviceGroup(const objectShape& oShape, const Graph
   COLORREF nColor = oGraphics._nLineColor;
   for (const GroupPoint& e : aPoints) {
     if (e.uColor) nColor = Graphics::ChangeColorArg2Rgb(*e.uColor);
-    aDevice.push_back({{oShape.DevicePosX(e.x + fOffsetX), oShape.DevicePosY(e.y + fOffsetY)},
-                       nColor,
-                       e.uColor.has_value()});
+    aDevice.push_back(
+        {{oShape.DevicePosX(e.x + fOffsetX), oShape.DevicePosY(e.y + fOffsetY)}, nColor, e.uColor.has_value()});
   }
   return aDevice;
 }
 
-objectPointGroup::objectPointGroup(Graphics& oGraphics, const GroupPoints& aPoints, double fOffsetX,
-                                   double fOffsetY)
+objectPointGroup::objectPointGroup(Graphics& oGraphics, const GroupPoints& aPoints, double fOffsetX, double fOffsetY)
     : objectShape(oGraphics), _aPoints(aPoints), _fOffsetX(fOffsetX), _fOffsetY(fOffsetY) {}
 
 void objectPointGroup::Draw() {
@@ -41,8 +38,7 @@ void objectPointGroup::Draw() {
   });
 }
 
-objectPointColor::objectPointColor(Graphics& oGraphics, double x, double y)
-    : objectShape(oGraphics), _fX(x), _fY(y) {}
+objectPointColor::objectPointColor(Graphics& oGraphics, double x, double y) : objectShape(oGraphics), _fX(x), _fY(y) {}
 
 void objectPointColor::Draw() {
   const int32_t x = DevicePosX(_fX), y = DevicePosY(_fY);

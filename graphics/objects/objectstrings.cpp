@@ -155,8 +155,8 @@ void objectStringRing::Draw() {
       LOGFONTA oChar = oFont;
       oChar.lfEscapement = oChar.lfOrientation = q;
       const SelectedObject oCharFont(hDC, CreateFontIndirectA(&oChar));
-      TextOutA(hDC, Long((r - inset) * std::cos(dir - e)) + cx, Long((r - inset) * std::sin(dir - e)) + cy,
-               &_cText[i], 1);
+      TextOutA(hDC, Long((r - inset) * std::cos(dir - e)) + cx, Long((r - inset) * std::sin(dir - e)) + cy, &_cText[i],
+               1);
       if (i + 1 < n) acc += sign * GAsin((w[i] / 2.0 + w[i + 1] / 2.0) / r);
     }
   });

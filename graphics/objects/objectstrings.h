@@ -36,9 +36,8 @@ class objectStringRing : public objectShape {
   // nRingMode 3 runs the characters along increasing angles with their
   // baseline on the circle; any other value along decreasing angles, turned
   // by 180 degrees and moved inward by half the height of "A".
-  objectStringRing(Graphics& oGraphics, double x, double y, double fRadius, double fAngle,
-                   uint16_t nAlign = kCentre, uint16_t nRingMode = 3, std::string cText = {},
-                   uint16_t nOrigin = 10);
+  objectStringRing(Graphics& oGraphics, double x, double y, double fRadius, double fAngle, uint16_t nAlign = kCentre,
+                   uint16_t nRingMode = 3, std::string cText = {}, uint16_t nOrigin = 10);
   void Draw() override;
 
   // At most this many characters are set.

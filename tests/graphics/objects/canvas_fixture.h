@@ -1,9 +1,8 @@
 #pragma once
 // A memory device to draw figures on and read back their pixels, in the
 // painter's upward device coordinates.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <memory>

@@ -11,8 +11,7 @@
 
 namespace {
 
-SplineCurve Curve(std::vector<double> x, std::vector<double> y, double fSmoothing,
-                  std::vector<double> sigma = {}) {
+SplineCurve Curve(std::vector<double> x, std::vector<double> y, double fSmoothing, std::vector<double> sigma = {}) {
   sigma.resize(x.size(), 30.0);
   SplineCurve o;
   o.SetKnots(std::move(x), std::move(y), std::move(sigma));
@@ -137,7 +136,7 @@ TEST(BezierChainTest, SmoothingMirrorsTheControlPointsThroughTheJoints) {
   std::vector<POINT> c = BezierChain(open, true);
   EXPECT_EQ(c[4].x, 30);  // 2 * point 4 - point 3
   EXPECT_EQ(c[4].y, -10);
-  EXPECT_EQ(c[1].x, 5);   // not closed: the first control point stays
+  EXPECT_EQ(c[1].x, 5);  // not closed: the first control point stays
 
   const std::vector<POINT> closed{{0, 0}, {99, 99}, {10, 10}, {20, 0}, {25, 5}, {10, -10}, {0, 0}};
   c = BezierChain(closed, true);

@@ -48,31 +48,45 @@ TEST_F(FiguresTest, LinesGroupsAndPolygons) {
        "10,5-30,15",
        {{{10, 5}, kRed}, {{20, 10}, kRed}, {{30, 15}, kRed}}},
       {"line group: two connected strokes",
-       [](Graphics& g) { g.PaintLineGroup({{0, 0}, {10, 0}, {10, 10}}); },
+       [](Graphics& g) {
+         g.PaintLineGroup({{0, 0}, {10, 0}, {10, 10}});
+       },
        "0,0-10,9",
        {{{5, 0}, kRed}, {{10, 5}, kRed}, {{5, 5}, kWhite}}},
       {"line group: a segment, then a stroke from its end",
-       [](Graphics& g) { g.PaintLineGroup({{0, 0, 5, 5}, {10, 10}}); },
+       [](Graphics& g) {
+         g.PaintLineGroup({{0, 0, 5, 5}, {10, 10}});
+       },
        "0,0-10,10",
        {{{3, 3}, kRed}, {{8, 8}, kRed}}},
       {"line group: offsets are added before the scaling",
-       [](Graphics& g) { g.SetWorldSystem(2.0, 2.0).PaintLineGroup({{0, 0}, {4, 0}}, 1, 1); },
+       [](Graphics& g) {
+         g.SetWorldSystem(2.0, 2.0).PaintLineGroup({{0, 0}, {4, 0}}, 1, 1);
+       },
        "2,2-9,2",
        {}},
       {"line group: entries of one or three numbers are skipped",
-       [](Graphics& g) { g.PaintLineGroup({{0, 0}, {5}, {7, 7, 7}, {10, 0}, {}}); },
+       [](Graphics& g) {
+         g.PaintLineGroup({{0, 0}, {5}, {7, 7, 7}, {10, 0}, {}});
+       },
        "0,0-9,0",
        {}},
       {"polygon outline, closed back to its first vertex",
-       [](Graphics& g) { g.PaintPolygon({{0, 0}, {20, 0}, {20, 20}}); },
+       [](Graphics& g) {
+         g.PaintPolygon({{0, 0}, {20, 0}, {20, 20}});
+       },
        "0,0-20,20",
        {{{10, 10}, kRed}, {{15, 5}, kWhite}}},
       {"polygon filled solid",
-       [](Graphics& g) { g.SetFillHatch(32).PaintPolygon({{0, 0}, {20, 0}, {20, 20}}, 1); },
+       [](Graphics& g) {
+         g.SetFillHatch(32).PaintPolygon({{0, 0}, {20, 0}, {20, 20}}, 1);
+       },
        "0,0-20,20",
        {{{15, 5}, kBlue}, {{20, 10}, kRed}}},
       {"polygon with fill style 160 is filled solid",
-       [](Graphics& g) { g.SetFillHatch(160).PaintPolygon({{0, 0}, {20, 0}, {20, 20}, {0, 0}}, 1); },
+       [](Graphics& g) {
+         g.SetFillHatch(160).PaintPolygon({{0, 0}, {20, 0}, {20, 20}, {0, 0}}, 1);
+       },
        "0,0-20,20",
        {{{15, 5}, kBlue}}},
       {"polygon without vertices", [](Graphics& g) { g.PaintPolygon({}, 1); }, "none", {}},
@@ -87,11 +101,15 @@ TEST_F(FiguresTest, PointsAndPointGroups) {
        "15,25-15,25",
        {{{15, 25}, kRed}}},
       {"point group: a colour holds until the next one",
-       [](Graphics& g) { g.PaintPointGroup({{1, 1, {}}, {2, 2, 4}, {3, 3, {}}, {4, 4, 9}}); },
+       [](Graphics& g) {
+         g.PaintPointGroup({{1, 1, {}}, {2, 2, 4}, {3, 3, {}}, {4, 4, 9}});
+       },
        "1,1-4,4",
        {{{1, 1}, kRed}, {{2, 2}, c4}, {{3, 3}, c4}, {{4, 4}, c9}}},
       {"point group: offsets (0.5, 0.5) before the factor 2",
-       [](Graphics& g) { g.SetWorldSystem(2.0, 2.0).SetWorldOrigin(10, 10).PaintPointGroup({{1, 1, {}}}, 0.5, 0.5); },
+       [](Graphics& g) {
+         g.SetWorldSystem(2.0, 2.0).SetWorldOrigin(10, 10).PaintPointGroup({{1, 1, {}}}, 0.5, 0.5);
+       },
        "13,13-13,13",
        {}},
   });

@@ -132,7 +132,8 @@ TEST_F(GradientsTest, SpotCornersAndMirrors) {
     uint32_t nDirection;
     bool lFlipX, lFlipY;
   };
-  for (const Mirror& m : {Mirror{4, true, false}, Mirror{5, true, true}, Mirror{6, false, true}, Mirror{8, false, false}}) {
+  for (const Mirror& m :
+       {Mirror{4, true, false}, Mirror{5, true, true}, Mirror{6, false, true}, Mirror{8, false, false}}) {
     Renew();
     G().PaintSpotCanvas(15.0, m.nDirection);
     int nDiffer = 0;
