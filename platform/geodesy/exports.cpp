@@ -1,5 +1,5 @@
 // The exported functions of orbalith32.dll (see orbalith32.h): they check
-// their arguments, call the geodesy and leave a message on every failure.
+// their arguments, do the computation and leave a message on every failure.
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -65,8 +65,10 @@ bool CheckReserved(std::uint16_t value, const char* name)
                        {name, std::to_string(value)}));
 }
 
-bool UtmToGeographicOnSides(double east, double north, std::uint16_t ellipsoidIn, double& longitude,
-                            double& latitude, std::uint16_t ellipsoidOut)
+// UTM on the source side's ellipsoid to geographic coordinates on the target
+// side's, through the user reference system when the two differ.
+bool UtmToGeographicOnSides(double east, double north, std::uint16_t ellipsoidIn, std::uint16_t ellipsoidOut,
+                            double& longitude, double& latitude)
 {
     Ellipsoid source;
     Ellipsoid target;
@@ -245,7 +247,7 @@ Logic __stdcall coordtrans3(double xIn, double yIn, std::uint16_t systemIn, std:
                                   {std::to_string(systemIn), std::to_string(systemOut)})));
     double longitude;
     double latitude;
-    if (!UtmToGeographicOnSides(xIn, yIn, ellipsoidIn, longitude, latitude, ellipsoidOut))
+    if (!UtmToGeographicOnSides(xIn, yIn, ellipsoidIn, ellipsoidOut, longitude, latitude))
         return 0;
     *xOut = longitude;
     *yOut = latitude;

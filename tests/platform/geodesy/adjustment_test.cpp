@@ -90,16 +90,18 @@ constexpr double kParameterSets[][7] = {
 
 TEST_F(Adjustment, NoiseFreePairsGiveTheirParametersBackInEveryConvention)
 {
-    const std::vector<double> source = RegionPoints(9);
-    for (int convention = 1; convention <= 3; ++convention) {
-        for (const auto& p : kParameterSets) {
-            SCOPED_TRACE(::testing::Message() << "convention " << convention << ", rz " << p[5]);
-            const Estimate e = Helmert(lib, source, TransformAll(convention, p, source), convention);
-            ASSERT_TRUE(e.ok) << Message();
-            ExpectParameters(p, e.p, 1e-6, 1e-6, 1e-6);
-            const Mat m = ConventionMatrix(convention, p);
-            for (int k = 0; k < 9; ++k)
-                EXPECT_NEAR(m[k / 3][k % 3], e.matrix[k], 1e-12) << "matrix element " << k;
+    for (int pairs : {3, 9}) {
+        const std::vector<double> source = RegionPoints(pairs);
+        for (int convention = 1; convention <= 3; ++convention) {
+            for (const auto& p : kParameterSets) {
+                SCOPED_TRACE(::testing::Message() << pairs << " pairs, convention " << convention << ", rz " << p[5]);
+                const Estimate e = Helmert(lib, source, TransformAll(convention, p, source), convention);
+                ASSERT_TRUE(e.ok) << Message();
+                ExpectParameters(p, e.p, 1e-6, 1e-6, 1e-6);
+                const Mat m = ConventionMatrix(convention, p);
+                for (int k = 0; k < 9; ++k)
+                    EXPECT_NEAR(m[k / 3][k % 3], e.matrix[k], 1e-12) << "matrix element " << k;
+            }
         }
     }
 }
