@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/framework/seam.h"
 #include "platform/runtime/numtext.h"
 #include "platform/runtime/system.h"
 
@@ -77,6 +78,16 @@ unsigned short GetVoVersion(const std::string& cVersion)
         }
     }
     return gnPlattformVersion;
+}
+
+int Ton(const std::string& cSound)
+{
+    // The tone of a sound that cannot be played: 500 Hz for two ticks of 55 ms.
+    constexpr int kToneFrequency = 500;
+    constexpr int kToneMilliseconds = 110;
+    if (!cSound.empty() && !TheSeam().PlaySystemSound(cSound))
+        TheSeam().Tone(kToneFrequency, kToneMilliseconds);
+    return 0;
 }
 
 Array AClone2(const Array& aSource)
