@@ -5,6 +5,8 @@
 #include "lib/codepage.h"
 #include "lib/files.h"
 #include "lib/ini.h"
+#include "platform/framework/app.h"
+#include "platform/framework/controls.h"
 #include "platform/runtime/numtext.h"
 #include "platform/runtime/strings.h"
 
@@ -119,6 +121,24 @@ std::vector<std::vector<std::string>> GetSprachFileMenue(const std::string& cCla
         const std::string description = source.Find(section, command + "_D");
         texts.push_back(description.empty() ? std::vector<std::string>{caption}
                                             : std::vector<std::string>{caption, description});
+    }
+    return texts;
+}
+
+std::vector<std::optional<ControlTexte>> GetSprachFileControl(Window& oWindow, const std::string& cClassName,
+                                                              std::vector<Control*>& aControls)
+{
+    ApplicationExec();
+    aControls = oWindow.GetAllChildren();
+    const TextSource source;
+    const std::string section = cClassName + "_CONTROL";
+    std::vector<std::optional<ControlTexte>> texts(aControls.size());
+    for (std::size_t i = 0; i < aControls.size(); ++i) {
+        const std::string& name = aControls[i]->NameSym();
+        if (name.empty())
+            continue;
+        texts[i] = ControlTexte{ReplaceAll(source.Find(section, name + "_C"), "<LF>", "\r\n"),
+                                ReplaceAll(source.Find(section, name + "_D"), "<LF>", "\n")};
     }
     return texts;
 }

@@ -8,8 +8,12 @@
 // placeholder the window fills in).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+class Control;
+class Window;
 
 // One language file of the language table.
 struct SprachZeile {
@@ -43,6 +47,20 @@ std::vector<std::string> GetSprachFileText(const std::string& cClassName, const 
 // description, {"-"} when there is no caption.
 std::vector<std::vector<std::string>> GetSprachFileMenue(const std::string& cClassName,
                                                           const std::vector<std::string>& aCommands);
+
+// The caption and description of one control.
+struct ControlTexte {
+    std::string cCaption;
+    std::string cDescription;
+};
+
+// The control texts of a window class, one row per child control of oWindow
+// (aControls receives the children, in the order of the rows): the caption
+// and description found for the control's name, empty when none is found;
+// no row at all for a child without a name. Waiting window messages are
+// dispatched first, so that a window being built is up to date.
+std::vector<std::optional<ControlTexte>> GetSprachFileControl(Window& oWindow, const std::string& cClassName,
+                                                              std::vector<Control*>& aControls);
 
 // The path of a language's file; empty when the code has no row.
 std::string GetSprachPfad(const std::string& cCode);

@@ -10,6 +10,8 @@
 #include <set>
 
 #include "lib/files.h"
+#include "platform/framework/controls.h"
+#include "platform/framework/dialogs.h"
 
 namespace {
 
@@ -138,6 +140,32 @@ TEST_F(LanguageFiles, MenuTextsComeInPairsWithoutMarkup)
     EXPECT_EQ(GetSprachFileMenue("TESTWIN", items),
               (Texts{{"\xF6" "ffnen", "Opens a file"}, {"-"}, {"Save<LF>"}, {"-"}}));
     EXPECT_TRUE(GetSprachFileMenue("TESTWIN", {}).empty());
+}
+
+TEST_F(LanguageFiles, ControlTextsFollowTheChildren)
+{
+    Put("mdx_eng.lng", "[LANGUAGE]\r\nLANG_TEXT=English\r\n"
+                       "[TESTWIN_CONTROL]\r\nBUTOK_C=&OK<LF>now\r\nBUTOK_D=Takes<LF>the input\r\n"
+                       "EDITNAME_D=The name <#>\r\n");
+    Put("mdx_tst.lng", "[LANGUAGE]\r\nLANG_TEXT=Test\r\nLANG_CODEPAGE_FILE=850\r\n"
+                       "[TESTWIN_CONTROL]\r\nEDITNAME_C=N\x84me\r\n");
+    SprachenLaden();
+    gcSprache = "tst";
+    DialogWindow window(nullptr, "TEST_LIB_TEXTE");
+    window.AddControl<PushButton>(101)->SetHyperLabel({"BUTOK", "OK", "", ""});
+    window.AddControl<FixedText>(102);
+    window.AddControl<SingleLineEdit>(103)->SetHyperLabel({"EDITNAME", "", "", ""});
+    std::vector<Control*> children;
+    const auto rows = GetSprachFileControl(window, "TESTWIN", children);
+    EXPECT_EQ(children, window.GetAllChildren());
+    ASSERT_EQ(rows.size(), 3u);
+    ASSERT_TRUE(rows[0].has_value());
+    EXPECT_EQ(rows[0]->cCaption, "&OK\r\nnow");
+    EXPECT_EQ(rows[0]->cDescription, "Takes\nthe input");
+    EXPECT_FALSE(rows[1].has_value());
+    ASSERT_TRUE(rows[2].has_value());
+    EXPECT_EQ(rows[2]->cCaption, "N\xE4me");
+    EXPECT_EQ(rows[2]->cDescription, "The name <#>");
 }
 
 TEST_F(LanguageFiles, LooksLanguagesUpExactly)
