@@ -1,0 +1,75 @@
+#include "lib/placement.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "platform/framework/window.h"
+#include "platform/runtime/numtext.h"
+
+namespace {
+
+constexpr int kMinimumSize = 100;
+
+int Half(int n)
+{
+    return Long(n / 2.0);
+}
+
+} // namespace
+
+int GetMonitorWidth()
+{
+    return GetSystemMetrics(SM_CMONITORS) > 1 ? GetSystemMetrics(SM_CXVIRTUALSCREEN) : GetSystemMetrics(SM_CXSCREEN);
+}
+
+int GetMonitorHeight()
+{
+    return GetSystemMetrics(SM_CMONITORS) > 1 ? GetSystemMetrics(SM_CYVIRTUALSCREEN) : GetSystemMetrics(SM_CYSCREEN);
+}
+
+int GetFirstMonitorWidth()
+{
+    return GetSystemMetrics(SM_CXSCREEN);
+}
+
+int GetFirstMonitorHeight()
+{
+    return GetSystemMetrics(SM_CYSCREEN);
+}
+
+void FenAufFenPositionieren(Window& oWindow, int x, int y, std::optional<int> nWidth, std::optional<int> nHeight,
+                            bool lFromTop)
+{
+    const Dimension present = oWindow.Size();
+    int width = nWidth.value_or(present.width);
+    int height = nHeight.value_or(present.height);
+    const Window* owner = oWindow.Owner();
+    const int areaWidth = owner ? owner->CanvasArea().Width() : GetMonitorWidth();
+    const int areaHeight = owner ? owner->CanvasArea().Height() : GetMonitorHeight();
+    if (lFromTop)
+        y = areaHeight - height - y;
+    width = std::max(kMinimumSize, std::min(width, areaWidth));
+    height = std::max(kMinimumSize, std::min(height, areaHeight));
+    x = std::max(0, std::min(x, areaWidth - width));
+    y = std::max(0, std::min(y, areaHeight - height));
+    oWindow.SetSize(Dimension(width, height));
+    oWindow.SetOrigin(Point(x, y));
+}
+
+void FenAufFenZentrieren(Window& oWindow)
+{
+    const Dimension size = oWindow.Size();
+    const int caption = GetSystemMetrics(SM_CYCAPTION);
+    const Window* owner = oWindow.Owner();
+    const int centreX = owner ? Half(owner->Size().width) : Half(GetFirstMonitorWidth());
+    const int centreY = owner ? Half(owner->Size().height - caption) : Half(GetFirstMonitorHeight() - caption);
+    oWindow.SetOrigin(Point(centreX - Half(size.width), centreY - Half(size.height)));
+}
+
+void FenZentrieren(Window& oWindow)
+{
+    const Dimension size = oWindow.Size();
+    MoveWindow(oWindow.Handle(), Half(GetFirstMonitorWidth()) - size.width / 2,
+               Half(GetFirstMonitorHeight()) - size.height / 2, size.width, size.height, FALSE);
+}
