@@ -1,0 +1,168 @@
+#include "lib/meldung.h"
+
+#include <windows.h>
+
+#include "lib/sprache.h"
+#include "lib/system.h"
+#include "platform/runtime/strings.h"
+
+std::unique_ptr<DlgFehler> goFehler;
+std::unique_ptr<DlgErfolg> goErfolg;
+std::unique_ptr<DlgHinweis> goHinweis;
+
+namespace {
+
+constexpr UINT_PTR kHideTimer = 1;
+constexpr int kPictureSize = 64;
+constexpr int kStackLeft = 10;
+constexpr int kStackTop = 10;
+
+} // namespace
+
+dlgMeldung_vo::dlgMeldung_vo(Window* oOwner) : DialogWindow(oOwner, "dlgMeldung_vo", false)
+{
+    Font font(8, "Arial");
+    font.Bold(true);
+    const Brush white(Color(255, 255, 255));
+    oDCText1 = AddControl<FixedText>(100);
+    oDCText1->SetHyperLabel({"TEXT1", "Meldung", "", ""});
+    oDCText1->SetBackground(white);
+    oDCText1->SetFont(font);
+    SetCaption("");
+    SetIconSm(icoApp_vo(GetSystemMetrics(SM_CXSMICON)));
+    SetHyperLabel({"DLGMELDUNG_VO", "", "", ""});
+    SetBackground(white);
+}
+
+MeldungFenster::MeldungFenster(const std::string& cClassName, const Bitmap& oBitmap, int nStackPlace)
+    : dlgMeldung_vo(nullptr), cClassName_(cClassName), nStackPlace_(nStackPlace), oBitmap_(oBitmap),
+      oBitmapOrigin_(CanvasArea().Width() - kPictureSize, 1)
+{
+    Sprache();
+}
+
+void MeldungFenster::Sprache()
+{
+    aSprachTexte_ = GetSprachFileText(cClassName_);
+    SetCaption(aSprachTexte_[0]);
+}
+
+void MeldungFenster::HideMeldung()
+{
+    KillTimer(Handle(), kHideTimer);
+    Hide();
+}
+
+void MeldungFenster::Melden(const std::string& cText, const std::string& cSound)
+{
+    if (!Handle())
+        return;
+    SetTimer(Handle(), kHideTimer, nHideInterval_, nullptr);
+    if (gcSprache != cTexteSprache_) {
+        Sprache();
+        cTexteSprache_ = gcSprache;
+    }
+    if (oDCText1->TextValue() != cText)
+        oDCText1->SetTextValue(cText);
+    Stapeln();
+    Ton(cSound);
+}
+
+// Places the visible message windows edge to edge from the top left corner
+// of the screen in the order success, error, hint; this window is shown.
+void MeldungFenster::Stapeln()
+{
+    MeldungFenster* stack[] = {goErfolg.get(), goFehler.get(), goHinweis.get()};
+    stack[nStackPlace_] = this;
+    int y = kStackTop;
+    for (MeldungFenster* window : stack) {
+        if (!window || (window != this && !window->IsVisible()))
+            continue;
+        SetWindowPos(window->Handle(), HWND_TOP, kStackLeft, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+        if (window == this && !IsVisible())
+            Show(SW_SHOWNOACTIVATE);
+        y += window->Size().height;
+    }
+}
+
+LRESULT MeldungFenster::Dispatch(Event& oEvent)
+{
+    const LRESULT result = dlgMeldung_vo::Dispatch(oEvent);
+    if (oEvent.message == WM_TIMER && oEvent.wParam == kHideTimer)
+        HideMeldung();
+    return result;
+}
+
+void MeldungFenster::Expose(ExposeEvent& oExposeEvent)
+{
+    dlgMeldung_vo::Expose(oExposeEvent);
+    if (!oBitmap_.Handle())
+        return;
+    HDC dc = GetDC(Handle());
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ previous = SelectObject(source, oBitmap_.Handle());
+    const int top = CanvasArea().Height() - oBitmapOrigin_.y - kPictureSize;
+    BitBlt(dc, oBitmapOrigin_.x, top, kPictureSize, kPictureSize, source, 0, 0, SRCCOPY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+    ReleaseDC(Handle(), dc);
+}
+
+bool MeldungFenster::QueryClose(Event&)
+{
+    HideMeldung();
+    return false;
+}
+
+void MeldungFenster::MenuCommand(int nId)
+{
+    if (nId == IDCANCEL)
+        HideMeldung();
+    else
+        dlgMeldung_vo::MenuCommand(nId);
+}
+
+void MeldungFenster::Close(Event& oEvent)
+{
+    dlgMeldung_vo::Close(oEvent);
+    aSprachTexte_.clear();
+    oBitmap_ = Bitmap();
+    KillTimer(Handle(), kHideTimer);
+}
+
+DlgErfolg::DlgErfolg() : MeldungFenster("DLGERFOLG", BmpErfolg(), 0) {}
+
+DlgErfolg& DlgErfolg::ErfolgsMeldung(const std::string& cText, const std::string& cSound)
+{
+    Melden(cText, cSound);
+    return *this;
+}
+
+DlgFehler::DlgFehler() : MeldungFenster("DLGFEHLER", BmpFehler(), 1) {}
+
+DlgFehler& DlgFehler::FehlerMeldung(const std::string& cText, const std::string& cSound)
+{
+    Melden(cText, cSound);
+    lFehler_ = true;
+    return *this;
+}
+
+std::string DlgFehler::GetFehler() const
+{
+    return AllTrim(oDCText1->TextValue());
+}
+
+bool DlgFehler::FehlerKontrolle(std::optional<bool> lFlag)
+{
+    if (lFlag)
+        lFehler_ = *lFlag;
+    return lFehler_;
+}
+
+DlgHinweis::DlgHinweis() : MeldungFenster("DLGHINWEIS", BmpHinweis(), 2) {}
+
+DlgHinweis& DlgHinweis::HinweisMeldung(const std::string& cText, const std::string& cSound)
+{
+    Melden(cText, cSound);
+    return *this;
+}

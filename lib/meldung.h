@@ -1,0 +1,117 @@
+// The three non-modal message windows: success, error and hint. Each is a
+// small white window without owner, with the message text on the left and a
+// picture on the right; a message shows it in the top left corner of the
+// screen without activating it, stacked in the order success, error, hint,
+// plays a system sound and hides it again 15 seconds after the latest message.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/framework/controls.h"
+#include "platform/framework/dialogs.h"
+#include "platform/framework/gdi.h"
+
+// The application icon.
+class icoApp_vo : public Icon {
+public:
+    explicit icoApp_vo(int nSize = 0) : Icon("ICOAPP_VO", nSize) {}
+};
+
+// The pictures of the message windows, 64 x 64 pixels.
+class BmpErfolg : public Bitmap {
+public:
+    BmpErfolg() : Bitmap("bmpErfolg") {}
+};
+class BmpFehler : public Bitmap {
+public:
+    BmpFehler() : Bitmap("bmpFehler") {}
+};
+class BmpHinweis : public Bitmap {
+public:
+    BmpHinweis() : Bitmap("bmpHinweis") {}
+};
+
+// The layout of the message windows (dialog template "dlgMeldung_vo"): the
+// text field TEXT1 in bold Arial on a white window with the application icon.
+class dlgMeldung_vo : public DialogWindow {
+public:
+    explicit dlgMeldung_vo(Window* oOwner);
+
+protected:
+    FixedText* oDCText1 = nullptr;
+};
+
+// What the three message windows share. The user cannot close them: closing by
+// the keyboard (Esc, Alt+F4) hides the window like HideMeldung, so the
+// process-wide references stay valid for the whole run. At shutdown the holder
+// of a reference ends the window with EndDialog and then empties the reference.
+class MeldungFenster : public dlgMeldung_vo {
+public:
+    // Reloads the window's texts in the current language and sets the caption.
+    void Sprache();
+    // Stops the hide timer and hides the window.
+    void HideMeldung();
+    // The window's numbered texts; text 1 is its caption.
+    const std::vector<std::string>& SprachTexte() const { return aSprachTexte_; }
+
+    LRESULT Dispatch(Event& oEvent) override;
+    void Expose(ExposeEvent& oExposeEvent) override;
+    bool QueryClose(Event& oEvent) override;
+    void Close(Event& oEvent) override;
+
+protected:
+    // cClassName names the window's language sections; nStackPlace is its place
+    // in the stack (0 success, 1 error, 2 hint).
+    MeldungFenster(const std::string& cClassName, const Bitmap& oBitmap, int nStackPlace);
+    // Shows cText: restarts the hide timer, reloads the texts after a language
+    // switch, stacks the visible message windows and plays cSound.
+    void Melden(const std::string& cText, const std::string& cSound);
+    void MenuCommand(int nId) override;
+
+private:
+    void Stapeln();
+
+    std::string cClassName_;
+    int nStackPlace_;
+    std::vector<std::string> aSprachTexte_;
+    unsigned nHideInterval_ = 15000;
+    Bitmap oBitmap_;
+    Point oBitmapOrigin_;
+    std::string cTexteSprache_; // the language the texts were last loaded for by a message
+};
+
+// The success window.
+class DlgErfolg : public MeldungFenster {
+public:
+    DlgErfolg();
+    DlgErfolg& ErfolgsMeldung(const std::string& cText, const std::string& cSound = "SystemAsterisk");
+};
+
+// The error window; it also keeps a flag that every error message sets.
+class DlgFehler : public MeldungFenster {
+public:
+    DlgFehler();
+    DlgFehler& FehlerMeldung(const std::string& cText, const std::string& cSound = "SystemHand");
+    // The text now in the window, without leading and trailing blanks.
+    std::string GetFehler() const;
+    // Sets the error flag when lFlag is given; returns the flag.
+    bool FehlerKontrolle(std::optional<bool> lFlag = std::nullopt);
+
+private:
+    bool lFehler_ = false;
+};
+
+// The hint window.
+class DlgHinweis : public MeldungFenster {
+public:
+    DlgHinweis();
+    DlgHinweis& HinweisMeldung(const std::string& cText, const std::string& cSound = "SystemExclamation");
+};
+
+// The message windows of the program, made by the frame window at start-up.
+extern std::unique_ptr<DlgFehler> goFehler;
+extern std::unique_ptr<DlgErfolg> goErfolg;
+extern std::unique_ptr<DlgHinweis> goHinweis;

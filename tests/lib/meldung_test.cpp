@@ -1,0 +1,268 @@
+#include "lib/meldung.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+#include "lib/sprache.h"
+#include "platform/framework/appwindow.h"
+#include "platform/framework/recording_seam.h"
+
+namespace {
+
+// The three message windows as the frame window makes them, with the shipped
+// language files, sounds going to a recording seam.
+class MessageWindows : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        gcPfadSprache = MDX_SOURCE_DIR "/lang/";
+        std::replace(gcPfadSprache.begin(), gcPfadSprache.end(), '/', '\\');
+        SprachenLaden();
+        gcSprache = "eng";
+        goFehler = std::make_unique<DlgFehler>();
+        goErfolg = std::make_unique<DlgErfolg>();
+        goHinweis = std::make_unique<DlgHinweis>();
+    }
+
+    void TearDown() override
+    {
+        goFehler->EndDialog();
+        goErfolg->EndDialog();
+        goHinweis->EndDialog();
+        goFehler.reset();
+        goErfolg.reset();
+        goHinweis.reset();
+    }
+
+    static RECT RectOf(const Window& window)
+    {
+        RECT rect{};
+        GetWindowRect(window.Handle(), &rect);
+        return rect;
+    }
+
+    static bool TimerRunning(const Window& window)
+    {
+        return KillTimer(window.Handle(), 1);
+    }
+
+    RecordingSeam seam;
+};
+
+TEST_F(MessageWindows, StackFromTheTopInTheOrderSuccessErrorHint)
+{
+    enum Kind { Success, Error, Hint };
+    MeldungFenster* windows[] = {goErfolg.get(), goFehler.get(), goHinweis.get()};
+    const struct {
+        const char* what;
+        Kind shown; // a message to this window, or a hide by its timer
+        bool byTimer;
+        std::vector<Kind> stack; // the visible windows from the top
+    } steps[] = {
+        {"hint alone", Hint, false, {Hint}},
+        {"error above the hint", Error, false, {Error, Hint}},
+        {"success on top", Success, false, {Success, Error, Hint}},
+        {"success hides by its timer", Success, true, {}},
+        {"next message closes the gap", Hint, false, {Error, Hint}},
+        {"error again", Error, false, {Error, Hint}},
+    };
+    for (const auto& step : steps) {
+        const RECT before[] = {RectOf(*windows[0]), RectOf(*windows[1]), RectOf(*windows[2])};
+        if (step.byTimer) {
+            SendMessageA(windows[step.shown]->Handle(), WM_TIMER, 1, 0);
+            EXPECT_FALSE(windows[step.shown]->IsVisible()) << step.what;
+            for (Kind k : {Error, Hint}) { // the others stay where they are
+                const RECT now = RectOf(*windows[k]);
+                EXPECT_EQ(now.top, before[k].top) << step.what;
+            }
+            continue;
+        }
+        switch (step.shown) {
+        case Success: goErfolg->ErfolgsMeldung("done"); break;
+        case Error: goFehler->FehlerMeldung("failed"); break;
+        case Hint: goHinweis->HinweisMeldung("note"); break;
+        }
+        int y = 10;
+        for (Kind k : {Success, Error, Hint}) {
+            const bool inStack = std::find(step.stack.begin(), step.stack.end(), k) != step.stack.end();
+            EXPECT_EQ(windows[k]->IsVisible(), inStack) << step.what << " window " << k;
+            if (!inStack)
+                continue;
+            const RECT rect = RectOf(*windows[k]);
+            EXPECT_EQ(rect.left, 10) << step.what << " window " << k;
+            EXPECT_EQ(rect.top, y) << step.what << " window " << k;
+            y = rect.bottom;
+        }
+    }
+}
+
+TEST_F(MessageWindows, ShowWithoutTakingTheActivation)
+{
+    TopAppWindow frame;
+    frame.Show();
+    SetActiveWindow(frame.Handle());
+    ASSERT_EQ(GetActiveWindow(), frame.Handle());
+    goFehler->FehlerMeldung("failed");
+    goHinweis->HinweisMeldung("note");
+    goFehler->FehlerMeldung("failed again");
+    EXPECT_TRUE(goFehler->IsVisible());
+    EXPECT_EQ(GetActiveWindow(), frame.Handle());
+}
+
+TEST_F(MessageWindows, HideByTheirTimerOrAtOnce)
+{
+    goHinweis->HinweisMeldung("note");
+    SendMessageA(goHinweis->Handle(), WM_TIMER, 2, 0);
+    EXPECT_TRUE(goHinweis->IsVisible());
+    SendMessageA(goHinweis->Handle(), WM_TIMER, 1, 0);
+    EXPECT_FALSE(goHinweis->IsVisible());
+    EXPECT_FALSE(TimerRunning(*goHinweis));
+
+    goHinweis->HinweisMeldung("note");
+    goHinweis->HideMeldung();
+    EXPECT_FALSE(goHinweis->IsVisible());
+    EXPECT_FALSE(TimerRunning(*goHinweis));
+}
+
+// Counts the texts set on one window of this thread.
+class SetTextCounter {
+public:
+    explicit SetTextCounter(HWND target)
+    {
+        target_ = target;
+        count_ = 0;
+        hook_ = SetWindowsHookExA(WH_CALLWNDPROC, &Hook, nullptr, GetCurrentThreadId());
+    }
+    ~SetTextCounter() { UnhookWindowsHookEx(hook_); }
+    int Count() const { return count_; }
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && message->hwnd == target_ && message->message == WM_SETTEXT)
+            ++count_;
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static inline HWND target_ = nullptr;
+    static inline int count_ = 0;
+    HHOOK hook_;
+};
+
+TEST_F(MessageWindows, AnUnchangedTextIsLeftAloneWhileTimerAndSoundStartAgain)
+{
+    const HWND text = GetDlgItem(goErfolg->Handle(), 100);
+    goErfolg->ErfolgsMeldung("done");
+    const SetTextCounter counter(text);
+    EXPECT_TRUE(TimerRunning(*goErfolg));
+    goErfolg->ErfolgsMeldung("done");
+    EXPECT_EQ(counter.Count(), 0);
+    EXPECT_TRUE(TimerRunning(*goErfolg));
+    EXPECT_EQ(seam.CallsOf("Sound").size(), 2u);
+    goErfolg->ErfolgsMeldung("done twice");
+    EXPECT_EQ(counter.Count(), 1);
+}
+
+TEST_F(MessageWindows, PlayTheirSoundsThroughTheSeam)
+{
+    goErfolg->ErfolgsMeldung("a");
+    goFehler->FehlerMeldung("b");
+    goHinweis->HinweisMeldung("c");
+    goFehler->FehlerMeldung("d", "SystemAsterisk");
+    goFehler->FehlerMeldung("e", "");
+    seam.soundsPlay = false;
+    goHinweis->HinweisMeldung("f", "NoSuchSound");
+    std::vector<std::string> aliases;
+    for (const auto& call : seam.CallsOf("Sound"))
+        aliases.push_back(call.text);
+    EXPECT_EQ(aliases, (std::vector<std::string>{"SystemAsterisk", "SystemHand", "SystemExclamation",
+                                                 "SystemAsterisk", "NoSuchSound"}));
+    const auto tones = seam.CallsOf("Tone");
+    ASSERT_EQ(tones.size(), 1u);
+    EXPECT_EQ(tones[0].number, 500);
+}
+
+TEST_F(MessageWindows, ReloadTheirCaptionAtTheFirstMessageAfterALanguageSwitch)
+{
+    EXPECT_EQ(goFehler->Caption(), "Error");
+    goFehler->FehlerMeldung("failed");
+    gcSprache = "ger";
+    EXPECT_EQ(goFehler->Caption(), "Error");
+    goFehler->FehlerMeldung("Fehlgeschlagen");
+    EXPECT_EQ(goFehler->Caption(), "Fehler");
+    goHinweis->HinweisMeldung("Hinweis");
+    EXPECT_EQ(goHinweis->Caption(), "Hinweis");
+    EXPECT_EQ(goErfolg->Caption(), "Success");
+    goErfolg->ErfolgsMeldung("Fertig");
+    EXPECT_EQ(goErfolg->Caption(), "Erfolg");
+    EXPECT_EQ(goErfolg->SprachTexte().size(), 100u);
+    EXPECT_EQ(goErfolg->SprachTexte()[1], "-");
+}
+
+TEST_F(MessageWindows, KeyboardClosingHidesAndTheNextMessageShowsAgain)
+{
+    for (const UINT message : {WM_CLOSE, WM_COMMAND}) {
+        goFehler->FehlerMeldung("failed");
+        SendMessageA(goFehler->Handle(), message, message == WM_COMMAND ? IDCANCEL : 0, 0);
+        EXPECT_FALSE(goFehler->IsVisible()) << message;
+        ASSERT_NE(goFehler->Handle(), nullptr) << message;
+        EXPECT_FALSE(TimerRunning(*goFehler)) << message;
+        goFehler->FehlerMeldung("failed again");
+        EXPECT_TRUE(goFehler->IsVisible()) << message;
+        EXPECT_EQ(goFehler->GetFehler(), "failed again");
+    }
+}
+
+TEST_F(MessageWindows, ErrorWindowKeepsItsTextAndFlag)
+{
+    EXPECT_EQ(goFehler->GetFehler(), "Meldung");
+    EXPECT_FALSE(goFehler->FehlerKontrolle());
+    goFehler->FehlerMeldung("  Point 3 is missing.  ");
+    goFehler->HideMeldung();
+    EXPECT_EQ(goFehler->GetFehler(), "Point 3 is missing.");
+    EXPECT_TRUE(goFehler->FehlerKontrolle());
+    EXPECT_TRUE(goFehler->FehlerKontrolle());
+    EXPECT_FALSE(goFehler->FehlerKontrolle(false));
+    EXPECT_FALSE(goFehler->FehlerKontrolle());
+}
+
+TEST_F(MessageWindows, HaveTheirLayoutAndPictures)
+{
+    const DWORD style = GetWindowLongA(goHinweis->Handle(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_CAPTION);
+    EXPECT_FALSE(style & WS_SYSMENU);
+    EXPECT_EQ(GetWindow(goHinweis->Handle(), GW_OWNER), nullptr);
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendDlgItemMessageA(goHinweis->Handle(), 100, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    EXPECT_STREQ(font.lfFaceName, "Arial");
+    EXPECT_GE(font.lfWeight, FW_BOLD);
+
+    const struct {
+        Bitmap bitmap;
+        WORD bitsPerPixel;
+    } pictures[] = {{BmpErfolg(), 8}, {BmpFehler(), 8}, {BmpHinweis(), 24}};
+    for (const auto& picture : pictures) {
+        BITMAP info{};
+        ASSERT_TRUE(GetObjectA(picture.bitmap.Handle(), sizeof info, &info));
+        EXPECT_EQ(info.bmWidth, 64);
+        EXPECT_EQ(info.bmHeight, 64);
+        EXPECT_EQ(info.bmBitsPixel, picture.bitsPerPixel);
+    }
+    // The picture lies at the right edge, one pixel above the bottom: the
+    // devil's red body in the error window.
+    goFehler->FehlerMeldung("failed");
+    UpdateWindow(goFehler->Handle());
+    const BoundingBox canvas = goFehler->CanvasArea();
+    HDC dc = GetDC(goFehler->Handle());
+    EXPECT_EQ(GetPixel(dc, canvas.Width() - 64 + 28, canvas.Height() - 65 + 40), RGB(210, 30, 30));
+    EXPECT_EQ(GetPixel(dc, canvas.Width() - 64 + 1, canvas.Height() - 65 + 62), RGB(255, 255, 255));
+    ReleaseDC(goFehler->Handle(), dc);
+
+    EXPECT_NE(icoApp_vo().Handle(), nullptr);
+    EXPECT_NE(LoadCursorA(GetModuleHandleA(nullptr), "CURHAND"), nullptr);
+}
+
+} // namespace
