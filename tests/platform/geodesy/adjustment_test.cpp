@@ -90,11 +90,19 @@ constexpr double kParameterSets[][7] = {
 
 TEST_F(Adjustment, NoiseFreePairsGiveTheirParametersBackInEveryConvention)
 {
-    for (int pairs : {3, 9}) {
-        const std::vector<double> source = RegionPoints(pairs);
+    struct Points {
+        int pairs;
+        Region region;
+    };
+    // The fewest pairs; a town of 10 km; a region; the whole earth.
+    const Points sets[] = {{3, kCentralEurope}, {9, {11.0, 0.12, 50.0, 0.09}}, {9, kCentralEurope},
+                           {12, {-180.0, 360.0, -80.0, 160.0}}};
+    for (const Points& set : sets) {
+        const std::vector<double> source = RegionPoints(set.pairs, set.region);
         for (int convention = 1; convention <= 3; ++convention) {
             for (const auto& p : kParameterSets) {
-                SCOPED_TRACE(::testing::Message() << pairs << " pairs, convention " << convention << ", rz " << p[5]);
+                SCOPED_TRACE(::testing::Message() << set.pairs << " pairs over " << set.region.width
+                                                  << " degrees, convention " << convention << ", rz " << p[5]);
                 const Estimate e = Helmert(lib, source, TransformAll(convention, p, source), convention);
                 ASSERT_TRUE(e.ok) << Message();
                 ExpectParameters(p, e.p, 1e-6, 1e-6, 1e-6);

@@ -92,13 +92,22 @@ inline Vec GeographicToCartesian(double lonDeg, double latDeg, double h, Shape e
             (n * (1.0 - e2) + h) * std::sin(lat)};
 }
 
-// A spread of points over a region of about 700 km, flattened into triples.
-inline std::vector<double> RegionPoints(int n)
+// A region in degrees: west and south edges and extents.
+struct Region {
+    double west;
+    double width;
+    double south;
+    double height;
+};
+constexpr Region kCentralEurope = {6.0, 9.0, 47.0, 8.0};  // about 700 km
+
+// A spread of points over a region, flattened into triples.
+inline std::vector<double> RegionPoints(int n, Region region = kCentralEurope)
 {
     std::vector<double> points;
     for (int i = 0; i < n; ++i) {
-        const double lon = 6.0 + 9.0 * std::fmod(i * 0.618034, 1.0);
-        const double lat = 47.0 + 8.0 * std::fmod(i * 0.414214 + 0.3, 1.0);
+        const double lon = region.west + region.width * std::fmod(i * 0.618034, 1.0);
+        const double lat = region.south + region.height * std::fmod(i * 0.414214 + 0.3, 1.0);
         const double h = 100.0 + 900.0 * std::fmod(i * 0.732051, 1.0);
         const Vec x = GeographicToCartesian(lon, lat, h);
         points.insert(points.end(), x.begin(), x.end());
