@@ -49,17 +49,30 @@ Geographic Inverse(geodesy::GeodesyLibrary& lib, double east, double north, std:
     return g;
 }
 
-TEST_F(Utm, PublishedPointInZone32)
+TEST_F(Utm, PublishedPoints)
 {
     ASSERT_NE(lib.setuserellsource(1000, kWgs84.a, kWgs84.b), 0);
     ASSERT_NE(lib.setuserelltarget(1000, kWgs84.a, kWgs84.b), 0);
     ASSERT_NE(lib.setuserrefsys(1, 0, 0, 0, 0, 0, 0, 0), 0);
-    // 55 N, 12 E on WGS 84: 691875.632 E, 6098907.825 N (1 mm is 1e-8 degrees).
-    for (std::uint16_t ellipsoid : {std::uint16_t{1000}, std::uint16_t{1}}) {
-        const Geographic g = Inverse(lib, 32691875.632, 6098907.825, ellipsoid, ellipsoid);
-        ASSERT_TRUE(g.ok) << Message();
-        EXPECT_NEAR(g.lon, 12.0, 2e-8);
-        EXPECT_NEAR(g.lat, 55.0, 1e-8);
+    struct Case {
+        double east;
+        double north;
+        double lon;
+        double lat;
+        double metres;  // published resolution
+    };
+    // 55 N 12 E in zone 32 (to the millimetre); 33.3 N 44.4 E in zone 38, the
+    // GeoConvert example of GeographicLib (to the centimetre).
+    const Case cases[] = {{32691875.632, 6098907.825, 12.0, 55.0, 0.001},
+                          {38444140.54, 3684706.36, 44.4, 33.3, 0.01}};
+    for (const Case& c : cases) {
+        for (std::uint16_t ellipsoid : {std::uint16_t{1000}, std::uint16_t{1}}) {
+            SCOPED_TRACE(::testing::Message() << c.east << " on ellipsoid " << ellipsoid);
+            const Geographic g = Inverse(lib, c.east, c.north, ellipsoid, ellipsoid);
+            ASSERT_TRUE(g.ok) << Message();
+            EXPECT_NEAR(g.lat, c.lat, c.metres / 111000.0);
+            EXPECT_NEAR(g.lon, c.lon, c.metres / (111000.0 * std::cos(c.lat * kDegree)));
+        }
     }
 }
 
