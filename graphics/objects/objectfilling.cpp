@@ -14,8 +14,12 @@ void objectFilling::Draw() {
   {
     ClosedShapeTools oTools(hFill, g, oFill);
     // Only the brush matters for the fill: the pen of the tools draws nothing.
-    const COLORREF c = GetPixel(hFill, x, y);
-    ExtFloodFill(hFill, x, y, c, FLOODFILLSURFACE);
+    // The fill runs in device units, which every system's flood fill takes.
+    POINT p{x, y};
+    LPtoDP(hFill, &p, 1);
+    DeviceUnits oUnits(hFill);
+    const COLORREF c = GetPixel(hFill, p.x, p.y);
+    ExtFloodFill(hFill, p.x, p.y, c, FLOODFILLSURFACE);
   }
   HDC hWindow = SelectDrawDC(1);
   if (hWindow != nullptr && hWindow != hFill) {
