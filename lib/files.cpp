@@ -7,6 +7,7 @@
 namespace {
 
 constexpr DWORD kEndOfFile = 257;
+constexpr DWORD kDefaultBuffer = 256;
 
 std::string WithoutTrailingBackslash(const std::string& cPath)
 {
@@ -97,8 +98,12 @@ bool FEofLarge(HANDLE hFile)
 {
     char byte = 0;
     DWORD got = 0;
-    if (!ReadFile(hFile, &byte, 1, &got, nullptr))
-        return false;
+    // A file that cannot be read any further counts as ended, so that a
+    // reading loop always ends; the file error tells why.
+    if (!ReadFile(hFile, &byte, 1, &got, nullptr)) {
+        SetFError(GetLastError());
+        return true;
+    }
     if (got == 0)
         return true;
     MoveBack(hFile, -1);
@@ -107,6 +112,8 @@ bool FEofLarge(HANDLE hFile)
 
 std::string FReadLineLarge(HANDLE hFile, DWORD nBuffer)
 {
+    if (nBuffer == 0)
+        nBuffer = kDefaultBuffer;
     std::string buffer(nBuffer, '\0');
     DWORD got = 0;
     if (!ReadFile(hFile, buffer.data(), nBuffer, &got, nullptr)) {

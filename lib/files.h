@@ -33,10 +33,12 @@ bool DirMakePath(const std::string& cPath);
 std::vector<DirEntry> DirectoryA(const std::vector<std::string>& aMasks);
 
 // TRUE when the file pointer stands at the end of the file; the pointer does
-// not move. A failed read answers FALSE.
+// not move. A file that cannot be read also answers TRUE, with the system's
+// error code as the runtime's file error.
 bool FEofLarge(HANDLE hFile);
 
-// The next line without its line end (CR LF, LF or CR), at most nBuffer bytes;
+// The next line without its line end (CR LF, LF or CR), at most nBuffer bytes
+// (0 counts as 256);
 // the rest of a longer line comes with the following calls. The file pointer
 // then stands after the line end. Sets the runtime's file error: 0, the
 // system's error code, or 257 at the end of the file (with an empty text).

@@ -55,7 +55,7 @@ TEST(FReadLineLarge, ReadsLinesOfEveryEndingUpToTheEnd)
     }
 }
 
-TEST(FEofLarge, LeavesTheFilePointerWhereItWas)
+TEST(FEofLarge, KeepsThePointerAndEndsAtAFailedRead)
 {
     const auto file = WorkDir() + "eof.txt";
     PutFile(file, "ab\ncd");
@@ -65,8 +65,11 @@ TEST(FEofLarge, LeavesTheFilePointerWhereItWas)
     EXPECT_FALSE(FEofLarge(h));
     EXPECT_FALSE(FEofLarge(h));
     EXPECT_EQ(FSeek(h, 0, FS_RELATIVE), 3);
+    EXPECT_EQ(FReadLineLarge(h, 0), "cd");
     FClose(h);
-    EXPECT_FALSE(FEofLarge(INVALID_HANDLE_VALUE));
+    // A handle that cannot be read ends a reading loop.
+    EXPECT_TRUE(FEofLarge(INVALID_HANDLE_VALUE));
+    EXPECT_EQ(FError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
 }
 
 TEST(DirMakePath, CreatesEveryMissingDirectory)
