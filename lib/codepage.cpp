@@ -69,19 +69,18 @@ bool ConvMultiByte2MultiByte(const std::string& cText, const CodePageArg& uFrom,
         nLength = cText.size();
         return true;
     }
+    // The result is built apart, so that cResult may be cText itself.
     std::string wide;
+    std::string converted;
     std::size_t wideBytes = 0;
+    std::size_t length = 0;
     bool ok = ConvMultiByte2Unicode(cText, *from, wide, wideBytes);
     if (ok && wideBytes > 0)
-        ok = ConvUnicode2MultiByte(wide.data(), wideBytes, *to, cResult, nLength);
-    else if (ok) {
-        cResult.clear();
-        nLength = 0;
-    }
-    if (!ok) {
-        cResult = cText;
-        nLength = cText.size();
-    }
+        ok = ConvUnicode2MultiByte(wide.data(), wideBytes, *to, converted, length);
+    if (!ok)
+        converted = cText;
+    cResult = std::move(converted);
+    nLength = cResult.size();
     return ok;
 }
 

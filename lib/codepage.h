@@ -17,6 +17,7 @@ using CodePageArg = std::variant<unsigned, std::string>;
 // length in bytes nLength. Equal arguments give the text unchanged without a
 // conversion. When a step fails, cResult receives cText and the result is
 // FALSE; when a code page cannot be resolved the outputs stay untouched.
+// cResult may be cText itself.
 bool ConvMultiByte2MultiByte(const std::string& cText, const CodePageArg& uFrom, std::string& cResult,
                              std::size_t& nLength, const CodePageArg& uTo);
 

@@ -37,6 +37,15 @@ TEST(ConvMultiByte2MultiByte, ConvertsBetweenCodePages)
     }
 }
 
+TEST(ConvMultiByte2MultiByte, ConvertsInPlace)
+{
+    std::string text = "\x84rger";
+    std::size_t length = 0;
+    EXPECT_TRUE(ConvMultiByte2MultiByte(text, 850u, text, length, 0u));
+    EXPECT_EQ(text, "\xE4rger");
+    EXPECT_EQ(length, 5u);
+}
+
 TEST(ConvMultiByte2Unicode, GivesLittleEndianCodeUnitsThatConvertBack)
 {
     std::string wide;
