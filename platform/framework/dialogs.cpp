@@ -21,6 +21,8 @@ void DialogWindow::MenuCommand(int id)
 {
     if (id == IDCANCEL && (GetWindowLongA(Handle(), GWL_STYLE) & WS_SYSMENU))
         PostMessageA(Handle(), WM_CLOSE, 0, 0);
+    else
+        Window::MenuCommand(id);
 }
 
 void DialogWindow::Show(int showState)

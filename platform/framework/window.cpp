@@ -6,6 +6,7 @@
 
 #include "platform/framework/controls.h"
 #include "platform/framework/dialog_template.h"
+#include "platform/framework/menu.h"
 
 namespace {
 
@@ -142,6 +143,13 @@ Accelerator::Accelerator(const std::vector<ACCEL>& entries)
         handle_ = std::shared_ptr<HACCEL__>(handle, DestroyAcceleratorTable);
 }
 
+Accelerator::Accelerator(HACCEL handle, bool owned)
+{
+    if (handle)
+        handle_ = owned ? std::shared_ptr<HACCEL__>(handle, DestroyAcceleratorTable)
+                        : std::shared_ptr<HACCEL__>(handle, [](HACCEL) {});
+}
+
 Window::Window(Window* owner) : owner_(owner) {}
 
 Window::~Window()
@@ -236,6 +244,11 @@ LRESULT Window::Dispatch(Event& event)
             FillRect(reinterpret_cast<HDC>(event.wParam), &client, background_.Handle());
         }
         return 1;
+    case WM_DESTROY:
+        // The menu object owns its menu: Windows must not destroy it.
+        if (menu_)
+            ::SetMenu(event.hWnd, nullptr);
+        break;
     case WM_SIZE: {
         ResizeEvent resize;
         static_cast<Event&>(resize) = event;
@@ -295,7 +308,22 @@ void Window::EditFocusChange(EditFocusChangeEvent&) {}
 void Window::Activate(Event&) {}
 void Window::Deactivate(Event&) {}
 bool Window::CallByName(std::string_view) { return false; }
-void Window::MenuCommand(int) {}
+void Window::MenuCommand(int id)
+{
+    if (const ::HyperLabel* label = menu_ ? menu_->GetHyperLabel(id) : nullptr)
+        CallByName(label->name);
+}
+
+const ::Accelerator& Window::GetAccelerator() const
+{
+    return accelerator_.Handle() || !menu_ ? accelerator_ : menu_->GetAccelerator();
+}
+
+void Window::SetMenu(::Menu* menu)
+{
+    menu_ = menu;
+    ::SetMenu(hwnd_, menu ? menu->Handle() : nullptr);
+}
 
 void Window::Destroy()
 {

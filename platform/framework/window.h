@@ -15,6 +15,7 @@
 #include "platform/framework/geometry.h"
 
 class Control;
+class Menu;
 class Window;
 
 // A window message as the framework hands it to a window.
@@ -106,6 +107,8 @@ class Accelerator {
 public:
     Accelerator() = default;
     explicit Accelerator(const std::vector<ACCEL>& entries);
+    // A table made elsewhere; owned: destroyed with the last copy.
+    Accelerator(HACCEL handle, bool owned);
     HACCEL Handle() const { return handle_ ? handle_.get() : nullptr; }
 
 private:
@@ -180,9 +183,13 @@ public:
     // The window's icons in the title bar and task switcher.
     void SetIcon(const ::Icon& icon);
     void SetIconSm(const ::Icon& icon);
-    // Keyboard accelerators of a top-level window, translated by the message loop.
-    const ::Accelerator& GetAccelerator() const { return accelerator_; }
+    // Keyboard accelerators of a top-level window, translated by the message
+    // loop: the window's own, else those of its menu.
+    const ::Accelerator& GetAccelerator() const;
     void SetAccelerator(const ::Accelerator& accelerator) { accelerator_ = accelerator; }
+    // The menu bar; the caller keeps the menu object and may give null.
+    ::Menu* GetMenu() const { return menu_; }
+    void SetMenu(::Menu* menu);
 
     const ::HyperLabel& GetHyperLabel() const { return hyperLabel_; }
     virtual void SetHyperLabel(const ::HyperLabel& label);
@@ -223,7 +230,8 @@ protected:
     // Runs when the window handle has gone.
     virtual void Detached() {}
 
-    // A menu command or a notification without a control.
+    // A menu command or accelerator (or a notification without a control):
+    // calls the method named by the menu item's label.
     virtual void MenuCommand(int id);
     LRESULT ControlColor(HDC dc, HWND control);
 
@@ -244,6 +252,7 @@ private:
     ::Icon icon_;
     ::Icon iconSm_;
     ::Accelerator accelerator_;
+    ::Menu* menu_ = nullptr;
     ::HyperLabel hyperLabel_;
     std::vector<std::unique_ptr<::Control>> controls_;
 };

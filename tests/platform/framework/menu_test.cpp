@@ -1,0 +1,75 @@
+// Menu commands and accelerators call the owner's method of the item's name.
+#include <gtest/gtest.h>
+
+#include "platform/framework/app.h"
+#include "platform/framework/appwindow.h"
+#include "platform/framework/menu.h"
+
+namespace {
+
+class MenuWindow : public TopAppWindow {
+public:
+    MenuWindow()
+    {
+        auto file = std::make_unique<Menu>();
+        file->AppendItem(101, {"ProEnde", "&Beenden", "Ends the program", ""});
+        file->AppendSeparator();
+        file->AppendItem(102, {"PROOHNE", "Ohne", "", ""});
+        menu.AppendItem(std::move(file), "");
+        menu.RegisterItem(100, {"PRODATEI", "&Datei", "", ""}, menu.Handle(), 0);
+        menu.SetAccelerator(Accelerator({{FVIRTKEY, VK_F5, 101}}));
+        SetMenu(&menu);
+    }
+    bool CallByName(std::string_view name) override
+    {
+        static const MethodTable<MenuWindow> table{{"PROENDE", &MenuWindow::ProEnde}};
+        return table.Call(*this, name) || TopAppWindow::CallByName(name);
+    }
+    void ProEnde() { ++endCalls; }
+
+    Menu menu;
+    int endCalls = 0;
+};
+
+TEST(MenuTest, CommandsAndAcceleratorsCallTheMethodOfTheItemsName)
+{
+    MenuWindow window;
+    window.Show();
+    PostMessageA(window.Handle(), WM_COMMAND, MAKEWPARAM(101, 0), 0);
+    PostMessageA(window.Handle(), WM_COMMAND, MAKEWPARAM(102, 0), 0);
+    ApplicationExec();
+    EXPECT_EQ(window.endCalls, 1);
+
+    PostMessageA(window.Handle(), WM_KEYDOWN, VK_F5, 0);
+    ApplicationExec();
+    EXPECT_EQ(window.endCalls, 2);
+}
+
+TEST(MenuTest, LabelsGiveTextsAndItemsKeepTheirStates)
+{
+    MenuWindow window;
+    char text[32] = {};
+    GetMenuStringA(window.menu.Handle(), 0, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ(text, "&Datei");
+    ASSERT_NE(window.menu.GetHyperLabel(102), nullptr);
+    EXPECT_EQ(window.menu.GetHyperLabel(101)->Description(), "Ends the program");
+    EXPECT_EQ(window.menu.GetHyperLabel(999), nullptr);
+
+    window.menu.CheckItem(101);
+    window.menu.DisableItem(102);
+    EXPECT_TRUE(GetMenuState(window.menu.Handle(), 101, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(GetMenuState(window.menu.Handle(), 102, MF_BYCOMMAND) & MF_GRAYED);
+    window.menu.UncheckItem(101);
+    window.menu.EnableItem(102);
+    EXPECT_FALSE(GetMenuState(window.menu.Handle(), 101, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_FALSE(GetMenuState(window.menu.Handle(), 102, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+TEST(MenuTest, MenuOutlivesTheWindowThatShowedIt)
+{
+    MenuWindow window;
+    window.Destroy();
+    EXPECT_TRUE(IsMenu(window.menu.Handle()));
+}
+
+}  // namespace
