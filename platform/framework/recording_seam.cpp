@@ -7,6 +7,8 @@ RecordingSeam::RecordingSeam() : previous_(SetSeam(this)) {}
 RecordingSeam::~RecordingSeam()
 {
     SetSeam(previous_);
+    for (HBITMAP page : pages_)
+        DeleteObject(page);
 }
 
 std::vector<RecordingSeam::Call> RecordingSeam::CallsOf(const std::string& kind) const
@@ -89,4 +91,54 @@ bool RecordingSeam::PrintSetup(PRINTDLGA& request)
 {
     calls.push_back({"PrintSetup", "", "", static_cast<long long>(request.Flags), request.hwndOwner});
     return printSetupAnswer;
+}
+
+std::string RecordingSeam::DefaultPrinter()
+{
+    return defaultPrinter;
+}
+
+HDC RecordingSeam::CreatePrinterDC(const std::string& driver, const std::string& device, const DEVMODEA* mode)
+{
+    calls.push_back({"PrinterDC", device, driver, mode ? mode->dmOrientation : 0, nullptr});
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP page = CreateCompatibleBitmap(screen, GetDeviceCaps(screen, HORZRES), GetDeviceCaps(screen, VERTRES));
+    ReleaseDC(nullptr, screen);
+    pages_.push_back(page);
+    SelectObject(dc, page);
+    RECT all{0, 0, GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES)};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    return dc;
+}
+
+int RecordingSeam::PrintCall(const char* kind, const std::string& text)
+{
+    calls.push_back({kind, text, "", 0, nullptr});
+    return refusedPrintCall == kind ? 0 : 1;
+}
+
+int RecordingSeam::StartDocument(HDC, const std::string& jobName)
+{
+    return PrintCall("StartDoc", jobName);
+}
+
+int RecordingSeam::StartPage(HDC)
+{
+    return PrintCall("StartPage");
+}
+
+int RecordingSeam::EndPage(HDC)
+{
+    return PrintCall("EndPage");
+}
+
+int RecordingSeam::EndDocument(HDC)
+{
+    return PrintCall("EndDoc");
+}
+
+int RecordingSeam::AbortDocument(HDC)
+{
+    return PrintCall("AbortDoc");
 }

@@ -16,7 +16,9 @@ public:
     // message box: text, caption, type; file dialogs: initial file name,
     // title, flags; folder: start folder, title; sound: alias; tone: -,
     // milliseconds, frequency; shell: file, verb|parameters|directory, show
-    // command; help: file, data, command; print set-up: -, -, flags.
+    // command; help: file, data, command; print set-up: -, -, flags;
+    // printer: "PrinterDC" (device, driver, orientation), "StartDoc" (job
+    // name), "StartPage", "EndPage", "EndDoc", "AbortDoc".
     struct Call {
         std::string kind;
         std::string text;
@@ -40,6 +42,10 @@ public:
     bool soundsPlay = true;
     INT_PTR shellExecuteAnswer = 33;
     bool printSetupAnswer = false;
+    // "device,driver,port" of the default printer; empty: no printer.
+    std::string defaultPrinter;
+    // The printer call of this kind ("StartDoc", "StartPage", ...) fails.
+    std::string refusedPrintCall;
 
     int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) override;
     bool ChooseFile(OPENFILENAMEA& request, bool open) override;
@@ -50,7 +56,17 @@ public:
                              const std::string& parameters, const std::string& directory, int showCommand) override;
     HWND ShowHelp(HWND caller, const std::string& file, UINT command, DWORD_PTR data) override;
     bool PrintSetup(PRINTDLGA& request) override;
+    std::string DefaultPrinter() override;
+    // A memory device context on a white bitmap of the screen's size.
+    HDC CreatePrinterDC(const std::string& driver, const std::string& device, const DEVMODEA* mode) override;
+    int StartDocument(HDC printer, const std::string& jobName) override;
+    int StartPage(HDC printer) override;
+    int EndPage(HDC printer) override;
+    int EndDocument(HDC printer) override;
+    int AbortDocument(HDC printer) override;
 
 private:
+    int PrintCall(const char* kind, const std::string& text = "");
     Seam* previous_;
+    std::vector<HBITMAP> pages_;
 };

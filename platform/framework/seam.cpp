@@ -73,6 +73,31 @@ public:
     }
 
     bool PrintSetup(PRINTDLGA& request) override { return PrintDlgA(&request); }
+
+    std::string DefaultPrinter() override
+    {
+        char entry[512] = {};
+        GetProfileStringA("windows", "device", "", entry, sizeof entry);
+        return entry;
+    }
+
+    HDC CreatePrinterDC(const std::string& driver, const std::string& device, const DEVMODEA* mode) override
+    {
+        return CreateDCA(driver.c_str(), device.c_str(), nullptr, mode);
+    }
+
+    int StartDocument(HDC printer, const std::string& jobName) override
+    {
+        DOCINFOA info{};
+        info.cbSize = sizeof info;
+        info.lpszDocName = jobName.c_str();
+        return StartDocA(printer, &info);
+    }
+
+    int StartPage(HDC printer) override { return ::StartPage(printer); }
+    int EndPage(HDC printer) override { return ::EndPage(printer); }
+    int EndDocument(HDC printer) override { return EndDoc(printer); }
+    int AbortDocument(HDC printer) override { return AbortDoc(printer); }
 };
 
 Win32Seam win32Seam;

@@ -35,6 +35,17 @@ public:
     virtual HWND ShowHelp(HWND caller, const std::string& file, UINT command, DWORD_PTR data) = 0;
     // The printer set-up dialog (PrintDlg); true when the user confirmed.
     virtual bool PrintSetup(PRINTDLGA& request) = 0;
+    // The default printer as "device,driver,port"; empty when there is none.
+    virtual std::string DefaultPrinter() = 0;
+    // A device context of a printer (CreateDC); null when it cannot be made.
+    virtual HDC CreatePrinterDC(const std::string& driver, const std::string& device, const DEVMODEA* mode) = 0;
+    // The spooler's calls for a print job on such a device context; each
+    // returns its Win32 result (above 0 for success).
+    virtual int StartDocument(HDC printer, const std::string& jobName) = 0;
+    virtual int StartPage(HDC printer) = 0;
+    virtual int EndPage(HDC printer) = 0;
+    virtual int EndDocument(HDC printer) = 0;
+    virtual int AbortDocument(HDC printer) = 0;
 };
 
 // The seam in use: the Win32 one unless a test has put its own in place.

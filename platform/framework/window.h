@@ -16,6 +16,7 @@
 
 class Control;
 class Menu;
+class PrintingDevice;
 class Window;
 
 // A window message as the framework hands it to a window.
@@ -160,6 +161,9 @@ public:
     void ToTop();
     // Invalidates the whole window; the expose follows from the message loop.
     void Repaint();
+    // Prints the window's canvas as it shows on the screen, on one page
+    // named by the caption; false when the printer refused the job.
+    bool Print(const PrintingDevice& device);
 
     // Lower-left corner in the owner canvas (screen for top-level windows),
     // y growing upward.
