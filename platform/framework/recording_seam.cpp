@@ -39,9 +39,11 @@ bool RecordingSeam::ChooseFile(OPENFILENAMEA& request, bool open)
         return false;
     std::string answer = fileAnswers.front();
     fileAnswers.pop_front();
-    if (answer.empty() || !request.lpstrFile || answer.size() >= request.nMaxFile)
+    // An answer may hold several names separated by NUL characters.
+    if (answer.empty() || !request.lpstrFile || answer.size() + 2 > request.nMaxFile)
         return false;
-    strcpy(request.lpstrFile, answer.c_str());
+    memcpy(request.lpstrFile, answer.data(), answer.size());
+    request.lpstrFile[answer.size()] = request.lpstrFile[answer.size() + 1] = '\0';
     size_t name = answer.find_last_of("\\/");
     request.nFileOffset = static_cast<WORD>(name == std::string::npos ? 0 : name + 1);
     size_t dot = answer.find_last_of('.');
@@ -81,9 +83,9 @@ INT_PTR RecordingSeam::ShellExecuteFile(HWND owner, const std::string& verb, con
     return shellExecuteAnswer;
 }
 
-HWND RecordingSeam::ShowHelp(HWND caller, const std::string& file, UINT command, DWORD_PTR data)
+HWND RecordingSeam::ShowHelp(HWND caller, const std::string& file, UINT command, const std::string& topic)
 {
-    calls.push_back({"Help", file, std::to_string(data), command, caller});
+    calls.push_back({"Help", file, topic, command, caller});
     return nullptr;
 }
 

@@ -16,7 +16,7 @@ public:
     // message box: text, caption, type; file dialogs: initial file name,
     // title, flags; folder: start folder, title; sound: alias; tone: -,
     // milliseconds, frequency; shell: file, verb|parameters|directory, show
-    // command; help: file, data, command; print set-up: -, -, flags;
+    // command; help: file, topic, command; print set-up: -, -, flags;
     // printer: "PrinterDC" (device, driver, orientation), "StartDoc" (job
     // name), "StartPage", "EndPage", "EndDoc", "AbortDoc".
     struct Call {
@@ -37,6 +37,8 @@ public:
     // Answers, used from the front; when a script is empty: IDOK, cancel,
     // cancel.
     std::deque<int> messageBoxAnswers;
+    // A file answer may hold several names separated by NUL characters;
+    // an empty one cancels.
     std::deque<std::string> fileAnswers;
     std::deque<std::string> folderAnswers;
     bool soundsPlay = true;
@@ -54,7 +56,7 @@ public:
     void Tone(int frequency, int milliseconds) override;
     INT_PTR ShellExecuteFile(HWND owner, const std::string& verb, const std::string& file,
                              const std::string& parameters, const std::string& directory, int showCommand) override;
-    HWND ShowHelp(HWND caller, const std::string& file, UINT command, DWORD_PTR data) override;
+    HWND ShowHelp(HWND caller, const std::string& file, UINT command, const std::string& topic) override;
     bool PrintSetup(PRINTDLGA& request) override;
     std::string DefaultPrinter() override;
     // A memory device context on a white bitmap of the screen's size.

@@ -1,5 +1,6 @@
 #include "platform/framework/seam.h"
 
+#include <htmlhelp.h>
 #include <mmsystem.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -62,14 +63,23 @@ public:
             ShellExecuteA(owner, text(verb), file.c_str(), text(parameters), text(directory), showCommand));
     }
 
-    HWND ShowHelp(HWND caller, const std::string& file, UINT command, DWORD_PTR data) override
+    HWND ShowHelp(HWND caller, const std::string& file, UINT command, const std::string& topic) override
     {
         using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
         static HMODULE viewer = LoadLibraryA("hhctrl.ocx");
         static auto htmlHelp =
             viewer ? reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void*>(GetProcAddress(viewer, "HtmlHelpA")))
                    : nullptr;
-        return htmlHelp ? htmlHelp(caller, file.empty() ? nullptr : file.c_str(), command, data) : nullptr;
+        if (!htmlHelp)
+            return nullptr;
+        if (command == HH_DISPLAY_TOPIC)
+            return htmlHelp(caller, (file + "::/" + topic).c_str(), command, 0);
+        HH_AKLINK link{};
+        link.cbStruct = sizeof link;
+        link.pszKeywords = topic.c_str();
+        link.fIndexOnFail = TRUE;
+        bool lookup = command == HH_ALINK_LOOKUP || command == HH_KEYWORD_LOOKUP;
+        return htmlHelp(caller, file.c_str(), command, lookup ? reinterpret_cast<DWORD_PTR>(&link) : 0);
     }
 
     bool PrintSetup(PRINTDLGA& request) override { return PrintDlgA(&request); }

@@ -31,8 +31,10 @@ public:
     // returns ShellExecute's code (above 32 for success).
     virtual INT_PTR ShellExecuteFile(HWND owner, const std::string& verb, const std::string& file,
                                      const std::string& parameters, const std::string& directory, int showCommand) = 0;
-    // A command to the HTML help viewer (HtmlHelp); the viewer's window or null.
-    virtual HWND ShowHelp(HWND caller, const std::string& file, UINT command, DWORD_PTR data) = 0;
+    // A command to the HTML help viewer (HtmlHelp: HH_DISPLAY_TOC,
+    // HH_DISPLAY_INDEX, HH_DISPLAY_TOPIC with a topic, HH_ALINK_LOOKUP or
+    // HH_KEYWORD_LOOKUP with a keyword); the viewer's window or null.
+    virtual HWND ShowHelp(HWND caller, const std::string& file, UINT command, const std::string& topic) = 0;
     // The printer set-up dialog (PrintDlg); true when the user confirmed.
     virtual bool PrintSetup(PRINTDLGA& request) = 0;
     // The default printer as "device,driver,port"; empty when there is none.
