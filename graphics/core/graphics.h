@@ -211,6 +211,19 @@ class Graphics {
   Graphics& PaintFractal(double x, double y, double w, double h, uint32_t nOrigin = 0,
                          FractalParameters* aParameters = nullptr, bool lInterruptible = false);
 
+  // ---- Shadowed texts (paint_shadows.cpp) ----
+  // The text over a flat copy in the shadow colour.
+  Graphics& PaintStringShadow(double x, double y, const std::string& cText, uint32_t nOrigin = 0);
+  // The text over a solid shadow running from the shadow point to the text.
+  Graphics& PaintString3D(double x, double y, const std::string& cText, uint32_t nOrigin = 0);
+
+  // ---- Control frames (paint_control.cpp) ----
+  // A frame figure centred on a control of a screen window (its origin and
+  // size in canvas pixels), large enough to enclose it: nForm 0 rounded
+  // rectangle, 1 ellipse, 2 circle, 3 twelve-pointed and 4 twenty-four-pointed
+  // star; any other form draws nothing.
+  Graphics& PaintControl(const DeviceBox& oControl, uint32_t nForm, uint32_t nFill);
+
   // ---- Painter state, read by the drawing objects and the devices ----
   int32_t _nSurfaceWidth = 0;
   int32_t _nSurfaceHeight = 0;

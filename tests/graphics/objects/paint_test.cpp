@@ -2,6 +2,7 @@
 // on a memory device, whose bottom-left pixel is (0, 0).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "graphics/core/graphics.h"
@@ -322,6 +323,101 @@ TEST(ScreenPaintTest, RefreshCopiesTheAreaBackFromTheBitmapWithTheScrollOffset) 
   EXPECT_EQ(oDevice.Pixel(39, 50), RGB(0, 0, 255));
   EXPECT_NE(oDevice.Pixel(40, 51), RGB(0, 255, 0)) << "outside the area";
   g.InternRefresh({10, 11, 0, 40}).InternRefresh({10, 11, 30, -1});
+}
+
+}  // namespace
+
+namespace {
+
+// Bounding box of the pixels of colour c: left, bottom, right, top.
+RECT BoxOf(HDC hDC, int nWidth, int nHeight, COLORREF c) {
+  RECT r{nWidth, nHeight, -1, -1};
+  for (int y = 0; y < nHeight; ++y) {
+    for (int x = 0; x < nWidth; ++x) {
+      if (GetPixel(hDC, x, y) != c) continue;
+      r.left = std::min<LONG>(r.left, x);
+      r.top = std::min<LONG>(r.top, y);
+      r.right = std::max<LONG>(r.right, x);
+      r.bottom = std::max<LONG>(r.bottom, y);
+    }
+  }
+  return r;
+}
+
+TEST(ShadowPaintTest, ShadowAndTextLieOnOppositeSidesOfThePoint) {
+  struct Case {
+    double fDistance;
+    uint32_t nDirection;
+    int dx, dy;  // shadow minus text
+  };
+  const Case aCases[] = {{4.0, 7, 4, -4}, {4.0, 2, -4, -4}, {6.0, 1, -6, 6}, {4.0, 3, 4, 4}, {-20.0, 7, 4, -4}};
+  for (const Case& c : aCases) {
+    gMemory oMemory(2, 120, 80);
+    Graphics& g = *oMemory._oGraphics;
+    g.SetBackgroundColor(15).PaintEraseCanvas();
+    g.SetStringFont("Arial", 12.0, 20.0, 2U, 2U).SetStringColor(16);
+    g.SetStringShadow(c.fDistance, 12, c.nDirection).PaintStringShadow(60, 40, "H", 10);
+    const RECT rText = BoxOf(oMemory.GetMemoryDC(), 120, 80, RGB(0, 0, 0));
+    const RECT rShadow = BoxOf(oMemory.GetMemoryDC(), 120, 80, RGB(255, 0, 0));
+    ASSERT_GE(rText.right, rText.left);
+    ASSERT_GE(rShadow.right, rShadow.left);
+    // The parts of the shadow on the far side of the text are not covered.
+    EXPECT_EQ(c.dx > 0 ? rShadow.right - rText.right : rShadow.left - rText.left, c.dx) << c.nDirection;
+    EXPECT_EQ(c.dy > 0 ? rShadow.bottom - rText.bottom : rShadow.top - rText.top, c.dy) << c.nDirection;
+    EXPECT_EQ(g._nTextColor, 0U) << "the text colour is back";
+  }
+}
+
+TEST(ShadowPaintTest, SolidShadowFillsTheStepsBetween) {
+  gMemory oMemory(2, 120, 80);
+  Graphics& g = *oMemory._oGraphics;
+  g.SetBackgroundColor(15).PaintEraseCanvas();
+  g.SetStringFont("Arial", 12.0, 20.0, 2U, 2U).SetStringColor(16).SetStringShadow(8.0, 12, 7);
+  g.PaintString3D(60, 40, "I", 10);
+  const RECT rText = BoxOf(oMemory.GetMemoryDC(), 120, 80, RGB(0, 0, 0));
+  const RECT rShadow = BoxOf(oMemory.GetMemoryDC(), 120, 80, RGB(255, 0, 0));
+  EXPECT_EQ(rShadow.right - rText.right, 8);
+  EXPECT_EQ(rShadow.top - rText.top, -8);
+  // Every step between the copies is drawn: no gap along the diagonal.
+  for (int k = 1; k <= 8; ++k) {
+    EXPECT_EQ(GetPixel(oMemory.GetMemoryDC(), rText.right + k, rText.top - k), RGB(255, 0, 0)) << k;
+  }
+}
+
+TEST(ControlPaintTest, FramesEncloseTheControlAndKeepTheWorldSystem) {
+  const DeviceBox oControl{60, 40, 40, 20};
+  for (uint32_t nForm = 0; nForm <= 5; ++nForm) {
+    TestDevice oDevice(kDeviceScreen, 160, 120);
+    Graphics g(oDevice);
+    g.PaintEraseCanvas().SetWorldSystem(2, 3).SetWorldOrigin(5, 6).SetLineColor(16);
+    g.PaintControl(oControl, nForm, 0);
+    EXPECT_DOUBLE_EQ(g._fFactorX, 2);
+    EXPECT_DOUBLE_EQ(g._fFactorY, 3);
+    EXPECT_EQ(g._nOffsetX, 5);
+    EXPECT_EQ(g._nOffsetY, 6);
+    const RECT r = BoxOf(oDevice.DC(), 160, 120, RGB(0, 0, 0));
+    if (nForm == 5) {
+      EXPECT_LT(r.right, r.left) << "form 5 draws nothing";
+      continue;
+    }
+    EXPECT_LT(r.left, oControl.x) << nForm;
+    EXPECT_GT(r.right, oControl.x + oControl.w - 1) << nForm;
+    EXPECT_LT(r.top, oControl.y) << nForm;
+    EXPECT_GT(r.bottom, oControl.y + oControl.h - 1) << nForm;
+    EXPECT_NEAR((r.left + r.right) / 2.0, 80, 1.0) << nForm;
+    EXPECT_NEAR((r.top + r.bottom) / 2.0, 50, 1.0) << nForm;
+    // The ellipse runs through the control's corners; all else lies outside.
+    for (int y = oControl.y + 2; y < oControl.y + oControl.h - 2; ++y) {
+      for (int x = oControl.x + 2; x < oControl.x + oControl.w - 2; ++x) {
+        ASSERT_EQ(oDevice.Pixel(x, y), RGB(255, 255, 255)) << "form " << nForm << " crosses the control";
+      }
+    }
+  }
+  TestDevice oPrinter(kDevicePrinter, 160, 120);
+  Graphics g(oPrinter);
+  g.PaintEraseCanvas().PaintControl(oControl, 1, 0);
+  const RECT r = BoxOf(oPrinter.DC(), 160, 120, RGB(0, 0, 0));
+  EXPECT_LT(r.right, r.left) << "nothing on a printer";
 }
 
 }  // namespace
