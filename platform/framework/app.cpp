@@ -1,5 +1,6 @@
 #include "platform/framework/app.h"
 
+#include "platform/framework/seam.h"
 #include "platform/framework/window.h"
 
 namespace {
@@ -35,6 +36,11 @@ int App::Exec()
 void App::Quit(int exitCode)
 {
     PostQuitMessage(exitCode);
+}
+
+UINT App::Run(const std::string& commandLine, int showCommand)
+{
+    return TheSeam().StartProgram(commandLine, showCommand);
 }
 
 void ApplicationExec()

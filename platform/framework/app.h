@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 class App {
 public:
     App();
@@ -17,6 +19,8 @@ public:
     int Exec();
     // Ends the message loop.
     void Quit(int exitCode = 0);
+    // Starts a program from a command line; the code is above 31 when it started.
+    UINT Run(const std::string& commandLine, int showCommand = SW_SHOWNORMAL);
 
     // The application object of the program, or null.
     static App* Current();

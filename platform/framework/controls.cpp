@@ -1,5 +1,13 @@
 #include "platform/framework/controls.h"
 
+#include <commctrl.h>
+
+ControlExtensions& TheControlExtensions()
+{
+    static ControlExtensions extensions;
+    return extensions;
+}
+
 Control::Control(Window& owner, int id) : Window(&owner), id_(id)
 {
     if (HWND hwnd = GetDlgItem(owner.ControlSurface(), id))
@@ -8,7 +16,28 @@ Control::Control(Window& owner, int id) : Window(&owner), id_(id)
 
 LRESULT Control::Dispatch(Event& event)
 {
+    if (const auto& look = TheControlExtensions().beforeDispatch)
+        look(*this, event);
     return DefaultProcedure(event);
+}
+
+void Control::Enable()
+{
+    Window::Enable();
+    if (const auto& changed = TheControlExtensions().enabledChanged)
+        changed(*this);
+}
+
+void Control::Disable()
+{
+    Window::Disable();
+    if (const auto& changed = TheControlExtensions().enabledChanged)
+        changed(*this);
+}
+
+void Control::SetUseHLforToolTip(bool use)
+{
+    Owner()->ShowToolTip(*this, use);
 }
 
 void Control::SetTextColor(Color color)
@@ -77,6 +106,21 @@ bool RadioButton::Pressed() const
 void RadioButton::SetPressed(bool pressed)
 {
     SendMessageA(Handle(), BM_SETCHECK, pressed ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void Slider::SetRange(int minimum, int maximum)
+{
+    SendMessageA(Handle(), TBM_SETRANGE, TRUE, MAKELPARAM(minimum, maximum));
+}
+
+int Slider::ThumbPosition() const
+{
+    return static_cast<int>(SendMessageA(Handle(), TBM_GETPOS, 0, 0));
+}
+
+void Slider::SetThumbPosition(int position)
+{
+    SendMessageA(Handle(), TBM_SETPOS, TRUE, position);
 }
 
 void FixedIcon::SetIcon(const ::Icon& icon)

@@ -3,10 +3,20 @@
 // Window::AddControl) and receives its events.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/framework/window.h"
+
+// What a library adds to every control of the program: a look at each
+// message before the control's own window procedure handles it, and a word
+// after a control has been enabled or disabled.
+struct ControlExtensions {
+    std::function<void(Control&, Event&)> beforeDispatch;
+    std::function<void(Control&)> enabledChanged;
+};
+ControlExtensions& TheControlExtensions();
 
 // Any control: a child window on its owner's control surface.
 class Control : public Window {
@@ -14,9 +24,14 @@ public:
     Control(Window& owner, int id);
     int ControlId() const { return id_; }
 
-    // Controls pass their messages straight to their own window procedure;
-    // their events go to the owner.
+    // Controls pass their messages (after the extensions have seen them)
+    // straight to their own window procedure; their events go to the owner.
     LRESULT Dispatch(Event& event) override;
+    void Enable() override;
+    void Disable() override;
+
+    // The hyper label's description as the control's tool tip, or none.
+    void SetUseHLforToolTip(bool use);
 
     const Color* TextColor() const { return hasTextColor_ ? &textColor_ : nullptr; }
     void SetTextColor(Color color);
@@ -90,6 +105,21 @@ public:
 class FixedText : public TextControl {
 public:
     using TextControl::TextControl;
+};
+
+// A track bar.
+class Slider : public Control {
+public:
+    using Control::Control;
+    void SetRange(int minimum, int maximum);
+    int ThumbPosition() const;
+    void SetThumbPosition(int position);
+};
+
+// A horizontal track bar; its moves reach the owner's HorizontalSlide.
+class HorizontalSlider : public Slider {
+public:
+    using Slider::Slider;
 };
 
 // A static picture.

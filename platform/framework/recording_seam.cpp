@@ -76,6 +76,12 @@ void RecordingSeam::Tone(int frequency, int milliseconds)
     calls.push_back({"Tone", "", std::to_string(milliseconds), frequency, nullptr});
 }
 
+UINT RecordingSeam::StartProgram(const std::string& commandLine, int showCommand)
+{
+    calls.push_back({"StartProgram", commandLine, "", showCommand, nullptr});
+    return startProgramAnswer;
+}
+
 INT_PTR RecordingSeam::ShellExecuteFile(HWND owner, const std::string& verb, const std::string& file,
                                         const std::string& parameters, const std::string& directory, int showCommand)
 {

@@ -10,15 +10,19 @@
 
 class RecordingSeam : public Seam {
 public:
-    // One call through the seam. kind is "MessageBox", "OpenFile",
-    // "SaveFile", "Folder", "Sound", "Tone", "ShellExecute", "Help" or
-    // "PrintSetup"; text, detail and number carry what the call was given:
-    // message box: text, caption, type; file dialogs: initial file name,
-    // title, flags; folder: start folder, title; sound: alias; tone: -,
-    // milliseconds, frequency; shell: file, verb|parameters|directory, show
-    // command; help: file, topic, command; print set-up: -, -, flags;
-    // printer: "PrinterDC" (device, driver, orientation), "StartDoc" (job
-    // name), "StartPage", "EndPage", "EndDoc", "AbortDoc".
+    // One call through the seam: its kind, and text, detail and number as
+    // the call was given them:
+    //   MessageBox    text, caption, type
+    //   OpenFile      initial file name, title, flags (also SaveFile)
+    //   Folder        start folder, title
+    //   Sound         alias
+    //   Tone          -, milliseconds, frequency
+    //   StartProgram  command line, -, show command
+    //   ShellExecute  file, verb|parameters|directory, show command
+    //   Help          file, topic, command
+    //   PrintSetup    -, -, flags
+    //   PrinterDC     device, driver, orientation
+    //   StartDoc      job name (also StartPage, EndPage, EndDoc, AbortDoc)
     struct Call {
         std::string kind;
         std::string text;
@@ -43,6 +47,7 @@ public:
     std::deque<std::string> folderAnswers;
     bool soundsPlay = true;
     INT_PTR shellExecuteAnswer = 33;
+    UINT startProgramAnswer = 33;
     bool printSetupAnswer = false;
     // "device,driver,port" of the default printer; empty: no printer.
     std::string defaultPrinter;
@@ -54,6 +59,7 @@ public:
     bool ChooseFolder(HWND owner, const std::string& title, std::string& folder) override;
     bool PlaySystemSound(const std::string& alias) override;
     void Tone(int frequency, int milliseconds) override;
+    UINT StartProgram(const std::string& commandLine, int showCommand) override;
     INT_PTR ShellExecuteFile(HWND owner, const std::string& verb, const std::string& file,
                              const std::string& parameters, const std::string& directory, int showCommand) override;
     HWND ShowHelp(HWND caller, const std::string& file, UINT command, const std::string& topic) override;

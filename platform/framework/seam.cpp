@@ -55,6 +55,11 @@ public:
 
     void Tone(int frequency, int milliseconds) override { Beep(frequency, milliseconds); }
 
+    UINT StartProgram(const std::string& commandLine, int showCommand) override
+    {
+        return WinExec(commandLine.c_str(), showCommand);
+    }
+
     INT_PTR ShellExecuteFile(HWND owner, const std::string& verb, const std::string& file,
                              const std::string& parameters, const std::string& directory, int showCommand) override
     {

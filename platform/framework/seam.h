@@ -27,6 +27,9 @@ public:
     virtual bool PlaySystemSound(const std::string& alias) = 0;
     // Sounds a tone on the speaker.
     virtual void Tone(int frequency, int milliseconds) = 0;
+    // Starts a program from a command line (WinExec); returns WinExec's
+    // code (above 31 for success).
+    virtual UINT StartProgram(const std::string& commandLine, int showCommand) = 0;
     // ShellExecute: starts a program or opens a file, folder or web address;
     // returns ShellExecute's code (above 32 for success).
     virtual INT_PTR ShellExecuteFile(HWND owner, const std::string& verb, const std::string& file,

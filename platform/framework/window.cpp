@@ -1,5 +1,8 @@
 #include "platform/framework/window.h"
 
+#include <commctrl.h>
+#include <shlwapi.h>
+
 #include <algorithm>
 #include <cctype>
 #include <unordered_map>
@@ -45,6 +48,15 @@ RECT WindowRectIn(HWND hwnd, HWND parent)
     if (parent)
         MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
+}
+
+void RegisterCommonControls()
+{
+    static const bool registered = [] {
+        INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
+        return InitCommonControlsEx(&classes);
+    }();
+    (void)registered;
 }
 
 // The dialog procedure of the framework's dialogs: all their messages go
@@ -174,6 +186,8 @@ HWND Window::CreateDialogHandle(const std::string& templateName, HWND parent, DW
     std::vector<BYTE> dialogTemplate = AdaptedDialogTemplate(templateName, FrameworkDialogClass(), addStyle, removeStyle);
     if (dialogTemplate.empty())
         return nullptr;
+    // Templates may hold common controls (track bars, progress bars, ...).
+    RegisterCommonControls();
     pendingWindow = this;
     pendingDefault = DefDlgProcA;
     HWND hwnd = CreateDialogIndirectParamA(ProgramModule(), reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate.data()),
@@ -267,6 +281,28 @@ LRESULT Window::Dispatch(Event& event)
         else
             Activate(event);
         break;
+    case WM_HELP:
+        HelpRequest(event);
+        return TRUE;
+    case WM_HSCROLL:
+        if (auto* slider = dynamic_cast<Slider*>(ObjectOfWindowHandle(reinterpret_cast<HWND>(event.lParam)))) {
+            SliderEvent slide;
+            static_cast<Event&>(slide) = event;
+            slide.control = slider;
+            slide.scrollType = LOWORD(event.wParam) == TB_ENDTRACK ? 0 : 1;
+            HorizontalSlide(slide);
+            return 0;
+        }
+        break;
+    case WM_NOTIFY:
+        if (auto* info = reinterpret_cast<NMTTDISPINFOA*>(event.lParam);
+            toolTip_ && info->hdr.hwndFrom == toolTip_ && info->hdr.code == TTN_GETDISPINFOA) {
+            ::Control* control = dynamic_cast<::Control*>(ObjectOfWindowHandle(reinterpret_cast<HWND>(info->hdr.idFrom)));
+            toolTipText_ = control ? control->GetHyperLabel().description : "";
+            info->lpszText = toolTipText_.data();
+            return 0;
+        }
+        break;
     case WM_SETCURSOR:
         if (pointer_.Handle() && LOWORD(event.lParam) == HTCLIENT && reinterpret_cast<HWND>(event.wParam) == event.hWnd) {
             SetCursor(pointer_.Handle());
@@ -307,6 +343,8 @@ void Window::ListBoxSelect(ControlEvent&) {}
 void Window::EditFocusChange(EditFocusChangeEvent&) {}
 void Window::Activate(Event&) {}
 void Window::Deactivate(Event&) {}
+void Window::HelpRequest(Event&) {}
+void Window::HorizontalSlide(SliderEvent&) {}
 bool Window::CallByName(std::string_view) { return false; }
 void Window::MenuCommand(int id)
 {
@@ -334,6 +372,48 @@ void Window::Destroy()
 void Window::Show(int showState)
 {
     ShowWindow(hwnd_, showState);
+}
+
+void Window::EnableSystemMenu(bool enable)
+{
+    HMENU menu = GetSystemMenu(hwnd_, FALSE);
+    for (int i = 0, count = GetMenuItemCount(menu); i < count; ++i)
+        EnableMenuItem(menu, static_cast<UINT>(i), MF_BYPOSITION | (enable ? MF_ENABLED : MF_GRAYED));
+}
+
+void Window::SetExStyle(DWORD bits, bool on)
+{
+    DWORD style = GetWindowLongA(hwnd_, GWL_EXSTYLE);
+    SetWindowLongA(hwnd_, GWL_EXSTYLE, static_cast<LONG>(on ? style | bits : style & ~bits));
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void Window::ShowToolTip(::Control& control, bool show)
+{
+    if (!toolTip_ && show) {
+        RegisterCommonControls();
+        toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, ProgramModule(), nullptr);
+    }
+    if (!toolTip_)
+        return;
+    TOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control.Handle());
+    tool.lpszText = LPSTR_TEXTCALLBACKA;
+    SendMessageA(toolTip_, show ? TTM_ADDTOOLA : TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+bool VisualStylesInUse()
+{
+    HMODULE controls = GetModuleHandleA("comctl32.dll");
+    auto getVersion = controls ? reinterpret_cast<DLLGETVERSIONPROC>(
+                                     reinterpret_cast<void*>(GetProcAddress(controls, "DllGetVersion")))
+                               : nullptr;
+    DLLVERSIONINFO version{sizeof version, 0, 0, 0, 0};
+    return getVersion && SUCCEEDED(getVersion(&version)) && version.dwMajorVersion >= 6;
 }
 
 void Window::Hide()

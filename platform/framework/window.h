@@ -15,6 +15,7 @@
 #include "platform/framework/geometry.h"
 
 class Control;
+class DrawObject;
 class Menu;
 class PrintingDevice;
 class Window;
@@ -46,6 +47,12 @@ struct ControlEvent : Event {
     ::Control* control = nullptr;
     ::Control* Control() const { return control; }
     std::string NameSym() const;
+};
+
+// A slider moved; ScrollType is 0 when the slide has ended.
+struct SliderEvent : ControlEvent {
+    int scrollType = 0;
+    int ScrollType() const { return scrollType; }
 };
 
 // An edit control gained or lost the keyboard focus.
@@ -142,6 +149,15 @@ public:
     virtual void EditFocusChange(EditFocusChangeEvent& event);
     virtual void Activate(Event& event);
     virtual void Deactivate(Event& event);
+    // F1 (WM_HELP) in the window.
+    virtual void HelpRequest(Event& event);
+    // A horizontal slider of the window was moved.
+    virtual void HorizontalSlide(SliderEvent& event);
+
+    // Hooks of a layout class, called at the start and at the end of the
+    // making of its controls.
+    virtual void PreInit() {}
+    virtual void PostInit() {}
 
     // Calls the window's method of that name (case does not matter); false
     // when the window has none. Classes offer methods through a MethodTable.
@@ -152,8 +168,12 @@ public:
 
     virtual void Show(int showState = SW_SHOWNORMAL);
     void Hide();
-    void Enable();
-    void Disable();
+    virtual void Enable();
+    virtual void Disable();
+    // Enables or greys every item of the window's system menu (the close box too).
+    void EnableSystemMenu(bool enable);
+    // Sets (on true) or clears bits of the extended window style.
+    void SetExStyle(DWORD bits, bool on);
     bool IsVisible() const;
     bool IsEnabled() const;
     bool IsIconic() const;
@@ -161,6 +181,8 @@ public:
     void ToTop();
     // Invalidates the whole window; the expose follows from the message loop.
     void Repaint();
+    // Draws the object on the window's canvas.
+    void Draw(const DrawObject& object);
     // Prints the window's canvas as it shows on the screen, on one page
     // named by the caption; false when the printer refused the job.
     bool Print(const PrintingDevice& device);
@@ -234,6 +256,10 @@ protected:
     // Runs when the window handle has gone.
     virtual void Detached() {}
 
+    // Shows the hyper label description of the control as its tool tip, or
+    // no tool tip any more.
+    void ShowToolTip(::Control& control, bool show);
+
     // A menu command or accelerator (or a notification without a control):
     // calls the method named by the menu item's label.
     virtual void MenuCommand(int id);
@@ -257,6 +283,8 @@ private:
     ::Icon iconSm_;
     ::Accelerator accelerator_;
     ::Menu* menu_ = nullptr;
+    HWND toolTip_ = nullptr;
+    std::string toolTipText_;
     ::HyperLabel hyperLabel_;
     std::vector<std::unique_ptr<::Control>> controls_;
 };
@@ -269,3 +297,6 @@ const char* FrameworkWindowClass();
 // The dialog window class of the framework's dialogs and form windows.
 const char* FrameworkDialogClass();
 bool IsFrameworkDialog(HWND hwnd);
+
+// True when the program's controls are drawn with visual styles (themes).
+bool VisualStylesInUse();

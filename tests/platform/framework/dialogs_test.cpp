@@ -154,4 +154,16 @@ TEST(AppTest, ApplicationExecDispatchesWaitingMessagesAndLeavesQuitToTheLoop)
     EXPECT_EQ(app.Exec(), 5);
 }
 
+TEST(AppTest, ProgramsStartThroughTheSeam)
+{
+    RecordingSeam seam;
+    seam.startProgramAnswer = 2;
+    App app;
+    EXPECT_EQ(app.Run("notepad.exe c:\\protocol.log"), 2u);
+    auto started = seam.CallsOf("StartProgram");
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].text, "notepad.exe c:\\protocol.log");
+    EXPECT_EQ(started[0].number, SW_SHOWNORMAL);
+}
+
 }  // namespace

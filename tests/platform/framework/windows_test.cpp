@@ -1,80 +1,10 @@
 // Form windows made from a dialog template: controls by name, clicks by
 // name, multi-line edit lines, coordinates.
-#include <gtest/gtest.h>
-
-#include <string>
 #include <typeinfo>
 
-#include "platform/framework/app.h"
-#include "platform/framework/appwindow.h"
-#include "platform/framework/controls.h"
-#include "platform/framework/dialogs.h"
+#include "platform/framework/test_form.h"
 
 namespace {
-
-// Counts the messages that reach the control.
-class CountingEdit : public MultiLineEdit {
-public:
-    using MultiLineEdit::MultiLineEdit;
-    LRESULT Dispatch(Event& event) override
-    {
-        ++messages;
-        return MultiLineEdit::Dispatch(event);
-    }
-    int messages = 0;
-};
-
-// A layout in the way the program's forms are built: one control object per
-// template item, each with its name.
-class TestForm : public DataWindow {
-public:
-    explicit TestForm(Window* owner) : DataWindow(owner, "TEST_FORM")
-    {
-        okButton = Add<PushButton>(100, "BUTOK", "OK");
-        Add<CheckBox>(101, "CHECKONE", "");
-        Add<RadioButton>(102, "RADIOONE", "");
-        Add<GroupBox>(103, "GRUPPE1", "");
-        Add<FixedText>(104, "TEXT1", "Beschriftung");
-        Add<SingleLineEdit>(105, "EDITNAME", "");
-        list = Add<CountingEdit>(106, "KOORDLIST", "");
-        Add<ComboBox>(107, "COMFORM", "");
-        Add<PushButton>(109, "BUTOTHER", "");
-    }
-
-    template <class T>
-    T* Add(int id, const char* name, const char* caption)
-    {
-        T* control = AddControl<T>(id);
-        control->SetHyperLabel({name, caption, "", ""});
-        return control;
-    }
-
-    bool CallByName(std::string_view name) override
-    {
-        static const MethodTable<TestForm> table{{"ButOk", &TestForm::ButOk}};
-        return table.Call(*this, name) || DataWindow::CallByName(name);
-    }
-    void ButOk() { ++okCalls; }
-    void ButtonClick(ControlEvent& event) override { clicked.push_back(event.NameSym()); }
-
-    PushButton* okButton;
-    CountingEdit* list;
-    int okCalls = 0;
-    std::vector<std::string> clicked;
-};
-
-class FormTest : public ::testing::Test {
-protected:
-    FormTest() : frame(), form(&frame)
-    {
-        frame.SetSize({600, 400});
-        frame.Show();
-        form.Show();
-        ApplicationExec();
-    }
-    TopAppWindow frame;
-    TestForm form;
-};
 
 TEST_F(FormTest, FindsEveryControlOfTheTemplateByName)
 {
@@ -88,6 +18,7 @@ TEST_F(FormTest, FindsEveryControlOfTheTemplateByName)
         {"RadioOne", typeid(RadioButton), 102},   {"GRUPPE1", typeid(GroupBox), 103},
         {"TEXT1", typeid(FixedText), 104},        {"EDITNAME", typeid(SingleLineEdit), 105},
         {"KOORDLIST", typeid(CountingEdit), 106}, {"COMFORM", typeid(ComboBox), 107},
+        {"SLIDER", typeid(HorizontalSlider), 110},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -99,7 +30,7 @@ TEST_F(FormTest, FindsEveryControlOfTheTemplateByName)
         EXPECT_EQ(control->Owner(), &form);
     }
     EXPECT_EQ(form.GetControl("NOSUCHNAME"), nullptr);
-    EXPECT_EQ(form.GetAllChildren().size(), 9u);
+    EXPECT_EQ(form.GetAllChildren().size(), 10u);
     EXPECT_EQ(form.GetControl("TEXT1")->Caption(), "Beschriftung");
 }
 
