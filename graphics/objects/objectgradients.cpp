@@ -1,6 +1,8 @@
 #include "graphics/objects/objectgradients.h"
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "graphics/core/graphics.h"
 #include "graphics/core/kit.h"
@@ -9,9 +11,30 @@
 
 namespace {
 
-// The bands are boxes of device pixels: a row or a column of the canvas.
-void FillRow(HDC hDC, int32_t x, int32_t y, int32_t w, COLORREF nColor) { FillBox(hDC, {x, y, w, 1}, nColor); }
-void FillColumn(HDC hDC, int32_t x, int32_t y, int32_t h, COLORREF nColor) { FillBox(hDC, {x, y, 1, h}, nColor); }
+// The bands of one pass: rows or columns of device pixels, converted to
+// device rectangles as they come and filled in device units at the end.
+class Bands {
+ public:
+  explicit Bands(HDC hDC) : _hDC(hDC) {}
+  void Row(int32_t x, int32_t y, int32_t w, COLORREF nColor) { Add({x, y, w, 1}, nColor); }
+  void Column(int32_t x, int32_t y, int32_t h, COLORREF nColor) { Add({x, y, 1, h}, nColor); }
+  void Fill() const {
+    const DeviceUnits oUnits(_hDC);
+    for (const auto& [r, nColor] : _aBands) {
+      const HBRUSH hBrush = CreateSolidBrush(nColor);
+      FillRect(_hDC, &r, hBrush);
+      DeleteObject(hBrush);
+    }
+  }
+
+ private:
+  void Add(const DeviceBox& oBox, COLORREF nColor) {
+    const RECT r = DeviceRect(_hDC, oBox);
+    if (!IsRectEmpty(&r)) _aBands.push_back({r, nColor});
+  }
+  HDC _hDC;
+  std::vector<std::pair<RECT, COLORREF>> _aBands;
+};
 
 bool ColumnDirection(uint16_t nDirection) { return nDirection == 2 || nDirection == 3; }
 
@@ -32,23 +55,25 @@ void objectGradientCanvas::Draw() {
   const int32_t l = ColumnDirection(_nDirection) ? w : h;
   ForEachPass([&](HDC hDC) {
     GradientRamp oRamp(g._nBackgrColor, g._nGradientColor, l, factor);
+    Bands oBands(hDC);
     for (int32_t i = 1; i <= l; ++i) {
       const COLORREF c = oRamp.Band(i);
       switch (_nDirection) {
         case 1:
-          FillRow(hDC, x, y + i - 1, w, c);
+          oBands.Row(x, y + i - 1, w, c);
           break;
         case 0:
-          FillRow(hDC, x, y + h - i, w, c);
+          oBands.Row(x, y + h - i, w, c);
           break;
         case 3:
-          FillColumn(hDC, x + i - 1, y, h, c);
+          oBands.Column(x + i - 1, y, h, c);
           break;
         default:
-          FillColumn(hDC, x + w - i, y, h, c);
+          oBands.Column(x + w - i, y, h, c);
           break;
       }
     }
+    oBands.Fill();
   });
 }
 
@@ -71,52 +96,48 @@ void objectSpotCanvas::Draw() {
   // A drawing area without height or width has no rows to paint.
   if (hDC == nullptr || w <= 0 || h <= 0) return;
 
-  // One strip of the 2W colours of the ramp (row 0) and the same reversed
-  // (row 1), copied shifted into every row: the reversed one for the corners
-  // at the highest x.
-  const HDC hStrip = CreateCompatibleDC(hDC);
-  const HBITMAP hBitmap = CreateCompatibleBitmap(hDC, 2 * w, 2);
-  const HGDIOBJ hOld = SelectObject(hStrip, hBitmap);
+  // One strip of the 2W colours of the ramp and the same reversed, copied
+  // shifted into every row: the reversed one for the corners at the highest
+  // x. The strips are device-independent pixels (blue in the low byte).
   GradientRamp oRamp(g._nBackgrColor, g._nGradientColor, 2 * w, GradientLengthFactor(fI));
+  Strips oStrips{std::vector<uint32_t>(2 * w), std::vector<uint32_t>(2 * w), BITMAPINFO{}};
   for (int32_t i = 1; i <= 2 * w; ++i) {
     const COLORREF c = oRamp.Band(i);
-    const HBRUSH hBrush = CreateSolidBrush(c);
-    const RECT aPixels[2] = {{i - 1, 0, i, 1}, {2 * w - i, 1, 2 * w - i + 1, 2}};
-    for (const RECT& r : aPixels) FillRect(hStrip, &r, hBrush);
-    DeleteObject(hBrush);
+    const uint32_t nPixel = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+    oStrips.aForward[i - 1] = nPixel;
+    oStrips.aReversed[2 * w - i] = nPixel;
   }
+  BITMAPINFOHEADER& oHeader = oStrips.oInfo.bmiHeader;
+  oHeader.biSize = sizeof(BITMAPINFOHEADER);
+  oHeader.biWidth = 2 * w;
+  oHeader.biHeight = 1;
+  oHeader.biPlanes = 1;
+  oHeader.biBitCount = 32;
+  oHeader.biCompression = BI_RGB;
 
-  DrawRows(hDC, hStrip);
-  if (const HDC hDC2 = SelectDrawDC(2)) DrawRows(hDC2, hStrip);
-
-  SelectObject(hStrip, hOld);
-  DeleteDC(hStrip);
-  DeleteObject(hBitmap);
+  DrawRows(hDC, oStrips);
+  if (const HDC hDC2 = SelectDrawDC(2)) DrawRows(hDC2, oStrips);
 }
 
-void objectSpotCanvas::DrawRows(HDC hDC, HDC hStrip) const {
+void objectSpotCanvas::DrawRows(HDC hDC, const Strips& oStrips) const {
   const Graphics& g = *_oShapeGraphics;
   const int32_t x = g._oOrigin.x, y = g._oOrigin.y, w = g._oDim.cx, h = g._oDim.cy;
   // Row i (0 .. H) of the corner's side shows the ramp from strip pixel
   // off(i) on: the lines of equal colour are quarter-ellipse arcs round the
-  // corner. The corners at the highest x read the reversed strip.
+  // corner.
+  const bool lFromTop = _nDirection == 5 || _nDirection == 6;
+  const bool lReversed = _nDirection == 4 || _nDirection == 5;
+  std::vector<std::pair<RECT, int32_t>> aRows;
+  aRows.reserve(h + 1);
   for (int32_t i = 0; i <= h; ++i) {
     const int32_t off = w - Long(w * std::cos(GAsin(static_cast<double>(h - i) / h)));
-    switch (_nDirection) {
-      case 6:
-        CopyBox(hDC, {x, y + h - i, w, 1}, hStrip, off, 0);
-        break;
-      case 4:
-        CopyBox(hDC, {x, y + i, w, 1}, hStrip, w - off, 1);
-        break;
-      case 5:
-        CopyBox(hDC, {x, y + h - i, w, 1}, hStrip, w - off, 1);
-        break;
-      default:
-        CopyBox(hDC, {x, y + i, w, 1}, hStrip, off, 0);
-        break;
-    }
+    aRows.push_back({DeviceRect(hDC, {x, lFromTop ? y + h - i : y + i, w, 1}), lReversed ? w - off : off});
   }
+  const std::vector<uint32_t>& aStrip = lReversed ? oStrips.aReversed : oStrips.aForward;
+  const DeviceUnits oUnits(hDC);
+  for (const auto& [r, nSrcX] : aRows)
+    StretchDIBits(hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, nSrcX, 0, w, 1, aStrip.data(), &oStrips.oInfo,
+                  DIB_RGB_COLORS, SRCCOPY);
 }
 
 objectGradientArea::objectGradientArea(Graphics& oGraphics, double x, double y, double w, double h, uint16_t nOrigin,
@@ -161,6 +182,7 @@ void objectGradientArea::Draw() {
   }
   ForEachPass([&](HDC hDC) {
     GradientRamp oRamp(g._nBackgrColor, g._nGradientColor, l, factor);
+    Bands oBands(hDC);
     for (int32_t i = 1; i <= l && i <= last; ++i) {
       const COLORREF c = oRamp.Band(i);
       if (i < first) continue;
@@ -168,18 +190,19 @@ void objectGradientArea::Draw() {
       // columns span the rows y + 1 .. y + h.
       switch (_nDirection) {
         case 1:
-          FillRow(hDC, x, oy + i, w, c);
+          oBands.Row(x, oy + i, w, c);
           break;
         case 0:
-          FillRow(hDC, x, oy + ch - i + 1, w, c);
+          oBands.Row(x, oy + ch - i + 1, w, c);
           break;
         case 3:
-          FillColumn(hDC, ox + i - 1, y + 1, h, c);
+          oBands.Column(ox + i - 1, y + 1, h, c);
           break;
         default:
-          FillColumn(hDC, ox + cw - i, y + 1, h, c);
+          oBands.Column(ox + cw - i, y + 1, h, c);
           break;
       }
     }
+    oBands.Fill();
   });
 }

@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "graphics/objects/objectshape.h"
 
@@ -30,7 +31,11 @@ class objectSpotCanvas : public objectShape {
   void Draw() override;
 
  private:
-  void DrawRows(HDC hDC, HDC hStrip) const;
+  struct Strips {
+    std::vector<uint32_t> aForward, aReversed;
+    BITMAPINFO oInfo;
+  };
+  void DrawRows(HDC hDC, const Strips& oStrips) const;
 
   uint16_t _nDirection;
   double _fIntensity;
