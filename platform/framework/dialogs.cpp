@@ -52,6 +52,9 @@ void DialogWindow::Show(int showState)
 
 void DialogWindow::EndDialog(int result)
 {
+    // A dialog ends once.
+    if (!Handle())
+        return;
     result_ = result;
     Event event{Handle(), WM_CLOSE, 0, 0};
     Close(event);

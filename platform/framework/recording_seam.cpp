@@ -71,6 +71,11 @@ bool RecordingSeam::PlaySystemSound(const std::string& alias)
     return soundsPlay;
 }
 
+void RecordingSeam::SystemBeep(UINT type)
+{
+    calls.push_back({"Beep", "", "", type, nullptr});
+}
+
 void RecordingSeam::Tone(int frequency, int milliseconds)
 {
     calls.push_back({"Tone", "", std::to_string(milliseconds), frequency, nullptr});

@@ -16,6 +16,7 @@ public:
     //   OpenFile      initial file name, title, flags (also SaveFile)
     //   Folder        start folder, title
     //   Sound         alias
+    //   Beep          -, -, type
     //   Tone          -, milliseconds, frequency
     //   StartProgram  command line, -, show command
     //   ShellExecute  file, verb|parameters|directory, show command
@@ -58,6 +59,7 @@ public:
     bool ChooseFile(OPENFILENAMEA& request, bool open) override;
     bool ChooseFolder(HWND owner, const std::string& title, std::string& folder) override;
     bool PlaySystemSound(const std::string& alias) override;
+    void SystemBeep(UINT type) override;
     void Tone(int frequency, int milliseconds) override;
     UINT StartProgram(const std::string& commandLine, int showCommand) override;
     INT_PTR ShellExecuteFile(HWND owner, const std::string& verb, const std::string& file,

@@ -53,6 +53,7 @@ public:
         return PlaySoundA(alias.c_str(), nullptr, SND_ALIAS | SND_ASYNC);
     }
 
+    void SystemBeep(UINT type) override { MessageBeep(type); }
     void Tone(int frequency, int milliseconds) override { Beep(frequency, milliseconds); }
 
     UINT StartProgram(const std::string& commandLine, int showCommand) override

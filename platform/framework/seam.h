@@ -25,6 +25,8 @@ public:
     // Plays a system sound by its alias ("SystemHand", ...) without waiting;
     // false when it cannot be played.
     virtual bool PlaySystemSound(const std::string& alias) = 0;
+    // MessageBeep: the system's sound of a message-box type (0xFFFFFFFF: the simple beep).
+    virtual void SystemBeep(UINT type) = 0;
     // Sounds a tone on the speaker.
     virtual void Tone(int frequency, int milliseconds) = 0;
     // Starts a program from a command line (WinExec); returns WinExec's

@@ -10,6 +10,7 @@
 #include "platform/framework/controls.h"
 #include "platform/framework/dialog_template.h"
 #include "platform/framework/menu.h"
+#include "platform/framework/statusbar.h"
 
 namespace {
 
@@ -48,15 +49,6 @@ RECT WindowRectIn(HWND hwnd, HWND parent)
     if (parent)
         MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
-}
-
-void RegisterCommonControls()
-{
-    static const bool registered = [] {
-        INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
-        return InitCommonControlsEx(&classes);
-    }();
-    (void)registered;
 }
 
 // The dialog procedure of the framework's dialogs: all their messages go
@@ -139,6 +131,15 @@ const char* FrameworkDialogClass()
 {
     static const char* name = RegisterFrameworkClass("MdxDialog", DLGWINDOWEXTRA, COLOR_BTNFACE);
     return name;
+}
+
+void RegisterCommonControls()
+{
+    static const bool registered = [] {
+        INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
+        return InitCommonControlsEx(&classes);
+    }();
+    (void)registered;
 }
 
 bool IsFrameworkDialog(HWND hwnd)
@@ -263,7 +264,19 @@ LRESULT Window::Dispatch(Event& event)
         if (menu_)
             ::SetMenu(event.hWnd, nullptr);
         break;
+    case WM_MENUSELECT:
+        if (statusBar_) {
+            bool closed = HIWORD(event.wParam) == 0xFFFF && !event.lParam;
+            const ::HyperLabel* label =
+                menu_ && !closed && !(HIWORD(event.wParam) & MF_POPUP) ? menu_->GetHyperLabel(LOWORD(event.wParam)) : nullptr;
+            statusBar_->SetMessage(label ? label->description : "", MessageMenu);
+        }
+        break;
     case WM_SIZE: {
+        if (statusBar_) {
+            SendMessageA(statusBar_->Handle(), WM_SIZE, event.wParam, event.lParam);
+            statusBar_->Layout();
+        }
         ResizeEvent resize;
         static_cast<Event&>(resize) = event;
         Resize(resize);
@@ -355,6 +368,15 @@ void Window::MenuCommand(int id)
 const ::Accelerator& Window::GetAccelerator() const
 {
     return accelerator_.Handle() || !menu_ ? accelerator_ : menu_->GetAccelerator();
+}
+
+void Window::SetStatusBar(::StatusBar* statusBar)
+{
+    statusBar_ = statusBar;
+    if (statusBar_) {
+        statusBar_->Layout();
+        statusBar_->Show();
+    }
 }
 
 void Window::SetMenu(::Menu* menu)

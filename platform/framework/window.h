@@ -18,6 +18,7 @@ class Control;
 class DrawObject;
 class Menu;
 class PrintingDevice;
+class StatusBar;
 class Window;
 
 // A window message as the framework hands it to a window.
@@ -216,6 +217,10 @@ public:
     // The menu bar; the caller keeps the menu object and may give null.
     ::Menu* GetMenu() const { return menu_; }
     void SetMenu(::Menu* menu);
+    // The status bar, which shows the descriptions of menu items while they
+    // are highlighted; the caller keeps the object and may give null.
+    ::StatusBar* GetStatusBar() const { return statusBar_; }
+    void SetStatusBar(::StatusBar* statusBar);
 
     const ::HyperLabel& GetHyperLabel() const { return hyperLabel_; }
     virtual void SetHyperLabel(const ::HyperLabel& label);
@@ -283,6 +288,7 @@ private:
     ::Icon iconSm_;
     ::Accelerator accelerator_;
     ::Menu* menu_ = nullptr;
+    ::StatusBar* statusBar_ = nullptr;
     HWND toolTip_ = nullptr;
     std::string toolTipText_;
     ::HyperLabel hyperLabel_;
@@ -300,3 +306,5 @@ bool IsFrameworkDialog(HWND hwnd);
 
 // True when the program's controls are drawn with visual styles (themes).
 bool VisualStylesInUse();
+// Registers the window classes of the common controls (once).
+void RegisterCommonControls();

@@ -71,6 +71,7 @@ TEST(DialogWindowTest, ModelessDialogShowsAndReturnsAtOnce)
     dialog.Hide();
     EXPECT_FALSE(dialog.IsVisible());
     dialog.EndDialog(3);
+    dialog.EndDialog(4);
     EXPECT_EQ(dialog.Result(), 3);
     EXPECT_EQ(dialog.closes, 1);
     EXPECT_EQ(dialog.Handle(), nullptr);
