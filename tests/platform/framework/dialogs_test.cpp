@@ -3,6 +3,7 @@
 
 #include "platform/framework/app.h"
 #include "platform/framework/appwindow.h"
+#include "platform/framework/controls.h"
 #include "platform/framework/dialogs.h"
 #include "platform/framework/recording_seam.h"
 
@@ -75,6 +76,20 @@ TEST(DialogWindowTest, ModelessDialogShowsAndReturnsAtOnce)
     EXPECT_EQ(dialog.Result(), 3);
     EXPECT_EQ(dialog.closes, 1);
     EXPECT_EQ(dialog.Handle(), nullptr);
+}
+
+TEST(DialogWindowTest, TemplatesOfBothFormatsGiveTheirControlsAndCaption)
+{
+    for (const char* name : {"TEST_PLAIN", "TEST_DIALOG"}) {
+        SCOPED_TRACE(name);
+        DialogWindow dialog(nullptr, name);
+        ASSERT_NE(dialog.Handle(), nullptr);
+        EXPECT_TRUE(IsFrameworkDialog(dialog.Handle()));
+        auto* text = dialog.AddControl<FixedText>(100);
+        ASSERT_NE(text->Handle(), nullptr);
+        EXPECT_EQ(text->Caption(), name == std::string("TEST_PLAIN") ? "Plain text" : "Text");
+        EXPECT_EQ(dialog.Caption(), name == std::string("TEST_PLAIN") ? "Plain" : "Test dialog");
+    }
 }
 
 TEST(DialogWindowTest, MissingTemplateGivesNoWindow)
