@@ -1,7 +1,7 @@
 #include "platform/framework/app.h"
 
+#include "platform/framework/appwindow.h"
 #include "platform/framework/seam.h"
-#include "platform/framework/window.h"
 
 namespace {
 
@@ -59,8 +59,10 @@ void RouteMessage(MSG& message)
 {
     if (message.hwnd) {
         HWND root = GetAncestor(message.hwnd, GA_ROOT);
-        if (Window* top = ObjectOfWindowHandle(root); top && top->GetAccelerator().Handle()
-            && TranslateAcceleratorA(root, top->GetAccelerator().Handle(), &message))
+        Window* top = ObjectOfWindowHandle(root);
+        if (top && top->GetAccelerator().Handle() && TranslateAcceleratorA(root, top->GetAccelerator().Handle(), &message))
+            return;
+        if (auto* shell = dynamic_cast<ShellWindow*>(top); shell && TranslateMDISysAccel(shell->ClientHandle(), &message))
             return;
         for (HWND hwnd = message.hwnd; hwnd; hwnd = GetParent(hwnd))
             if (IsFrameworkDialog(hwnd)) {

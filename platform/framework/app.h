@@ -30,6 +30,7 @@ public:
 // loop, and returns. A quit request met here is left for the message loop.
 void ApplicationExec();
 
-// Routes one message: accelerator of its top-level window, dialog
-// navigation of the dialog or form it belongs to, else translate and dispatch.
+// Routes one message: accelerator of its top-level window, the document
+// windows' keys of a shell window, dialog navigation of the dialog or form it
+// belongs to, else translate and dispatch.
 void RouteMessage(MSG& message);

@@ -171,14 +171,19 @@ Window::~Window()
         DestroyWindow(hwnd_);
 }
 
+void Window::ExpectWindow(Window* window, WNDPROC defaultProc)
+{
+    pendingWindow = window;
+    pendingDefault = defaultProc;
+}
+
 HWND Window::CreateHandle(DWORD exStyle, const char* className, const std::string& title, DWORD style, int x, int y,
                           int width, int height, HWND parent, HMENU menu)
 {
-    pendingWindow = this;
-    pendingDefault = DefWindowProcA;
+    ExpectWindow(this, DefWindowProcA);
     HWND hwnd =
         CreateWindowExA(exStyle, className, title.c_str(), style, x, y, width, height, parent, menu, ProgramModule(), nullptr);
-    pendingWindow = nullptr;
+    ExpectWindow(nullptr, nullptr);
     return hwnd;
 }
 
@@ -189,11 +194,10 @@ HWND Window::CreateDialogHandle(const std::string& templateName, HWND parent, DW
         return nullptr;
     // Templates may hold common controls (track bars, progress bars, ...).
     RegisterCommonControls();
-    pendingWindow = this;
-    pendingDefault = DefDlgProcA;
+    ExpectWindow(this, DefDlgProcA);
     HWND hwnd = CreateDialogIndirectParamA(ProgramModule(), reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate.data()),
                                            parent, FrameworkDialogProc, 0);
-    pendingWindow = nullptr;
+    ExpectWindow(nullptr, nullptr);
     return hwnd;
 }
 

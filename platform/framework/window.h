@@ -257,7 +257,10 @@ protected:
     // dialog template) is subclassed and keeps its own procedure as default.
     void Attach(HWND hwnd, WNDPROC defaultProc);
     // Runs the default procedure of the window for an event.
-    LRESULT DefaultProcedure(const Event& event);
+    virtual LRESULT DefaultProcedure(const Event& event);
+    // The object that receives the first messages of a window being made,
+    // and the default procedure it will have.
+    static void ExpectWindow(Window* window, WNDPROC defaultProc);
     // Runs when the window handle has gone.
     virtual void Detached() {}
 
