@@ -123,6 +123,29 @@ void Slider::SetThumbPosition(int position)
     SendMessageA(Handle(), TBM_SETPOS, TRUE, position);
 }
 
+void ProgressBar::SetRange(int minimum, int maximum)
+{
+    SendMessageA(Handle(), PBM_SETRANGE32, minimum, maximum);
+}
+
+std::pair<int, int> ProgressBar::Range() const
+{
+    PBRANGE range{};
+    SendMessageA(Handle(), PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
+    return {range.iLow, range.iHigh};
+}
+
+int ProgressBar::Position() const
+{
+    return static_cast<int>(SendMessageA(Handle(), PBM_GETPOS, 0, 0));
+}
+
+void ProgressBar::SetPosition(int position)
+{
+    oldPosition_ = Position();
+    SendMessageA(Handle(), PBM_SETPOS, position, 0);
+}
+
 void FixedIcon::SetIcon(const ::Icon& icon)
 {
     icon_ = icon;

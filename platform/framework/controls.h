@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/framework/window.h"
@@ -120,6 +121,20 @@ public:
 class HorizontalSlider : public Slider {
 public:
     using Slider::Slider;
+};
+
+// A progress bar; OldPosition is the position before the last one set.
+class ProgressBar : public Control {
+public:
+    using Control::Control;
+    void SetRange(int minimum, int maximum);
+    std::pair<int, int> Range() const;
+    int Position() const;
+    void SetPosition(int position);
+    int OldPosition() const { return oldPosition_; }
+
+private:
+    int oldPosition_ = 0;
 };
 
 // A static picture.

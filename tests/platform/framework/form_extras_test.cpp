@@ -83,6 +83,17 @@ TEST_F(FormTest, SliderMovesReachHorizontalSlideWithTheEndOfASlideAsTypeZero)
     EXPECT_EQ(slideForm.slides, (std::vector<std::pair<std::string, int>>{{"SLIDER", 1}, {"SLIDER", 0}}));
 }
 
+TEST_F(FormTest, ProgressBarRemembersItsPositionBeforeTheLast)
+{
+    auto* bar = form.AddControl<ProgressBar>(111);
+    bar->SetRange(0, 100);
+    EXPECT_EQ(bar->Range(), std::make_pair(0, 100));
+    bar->SetPosition(30);
+    bar->SetPosition(45);
+    EXPECT_EQ(bar->Position(), 45);
+    EXPECT_EQ(bar->OldPosition(), 30);
+}
+
 TEST_F(FormTest, HelpRequestsSystemMenuAndExtendedStyles)
 {
     struct HelpFrame : TopAppWindow {
