@@ -10,7 +10,7 @@ ControlExtensions& TheControlExtensions()
 
 Control::Control(Window& owner, int id) : Window(&owner), id_(id)
 {
-    if (HWND hwnd = GetDlgItem(owner.ControlSurface(), id))
+    if (HWND hwnd = GetDlgItem(owner.Handle(), id))
         Attach(hwnd, nullptr);
 }
 

@@ -19,7 +19,8 @@ struct ControlExtensions {
 };
 ControlExtensions& TheControlExtensions();
 
-// Any control: a child window on its owner's control surface.
+// Any control: a child window of its owner, made from an item of the
+// owner's dialog template.
 class Control : public Window {
 public:
     Control(Window& owner, int id);

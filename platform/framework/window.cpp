@@ -220,7 +220,6 @@ void Window::Detach()
     subclassed_ = false;
     HandleMap().erase(hwnd_);
     hwnd_ = nullptr;
-    Detached();
 }
 
 LRESULT Window::Receive(UINT message, WPARAM wParam, LPARAM lParam)

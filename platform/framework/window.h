@@ -124,6 +124,7 @@ private:
     std::shared_ptr<HACCEL__> handle_;
 };
 
+// A window or control of the framework, bound to its window handle.
 class Window {
 public:
     Window(const Window&) = delete;
@@ -230,8 +231,8 @@ public:
     std::vector<::Control*> GetAllChildren() const;
     // The control of that name (any case), or null.
     ::Control* GetControl(std::string_view name) const;
-    // Makes a control of class T for the item of that id on the window's
-    // control surface; the window keeps it for its life.
+    // Makes a control of class T for the item of that id of the window's
+    // dialog template; the window keeps it for its life.
     template <class T, class... Args>
     T* AddControl(int id, Args&&... args)
     {
@@ -240,8 +241,6 @@ public:
         controls_.push_back(std::move(control));
         return result;
     }
-    // The window that holds this window's controls.
-    virtual HWND ControlSurface() const { return hwnd_; }
 
 protected:
     explicit Window(Window* owner);
@@ -261,8 +260,6 @@ protected:
     // The object that receives the first messages of a window being made,
     // and the default procedure it will have.
     static void ExpectWindow(Window* window, WNDPROC defaultProc);
-    // Runs when the window handle has gone.
-    virtual void Detached() {}
 
     // Shows the hyper label description of the control as its tool tip, or
     // no tool tip any more.
@@ -271,7 +268,6 @@ protected:
     // A menu command or accelerator (or a notification without a control):
     // calls the method named by the menu item's label.
     virtual void MenuCommand(int id);
-    LRESULT ControlColor(HDC dc, HWND control);
 
 private:
     friend LRESULT CALLBACK FrameworkWindowProc(HWND, UINT, WPARAM, LPARAM);
