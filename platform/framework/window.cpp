@@ -11,6 +11,7 @@
 #include "platform/framework/dialog_template.h"
 #include "platform/framework/menu.h"
 #include "platform/framework/statusbar.h"
+#include "platform/framework/toolbar.h"
 
 namespace {
 
@@ -280,6 +281,8 @@ LRESULT Window::Dispatch(Event& event)
             SendMessageA(statusBar_->Handle(), WM_SIZE, event.wParam, event.lParam);
             statusBar_->Layout();
         }
+        if (toolBar_)
+            toolBar_->Layout();
         ResizeEvent resize;
         static_cast<Event&>(resize) = event;
         Resize(resize);
@@ -326,6 +329,10 @@ LRESULT Window::Dispatch(Event& event)
         }
         break;
     case WM_COMMAND:
+        if (toolBar_ && reinterpret_cast<HWND>(event.lParam) == toolBar_->Handle()) {
+            MenuCommand(LOWORD(event.wParam));
+            return 0;
+        }
         if (event.lParam) {
             if (auto* control = dynamic_cast<::Control*>(ObjectOfWindowHandle(reinterpret_cast<HWND>(event.lParam)))) {
                 control->Notified(HIWORD(event.wParam));
@@ -379,6 +386,15 @@ void Window::SetStatusBar(::StatusBar* statusBar)
     if (statusBar_) {
         statusBar_->Layout();
         statusBar_->Show();
+    }
+}
+
+void Window::SetToolBar(::ToolBar* toolBar)
+{
+    toolBar_ = toolBar;
+    if (toolBar_) {
+        toolBar_->Layout();
+        toolBar_->Show();
     }
 }
 

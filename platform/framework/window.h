@@ -19,6 +19,7 @@ class DrawObject;
 class Menu;
 class PrintingDevice;
 class StatusBar;
+class ToolBar;
 class Window;
 
 // A window message as the framework hands it to a window.
@@ -222,6 +223,10 @@ public:
     // are highlighted; the caller keeps the object and may give null.
     ::StatusBar* GetStatusBar() const { return statusBar_; }
     void SetStatusBar(::StatusBar* statusBar);
+    // The tool bar, whose buttons send menu commands; the caller keeps the
+    // object and may give null.
+    ::ToolBar* GetToolBar() const { return toolBar_; }
+    void SetToolBar(::ToolBar* toolBar);
 
     const ::HyperLabel& GetHyperLabel() const { return hyperLabel_; }
     virtual void SetHyperLabel(const ::HyperLabel& label);
@@ -288,6 +293,7 @@ private:
     ::Accelerator accelerator_;
     ::Menu* menu_ = nullptr;
     ::StatusBar* statusBar_ = nullptr;
+    ::ToolBar* toolBar_ = nullptr;
     HWND toolTip_ = nullptr;
     std::string toolTipText_;
     ::HyperLabel hyperLabel_;

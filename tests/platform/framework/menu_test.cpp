@@ -1,9 +1,13 @@
 // Menu commands and accelerators call the owner's method of the item's name.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "platform/framework/app.h"
 #include "platform/framework/appwindow.h"
 #include "platform/framework/menu.h"
+#include "platform/framework/toolbar.h"
 
 namespace {
 
@@ -70,6 +74,43 @@ TEST(MenuTest, MenuOutlivesTheWindowThatShowedIt)
     MenuWindow window;
     window.Destroy();
     EXPECT_TRUE(IsMenu(window.menu.Handle()));
+}
+
+TEST(ToolBarTest, ButtonsRunTheMenuCommandsOfTheirIds)
+{
+    MenuWindow window;
+    ToolBar bar(window);
+    window.SetToolBar(&bar);
+    bar.SetButtonStyle(1);
+    bar.AppendItem(STD_FILENEW, 102);
+    bar.AppendSeparator();
+    bar.AppendItem(133, 101, Bitmap("TEST_BITMAP"), 0);
+    window.Show();
+    ASSERT_EQ(SendMessageA(bar.Handle(), TB_BUTTONCOUNT, 0, 0), 3);
+
+    // A click on the last button.
+    RECT button{};
+    SendMessageA(bar.Handle(), TB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&button));
+    LPARAM at = MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    SendMessageA(bar.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(bar.Handle(), WM_LBUTTONUP, 0, at);
+    ApplicationExec();
+    EXPECT_EQ(window.endCalls, 1);
+
+    bar.ClickItem(101);
+    bar.DisableItem(102);
+    EXPECT_TRUE(bar.IsClicked(101));
+    EXPECT_FALSE(bar.IsItemEnabled(102));
+    bar.UnclickItem(101);
+    bar.EnableItem(102);
+    EXPECT_FALSE(bar.IsClicked(101));
+    EXPECT_TRUE(bar.IsItemEnabled(102));
+
+    RECT barRect{};
+    GetWindowRect(bar.Handle(), &barRect);
+    MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&barRect), 2);
+    EXPECT_EQ(barRect.top, 0);
+    EXPECT_EQ(barRect.right - barRect.left, window.CanvasArea().Width());
 }
 
 }  // namespace
