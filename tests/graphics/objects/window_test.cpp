@@ -4,6 +4,7 @@
 // same window and stops when its window goes.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -167,6 +168,19 @@ TEST_F(FigureWindowTest, TheDrawingEndsWhenItsWindowGoes) {
   oNext.Show();
   oNext._oGraphics->SetLineColor(ColorArg::Rgb(1, 2, 3)).PaintPoint(5, 5);
   EXPECT_EQ(oNext._oGraphics->GetPointColor(5, 5), RGB(1, 2, 3));
+}
+
+TEST(FractalQuitTest, AQuitMessageDuringTheDrawingEndsTheProgram) {
+  EXPECT_EXIT(
+      {
+        gTopAppWindow oWindow;
+        oWindow.SetSize({160, 120});
+        oWindow.Show();
+        PostQuitMessage(7);
+        oWindow._oGraphics->PaintFractal(5, 5, 100, 80, 0, nullptr, true);
+        std::exit(1);
+      },
+      ::testing::ExitedWithCode(7), "");
 }
 
 }  // namespace
