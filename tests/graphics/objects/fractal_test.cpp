@@ -224,6 +224,51 @@ TEST_F(FractalTest, ZoomProposesEverSmallerWindowsAndStartsAgain) {
   EXPECT_TRUE(lRestarted);
 }
 
+TEST_F(FractalTest, ZoomModesProposeDrawAndRepeatWindows) {
+  const float kNext[4] = {0.5F, 0.25F, -0.75F, -0.5F};  // top, bottom, left, right
+  struct Case {
+    int nMode;
+    bool lDrawsProposed;  // draws the painter's proposed window
+    bool lProposes;       // leaves a new proposal
+  };
+  const Case aCases[] = {{0, false, false}, {1, false, true}, {2, true, false}, {3, true, true}};
+  for (const Case& c : aCases) {
+    Renew();
+    Graphics& g = G();
+    g._r4Top = kNext[0], g._r4Bottom = kNext[1], g._r4Left = kNext[2], g._r4Right = kNext[3];
+    Entries a(22);
+    a[17] = c.nMode;
+    g.PaintFractal(5, 5, 40, 30, 0, &a, false);
+    EXPECT_EQ(g._r4TopV, c.lDrawsProposed ? kNext[0] : 1.1F) << c.nMode;
+    EXPECT_EQ(g._r4LeftV, c.lDrawsProposed ? kNext[2] : -1.5F) << c.nMode;
+    EXPECT_EQ(g._r4Top != kNext[0], c.lProposes) << c.nMode;
+  }
+  // Mode 4 draws the window drawn last once more.
+  Graphics& g = G();
+  const float top = g._r4TopV, left = g._r4LeftV;
+  Entries a(22);
+  a[17] = 4;
+  g.PaintFractal(5, 5, 40, 30, 0, &a, false);
+  EXPECT_EQ(g._r4TopV, top);
+  EXPECT_EQ(g._r4LeftV, left);
+}
+
+TEST_F(FractalTest, TheNextWindowIsFramedOnThePicture) {
+  Entries a(22);
+  a[17] = 1;
+  const auto plain = Draw(a);
+  a[20] = 1;
+  const auto framed = Draw(a);
+  int nFrame = 0;
+  for (const auto& [p, c] : framed) {
+    const auto it = plain.find(p);
+    if (it != plain.end() && it->second == c) continue;
+    ++nFrame;
+    EXPECT_TRUE(c == RGB(0, 0, 0) || c == kWhite) << p.first << "," << p.second;
+  }
+  EXPECT_GT(nFrame, 10);
+}
+
 TEST_F(FractalTest, InterruptibleOnAMemoryDeviceDispatchesNothing) {
   PostThreadMessageA(GetCurrentThreadId(), WM_USER + 7, 0, 0);
   G().PaintFractal(5, 5, 10, 10, 0, nullptr, true);
