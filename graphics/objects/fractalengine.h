@@ -70,7 +70,6 @@ class FractalPixelOrder {
   // random order could not be allocated.
   bool Next(int& row, int& column);
   bool SpiralNegative() const { return !_lPositive; }
-  int OuterIndex() const { return _i; }
 
  private:
   bool NextSpiral(int& row, int& column);

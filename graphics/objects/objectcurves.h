@@ -20,11 +20,6 @@ class objectSpline : public objectShape {
   objectSpline(Graphics& oGraphics, const WorldPoints& aPoints, double fSmoothing = 0.0);
   void Draw() override;
 
-  // The smoothing value as used by the last Draw.
-  double Smoothing() const { return _fSmoothing; }
-  // The knots and coefficients of the last Draw.
-  const SplineCurve& Curve() const { return _oCurve; }
-
  private:
   double _fSmoothing;
   const WorldPoints& _aPoints;

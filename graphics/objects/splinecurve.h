@@ -16,9 +16,7 @@ class SplineCurve {
   // tolerance of each knot (device units, > 0).
   void SetKnots(std::vector<double> x, std::vector<double> y, std::vector<double> sigma);
 
-  int Count() const { return _nCount; }
   double KnotX(int i) const { return _aKnotX[i]; }
-  double KnotY(int i) const { return _aKnotY[i]; }
 
   // Computes the coefficients for the smoothing value S; returns the value
   // actually used (-1 becomes 10000, a bound above the straight-line
