@@ -47,12 +47,14 @@ std::vector<Window*> ShellWindow::Documents() const
     return documents;
 }
 
-ChildAppWindow::ChildAppWindow(Window& owner) : Window(&owner)
+ChildAppWindow::ChildAppWindow(Window* owner) : Window(owner)
 {
-    auto* shell = dynamic_cast<ShellWindow*>(&owner);
+    if (!owner)
+        return;
+    auto* shell = dynamic_cast<ShellWindow*>(owner);
     if (!shell || !shell->ClientHandle()) {
         CreateHandle(0, FrameworkWindowClass(), "", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 100, 100,
-                     owner.Handle(), nullptr);
+                     owner->Handle(), nullptr);
         return;
     }
     client_ = shell->ClientHandle();

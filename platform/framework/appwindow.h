@@ -33,7 +33,8 @@ private:
 // window; made hidden, shown with Show.
 class ChildAppWindow : public Window {
 public:
-    explicit ChildAppWindow(Window& owner);
+    // Without an owner no window is made.
+    explicit ChildAppWindow(Window* owner);
     void Destroy() override;
 
 private:

@@ -15,8 +15,8 @@ TEST(ShellWindowTest, ChildWindowsOfAShellAreItsDocuments)
     ASSERT_NE(shell.ClientHandle(), nullptr);
     EXPECT_TRUE(shell.Documents().empty());
 
-    ChildAppWindow first(shell);
-    ChildAppWindow second(shell);
+    ChildAppWindow first(&shell);
+    ChildAppWindow second(&shell);
     first.Show();
     second.Show();
     ASSERT_NE(first.Handle(), nullptr);
@@ -51,7 +51,7 @@ TEST(ShellWindowTest, ClientLeavesTheStatusBarItsRoom)
 TEST(ShellWindowTest, ChildOfAPlainWindowLiesInItsCanvas)
 {
     TopAppWindow frame;
-    ChildAppWindow child(frame);
+    ChildAppWindow child(&frame);
     EXPECT_EQ(GetParent(child.Handle()), frame.Handle());
     EXPECT_FALSE(child.IsVisible());
 }
