@@ -57,11 +57,18 @@ public:
     }
     void ButOk() { ++okCalls; }
     void ButtonClick(ControlEvent& event) override { clicked.push_back(event.NameSym()); }
+    void ListBoxSelect(ControlEvent& event) override { selected.push_back(event.NameSym()); }
+    void EditFocusChange(EditFocusChangeEvent& event) override
+    {
+        focus.push_back(event.NameSym() + (event.GotFocus() ? "+" : "-"));
+    }
 
     PushButton* okButton;
     CountingEdit* list;
     int okCalls = 0;
     std::vector<std::string> clicked;
+    std::vector<std::string> selected;
+    std::vector<std::string> focus;
 };
 
 class FormTest : public ::testing::Test {

@@ -51,6 +51,22 @@ TEST_F(FormTest, ClicksWithoutAMethodOfTheirNameReachButtonClick)
     EXPECT_EQ(form.okCalls, 0);
 }
 
+TEST_F(FormTest, SelectionsAndFocusChangesReachTheOwner)
+{
+    auto* combo = static_cast<ComboBox*>(form.GetControl("COMFORM"));
+    combo->FillUsing({{"X Y Z", 1}, {"Lon Lat", 3}});
+    combo->SetCurrentItemNo(1);
+    EXPECT_TRUE(form.selected.empty());
+    SendMessageA(combo->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(form.selected, std::vector<std::string>{"COMFORM"});
+    EXPECT_EQ(combo->Value(), 3);
+
+    SetFocus(form.GetControl("EDITNAME")->Handle());
+    SetFocus(form.list->Handle());
+    SetFocus(form.okButton->Handle());
+    EXPECT_EQ(form.focus, (std::vector<std::string>{"EDITNAME+", "EDITNAME-", "KOORDLIST+", "KOORDLIST-"}));
+}
+
 TEST_F(FormTest, GetLineGivesLinesWithoutLineEnds)
 {
     struct Case {
