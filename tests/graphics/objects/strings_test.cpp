@@ -46,6 +46,18 @@ TEST_F(StringsTest, OpaqueCellSitsOnThePointByOriginMode) {
   }
 }
 
+TEST_F(StringsTest, RotatedTextIsCentredByTheRotatedAlignment) {
+  // Right angles; others are corrected for the aspect of the drawing area.
+  for (double fAngle : {90.0, 180.0, 270.0}) {
+    Renew();
+    G().SetStringFont({}, {}, {}, {}, {}, fAngle);
+    G().PaintString(32, 24, "Hgh", 10, 0);
+    const auto [x, y] = Centroid();
+    EXPECT_NEAR(x, 32.0, 2.5) << fAngle;
+    EXPECT_NEAR(y, 24.0, 2.5) << fAngle;
+  }
+}
+
 TEST_F(StringsTest, TransparentTextLeavesTheCellAlone) {
   G().PaintString(20, 20, "Hg");
   const auto painted = Painted();
