@@ -124,6 +124,13 @@ public:
     using Slider::Slider;
 };
 
+// A scroll bar control; its moves reach the owner's HorizontalScroll or
+// VerticalScroll.
+class ScrollBar : public Control {
+public:
+    using Control::Control;
+};
+
 // A progress bar; OldPosition is the position before the last one set.
 class ProgressBar : public Control {
 public:

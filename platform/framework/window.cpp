@@ -312,6 +312,10 @@ LRESULT Window::Dispatch(Event& event)
             HorizontalSlide(slide);
             return 0;
         }
+        [[fallthrough]];
+    case WM_VSCROLL:
+        if (Scrolled(event))
+            return 0;
         break;
     case WM_NOTIFY:
         if (auto* info = reinterpret_cast<NMTTDISPINFOA*>(event.lParam);
@@ -368,6 +372,8 @@ void Window::Activate(Event&) {}
 void Window::Deactivate(Event&) {}
 void Window::HelpRequest(Event&) {}
 void Window::HorizontalSlide(SliderEvent&) {}
+void Window::HorizontalScroll(ScrollEvent&) {}
+void Window::VerticalScroll(ScrollEvent&) {}
 bool Window::CallByName(std::string_view) { return false; }
 void Window::MenuCommand(int id)
 {
@@ -413,6 +419,130 @@ void Window::Destroy()
 void Window::Show(int showState)
 {
     ShowWindow(hwnd_, showState);
+}
+
+bool Window::Scrolled(Event& event)
+{
+    bool horizontal = event.message == WM_HSCROLL;
+    ScrollEvent scroll;
+    static_cast<Event&>(scroll) = event;
+    scroll.scrollType = LOWORD(event.wParam) == SB_ENDSCROLL ? 0 : 1;
+    auto bar = reinterpret_cast<HWND>(event.lParam);
+    if (!bar) {
+        WindowScrollBar* own = horizontal ? horizontalScroll_.get() : verticalScroll_.get();
+        if (!own)
+            return false;
+        scroll.windowScroll = true;
+        scroll.position = own->PositionAfter(LOWORD(event.wParam), HIWORD(event.wParam));
+        own->SetThumbPosition(scroll.position);
+    } else {
+        scroll.control = dynamic_cast<::Control*>(ObjectOfWindowHandle(bar));
+        if (!scroll.control)
+            return false;
+        WindowScrollBar control(bar, SB_CTL);
+        scroll.position = control.PositionAfter(LOWORD(event.wParam), HIWORD(event.wParam));
+        control.SetThumbPosition(scroll.position);
+    }
+    if (horizontal)
+        HorizontalScroll(scroll);
+    else
+        VerticalScroll(scroll);
+    return true;
+}
+
+WindowScrollBar::WindowScrollBar(HWND window, int bar) : window_(window), bar_(bar) {}
+
+int WindowScrollBar::ThumbPosition() const
+{
+    return GetScrollPos(window_, bar_);
+}
+
+void WindowScrollBar::SetThumbPosition(int position)
+{
+    SetScrollPos(window_, bar_, position, TRUE);
+}
+
+std::pair<int, int> WindowScrollBar::Range() const
+{
+    int minimum = 0, maximum = 0;
+    GetScrollRange(window_, bar_, &minimum, &maximum);
+    return {minimum, maximum};
+}
+
+void WindowScrollBar::SetRange(int minimum, int maximum)
+{
+    SetScrollRange(window_, bar_, minimum, maximum, TRUE);
+}
+
+void WindowScrollBar::Show()
+{
+    ShowScrollBar(window_, bar_, TRUE);
+}
+
+void WindowScrollBar::Hide()
+{
+    ShowScrollBar(window_, bar_, FALSE);
+}
+
+int WindowScrollBar::PositionAfter(WORD request, WORD trackPosition) const
+{
+    auto [minimum, maximum] = Range();
+    int position = ThumbPosition();
+    int page = std::max(1, (maximum - minimum) / 10);
+    switch (request) {
+    case SB_LINEUP: position -= 1; break;
+    case SB_LINEDOWN: position += 1; break;
+    case SB_PAGEUP: position -= page; break;
+    case SB_PAGEDOWN: position += page; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: position = trackPosition; break;
+    case SB_TOP: position = minimum; break;
+    case SB_BOTTOM: position = maximum; break;
+    default: break;
+    }
+    return std::clamp(position, minimum, maximum);
+}
+
+WindowScrollBar* Window::EnableHorizontalScroll(bool enable)
+{
+    return EnableScroll(horizontalScroll_, SB_HORZ, enable);
+}
+
+WindowScrollBar* Window::EnableVerticalScroll(bool enable)
+{
+    return EnableScroll(verticalScroll_, SB_VERT, enable);
+}
+
+WindowScrollBar* Window::EnableScroll(std::unique_ptr<WindowScrollBar>& scrollBar, int bar, bool enable)
+{
+    if (!enable) {
+        if (scrollBar)
+            scrollBar->Hide();
+        scrollBar.reset();
+        return nullptr;
+    }
+    if (!scrollBar) {
+        scrollBar = std::make_unique<WindowScrollBar>(hwnd_, bar);
+        scrollBar->SetRange(0, 100);
+    }
+    scrollBar->Show();
+    return scrollBar.get();
+}
+
+void Window::Update()
+{
+    UpdateWindow(hwnd_);
+}
+
+void Window::CanvasErase()
+{
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    HDC dc = GetDC(hwnd_);
+    HBRUSH brush = background_.Handle() ? background_.Handle()
+                                        : reinterpret_cast<HBRUSH>(GetClassLongPtrA(hwnd_, GCLP_HBRBACKGROUND));
+    FillRect(dc, &client, brush);
+    ReleaseDC(hwnd_, dc);
 }
 
 void Window::EnableSystemMenu(bool enable)

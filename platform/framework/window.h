@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/framework/gdi.h"
@@ -55,6 +56,36 @@ struct ControlEvent : Event {
 struct SliderEvent : ControlEvent {
     int scrollType = 0;
     int ScrollType() const { return scrollType; }
+};
+
+// A scroll bar moved: one of the window's own (IsWindowScroll) or a scroll
+// bar control. Position is the new thumb position; ScrollType is 0 when the
+// scrolling has ended.
+struct ScrollEvent : ControlEvent {
+    int position = 0;
+    bool windowScroll = false;
+    int scrollType = 0;
+    int Position() const { return position; }
+    bool IsWindowScroll() const { return windowScroll; }
+    int ScrollType() const { return scrollType; }
+};
+
+// One of a window's own scroll bars; its range is 0 to 100 unless set.
+class WindowScrollBar {
+public:
+    WindowScrollBar(HWND window, int bar);
+    int ThumbPosition() const;
+    void SetThumbPosition(int position);
+    std::pair<int, int> Range() const;
+    void SetRange(int minimum, int maximum);
+    void Show();
+    void Hide();
+    // The position a scroll request (SB_LINEUP, SB_THUMBTRACK, ...) moves the thumb to.
+    int PositionAfter(WORD request, WORD trackPosition) const;
+
+private:
+    HWND window_;
+    int bar_;
 };
 
 // An edit control gained or lost the keyboard focus.
@@ -156,6 +187,10 @@ public:
     virtual void HelpRequest(Event& event);
     // A horizontal slider of the window was moved.
     virtual void HorizontalSlide(SliderEvent& event);
+    // A horizontal or vertical scroll bar of the window was moved; the thumb
+    // of the window's own bar has already moved.
+    virtual void HorizontalScroll(ScrollEvent& event);
+    virtual void VerticalScroll(ScrollEvent& event);
 
     // Hooks of a layout class, called at the start and at the end of the
     // making of its controls.
@@ -184,6 +219,13 @@ public:
     void ToTop();
     // Invalidates the whole window; the expose follows from the message loop.
     void Repaint();
+    // Paints what waits to be painted now.
+    void Update();
+    // Fills the canvas with the window's background.
+    void CanvasErase();
+    // Shows (true) or removes the window's own scroll bar; the bar, or null.
+    WindowScrollBar* EnableHorizontalScroll(bool enable);
+    WindowScrollBar* EnableVerticalScroll(bool enable);
     // Draws the object on the window's canvas.
     void Draw(const DrawObject& object);
     // Prints the window's canvas as it shows on the screen, on one page
@@ -280,6 +322,10 @@ private:
     friend class Control;
     LRESULT Receive(UINT message, WPARAM wParam, LPARAM lParam);
     void Detach();
+    // A scroll message of the window's own bars or of a scroll bar control,
+    // made into a scroll event; false when it belongs to neither.
+    bool Scrolled(Event& event);
+    WindowScrollBar* EnableScroll(std::unique_ptr<WindowScrollBar>& scrollBar, int bar, bool enable);
 
     HWND hwnd_ = nullptr;
     Window* owner_ = nullptr;
@@ -294,6 +340,8 @@ private:
     ::Menu* menu_ = nullptr;
     ::StatusBar* statusBar_ = nullptr;
     ::ToolBar* toolBar_ = nullptr;
+    std::unique_ptr<WindowScrollBar> horizontalScroll_;
+    std::unique_ptr<WindowScrollBar> verticalScroll_;
     HWND toolTip_ = nullptr;
     std::string toolTipText_;
     ::HyperLabel hyperLabel_;
