@@ -1,0 +1,104 @@
+#include "calc/conversions.h"
+
+#include <cmath>
+
+#include "calc/library.h"
+#include "calc/pump.h"
+
+namespace calc {
+
+namespace {
+
+constexpr std::uint16_t kUserEllipsoid = 1000;
+constexpr double kPi = 3.141592653589793;
+
+}  // namespace
+
+bool IsUsableEllipsoid(const Ellipsoid& e) { return e.b > 0 && e.b <= e.a && std::isfinite(e.a); }
+
+bool PackedToDegrees(double packed, double& degrees)
+{
+    const double v = std::fabs(packed);
+    const double s = std::trunc(v);
+    const double m = std::trunc(v / 100.0);
+    const double d = std::trunc(v / 10000.0);
+    if (m - 100 * d > 59 || s - 100 * m > 59) return false;
+    const double value = d + (std::fmod(m, 100.0) * 60 + std::fmod(v, 100.0)) / 3600;
+    degrees = packed < 0 ? -value : value;
+    return true;
+}
+
+bool Gms2G(const double* input, double* geographic, std::uint32_t n, std::uint32_t& badPoint)
+{
+    for (std::uint32_t k = 0; k < n; ++k) {
+        const double* in = input + 3 * k;
+        double* out = geographic + 3 * k;
+        for (int angle = 0; angle < 2; ++angle) {
+            VoEventLoop();
+            if (!PackedToDegrees(in[angle], out[angle])) {
+                badPoint = k + 1;
+                return false;
+            }
+        }
+        out[2] = in[2];
+    }
+    badPoint = 0;
+    return true;
+}
+
+bool Utm2G(const double* input, double* geographic, const Ellipsoid& ellipsoid, std::uint32_t n,
+           std::uint32_t& badPoint, std::string& message)
+{
+    GeodesyLibrary& library = Library();
+    message.clear();
+    badPoint = 0;
+    const double noShift[7] = {0, 0, 0, 0, 0, 0, 0};
+    if (!library.SetUserEllSource(kUserEllipsoid, ellipsoid.a, ellipsoid.b) ||
+        !library.SetUserEllTarget(kUserEllipsoid, ellipsoid.a, ellipsoid.b) || !library.SetUserRefSys(1, noShift)) {
+        message = library.GetErrorCode();
+        return false;
+    }
+    for (std::uint32_t k = 0; k < n; ++k) {
+        VoEventLoop();
+        const double* in = input + 3 * k;
+        double* out = geographic + 3 * k;
+        double longitude = 0, latitude = 0;
+        if (!library.UtmToGeographic(in[0], in[1], longitude, latitude)) {
+            message = library.GetErrorCode();
+            badPoint = k + 1;
+            return false;
+        }
+        out[0] = longitude;
+        out[1] = latitude;
+        out[2] = in[2];
+    }
+    return true;
+}
+
+bool Blh2Kat(const double* geographic, double* cartesian, const Ellipsoid& ellipsoid, std::uint32_t n,
+             std::uint32_t& badPoint)
+{
+    const double a = ellipsoid.a, b = ellipsoid.b;
+    const double e2 = (a * a - b * b) / (a * a);
+    const double degree = 180.0 / kPi;
+    for (std::uint32_t k = 0; k < n; ++k) {
+        VoEventLoop();
+        const double* in = geographic + 3 * k;
+        const double longitude = in[0], latitude = in[1], h = in[2];
+        if (!(longitude >= -180.0 && longitude <= 180.0 && latitude >= -90.0 && latitude <= 90.0)) {
+            badPoint = k + 1;
+            return false;
+        }
+        const double l = longitude / degree, p = latitude / degree;
+        const double sinB = std::sin(p);
+        const double nRadius = a / std::sqrt(1 - e2 * sinB * sinB);
+        double* out = cartesian + 3 * k;
+        out[0] = (nRadius + h) * std::cos(p) * std::cos(l);
+        out[1] = (nRadius + h) * std::cos(p) * std::sin(l);
+        out[2] = ((1 - e2) * nRadius + h) * sinB;
+    }
+    badPoint = 0;
+    return true;
+}
+
+}  // namespace calc

@@ -1,0 +1,156 @@
+#include "calc/parser.h"
+
+#include <windows.h>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "calc/formats.h"
+#include "calc/pump.h"
+
+namespace calc {
+
+std::vector<std::string_view> SplitLines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) {
+            lines.push_back(text.substr(start));
+            return lines;
+        }
+        std::size_t stop = (end > start && text[end - 1] == '\r') ? end - 1 : end;
+        lines.push_back(text.substr(start, stop - start));
+        start = end + 1;
+    }
+}
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsSign(char c) { return c == '-' || c == '+'; }
+
+// Length of an exponent ("E-3") at text[pos], 0 when there is none.
+std::size_t ExponentLength(std::string_view text, std::size_t pos)
+{
+    if (pos >= text.size() || (text[pos] != 'e' && text[pos] != 'E')) return 0;
+    std::size_t i = pos + 1;
+    if (i < text.size() && IsSign(text[i])) ++i;
+    if (i >= text.size() || !IsDigit(text[i])) return 0;
+    while (i < text.size() && IsDigit(text[i])) ++i;
+    return i - pos;
+}
+
+bool IsBlankLine(std::string_view line)
+{
+    for (char c : line)
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') return false;
+    return true;
+}
+
+// The first run of letters and digits; the text after it stays in `rest`.
+bool CutPointNumber(std::string_view line, std::string& number, std::string_view& rest)
+{
+    std::size_t i = 0;
+    while (i < line.size() && !IsCharAlphaNumericA(line[i])) ++i;
+    if (i == line.size()) return false;
+    std::size_t end = i;
+    while (end < line.size() && IsCharAlphaNumericA(line[end])) ++end;
+    number.assign(line.substr(i, end - i));
+    rest = line.substr(end);
+    return true;
+}
+
+// Where the values of the format stand in the triple of its buffer.
+struct Layout {
+    bool latitudeFirst;
+    bool needsThree;
+};
+
+Layout LayoutOfFormat(int format)
+{
+    if (format <= 2) return {false, true};
+    int within = (format - 3) % 8;  // the eight geographic layouts repeat for DMS
+    if (format >= 19) return {false, format <= 20};
+    return {within == 2 || within == 3 || within == 6 || within == 7, within < 4};
+}
+
+double* BufferOfFormat(int format, const ParseTarget& target)
+{
+    switch (ClassOfFormat(format)) {
+    case FormatClass::Cartesian: return target.cartesian;
+    case FormatClass::Geographic: return target.geographic;
+    default: return target.inputValues;
+    }
+}
+
+}  // namespace
+
+std::vector<double> Tokenise(std::string_view text, std::size_t limit)
+{
+    std::vector<double> values;
+    std::size_t i = 0;
+    while (i < text.size() && values.size() < limit) {
+        if (!IsDigit(text[i]) && !IsSign(text[i])) {
+            ++i;
+            continue;
+        }
+        std::size_t start = i;
+        bool digits = IsDigit(text[i]);
+        ++i;
+        while (i < text.size() && (IsDigit(text[i]) || text[i] == '.')) digits = digits || IsDigit(text[i++]);
+        if (!digits) continue;  // a lone sign (or sign and points)
+        i += ExponentLength(text, i);
+        std::string number(text.substr(start, i - start));
+        values.push_back(std::strtod(number.c_str(), nullptr));
+        if (i < text.size() && !IsSign(text[i])) ++i;  // the character that ended the number is used up
+    }
+    return values;
+}
+
+ParseResult ParsePointList(const std::vector<std::string_view>& lines, int format, bool decimalComma,
+                           const ParseTarget& target, std::vector<std::string>& numbers)
+{
+    const bool withNumber = format % 2 == 0;
+    const Layout layout = LayoutOfFormat(format);
+    double* buffer = BufferOfFormat(format, target);
+    numbers.clear();
+    std::uint32_t count = 0;
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        VoEventLoop();
+        std::string_view line = lines[i];
+        if (IsBlankLine(line)) continue;
+        std::string number;
+        std::string_view rest = line;
+        bool hasNumber = withNumber && CutPointNumber(line, number, rest);
+        text.assign(rest);
+        if (decimalComma)
+            for (char& c : text)
+                if (c == ',') c = '.';
+        std::vector<double> values = Tokenise(text);
+        if (values.empty()) continue;
+        const std::uint32_t lineNumber = static_cast<std::uint32_t>(i + 1);
+        if (count == target.capacity) {
+            numbers.clear();
+            return {ParseStatus::TooManyPoints, 0, lineNumber};
+        }
+        ++count;
+        bool bad = values.size() < 2 || (layout.needsThree && values.size() != 3);
+        for (double v : values)
+            if (!(std::fabs(v) <= kMaxValue)) bad = true;
+        if (bad) {
+            numbers.clear();
+            return {ParseStatus::BadLine, 0, lineNumber};
+        }
+        numbers.push_back(hasNumber ? number : std::to_string(count));
+        double* triple = buffer + 3 * (count - 1);
+        triple[0] = layout.latitudeFirst ? values[1] : values[0];
+        triple[1] = layout.latitudeFirst ? values[0] : values[1];
+        triple[2] = layout.needsThree ? values[2] : 0.0;
+    }
+    return {ParseStatus::Ok, count, 0};
+}
+
+}  // namespace calc
