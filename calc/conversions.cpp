@@ -49,13 +49,13 @@ bool Gms2G(const double* input, double* geographic, std::uint32_t n, std::uint32
 bool Utm2G(const double* input, double* geographic, const Ellipsoid& ellipsoid, std::uint32_t n,
            std::uint32_t& badPoint, std::string& message)
 {
-    GeodesyLibrary& library = Library();
+    const geodesy::GeodesyFunctions& library = Library();
     message.clear();
     badPoint = 0;
-    const double noShift[7] = {0, 0, 0, 0, 0, 0, 0};
-    if (!library.SetUserEllSource(kUserEllipsoid, ellipsoid.a, ellipsoid.b) ||
-        !library.SetUserEllTarget(kUserEllipsoid, ellipsoid.a, ellipsoid.b) || !library.SetUserRefSys(1, noShift)) {
-        message = library.GetErrorCode();
+    if (!library.setuserellsource(kUserEllipsoid, ellipsoid.a, ellipsoid.b) ||
+        !library.setuserelltarget(kUserEllipsoid, ellipsoid.a, ellipsoid.b) ||
+        !library.setuserrefsys(1, 0, 0, 0, 0, 0, 0, 0)) {
+        message = LibraryMessage();
         return false;
     }
     for (std::uint32_t k = 0; k < n; ++k) {
@@ -63,8 +63,8 @@ bool Utm2G(const double* input, double* geographic, const Ellipsoid& ellipsoid, 
         const double* in = input + 3 * k;
         double* out = geographic + 3 * k;
         double longitude = 0, latitude = 0;
-        if (!library.UtmToGeographic(in[0], in[1], longitude, latitude)) {
-            message = library.GetErrorCode();
+        if (!library.coordtrans3(in[0], in[1], 3, kUserEllipsoid, 0, &longitude, &latitude, 1, kUserEllipsoid, 0, 0)) {
+            message = LibraryMessage();
             badPoint = k + 1;
             return false;
         }

@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include <cmath>
-#include <cstdlib>
 
 #include "calc/formats.h"
 #include "calc/pump.h"
+#include "platform/runtime/numtext.h"
 
 namespace calc {
 
@@ -99,11 +99,12 @@ std::vector<double> Tokenise(std::string_view text, std::size_t limit)
         std::size_t start = i;
         bool digits = IsDigit(text[i]);
         ++i;
-        while (i < text.size() && (IsDigit(text[i]) || text[i] == '.')) digits = digits || IsDigit(text[i++]);
+        for (; i < text.size() && (IsDigit(text[i]) || text[i] == '.'); ++i)
+            if (IsDigit(text[i])) digits = true;
         if (!digits) continue;  // a lone sign (or sign and points)
         i += ExponentLength(text, i);
         std::string number(text.substr(start, i - start));
-        values.push_back(std::strtod(number.c_str(), nullptr));
+        values.push_back(Val(number));
         if (i < text.size() && !IsSign(text[i])) ++i;  // the character that ended the number is used up
     }
     return values;

@@ -1,25 +1,12 @@
 #include "calc/pump.h"
 
-#include <windows.h>
+#include "platform/framework/app.h"
 
 namespace calc {
 
 namespace {
 
-void DispatchPending()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
-MessageDispatcher g_dispatcher = DispatchPending;
+MessageDispatcher g_dispatcher = ApplicationExec;
 long g_pumpCounter = 0;
 
 }  // namespace

@@ -1,0 +1,154 @@
+#include "calc/computation.h"
+
+#include <algorithm>
+
+#include "calc/formats.h"
+#include "calc/library.h"
+#include "calc/parser.h"
+#include "calc/texts.h"
+
+namespace calc {
+
+std::string TextOf(const Texts& texts, int n)
+{
+    return n >= 1 && static_cast<std::size_t>(n) <= texts.size() ? texts[n - 1] : std::string();
+}
+
+std::string Filled(const std::string& text, const std::string& fill)
+{
+    std::string result;
+    for (char ch : text) {
+        if (ch == '#')
+            result += fill;
+        else
+            result += ch;
+    }
+    return result;
+}
+
+namespace {
+
+// Reads, checks and converts one side; false after a shown error.
+class SideReader {
+public:
+    SideReader(const Texts& texts, Messages& messages) : texts_(texts), messages_(messages) {}
+
+    bool Read(const SideInput& in, int ellipsoidText, SidePoints& side)
+    {
+        side.format = in.format;
+        if (NeedsEllipsoid(in.format) && !(in.ellipsoidValid && IsUsableEllipsoid(in.ellipsoid)))
+            return Fail(TextOf(texts_, ellipsoidText));
+        const std::vector<std::string_view> lines = SplitLines(in.list);
+        const std::uint32_t capacity = static_cast<std::uint32_t>(std::min<std::size_t>(lines.size(), kMaxPoints));
+        const FormatClass cls = ClassOfFormat(in.format);
+        if (!side.cartesian.Allocate(3 * capacity) || !side.geographic.Allocate(3 * capacity) ||
+            ((cls == FormatClass::Dms || cls == FormatClass::Utm) && !side.inputValues.Allocate(3 * capacity)))
+            return Fail(TextOf(texts_, kTextOutOfMemory));
+        ParseTarget target{side.geographic.Data(), side.cartesian.Data(), side.inputValues.Data(), capacity};
+        ParseResult parsed = ParsePointList(lines, in.format, decimalComma, target, side.numbers);
+        if (parsed.status == ParseStatus::BadLine)
+            return Fail(TextOf(texts_, 8) + " " + std::to_string(parsed.badLine));
+        if (parsed.status == ParseStatus::TooManyPoints)
+            return Fail(TextOf(texts_, kTextTooManyPoints) + " " + std::to_string(parsed.badLine));
+        count = parsed.count;
+        return true;
+    }
+
+    bool Convert(const SideInput& in, SidePoints& side, bool withLibraryMessage)
+    {
+        std::uint32_t bad = 0;
+        const std::uint32_t n = static_cast<std::uint32_t>(side.numbers.size());
+        switch (ClassOfFormat(in.format)) {
+        case FormatClass::Cartesian: return true;
+        case FormatClass::Dms:
+            if (!Gms2G(side.inputValues.Data(), side.geographic.Data(), n, bad))
+                return Fail(TextOf(texts_, 45) + " " + std::to_string(bad));
+            break;
+        case FormatClass::Utm: {
+            std::string message;
+            if (!Utm2G(side.inputValues.Data(), side.geographic.Data(), in.ellipsoid, n, bad, message))
+                return Fail(TextOf(texts_, 81) + " " + std::to_string(bad) +
+                            (withLibraryMessage ? "\r\n" + message : std::string()));
+            break;
+        }
+        case FormatClass::Geographic: break;
+        }
+        if (!Blh2Kat(side.geographic.Data(), side.cartesian.Data(), in.ellipsoid, n, bad))
+            return Fail(TextOf(texts_, 13) + " " + std::to_string(bad));
+        return true;
+    }
+
+    bool decimalComma = false;
+    std::uint32_t count = 0;
+
+private:
+    bool Fail(const std::string& text)
+    {
+        messages_.Error(text);
+        return false;
+    }
+
+    const Texts& texts_;
+    Messages& messages_;
+};
+
+// Gives back what a short list does not need.
+void ShrinkSide(SidePoints& side, std::uint32_t n, std::size_t capacityValues)
+{
+    if (n >= 0.75 * static_cast<double>(capacityValues / 3)) return;
+    side.numbers.resize(n);
+    side.numbers.shrink_to_fit();
+    side.cartesian.Shrink(3 * n);
+    side.geographic.Shrink(3 * n);
+    side.inputValues.Shrink(3 * n);
+}
+
+void Swap(SidePoints& a, SidePoints& b)
+{
+    std::swap(a.format, b.format);
+    a.numbers.swap(b.numbers);
+    a.geographic.Swap(b.geographic);
+    a.cartesian.Swap(b.cartesian);
+    a.inputValues.Swap(b.inputValues);
+}
+
+bool ComputeParameters(Computation& c, const Options& options, const Texts& texts, Messages& messages)
+{
+    const geodesy::GeodesyFunctions& library = Library();
+    std::string message;
+    bool ok;
+    if (options.convention == 4) {
+        ok = library.gettransmolodensky(c.side1.cartesian.Data(), c.side2.cartesian.Data(), c.n, c.parameters);
+        if (ok) std::fill(c.parameters + 3, c.parameters + 7, 0.0);
+    } else {
+        ok = library.gettranshelmert(c.side1.cartesian.Data(), c.side2.cartesian.Data(), c.n,
+                                     static_cast<std::uint16_t>(options.convention), c.parameters, c.rotation);
+        if (!ok) message = LibraryMessage();
+    }
+    if (!ok) messages.Error(message.empty() ? TextOf(texts, 14) : TextOf(texts, 14) + ":\r\n" + message);
+    return ok;
+}
+
+}  // namespace
+
+void Prepare(Computation& c, const SideInput& source, const SideInput& target, const Options& options,
+             const Texts& texts, Messages& messages)
+{
+    c.ok = false;
+    SideReader reader(texts, messages);
+    reader.decimalComma = options.decimalComma;
+    if (!reader.Read(source, 9, c.side1)) return;
+    const std::uint32_t sourceCount = reader.count;
+    if (sourceCount < 3) return messages.Error(TextOf(texts, 12));
+    if (!reader.Convert(source, c.side1, true)) return;
+    if (!reader.Read(target, 10, c.side2)) return;
+    if (reader.count != sourceCount) return messages.Error(TextOf(texts, 11));
+    c.n = sourceCount;
+    ShrinkSide(c.side1, c.n, c.side1.cartesian.Count());
+    ShrinkSide(c.side2, c.n, c.side2.cartesian.Count());
+    if (!reader.Convert(target, c.side2, false)) return;
+    if (options.inverse) Swap(c.side1, c.side2);
+    c.ok = ComputeParameters(c, options, texts, messages);
+}
+
+}  // namespace calc

@@ -1,0 +1,334 @@
+// The result report and the protocol entry of a computation, with the
+// outlier and residual steps that run between its sections.
+
+#include <algorithm>
+
+#include "calc/computation.h"
+#include "calc/formats.h"
+#include "calc/library.h"
+#include "calc/pump.h"
+#include "calc/texts.h"
+#include "platform/runtime/numtext.h"
+
+namespace calc {
+
+namespace {
+
+constexpr std::size_t kNumberWidth = 30;  // point numbers are cut to this
+
+std::string LTrim(const std::string& s)
+{
+    std::size_t i = s.find_first_not_of(' ');
+    return i == std::string::npos ? std::string() : s.substr(i);
+}
+
+std::string Trim(const std::string& s)
+{
+    std::size_t first = s.find_first_not_of(' ');
+    if (first == std::string::npos) return "";
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+std::string PadR(const std::string& s, std::size_t width)
+{
+    std::string result = s.substr(0, width);
+    result.resize(width, ' ');
+    return result;
+}
+
+std::string Count(std::uint32_t n) { return LTrim(Str(n, 7, 0)); }
+
+// A column of numbers right-aligned to its longest value.
+struct Column {
+    int width;
+    int decimals;
+    std::string Format(double v) const { return Str(v, width, decimals); }
+};
+
+Column MeasureColumn(const double* values, std::uint32_t n, std::size_t stride, int baseWidth, int decimals,
+                     bool pump = true)
+{
+    int width = 0;
+    for (std::uint32_t k = 0; k < n; ++k) {
+        if (pump) VoEventLoop();
+        width = std::max(width, static_cast<int>(LTrim(Str(values[k * stride], baseWidth, decimals)).size()));
+    }
+    return {width, decimals};
+}
+
+class ReportWriter {
+public:
+    ReportWriter(Computation& c, const SideInput& source, const SideInput& target, const Options& options,
+                 const Texts& texts, Messages& messages)
+        : c_(c), source_(source), target_(target), options_(options), texts_(texts), messages_(messages)
+    {
+    }
+
+    void Write()
+    {
+        Head();
+        Parameters();
+        RotationMatrix();
+        Ellipsoids();
+        c_.protocol = out_;
+        CutPointNumbers();
+        InputValues();
+        GeographicLists();
+        CartesianLists();
+        Outliers();
+        Residuals();
+        c_.report = std::move(out_);
+    }
+
+private:
+    std::string T(int n) const { return TextOf(texts_, n); }
+    void Line(const std::string& s)
+    {
+        out_ += s;
+        out_ += "\r\n";
+    }
+    void Empty() { out_ += "\r\n"; }
+
+    const SideInput& Input1() const { return options_.inverse ? target_ : source_; }
+    const SideInput& Input2() const { return options_.inverse ? source_ : target_; }
+
+    void Head()
+    {
+        Line(T(options_.convention == 4 ? 69 : 15));
+        std::string name1 = Trim(Input1().name), name2 = Trim(Input2().name);
+        if (name1.empty()) name1 = source_.groupCaption;
+        if (name2.empty()) name2 = target_.groupCaption;
+        Line(name1 + " --> " + name2);
+        Line(Filled(T(87), Count(c_.n)));
+        Empty();
+    }
+
+    void Parameters()
+    {
+        static const int kHeadings[4][2] = {{23, 24}, {56, 24}, {57, 24}, {70, 71}};
+        const int convention = options_.convention;
+        Line(T(kHeadings[convention - 1][0]));
+        Line(T(kHeadings[convention - 1][1]));
+        struct Row {
+            int base, decimals, label;
+        };
+        std::vector<Row> rows{{17, 6, 16}, {17, 6, 17}, {17, 6, 18}};
+        if (convention == 1 || convention == 2) rows.insert(rows.end(), {{19, 8, 19}, {19, 8, 20}, {19, 8, 21}});
+        if (convention == 3) rows.insert(rows.end(), {{18, 7, 58}, {18, 7, 59}, {18, 7, 60}});
+        if (convention != 4) rows.push_back({18, 7, 22});
+        int width = 0;
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            width = std::max(width,
+                             static_cast<int>(LTrim(Str(c_.parameters[i], rows[i].base, rows[i].decimals)).size()));
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            Line(Str(c_.parameters[i], width, rows[i].decimals) + " " + T(rows[i].label));
+        Empty();
+    }
+
+    void RotationMatrix()
+    {
+        if (!options_.rotationMatrix || options_.convention == 4) return;
+        Line(T(options_.convention == 1 ? 23 : options_.convention == 2 ? 56 : 57));
+        Line(T(86));
+        for (int row = 0; row < 3; ++row) {
+            const double* r = c_.rotation + 3 * row;
+            Line(Str(r[0], 14, 11) + " " + Str(r[1], 14, 11) + " " + Str(r[2], 14, 11));
+        }
+        Empty();
+    }
+
+    void Ellipsoids()
+    {
+        std::size_t width = 0;
+        for (int n : {62, 76, 77, 78}) width = std::max(width, T(n).size());
+        width += 2;
+        auto block = [&](int heading, const SideInput& in) {
+            Line(T(heading));
+            Line(PadR(T(62) + ":", width) + in.ellipsoidName);
+            Line(PadR(T(76) + ":", width) + in.semiMajorText);
+            Line(PadR(T(77) + ":", width) + in.semiMinorText);
+            if (!Trim(in.flatteningText).empty()) Line(PadR(T(78) + ":", width) + in.flatteningText);
+            Empty();
+        };
+        if (NeedsEllipsoid(c_.side1.format)) block(74, Input1());
+        if (NeedsEllipsoid(c_.side2.format)) block(75, Input2());
+    }
+
+    void CutPointNumbers()
+    {
+        for (SidePoints* side : {&c_.side1, &c_.side2}) {
+            std::size_t width = 0;
+            for (std::string& number : side->numbers) {
+                VoEventLoop();
+                if (number.size() > kNumberWidth) number.resize(kNumberWidth);
+                width = std::max(width, number.size());
+            }
+            (side == &c_.side1 ? width1_ : width2_) = width;
+        }
+    }
+
+    // Rows of number, two angles (or eastings/northings) and a height.
+    void TripleList(const SidePoints& side, std::size_t numberWidth, const double* values, int base12,
+                    int decimals12)
+    {
+        const Column first = MeasureColumn(values, c_.n, 3, base12, decimals12);
+        const Column second = MeasureColumn(values + 1, c_.n, 3, base12, decimals12);
+        const Column third = MeasureColumn(values + 2, c_.n, 3, 15, 4);
+        for (std::uint32_t k = 0; k < c_.n; ++k) {
+            VoEventLoop();
+            const double* v = values + 3 * k;
+            Line(PadR(side.numbers[k], numberWidth) + " " + first.Format(v[0]) + " " + second.Format(v[1]) + " " +
+                 third.Format(v[2]));
+        }
+        Empty();
+    }
+
+    void InputValues()
+    {
+        if (!options_.inputValues) return;
+        auto list = [&](const SidePoints& side, std::size_t width, int heading) {
+            const FormatClass cls = ClassOfFormat(side.format);
+            if (cls == FormatClass::Cartesian || (cls == FormatClass::Geographic && options_.geographic)) return;
+            Line(T(heading));
+            Line(T(cls == FormatClass::Dms ? 84 : cls == FormatClass::Utm ? 85 : 27));
+            const double* values = cls == FormatClass::Geographic ? side.geographic.Data() : side.inputValues.Data();
+            TripleList(side, width, values, 19, 8);
+        };
+        list(c_.side1, width1_, 82);
+        list(c_.side2, width2_, 83);
+    }
+
+    void GeographicLists()
+    {
+        if (!options_.geographic) return;
+        auto list = [&](const SidePoints& side, std::size_t width, int heading) {
+            if (!NeedsEllipsoid(side.format)) return;
+            Line(T(heading));
+            Line(T(27));
+            TripleList(side, width, side.geographic.Data(), 19, 8);
+        };
+        list(c_.side1, width1_, 25);
+        list(c_.side2, width2_, 26);
+    }
+
+    void CartesianLists()
+    {
+        if (!options_.cartesian) return;
+        auto list = [&](const SidePoints& side, std::size_t width, int heading) {
+            Line(T(heading));
+            Line(T(30));
+            TripleList(side, width, side.cartesian.Data(), 15, 4);
+        };
+        list(c_.side1, width1_, 28);
+        list(c_.side2, width2_, 29);
+    }
+
+    std::string PairNumbers(std::uint32_t k) const
+    {
+        return PadR(c_.side1.numbers[k], width1_) + " " + PadR(c_.side2.numbers[k], width2_);
+    }
+
+    void Outliers()
+    {
+        const std::uint32_t m = std::max<std::uint32_t>(3, c_.n / 3);
+        ExplicitBlock<double> values;
+        ExplicitBlock<std::uint32_t> indices;
+        std::uint32_t count = 0;
+        std::string message;
+        bool error = !values.Allocate(m) || !indices.Allocate(m);
+        if (error) {
+            message = T(kTextOutOfMemory);
+        } else if (!Library().gettransoutliers(c_.side1.cartesian.Data(), c_.side2.cartesian.Data(), c_.n,
+                                               values.Data(), indices.Data(), m, &count, 0)) {
+            error = true;
+            message = LibraryMessage();
+        } else if (count > m || std::any_of(indices.Data(), indices.Data() + count,
+                                            [&](std::uint32_t k) { return k < 1 || k > c_.n; })) {
+            error = true;  // an answer that names no pair of this computation
+        }
+        if (error) return messages_.Hint(T(37) + ":\r\n" + message);
+        if (count < 0.75 * m) {
+            values.Shrink(count);
+            indices.Shrink(count);
+        }
+        if (count == 0) return;
+        std::string section;
+        section.swap(out_);
+        Line(T(40));
+        Line(T(41));
+        Line(Filled(T(43), Count(count)));
+        Line(T(42));
+        const Column column = MeasureColumn(values.Data(), count, 1, 13, 2);
+        for (std::uint32_t i = 0; i < count; ++i) {
+            VoEventLoop();
+            Line(PairNumbers(indices.Data()[i] - 1) + " " + column.Format(values.Data()[i]));
+        }
+        Empty();
+        section.swap(out_);
+        out_ += section;
+        c_.protocol += section;
+        messages_.Hint(Filled(T(43), Count(count)));
+    }
+
+    void Residuals()
+    {
+        ExplicitBlock<double> residuals;
+        if (!residuals.Allocate(3 * static_cast<std::size_t>(c_.n)))
+            return messages_.Hint(T(31) + ":\r\n" + T(kTextOutOfMemory));
+        const geodesy::GeodesyFunctions& library = Library();
+        if (!library.gettransresiduals(c_.side1.cartesian.Data(), c_.side2.cartesian.Data(), residuals.Data(), c_.n,
+                                       static_cast<std::uint16_t>(options_.convention), c_.parameters))
+            return messages_.Hint(T(31) + ":\r\n" + LibraryMessage());
+        if (options_.residuals) {
+            Line(T(32));
+            Line(T(33));
+            const double* r = residuals.Data();
+            const Column columns[3] = {MeasureColumn(r, c_.n, 3, 15, 4), MeasureColumn(r + 1, c_.n, 3, 15, 4),
+                                       MeasureColumn(r + 2, c_.n, 3, 15, 4)};
+            for (std::uint32_t k = 0; k < c_.n; ++k) {
+                VoEventLoop();
+                const double* v = r + 3 * k;
+                Line(PairNumbers(k) + " " + columns[0].Format(v[0]) + " " + columns[1].Format(v[1]) + " " +
+                     columns[2].Format(v[2]));
+            }
+            Empty();
+        }
+        double stats[3] = {};
+        if (!library.gettransresidualmax(residuals.Data(), c_.n, &stats[0]) ||
+            !library.gettransresidualaverage(residuals.Data(), c_.n, &stats[1]) ||
+            !library.gettransresidualrms(residuals.Data(), c_.n, &stats[2]))
+            return messages_.Hint(T(31) + ":\r\n" + LibraryMessage());
+        VoEventLoop();
+        const Column column = MeasureColumn(stats, 3, 1, 15, 4, false);
+        std::string section;
+        section.swap(out_);
+        Line(T(34));
+        Line(column.Format(stats[0]) + " " + T(35));
+        Line(column.Format(stats[1]) + " " + T(36));
+        Line(column.Format(stats[2]) + " " + T(61));
+        Empty();
+        section.swap(out_);
+        out_ += section;
+        c_.protocol += section;
+    }
+
+    Computation& c_;
+    const SideInput& source_;
+    const SideInput& target_;
+    const Options& options_;
+    const Texts& texts_;
+    Messages& messages_;
+    std::string out_;
+    std::size_t width1_ = 0, width2_ = 0;
+};
+
+}  // namespace
+
+void BuildReport(Computation& c, const SideInput& source, const SideInput& target, const Options& options,
+                 const Texts& texts, Messages& messages)
+{
+    if (!c.ok) return;
+    ReportWriter(c, source, target, options, texts, messages).Write();
+}
+
+}  // namespace calc
