@@ -14,6 +14,20 @@ Control::Control(Window& owner, int id) : Window(&owner), id_(id)
         Attach(hwnd, nullptr);
 }
 
+Control::Control(Window& owner, int id, const char* windowClass, DWORD style, Point origin, Dimension size)
+    : Window(&owner), id_(id)
+{
+    RECT canvas{};
+    GetClientRect(owner.Handle(), &canvas);
+    HWND hwnd = CreateWindowExA(0, windowClass, "", style | WS_CHILD, origin.x,
+                                canvas.bottom - origin.y - size.height, size.width, size.height, owner.Handle(),
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    if (hwnd) {
+        Attach(hwnd, nullptr);
+        SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    }
+}
+
 LRESULT Control::Dispatch(Event& event)
 {
     if (const auto& look = TheControlExtensions().beforeDispatch)
@@ -121,6 +135,76 @@ int Slider::ThumbPosition() const
 void Slider::SetThumbPosition(int position)
 {
     SendMessageA(Handle(), TBM_SETPOS, TRUE, position);
+}
+
+namespace {
+
+const char* TabControlClass()
+{
+    RegisterCommonControls();
+    return WC_TABCONTROLA;
+}
+
+}  // namespace
+
+TabControl::TabControl(Window& owner, int id, Point origin, Dimension size, DWORD style)
+    : Control(owner, id, TabControlClass(), style | WS_CLIPSIBLINGS, origin, size)
+{
+}
+
+void TabControl::AppendTab(const std::string& name, const std::string& caption, Window* page)
+{
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>(caption.c_str());
+    SendMessageA(Handle(), TCM_INSERTITEMA, tabs_.size(), reinterpret_cast<LPARAM>(&item));
+    tabs_.push_back({name, page});
+    ShowSelectedPage();
+}
+
+bool TabControl::SelectTab(const std::string& name)
+{
+    for (size_t i = 0; i < tabs_.size(); ++i)
+        if (SameName(tabs_[i].name, name)) {
+            SendMessageA(Handle(), TCM_SETCURSEL, i, 0);
+            ShowSelectedPage();
+            return true;
+        }
+    return false;
+}
+
+std::string TabControl::SelectedTab() const
+{
+    auto index = static_cast<size_t>(SendMessageA(Handle(), TCM_GETCURSEL, 0, 0));
+    return index < tabs_.size() ? tabs_[index].name : std::string();
+}
+
+Window* TabControl::SelectedTabPage() const
+{
+    auto index = static_cast<size_t>(SendMessageA(Handle(), TCM_GETCURSEL, 0, 0));
+    return index < tabs_.size() ? tabs_[index].page : nullptr;
+}
+
+RECT TabControl::DisplayArea() const
+{
+    RECT area{};
+    GetClientRect(Handle(), &area);
+    SendMessageA(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    return area;
+}
+
+void TabControl::ShowSelectedPage()
+{
+    Window* selected = SelectedTabPage();
+    for (const Tab& tab : tabs_)
+        if (tab.page && tab.page != selected && tab.page->Handle())
+            tab.page->Hide();
+    if (!selected || !selected->Handle())
+        return;
+    RECT area = DisplayArea();
+    MapWindowPoints(Handle(), GetParent(selected->Handle()), reinterpret_cast<POINT*>(&area), 2);
+    SetWindowPos(selected->Handle(), HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                 SWP_SHOWWINDOW);
 }
 
 void ProgressBar::SetRange(int minimum, int maximum)

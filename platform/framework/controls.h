@@ -26,6 +26,12 @@ public:
     Control(Window& owner, int id);
     int ControlId() const { return id_; }
 
+    // Owner alignment under which the control fills its owner's canvas
+    // whenever that changes its size.
+    static constexpr int kFollowOwnerSize = 10;
+    int OwnerAlignment() const { return ownerAlignment_; }
+    void SetOwnerAlignment(int alignment) { ownerAlignment_ = alignment; }
+
     // Controls pass their messages (after the extensions have seen them)
     // straight to their own window procedure; their events go to the owner.
     LRESULT Dispatch(Event& event) override;
@@ -45,10 +51,14 @@ public:
     virtual LRESULT AnswerColorRequest(HDC dc, LRESULT defaultAnswer);
 
 protected:
+    // Makes a new control of a window class at a place of the owner's
+    // canvas (lower-left corner, y upward).
+    Control(Window& owner, int id, const char* windowClass, DWORD style, Point origin, Dimension size);
     ControlEvent MakeEvent() const;
 
 private:
     int id_;
+    int ownerAlignment_ = 0;
     Color textColor_;
     bool hasTextColor_ = false;
 };
@@ -129,6 +139,32 @@ public:
 class ScrollBar : public Control {
 public:
     using Control::Control;
+};
+
+// Tabs, each showing a page window in the control's display area; a choice
+// of the user reaches the owner's TabSelect.
+class TabControl : public Control {
+public:
+    TabControl(Window& owner, int id, Point origin, Dimension size, DWORD style);
+    void AppendTab(const std::string& name, const std::string& caption, Window* page);
+    int TabCount() const { return static_cast<int>(tabs_.size()); }
+    // Shows the tab of that name; false when there is none.
+    bool SelectTab(const std::string& name);
+    // The name of the tab shown, or empty.
+    std::string SelectedTab() const;
+    // The page of the tab shown, or null.
+    Window* SelectedTabPage() const;
+    // The part of the control's canvas that shows the pages.
+    RECT DisplayArea() const;
+    // Shows the page of the tab chosen and hides the others.
+    void ShowSelectedPage();
+
+private:
+    struct Tab {
+        std::string name;
+        Window* page;
+    };
+    std::vector<Tab> tabs_;
 };
 
 // A progress bar; OldPosition is the position before the last one set.

@@ -283,6 +283,9 @@ LRESULT Window::Dispatch(Event& event)
         }
         if (toolBar_)
             toolBar_->Layout();
+        for (const auto& control : controls_)
+            if (control->OwnerAlignment() == ::Control::kFollowOwnerSize)
+                MoveWindow(control->Handle(), 0, 0, LOWORD(event.lParam), HIWORD(event.lParam), TRUE);
         ResizeEvent resize;
         static_cast<Event&>(resize) = event;
         Resize(resize);
@@ -318,6 +321,16 @@ LRESULT Window::Dispatch(Event& event)
             return 0;
         break;
     case WM_NOTIFY:
+        if (auto* header = reinterpret_cast<NMHDR*>(event.lParam); header->code == TCN_SELCHANGE) {
+            if (auto* tabs = dynamic_cast<TabControl*>(ObjectOfWindowHandle(header->hwndFrom))) {
+                tabs->ShowSelectedPage();
+                ControlEvent choice;
+                static_cast<Event&>(choice) = event;
+                choice.control = tabs;
+                TabSelect(choice);
+                return 0;
+            }
+        }
         if (auto* info = reinterpret_cast<NMTTDISPINFOA*>(event.lParam);
             toolTip_ && info->hdr.hwndFrom == toolTip_ && info->hdr.code == TTN_GETDISPINFOA) {
             ::Control* control = dynamic_cast<::Control*>(ObjectOfWindowHandle(reinterpret_cast<HWND>(info->hdr.idFrom)));
@@ -372,6 +385,7 @@ void Window::Activate(Event&) {}
 void Window::Deactivate(Event&) {}
 void Window::HelpRequest(Event&) {}
 void Window::HorizontalSlide(SliderEvent&) {}
+void Window::TabSelect(ControlEvent&) {}
 void Window::HorizontalScroll(ScrollEvent&) {}
 void Window::VerticalScroll(ScrollEvent&) {}
 bool Window::CallByName(std::string_view) { return false; }

@@ -187,6 +187,8 @@ public:
     virtual void HelpRequest(Event& event);
     // A horizontal slider of the window was moved.
     virtual void HorizontalSlide(SliderEvent& event);
+    // The user chose a tab of the window's tab control.
+    virtual void TabSelect(ControlEvent& event);
     // A horizontal or vertical scroll bar of the window was moved; the thumb
     // of the window's own bar has already moved.
     virtual void HorizontalScroll(ScrollEvent& event);
