@@ -14,7 +14,7 @@ struct DeviceBox {
   int32_t x, y, w, h;
 };
 
-// Maps a DC upward like every device of the kit: logical (0, 0) is the
+// Maps a new DC upward like every device of the kit: logical (0, 0) is the
 // lower-left pixel of a drawing area of nWidth x nHeight, and a tool-bar strip
 // of nTopSpace rows lies above it (logical y nHeight .. nHeight + nTopSpace - 1).
 void SetUpwardMapping(HDC hDC, int32_t nWidth, int32_t nHeight, int32_t nTopSpace);

@@ -85,6 +85,10 @@ Graphics& Graphics::Destroy() {
     DeleteObject(_pFont);
     _pFont = nullptr;
   }
+  if (_hClipRegion != nullptr) {
+    DeleteObject(_hClipRegion);
+    _hClipRegion = nullptr;
+  }
   _oDevice = nullptr;
   _oDim = {0, 0};
   _oOrigin = {0, 0};

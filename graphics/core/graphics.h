@@ -142,8 +142,10 @@ class Graphics {
   // device pixels); without arguments to the whole drawing area.
   Graphics& SetClipRegion();
   Graphics& SetClipRegion(double x, double y, double w, double h, uint32_t nMode = 0, uint32_t nOrigin = 0);
-  // Selects the current clip region into a DC; a window selects it into each
-  // DC it prepares for a drawing, as its DCs do not keep it.
+  // Keeps the clip region (in the DCs' device units, rows downward) and
+  // selects it into a DC; a window selects it into each DC it prepares for a
+  // drawing, as its DCs do not keep it.
+  void SetClipDevice(const RECT& rRegion);
   void SelectClipDevice(HDC hDC) const;
 
   // ---- Rectangles (paint_rectangles.cpp) ----
@@ -261,10 +263,8 @@ class Graphics {
   int32_t _nClipY = 0;
   int32_t _nClipWidth = 0;
   int32_t _nClipHeight = 0;
-  // The clip region in the DCs' device units (rows downward); empty until the
-  // first clip.
-  RECT _rClipDevice{0, 0, 0, 0};
-  bool _lClipDevice = false;
+  // The clip region in the DCs' device units; NULL until the first clip.
+  HRGN _hClipRegion = nullptr;
   int32_t _nOriginX = 0;
   int32_t _nOriginY = 0;
   int32_t _nOffsetX = 0;

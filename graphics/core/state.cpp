@@ -109,9 +109,11 @@ Graphics& Graphics::SetClipRegion(double x, double y, double w, double h, uint32
   return *this;
 }
 
+void Graphics::SetClipDevice(const RECT& rRegion) {
+  if (_hClipRegion != nullptr) DeleteObject(_hClipRegion);
+  _hClipRegion = CreateRectRgnIndirect(&rRegion);
+}
+
 void Graphics::SelectClipDevice(HDC hDC) const {
-  if (!_lClipDevice) return;
-  HRGN hRegion = CreateRectRgnIndirect(&_rClipDevice);
-  SelectClipRgn(hDC, hRegion);
-  DeleteObject(hRegion);
+  if (_hClipRegion != nullptr) SelectClipRgn(hDC, _hClipRegion);
 }

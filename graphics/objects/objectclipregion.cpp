@@ -44,7 +44,6 @@ void objectClipRegion::Draw() {
   } else {
     r = {x, g._nMaxHeight - y - h + g._nTopSpace, x + w, g._nMaxHeight - y + g._nTopSpace};
   }
-  g._rClipDevice = {r.left, r.top - 1, r.right + 1, r.bottom};
-  g._lClipDevice = true;
+  g.SetClipDevice({r.left, r.top - 1, r.right + 1, r.bottom});
   ForEachPass([&](HDC hDC) { g.SelectClipDevice(hDC); });
 }
