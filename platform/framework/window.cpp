@@ -5,10 +5,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <exception>
 #include <unordered_map>
 
 #include "platform/framework/controls.h"
 #include "platform/framework/dialog_template.h"
+#include "platform/framework/errors.h"
 #include "platform/framework/menu.h"
 #include "platform/framework/statusbar.h"
 #include "platform/framework/toolbar.h"
@@ -93,7 +95,7 @@ LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     if (!window)
         return IsFrameworkDialog(hwnd) ? DefDlgProcA(hwnd, message, wParam, lParam)
                                        : DefWindowProcA(hwnd, message, wParam, lParam);
-    return window->Receive(message, wParam, lParam);
+    return window->SafeReceive(message, wParam, lParam);
 }
 
 LRESULT CALLBACK FrameworkControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -101,7 +103,7 @@ LRESULT CALLBACK FrameworkControlProc(HWND hwnd, UINT message, WPARAM wParam, LP
     Window* window = ObjectOfWindowHandle(hwnd);
     if (!window)
         return DefWindowProcA(hwnd, message, wParam, lParam);
-    return window->Receive(message, wParam, lParam);
+    return window->SafeReceive(message, wParam, lParam);
 }
 
 namespace {
@@ -221,6 +223,21 @@ void Window::Detach()
     subclassed_ = false;
     HandleMap().erase(hwnd_);
     hwnd_ = nullptr;
+}
+
+LRESULT Window::SafeReceive(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // No exception may pass through the system's code.
+    try {
+        return Receive(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        ReportUnexpectedError(error.what());
+    } catch (...) {
+        ReportUnexpectedError("unknown exception");
+    }
+    if (message == WM_NCDESTROY && hwnd_)
+        Detach();
+    return 0;
 }
 
 LRESULT Window::Receive(UINT message, WPARAM wParam, LPARAM lParam)

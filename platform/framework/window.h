@@ -322,6 +322,7 @@ private:
     friend LRESULT CALLBACK FrameworkWindowProc(HWND, UINT, WPARAM, LPARAM);
     friend LRESULT CALLBACK FrameworkControlProc(HWND, UINT, WPARAM, LPARAM);
     friend class Control;
+    LRESULT SafeReceive(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Receive(UINT message, WPARAM wParam, LPARAM lParam);
     void Detach();
     // A scroll message of the window's own bars or of a scroll bar control,
