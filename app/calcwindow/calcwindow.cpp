@@ -1,0 +1,216 @@
+#include "app/calcwindow/calcwindow.h"
+
+#include <windows.h>
+
+#include "app/shell/globals.h"
+#include "lib/meldung.h"
+#include "lib/sprache.h"
+#include "platform/framework/seam.h"
+#include "platform/runtime/strings.h"
+
+dtaCalcPar* goCalcPar = nullptr;
+
+namespace {
+
+constexpr UINT_PTR kBlinkTimer = 1;
+// The blink state of the icon: 0 or 1, the next tick shows black; 2, the
+// next tick restores the window's background.
+unsigned char gnBlink = 0;
+
+constexpr int kTextStandardName = 47;
+constexpr int kTextNeuBerechnenSprache = 67;
+
+}  // namespace
+
+dtaCalcPar::dtaCalcPar(Window* oOwner) : dtaCalcPar_vo(oOwner)
+{
+    goCalcPar = this;
+    EnableBorder(0);
+    aFelderEdit = {oDCKoordListQ, oDCKoordListZ, oDCHelmertPar, oDCEditBezQ,    oDCEditBezZ,    oDCHalbAchsGQ,
+                   oDCHalbAchsKQ, oDCHalbAchsGZ, oDCHalbAchsKZ, oDCFlatteningQ, oDCFlatteningZ, oDCKom};
+    aFelderText = {oDCGruppe1,       oDCGruppe2,       oDCGruppe3,         oDCGruppe4,     oDCText1,
+                   oDCText2,         oDCText3,         oDCText4,           oDCText5,       oDCText6,
+                   oDCText7,         oDCText8,         oDCText9,           oDCText11,      oDCText12,
+                   oDCText13,        oDCText14,        oDCText15,          oDCText16,      oCCHelmertFrame,
+                   oCCHelmertVector, oCCHelmertIso19111, oCCMolodensky,    oDCCheckEllPar, oDCCheckKomma,
+                   oDCCheckInvers,   oDCCheckOrgOut,   oDCCheckGeoOut};
+    aFelderCombo = {oDCComFormQ, oDCComFormZ, oDCComEllQ, oDCComEllZ};
+    Sprache();
+    Daten();
+    ComboFuellen(oDCComFormQ, aFormate);
+    ComboFuellen(oDCComFormZ, aFormate);
+    ComboFuellen(oDCComEllQ, aEllipsoide);
+    ComboFuellen(oDCComEllZ, aEllipsoide);
+    lErgebnis = false;
+    lBerechnung = false;
+    Startwerte();
+    if (!gcPfadProto.empty())
+        DeleteFileA((gcPfadProto + "protocol.log").c_str());
+    for (Control* oControl : GetAllChildren())
+        RegisterConditionalControls(oControl);
+}
+
+dtaCalcPar::~dtaCalcPar()
+{
+    if (goCalcPar == this)
+        goCalcPar = nullptr;
+}
+
+void dtaCalcPar::Destroy()
+{
+    aFelderText.clear();
+    aFelderEdit.clear();
+    aFelderCombo.clear();
+    aSprachTexte.clear();
+    aFormate.clear();
+    aEllipsoide.clear();
+    aEllParQ.clear();
+    aEllParZ.clear();
+    dtaCalcPar_vo::Destroy();
+}
+
+LRESULT dtaCalcPar::Dispatch(Event& oEvent)
+{
+    const LRESULT result = dtaCalcPar_vo::Dispatch(oEvent);
+    if (oEvent.message == WM_TIMER && oEvent.wParam == kBlinkTimer && oDCIconApp) {
+        if (gnBlink == 2) {
+            oDCIconApp->SetBackground(Background());
+            gnBlink = 1;
+        } else {
+            oDCIconApp->SetBackground(Brush::Stock(BLACK_BRUSH));
+            gnBlink = 2;
+        }
+    }
+    return result;
+}
+
+bool dtaCalcPar::CallByName(std::string_view cName)
+{
+    static const MethodTable<dtaCalcPar> table{{"BUTSTANDARD", &dtaCalcPar::ButStandard}};
+    return table.Call(*this, cName) || dtaCalcPar_vo::CallByName(cName);
+}
+
+void dtaCalcPar::ControlsAusschalten()
+{
+    DisableConditionalControls();
+    oDCIconApp->Enable();
+    oCCButHelmertHilfe->Enable();
+    oCCButOnlineInfo->Enable();
+    MenueSchalten(false);
+}
+
+void dtaCalcPar::ControlsEinschalten()
+{
+    EnableConditionalControls();
+    MenueSchalten(true);
+    SeiteEinschalten(SeiteQ());
+    SeiteEinschalten(SeiteZ());
+}
+
+// Every item of the owner's menu bar, and its system menu, on or off.
+void dtaCalcPar::MenueSchalten(bool lEin)
+{
+    if (!Owner() || !Owner()->Handle())
+        return;
+    HWND hOwner = Owner()->Handle();
+    if (HMENU hMenu = ::GetMenu(hOwner)) {
+        for (int i = 0, n = GetMenuItemCount(hMenu); i < n; ++i)
+            EnableMenuItem(hMenu, static_cast<UINT>(i), MF_BYPOSITION | (lEin ? MF_ENABLED : MF_GRAYED));
+        DrawMenuBar(hOwner);
+    }
+    Owner()->EnableSystemMenu(lEin);
+}
+
+void dtaCalcPar::SeiteEinschalten(const Seite& oSeite)
+{
+    const int nFormat = oSeite.oFormat->CurrentItemNo();
+    if (nFormat == 1 || nFormat == 2) {
+        for (Control* oControl : std::initializer_list<Control*>{oSeite.oEll, oSeite.oA, oSeite.oB, oSeite.oF})
+            oControl->Disable();
+    } else if (oSeite.oEll->CurrentItemNo() != static_cast<int>(oSeite.aEllPar->size())) {
+        for (Control* oControl : std::initializer_list<Control*>{oSeite.oA, oSeite.oB, oSeite.oF})
+            oControl->Disable();
+    }
+}
+
+void dtaCalcPar::Sprache()
+{
+    std::array<SingleLineEdit*, 3> aNamen = {oDCEditBezQ, oDCEditBezZ, oDCKom};
+    std::array<bool, 3> aStandard{};
+    if (!aSprachTexte.empty())
+        for (size_t i = 0; i < aNamen.size(); ++i)
+            aStandard[i] = AllTrim(aNamen[i]->TextValue()) == aSprachTexte[kTextStandardName - 1];
+    oDCCheckInvers->SetChecked(false);
+    std::vector<Control*> aControls;
+    const auto aTexte = GetSprachFileControl(*this, "DTACALCPAR", aControls);
+    aSprachTexte = GetSprachFileText("DTACALCPAR");
+    for (size_t i = 0; i < aControls.size() && i < aTexte.size(); ++i) {
+        if (!aTexte[i] || (aTexte[i]->cCaption.empty() && aTexte[i]->cDescription.empty()))
+            continue;
+        HyperLabel oLabel = aControls[i]->GetHyperLabel();
+        if (!aTexte[i]->cCaption.empty())
+            oLabel.caption = aTexte[i]->cCaption;
+        if (!aTexte[i]->cDescription.empty())
+            oLabel.description = aTexte[i]->cDescription;
+        aControls[i]->SetHyperLabel(oLabel);
+    }
+    Repaint();
+    if (IsVisible()) {
+        Daten();
+        ComboFuellen(oDCComFormQ, aFormate);
+        ComboFuellen(oDCComFormZ, aFormate);
+        ComboFuellen(oDCComEllQ, aEllipsoide);
+        ComboFuellen(oDCComEllZ, aEllipsoide);
+    }
+    if (lErgebnis && Frage(kTextNeuBerechnenSprache))
+        CallByName("BUTBERECHNEN");
+    for (size_t i = 0; i < aNamen.size(); ++i)
+        if (aStandard[i])
+            aNamen[i]->SetTextValue(aSprachTexte[kTextStandardName - 1]);
+}
+
+// Refills a combo box from a list and selects the same number again.
+void dtaCalcPar::ComboFuellen(ComboBox* oCombo, const std::vector<ListenZeile>& aListe)
+{
+    const int nWert = oCombo->Value();
+    std::vector<ComboItem> aItems;
+    for (const ListenZeile& oZeile : aListe)
+        aItems.push_back({oZeile.cName, oZeile.nNummer});
+    oCombo->FillUsing(aItems);
+    oCombo->SetValue(nWert);
+}
+
+void dtaCalcPar::Anpassen()
+{
+    for (RadioButton* oButton : {oCCHelmertVector, oCCHelmertFrame, oCCHelmertIso19111, oCCMolodensky})
+        oButton->SetPressed(false);
+    const std::array<RadioButton*, 4> aButtons = {oCCHelmertFrame, oCCHelmertVector, oCCHelmertIso19111,
+                                                  oCCMolodensky};
+    if (wParTyp < 1 || wParTyp > 4)
+        wParTyp = 1;
+    aButtons[static_cast<size_t>(wParTyp - 1)]->SetPressed(true);
+}
+
+void dtaCalcPar::Text(int nNummer) const
+{
+    if (goFehler)
+        goFehler->FehlerMeldung(aSprachTexte.at(static_cast<size_t>(nNummer - 1)));
+}
+
+bool dtaCalcPar::Frage(int nNummer)
+{
+    return TextBox(this, gcProgramm, aSprachTexte.at(static_cast<size_t>(nNummer - 1)), MB_YESNO | MB_ICONQUESTION)
+               .Show() == IDYES;
+}
+
+dtaCalcPar::Seite dtaCalcPar::SeiteQ()
+{
+    return {oDCComFormQ, oDCComEllQ, oDCHalbAchsGQ, oDCHalbAchsKQ, oDCFlatteningQ, &aEllParQ, &fKehrwertQ, &lEllOkQ,
+            9,           72,         true};
+}
+
+dtaCalcPar::Seite dtaCalcPar::SeiteZ()
+{
+    return {oDCComFormZ, oDCComEllZ, oDCHalbAchsGZ, oDCHalbAchsKZ, oDCFlatteningZ, &aEllParZ, &fKehrwertZ, &lEllOkZ,
+            10,          73,         false};
+}

@@ -1,0 +1,146 @@
+// The calculation window: the layout dtaCalcPar_vo with its state, its set-up
+// and tear-down, the blinking icon, the lock pair of long operations, the
+// point-format and ellipsoid lists and the input handlers. One instance per
+// run, reached through goCalcPar.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "app/calcwindow/layout.h"
+#include "platform/framework/controls.h"
+
+// One row of the format or ellipsoid list: the name shown and its number.
+struct ListenZeile {
+    std::string cName;
+    int nNummer = 0;
+};
+
+// The semi-axes of one ellipsoid in metres.
+struct HalbAchsen {
+    double a = 0;
+    double b = 0;
+};
+
+// The number of the user-defined ellipsoid, always the last list row.
+constexpr int kUserEllipsoid = 1000;
+// Ellipsoid ranges, bounds included: semi-axes in metres, inverse flattening.
+inline bool IstHalbachse(double x)
+{
+    return x >= 6000000.0 && x <= 6700000.0;
+}
+inline bool IstKehrwert(double f)
+{
+    return f >= 50.0 && f <= 1000.0;
+}
+
+// The standard combination: format 5 and the user ellipsoid on both sides.
+inline constexpr const char* kStandardKombination = "0005100000051000";
+
+class dtaCalcPar : public dtaCalcPar_vo {
+public:
+    // Builds the window with the frame window as owner and loads its texts,
+    // lists and start values; the caller shows it.
+    explicit dtaCalcPar(Window* oOwner);
+    ~dtaCalcPar() override;
+
+    void Destroy() override;
+    LRESULT Dispatch(Event& oEvent) override;
+    bool CallByName(std::string_view cName) override;
+
+    // Locks the window for a long operation: every control but the icon, the
+    // help and the online-info button, the owner's menu and system menu
+    // disabled. ControlsEinschalten unlocks it and applies the format and
+    // ellipsoid rules of both sides again.
+    void ControlsAusschalten();
+    void ControlsEinschalten();
+
+    // Loads the texts of the current language: control captions and
+    // descriptions, the numbered texts, and (while visible) the format and
+    // ellipsoid names; clears the inverse option and offers to recompute a
+    // shown result.
+    void Sprache();
+
+    // Builds the format list, sets the library's language and builds the
+    // ellipsoid list with the semi-axes of every ellipsoid for both sides.
+    void Daten();
+    // Applies a 16-digit combination (source format, source ellipsoid,
+    // target format, target ellipsoid, four digits each) to the combo boxes
+    // and the show and enable rules; anything else means the standard one.
+    void Grundeinstellung(const std::string& cCombo = "");
+    // The standard-values button: after a Yes, the library's user ellipsoids
+    // in the fields, the standard combination and convention 1.
+    void ButStandard();
+    // Checks an ellipsoid: mode 1 computes the inverse flattening f from a
+    // and b, mode 2 the semi-minor axis b from a and f. Semi-axes from
+    // 6,000,000 to 6,700,000 m with a > b, 1/f from 50 to 1000. A failed
+    // check shows text 79 when lMessage is set.
+    bool CalcEllPar(double a, double& b, double& f, int nMode, bool lMessage);
+    // Presses the radio button of wParTyp (any other value becomes 1).
+    void Anpassen();
+
+    void ListBoxSelect(ControlEvent& oEvent) override;
+    void EditFocusChange(EditFocusChangeEvent& oEvent) override;
+    void ButtonClick(ControlEvent& oEvent) override;
+
+    // The window's numbered texts (text n at index n - 1).
+    const std::vector<std::string>& SprachTexte() const { return aSprachTexte; }
+
+    // The state the computation and the file handlers work on.
+    bool lEllOkQ = false;      // the source ellipsoid fields hold a valid ellipsoid
+    bool lEllOkZ = false;      // the same for the target side
+    bool lErgebnis = false;    // the result field holds a successful report
+    bool lBerechnung = false;  // a computation runs
+    int wParTyp = 0;           // convention: 1 CFR, 2 PVT, 3 ISO 19111, 4 Molodensky
+    double fKehrwertQ = 0;     // inverse flattening of the source ellipsoid
+    double fKehrwertZ = 0;
+    std::vector<ListenZeile> aFormate;
+    std::vector<ListenZeile> aEllipsoide;
+    std::vector<HalbAchsen> aEllParQ;
+    std::vector<HalbAchsen> aEllParZ;
+    std::array<double, 7> aParameter{};
+    HANDLE pProtokoll = nullptr;
+
+    // Controls whose background follows the colour settings.
+    std::vector<Control*> aFelderText;
+    std::vector<Control*> aFelderEdit;
+    std::vector<Control*> aFelderCombo;
+
+    // The controls of one side.
+    struct Seite {
+        ComboBox* oFormat;
+        ComboBox* oEll;
+        SingleLineEdit* oA;
+        SingleLineEdit* oB;
+        SingleLineEdit* oF;
+        std::vector<HalbAchsen>* aEllPar;
+        double* fKehrwert;
+        bool* lEllOk;
+        int nTextAchse;      // text for a semi-axis out of range
+        int nTextKehrwert;   // text for an inverse flattening out of range
+        bool lQuelle;
+    };
+    Seite SeiteQ();
+    Seite SeiteZ();
+
+private:
+    void Text(int nNummer) const;
+    bool Frage(int nNummer);
+    void MenueSchalten(bool lEin);
+    void SeiteEinschalten(const Seite& oSeite);
+    void SeiteGrundeinstellung(const Seite& oSeite, int nFormat, int nEll);
+    void FormatGewaehlt(const Seite& oSeite);
+    void EllipsoidGewaehlt(const Seite& oSeite);
+    void AchseVerlassen(const Seite& oSeite, bool lHalbachseA);
+    void KehrwertVerlassen(const Seite& oSeite);
+    void UserEllipsoidSetzen(const Seite& oSeite, double a, double b);
+    void Invertieren();
+    void Startwerte();
+    void ComboFuellen(ComboBox* oCombo, const std::vector<ListenZeile>& aListe);
+
+    std::vector<std::string> aSprachTexte;
+};
+
+// The calculation window of the program; null while there is none.
+extern dtaCalcPar* goCalcPar;

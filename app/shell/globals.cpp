@@ -1,0 +1,5 @@
+#include "app/shell/globals.h"
+
+const std::string gcProgramm = "MERIDOXA";
+const std::string gcVersion = "8.01";
+std::string gcPfadProto;

@@ -1,0 +1,11 @@
+// Process-wide values of the application that every window reads.
+#pragma once
+
+#include <string>
+
+// The program title: caption of dialogs and question boxes.
+extern const std::string gcProgramm;
+// The program version, shown after the title in the window caption.
+extern const std::string gcVersion;
+// The directory of the protocol file protocol.log, with its trailing "\".
+extern std::string gcPfadProto;

@@ -1,0 +1,114 @@
+// The calculation window in a plain frame, with the shipped language files,
+// a fresh copy of the geodesy library, the message windows and a recording
+// seam in place of everything modal.
+#pragma once
+
+#include <windows.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "app/calcwindow/calcwindow.h"
+#include "calc/library.h"
+#include "lib/meldung.h"
+#include "lib/sprache.h"
+#include "platform/framework/appwindow.h"
+#include "platform/framework/recording_seam.h"
+#include "platform/geodesy/orbalith32.h"
+#include "lib/number.h"
+#include "platform/runtime/numtext.h"
+#include "platform/runtime/strings.h"
+
+namespace calcwindow_test {
+
+class CalcWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        gcPfadSprache = MDX_SOURCE_DIR "/lang/";
+        std::replace(gcPfadSprache.begin(), gcPfadSprache.end(), '/', '\\');
+        SprachenLaden();
+        gcSprache = Sprache();
+        ASSERT_TRUE(library.Load(MDX_PROGRAM_DIR "/orbalith32.dll")) << library.Error();
+        calc::SetLibrary(&library);
+        goFehler = std::make_unique<DlgFehler>();
+        goErfolg = std::make_unique<DlgErfolg>();
+        goHinweis = std::make_unique<DlgHinweis>();
+        frame = std::make_unique<TopAppWindow>();
+        window = std::make_unique<dtaCalcPar>(frame.get());
+        frame->Show();
+        window->Show();
+    }
+
+    void TearDown() override
+    {
+        window->Destroy();
+        window.reset();
+        frame.reset();
+        goFehler->EndDialog();
+        goErfolg->EndDialog();
+        goHinweis->EndDialog();
+        goFehler.reset();
+        goErfolg.reset();
+        goHinweis.reset();
+        calc::SetLibrary(nullptr);
+        gcSprache = "eng";
+    }
+
+    // The language the window is made in.
+    virtual std::string Sprache() const { return "eng"; }
+
+    template <class T = Control>
+    T* Get(const char* cName) const
+    {
+        return dynamic_cast<T*>(window->GetControl(cName));
+    }
+
+    // Text n of the window's numbered texts.
+    const std::string& Text(int n) const { return window->SprachTexte().at(static_cast<size_t>(n - 1)); }
+
+    // The error message now shown; empty when none was shown.
+    std::string Fehler() const { return goFehler->IsVisible() ? goFehler->GetFehler() : std::string(); }
+
+    // Chooses entry itemNo of a combo box as the user does.
+    void Waehlen(const char* cName, int itemNo)
+    {
+        auto* combo = Get<ComboBox>(cName);
+        combo->SetCurrentItemNo(itemNo);
+        SendMessageA(window->Handle(), WM_COMMAND, MAKEWPARAM(combo->ControlId(), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(combo->Handle()));
+    }
+
+    // Types a text into an edit field and leaves it.
+    void Eingeben(const char* cName, const std::string& cText)
+    {
+        auto* edit = Get<Edit>(cName);
+        edit->SetTextValue(cText);
+        SendMessageA(window->Handle(), WM_COMMAND, MAKEWPARAM(edit->ControlId(), EN_KILLFOCUS),
+                     reinterpret_cast<LPARAM>(edit->Handle()));
+    }
+
+    // Clicks a button as the user does.
+    void Klicken(const char* cName)
+    {
+        SendMessageA(Get(cName)->Handle(), BM_CLICK, 0, 0);
+    }
+
+    // The user ellipsoid the library holds for a side.
+    HalbAchsen UserEllipsoid(bool lQuelle)
+    {
+        HalbAchsen oAchsen;
+        (lQuelle ? library.getellsource : library.getelltarget)(kUserEllipsoid, &oAchsen.a, &oAchsen.b);
+        return oAchsen;
+    }
+
+    RecordingSeam seam;
+    geodesy::GeodesyLibrary library;
+    std::unique_ptr<TopAppWindow> frame;
+    std::unique_ptr<dtaCalcPar> window;
+};
+
+}  // namespace calcwindow_test
