@@ -82,14 +82,14 @@ void Font::Underline(bool underline)
 
 void Font::Changed()
 {
-    handle_ = GdiHandle();
+    handle_ = std::make_shared<GdiHandle>();
 }
 
 HFONT Font::Handle() const
 {
-    if (!handle_.Get())
-        handle_ = GdiHandle(CreateFontIndirectA(&attributes_), true);
-    return static_cast<HFONT>(handle_.Get());
+    if (!handle_->Get())
+        *handle_ = GdiHandle(CreateFontIndirectA(&attributes_), true);
+    return static_cast<HFONT>(handle_->Get());
 }
 
 Bitmap::Bitmap(const std::string& resourceName)

@@ -87,7 +87,8 @@ private:
     void Changed();
     LOGFONTA attributes_{};
     int pointSize_ = 0;
-    mutable GdiHandle handle_;
+    // Shared by the copies, even when the GDI font is made after copying.
+    std::shared_ptr<GdiHandle> handle_ = std::make_shared<GdiHandle>();
 };
 
 // A bitmap loaded from the program's resources by name.
