@@ -225,17 +225,20 @@ def app_icon():
 
 
 def hand_cursor():
-    """The pointing hand of links and clickable pictures, hot spot at the fingertip."""
+    """The pointing hand of links and clickable pictures, 16 colours, hot spot
+    (12, 1) at the fingertip."""
     ground = (0, 128, 128)  # left out through the mask
     cv = Canvas(32, 32, ground)
-    cv.rect(6, 1, 11, 18, WHITE, r=2.5)                   # index finger
+    dx = 4                                                # fingertip centred on x = 12
+    cv.rect(6 + dx, 1, 11 + dx, 18, WHITE, r=2.5)         # index finger
     for x0 in (11, 16, 21):                               # the other fingers
-        cv.rect(x0, 10, x0 + 5, 19, WHITE, r=2.5)
-    cv.polygon([(6, 15), (1, 14), (0, 17), (6, 26), (9, 30), (24, 30), (26, 22), (26, 15)], WHITE)
+        cv.rect(x0 + dx, 10, x0 + dx + 5, 19, WHITE, r=2.5)
+    cv.polygon([(x + dx, y) for x, y in [(6, 15), (1, 14), (0, 17), (6, 26), (9, 30), (24, 30), (26, 22), (26, 15)]],
+               WHITE)
     cv.outline({WHITE}, BLACK)
     for x in (11, 16, 21):
-        cv.line(x, 12, x, 17, 1, BLACK)
-    write_icon("cur_hand.cur", cv, 1, [BLACK, WHITE], 2, hotspot=(8, 1), transparent=ground)
+        cv.line(x + dx, 12, x + dx, 17, 1, BLACK)
+    write_icon("cur_hand.cur", cv, 4, VGA, 2, hotspot=(12, 1), transparent=ground)
 
 
 if __name__ == "__main__":

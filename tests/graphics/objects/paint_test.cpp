@@ -235,6 +235,20 @@ TEST_F(PaintTest, NothingIsDrawnOutsideTheClipRegion) {
   EXPECT_EQ(Pixel(63, 47), kGreen);
 }
 
+TEST_F(PaintTest, ClipLeftOfAndBelowTheCanvasIsKeptAndRestoredAsItWas) {
+  g.SetWorldSystem(2, 2).SetClipRegion(-5, -7, 10, 12, 1);
+  EXPECT_EQ(g._nClipX, -10);
+  EXPECT_EQ(g._nClipY, -14);
+  g.SetClipRegion().SetClipRegion(g._nClipX, g._nClipY, g._nClipWidth, g._nClipHeight);
+  EXPECT_EQ(g._nClipX, 0) << "the whole area first";
+  g.SetClipRegion(-10, -14, 20, 24);
+  g.SetClipRegion(g._nClipX, g._nClipY, g._nClipWidth, g._nClipHeight);
+  g.SetBackgroundColor(12).PaintEraseCanvas();
+  EXPECT_EQ(Pixel(10, 10), kRed);
+  EXPECT_EQ(Pixel(11, 10), kWhite);
+  EXPECT_EQ(Pixel(10, 11), kWhite);
+}
+
 TEST_F(PaintTest, FloodFillStopsAtItsBorder) {
   g.SetLineColor(16).PaintRectangle(10, 10, 20, 20).PaintRectangle(40, 10, 10, 10);
   g.SetFillColor(12).SetFillHatch(32).PaintFloodFill(20, 20);

@@ -1,0 +1,5 @@
+#include "graphics/windows/gkit.h"
+
+#include "lib/system.h"
+
+void InitFunction() { GetVoVersion(); }
