@@ -19,6 +19,11 @@ ToolBar::~ToolBar()
         Owner()->SetToolBar(nullptr);
 }
 
+LRESULT ToolBar::Dispatch(Event& event)
+{
+    return DefaultProcedure(event);
+}
+
 void ToolBar::Add(const TBBUTTON& button)
 {
     SendMessageA(Handle(), TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));

@@ -17,6 +17,8 @@ public:
     // owner's SetToolBar.
     explicit ToolBar(Window& owner);
     ~ToolBar() override;
+    // The bar draws and handles itself.
+    LRESULT Dispatch(Event& event) override;
 
     void AppendSeparator();
     // A button with a built-in image (the system's standard small images,

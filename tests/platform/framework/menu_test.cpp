@@ -87,6 +87,21 @@ TEST(ToolBarTest, ButtonsRunTheMenuCommandsOfTheirIds)
     bar.AppendItem(133, 101, Bitmap("TEST_BITMAP"), 0);
     window.Show();
     ASSERT_EQ(SendMessageA(bar.Handle(), TB_BUTTONCOUNT, 0, 0), 3);
+    // The bar paints its buttons: the first one is not of one colour.
+    ApplicationExec();
+    HDC dc = GetDC(bar.Handle());
+    RECT first{};
+    SendMessageA(bar.Handle(), TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    int colours = 0;
+    COLORREF seen = GetPixel(dc, first.left + 2, first.top + 2);
+    for (int y = first.top; y < first.bottom; ++y)
+        for (int x = first.left; x < first.right; ++x)
+            if (GetPixel(dc, x, y) != seen) {
+                ++colours;
+                seen = GetPixel(dc, x, y);
+            }
+    ReleaseDC(bar.Handle(), dc);
+    EXPECT_GT(colours, 0);
 
     // A click on the last button.
     RECT button{};
