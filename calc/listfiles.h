@@ -1,0 +1,50 @@
+#pragma once
+// Point-list, result and protocol files: text with CR LF line ends.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace calc {
+
+enum class ReadStatus {
+    Ok,
+    TooManyLines,  // more than 30,000 non-empty lines
+    Error          // the file cannot be opened or read; see `error`
+};
+
+struct ListFile {
+    ReadStatus status = ReadStatus::Ok;
+    std::string text;   // the non-empty lines, each with CR LF
+    std::string error;  // the system's text for the failure
+};
+
+// Reads a point-list file: whole lines of any length, empty and blank lines
+// dropped, the ellipsoid header the program writes (name, two 15-character
+// numbers, an empty line) skipped.
+ListFile ReadPointListFile(const std::string& path);
+
+// The ellipsoid header of a point-list file.
+std::vector<std::string> EllipsoidHeader(const std::string& name, double a, double b);
+
+// Writes the lines, each followed by CR LF, into a new file (an existing one
+// is replaced). Every write and the close are checked; after a failure the
+// file is removed and `error` holds the system's text.
+bool WriteLines(const std::string& path, const std::vector<std::string>& header,
+                const std::vector<std::string_view>& lines, std::string& error);
+
+// The state of the protocol file of a run: not yet created, or created.
+struct ProtocolFile {
+    bool created = false;
+};
+
+// Appends an entry and an empty line to the protocol file; the first entry
+// of a run creates the file anew. A protocol that cannot be written is
+// skipped silently.
+void AppendProtocol(ProtocolFile& state, const std::string& path, const std::string& entry);
+
+// True when both names lead to the same file: full paths, compared without
+// regard to case.
+bool IsSameFile(const std::string& a, const std::string& b);
+
+}  // namespace calc

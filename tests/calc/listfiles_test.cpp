@@ -1,0 +1,104 @@
+#include "calc/listfiles.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string Slurp(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void Spit(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+TEST(PointListFiles, WrittenFilesReadBackWithTheirHeaderSkipped)
+{
+    const std::string longLine = "P1 " + std::string(600, '1') + " 2 3";
+    std::vector<std::string_view> lines{"A 1 2 3", "", longLine, "B 4 5 6"};
+    std::string error;
+    ASSERT_TRUE(calc::WriteLines("list.txt", calc::EllipsoidHeader("GRS 80", 6378137, 6356752.3141), lines, error));
+    EXPECT_EQ(Slurp("list.txt").substr(0, 55),
+              "GRS 80\r\n6378137.0000000\r\n6356752.3141000\r\n\r\nA 1 2 3\r\n\r\n");
+    calc::ListFile read = calc::ReadPointListFile("list.txt");
+    EXPECT_EQ(read.status, calc::ReadStatus::Ok);
+    EXPECT_EQ(read.text, "A 1 2 3\r\n" + longLine + "\r\nB 4 5 6\r\n");
+
+    ASSERT_TRUE(calc::WriteLines("plain.txt", {}, lines, error));
+    EXPECT_EQ(calc::ReadPointListFile("plain.txt").text, read.text);
+}
+
+TEST(PointListFiles, BlankLinesLastLineAndShortFiles)
+{
+    Spit("blank.txt", "  \r\n\t\r\n\r\n");
+    EXPECT_EQ(calc::ReadPointListFile("blank.txt").text, "");
+    Spit("short.txt", "1 2 3\n4 5 6");
+    EXPECT_EQ(calc::ReadPointListFile("short.txt").text, "1 2 3\r\n4 5 6\r\n");
+    // Not the program's header: the second line is no 15-character number.
+    Spit("nohead.txt", "name\r\n6378137\r\n6356752.3141000\r\n\r\n1 2 3\r\n");
+    EXPECT_EQ(calc::ReadPointListFile("nohead.txt").text, "name\r\n6378137\r\n6356752.3141000\r\n1 2 3\r\n");
+}
+
+TEST(PointListFiles, MoreThan30000LinesAreRefused)
+{
+    std::string text;
+    for (int i = 0; i < 30000; ++i) text += "1 2 3\r\n\r\n";
+    Spit("full.txt", text);
+    EXPECT_EQ(calc::ReadPointListFile("full.txt").status, calc::ReadStatus::Ok);
+    Spit("over.txt", text + "4 5 6\r\n");
+    calc::ListFile over = calc::ReadPointListFile("over.txt");
+    EXPECT_EQ(over.status, calc::ReadStatus::TooManyLines);
+    EXPECT_EQ(over.text, "");
+}
+
+TEST(PointListFiles, FailuresCarryTheSystemText)
+{
+    calc::ListFile missing = calc::ReadPointListFile("no such file.txt");
+    EXPECT_EQ(missing.status, calc::ReadStatus::Error);
+    EXPECT_FALSE(missing.error.empty());
+
+    std::string error;
+    EXPECT_FALSE(calc::WriteLines("no such dir\\x.txt", {}, {"1"}, error));
+    EXPECT_FALSE(error.empty());
+
+    // A file locked by another opening can be neither replaced nor written.
+    Spit("locked.txt", "old");
+    HANDLE lock = CreateFileA("locked.txt", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    error.clear();
+    EXPECT_FALSE(calc::WriteLines("locked.txt", {}, {"1"}, error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(calc::ReadPointListFile("locked.txt").status, calc::ReadStatus::Error);
+    CloseHandle(lock);
+}
+
+TEST(Protocol, EntriesOfOneRunFollowEachOtherAfterAFreshStart)
+{
+    Spit("protocol.log", "from an earlier run\r\n");
+    calc::ProtocolFile state;
+    calc::AppendProtocol(state, "protocol.log", "first");
+    calc::AppendProtocol(state, "protocol.log", "second");
+    EXPECT_EQ(Slurp("protocol.log"), "first\r\n\r\nsecond\r\n\r\n");
+
+    calc::ProtocolFile elsewhere;
+    calc::AppendProtocol(elsewhere, "no such dir\\protocol.log", "lost");
+    EXPECT_FALSE(elsewhere.created);
+}
+
+TEST(Protocol, SameFileComparesFullPathsWithoutCase)
+{
+    EXPECT_TRUE(calc::IsSameFile("C:\\Data\\Protocol.LOG", "c:\\data\\sub\\..\\protocol.log"));
+    EXPECT_FALSE(calc::IsSameFile("c:\\data\\protocol.log", "c:\\data\\protocol.txt"));
+}
+
+}  // namespace
