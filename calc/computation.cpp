@@ -49,7 +49,7 @@ public:
         if (parsed.status == ParseStatus::BadLine)
             return Fail(TextOf(texts_, 8) + " " + std::to_string(parsed.badLine));
         if (parsed.status == ParseStatus::TooManyPoints)
-            return Fail(TextOf(texts_, kTextTooManyPoints) + " " + std::to_string(parsed.badLine));
+            return Fail(Filled(TextOf(texts_, kTextTooManyPoints), std::to_string(parsed.badLine)));
         count = parsed.count;
         return true;
     }

@@ -93,11 +93,11 @@ bool WriteLines(const std::string& path, const std::vector<std::string>& header,
     return false;
 }
 
-void AppendProtocol(ProtocolFile& state, const std::string& path, const std::string& entry)
+void AppendProtocol(HANDLE& lastOpening, const std::string& path, const std::string& entry)
 {
-    HANDLE file = state.created ? FOpen(path, FO_WRITE) : FCreate(path);
+    HANDLE file = lastOpening ? FOpen(path, FO_WRITE) : FCreate(path);
     if (file == F_ERROR) return;
-    state.created = true;
+    lastOpening = file;
     FSeek(file, 0, FS_END);
     FWrite(file, entry + "\r\n\r\n");
     FClose(file);

@@ -1,6 +1,8 @@
 #pragma once
 // Point-list, result and protocol files: text with CR LF line ends.
 
+#include <windows.h>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,15 +35,11 @@ std::vector<std::string> EllipsoidHeader(const std::string& name, double a, doub
 bool WriteLines(const std::string& path, const std::vector<std::string>& header,
                 const std::vector<std::string_view>& lines, std::string& error);
 
-// The state of the protocol file of a run: not yet created, or created.
-struct ProtocolFile {
-    bool created = false;
-};
-
-// Appends an entry and an empty line to the protocol file; the first entry
-// of a run creates the file anew. A protocol that cannot be written is
-// skipped silently.
-void AppendProtocol(ProtocolFile& state, const std::string& path, const std::string& entry);
+// Appends an entry and an empty line to the protocol file. `lastOpening` is
+// null until the file has been created in this run (the first entry creates
+// it anew), then the handle of its last opening (already closed). A protocol
+// that cannot be written is skipped silently.
+void AppendProtocol(HANDLE& lastOpening, const std::string& path, const std::string& entry);
 
 // True when both names lead to the same file: full paths, compared without
 // regard to case.

@@ -86,7 +86,14 @@ LRESULT dtaCalcPar::Dispatch(Event& oEvent)
 
 bool dtaCalcPar::CallByName(std::string_view cName)
 {
-    static const MethodTable<dtaCalcPar> table{{"BUTSTANDARD", &dtaCalcPar::ButStandard}};
+    static const MethodTable<dtaCalcPar> table{{"BUTSTANDARD", &dtaCalcPar::ButStandard},
+                                               {"BUTBERECHNEN", &dtaCalcPar::ButBerechnen},
+                                               {"BUTDATEILESENQ", &dtaCalcPar::ButDateiLesenQ},
+                                               {"BUTDATEILESENZ", &dtaCalcPar::ButDateiLesenZ},
+                                               {"BUTDATEISCHREIBENQ", &dtaCalcPar::ButDateiSchreibenQ},
+                                               {"BUTDATEISCHREIBENZ", &dtaCalcPar::ButDateiSchreibenZ},
+                                               {"BUTDATEISCHREIBENH", &dtaCalcPar::ButDateiSchreibenH},
+                                               {"BUTEDITPROTODATEI", &dtaCalcPar::ButEditProtoDatei}};
     return table.Call(*this, cName) || dtaCalcPar_vo::CallByName(cName);
 }
 

@@ -84,6 +84,17 @@ public:
     void EditFocusChange(EditFocusChangeEvent& oEvent) override;
     void ButtonClick(ControlEvent& oEvent) override;
 
+    // The computation, the point-list files, the result file and the
+    // protocol (berechnung.cpp).
+    void ButBerechnen();
+    void ButDateiLesenQ();
+    void ButDateiLesenZ();
+    void ButDateiSchreibenQ();
+    void ButDateiSchreibenZ();
+    void ButDateiSchreibenH();
+    void ButEditProtoDatei();
+    void SchreibeProto(const std::string& cText);
+
     // The window's numbered texts (text n at index n - 1).
     const std::vector<std::string>& SprachTexte() const { return aSprachTexte; }
 
@@ -138,6 +149,12 @@ private:
     void Invertieren();
     void Startwerte();
     void ComboFuellen(ComboBox* oCombo, const std::vector<ListenZeile>& aListe);
+    // Helpers of berechnung.cpp.
+    void Beschaeftigt(bool lEin);
+    std::string DateiWaehlen(bool lOeffnen, std::string& cLetzterPfad, const std::string& cName, int nTitel,
+                             bool lTxtFilter);
+    void ListeLesen(MultiLineEdit* oListe, std::string& cLetzterPfad);
+    void ListeSchreiben(const Seite& oSeite, MultiLineEdit* oListe, std::string& cLetzterPfad, const char* cName);
 
     std::vector<std::string> aSprachTexte;
 };

@@ -3,3 +3,5 @@
 const std::string gcProgramm = "MERIDOXA";
 const std::string gcVersion = "8.01";
 std::string gcPfadProto;
+std::string gcPfadUser;
+std::string gcLesePfadQ, gcLesePfadZ, gcSchreibPfadQ, gcSchreibPfadZ, gcSchreibPfadH;

@@ -9,3 +9,7 @@ extern const std::string gcProgramm;
 extern const std::string gcVersion;
 // The directory of the protocol file protocol.log, with its trailing "\".
 extern std::string gcPfadProto;
+// The per-user directory (of meridoxa.ini), with its trailing "\".
+extern std::string gcPfadUser;
+// The last directories of the point-list and result files, lower case.
+extern std::string gcLesePfadQ, gcLesePfadZ, gcSchreibPfadQ, gcSchreibPfadZ, gcSchreibPfadH;

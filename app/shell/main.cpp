@@ -75,6 +75,7 @@ public:
         const std::string cAppData = GetEnv("APPDATA");
         gcPfadProto = Lower(cAppData.empty() ? cProgramm + "userdata\\" : cAppData + "\\meridoxa\\");
         DirMakePath(gcPfadProto);
+        gcPfadUser = gcPfadProto;
         const auto& library = calc::Library();
         library.setmultithreading(0);
         library.setstaticuse(1);

@@ -23,6 +23,7 @@ calc::Texts MakeTexts()
     }
     texts[87 - 1] = "# pairs";
     texts[43 - 1] = "# outliers";
+    texts[88 - 1] = "t88 #";
     return texts;
 }
 

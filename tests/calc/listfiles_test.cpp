@@ -85,14 +85,15 @@ TEST(PointListFiles, FailuresCarryTheSystemText)
 TEST(Protocol, EntriesOfOneRunFollowEachOtherAfterAFreshStart)
 {
     Spit("protocol.log", "from an earlier run\r\n");
-    calc::ProtocolFile state;
+    HANDLE state = nullptr;
     calc::AppendProtocol(state, "protocol.log", "first");
+    EXPECT_NE(state, nullptr);
     calc::AppendProtocol(state, "protocol.log", "second");
     EXPECT_EQ(Slurp("protocol.log"), "first\r\n\r\nsecond\r\n\r\n");
 
-    calc::ProtocolFile elsewhere;
+    HANDLE elsewhere = nullptr;
     calc::AppendProtocol(elsewhere, "no such dir\\protocol.log", "lost");
-    EXPECT_FALSE(elsewhere.created);
+    EXPECT_EQ(elsewhere, nullptr);
 }
 
 TEST(Protocol, SameFileComparesFullPathsWithoutCase)

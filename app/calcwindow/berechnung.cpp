@@ -1,0 +1,237 @@
+// The computation behind the compute button, the point-list files, the
+// result file and the protocol of the calculation window.
+
+#include <windows.h>
+#include <commdlg.h>
+
+#include <algorithm>
+
+#include "app/calcwindow/calcwindow.h"
+#include "app/shell/globals.h"
+#include "calc/computation.h"
+#include "calc/library.h"
+#include "calc/listfiles.h"
+#include "calc/parser.h"
+#include "calc/texts.h"
+#include "lib/ini.h"
+#include "lib/meldung.h"
+#include "lib/system.h"
+#include "platform/framework/app.h"
+#include "platform/framework/seam.h"
+#include "platform/runtime/files.h"
+#include "platform/runtime/numtext.h"
+#include "platform/runtime/strings.h"
+
+namespace {
+
+constexpr UINT_PTR kBlinkTimer = 1;
+
+std::string Directory(const std::string& cPfad)
+{
+    const std::size_t nSlash = cPfad.find_last_of("\\/");
+    return nSlash == std::string::npos ? std::string() : cPfad.substr(0, nSlash + 1);
+}
+
+void Fehler(const std::string& cText)
+{
+    if (goFehler) goFehler->FehlerMeldung(cText);
+}
+
+// Errors of the computation come without a sound (one failure sound plays at
+// its end); hints with the hint window's own.
+class Meldungen : public calc::Messages {
+public:
+    void Error(const std::string& cText) override
+    {
+        if (goFehler) goFehler->FehlerMeldung(cText, "");
+    }
+    void Hint(const std::string& cText) override
+    {
+        if (goHinweis) goHinweis->HinweisMeldung(cText);
+    }
+};
+
+calc::SideInput Eingabe(const dtaCalcPar::Seite& oSeite, MultiLineEdit* oListe, SingleLineEdit* oName,
+                        GroupBox* oGruppe, std::string& cListe)
+{
+    cListe = oListe->TextValue();
+    calc::SideInput oEingabe;
+    oEingabe.list = cListe;
+    oEingabe.format = oSeite.oFormat->CurrentItemNo();
+    oEingabe.ellipsoidValid = *oSeite.lEllOk;
+    oEingabe.ellipsoid = {Val(oSeite.oA->TextValue()), Val(oSeite.oB->TextValue())};
+    oEingabe.name = oName->TextValue();
+    oEingabe.groupCaption = oGruppe->TextValue();
+    oEingabe.ellipsoidName = oSeite.oEll->CurrentText();
+    oEingabe.semiMajorText = oSeite.oA->TextValue();
+    oEingabe.semiMinorText = oSeite.oB->TextValue();
+    oEingabe.flatteningText = oSeite.oF->TextValue();
+    return oEingabe;
+}
+
+}  // namespace
+
+// The busy state of long operations: the library's event loop, the blinking
+// icon and the locked window.
+void dtaCalcPar::Beschaeftigt(bool lEin)
+{
+    if (lEin) {
+        calc::Library().seteventloop(1);
+        SetTimer(Handle(), kBlinkTimer, 100, nullptr);
+        ControlsAusschalten();
+        return;
+    }
+    ControlsEinschalten();
+    calc::Library().seteventloop(0);
+    KillTimer(Handle(), kBlinkTimer);
+    oDCIconApp->SetBackground(Background());
+    oDCIconApp->Repaint();
+}
+
+void dtaCalcPar::ButBerechnen()
+{
+    if (lBerechnung) return;
+    for (MeldungFenster* oFenster : {static_cast<MeldungFenster*>(goFehler.get()),
+                                     static_cast<MeldungFenster*>(goHinweis.get()),
+                                     static_cast<MeldungFenster*>(goErfolg.get())})
+        if (oFenster && oFenster->IsVisible()) oFenster->HideMeldung();
+    lBerechnung = true;
+    Beschaeftigt(true);
+
+    std::string cListeQ, cListeZ;
+    const calc::SideInput oQuelle = Eingabe(SeiteQ(), oDCKoordListQ, oDCEditBezQ, oDCGruppe1, cListeQ);
+    const calc::SideInput oZiel = Eingabe(SeiteZ(), oDCKoordListZ, oDCEditBezZ, oDCGruppe2, cListeZ);
+    calc::Options oOptionen;
+    oOptionen.convention = wParTyp >= 1 && wParTyp <= 4 ? wParTyp : 1;
+    oOptionen.decimalComma = oDCCheckKomma->Checked();
+    oOptionen.inverse = oDCCheckInvers->Checked();
+    oOptionen.rotationMatrix = oDCCheckRotOut->Checked();
+    oOptionen.inputValues = oDCCheckOrgOut->Checked();
+    oOptionen.geographic = oDCCheckGeoOut->Checked();
+    oOptionen.cartesian = oDCCheckKartOut->Checked();
+    oOptionen.residuals = oDCCheckKlafOut->Checked();
+    Meldungen oMeldungen;
+    {
+        calc::Computation oRechnung;
+        calc::Prepare(oRechnung, oQuelle, oZiel, oOptionen, aSprachTexte, oMeldungen);
+        if (oRechnung.ok) std::copy(oRechnung.parameters, oRechnung.parameters + 7, aParameter.begin());
+        oDCHelmertPar->SetTextValue("");
+        calc::BuildReport(oRechnung, oQuelle, oZiel, oOptionen, aSprachTexte, oMeldungen);
+        if (!oRechnung.report.empty()) {
+            oDCHelmertPar->SetTextValue(oRechnung.report);
+            ApplicationExec();
+            SchreibeProto(oRechnung.protocol);
+            ApplicationExec();
+        }
+        lErgebnis = oRechnung.ok;
+        if (!oRechnung.ok)
+            Ton("SystemHand");
+        else if (goErfolg)
+            goErfolg->ErfolgsMeldung(calc::TextOf(aSprachTexte, 80) + "\r\n" +
+                                         calc::Filled(calc::TextOf(aSprachTexte, 87), std::to_string(oRechnung.n)),
+                                     "SystemAsterisk");
+    }
+    Beschaeftigt(false);
+    lBerechnung = false;
+}
+
+void dtaCalcPar::SchreibeProto(const std::string& cText)
+{
+    calc::AppendProtocol(pProtokoll, gcPfadProto + "protocol.log", cText);
+}
+
+std::string dtaCalcPar::DateiWaehlen(bool lOeffnen, std::string& cLetzterPfad, const std::string& cName, int nTitel,
+                                     bool lTxtFilter)
+{
+    const std::string cPfad = Lower(cLetzterPfad);
+    std::string cFilter = calc::TextOf(aSprachTexte, 3) + '\0' + "*.*" + '\0';
+    if (lTxtFilter) cFilter += calc::TextOf(aSprachTexte, 7) + '\0' + "*.txt" + '\0';
+    cFilter += '\0';
+    const std::string cTitel = gcProgramm + " -- " + calc::TextOf(aSprachTexte, nTitel);
+    char cDatei[MAX_PATH * 4] = {};
+    lstrcpynA(cDatei, (cPfad + cName).c_str(), sizeof cDatei);
+    OPENFILENAMEA oAnfrage{};
+    oAnfrage.lStructSize = sizeof oAnfrage;
+    oAnfrage.hwndOwner = Handle();
+    oAnfrage.lpstrFilter = cFilter.c_str();
+    oAnfrage.nFilterIndex = lTxtFilter ? 2 : 1;
+    oAnfrage.lpstrFile = cDatei;
+    oAnfrage.nMaxFile = sizeof cDatei;
+    oAnfrage.lpstrInitialDir = cPfad.c_str();
+    oAnfrage.lpstrTitle = cTitel.c_str();
+    oAnfrage.Flags = OFN_HIDEREADONLY | (lOeffnen ? 0 : OFN_OVERWRITEPROMPT);
+    if (!TheSeam().ChooseFile(oAnfrage, lOeffnen) || cDatei[0] == '\0') return "";
+    char cVoll[MAX_PATH * 4];
+    const DWORD n = GetFullPathNameA(cDatei, sizeof cVoll, cVoll, nullptr);
+    const std::string cGewaehlt = Lower(n > 0 && n < sizeof cVoll ? std::string(cVoll, n) : std::string(cDatei));
+    cLetzterPfad = Directory(cGewaehlt);
+    if (calc::IsSameFile(cGewaehlt, gcPfadProto + "protocol.log")) {
+        Fehler(calc::TextOf(aSprachTexte, 4));
+        return "";
+    }
+    return cGewaehlt;
+}
+
+void dtaCalcPar::ListeLesen(MultiLineEdit* oListe, std::string& cLetzterPfad)
+{
+    if (!oListe->TextValue().empty() && !Frage(1)) return;
+    const std::string cDatei = DateiWaehlen(true, cLetzterPfad, "*.*", 2, false);
+    if (cDatei.empty()) return;
+    Beschaeftigt(true);
+    const calc::ListFile oDatei = calc::ReadPointListFile(cDatei);
+    if (oDatei.status == calc::ReadStatus::Ok) oListe->SetTextValue(oDatei.text);
+    Beschaeftigt(false);
+    ::SetFocus(oListe->Handle());
+    if (oDatei.status == calc::ReadStatus::Error) Fehler(oDatei.error);
+    if (oDatei.status == calc::ReadStatus::TooManyLines) Fehler(calc::TextOf(aSprachTexte, calc::kTextFileTooLong));
+}
+
+void dtaCalcPar::ButDateiLesenQ() { ListeLesen(oDCKoordListQ, gcLesePfadQ); }
+void dtaCalcPar::ButDateiLesenZ() { ListeLesen(oDCKoordListZ, gcLesePfadZ); }
+
+void dtaCalcPar::ListeSchreiben(const Seite& oSeite, MultiLineEdit* oListe, std::string& cLetzterPfad,
+                                const char* cName)
+{
+    const std::string cText = oListe->TextValue();
+    if (cText.empty()) return Fehler(calc::TextOf(aSprachTexte, 5));
+    const std::string cDatei = DateiWaehlen(false, cLetzterPfad, cName, 6, true);
+    if (cDatei.empty()) return;
+    std::vector<std::string> aKopf;
+    if (oDCCheckEllPar->Checked() && oSeite.oFormat->CurrentItemNo() >= 3)
+        aKopf = calc::EllipsoidHeader(oSeite.oEll->CurrentText(), Val(oSeite.oA->TextValue()),
+                                      Val(oSeite.oB->TextValue()));
+    std::string cFehler;
+    if (!calc::WriteLines(cDatei, aKopf, calc::SplitLines(cText), cFehler)) Fehler(cFehler);
+    ::SetFocus(oListe->Handle());
+}
+
+void dtaCalcPar::ButDateiSchreibenQ() { ListeSchreiben(SeiteQ(), oDCKoordListQ, gcSchreibPfadQ, "coordQ.txt"); }
+void dtaCalcPar::ButDateiSchreibenZ() { ListeSchreiben(SeiteZ(), oDCKoordListZ, gcSchreibPfadZ, "coordZ.txt"); }
+
+void dtaCalcPar::ButDateiSchreibenH()
+{
+    const std::string cText = oDCHelmertPar->TextValue();
+    if (cText.empty()) return Fehler(calc::TextOf(aSprachTexte, 5));
+    const std::string cDatei = DateiWaehlen(false, gcSchreibPfadH, "helmert.txt", 44, true);
+    if (cDatei.empty()) return;
+    std::string cFehler;
+    if (!calc::WriteLines(cDatei, {}, calc::SplitLines(cText), cFehler)) Fehler(cFehler);
+    ::SetFocus(oDCHelmertPar->Handle());
+}
+
+// The protocol in the configured viewer, else in notepad, else in the
+// program the system opens it with; the path goes in quotes.
+void dtaCalcPar::ButEditProtoDatei()
+{
+    const std::string cDatei = gcPfadProto + "protocol.log";
+    if (!FileExists(cDatei)) return Fehler(calc::TextOf(aSprachTexte, 39));
+    const std::string cArgument = "\"" + cDatei + "\"";
+    const std::string cViewer = GetIniString("Config", "TextEditor", gcPfadUser + "meridoxa.ini");
+    Seam& oSeam = TheSeam();
+    auto gestartet = [](INT_PTR nCode) { return nCode == 1 || nCode > 32; };
+    if (!cViewer.empty() && gestartet(oSeam.ShellExecuteFile(Handle(), "open", cViewer, cArgument, "", SW_SHOWNORMAL)))
+        return;
+    if (gestartet(oSeam.ShellExecuteFile(Handle(), "open", "notepad.exe", cArgument, "", SW_SHOWNORMAL))) return;
+    if (gestartet(oSeam.ShellExecuteFile(nullptr, "open", cDatei, "", "", SW_SHOWNORMAL))) return;
+    Fehler(calc::TextOf(aSprachTexte, 39));
+}

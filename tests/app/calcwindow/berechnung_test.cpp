@@ -1,0 +1,200 @@
+#include <gmock/gmock.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "app/shell/globals.h"
+#include "calc/pump.h"
+#include "calcwindow_fixture.h"
+
+namespace calcwindow_test {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+std::string Slurp(const std::string& cPfad)
+{
+    std::ifstream in(cPfad, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string WorkDir()
+{
+    char dir[MAX_PATH];
+    GetCurrentDirectoryA(sizeof dir, dir);
+    return Lower(dir) + "\\";
+}
+
+// Four points and the same points shifted by (1, 2, 3) metres.
+const char* kSource =
+    "P1 4157222.543 664789.307 4774952.099\r\nP2 4149043.336 688836.443 4778632.188\r\n"
+    "P3 4172803.511 690340.078 4758129.701\r\nP4 4177148.376 642997.635 4760764.800\r\n";
+const char* kTarget =
+    "P1 4157223.543 664791.307 4774955.099\r\nP2 4149044.336 688838.443 4778635.188\r\n"
+    "P3 4172804.511 690342.078 4758132.701\r\nP4 4177149.376 642999.635 4760767.800\r\n";
+
+class Berechnung : public CalcWindowTest {
+protected:
+    void SetUp() override
+    {
+        gcPfadProto = gcPfadUser = WorkDir();
+        DeleteFileA("protocol.log");
+        CalcWindowTest::SetUp();
+    }
+
+    void Kartesisch(const std::string& cQuelle, const std::string& cZiel)
+    {
+        Waehlen("COMFORMQ", 2);
+        Waehlen("COMFORMZ", 2);
+        Get<MultiLineEdit>("KOORDLISTQ")->SetTextValue(cQuelle);
+        Get<MultiLineEdit>("KOORDLISTZ")->SetTextValue(cZiel);
+    }
+
+    std::string Ergebnis() { return Get<MultiLineEdit>("HELMERTPAR")->TextValue(); }
+
+    void ErwarteRuhe()
+    {
+        EXPECT_FALSE(window->lBerechnung);
+        EXPECT_TRUE(Get("BUTBERECHNEN")->IsEnabled());
+        EXPECT_TRUE(Get("KOORDLISTQ")->IsEnabled());
+        EXPECT_EQ(GetMenuState(GetSystemMenu(frame->Handle(), FALSE), SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    }
+};
+
+TEST_F(Berechnung, ComputeButtonFillsReportProtocolAndSuccessWindow)
+{
+    Kartesisch(kSource, kTarget);
+    Get<CheckBox>("CHECKKLAFOUT")->SetChecked(true);
+    Klicken("BUTBERECHNEN");
+    EXPECT_THAT(Ergebnis(), HasSubstr(Text(15) + "\r\n"));
+    EXPECT_THAT(Ergebnis(), HasSubstr("1.000000 " + Text(16)));
+    EXPECT_THAT(Ergebnis(), HasSubstr("3.000000 " + Text(18)));
+    EXPECT_THAT(Ergebnis(), HasSubstr("P4 P4 "));
+    EXPECT_TRUE(window->lErgebnis);
+    EXPECT_NEAR(window->aParameter[2], 3.0, 1e-6);
+    const std::string cProtokoll = Slurp("protocol.log");
+    EXPECT_THAT(cProtokoll, HasSubstr(Text(15) + "\r\n"));
+    EXPECT_THAT(cProtokoll, Not(HasSubstr("P4 P4 ")));
+    EXPECT_TRUE(goErfolg->IsVisible());
+    ErwarteRuhe();
+
+    Klicken("BUTBERECHNEN");  // a second entry follows the first
+    EXPECT_EQ(Slurp("protocol.log").size(), 2 * cProtokoll.size());
+}
+
+TEST_F(Berechnung, FailuresLeaveAnEmptyResultAndAnIdleWindow)
+{
+    struct Fall {
+        const char* quelle;
+        const char* ziel;
+        int text;
+    };
+    const Fall faelle[] = {
+        {"P1 1 2 3\r\nP2 4 5 6", kTarget, 12},
+        {kSource, "P1 1 2 3\r\nP2 1 2 3\r\nP3 1 2 3", 11},
+        {kSource, "P1 1 2\r\n", 8},
+        {kSource, "P1 1 2 3\r\nP2 1 2 3\r\nP3 1 2 3\r\nP4 1 2 3", 14},
+    };
+    for (const Fall& fall : faelle) {
+        Kartesisch(kSource, kTarget);
+        Klicken("BUTBERECHNEN");
+        ASSERT_TRUE(window->lErgebnis);
+        Kartesisch(fall.quelle, fall.ziel);
+        Klicken("BUTBERECHNEN");
+        EXPECT_EQ(Ergebnis(), "") << fall.text;
+        EXPECT_FALSE(window->lErgebnis);
+        EXPECT_THAT(Fehler(), HasSubstr(Text(fall.text))) << fall.text;
+        ErwarteRuhe();
+    }
+}
+
+dtaCalcPar* g_window = nullptr;
+int g_nested = 0;
+void StartAgain()
+{
+    ++g_nested;
+    g_window->ButBerechnen();
+}
+
+TEST_F(Berechnung, ASecondStartWhileRunningReturnsAtOnce)
+{
+    std::ostringstream lines;
+    for (int i = 0; i < 60; ++i)
+        lines << 'P' << i << ' ' << 4157222 + i * 37 << ' ' << 664789 + i * i << ' ' << 4774952 - i * 11 << "\r\n";
+    Kartesisch(lines.str(), lines.str());
+    g_window = window.get();
+    const calc::MessageDispatcher previous = calc::SetMessageDispatcher(StartAgain);
+    Klicken("BUTBERECHNEN");
+    calc::SetMessageDispatcher(previous);
+    EXPECT_GT(g_nested, 0);
+    EXPECT_TRUE(window->lErgebnis);
+    const std::string cProtokoll = Slurp("protocol.log");
+    EXPECT_EQ(cProtokoll.find(Text(15)), cProtokoll.rfind(Text(15)));
+    ErwarteRuhe();
+}
+
+TEST_F(Berechnung, GeographicListsOnTheUserEllipsoid)
+{
+    Get<MultiLineEdit>("KOORDLISTQ")->SetTextValue("50.1 8.2 120\r\n50.2 8.4 130\r\n50.3 8.1 90\r\n50.0 8.3 100");
+    Get<MultiLineEdit>("KOORDLISTZ")->SetTextValue("50.1 8.2 121\r\n50.2 8.4 131\r\n50.3 8.1 91\r\n50.0 8.3 101");
+    Get<CheckBox>("CHECKGEOOUT")->SetChecked(true);
+    Klicken("BUTBERECHNEN");
+    EXPECT_TRUE(window->lErgebnis) << Fehler();
+    EXPECT_THAT(Ergebnis(), HasSubstr(Text(74) + "\r\n"));
+    EXPECT_THAT(Ergebnis(), HasSubstr(Text(26) + "\r\n"));
+}
+
+TEST_F(Berechnung, PointListsWriteAndReadThroughTheFileDialogs)
+{
+    Get<MultiLineEdit>("KOORDLISTQ")->SetTextValue(kSource);
+    Get<CheckBox>("CHECKELLPAR")->SetChecked(true);
+    seam.fileAnswers.push_back(WorkDir() + "Points.TXT");
+    Klicken("BUTDATEISCHREIBENQ");
+    EXPECT_THAT(Slurp("points.txt"), HasSubstr("6378137.0000000\r\n"));
+    EXPECT_EQ(gcSchreibPfadQ, WorkDir());
+
+    seam.messageBoxAnswers.push_back(IDYES);
+    seam.fileAnswers.push_back(WorkDir() + "points.txt");
+    Get<MultiLineEdit>("KOORDLISTZ")->SetTextValue("old");
+    Klicken("BUTDATEILESENZ");
+    EXPECT_EQ(Get<MultiLineEdit>("KOORDLISTZ")->TextValue(), kSource);
+    ErwarteRuhe();
+
+    // The protocol file is refused, whatever the case of its name.
+    std::ofstream("protocol.log") << "x";
+    seam.fileAnswers.push_back(WorkDir() + "PROTOCOL.LOG");
+    Klicken("BUTDATEISCHREIBENQ");
+    EXPECT_EQ(Fehler(), Text(4));
+    EXPECT_EQ(Slurp("protocol.log"), "x");
+}
+
+TEST_F(Berechnung, TheResultFileHoldsTheReport)
+{
+    Klicken("BUTDATEISCHREIBENH");
+    EXPECT_EQ(Fehler(), Text(5));
+    Kartesisch(kSource, kTarget);
+    Klicken("BUTBERECHNEN");
+    seam.fileAnswers.push_back(WorkDir() + "helmert.txt");
+    Klicken("BUTDATEISCHREIBENH");
+    EXPECT_EQ(Slurp("helmert.txt"), Ergebnis() + "\r\n");
+}
+
+TEST_F(Berechnung, ShowingTheProtocolQuotesItsPath)
+{
+    Klicken("BUTEDITPROTODATEI");
+    EXPECT_TRUE(seam.CallsOf("ShellExecute").empty());
+    EXPECT_EQ(Fehler(), Text(39));
+    std::ofstream("protocol.log") << "x";
+    Klicken("BUTEDITPROTODATEI");
+    const auto calls = seam.CallsOf("ShellExecute");
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].text, "notepad.exe");
+    std::string quoted = WorkDir() + "protocol.log\"";
+    EXPECT_THAT(calls[0].detail, HasSubstr(quoted.insert(0, 1, '"')));
+}
+
+}  // namespace
+}  // namespace calcwindow_test
