@@ -132,6 +132,59 @@ TEST_F(TopAppWindowTest, TimerTicksReachTimerEventOnlyWhileItRuns) {
   EXPECT_EQ(oWindow.aTicks, std::vector<uint32_t>{500});
 }
 
+// A kit child window: it counts the repaint requests it gets.
+class KitChild : public ChildAppWindow, public gPaintNewTarget {
+ public:
+  explicit KitChild(Window& oOwner) : ChildAppWindow(&oOwner) {}
+  LRESULT Dispatch(Event& oEvent) override {
+    if (oEvent.message == WM_USER && oEvent.wParam == kGMsgPaintNew) ++nRequests;
+    return ChildAppWindow::Dispatch(oEvent);
+  }
+  void PaintNew() override {}
+  int nRequests = 0;
+};
+
+TEST_F(TopAppWindowTest, VisibleKitChildrenAreAskedToRepaint) {
+  KitChild oShown(oWindow), oHidden(oWindow);
+  oShown.SetOrigin({10, 10});
+  oShown.SetSize({40, 30});
+  oShown.Show();
+  oHidden.SetOrigin({100, 10});
+  oHidden.SetSize({40, 30});
+  oWindow.PaintNew();
+  EXPECT_EQ(oShown.nRequests, 1);
+  EXPECT_EQ(oHidden.nRequests, 0) << "a hidden child is skipped";
+  // An expose asks only the children that share the exposed area.
+  const struct {
+    BoundingBox oArea;
+    int nRequests;
+  } aCases[] = {
+      {{{20, 20}, {10, 10}}, 1},
+      {{{200, 100}, {10, 10}}, 0},
+      {{{50, 10}, {10, 10}}, 0},  // touches the child's right edge
+  };
+  for (const auto& c : aCases) {
+    oShown.nRequests = 0;
+    ExposeEvent oExpose;
+    oExpose.exposedArea = c.oArea;
+    oWindow.Expose(oExpose);
+    EXPECT_EQ(oShown.nRequests, c.nRequests) << c.oArea.Left() << "," << c.oArea.Bottom();
+  }
+}
+
+TEST_F(TopAppWindowTest, TheChildWalkEndsAtAChildWithoutFrameworkObject) {
+  KitChild oChild(oWindow);
+  oChild.Show();
+  HWND hForeign = CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, oWindow.Handle(), nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+  SetWindowPos(hForeign, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  oWindow.PaintNew();
+  EXPECT_EQ(oChild.nRequests, 0);
+  DestroyWindow(hForeign);
+  oWindow.PaintNew();
+  EXPECT_EQ(oChild.nRequests, 1);
+}
+
 TEST(ControlSharesAreaTest, HalfOpenRectanglesByIntersectRect) {
   struct Case {
     BoundingBox oArea;
