@@ -52,7 +52,7 @@ public:
 };
 
 calc::SideInput Eingabe(const dtaCalcPar::Seite& oSeite, MultiLineEdit* oListe, SingleLineEdit* oName,
-                        GroupBox* oGruppe, std::string& cListe)
+                        const TextControl* oGruppe, std::string& cListe)
 {
     cListe = oListe->TextValue();
     calc::SideInput oEingabe;
@@ -99,8 +99,13 @@ void dtaCalcPar::ButBerechnen()
     Beschaeftigt(true);
 
     std::string cListeQ, cListeZ;
-    const calc::SideInput oQuelle = Eingabe(SeiteQ(), oDCKoordListQ, oDCEditBezQ, oDCGruppe1, cListeQ);
-    const calc::SideInput oZiel = Eingabe(SeiteZ(), oDCKoordListZ, oDCEditBezZ, oDCGruppe2, cListeZ);
+    // An unnamed side is named in the report by the caption above its group,
+    // the two exchanged by the inverse option.
+    const bool lInvers = oDCCheckInvers->Checked();
+    const calc::SideInput oQuelle =
+        Eingabe(SeiteQ(), oDCKoordListQ, oDCEditBezQ, lInvers ? oDCTextGruppe2 : oDCTextGruppe1, cListeQ);
+    const calc::SideInput oZiel =
+        Eingabe(SeiteZ(), oDCKoordListZ, oDCEditBezZ, lInvers ? oDCTextGruppe1 : oDCTextGruppe2, cListeZ);
     calc::Options oOptionen;
     oOptionen.convention = wParTyp >= 1 && wParTyp <= 4 ? wParTyp : 1;
     oOptionen.decimalComma = oDCCheckKomma->Checked();

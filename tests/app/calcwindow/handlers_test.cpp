@@ -194,3 +194,56 @@ TEST_F(HandlersTest, InverseOptionExchangesTheLabelsOfBothSides)
 
 }  // namespace
 }  // namespace calcwindow_test
+
+namespace calcwindow_test {
+namespace {
+
+// Four points and the same points shifted by 100, -50 and 20 metres.
+class RecomputeTest : public CalcWindowTest {
+protected:
+    void Kartesisch()
+    {
+        Get<Edit>("KOORDLISTQ")->SetTextValue("4157222.543 664789.307 4774952.099\r\n"
+                                              "4149043.336 688836.443 4778632.188\r\n"
+                                              "4172803.511 690340.078 4758129.701\r\n"
+                                              "4177148.376 642997.635 4760764.800\r\n");
+        Get<Edit>("KOORDLISTZ")->SetTextValue("4157322.543 664739.307 4774972.099\r\n"
+                                              "4149143.336 688786.443 4778652.188\r\n"
+                                              "4172903.511 690290.078 4758149.701\r\n"
+                                              "4177248.376 642947.635 4760784.800\r\n");
+        Waehlen("COMFORMQ", 1);
+        Waehlen("COMFORMZ", 1);
+    }
+    std::string Ergebnis() const { return Get<Edit>("HELMERTPAR")->TextValue(); }
+};
+
+TEST_F(RecomputeTest, NewConventionRecomputesAShownResultOnlyAfterYes)
+{
+    Kartesisch();
+    Klicken("BUTBERECHNEN");
+    ASSERT_TRUE(window->lErgebnis);
+    const std::string cHelmert = Ergebnis();
+    seam.messageBoxAnswers = {IDNO};
+    Klicken("MOLODENSKY");
+    EXPECT_EQ(Ergebnis(), cHelmert);
+    seam.messageBoxAnswers = {IDYES};
+    Klicken("HELMERTVECTOR");
+    EXPECT_EQ(window->wParTyp, 2);
+    EXPECT_NE(Ergebnis(), cHelmert);
+    EXPECT_TRUE(window->lErgebnis);
+}
+
+TEST_F(RecomputeTest, UnnamedSidesAreNamedByTheCaptionsAboveTheirGroups)
+{
+    Kartesisch();
+    Get<Edit>("EDITBEZQ")->SetTextValue("  ");
+    Get<Edit>("EDITBEZZ")->SetTextValue("");
+    Klicken("BUTBERECHNEN");
+    EXPECT_NE(Ergebnis().find("Source reference system --> Target reference system"), std::string::npos);
+    Klicken("CHECKINVERS");
+    Klicken("BUTBERECHNEN");
+    EXPECT_NE(Ergebnis().find("Target reference system --> Source reference system"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace calcwindow_test
