@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/calcwindow/layout.h"
 #include "fake_library.h"
 #include "platform/runtime/memory.h"
 
@@ -331,6 +332,34 @@ TEST(Texts, FilledReplacesEveryPlaceholder)
     EXPECT_EQ(calc::Filled("# of #", "12"), "12 of 12");
     EXPECT_EQ(calc::TextOf({"a", "b"}, 2), "b");
     EXPECT_EQ(calc::TextOf({"a"}, 5), "");
+}
+
+}  // namespace
+
+namespace {
+
+// The largest report the program can produce: 30,000 UTM pairs with long
+// point numbers, every list of the report and an outlier for every third pair.
+TEST_F(Report, TheLargestReportFitsTheResultField)
+{
+    std::string source, target;
+    for (int i = 0; i < 30000; ++i) {
+        const std::string number = std::string(24, 'N') + std::to_string(100000 + i);
+        const std::string east = std::to_string(32400000 + i * 7) + ".12345678";
+        const std::string north = std::to_string(5500000 + i * 3) + ".12345678";
+        source += number + " " + east + " " + north + " -1234.5678\r\n";
+        target += number + " " + east + " " + north + " -1234.5679\r\n";
+    }
+    for (std::uint32_t k = 1; k <= 10000; ++k) {
+        library.script.outlierPairs.push_back(3 * k);
+        library.script.outlierValues.push_back(-1234567.25);
+    }
+    library.script.residuals.assign(90000, -123456.789);
+    calc::SideInput q = Geographic(source.c_str(), 20), z = Geographic(target.c_str(), 20);
+    calc::Computation c = Run(q, z, AllOn(1));
+    ASSERT_TRUE(c.ok) << messages.errors.at(0);
+    EXPECT_GT(c.report.size(), 10000000u);
+    EXPECT_LT(c.report.size(), static_cast<std::size_t>(kErgebnisLimit));
 }
 
 }  // namespace

@@ -198,3 +198,19 @@ TEST_F(Berechnung, ShowingTheProtocolQuotesItsPath)
 
 }  // namespace
 }  // namespace calcwindow_test
+
+namespace calcwindow_test {
+namespace {
+
+// The result field takes a report far beyond 10,000,000 characters whole.
+TEST_F(Berechnung, TheResultFieldHoldsReportsBeyondTenMillionCharacters)
+{
+    std::string cBericht;
+    const std::string cZeile = std::string(98, 'x') + "\r\n";
+    while (cBericht.size() <= 12000000) cBericht += cZeile;
+    Get<MultiLineEdit>("HELMERTPAR")->SetTextValue(cBericht);
+    EXPECT_EQ(Ergebnis().size(), cBericht.size());
+}
+
+}  // namespace
+}  // namespace calcwindow_test
