@@ -1,5 +1,7 @@
 #include "calcwindow_fixture.h"
 
+#include "app/shell/globals.h"
+
 namespace calcwindow_test {
 namespace {
 
@@ -102,6 +104,25 @@ TEST_F(StateTest, IconBlinksBlackAndBackOnTimerOne)
         SendMessageA(window->Handle(), WM_TIMER, tick.nTimer, 0);
         EXPECT_EQ(icon->Background().Handle(), tick.expected);
     }
+}
+
+TEST_F(StateTest, EveryStartBeginsWithoutTheProtocolOfTheRunBefore)
+{
+    char cDir[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, cDir);
+    gcPfadProto = std::string(cDir) + "\\";
+    const std::string cDatei = gcPfadProto + "protocol.log";
+    HANDLE hDatei = CreateFileA(cDatei.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(hDatei, INVALID_HANDLE_VALUE);
+    CloseHandle(hDatei);
+    window->Destroy();
+    window = std::make_unique<dtaCalcPar>(frame.get());
+    EXPECT_EQ(GetFileAttributesA(cDatei.c_str()), INVALID_FILE_ATTRIBUTES);
+    // Without a protocol file the start goes on as well.
+    window->Destroy();
+    window = std::make_unique<dtaCalcPar>(frame.get());
+    EXPECT_EQ(goCalcPar, window.get());
+    gcPfadProto.clear();
 }
 
 TEST_F(StateTest, DestroyReleasesTheListsAndTheReference)
