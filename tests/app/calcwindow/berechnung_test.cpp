@@ -21,6 +21,13 @@ std::string Slurp(const std::string& cPfad)
     return s.str();
 }
 
+std::vector<std::uint32_t> g_eventLoop;
+geodesy::Logic __stdcall RecordEventLoop(std::uint32_t on)
+{
+    g_eventLoop.push_back(on);
+    return 1;
+}
+
 std::string WorkDir()
 {
     char dir[MAX_PATH];
@@ -43,6 +50,10 @@ protected:
         gcPfadProto = gcPfadUser = WorkDir();
         DeleteFileA("protocol.log");
         CalcWindowTest::SetUp();
+        recorded = library;
+        recorded.seteventloop = RecordEventLoop;
+        calc::SetLibrary(&recorded);
+        g_eventLoop.clear();
     }
 
     void Kartesisch(const std::string& cQuelle, const std::string& cZiel)
@@ -61,7 +72,13 @@ protected:
         EXPECT_TRUE(Get("BUTBERECHNEN")->IsEnabled());
         EXPECT_TRUE(Get("KOORDLISTQ")->IsEnabled());
         EXPECT_EQ(GetMenuState(GetSystemMenu(frame->Handle(), FALSE), SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED, 0u);
+        EXPECT_FALSE(KillTimer(window->Handle(), 1));  // the blink timer is gone
+        ASSERT_FALSE(g_eventLoop.empty());
+        EXPECT_EQ(g_eventLoop.back(), 0u);
+        EXPECT_EQ(Get("ICONAPP")->Background().Handle(), window->Background().Handle());
     }
+
+    geodesy::GeodesyFunctions recorded;
 };
 
 TEST_F(Berechnung, ComputeButtonFillsReportProtocolAndSuccessWindow)
@@ -109,6 +126,26 @@ TEST_F(Berechnung, FailuresLeaveAnEmptyResultAndAnIdleWindow)
         EXPECT_THAT(Fehler(), HasSubstr(Text(fall.text))) << fall.text;
         ErwarteRuhe();
     }
+}
+
+geodesy::Logic __stdcall FailResiduals(const double*, const double*, double*, std::uint32_t, std::uint16_t,
+                                       const double*)
+{
+    return 0;
+}
+
+TEST_F(Berechnung, HintsOfTheResidualStepKeepTheResult)
+{
+    recorded.gettransresiduals = FailResiduals;
+    Kartesisch(kSource, kTarget);
+    Klicken("BUTBERECHNEN");
+    EXPECT_TRUE(window->lErgebnis);
+    EXPECT_TRUE(goHinweis->IsVisible());
+    EXPECT_TRUE(goErfolg->IsVisible());
+    EXPECT_FALSE(goFehler->IsVisible());
+    EXPECT_THAT(Ergebnis(), HasSubstr(Text(16)));
+    EXPECT_THAT(Ergebnis(), Not(HasSubstr(Text(34))));
+    ErwarteRuhe();
 }
 
 dtaCalcPar* g_window = nullptr;
