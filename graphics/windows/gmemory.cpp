@@ -119,15 +119,23 @@ void gMemory::Draw(const std::vector<objectShape*>& aShapes) {
   }
 }
 
+HBITMAP gMemory::CopyCanvas() const {
+  HDC hCopy = CreateCompatibleDC(_pBitmapDC);
+  HBITMAP hBitmap = CreateCompatibleBitmap(_pBitmapDC, _nCanvasWidth, _nCanvasHeight);
+  HGDIOBJ hOld = SelectObject(hCopy, hBitmap);
+  SetUpwardMapping(hCopy, _nCanvasWidth, _nCanvasHeight, 0);
+  BitBlt(hCopy, 0, 0, _nCanvasWidth, _nCanvasHeight, _pBitmapDC, 0, 0, SRCCOPY);
+  SelectObject(hCopy, hOld);
+  DeleteDC(hCopy);
+  return hBitmap;
+}
+
 HBITMAP gMemory::GetMemoryHandle() {
-  if (_pBitmapDC != nullptr && _pHandleBmp == nullptr) {
-    HDC hCopy = CreateCompatibleDC(_pBitmapDC);
-    _pHandleBmp = CreateCompatibleBitmap(_pBitmapDC, _nCanvasWidth, _nCanvasHeight);
-    HGDIOBJ hOld = SelectObject(hCopy, _pHandleBmp);
-    SetUpwardMapping(hCopy, _nCanvasWidth, _nCanvasHeight, 0);
-    BitBlt(hCopy, 0, 0, _nCanvasWidth, _nCanvasHeight, _pBitmapDC, 0, 0, SRCCOPY);
-    SelectObject(hCopy, hOld);
-    DeleteDC(hCopy);
-  }
+  if (_pBitmapDC != nullptr && _pHandleBmp == nullptr) _pHandleBmp = CopyCanvas();
   return _pHandleBmp;
+}
+
+Bitmap gMemory::GetMemoryObject() {
+  if (_pBitmapDC != nullptr && _oMemoryObject.Handle() == nullptr) _oMemoryObject = Bitmap::Adopt(CopyCanvas());
+  return _oMemoryObject;
 }

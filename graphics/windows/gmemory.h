@@ -14,6 +14,7 @@
 
 #include "graphics/core/device.h"
 #include "graphics/core/graphics.h"
+#include "platform/framework/gdi.h"
 
 // A bitmap resource of another module.
 struct ModuleBitmap {
@@ -48,6 +49,9 @@ class gMemory : public GraphicsDevice {
   // Handle of a copy of the canvas made at the first call (the device owns
   // it); NULL without bitmap.
   HBITMAP GetMemoryHandle();
+  // A framework bitmap holding a copy of the canvas made at the first call;
+  // it owns its bitmap. Without bitmap it holds none.
+  Bitmap GetMemoryObject();
   HDC GetMemoryDC() const { return _pBitmapDC; }
 
   // GraphicsDevice
@@ -63,11 +67,15 @@ class gMemory : public GraphicsDevice {
   std::unique_ptr<Graphics> _oGraphics;
 
  private:
+  // A new bitmap with a copy of the whole canvas.
+  HBITMAP CopyCanvas() const;
+
   int32_t _nCanvasWidth = 0;
   int32_t _nCanvasHeight = 0;
   HBITMAP _pMemoryBmp = nullptr;
   HGDIOBJ _pMemoryBmpOld = nullptr;
   HBITMAP _pHandleBmp = nullptr;
+  Bitmap _oMemoryObject;
   HDC _pBitmapDC = nullptr;
   COLORREF _nBackground = RGB(255, 255, 255);
 };

@@ -97,6 +97,13 @@ Bitmap::Bitmap(const std::string& resourceName)
 {
 }
 
+Bitmap Bitmap::Adopt(HBITMAP handle)
+{
+    Bitmap bitmap;
+    bitmap.handle_ = GdiHandle(handle, true);
+    return bitmap;
+}
+
 Dimension Bitmap::Size() const
 {
     BITMAP info{};

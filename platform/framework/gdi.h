@@ -96,6 +96,9 @@ class Bitmap {
 public:
     Bitmap() = default;
     explicit Bitmap(const std::string& resourceName);
+    // A bitmap object that takes over a bitmap handle and deletes it with its
+    // last copy.
+    static Bitmap Adopt(HBITMAP handle);
     HBITMAP Handle() const { return static_cast<HBITMAP>(handle_.Get()); }
     Dimension Size() const;
 

@@ -87,6 +87,7 @@ TEST(MemoryTest, PaintNewPaintsOnlyAreasWiderAndHigherThanTen) {
 TEST(MemoryTest, HandleIsACopyMadeOnce) {
   gMemory oMemory(2, 20, 20);
   oMemory._oGraphics->SetBackgroundColor(12).PaintEraseCanvas();
+  EXPECT_EQ(oMemory.Background(), RGB(255, 0, 0)) << "the painter gave the device its background";
   const HBITMAP hFirst = oMemory.GetMemoryHandle();
   oMemory._oGraphics->SetBackgroundColor(9).PaintEraseCanvas();
   EXPECT_EQ(oMemory.GetMemoryHandle(), hFirst);
@@ -95,6 +96,26 @@ TEST(MemoryTest, HandleIsACopyMadeOnce) {
   EXPECT_EQ(GetPixel(hDC, 3, 3), RGB(255, 0, 0)) << "the canvas as it was at the first call";
   SelectObject(hDC, hOld);
   DeleteDC(hDC);
+}
+
+TEST(MemoryTest, BitmapObjectIsACopyMadeOnceThatOutlivesTheDevice) {
+  Bitmap oCopy;
+  {
+    gMemory oMemory(2, 20, 10);
+    oMemory._oGraphics->SetBackgroundColor(12).PaintEraseCanvas();
+    oCopy = oMemory.GetMemoryObject();
+    oMemory._oGraphics->SetBackgroundColor(9).PaintEraseCanvas();
+    EXPECT_EQ(oMemory.GetMemoryObject().Handle(), oCopy.Handle());
+    EXPECT_NE(oMemory.GetMemoryHandle(), oCopy.Handle()) << "the handle form is a copy of its own";
+  }
+  EXPECT_EQ(oCopy.Size(), (Dimension{20, 10}));
+  HDC hDC = CreateCompatibleDC(nullptr);
+  HGDIOBJ hOld = SelectObject(hDC, oCopy.Handle());
+  EXPECT_EQ(GetPixel(hDC, 3, 3), RGB(255, 0, 0));
+  SelectObject(hDC, hOld);
+  DeleteDC(hDC);
+  gMemory oNone(0);
+  EXPECT_EQ(oNone.GetMemoryObject().Handle(), nullptr);
 }
 
 TEST(MemoryTest, DrawsEachObjectOfAListInOrder) {
