@@ -62,6 +62,9 @@ TEST(PainterTest, BindingToTheDevice) {
       GetObjectA(g._pRefreshBmp, sizeof b, &b);
       EXPECT_EQ(b.bmWidth, c.nMaxW) << c.cName;
       EXPECT_EQ(b.bmHeight, c.nMaxH + c.nTopSpace) << c.cName;
+      POINT oWindowOrg;
+      GetWindowOrgEx(g._pRefreshMemDC, &oWindowOrg);
+      EXPECT_EQ(oWindowOrg.y, c.nTopSpace) << c.cName;
     }
     if (c.nType == kDeviceScreen) {
       EXPECT_EQ(g._nSurfaceWidth, GetMonitorWidth()) << c.cName;

@@ -295,6 +295,19 @@ TEST(ScreenPaintTest, FiguresLandInTheWindowAndTheRefreshBitmapAlike) {
   }
 }
 
+TEST(ScreenPaintTest, ClipUnderAToolBarCoversTheRectangleOnly) {
+  TestDevice oDevice(kDeviceScreen, 64, 76, 28);  // drawing area 64 x 48 under the tool bar
+  Graphics g(oDevice);
+  g.SetBackgroundColor(15).PaintEraseCanvas().SetClipRegion(10, 10, 20, 10);
+  g.SetBackgroundColor(12).PaintEraseCanvas();
+  for (HDC hDC : {oDevice.DC(), g._pRefreshMemDC}) {
+    EXPECT_EQ(GetPixel(hDC, 10, 10), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(hDC, 30, 20), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(hDC, 20, 21), RGB(255, 255, 255)) << "not the tool bar's height more";
+    EXPECT_EQ(GetPixel(hDC, 20, 9), RGB(255, 255, 255));
+  }
+}
+
 TEST(ScreenPaintTest, FloodFillRunsInTheBitmapAndCopiesTheAreaToTheWindow) {
   TestDevice oDevice(kDeviceScreen, 64, 48);
   Graphics g(oDevice);
