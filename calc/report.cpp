@@ -2,6 +2,7 @@
 // outlier and residual steps that run between its sections.
 
 #include <algorithm>
+#include <array>
 
 #include "calc/computation.h"
 #include "calc/formats.h"
@@ -38,22 +39,46 @@ std::string PadR(const std::string& s, std::size_t width)
 
 std::string Count(std::uint32_t n) { return LTrim(Str(n, 7, 0)); }
 
-// A column of numbers right-aligned to its longest value.
+// A column of numbers right-aligned to its longest value: each value is
+// formatted once at the column's base width, then padded to the common width.
 struct Column {
-    int width;
-    int decimals;
-    std::string Format(double v) const { return Str(v, width, decimals); }
+    std::vector<std::string> texts;
+    std::size_t width = 0;
+    // Appends value k, right-aligned.
+    void Append(std::string& out, std::size_t k) const
+    {
+        out.append(width - texts[k].size(), ' ');
+        out += texts[k];
+    }
 };
 
-Column MeasureColumn(const double* values, std::uint32_t n, std::size_t stride, int baseWidth, int decimals,
-                     bool pump = true)
+Column MeasureColumn(const double* values, std::uint32_t n, int baseWidth, int decimals, bool pump = true)
 {
-    int width = 0;
+    Column column;
+    column.texts.reserve(n);
     for (std::uint32_t k = 0; k < n; ++k) {
         if (pump) VoEventLoop();
-        width = std::max(width, static_cast<int>(LTrim(Str(values[k * stride], baseWidth, decimals)).size()));
+        column.texts.push_back(LTrim(Str(values[k], baseWidth, decimals)));
+        column.width = std::max(column.width, column.texts.back().size());
     }
-    return {width, decimals};
+    return column;
+}
+
+// The three columns of a list of triples, measured in one pass over the points.
+std::array<Column, 3> MeasureTriples(const double* values, std::uint32_t n, int base12, int decimals12, int base3,
+                                     int decimals3)
+{
+    std::array<Column, 3> columns;
+    for (Column& column : columns) column.texts.reserve(n);
+    for (std::uint32_t k = 0; k < n; ++k) {
+        VoEventLoop();
+        for (std::size_t i = 0; i < 3; ++i) {
+            Column& column = columns[i];
+            column.texts.push_back(LTrim(Str(values[3 * k + i], i < 2 ? base12 : base3, i < 2 ? decimals12 : decimals3)));
+            column.width = std::max(column.width, column.texts.back().size());
+        }
+    }
+    return columns;
 }
 
 class ReportWriter {
@@ -171,14 +196,15 @@ private:
     void TripleList(const SidePoints& side, std::size_t numberWidth, const double* values, int base12,
                     int decimals12)
     {
-        const Column first = MeasureColumn(values, c_.n, 3, base12, decimals12);
-        const Column second = MeasureColumn(values + 1, c_.n, 3, base12, decimals12);
-        const Column third = MeasureColumn(values + 2, c_.n, 3, 15, 4);
+        const std::array<Column, 3> columns = MeasureTriples(values, c_.n, base12, decimals12, 15, 4);
         for (std::uint32_t k = 0; k < c_.n; ++k) {
             VoEventLoop();
-            const double* v = values + 3 * k;
-            Line(PadR(side.numbers[k], numberWidth) + " " + first.Format(v[0]) + " " + second.Format(v[1]) + " " +
-                 third.Format(v[2]));
+            out_ += PadR(side.numbers[k], numberWidth);
+            for (const Column& column : columns) {
+                out_ += ' ';
+                column.Append(out_, k);
+            }
+            out_ += "\r\n";
         }
         Empty();
     }
@@ -258,10 +284,13 @@ private:
         Line(T(41));
         Line(Filled(T(43), Count(count)));
         Line(T(42));
-        const Column column = MeasureColumn(values.Data(), count, 1, 13, 2);
+        const Column column = MeasureColumn(values.Data(), count, 13, 2);
         for (std::uint32_t i = 0; i < count; ++i) {
             VoEventLoop();
-            Line(PairNumbers(indices.Data()[i] - 1) + " " + column.Format(values.Data()[i]));
+            out_ += PairNumbers(indices.Data()[i] - 1);
+            out_ += ' ';
+            column.Append(out_, i);
+            out_ += "\r\n";
         }
         Empty();
         section.swap(out_);
@@ -283,13 +312,15 @@ private:
             Line(T(32));
             Line(T(33));
             const double* r = residuals.Data();
-            const Column columns[3] = {MeasureColumn(r, c_.n, 3, 15, 4), MeasureColumn(r + 1, c_.n, 3, 15, 4),
-                                       MeasureColumn(r + 2, c_.n, 3, 15, 4)};
+            const std::array<Column, 3> columns = MeasureTriples(r, c_.n, 15, 4, 15, 4);
             for (std::uint32_t k = 0; k < c_.n; ++k) {
                 VoEventLoop();
-                const double* v = r + 3 * k;
-                Line(PairNumbers(k) + " " + columns[0].Format(v[0]) + " " + columns[1].Format(v[1]) + " " +
-                     columns[2].Format(v[2]));
+                out_ += PairNumbers(k);
+                for (const Column& column : columns) {
+                    out_ += ' ';
+                    column.Append(out_, k);
+                }
+                out_ += "\r\n";
             }
             Empty();
         }
@@ -299,13 +330,15 @@ private:
             !library.gettransresidualrms(residuals.Data(), c_.n, &stats[2]))
             return messages_.Hint(T(31) + ":\r\n" + LibraryMessage());
         VoEventLoop();
-        const Column column = MeasureColumn(stats, 3, 1, 15, 4, false);
+        const Column column = MeasureColumn(stats, 3, 15, 4, false);
         std::string section;
         section.swap(out_);
         Line(T(34));
-        Line(column.Format(stats[0]) + " " + T(35));
-        Line(column.Format(stats[1]) + " " + T(36));
-        Line(column.Format(stats[2]) + " " + T(61));
+        for (std::size_t i = 0; i < 3; ++i) {
+            column.Append(out_, i);
+            out_ += ' ';
+            Line(T(i == 0 ? 35 : i == 1 ? 36 : 61));
+        }
         Empty();
         section.swap(out_);
         out_ += section;
