@@ -363,3 +363,28 @@ TEST_F(Report, TheLargestReportFitsTheResultField)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MemRealloc2, ShrinksKeepsOrFrees)
+{
+    double* block = static_cast<double*>(MemAlloc(100 * 24));
+    for (int i = 0; i < 300; ++i) block[i] = i;
+    double* smaller = static_cast<double*>(calc::MemRealloc2(block, 74 * 24));
+    ASSERT_NE(smaller, nullptr);
+    EXPECT_EQ(MemSize(smaller), 74u * 24);
+    for (int i = 0; i < 222; ++i) ASSERT_EQ(smaller[i], i);
+
+    MemFailNext();
+    EXPECT_EQ(calc::MemRealloc2(smaller, 10 * 24), smaller);  // no new block: the old one stays
+    EXPECT_EQ(MemSize(smaller), 74u * 24);
+    EXPECT_EQ(calc::MemRealloc2(smaller, 0), nullptr);
+
+    calc::KoordPuffer buffer;
+    ASSERT_TRUE(buffer.Allocate(30));
+    buffer.Shrink(0);
+    EXPECT_FALSE(buffer.IsAllocated());
+    EXPECT_EQ(buffer.Count(), 0u);
+}
+
+}  // namespace
