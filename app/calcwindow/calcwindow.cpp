@@ -93,7 +93,8 @@ bool dtaCalcPar::CallByName(std::string_view cName)
                                                {"BUTDATEISCHREIBENQ", &dtaCalcPar::ButDateiSchreibenQ},
                                                {"BUTDATEISCHREIBENZ", &dtaCalcPar::ButDateiSchreibenZ},
                                                {"BUTDATEISCHREIBENH", &dtaCalcPar::ButDateiSchreibenH},
-                                               {"BUTEDITPROTODATEI", &dtaCalcPar::ButEditProtoDatei}};
+                                               {"BUTEDITPROTODATEI", &dtaCalcPar::ButEditProtoDatei},
+                                               {"BUTDRUCKENH", &dtaCalcPar::ButDruckenH}};
     return table.Call(*this, cName) || dtaCalcPar_vo::CallByName(cName);
 }
 

@@ -94,6 +94,8 @@ public:
     void ButDateiSchreibenH();
     void ButEditProtoDatei();
     void SchreibeProto(const std::string& cText);
+    // Prints the result field on goDrucker (prnergebnis.cpp).
+    void ButDruckenH();
 
     // The window's numbered texts (text n at index n - 1).
     const std::vector<std::string>& SprachTexte() const { return aSprachTexte; }

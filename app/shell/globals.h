@@ -1,7 +1,10 @@
 // Process-wide values of the application that every window reads.
 #pragma once
 
+#include <memory>
 #include <string>
+
+class PrintingDevice;
 
 // The program title: caption of dialogs and question boxes.
 extern const std::string gcProgramm;
@@ -13,3 +16,5 @@ extern std::string gcPfadProto;
 extern std::string gcPfadUser;
 // The last directories of the point-list and result files, lower case.
 extern std::string gcLesePfadQ, gcLesePfadZ, gcSchreibPfadQ, gcSchreibPfadZ, gcSchreibPfadH;
+// The program's printing device; empty until a printer is first used.
+extern std::unique_ptr<PrintingDevice> goDrucker;

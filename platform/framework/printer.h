@@ -87,7 +87,7 @@ public:
     const ::Font& GetFont() const { return font_; }
     void SetFont(const ::Font& font);
     // Prints a text whose lower-left corner lies at the point.
-    void TextPrint(const std::string& text, Point at);
+    virtual void TextPrint(const std::string& text, Point at);
     // The size a text takes in the current font.
     Dimension SizeText(const std::string& text) const;
 
