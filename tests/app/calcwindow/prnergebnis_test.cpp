@@ -97,12 +97,14 @@ protected:
         goDrucker->SetOrientation(nOrientation);
     }
 
-    static std::string ErfolgsText()
+    // The text a message window shows.
+    static std::string MeldungsText(const MeldungFenster& oFenster)
     {
         char cText[256] = "";
-        GetDlgItemTextA(goErfolg->Handle(), 100, cText, sizeof cText);
+        GetDlgItemTextA(oFenster.Handle(), 100, cText, sizeof cText);
         return AllTrim(cText);
     }
+    static std::string ErfolgsText() { return MeldungsText(*goErfolg); }
 };
 
 TEST_F(PrintTest, ReportLinesFillPagesInOrderAndTheLastPageEndsTheJob)
@@ -192,6 +194,17 @@ TEST_F(PrintTest, ASecondRunStartsAgainAtTheFirstLine)
     EXPECT_EQ(oDruck.Zeilen(2).back().cText, "Zeile 70");
 }
 
+TEST_F(PrintTest, PageNumbersAreWrittenInFull)
+{
+    Bericht(1);
+    ProtokollDruck oDruck;
+    PrinterExposeEvent oEvent{1234, {{0, 0}, kHoch}};
+    oDruck.PrinterExpose(oEvent);
+    ASSERT_GE(oDruck.aTexte.size(), 2u);
+    EXPECT_EQ(oDruck.aTexte[oDruck.aTexte.size() - 2].cText, "Seite 1234");
+    EXPECT_EQ(ErfolgsText(), "Printing page 1234 ...");
+}
+
 TEST_F(PrintTest, PrintButtonPrintsTheReportOnTheProgramsPrinter)
 {
     Bericht(5);
@@ -240,6 +253,7 @@ TEST_F(PrintTest, AnEmptyResultFieldIsNotPrinted)
     Get<MultiLineEdit>("HELMERTPAR")->SetTextValue("");
     Klicken("BUTDRUCKENH");
     EXPECT_TRUE(goHinweis->IsVisible());
+    EXPECT_EQ(MeldungsText(*goHinweis), Text(50));
     EXPECT_TRUE(seam.CallsOf("PrinterDC").empty());
     EXPECT_TRUE(seam.CallsOf("StartDoc").empty());
 }
