@@ -338,7 +338,7 @@ LRESULT Window::Dispatch(Event& event)
             return 0;
         break;
     case WM_NOTIFY:
-        if (auto* header = reinterpret_cast<NMHDR*>(event.lParam); header->code == TCN_SELCHANGE) {
+        if (auto* header = reinterpret_cast<NMHDR*>(event.lParam); header && header->code == TCN_SELCHANGE) {
             if (auto* tabs = dynamic_cast<TabControl*>(ObjectOfWindowHandle(header->hwndFrom))) {
                 tabs->ShowSelectedPage();
                 ControlEvent choice;

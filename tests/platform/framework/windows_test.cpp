@@ -177,6 +177,11 @@ TEST_F(FormTest, RepaintOnlyInvalidates)
     EXPECT_EQ(window.exposes, before + 1);
 }
 
+TEST_F(FormTest, NotificationWithoutDataIsIgnored)
+{
+    EXPECT_EQ(SendMessageA(form.Handle(), WM_NOTIFY, 0, 0), 0);
+}
+
 TEST_F(FormTest, HandlesOfDestroyedWindowsHaveNoObject)
 {
     HWND formHandle = form.Handle();
