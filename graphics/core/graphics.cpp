@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "graphics/core/kit.h"
+#include "lib/placement.h"
 #include "graphics/objects/objectshape.h"
 
 namespace {

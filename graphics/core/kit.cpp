@@ -1,7 +1,5 @@
 #include "graphics/core/kit.h"
 
-#include <windows.h>
-
 #include <cmath>
 
 double GInteg(double x) { return x >= 0 ? std::floor(x) : std::ceil(x); }
@@ -20,10 +18,3 @@ double GAsin(double x) {
   return std::atan(x / std::sqrt(1.0 - x * x));
 }
 
-int32_t GetMonitorWidth() {
-  return GetSystemMetrics(SM_CMONITORS) > 1 ? GetSystemMetrics(SM_CXVIRTUALSCREEN) : GetSystemMetrics(SM_CXSCREEN);
-}
-
-int32_t GetMonitorHeight() {
-  return GetSystemMetrics(SM_CMONITORS) > 1 ? GetSystemMetrics(SM_CYVIRTUALSCREEN) : GetSystemMetrics(SM_CYSCREEN);
-}

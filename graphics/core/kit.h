@@ -1,6 +1,5 @@
 #pragma once
 // Small functions the kit's painter, drawing objects and windows share.
-#include <cstdint>
 
 constexpr double kPi = 3.141592653589793;
 
@@ -11,7 +10,3 @@ double GInteg(double x);
 double GAtan2(double y, double x);
 // Arc sine of x (-1 to 1) in radians.
 double GAsin(double x);
-// Size of the screen area: the virtual screen with several monitors, else the
-// screen.
-int32_t GetMonitorWidth();
-int32_t GetMonitorHeight();

@@ -3,6 +3,7 @@
 
 #include "graphics/core/graphics.h"
 #include "graphics/core/kit.h"
+#include "lib/placement.h"
 #include "graphics/test_device.h"
 
 namespace {
