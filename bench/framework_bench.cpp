@@ -1,10 +1,9 @@
 // Reading a point list of 30,000 lines out of a multi-line edit field: the
 // framework's LineCount and GetLine against one EM_GETLINE per line.
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <string>
 
+#include "bench/timing.h"
 #include "platform/framework/app.h"
 #include "platform/framework/appwindow.h"
 #include "platform/framework/controls.h"
@@ -14,26 +13,6 @@ namespace {
 
 constexpr int kLines = 30000;
 constexpr int kRuns = 5;
-
-double Seconds()
-{
-    LARGE_INTEGER count, frequency;
-    QueryPerformanceCounter(&count);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// The best of several runs, in milliseconds.
-double BestMilliseconds(const std::function<void()>& work)
-{
-    double best = 1e30;
-    for (int run = 0; run < kRuns; ++run) {
-        const double start = Seconds();
-        work();
-        best = std::min(best, (Seconds() - start) * 1000.0);
-    }
-    return best;
-}
 
 }  // namespace
 
@@ -48,9 +27,9 @@ int main()
         text += std::to_string(i) + "  3987654.321  1234567.890  4876543.210\r\n";
 
     size_t characters = 0;
-    double setText = BestMilliseconds([&] { list->SetTextValue(text); });
+    double setText = BestMilliseconds(kRuns, [&] { list->SetTextValue(text); });
     list->SetTextValue(text);
-    double framework = BestMilliseconds([&] {
+    double framework = BestMilliseconds(kRuns, [&] {
         // Any message but a plain query may change the text: the next
         // LineCount takes the text anew.
         SendMessageA(list->Handle(), EM_SETSEL, 0, 0);
@@ -58,7 +37,7 @@ int main()
         for (int n = 1, count = list->LineCount(); n <= count; ++n)
             characters += list->GetLine(n).size();
     });
-    double perLine = BestMilliseconds([&] {
+    double perLine = BestMilliseconds(kRuns, [&] {
         char buffer[256];
         characters = 0;
         for (int n = 0, count = static_cast<int>(SendMessageA(list->Handle(), EM_GETLINECOUNT, 0, 0)); n < count;

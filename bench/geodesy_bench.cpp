@@ -1,41 +1,17 @@
 // Throughput of orbalith32.dll for the largest lists the program accepts:
 // Helmert estimation, outliers, residuals and statistics for 30,000 pairs,
 // and the UTM inverse.
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
+#include "bench/timing.h"
 #include "platform/geodesy/orbalith32.h"
 
 namespace {
 
 constexpr std::uint32_t kPairs = 30000;
 constexpr int kRuns = 7;
-
-double Seconds()
-{
-    LARGE_INTEGER count, frequency;
-    QueryPerformanceCounter(&count);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// The best of several runs, in milliseconds.
-double BestMilliseconds(const std::function<bool()>& work)
-{
-    double best = 1e30;
-    for (int run = 0; run < kRuns; ++run) {
-        const double start = Seconds();
-        if (!work()) {
-            std::puts("a call failed");
-            return -1.0;
-        }
-        best = std::min(best, (Seconds() - start) * 1000.0);
-    }
-    return best;
-}
 
 }  // namespace
 
@@ -81,16 +57,16 @@ int main()
                lib.gettransresidualaverage(residuals.data(), kPairs, &statistic) != 0 &&
                lib.gettransresidualrms(residuals.data(), kPairs, &statistic) != 0;
     };
-    std::printf("pairs: %u\n", kPairs);
-    std::printf("Helmert estimation:         %8.2f ms\n", BestMilliseconds(helmert));
-    std::printf("outliers:                   %8.2f ms (%u found)\n", BestMilliseconds(outliers), count);
-    std::printf("residuals and statistics:   %8.2f ms\n", BestMilliseconds(residualsAndStatistics));
+    std::printf("pairs: %u (a time of -1 means a call failed)\n", kPairs);
+    std::printf("Helmert estimation:         %8.2f ms\n", BestMilliseconds(kRuns, helmert));
+    std::printf("outliers:                   %8.2f ms (%u found)\n", BestMilliseconds(kRuns, outliers), count);
+    std::printf("residuals and statistics:   %8.2f ms\n", BestMilliseconds(kRuns, residualsAndStatistics));
     std::printf("whole chain:                %8.2f ms\n",
-                BestMilliseconds([&] { return helmert() && outliers() && residualsAndStatistics(); }));
+                BestMilliseconds(kRuns, [&] { return helmert() && outliers() && residualsAndStatistics(); }));
 
     constexpr int kUtmPoints = 1000000;
     double lon = 0.0, lat = 0.0, sum = 0.0;
-    const double ms = BestMilliseconds([&] {
+    const double ms = BestMilliseconds(kRuns, [&] {
         for (int i = 0; i < kUtmPoints; ++i) {
             const double east = 32200000.0 + 0.6 * i, north = 5000000.0 + 0.4 * i;
             if (lib.coordtrans3(east, north, 3, 1000, 0, &lon, &lat, 1, 1000, 0, 0) == 0)

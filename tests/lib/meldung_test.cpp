@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include "lib/message_windows_setup.h"
 #include "lib/sprache.h"
 #include "platform/framework/appwindow.h"
 #include "platform/framework/recording_seam.h"
@@ -15,26 +16,8 @@ namespace {
 // language files, sounds going to a recording seam.
 class MessageWindows : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        gcPfadSprache = MDX_SOURCE_DIR "/lang/";
-        std::replace(gcPfadSprache.begin(), gcPfadSprache.end(), '/', '\\');
-        SprachenLaden();
-        gcSprache = "eng";
-        goFehler = std::make_unique<DlgFehler>();
-        goErfolg = std::make_unique<DlgErfolg>();
-        goHinweis = std::make_unique<DlgHinweis>();
-    }
-
-    void TearDown() override
-    {
-        goFehler->EndDialog();
-        goErfolg->EndDialog();
-        goHinweis->EndDialog();
-        goFehler.reset();
-        goErfolg.reset();
-        goHinweis.reset();
-    }
+    void SetUp() override { OpenMessageWindows("eng"); }
+    void TearDown() override { CloseMessageWindows(); }
 
     static RECT RectOf(const Window& window)
     {

@@ -13,6 +13,7 @@
 
 #include "app/calcwindow/calcwindow.h"
 #include "calc/library.h"
+#include "lib/message_windows_setup.h"
 #include "lib/meldung.h"
 #include "lib/sprache.h"
 #include "platform/framework/appwindow.h"
@@ -28,15 +29,9 @@ class CalcWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        gcPfadSprache = MDX_SOURCE_DIR "/lang/";
-        std::replace(gcPfadSprache.begin(), gcPfadSprache.end(), '/', '\\');
-        SprachenLaden();
-        gcSprache = Sprache();
+        OpenMessageWindows(Sprache());
         ASSERT_TRUE(library.Load(MDX_PROGRAM_DIR "/orbalith32.dll")) << library.Error();
         calc::SetLibrary(&library);
-        goFehler = std::make_unique<DlgFehler>();
-        goErfolg = std::make_unique<DlgErfolg>();
-        goHinweis = std::make_unique<DlgHinweis>();
         frame = std::make_unique<TopAppWindow>();
         window = std::make_unique<dtaCalcPar>(frame.get());
         frame->Show();
@@ -48,12 +43,7 @@ protected:
         window->Destroy();
         window.reset();
         frame.reset();
-        goFehler->EndDialog();
-        goErfolg->EndDialog();
-        goHinweis->EndDialog();
-        goFehler.reset();
-        goErfolg.reset();
-        goHinweis.reset();
+        CloseMessageWindows();
         calc::SetLibrary(nullptr);
         gcSprache = "eng";
     }

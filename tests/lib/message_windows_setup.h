@@ -1,0 +1,34 @@
+// The program's set-up that many window tests share: the shipped language
+// files and the three message windows as the frame window makes them.
+#pragma once
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "lib/meldung.h"
+#include "lib/sprache.h"
+
+// Reads the language table from the source tree's lang/ and makes the three
+// message windows.
+inline void OpenMessageWindows(const std::string& language)
+{
+    gcPfadSprache = MDX_SOURCE_DIR "/lang/";
+    std::replace(gcPfadSprache.begin(), gcPfadSprache.end(), '/', '\\');
+    SprachenLaden();
+    gcSprache = language;
+    goFehler = std::make_unique<DlgFehler>();
+    goErfolg = std::make_unique<DlgErfolg>();
+    goHinweis = std::make_unique<DlgHinweis>();
+}
+
+// Ends and releases the three message windows.
+inline void CloseMessageWindows()
+{
+    goFehler->EndDialog();
+    goErfolg->EndDialog();
+    goHinweis->EndDialog();
+    goFehler.reset();
+    goErfolg.reset();
+    goHinweis.reset();
+}
