@@ -96,6 +96,7 @@ TEST_F(Library, BadInputIsRefusedWithAMessage)
     double p[7] = {0, 0, 0, 0, 0, 0, 0}, matrix[9], residuals[12], value;
     double values[3];
     std::uint32_t pairs[3];
+    std::uint32_t count = 0;
     std::vector<double> equal(12, 6378137.0);
     std::vector<double> line;
     for (int i = 0; i < 4; ++i)
@@ -136,8 +137,18 @@ TEST_F(Library, BadInputIsRefusedWithAMessage)
          "residuals is a null pointer"},
         {"NaN parameter", [&] { return lib.gettransresiduals(s, t, residuals, 4, 1, nanParameters); },
          "ry (nan) is not a finite number"},
+        {"null values", [&] { return lib.gettransoutliers(s, t, 4, nullptr, pairs, 3, &count, 0.0); },
+         "values is a null pointer"},
+        {"null pairs", [&] { return lib.gettransoutliers(s, t, 4, values, nullptr, 3, &count, 0.0); },
+         "pairs is a null pointer"},
         {"null count", [&] { return lib.gettransoutliers(s, t, 4, values, pairs, 3, nullptr, 0.0); },
          "count is a null pointer"},
+        {"NaN limit",
+         [&] {
+             lib.gettransmolodensky(s, t, 4, p);
+             return lib.gettransoutliers(s, t, 4, values, pairs, 3, &count, std::nan(""));
+         },
+         "limit (nan) is not a finite number"},
         {"statistic of none", [&] { return lib.gettransresidualrms(residuals, 0, &value); }, "no residuals"},
         {"statistic of infinity", [&] { return lib.gettransresidualmax(infiniteResidual, 1, &value); },
          "residual of pair 1 is not a finite number"},
