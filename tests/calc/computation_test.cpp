@@ -78,6 +78,9 @@ protected:
     Recorded messages;
 };
 
+// The statistics section of the fake library's residual answers.
+const std::string kStatistics = "t34\r\n0.0123 t35\r\n0.0100 t36\r\n0.0110 t61\r\n\r\n";
+
 calc::Options AllOn(int convention)
 {
     calc::Options o;
@@ -103,7 +106,6 @@ TEST_F(Report, HelmertWithEveryOptionOn)
         " 0.00000000000  1.00000000000  0.00000000000\r\n"
         " 0.00000000000  0.00000000000  1.00000000000\r\n\r\n";
     const std::string outliers = "t40\r\nt41\r\n1 outliers\r\nt42\r\nP2  Q2 3.46\r\n\r\n";
-    const std::string statistics = "t34\r\n0.0123 t35\r\n0.0100 t36\r\n0.0110 t61\r\n\r\n";
     EXPECT_EQ(c.report, head +
                             "t28\r\nt30\r\n"
                             "P1  100.0000 200.0000 300.0000\r\n"
@@ -118,8 +120,8 @@ TEST_F(Report, HelmertWithEveryOptionOn)
                             "P1  Q1 0.0010 -0.0020  0.0005\r\n"
                             "P2  Q2 0.0125  0.5000 -1.0000\r\n"
                             "P22 Q3 0.0000  0.0000  0.0000\r\n\r\n" +
-                            statistics);
-    EXPECT_EQ(c.protocol, head + outliers + statistics);
+                            kStatistics);
+    EXPECT_EQ(c.protocol, head + outliers + kStatistics);
     EXPECT_THAT(messages.hints, ElementsAre("1 outliers"));
     EXPECT_TRUE(messages.errors.empty());
     EXPECT_THAT(library.script.calls,
@@ -138,10 +140,46 @@ TEST_F(Report, MolodenskyWithOptionsOffUsesTheCommonWidth)
     ASSERT_TRUE(c.ok);
     EXPECT_EQ(c.report,
               "t69\r\nA --> B\r\n3 pairs\r\n\r\n"
-              "t70\r\nt71\r\n  1.500000 t16\r\n-12.250000 t17\r\n100.000000 t18\r\n\r\n"
-              "t34\r\n0.0123 t35\r\n0.0100 t36\r\n0.0110 t61\r\n\r\n");
+              "t70\r\nt71\r\n  1.500000 t16\r\n-12.250000 t17\r\n100.000000 t18\r\n\r\n" +
+                  kStatistics);
     EXPECT_THAT(std::vector<double>(c.parameters, c.parameters + 7), ElementsAre(1.5, -12.25, 100, 0, 0, 0, 0));
     EXPECT_TRUE(messages.hints.empty());
+}
+
+TEST_F(Report, MolodenskyWithEveryOptionOnListsPackedAnglesAndTheFlattening)
+{
+    library.script.outlierPairs = {3};
+    library.script.outlierValues = {12.5};
+    library.script.residuals = {0.25, 0, 0, 0, -1.5, 0, 0, 0, 0.125};
+    calc::SideInput source = Geographic("S1 83000 501500 100\r\nS2 84500 503000 110\r\nS3 90000 500000 120", 12);
+    source.flatteningText = "298.257222101";
+    calc::Options options = AllOn(4);
+    options.cartesian = false;
+    calc::Computation c = Run(source, Cartesian(kTargetList, "B", ""), options);
+    ASSERT_TRUE(c.ok);
+    const std::string head =
+        "t69\r\nSrc --> B\r\n3 pairs\r\n\r\n"
+        "t70\r\nt71\r\n 1.500000 t16\r\n-2.250000 t17\r\n 3.000000 t18\r\n\r\n"
+        "t74\r\nt62: GRS 80\r\nt76: 6378137.0000000\r\nt77: 6356752.3141404\r\nt78: 298.257222101\r\n\r\n";
+    const std::string outliers = "t40\r\nt41\r\n1 outliers\r\nt42\r\nS3 Q3 12.50\r\n\r\n";
+    EXPECT_EQ(c.report, head +
+                            "t82\r\nt84\r\n"
+                            "S1 83000.00000000 501500.00000000 100.0000\r\n"
+                            "S2 84500.00000000 503000.00000000 110.0000\r\n"
+                            "S3 90000.00000000 500000.00000000 120.0000\r\n\r\n"
+                            "t25\r\nt27\r\n"
+                            "S1 8.50000000 50.25000000 100.0000\r\n"
+                            "S2 8.75000000 50.50000000 110.0000\r\n"
+                            "S3 9.00000000 50.00000000 120.0000\r\n\r\n" +
+                            outliers +
+                            "t32\r\nt33\r\n"
+                            "S1 Q1 0.2500  0.0000 0.0000\r\n"
+                            "S2 Q2 0.0000 -1.5000 0.0000\r\n"
+                            "S3 Q3 0.0000  0.0000 0.1250\r\n\r\n" +
+                            kStatistics);
+    EXPECT_EQ(c.protocol, head + outliers + kStatistics);
+    EXPECT_THAT(library.script.calls,
+                ElementsAre("molodensky", "outliers 3", "residuals", "max", "average", "rms"));
 }
 
 TEST_F(Report, InverseExchangesNamesSidesAndEllipsoids)
