@@ -24,12 +24,12 @@ TEST(FileSpecTest, SplitsNamesIntoDrivePathNameAndExtension)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        FileSpec spec(c.name);
-        EXPECT_EQ(spec.FullPath(), c.name);
-        EXPECT_EQ(spec.Drive(), c.drive);
-        EXPECT_EQ(spec.Path(), c.path);
-        EXPECT_EQ(spec.FileName(), c.file);
-        EXPECT_EQ(spec.Extension(), c.extension);
+        FileSpec file(c.name);
+        EXPECT_EQ(file.FullPath(), c.name);
+        EXPECT_EQ(file.Drive(), c.drive);
+        EXPECT_EQ(file.Path(), c.path);
+        EXPECT_EQ(file.FileName(), c.file);
+        EXPECT_EQ(file.Extension(), c.extension);
     }
 }
 
