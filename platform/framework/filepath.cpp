@@ -1,4 +1,4 @@
-#include "platform/framework/filespec.h"
+#include "platform/framework/filepath.h"
 
 FileSpec::FileSpec(const std::string& fileName) : fullPath_(fileName)
 {

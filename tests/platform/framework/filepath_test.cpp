@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/framework/filespec.h"
+#include "platform/framework/filepath.h"
 
 namespace {
 
