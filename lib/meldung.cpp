@@ -4,6 +4,7 @@
 
 #include "lib/sprache.h"
 #include "lib/system.h"
+#include "platform/framework/drawobject.h"
 #include "platform/runtime/strings.h"
 
 std::unique_ptr<DlgFehler> goFehler;
@@ -96,16 +97,7 @@ LRESULT MeldungFenster::Dispatch(Event& oEvent)
 void MeldungFenster::Expose(ExposeEvent& oExposeEvent)
 {
     dlgMeldung_vo::Expose(oExposeEvent);
-    if (!oBitmap_.Handle())
-        return;
-    HDC dc = GetDC(Handle());
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(source, oBitmap_.Handle());
-    const int top = CanvasArea().Height() - oBitmapOrigin_.y - kPictureSize;
-    BitBlt(dc, oBitmapOrigin_.x, top, kPictureSize, kPictureSize, source, 0, 0, SRCCOPY);
-    SelectObject(source, previous);
-    DeleteDC(source);
-    ReleaseDC(Handle(), dc);
+    Draw(BitmapObject(oBitmapOrigin_, Dimension(kPictureSize, kPictureSize), oBitmap_));
 }
 
 bool MeldungFenster::QueryClose(Event&)
