@@ -128,7 +128,11 @@ double Val(const std::string& text) {
 
 std::int32_t Long(double x) {
   if (std::isnan(x)) return 0;
-  double r = std::round(x);
+  // Halves away from zero, computed exactly: x - trunc(x) has no rounding
+  // error, whereas the round() of the 64-bit MinGW-w64 runtime takes
+  // 0.49999999999999994 to 1.
+  double r = std::trunc(x);
+  if (std::fabs(x - r) >= 0.5) r += std::copysign(1.0, x);
   if (r >= 2147483647.0) return std::numeric_limits<std::int32_t>::max();
   if (r <= -2147483648.0) return std::numeric_limits<std::int32_t>::min();
   return static_cast<std::int32_t>(r);
