@@ -4,12 +4,15 @@
 set -euo pipefail
 
 packages=(
-  g++-mingw-w64-i686-posix    # the i686 C++ cross compiler with posix threads
-  binutils-mingw-w64-i686     # windres and friends
+  g++-mingw-w64-i686-posix    # the 32-bit C++ cross compiler with posix threads
+  g++-mingw-w64-x86-64-posix  # the 64-bit one
+  binutils-mingw-w64-i686 binutils-mingw-w64-x86-64   # windres and friends
   cmake make ccache
   googletest                  # GoogleTest sources, built with the cross compiler
   libeigen3-dev               # linear algebra of the geodesy library
-  wine wine32:i386            # runs the 32-bit program and its tests
+  wine wine32:i386            # runs the 32-bit program and its tests (where it can)
+  wine64                      # runs the 64-bit program and its tests
+  fonts-wine                  # Marlett, the symbols of the caption buttons
   xvfb x11-utils              # a display for tests that open windows
   fp-utils                    # chmcmd, the help compiler
   fonts-liberation            # metric-compatible stand-ins for the Windows fonts

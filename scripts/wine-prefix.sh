@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Makes the build's private Wine prefix once: a 32-bit prefix whose Windows
-# font names map to the metric-compatible Liberation fonts, so text measures
-# the same on every machine.
+# Makes a build's private Wine prefix once: usage wine-prefix.sh ARCH BUILD.
+# Its Windows font names map to the metric-compatible Liberation fonts, so
+# text measures the same on every machine, and it has Wine's Marlett font for
+# the caption buttons (Wine does not look into the package's font folder).
 set -euo pipefail
-prefix=$1
-export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all
-export WINEDLLOVERRIDES=winemenubuilder.exe,mscoree,mshtml=
+arch=$1 build=$2
+source "$(dirname "$0")/wine-env.sh"
+prefix=$WINEPREFIX
 [ -f "$prefix/.mdx-ready" ] && exit 0
 rm -rf "$prefix"
-wineboot -i >/dev/null 2>&1
+"$wine" wineboot -i >/dev/null 2>&1
 reg=$(mktemp --suffix=.reg)
 cat >"$reg" <<'REG'
 REGEDIT4
@@ -25,7 +26,8 @@ REGEDIT4
 "MS Shell Dlg"="Liberation Sans"
 "MS Shell Dlg 2"="Liberation Sans"
 REG
-wine regedit /S "Z:$reg" >/dev/null 2>&1
+"$wine" regedit /S "Z:$reg" >/dev/null 2>&1
 rm -f "$reg"
-wineserver -w
+cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
+"$wineserver" -w
 touch "$prefix/.mdx-ready"

@@ -1,15 +1,12 @@
 #!/usr/bin/env bash
-# Runs a Windows executable of the build under Wine, in the build's private
-# prefix. CMake uses it as the emulator of every test; scripts/test.sh
+# Runs a Windows executable of a build under Wine: usage wine-run.sh ARCH EXE
+# [ARGS]. CMake uses it as the emulator of every test; scripts/test.sh
 # prepares the prefix, the display and the wineserver first.
 set -u
-exe=$1; shift
-dir=$(cd "$(dirname "$exe")" && pwd)
-build=$dir
+arch=$1 exe=$2; shift 2
+build=$(cd "$(dirname "$exe")" && pwd)
 while [ "$build" != / ] && [ ! -f "$build/CMakeCache.txt" ]; do build=$(dirname "$build"); done
-export WINEPREFIX=${WINEPREFIX:-$build/wineprefix}
-export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-winemenubuilder.exe,mscoree,mshtml=}
+source "$(dirname "$0")/wine-env.sh"
 # The program directory holds orbalith32.dll.
 export WINEPATH="Z:$build/meridoxa"
-exec wine "$exe" "$@"
+exec "$wine" "$exe" "$@"
