@@ -48,7 +48,8 @@ void MakeLists(std::string& source, std::string& target)
         return ((seed >> 8) % 2001 - 1000) * 1e-6;
     };
     for (int i = 0; i < kPairs; ++i) {
-        const double x = 4157222.0 + (i % 173) * 117.3, y = 664789.0 + (i / 173) * 113.9, z = 4774952.0 + (i % 97) * 9.1;
+        const double x = 4157222.0 + (i % 173) * 117.3, y = 664789.0 + (i / 173) * 113.9,
+                     z = 4774952.0 + (i % 97) * 9.1;
         s << "P" << i + 1 << ' ' << x << ' ' << y << ' ' << z << "\r\n";
         const double k = 1 + 4e-6, r = 2e-6;
         t << "P" << i + 1 << ' ' << 101.5 + k * (x - r * y) + noise() << ' ' << -42.25 + k * (y + r * x) + noise()
@@ -180,8 +181,9 @@ int main()
     window->Destroy();
     window.reset();
     frame.reset();
-    for (MeldungFenster* w : {static_cast<MeldungFenster*>(goFehler.get()), static_cast<MeldungFenster*>(goErfolg.get()),
-                              static_cast<MeldungFenster*>(goHinweis.get())})
+    for (MeldungFenster* w :
+         {static_cast<MeldungFenster*>(goFehler.get()), static_cast<MeldungFenster*>(goErfolg.get()),
+          static_cast<MeldungFenster*>(goHinweis.get())})
         w->EndDialog();
     return 0;
 }

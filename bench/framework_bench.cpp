@@ -23,8 +23,7 @@ int main()
     auto* list = form.AddControl<MultiLineEdit>(106);
     list->SetTextLimit(10000000);
     std::string text;
-    for (int i = 1; i <= kLines; ++i)
-        text += std::to_string(i) + "  3987654.321  1234567.890  4876543.210\r\n";
+    for (int i = 1; i <= kLines; ++i) text += std::to_string(i) + "  3987654.321  1234567.890  4876543.210\r\n";
 
     size_t characters = 0;
     double setText = BestMilliseconds(kRuns, [&] { list->SetTextValue(text); });
@@ -34,14 +33,12 @@ int main()
         // LineCount takes the text anew.
         SendMessageA(list->Handle(), EM_SETSEL, 0, 0);
         characters = 0;
-        for (int n = 1, count = list->LineCount(); n <= count; ++n)
-            characters += list->GetLine(n).size();
+        for (int n = 1, count = list->LineCount(); n <= count; ++n) characters += list->GetLine(n).size();
     });
     double perLine = BestMilliseconds(kRuns, [&] {
         char buffer[256];
         characters = 0;
-        for (int n = 0, count = static_cast<int>(SendMessageA(list->Handle(), EM_GETLINECOUNT, 0, 0)); n < count;
-             ++n) {
+        for (int n = 0, count = static_cast<int>(SendMessageA(list->Handle(), EM_GETLINECOUNT, 0, 0)); n < count; ++n) {
             *reinterpret_cast<WORD*>(buffer) = sizeof buffer - 1;
             characters += SendMessageA(list->Handle(), EM_GETLINE, n, reinterpret_cast<LPARAM>(buffer));
         }

@@ -69,8 +69,7 @@ int main()
     const double ms = BestMilliseconds(kRuns, [&] {
         for (int i = 0; i < kUtmPoints; ++i) {
             const double east = 32200000.0 + 0.6 * i, north = 5000000.0 + 0.4 * i;
-            if (lib.coordtrans3(east, north, 3, 1000, 0, &lon, &lat, 1, 1000, 0, 0) == 0)
-                return false;
+            if (lib.coordtrans3(east, north, 3, 1000, 0, &lon, &lat, 1, 1000, 0, 0) == 0) return false;
             sum += lat;
         }
         return true;

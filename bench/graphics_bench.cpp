@@ -18,103 +18,111 @@ namespace {
 
 constexpr int kCount = 100000;
 
-double MicrosPerOp(const std::function<void(int)>& fn) {
-  const auto t0 = std::chrono::steady_clock::now();
-  for (int i = 0; i < kCount; ++i) fn(i);
-  const auto t1 = std::chrono::steady_clock::now();
-  return std::chrono::duration<double, std::micro>(t1 - t0).count() / kCount;
+double MicrosPerOp(const std::function<void(int)>& fn)
+{
+    const auto t0 = std::chrono::steady_clock::now();
+    for (int i = 0; i < kCount; ++i) fn(i);
+    const auto t1 = std::chrono::steady_clock::now();
+    return std::chrono::duration<double, std::micro>(t1 - t0).count() / kCount;
 }
 
 // What a filled rectangle does on one DC, straight.
-void StraightRectangle(HDC hDC, int x, int y) {
-  HBRUSH hBrush = CreateSolidBrush(RGB(0, 0, 255));
-  HGDIOBJ hOldBrush = SelectObject(hDC, hBrush);
-  HPEN hPen = CreatePen(PS_SOLID, 1, 0);
-  HGDIOBJ hOldPen = SelectObject(hDC, hPen);
-  const COLORREF nOldColor = SetBkColor(hDC, RGB(0, 0, 255));
-  const int nOldMode = SetBkMode(hDC, OPAQUE);
-  const int nOldRop = SetROP2(hDC, R2_COPYPEN);
-  Rectangle(hDC, x, y - 1, x + 41, y + 30);
-  SetROP2(hDC, nOldRop);
-  SetBkMode(hDC, nOldMode);
-  SetBkColor(hDC, nOldColor);
-  SelectObject(hDC, hOldPen);
-  DeleteObject(hPen);
-  SelectObject(hDC, hOldBrush);
-  DeleteObject(hBrush);
+void StraightRectangle(HDC hDC, int x, int y)
+{
+    HBRUSH hBrush = CreateSolidBrush(RGB(0, 0, 255));
+    HGDIOBJ hOldBrush = SelectObject(hDC, hBrush);
+    HPEN hPen = CreatePen(PS_SOLID, 1, 0);
+    HGDIOBJ hOldPen = SelectObject(hDC, hPen);
+    const COLORREF nOldColor = SetBkColor(hDC, RGB(0, 0, 255));
+    const int nOldMode = SetBkMode(hDC, OPAQUE);
+    const int nOldRop = SetROP2(hDC, R2_COPYPEN);
+    Rectangle(hDC, x, y - 1, x + 41, y + 30);
+    SetROP2(hDC, nOldRop);
+    SetBkMode(hDC, nOldMode);
+    SetBkColor(hDC, nOldColor);
+    SelectObject(hDC, hOldPen);
+    DeleteObject(hPen);
+    SelectObject(hDC, hOldBrush);
+    DeleteObject(hBrush);
 }
 
 // What a text does on one DC, straight (the extent measured for alignment).
-void StraightText(HDC hDC, HFONT hFont, int x, int y) {
-  HGDIOBJ hOld = SelectObject(hDC, hFont);
-  SIZE s;
-  GetTextExtentPoint32A(hDC, "Meridoxa 42", 11, &s);
-  const COLORREF nOldColor = SetTextColor(hDC, 0);
-  const int nOldMode = SetBkMode(hDC, TRANSPARENT);
-  const UINT nOldAlign = SetTextAlign(hDC, TA_BOTTOM | TA_LEFT);
-  TextOutA(hDC, x, y, "Meridoxa 42", 11);
-  SetTextAlign(hDC, nOldAlign);
-  SetBkMode(hDC, nOldMode);
-  SetTextColor(hDC, nOldColor);
-  SelectObject(hDC, hOld);
+void StraightText(HDC hDC, HFONT hFont, int x, int y)
+{
+    HGDIOBJ hOld = SelectObject(hDC, hFont);
+    SIZE s;
+    GetTextExtentPoint32A(hDC, "Meridoxa 42", 11, &s);
+    const COLORREF nOldColor = SetTextColor(hDC, 0);
+    const int nOldMode = SetBkMode(hDC, TRANSPARENT);
+    const UINT nOldAlign = SetTextAlign(hDC, TA_BOTTOM | TA_LEFT);
+    TextOutA(hDC, x, y, "Meridoxa 42", 11);
+    SetTextAlign(hDC, nOldAlign);
+    SetBkMode(hDC, nOldMode);
+    SetTextColor(hDC, nOldColor);
+    SelectObject(hDC, hOld);
 }
 
-void Report(const char* cWhat, double fOurs, double fStraight) {
-  std::printf("%-34s %8.2f us  straight GDI %8.2f us  ratio %.2f\n", cWhat, fOurs, fStraight, fOurs / fStraight);
+void Report(const char* cWhat, double fOurs, double fStraight)
+{
+    std::printf("%-34s %8.2f us  straight GDI %8.2f us  ratio %.2f\n", cWhat, fOurs, fStraight, fOurs / fStraight);
 }
 
-void Prepare(Graphics& g) {
-  g.SetFillColor(9).SetLineColor(16).SetFillHatch(32).SetStringColor(16);
-  g.SetStringFont("Arial", 8.0, 14.0, 0U, 2U);
+void Prepare(Graphics& g)
+{
+    g.SetFillColor(9).SetLineColor(16).SetFillHatch(32).SetStringColor(16);
+    g.SetStringFont("Arial", 8.0, 14.0, 0U, 2U);
 }
 
-void MemoryDevice(int nPass) {
-  gMemory oMemory(2, 1000, 1000);
-  Graphics& g = *oMemory._oGraphics;
-  Prepare(g);
-  HDC hDC = oMemory.GetMemoryDC();
-  std::printf("memory device 1000 x 1000, pass %d\n", nPass);
-  Report("  rectangle", MicrosPerOp([&](int i) { g.PaintRectangle(i % 950, i % 960, 40, 30, 1); }),
-         MicrosPerOp([&](int i) { StraightRectangle(hDC, i % 950, i % 960); }));
-  Report("  text", MicrosPerOp([&](int i) { g.PaintString(i % 900, i % 980, "Meridoxa 42"); }),
-         MicrosPerOp([&](int i) { StraightText(hDC, g._pFont, i % 900, i % 980); }));
+void MemoryDevice(int nPass)
+{
+    gMemory oMemory(2, 1000, 1000);
+    Graphics& g = *oMemory._oGraphics;
+    Prepare(g);
+    HDC hDC = oMemory.GetMemoryDC();
+    std::printf("memory device 1000 x 1000, pass %d\n", nPass);
+    Report("  rectangle", MicrosPerOp([&](int i) { g.PaintRectangle(i % 950, i % 960, 40, 30, 1); }),
+           MicrosPerOp([&](int i) { StraightRectangle(hDC, i % 950, i % 960); }));
+    Report("  text", MicrosPerOp([&](int i) { g.PaintString(i % 900, i % 980, "Meridoxa 42"); }),
+           MicrosPerOp([&](int i) { StraightText(hDC, g._pFont, i % 900, i % 980); }));
 }
 
-void ScreenWindow(int nPass) {
-  gTopAppWindow oWindow;
-  oWindow.SetSize({1000, 1000});
-  oWindow.Show();
-  ApplicationExec();
-  Graphics& g = *oWindow._oGraphics;
-  if (g._pRefreshMemDC == nullptr) {
-    std::printf("screen window: no display, skipped\n");
-    return;
-  }
-  Prepare(g);
-  const SIZE s = oWindow.CanvasSize();
-  std::printf("screen window %ld x %ld, pass %d\n", s.cx, s.cy, nPass);
-  // Straight: the same calls on the window's DC (taken once) and on the
-  // refresh bitmap's DC.
-  HDC hWindow = GetDC(oWindow.Handle());
-  SetUpwardMapping(hWindow, s.cx, s.cy, 0);
-  HDC hBitmap = g._pRefreshMemDC;
-  Report("  rectangle", MicrosPerOp([&](int i) { g.PaintRectangle(i % 950, i % 960, 40, 30, 1); }),
-         MicrosPerOp([&](int i) {
-           StraightRectangle(hWindow, i % 950, i % 960);
-           StraightRectangle(hBitmap, i % 950, i % 960);
-         }));
-  Report("  text", MicrosPerOp([&](int i) { g.PaintString(i % 900, i % 980, "Meridoxa 42"); }),
-         MicrosPerOp([&](int i) {
-           StraightText(hWindow, g._pFont, i % 900, i % 980);
-           StraightText(hBitmap, g._pFont, i % 900, i % 980);
-         }));
-  ReleaseDC(oWindow.Handle(), hWindow);
+void ScreenWindow(int nPass)
+{
+    gTopAppWindow oWindow;
+    oWindow.SetSize({1000, 1000});
+    oWindow.Show();
+    ApplicationExec();
+    Graphics& g = *oWindow._oGraphics;
+    if (g._pRefreshMemDC == nullptr) {
+        std::printf("screen window: no display, skipped\n");
+        return;
+    }
+    Prepare(g);
+    const SIZE s = oWindow.CanvasSize();
+    std::printf("screen window %ld x %ld, pass %d\n", s.cx, s.cy, nPass);
+    // Straight: the same calls on the window's DC (taken once) and on the
+    // refresh bitmap's DC.
+    HDC hWindow = GetDC(oWindow.Handle());
+    SetUpwardMapping(hWindow, s.cx, s.cy, 0);
+    HDC hBitmap = g._pRefreshMemDC;
+    Report("  rectangle", MicrosPerOp([&](int i) { g.PaintRectangle(i % 950, i % 960, 40, 30, 1); }),
+           MicrosPerOp([&](int i) {
+               StraightRectangle(hWindow, i % 950, i % 960);
+               StraightRectangle(hBitmap, i % 950, i % 960);
+           }));
+    Report("  text", MicrosPerOp([&](int i) { g.PaintString(i % 900, i % 980, "Meridoxa 42"); }),
+           MicrosPerOp([&](int i) {
+               StraightText(hWindow, g._pFont, i % 900, i % 980);
+               StraightText(hBitmap, g._pFont, i % 900, i % 980);
+           }));
+    ReleaseDC(oWindow.Handle(), hWindow);
 }
 
 }  // namespace
 
-int main() {
-  for (int nPass = 1; nPass <= 2; ++nPass) MemoryDevice(nPass);
-  for (int nPass = 1; nPass <= 2; ++nPass) ScreenWindow(nPass);
-  return 0;
+int main()
+{
+    for (int nPass = 1; nPass <= 2; ++nPass) MemoryDevice(nPass);
+    for (int nPass = 1; nPass <= 2; ++nPass) ScreenWindow(nPass);
+    return 0;
 }

@@ -24,8 +24,7 @@ double BestMilliseconds(int runs, Work&& work)
     for (int run = 0; run < runs; ++run) {
         const double start = Seconds();
         if constexpr (std::is_same_v<decltype(work()), bool>) {
-            if (!work())
-                return -1.0;
+            if (!work()) return -1.0;
         } else {
             work();
         }

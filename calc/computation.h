@@ -27,12 +27,12 @@ public:
 
 // The inputs of one side, as the window's controls hold them.
 struct SideInput {
-    std::string_view list;    // the point-list text
-    int format = 1;           // 1..22
+    std::string_view list;  // the point-list text
+    int format = 1;         // 1..22
     bool ellipsoidValid = false;
-    Ellipsoid ellipsoid;      // the numbers of the semi-axis fields
-    std::string name;         // reference-system name field
-    std::string groupCaption; // caption of the side's group frame
+    Ellipsoid ellipsoid;       // the numbers of the semi-axis fields
+    std::string name;          // reference-system name field
+    std::string groupCaption;  // caption of the side's group frame
     std::string ellipsoidName, semiMajorText, semiMinorText, flatteningText;
 };
 

@@ -14,7 +14,10 @@ constexpr double kPi = 3.141592653589793;
 
 }  // namespace
 
-bool IsUsableEllipsoid(const Ellipsoid& e) { return e.b > 0 && e.b <= e.a && std::isfinite(e.a); }
+bool IsUsableEllipsoid(const Ellipsoid& e)
+{
+    return e.b > 0 && e.b <= e.a && std::isfinite(e.a);
+}
 
 bool PackedToDegrees(double packed, double& degrees)
 {

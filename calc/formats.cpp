@@ -44,7 +44,10 @@ FormatClass ClassOfFormat(int format)
     return FormatClass::Utm;
 }
 
-bool NeedsEllipsoid(int format) { return ClassOfFormat(format) != FormatClass::Cartesian; }
+bool NeedsEllipsoid(int format)
+{
+    return ClassOfFormat(format) != FormatClass::Cartesian;
+}
 
 std::string FormatName(int format, bool german)
 {

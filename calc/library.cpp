@@ -6,27 +6,48 @@ namespace {
 
 std::string g_loadError;
 
-geodesy::Logic __stdcall Unavailable1(std::uint32_t) { return 0; }
+geodesy::Logic __stdcall Unavailable1(std::uint32_t)
+{
+    return 0;
+}
 geodesy::Logic __stdcall UnavailableHelmert(const double*, const double*, std::uint32_t, std::uint16_t, double*,
-                                            double*) { return 0; }
-geodesy::Logic __stdcall UnavailableMolodensky(const double*, const double*, std::uint32_t, double*) { return 0; }
+                                            double*)
+{
+    return 0;
+}
+geodesy::Logic __stdcall UnavailableMolodensky(const double*, const double*, std::uint32_t, double*)
+{
+    return 0;
+}
 geodesy::Logic __stdcall UnavailableOutliers(const double*, const double*, std::uint32_t, double*, std::uint32_t*,
-                                             std::uint32_t, std::uint32_t*, double) { return 0; }
+                                             std::uint32_t, std::uint32_t*, double)
+{
+    return 0;
+}
 geodesy::Logic __stdcall UnavailableResiduals(const double*, const double*, double*, std::uint32_t, std::uint16_t,
-                                              const double*) { return 0; }
-geodesy::Logic __stdcall UnavailableStat(const double*, std::uint32_t, double*) { return 0; }
+                                              const double*)
+{
+    return 0;
+}
+geodesy::Logic __stdcall UnavailableStat(const double*, std::uint32_t, double*)
+{
+    return 0;
+}
 geodesy::Logic __stdcall UnavailableText(const char** text)
 {
     *text = g_loadError.c_str();
     return 1;
 }
-geodesy::Logic __stdcall UnavailableUserEll(std::uint16_t, double, double) { return 0; }
+geodesy::Logic __stdcall UnavailableUserEll(std::uint16_t, double, double)
+{
+    return 0;
+}
 geodesy::Logic __stdcall UnavailableRefSys(std::uint16_t, double, double, double, double, double, double, double)
 {
     return 0;
 }
-geodesy::Logic __stdcall UnavailableTrans(double, double, std::uint16_t, std::uint16_t, std::uint16_t, double*,
-                                          double*, std::uint16_t, std::uint16_t, std::uint16_t, std::uint16_t)
+geodesy::Logic __stdcall UnavailableTrans(double, double, std::uint16_t, std::uint16_t, std::uint16_t, double*, double*,
+                                          std::uint16_t, std::uint16_t, std::uint16_t, std::uint16_t)
 {
     return 0;
 }
@@ -40,8 +61,14 @@ geodesy::Logic __stdcall UnavailableEll(std::uint16_t, double* a, double* b)
     *a = *b = 0;
     return 0;
 }
-geodesy::Logic __stdcall UnavailableLanguage(std::uint16_t) { return 0; }
-geodesy::Logic __stdcall UnavailableSwitch(std::int32_t) { return 0; }
+geodesy::Logic __stdcall UnavailableLanguage(std::uint16_t)
+{
+    return 0;
+}
+geodesy::Logic __stdcall UnavailableSwitch(std::int32_t)
+{
+    return 0;
+}
 
 // Stands in for the library when its file cannot be loaded.
 geodesy::GeodesyFunctions UnavailableLibrary()
@@ -81,7 +108,10 @@ const geodesy::GeodesyFunctions* g_library = nullptr;
 
 }  // namespace
 
-const geodesy::GeodesyFunctions& Library() { return g_library ? *g_library : LoadedLibrary(); }
+const geodesy::GeodesyFunctions& Library()
+{
+    return g_library ? *g_library : LoadedLibrary();
+}
 
 const geodesy::GeodesyFunctions* SetLibrary(const geodesy::GeodesyFunctions* library)
 {

@@ -10,7 +10,10 @@ namespace calc {
 
 namespace {
 
-bool IsBlank(const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos; }
+bool IsBlank(const std::string& line)
+{
+    return line.find_first_not_of(" \t") == std::string::npos;
+}
 
 // A semi-axis as the header writes it: 15 characters, 7 decimals.
 bool IsHeaderNumber(const std::string& line)

@@ -28,8 +28,14 @@ std::vector<std::string_view> SplitLines(std::string_view text)
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsSign(char c) { return c == '-' || c == '+'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool IsSign(char c)
+{
+    return c == '-' || c == '+';
+}
 
 // Length of an exponent ("E-3") at text[pos], 0 when there is none.
 std::size_t ExponentLength(std::string_view text, std::size_t pos)

@@ -26,8 +26,8 @@ std::vector<std::string_view> SplitLines(std::string_view text);
 std::vector<double> Tokenise(std::string_view text, std::size_t limit = 3);
 
 enum class ParseStatus {
-    Ok,          // every line usable (also when no line held a point)
-    BadLine,     // the reported line does not fit the format
+    Ok,            // every line usable (also when no line held a point)
+    BadLine,       // the reported line does not fit the format
     TooManyPoints  // more lines hold points than the capacity allows
 };
 

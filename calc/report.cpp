@@ -37,7 +37,10 @@ std::string PadR(const std::string& s, std::size_t width)
     return result;
 }
 
-std::string Count(std::uint32_t n) { return LTrim(Str(n, 7, 0)); }
+std::string Count(std::uint32_t n)
+{
+    return LTrim(Str(n, 7, 0));
+}
 
 // A column of numbers right-aligned to its longest value: each value is
 // formatted once at the column's base width, then padded to the common width.
@@ -74,7 +77,8 @@ std::array<Column, 3> MeasureTriples(const double* values, std::uint32_t n, int 
         VoEventLoop();
         for (std::size_t i = 0; i < 3; ++i) {
             Column& column = columns[i];
-            column.texts.push_back(LTrim(Str(values[3 * k + i], i < 2 ? base12 : base3, i < 2 ? decimals12 : decimals3)));
+            column.texts.push_back(
+                LTrim(Str(values[3 * k + i], i < 2 ? base12 : base3, i < 2 ? decimals12 : decimals3)));
             column.width = std::max(column.width, column.texts.back().size());
         }
     }
@@ -85,7 +89,12 @@ class ReportWriter {
 public:
     ReportWriter(Computation& c, const SideInput& source, const SideInput& target, const Options& options,
                  const Texts& texts, Messages& messages)
-        : c_(c), source_(source), target_(target), options_(options), texts_(texts), messages_(messages)
+        : c_(c),
+          source_(source),
+          target_(target),
+          options_(options),
+          texts_(texts),
+          messages_(messages)
     {
     }
 
@@ -143,8 +152,8 @@ private:
         if (convention != 4) rows.push_back({18, 7, 22});
         int width = 0;
         for (std::size_t i = 0; i < rows.size(); ++i)
-            width = std::max(width,
-                             static_cast<int>(LTrim(Str(c_.parameters[i], rows[i].base, rows[i].decimals)).size()));
+            width =
+                std::max(width, static_cast<int>(LTrim(Str(c_.parameters[i], rows[i].base, rows[i].decimals)).size()));
         for (std::size_t i = 0; i < rows.size(); ++i)
             Line(Str(c_.parameters[i], width, rows[i].decimals) + " " + T(rows[i].label));
         Empty();
@@ -193,8 +202,7 @@ private:
     }
 
     // Rows of number, two angles (or eastings/northings) and a height.
-    void TripleList(const SidePoints& side, std::size_t numberWidth, const double* values, int base12,
-                    int decimals12)
+    void TripleList(const SidePoints& side, std::size_t numberWidth, const double* values, int base12, int decimals12)
     {
         const std::array<Column, 3> columns = MeasureTriples(values, c_.n, base12, decimals12, 15, 4);
         for (std::uint32_t k = 0; k < c_.n; ++k) {

@@ -32,11 +32,9 @@ constexpr unsigned short kSubLanguage = 1;
 // their ANSI code page; nothing when a language has none.
 std::optional<unsigned long> Resolve(const CodePageArg& u)
 {
-    if (const auto* n = std::get_if<unsigned>(&u))
-        return *n;
+    if (const auto* n = std::get_if<unsigned>(&u)) return *n;
     const unsigned long cp = Lang2CodePage(std::get<std::string>(u));
-    if (cp == 0)
-        return std::nullopt;
+    if (cp == 0) return std::nullopt;
     return cp;
 }
 
@@ -44,26 +42,21 @@ std::optional<unsigned long> Resolve(const CodePageArg& u)
 UINT WindowsCodePage(unsigned long n)
 {
     switch (n) {
-    case 0:
-        return CP_ACP;
-    case 1:
-        return CP_OEMCP;
-    case 2:
-        return CP_UTF8;
-    default:
-        return IsValidCodePage(n) ? n : CP_ACP;
+    case 0: return CP_ACP;
+    case 1: return CP_OEMCP;
+    case 2: return CP_UTF8;
+    default: return IsValidCodePage(n) ? n : CP_ACP;
     }
 }
 
-} // namespace
+}  // namespace
 
 bool ConvMultiByte2MultiByte(const std::string& cText, const CodePageArg& uFrom, std::string& cResult,
                              std::size_t& nLength, const CodePageArg& uTo)
 {
     const auto from = Resolve(uFrom);
     const auto to = Resolve(uTo);
-    if (!from || !to)
-        return false;
+    if (!from || !to) return false;
     if (*from == *to) {
         cResult = cText;
         nLength = cText.size();
@@ -75,10 +68,8 @@ bool ConvMultiByte2MultiByte(const std::string& cText, const CodePageArg& uFrom,
     std::size_t wideBytes = 0;
     std::size_t length = 0;
     bool ok = ConvMultiByte2Unicode(cText, *from, wide, wideBytes);
-    if (ok && wideBytes > 0)
-        ok = ConvUnicode2MultiByte(wide.data(), wideBytes, *to, converted, length);
-    if (!ok)
-        converted = cText;
+    if (ok && wideBytes > 0) ok = ConvUnicode2MultiByte(wide.data(), wideBytes, *to, converted, length);
+    if (!ok) converted = cText;
     cResult = std::move(converted);
     nLength = cResult.size();
     return ok;
@@ -88,44 +79,37 @@ bool ConvMultiByte2Unicode(const std::string& cText, const CodePageArg& uCodePag
                            std::size_t& nBytes)
 {
     const auto resolved = Resolve(uCodePage);
-    if (!resolved)
-        return false;
+    if (!resolved) return false;
     const UINT cp = WindowsCodePage(*resolved);
     cWide.clear();
     nBytes = 0;
-    if (cText.empty())
-        return true;
+    if (cText.empty()) return true;
     const int length = static_cast<int>(cText.size());
     const int units = MultiByteToWideChar(cp, 0, cText.data(), length, nullptr, 0);
-    if (units <= 0)
-        return false;
+    if (units <= 0) return false;
     std::vector<wchar_t> wide(static_cast<std::size_t>(units));
     const int count = MultiByteToWideChar(cp, 0, cText.data(), length, wide.data(), units);
-    if (count <= 0)
-        return false;
+    if (count <= 0) return false;
     nBytes = 2 * static_cast<std::size_t>(count);
     cWide.assign(reinterpret_cast<const char*>(wide.data()), nBytes);
     return true;
 }
 
-bool ConvUnicode2MultiByte(const void* pWide, std::size_t nBytes, const CodePageArg& uCodePage,
-                           std::string& cResult, std::size_t& nLength)
+bool ConvUnicode2MultiByte(const void* pWide, std::size_t nBytes, const CodePageArg& uCodePage, std::string& cResult,
+                           std::size_t& nLength)
 {
     const auto resolved = Resolve(uCodePage);
-    if (!resolved)
-        return false;
+    if (!resolved) return false;
     const UINT cp = WindowsCodePage(*resolved);
     cResult.clear();
     nLength = 0;
     const auto* text = static_cast<const wchar_t*>(pWide);
     const int units = nBytes == 0 ? -1 : static_cast<int>(nBytes / 2);
     const int size = WideCharToMultiByte(cp, 0, text, units, nullptr, 0, nullptr, nullptr);
-    if (size <= 0)
-        return true;
+    if (size <= 0) return true;
     std::vector<char> buffer(static_cast<std::size_t>(size));
     const int count = WideCharToMultiByte(cp, 0, text, units, buffer.data(), size, nullptr, nullptr);
-    if (count <= 0)
-        return false;
+    if (count <= 0) return false;
     // A zero-terminated input also counts its terminating zero.
     const auto length = static_cast<std::size_t>(units < 0 ? count - 1 : count);
     cResult.assign(buffer.data(), length);
@@ -137,15 +121,13 @@ unsigned long Lang2CodePage(const std::string& cLang)
 {
     static std::string cachedCode;
     static unsigned long cachedCodePage = 0;
-    if (cachedCodePage != 0 && cLang == cachedCode)
-        return cachedCodePage;
+    if (cachedCodePage != 0 && cLang == cachedCode) return cachedCodePage;
     const LCID locale = MAKELCID(Lang2LangId(cLang), SORT_DEFAULT);
     char buffer[10];
     const int n = GetLocaleInfoA(locale, LOCALE_IDEFAULTANSICODEPAGE, buffer, sizeof buffer);
-    unsigned long cp = n > 0 ? std::strtoul(std::string(buffer, static_cast<std::size_t>(n - 1)).c_str(), nullptr, 10)
-                             : 0;
-    if (cp == 0)
-        cp = GetACP();
+    unsigned long cp =
+        n > 0 ? std::strtoul(std::string(buffer, static_cast<std::size_t>(n - 1)).c_str(), nullptr, 10) : 0;
+    if (cp == 0) cp = GetACP();
     cachedCode = cLang;
     cachedCodePage = cp;
     return cp;
@@ -155,8 +137,7 @@ unsigned short Lang2LangId(const std::string& cLang)
 {
     static std::string cachedCode;
     static unsigned short cachedId = 0;
-    if (cachedId != 0 && cLang == cachedCode)
-        return cachedId;
+    if (cachedId != 0 && cLang == cachedCode) return cachedId;
     const std::string lower = Lower(cLang);
     unsigned short primary = 0;
     for (const auto& row : kLanguages) {

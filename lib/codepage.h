@@ -28,8 +28,8 @@ bool ConvMultiByte2Unicode(const std::string& cText, const CodePageArg& uCodePag
 
 // UTF-16 text of nBytes bytes (0: the text ends with a zero code unit) to code
 // page uCodePage. Characters the code page lacks become its default character.
-bool ConvUnicode2MultiByte(const void* pWide, std::size_t nBytes, const CodePageArg& uCodePage,
-                           std::string& cResult, std::size_t& nLength);
+bool ConvUnicode2MultiByte(const void* pWide, std::size_t nBytes, const CodePageArg& uCodePage, std::string& cResult,
+                           std::size_t& nLength);
 
 // The default ANSI code page of a language; the system ANSI code page when the
 // language has none. The last code asked for is remembered.

@@ -21,7 +21,7 @@ struct Switches {
     bool toUpper = false;
     bool toLower = false;
     bool translit = false;
-    char dropped = 0; // written for a dropped character; 0 for nothing
+    char dropped = 0;  // written for a dropped character; 0 for nothing
 };
 
 Switches Decode(unsigned long nFlags)
@@ -65,17 +65,25 @@ bool Passes(unsigned char c, unsigned long classes)
         unsigned char from, to;
     };
     static constexpr Range kRanges[] = {
-        {FAS_NUL, 0, 0},           {FAS_CONTROL, 1, 31},     {FAS_BLANK, 32, 32},       {FAS_PUNCT, 33, 47},
-        {FAS_PUNCT, 58, 64},       {FAS_PUNCT, 91, 96},      {FAS_PUNCT, 123, 127},     {FAS_DIGIT, 48, 57},
-        {FAS_UPPER, 65, 90},       {FAS_LOWER, 97, 122},     {FAS_HIGH1, 128, 159},     {FAS_HIGH2, 160, 191},
-        {FAS_LATIN_UPPER, 192, 222}, {FAS_LATIN_LOWER, 223, 255},
+        {FAS_NUL, 0, 0},
+        {FAS_CONTROL, 1, 31},
+        {FAS_BLANK, 32, 32},
+        {FAS_PUNCT, 33, 47},
+        {FAS_PUNCT, 58, 64},
+        {FAS_PUNCT, 91, 96},
+        {FAS_PUNCT, 123, 127},
+        {FAS_DIGIT, 48, 57},
+        {FAS_UPPER, 65, 90},
+        {FAS_LOWER, 97, 122},
+        {FAS_HIGH1, 128, 159},
+        {FAS_HIGH2, 160, 191},
+        {FAS_LATIN_UPPER, 192, 222},
+        {FAS_LATIN_LOWER, 223, 255},
     };
     for (const auto& r : kRanges) {
-        if ((classes & r.flag) && c >= r.from && c <= r.to)
-            return true;
+        if ((classes & r.flag) && c >= r.from && c <= r.to) return true;
     }
-    if (classes & FAS_SPECIAL)
-        return IsSpecial(c);
+    if (classes & FAS_SPECIAL) return IsSpecial(c);
     return (classes & FAS_UNDERSCORE) && c == '_';
 }
 
@@ -83,10 +91,8 @@ unsigned char ConvertCase(unsigned char c, const Switches& s)
 {
     const bool lower = (c >= 97 && c <= 122) || (c >= 224 && c <= 254);
     const bool upper = (c >= 65 && c <= 90) || (c >= 192 && c <= 222);
-    if (s.toUpper && lower)
-        return c - 32;
-    if (s.toLower && upper)
-        return c + 32;
+    if (s.toUpper && lower) return c - 32;
+    if (s.toLower && upper) return c + 32;
     return c;
 }
 
@@ -95,8 +101,7 @@ void WriteTransliterated(unsigned char c, bool upperCase, std::string& out)
     if (c >= 192) {
         const char* cell = (c < 224 ? kLatinUpper + 2 * (c - 192) : kLatinLower + 2 * (c - 224));
         char first = cell[0];
-        if (upperCase && c == 223)
-            first = 'S';
+        if (upperCase && c == 223) first = 'S';
         out += first;
         if (cell[1] != ' ')
             out += upperCase && cell[1] >= 'a' && cell[1] <= 'z' ? static_cast<char>(cell[1] - 32) : cell[1];
@@ -112,18 +117,16 @@ void ForEachToken(const std::string& cText, const std::string& cDelimiters, auto
     std::size_t pos = cText.find_first_not_of(cDelimiters);
     while (pos != std::string::npos) {
         const std::size_t end = cText.find_first_of(cDelimiters, pos);
-        if (!onToken(cText.substr(pos, end == std::string::npos ? std::string::npos : end - pos)))
-            return;
+        if (!onToken(cText.substr(pos, end == std::string::npos ? std::string::npos : end - pos))) return;
         pos = end == std::string::npos ? end : cText.find_first_not_of(cDelimiters, end);
     }
 }
 
-} // namespace
+}  // namespace
 
 std::string FastAnsiSelect(const std::string& cText, unsigned long nFlags)
 {
-    if (cText.empty() || nFlags == 0)
-        return cText;
+    if (cText.empty() || nFlags == 0) return cText;
     const Switches& s = SwitchesOf(nFlags);
     std::string text = cText;
     std::size_t length = 0;
@@ -152,8 +155,7 @@ std::vector<std::string> FastTokenWhiteArray(const std::string& cText, const std
                                              unsigned short nMaxTokens)
 {
     std::vector<std::string> tokens;
-    if (nMaxTokens == 0)
-        return tokens;
+    if (nMaxTokens == 0) return tokens;
     ForEachToken(cText, cDelimiters, [&](std::string token) {
         tokens.push_back(std::move(token));
         return tokens.size() < nMaxTokens;
@@ -166,8 +168,7 @@ std::vector<double> FastTokenWhiteNumbers(const std::string& cText, const std::s
 {
     std::vector<double> numbers;
     for (auto token : FastTokenWhiteArray(cText, cDelimiters, nMaxTokens)) {
-        if (const auto comma = token.find(','); comma != std::string::npos)
-            token[comma] = '.';
+        if (const auto comma = token.find(','); comma != std::string::npos) token[comma] = '.';
         numbers.push_back(Val(token));
     }
     return numbers;
@@ -177,11 +178,9 @@ std::string FastTokenWhiteCount3(const std::string& cText, const std::string& cD
 {
     std::string wanted;
     unsigned short count = 0;
-    if (nToken == 0)
-        return wanted;
+    if (nToken == 0) return wanted;
     ForEachToken(cText, cDelimiters, [&](std::string token) {
-        if (++count < nToken)
-            return true;
+        if (++count < nToken) return true;
         wanted = std::move(token);
         return false;
     });
@@ -191,7 +190,7 @@ std::string FastTokenWhiteCount3(const std::string& cText, const std::string& cD
 std::string FastMakeLines(const std::string& cText, unsigned short nWidth)
 {
     std::string result;
-    std::string line; // its words, each followed by a blank
+    std::string line;  // its words, each followed by a blank
     for (const auto& word : FastTokenWhiteArray(cText, " \r\n", 1000)) {
         if (!line.empty() && line.size() + 1 + word.size() > nWidth) {
             line.pop_back();

@@ -11,8 +11,7 @@ constexpr DWORD kDefaultBuffer = 256;
 
 std::string WithoutTrailingBackslash(const std::string& cPath)
 {
-    if (!cPath.empty() && cPath.back() == '\\')
-        return cPath.substr(0, cPath.size() - 1);
+    if (!cPath.empty() && cPath.back() == '\\') return cPath.substr(0, cPath.size() - 1);
     return cPath;
 }
 
@@ -23,7 +22,7 @@ void MoveBack(HANDLE hFile, LONG nBytes)
     SetFilePointer(hFile, nBytes, &high, FILE_CURRENT);
 }
 
-} // namespace
+}  // namespace
 
 bool IsDir(const std::string& cPath)
 {
@@ -33,19 +32,16 @@ bool IsDir(const std::string& cPath)
 
 bool FFile(const std::string& cName)
 {
-    if (cName.find_first_of("*?") != std::string::npos)
-        return FFirst(cName);
+    if (cName.find_first_of("*?") != std::string::npos) return FFirst(cName);
     return FileExists(cName);
 }
 
 UINT GetDriveTypDatei(const std::string& cPath)
 {
-    if (cPath.empty() || cPath.front() != '\\')
-        return GetDriveTypeA(cPath.substr(0, 3).c_str());
+    if (cPath.empty() || cPath.front() != '\\') return GetDriveTypeA(cPath.substr(0, 3).c_str());
     UINT type = DRIVE_UNKNOWN;
     for (std::size_t i = 3; i < cPath.size() && type <= DRIVE_NO_ROOT_DIR; ++i) {
-        if (cPath[i] == '\\')
-            type = GetDriveTypeA(cPath.substr(0, i + 1).c_str());
+        if (cPath[i] == '\\') type = GetDriveTypeA(cPath.substr(0, i + 1).c_str());
     }
     return type;
 }
@@ -53,16 +49,14 @@ UINT GetDriveTypDatei(const std::string& cPath)
 bool DirMakeEx(const std::string& cPath)
 {
     const std::string path = WithoutTrailingBackslash(cPath);
-    if (IsDir(path))
-        return true;
+    if (IsDir(path)) return true;
     return MakeDir(path) == 0 && IsDir(path);
 }
 
 bool DirMakePath(const std::string& cPath)
 {
     std::string path = WithoutTrailingBackslash(cPath);
-    if (IsDir(path))
-        return true;
+    if (IsDir(path)) return true;
     // The path and its parents, innermost first; of a network path only the
     // directories below \\server\share, which cannot be created.
     const bool network = path.starts_with("\\\\");
@@ -75,11 +69,9 @@ bool DirMakePath(const std::string& cPath)
         chain.push_back(path);
         path.resize(cut);
     }
-    if (chain.empty())
-        return DirMakeEx(path);
+    if (chain.empty()) return DirMakeEx(path);
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-        if (!IsDir(*it) && !DirMakeEx(*it))
-            return false;
+        if (!IsDir(*it) && !DirMakeEx(*it)) return false;
     }
     return IsDir(chain.front());
 }
@@ -104,16 +96,14 @@ bool FEofLarge(HANDLE hFile)
         SetFError(GetLastError());
         return true;
     }
-    if (got == 0)
-        return true;
+    if (got == 0) return true;
     MoveBack(hFile, -1);
     return false;
 }
 
 std::string FReadLineLarge(HANDLE hFile, DWORD nBuffer)
 {
-    if (nBuffer == 0)
-        nBuffer = kDefaultBuffer;
+    if (nBuffer == 0) nBuffer = kDefaultBuffer;
     std::string buffer(nBuffer, '\0');
     DWORD got = 0;
     if (!ReadFile(hFile, buffer.data(), nBuffer, &got, nullptr)) {
@@ -127,12 +117,10 @@ std::string FReadLineLarge(HANDLE hFile, DWORD nBuffer)
     SetFError(0);
     buffer.resize(got);
     const std::size_t end = buffer.find_first_of("\r\n");
-    if (end == std::string::npos)
-        return buffer;
+    if (end == std::string::npos) return buffer;
     const bool pair = buffer[end] == '\r' && end + 1 < got && buffer[end + 1] == '\n';
     const auto move = static_cast<LONG>(end + 1 + (pair ? 1 : 0)) - static_cast<LONG>(got);
-    if (move < 0)
-        MoveBack(hFile, move);
+    if (move < 0) MoveBack(hFile, move);
     buffer.resize(end);
     return buffer;
 }

@@ -19,8 +19,7 @@ bool SameName(std::string_view a, std::string_view b)
 std::string_view TrimBlanks(std::string_view s)
 {
     const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
+    if (first == std::string_view::npos) return {};
     return s.substr(first, s.find_last_not_of(" \t") - first + 1);
 }
 
@@ -28,8 +27,7 @@ std::string_view TrimBlanks(std::string_view s)
 std::optional<std::string_view> SectionName(std::string_view line)
 {
     const auto t = TrimBlanks(line);
-    if (t.empty() || t.front() != '[')
-        return std::nullopt;
+    if (t.empty() || t.front() != '[') return std::nullopt;
     const auto close = t.rfind(']');
     return TrimBlanks(t.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
 }
@@ -39,8 +37,7 @@ std::optional<std::string_view> KeyName(std::string_view line)
 {
     const auto t = TrimBlanks(line);
     const auto eq = t.find('=');
-    if (t.empty() || t.front() == '[' || eq == std::string_view::npos)
-        return std::nullopt;
+    if (t.empty() || t.front() == '[' || eq == std::string_view::npos) return std::nullopt;
     return TrimBlanks(t.substr(0, eq));
 }
 
@@ -50,25 +47,20 @@ bool ReadLines(const std::string& cFile, std::vector<std::string>& aLines)
 {
     HANDLE h = CreateFileA(cFile.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return GetLastError() == ERROR_FILE_NOT_FOUND;
+    if (h == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;
     std::string content;
     char chunk[4096];
     DWORD got = 0;
     bool ok = true;
-    while ((ok = ReadFile(h, chunk, sizeof chunk, &got, nullptr)) && got > 0)
-        content.append(chunk, got);
+    while ((ok = ReadFile(h, chunk, sizeof chunk, &got, nullptr)) && got > 0) content.append(chunk, got);
     CloseHandle(h);
-    if (!ok)
-        return false;
+    if (!ok) return false;
     std::size_t pos = 0;
     while (pos < content.size()) {
         auto end = content.find('\n', pos);
-        if (end == std::string::npos)
-            end = content.size();
+        if (end == std::string::npos) end = content.size();
         std::string line = content.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         aLines.push_back(std::move(line));
         pos = end + 1;
     }
@@ -81,32 +73,27 @@ bool ReadLines(const std::string& cFile, std::vector<std::string>& aLines)
 bool WriteLines(const std::string& cFile, const std::vector<std::string>& aLines)
 {
     const DWORD attributes = GetFileAttributesA(cFile.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        return false;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
     std::string content;
-    for (const auto& line : aLines)
-        content += line + "\r\n";
+    for (const auto& line : aLines) content += line + "\r\n";
     const std::string temp = cFile + ".new";
     HANDLE h = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return false;
+    if (h == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     const bool ok = WriteFile(h, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
                     written == content.size();
     CloseHandle(h);
-    if (ok && MoveFileExA(temp.c_str(), cFile.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
+    if (ok && MoveFileExA(temp.c_str(), cFile.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
     DeleteFileA(temp.c_str());
     return false;
 }
 
-} // namespace
+}  // namespace
 
 std::string GetIniString(const std::string& cSection, const std::string& cEntry, const std::string& cFile,
                          unsigned nBuffer)
 {
-    if (cFile.empty())
-        return {};
+    if (cFile.empty()) return {};
     std::vector<char> buffer(nBuffer > 0 ? nBuffer : 1);
     const DWORD n = GetPrivateProfileStringA(cSection.c_str(), cEntry.c_str(), "", buffer.data(),
                                              static_cast<DWORD>(buffer.size()), cFile.c_str());
@@ -116,14 +103,12 @@ std::string GetIniString(const std::string& cSection, const std::string& cEntry,
 bool WriteIniString(const std::string& cSection, const std::string& cEntry, const std::string& cValue,
                     const std::string& cFile)
 {
-    if (cFile.empty())
-        return false;
+    if (cFile.empty()) return false;
     // The system's reader may hold the file in a cache: write it out and drop
     // it, so that the file is read here as it stands and read anew afterwards.
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, cFile.c_str());
     std::vector<std::string> lines;
-    if (!ReadLines(cFile, lines))
-        return false;
+    if (!ReadLines(cFile, lines)) return false;
     const std::string keyLine = cEntry + "=" + cValue;
     const auto entry = TrimBlanks(cEntry);
 
@@ -144,16 +129,13 @@ bool WriteIniString(const std::string& cSection, const std::string& cEntry, cons
                 lines[i] = std::string(*key) + "=" + cValue;
                 return WriteLines(cFile, lines);
             }
-            if (!TrimBlanks(lines[i]).empty())
-                last = i;
+            if (!TrimBlanks(lines[i]).empty()) last = i;
         }
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(last) + 1, keyLine);
         return WriteLines(cFile, lines);
     }
-    while (!lines.empty() && TrimBlanks(lines.back()).empty())
-        lines.pop_back();
-    if (hasSections)
-        lines.emplace_back();
+    while (!lines.empty() && TrimBlanks(lines.back()).empty()) lines.pop_back();
+    if (hasSections) lines.emplace_back();
     lines.push_back("[" + cSection + "]");
     lines.push_back(keyLine);
     return WriteLines(cFile, lines);

@@ -18,7 +18,7 @@ constexpr int kPictureSize = 64;
 constexpr int kStackLeft = 10;
 constexpr int kStackTop = 10;
 
-} // namespace
+}  // namespace
 
 dlgMeldung_vo::dlgMeldung_vo(Window* oOwner) : DialogWindow(oOwner, "dlgMeldung_vo", false)
 {
@@ -36,7 +36,10 @@ dlgMeldung_vo::dlgMeldung_vo(Window* oOwner) : DialogWindow(oOwner, "dlgMeldung_
 }
 
 MeldungFenster::MeldungFenster(const std::string& cClassName, const Bitmap& oBitmap, int nStackPlace)
-    : dlgMeldung_vo(nullptr), cClassName_(cClassName), nStackPlace_(nStackPlace), oBitmap_(oBitmap),
+    : dlgMeldung_vo(nullptr),
+      cClassName_(cClassName),
+      nStackPlace_(nStackPlace),
+      oBitmap_(oBitmap),
       oBitmapOrigin_(CanvasArea().Width() - kPictureSize, 1)
 {
     Sprache();
@@ -56,15 +59,13 @@ void MeldungFenster::HideMeldung()
 
 void MeldungFenster::Melden(const std::string& cText, const std::string& cSound)
 {
-    if (!Handle())
-        return;
+    if (!Handle()) return;
     SetTimer(Handle(), kHideTimer, nHideInterval_, nullptr);
     if (gcSprache != cTexteSprache_) {
         Sprache();
         cTexteSprache_ = gcSprache;
     }
-    if (oDCText1->TextValue() != cText)
-        oDCText1->SetTextValue(cText);
+    if (oDCText1->TextValue() != cText) oDCText1->SetTextValue(cText);
     Stapeln();
     Ton(cSound);
 }
@@ -77,11 +78,9 @@ void MeldungFenster::Stapeln()
     stack[nStackPlace_] = this;
     int y = kStackTop;
     for (MeldungFenster* window : stack) {
-        if (!window || (window != this && !window->IsVisible()))
-            continue;
+        if (!window || (window != this && !window->IsVisible())) continue;
         SetWindowPos(window->Handle(), HWND_TOP, kStackLeft, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-        if (window == this && !IsVisible())
-            Show(SW_SHOWNOACTIVATE);
+        if (window == this && !IsVisible()) Show(SW_SHOWNOACTIVATE);
         y += window->Size().height;
     }
 }
@@ -89,8 +88,7 @@ void MeldungFenster::Stapeln()
 LRESULT MeldungFenster::Dispatch(Event& oEvent)
 {
     const LRESULT result = dlgMeldung_vo::Dispatch(oEvent);
-    if (oEvent.message == WM_TIMER && oEvent.wParam == kHideTimer)
-        HideMeldung();
+    if (oEvent.message == WM_TIMER && oEvent.wParam == kHideTimer) HideMeldung();
     return result;
 }
 
@@ -122,7 +120,9 @@ void MeldungFenster::Close(Event& oEvent)
     KillTimer(Handle(), kHideTimer);
 }
 
-DlgErfolg::DlgErfolg() : MeldungFenster("DLGERFOLG", BmpErfolg(), 0) {}
+DlgErfolg::DlgErfolg() : MeldungFenster("DLGERFOLG", BmpErfolg(), 0)
+{
+}
 
 DlgErfolg& DlgErfolg::ErfolgsMeldung(const std::string& cText, const std::string& cSound)
 {
@@ -130,7 +130,9 @@ DlgErfolg& DlgErfolg::ErfolgsMeldung(const std::string& cText, const std::string
     return *this;
 }
 
-DlgFehler::DlgFehler() : MeldungFenster("DLGFEHLER", BmpFehler(), 1) {}
+DlgFehler::DlgFehler() : MeldungFenster("DLGFEHLER", BmpFehler(), 1)
+{
+}
 
 DlgFehler& DlgFehler::FehlerMeldung(const std::string& cText, const std::string& cSound)
 {
@@ -146,12 +148,13 @@ std::string DlgFehler::GetFehler() const
 
 bool DlgFehler::FehlerKontrolle(std::optional<bool> lFlag)
 {
-    if (lFlag)
-        lFehler_ = *lFlag;
+    if (lFlag) lFehler_ = *lFlag;
     return lFehler_;
 }
 
-DlgHinweis::DlgHinweis() : MeldungFenster("DLGHINWEIS", BmpHinweis(), 2) {}
+DlgHinweis::DlgHinweis() : MeldungFenster("DLGHINWEIS", BmpHinweis(), 2)
+{
+}
 
 DlgHinweis& DlgHinweis::HinweisMeldung(const std::string& cText, const std::string& cSound)
 {

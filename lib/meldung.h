@@ -80,7 +80,7 @@ private:
     unsigned nHideInterval_ = 15000;
     Bitmap oBitmap_;
     Point oBitmapOrigin_;
-    std::string cTexteSprache_; // the language the texts were last loaded for by a message
+    std::string cTexteSprache_;  // the language the texts were last loaded for by a message
 };
 
 // The success window.

@@ -16,7 +16,7 @@ int Half(int n)
     return Long(n / 2.0);
 }
 
-} // namespace
+}  // namespace
 
 int GetMonitorWidth()
 {
@@ -47,8 +47,7 @@ void FenAufFenPositionieren(Window& oWindow, int x, int y, std::optional<int> nW
     const Window* owner = oWindow.Owner();
     const int areaWidth = owner ? owner->CanvasArea().Width() : GetMonitorWidth();
     const int areaHeight = owner ? owner->CanvasArea().Height() : GetMonitorHeight();
-    if (lFromTop)
-        y = areaHeight - height - y;
+    if (lFromTop) y = areaHeight - height - y;
     width = std::max(kMinimumSize, std::min(width, areaWidth));
     height = std::max(kMinimumSize, std::min(height, areaHeight));
     x = std::max(0, std::min(x, areaWidth - width));

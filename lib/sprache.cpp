@@ -31,7 +31,9 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
 class TextSource {
 public:
     TextSource()
-        : file_(GetSprachPfad(gcSprache)), englishFile_(GetSprachPfad("eng")), codePage_(GetSprachCodePage(gcSprache))
+        : file_(GetSprachPfad(gcSprache)),
+          englishFile_(GetSprachPfad("eng")),
+          codePage_(GetSprachCodePage(gcSprache))
     {
     }
 
@@ -39,8 +41,7 @@ public:
     std::string Find(const std::string& cSection, const std::string& cKey) const
     {
         std::string text = GetIniString(cSection, cKey, file_, kValueBuffer);
-        if (text.empty())
-            text = GetIniString(cSection, cKey, englishFile_, kValueBuffer);
+        if (text.empty()) text = GetIniString(cSection, cKey, englishFile_, kValueBuffer);
         if (!text.empty() && codePage_ > 0) {
             std::size_t length = 0;
             ConvMultiByte2MultiByte(text, codePage_, text, length, 0u);
@@ -57,8 +58,7 @@ private:
 const SprachZeile* RowOf(const std::string& cCode)
 {
     for (const auto& row : gaSprachen) {
-        if (row.cCode == cCode)
-            return &row;
+        if (row.cCode == cCode) return &row;
     }
     return nullptr;
 }
@@ -69,7 +69,7 @@ unsigned PositiveNumber(const std::string& cText)
     return n > 0 && n < 4294967296.0 ? static_cast<unsigned>(n) : 0;
 }
 
-} // namespace
+}  // namespace
 
 void SprachenLaden()
 {
@@ -79,8 +79,7 @@ void SprachenLaden()
         SprachZeile row;
         row.cPfad = gcPfadSprache + entry.name;
         row.cText = GetIniString("LANGUAGE", "LANG_TEXT", row.cPfad);
-        if (row.cText.empty())
-            continue;
+        if (row.cText.empty()) continue;
         const std::string iso = GetIniString("LANGUAGE", "LANG_ISO", row.cPfad);
         row.cCode = Lower(iso.empty() ? entry.name.substr(4, 3) : iso);
         row.nHilfe = row.cCode == "ger" ? 1 : 2;
@@ -107,7 +106,7 @@ std::vector<std::string> GetSprachFileText(const std::string& cClassName, const 
 }
 
 std::vector<std::vector<std::string>> GetSprachFileMenue(const std::string& cClassName,
-                                                          const std::vector<std::string>& aCommands)
+                                                         const std::vector<std::string>& aCommands)
 {
     const TextSource source;
     const std::string section = cClassName + "_MENUE";
@@ -135,8 +134,7 @@ std::vector<std::optional<ControlTexte>> GetSprachFileControl(Window& oWindow, c
     std::vector<std::optional<ControlTexte>> texts(aControls.size());
     for (std::size_t i = 0; i < aControls.size(); ++i) {
         const std::string& name = aControls[i]->NameSym();
-        if (name.empty())
-            continue;
+        if (name.empty()) continue;
         texts[i] = ControlTexte{ReplaceAll(source.Find(section, name + "_C"), "<LF>", "\r\n"),
                                 ReplaceAll(source.Find(section, name + "_D"), "<LF>", "\n")};
     }

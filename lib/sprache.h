@@ -17,12 +17,12 @@ class Window;
 
 // One language file of the language table.
 struct SprachZeile {
-    std::string cCode;         // language code, lower case ("eng", "ger")
-    int nHilfe = 2;            // help language: 1 German, 2 English
-    std::string cPfad;         // full path of the file
-    std::string cText;         // the language's name as the language dialog shows it
-    unsigned nCodePage = 0;    // code page of the file's texts; 0: no conversion needed
-    bool lNachfrage = true;    // ask the user before switching to the language
+    std::string cCode;       // language code, lower case ("eng", "ger")
+    int nHilfe = 2;          // help language: 1 German, 2 English
+    std::string cPfad;       // full path of the file
+    std::string cText;       // the language's name as the language dialog shows it
+    unsigned nCodePage = 0;  // code page of the file's texts; 0: no conversion needed
+    bool lNachfrage = true;  // ask the user before switching to the language
 };
 
 // The language table: one row per language file found, or the placeholder row
@@ -46,7 +46,7 @@ std::vector<std::string> GetSprachFileText(const std::string& cClassName, const 
 // separator has none) {caption, description}, {caption} when there is no
 // description, {"-"} when there is no caption.
 std::vector<std::vector<std::string>> GetSprachFileMenue(const std::string& cClassName,
-                                                          const std::vector<std::string>& aCommands);
+                                                         const std::vector<std::string>& aCommands);
 
 // The caption and description of one control.
 struct ControlTexte {

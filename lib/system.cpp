@@ -25,8 +25,7 @@ void FillClone(const Array& aSource, Array& aCopy, IdentityMap& seen)
         }
         const Array& inner = element.AsArray();
         auto known = seen.rbegin();
-        while (known != seen.rend() && !known->first.Same(inner))
-            ++known;
+        while (known != seen.rend() && !known->first.Same(inner)) ++known;
         if (known != seen.rend()) {
             aCopy[i] = known->second;
             continue;
@@ -38,14 +37,13 @@ void FillClone(const Array& aSource, Array& aCopy, IdentityMap& seen)
     }
 }
 
-} // namespace
+}  // namespace
 
 std::string GetNetUserName()
 {
     char name[100];
     DWORD size = sizeof name;
-    if (!GetUserNameA(name, &size) || size == 0)
-        return {};
+    if (!GetUserNameA(name, &size) || size == 0) return {};
     return std::string(name, size - 1);
 }
 
@@ -85,15 +83,13 @@ int Ton(const std::string& cSound)
     // The tone of a sound that cannot be played: 500 Hz for two ticks of 55 ms.
     constexpr int kToneFrequency = 500;
     constexpr int kToneMilliseconds = 110;
-    if (!cSound.empty() && !TheSeam().PlaySystemSound(cSound))
-        TheSeam().Tone(kToneFrequency, kToneMilliseconds);
+    if (!cSound.empty() && !TheSeam().PlaySystemSound(cSound)) TheSeam().Tone(kToneFrequency, kToneMilliseconds);
     return 0;
 }
 
 Array AClone2(const Array& aSource)
 {
-    if (aSource.IsNull())
-        return {};
+    if (aSource.IsNull()) return {};
     Array copy(aSource.Len());
     IdentityMap seen{{aSource, copy}};
     FillClone(aSource, copy, seen);

@@ -91,9 +91,9 @@ void dtaCalcPar::Beschaeftigt(bool lEin)
 void dtaCalcPar::ButBerechnen()
 {
     if (lBerechnung) return;
-    for (MeldungFenster* oFenster : {static_cast<MeldungFenster*>(goFehler.get()),
-                                     static_cast<MeldungFenster*>(goHinweis.get()),
-                                     static_cast<MeldungFenster*>(goErfolg.get())})
+    for (MeldungFenster* oFenster :
+         {static_cast<MeldungFenster*>(goFehler.get()), static_cast<MeldungFenster*>(goHinweis.get()),
+          static_cast<MeldungFenster*>(goErfolg.get())})
         if (oFenster && oFenster->IsVisible()) oFenster->HideMeldung();
     lBerechnung = true;
     Beschaeftigt(true);
@@ -191,8 +191,14 @@ void dtaCalcPar::ListeLesen(MultiLineEdit* oListe, std::string& cLetzterPfad)
     if (oDatei.status == calc::ReadStatus::TooManyLines) Fehler(calc::TextOf(aSprachTexte, calc::kTextFileTooLong));
 }
 
-void dtaCalcPar::ButDateiLesenQ() { ListeLesen(oDCKoordListQ, gcLesePfadQ); }
-void dtaCalcPar::ButDateiLesenZ() { ListeLesen(oDCKoordListZ, gcLesePfadZ); }
+void dtaCalcPar::ButDateiLesenQ()
+{
+    ListeLesen(oDCKoordListQ, gcLesePfadQ);
+}
+void dtaCalcPar::ButDateiLesenZ()
+{
+    ListeLesen(oDCKoordListZ, gcLesePfadZ);
+}
 
 void dtaCalcPar::ListeSchreiben(const Seite& oSeite, MultiLineEdit* oListe, std::string& cLetzterPfad,
                                 const char* cName)
@@ -203,15 +209,21 @@ void dtaCalcPar::ListeSchreiben(const Seite& oSeite, MultiLineEdit* oListe, std:
     if (cDatei.empty()) return;
     std::vector<std::string> aKopf;
     if (oDCCheckEllPar->Checked() && oSeite.oFormat->CurrentItemNo() >= 3)
-        aKopf = calc::EllipsoidHeader(oSeite.oEll->CurrentText(), Val(oSeite.oA->TextValue()),
-                                      Val(oSeite.oB->TextValue()));
+        aKopf =
+            calc::EllipsoidHeader(oSeite.oEll->CurrentText(), Val(oSeite.oA->TextValue()), Val(oSeite.oB->TextValue()));
     std::string cFehler;
     if (!calc::WriteLines(cDatei, aKopf, calc::SplitLines(cText), cFehler)) Fehler(cFehler);
     ::SetFocus(oListe->Handle());
 }
 
-void dtaCalcPar::ButDateiSchreibenQ() { ListeSchreiben(SeiteQ(), oDCKoordListQ, gcSchreibPfadQ, "coordQ.txt"); }
-void dtaCalcPar::ButDateiSchreibenZ() { ListeSchreiben(SeiteZ(), oDCKoordListZ, gcSchreibPfadZ, "coordZ.txt"); }
+void dtaCalcPar::ButDateiSchreibenQ()
+{
+    ListeSchreiben(SeiteQ(), oDCKoordListQ, gcSchreibPfadQ, "coordQ.txt");
+}
+void dtaCalcPar::ButDateiSchreibenZ()
+{
+    ListeSchreiben(SeiteZ(), oDCKoordListZ, gcSchreibPfadZ, "coordZ.txt");
+}
 
 void dtaCalcPar::ButDateiSchreibenH()
 {

@@ -28,12 +28,11 @@ dtaCalcPar::dtaCalcPar(Window* oOwner) : dtaCalcPar_vo(oOwner)
     EnableBorder(0);
     aFelderEdit = {oDCKoordListQ, oDCKoordListZ, oDCHelmertPar, oDCEditBezQ,    oDCEditBezZ,    oDCHalbAchsGQ,
                    oDCHalbAchsKQ, oDCHalbAchsGZ, oDCHalbAchsKZ, oDCFlatteningQ, oDCFlatteningZ, oDCKom};
-    aFelderText = {oDCGruppe1,       oDCGruppe2,       oDCGruppe3,         oDCGruppe4,     oDCText1,
-                   oDCText2,         oDCText3,         oDCText4,           oDCText5,       oDCText6,
-                   oDCText7,         oDCText8,         oDCText9,           oDCText11,      oDCText12,
-                   oDCText13,        oDCText14,        oDCText15,          oDCText16,      oCCHelmertFrame,
-                   oCCHelmertVector, oCCHelmertIso19111, oCCMolodensky,    oDCCheckEllPar, oDCCheckKomma,
-                   oDCCheckInvers,   oDCCheckOrgOut,   oDCCheckGeoOut};
+    aFelderText = {oDCGruppe1,    oDCGruppe2,      oDCGruppe3,       oDCGruppe4,         oDCText1,      oDCText2,
+                   oDCText3,      oDCText4,        oDCText5,         oDCText6,           oDCText7,      oDCText8,
+                   oDCText9,      oDCText11,       oDCText12,        oDCText13,          oDCText14,     oDCText15,
+                   oDCText16,     oCCHelmertFrame, oCCHelmertVector, oCCHelmertIso19111, oCCMolodensky, oDCCheckEllPar,
+                   oDCCheckKomma, oDCCheckInvers,  oDCCheckOrgOut,   oDCCheckGeoOut};
     aFelderCombo = {oDCComFormQ, oDCComFormZ, oDCComEllQ, oDCComEllZ};
     Sprache();
     Daten();
@@ -44,16 +43,13 @@ dtaCalcPar::dtaCalcPar(Window* oOwner) : dtaCalcPar_vo(oOwner)
     lErgebnis = false;
     lBerechnung = false;
     Startwerte();
-    if (!gcPfadProto.empty())
-        DeleteFileA((gcPfadProto + "protocol.log").c_str());
-    for (Control* oControl : GetAllChildren())
-        RegisterConditionalControls(oControl);
+    if (!gcPfadProto.empty()) DeleteFileA((gcPfadProto + "protocol.log").c_str());
+    for (Control* oControl : GetAllChildren()) RegisterConditionalControls(oControl);
 }
 
 dtaCalcPar::~dtaCalcPar()
 {
-    if (goCalcPar == this)
-        goCalcPar = nullptr;
+    if (goCalcPar == this) goCalcPar = nullptr;
 }
 
 void dtaCalcPar::Destroy()
@@ -118,8 +114,7 @@ void dtaCalcPar::ControlsEinschalten()
 // Every item of the owner's menu bar, and its system menu, on or off.
 void dtaCalcPar::MenueSchalten(bool lEin)
 {
-    if (!Owner() || !Owner()->Handle())
-        return;
+    if (!Owner() || !Owner()->Handle()) return;
     HWND hOwner = Owner()->Handle();
     if (HMENU hMenu = ::GetMenu(hOwner)) {
         for (int i = 0, n = GetMenuItemCount(hMenu); i < n; ++i)
@@ -136,8 +131,7 @@ void dtaCalcPar::SeiteEinschalten(const Seite& oSeite)
         for (Control* oControl : std::initializer_list<Control*>{oSeite.oEll, oSeite.oA, oSeite.oB, oSeite.oF})
             oControl->Disable();
     } else if (oSeite.oEll->CurrentItemNo() != static_cast<int>(oSeite.aEllPar->size())) {
-        for (Control* oControl : std::initializer_list<Control*>{oSeite.oA, oSeite.oB, oSeite.oF})
-            oControl->Disable();
+        for (Control* oControl : std::initializer_list<Control*>{oSeite.oA, oSeite.oB, oSeite.oF}) oControl->Disable();
     }
 }
 
@@ -153,13 +147,10 @@ void dtaCalcPar::Sprache()
     const auto aTexte = GetSprachFileControl(*this, "DTACALCPAR", aControls);
     aSprachTexte = GetSprachFileText("DTACALCPAR");
     for (size_t i = 0; i < aControls.size() && i < aTexte.size(); ++i) {
-        if (!aTexte[i] || (aTexte[i]->cCaption.empty() && aTexte[i]->cDescription.empty()))
-            continue;
+        if (!aTexte[i] || (aTexte[i]->cCaption.empty() && aTexte[i]->cDescription.empty())) continue;
         HyperLabel oLabel = aControls[i]->GetHyperLabel();
-        if (!aTexte[i]->cCaption.empty())
-            oLabel.caption = aTexte[i]->cCaption;
-        if (!aTexte[i]->cDescription.empty())
-            oLabel.description = aTexte[i]->cDescription;
+        if (!aTexte[i]->cCaption.empty()) oLabel.caption = aTexte[i]->cCaption;
+        if (!aTexte[i]->cDescription.empty()) oLabel.description = aTexte[i]->cDescription;
         aControls[i]->SetHyperLabel(oLabel);
     }
     Repaint();
@@ -170,11 +161,9 @@ void dtaCalcPar::Sprache()
         ComboFuellen(oDCComEllQ, aEllipsoide);
         ComboFuellen(oDCComEllZ, aEllipsoide);
     }
-    if (lErgebnis && Frage(kTextNeuBerechnenSprache))
-        CallByName("BUTBERECHNEN");
+    if (lErgebnis && Frage(kTextNeuBerechnenSprache)) CallByName("BUTBERECHNEN");
     for (size_t i = 0; i < aNamen.size(); ++i)
-        if (aStandard[i])
-            aNamen[i]->SetTextValue(aSprachTexte[kTextStandardName - 1]);
+        if (aStandard[i]) aNamen[i]->SetTextValue(aSprachTexte[kTextStandardName - 1]);
 }
 
 // Refills a combo box from a list and selects the same number again.
@@ -182,8 +171,7 @@ void dtaCalcPar::ComboFuellen(ComboBox* oCombo, const std::vector<ListenZeile>& 
 {
     const int nWert = oCombo->Value();
     std::vector<ComboItem> aItems;
-    for (const ListenZeile& oZeile : aListe)
-        aItems.push_back({oZeile.cName, oZeile.nNummer});
+    for (const ListenZeile& oZeile : aListe) aItems.push_back({oZeile.cName, oZeile.nNummer});
     oCombo->FillUsing(aItems);
     oCombo->SetValue(nWert);
 }
@@ -192,17 +180,14 @@ void dtaCalcPar::Anpassen()
 {
     for (RadioButton* oButton : {oCCHelmertVector, oCCHelmertFrame, oCCHelmertIso19111, oCCMolodensky})
         oButton->SetPressed(false);
-    const std::array<RadioButton*, 4> aButtons = {oCCHelmertFrame, oCCHelmertVector, oCCHelmertIso19111,
-                                                  oCCMolodensky};
-    if (wParTyp < 1 || wParTyp > 4)
-        wParTyp = 1;
+    const std::array<RadioButton*, 4> aButtons = {oCCHelmertFrame, oCCHelmertVector, oCCHelmertIso19111, oCCMolodensky};
+    if (wParTyp < 1 || wParTyp > 4) wParTyp = 1;
     aButtons[static_cast<size_t>(wParTyp - 1)]->SetPressed(true);
 }
 
 void dtaCalcPar::Text(int nNummer) const
 {
-    if (goFehler)
-        goFehler->FehlerMeldung(aSprachTexte.at(static_cast<size_t>(nNummer - 1)));
+    if (goFehler) goFehler->FehlerMeldung(aSprachTexte.at(static_cast<size_t>(nNummer - 1)));
 }
 
 bool dtaCalcPar::Frage(int nNummer)

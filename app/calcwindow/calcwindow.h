@@ -130,8 +130,8 @@ public:
         std::vector<HalbAchsen>* aEllPar;
         double* fKehrwert;
         bool* lEllOk;
-        int nTextAchse;      // text for a semi-axis out of range
-        int nTextKehrwert;   // text for an inverse flattening out of range
+        int nTextAchse;     // text for a semi-axis out of range
+        int nTextKehrwert;  // text for an inverse flattening out of range
         bool lQuelle;
     };
     Seite SeiteQ();

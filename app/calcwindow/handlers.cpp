@@ -45,8 +45,7 @@ void dtaCalcPar::FormatGewaehlt(const Seite& oSeite)
         oControl->Show();
     oSeite.oEll->Enable();
     if (oSeite.oEll->CurrentItemNo() == static_cast<int>(oSeite.aEllPar->size()))
-        for (Control* oControl : std::initializer_list<Control*>{oSeite.oA, oSeite.oB, oSeite.oF})
-            oControl->Enable();
+        for (Control* oControl : std::initializer_list<Control*>{oSeite.oA, oSeite.oB, oSeite.oF}) oControl->Enable();
 }
 
 // A listed ellipsoid fills its semi-axes and inverse flattening; only an
@@ -54,8 +53,7 @@ void dtaCalcPar::FormatGewaehlt(const Seite& oSeite)
 void dtaCalcPar::EllipsoidGewaehlt(const Seite& oSeite)
 {
     const int nZeile = oSeite.oEll->CurrentItemNo();
-    if (nZeile < 1 || nZeile > static_cast<int>(oSeite.aEllPar->size()))
-        return;
+    if (nZeile < 1 || nZeile > static_cast<int>(oSeite.aEllPar->size())) return;
     HalbAchsen oAchsen = (*oSeite.aEllPar)[static_cast<size_t>(nZeile - 1)];
     oSeite.oA->SetTextValue(NormNum(oAchsen.a));
     oSeite.oB->SetTextValue(NormNum(oAchsen.b));
@@ -74,8 +72,7 @@ void dtaCalcPar::EllipsoidGewaehlt(const Seite& oSeite)
 void dtaCalcPar::EditFocusChange(EditFocusChangeEvent& oEvent)
 {
     dtaCalcPar_vo::EditFocusChange(oEvent);
-    if (!IsVisible() || oEvent.GotFocus())
-        return;
+    if (!IsVisible() || oEvent.GotFocus()) return;
     const std::string cName = oEvent.NameSym();
     for (const Seite& oSeite : {SeiteQ(), SeiteZ()}) {
         if (SameName(cName, oSeite.oA->NameSym()))
@@ -103,12 +100,10 @@ void dtaCalcPar::AchseVerlassen(const Seite& oSeite, bool lHalbachseA)
         return;
     }
     *oSeite.lEllOk = true;
-    if (oSeite.oEll->Value() != kUserEllipsoid)
-        return;
+    if (oSeite.oEll->Value() != kUserEllipsoid) return;
     (lHalbachseA ? oSeite.aEllPar->back().a : oSeite.aEllPar->back().b) = x;
     oFeld->SetTextValue(NormNum(x));
-    if (Empty(oAndere->TextValue()))
-        return;
+    if (Empty(oAndere->TextValue())) return;
     double a = lHalbachseA ? x : y;
     double b = lHalbachseA ? y : x;
     *oSeite.lEllOk = CalcEllPar(a, b, *oSeite.fKehrwert, 1, true);
@@ -129,12 +124,10 @@ void dtaCalcPar::KehrwertVerlassen(const Seite& oSeite)
         return;
     }
     *oSeite.lEllOk = true;
-    if (oSeite.oEll->Value() != kUserEllipsoid)
-        return;
+    if (oSeite.oEll->Value() != kUserEllipsoid) return;
     *oSeite.fKehrwert = f;
     oSeite.oF->SetTextValue(NormNum(f));
-    if (Empty(oSeite.oA->TextValue()))
-        return;
+    if (Empty(oSeite.oA->TextValue())) return;
     const double a = Wert(oSeite.oA);
     double b = 0;
     *oSeite.lEllOk = CalcEllPar(a, b, f, 2, true);
@@ -159,25 +152,25 @@ void dtaCalcPar::ButtonClick(ControlEvent& oEvent)
         Invertieren();
         return;
     }
-    const std::array<RadioButton*, 4> aButtons = {oCCHelmertFrame, oCCHelmertVector, oCCHelmertIso19111,
-                                                  oCCMolodensky};
+    const std::array<RadioButton*, 4> aButtons = {oCCHelmertFrame, oCCHelmertVector, oCCHelmertIso19111, oCCMolodensky};
     for (size_t i = 0; i < aButtons.size(); ++i) {
-        if (!SameName(cName, aButtons[i]->NameSym()) || !aButtons[i]->Pressed())
-            continue;
+        if (!SameName(cName, aButtons[i]->NameSym()) || !aButtons[i]->Pressed()) continue;
         wParTyp = static_cast<int>(i) + 1;
-        if (lErgebnis && Frage(kTextNeuBerechnenTyp))
-            CallByName("BUTBERECHNEN");
+        if (lErgebnis && Frage(kTextNeuBerechnenTyp)) CallByName("BUTBERECHNEN");
     }
 }
 
 // Exchanges the captions and descriptions of the source and target controls.
 void dtaCalcPar::Invertieren()
 {
-    const std::pair<Control*, Control*> aPaare[] = {
-        {oDCGruppe1, oDCGruppe2},       {oDCComEllQ, oDCComEllZ},
-        {oDCHalbAchsGQ, oDCHalbAchsGZ}, {oDCHalbAchsKQ, oDCHalbAchsKZ},
-        {oDCText3, oDCText7},           {oDCKoordListQ, oDCKoordListZ},
-        {oCCButDateiLesenQ, oCCButDateiLesenZ}, {oCCButDateiSchreibenQ, oCCButDateiSchreibenZ}};
+    const std::pair<Control*, Control*> aPaare[] = {{oDCGruppe1, oDCGruppe2},
+                                                    {oDCComEllQ, oDCComEllZ},
+                                                    {oDCHalbAchsGQ, oDCHalbAchsGZ},
+                                                    {oDCHalbAchsKQ, oDCHalbAchsKZ},
+                                                    {oDCText3, oDCText7},
+                                                    {oDCKoordListQ, oDCKoordListZ},
+                                                    {oCCButDateiLesenQ, oCCButDateiLesenZ},
+                                                    {oCCButDateiSchreibenQ, oCCButDateiSchreibenZ}};
     for (const auto& [oQ, oZ] : aPaare) {
         HyperLabel oLabelQ = oQ->GetHyperLabel();
         HyperLabel oLabelZ = oZ->GetHyperLabel();

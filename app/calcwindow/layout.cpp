@@ -75,9 +75,9 @@ const std::array<CalcParItem, 69> gaCalcParItems = {{
 }};
 
 const std::array<const char*, 24> dtaCalcPar_vo::aFeldNamen = {
-    "KOORDLISTQ",  "EDITBEZQ",    "COMFORMQ",    "COMELLQ",     "HALBACHSGQ",  "HALBACHSKQ",
-    "FLATTENINGQ", "KOORDLISTZ",  "EDITBEZZ",    "COMFORMZ",    "COMELLZ",     "HALBACHSGZ",
-    "HALBACHSKZ",  "FLATTENINGZ", "HELMERTPAR",  "CHECKELLPAR", "CHECKKOMMA",  "CHECKINVERS",
+    "KOORDLISTQ",  "EDITBEZQ",    "COMFORMQ",    "COMELLQ",      "HALBACHSGQ",   "HALBACHSKQ",
+    "FLATTENINGQ", "KOORDLISTZ",  "EDITBEZZ",    "COMFORMZ",     "COMELLZ",      "HALBACHSGZ",
+    "HALBACHSKZ",  "FLATTENINGZ", "HELMERTPAR",  "CHECKELLPAR",  "CHECKKOMMA",   "CHECKINVERS",
     "CHECKROTOUT", "CHECKORGOUT", "CHECKGEOOUT", "CHECKKARTOUT", "CHECKKLAFOUT", "KOM"};
 
 namespace {
@@ -117,10 +117,8 @@ T* dtaCalcPar_vo::Make(int nId)
     const CalcParItem& item = ItemOf(nId);
     T* control = AddControl<T>(nId);
     control->SetHyperLabel({item.cName, item.cCaption, "", ""});
-    if (IsGroupItem(item.cName))
-        control->SetTextColor(Color::FromColorRef(1));
-    if (item.nFont > 0)
-        control->SetFont(aFonts_[static_cast<size_t>(item.nFont - 1)]);
+    if (IsGroupItem(item.cName)) control->SetTextColor(Color::FromColorRef(1));
+    if (item.nFont > 0) control->SetFont(aFonts_[static_cast<size_t>(item.nFont - 1)]);
     return control;
 }
 
@@ -208,21 +206,17 @@ dtaCalcPar_vo::dtaCalcPar_vo(Window* oWindow) : DataWindow(oWindow, "dtaCalcPar_
 
 Value dtaCalcPar_vo::FieldGet(std::string_view cName) const
 {
-    if (FeldIndex(cName) < 0)
-        return {};
+    if (FeldIndex(cName) < 0) return {};
     Control* control = GetControl(cName);
-    if (auto* combo = dynamic_cast<ComboBox*>(control))
-        return combo->Value();
-    if (auto* check = dynamic_cast<CheckBox*>(control))
-        return check->Checked();
+    if (auto* combo = dynamic_cast<ComboBox*>(control)) return combo->Value();
+    if (auto* check = dynamic_cast<CheckBox*>(control)) return check->Checked();
     return static_cast<TextControl*>(control)->TextValue();
 }
 
 Value dtaCalcPar_vo::FieldPut(std::string_view cName, const Value& uValue)
 {
     const int nIndex = FeldIndex(cName);
-    if (nIndex < 0)
-        return {};
+    if (nIndex < 0) return {};
     Control* control = GetControl(cName);
     if (auto* combo = dynamic_cast<ComboBox*>(control))
         combo->SetValue(uValue.IsNumber() ? static_cast<int>(uValue.AsNumber()) : 0);

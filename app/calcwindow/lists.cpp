@@ -47,8 +47,7 @@ void dtaCalcPar::Daten()
         const std::string cText = cName ? cName : "";
         const bool lDoppelt = std::any_of(aEllipsoide.begin(), aEllipsoide.end(),
                                           [&](const ListenZeile& oZeile) { return oZeile.cName == cText; });
-        if (!lDoppelt && Lower(cText).find("ntv2") == std::string::npos)
-            aEllipsoide.push_back({cText, n});
+        if (!lDoppelt && Lower(cText).find("ntv2") == std::string::npos) aEllipsoide.push_back({cText, n});
     }
     std::stable_sort(aEllipsoide.begin(), aEllipsoide.end(),
                      [](const ListenZeile& x, const ListenZeile& y) { return x.cName < y.cName; });
@@ -82,8 +81,7 @@ void dtaCalcPar::SeiteGrundeinstellung(const Seite& oSeite, int nFormat, int nEl
     const std::initializer_list<Control*> aFelder = {oSeite.oA, oSeite.oB, oSeite.oF};
     if (!oSeite.oEll->IsVisible()) {
         oSeite.oEll->Show();
-        for (Control* oFeld : aFelder)
-            oFeld->Show();
+        for (Control* oFeld : aFelder) oFeld->Show();
     }
     oSeite.oEll->SetValue(nEll);
     if (IstKartesisch(nFormat))
@@ -98,15 +96,13 @@ void dtaCalcPar::SeiteGrundeinstellung(const Seite& oSeite, int nFormat, int nEl
     }
     if (IstKartesisch(nFormat)) {
         oSeite.oEll->Hide();
-        for (Control* oFeld : aFelder)
-            oFeld->Hide();
+        for (Control* oFeld : aFelder) oFeld->Hide();
     }
 }
 
 void dtaCalcPar::ButStandard()
 {
-    if (!Frage(kTextStandardwerte))
-        return;
+    if (!Frage(kTextStandardwerte)) return;
     for (const Seite& oSeite : {SeiteQ(), SeiteZ()}) {
         const HalbAchsen oAchsen = UserEllipsoid(oSeite.lQuelle);
         oSeite.oA->SetTextValue(Str(oAchsen.a, 15, 7));
@@ -134,8 +130,7 @@ bool dtaCalcPar::CalcEllPar(double a, double& b, double& f, int nMode, bool lMes
             lOk = IstHalbachse(b) && a > b;
         }
     }
-    if (!lOk && lMessage)
-        Text(kTextEllipsoidUngueltig);
+    if (!lOk && lMessage) Text(kTextEllipsoidUngueltig);
     return lOk;
 }
 
@@ -149,8 +144,7 @@ void dtaCalcPar::Startwerte()
         oSeite.oA->SetTextValue(Str(oAchsen.a, 15, 7));
         oSeite.oB->SetTextValue(Str(oAchsen.b, 15, 7));
         *oSeite.lEllOk = CalcEllPar(oAchsen.a, oAchsen.b, *oSeite.fKehrwert, 1, false);
-        if (*oSeite.lEllOk)
-            oSeite.oF->SetTextValue(NormNum(*oSeite.fKehrwert));
+        if (*oSeite.lEllOk) oSeite.oF->SetTextValue(NormNum(*oSeite.fKehrwert));
     }
     wParTyp = 1;
     Anpassen();

@@ -37,8 +37,7 @@ public:
         oCalcPar_ = std::make_unique<dtaCalcPar>(this);
         const Dimension oGroesse = oCalcPar_->Size();
         RECT oRahmen{0, 0, oGroesse.width, oGroesse.height};
-        AdjustWindowRectEx(&oRahmen, GetWindowLongA(Handle(), GWL_STYLE), FALSE,
-                           GetWindowLongA(Handle(), GWL_EXSTYLE));
+        AdjustWindowRectEx(&oRahmen, GetWindowLongA(Handle(), GWL_STYLE), FALSE, GetWindowLongA(Handle(), GWL_EXSTYLE));
         SetSize({oRahmen.right - oRahmen.left, oRahmen.bottom - oRahmen.top});
         Show();
         oCalcPar_->Show();
@@ -47,8 +46,7 @@ public:
     void Resize(ResizeEvent& oEvent) override
     {
         TopAppWindow::Resize(oEvent);
-        if (!oCalcPar_)
-            return;
+        if (!oCalcPar_) return;
         const Dimension oCanvas = CanvasArea().extent;
         oCalcPar_->SetSize(oCanvas);
         oCalcPar_->SetOrigin({0, 0});
@@ -56,8 +54,7 @@ public:
 
     void Close(Event&) override
     {
-        if (oCalcPar_)
-            oCalcPar_->Destroy();
+        if (oCalcPar_) oCalcPar_->Destroy();
         App::Current()->Quit();
     }
 
@@ -87,9 +84,9 @@ public:
         FrameWindow oFrame;
         oFrame.Zeigen();
         exitCode = Exec();
-        for (MeldungFenster* oMeldung : {static_cast<MeldungFenster*>(goFehler.get()),
-                                         static_cast<MeldungFenster*>(goErfolg.get()),
-                                         static_cast<MeldungFenster*>(goHinweis.get())})
+        for (MeldungFenster* oMeldung :
+             {static_cast<MeldungFenster*>(goFehler.get()), static_cast<MeldungFenster*>(goErfolg.get()),
+              static_cast<MeldungFenster*>(goHinweis.get())})
             oMeldung->EndDialog();
         goFehler.reset();
         goErfolg.reset();

@@ -10,9 +10,9 @@
 #include <vector>
 
 struct ColorTriple {
-  int32_t nRed;
-  int32_t nGreen;
-  int32_t nBlue;
+    int32_t nRed;
+    int32_t nGreen;
+    int32_t nBlue;
 };
 
 // Process-wide colour table; empty until the first painter fills it, then it
@@ -25,20 +25,21 @@ void SetColorArray();
 // A colour argument: a colour number of gaColorArray or an explicit colour
 // (the framework's colour object).
 class ColorArg {
- public:
-  ColorArg(int32_t nNumber) : _lNumber(true), _nNumber(nNumber) {}  // NOLINT: a number is a colour argument
-  static ColorArg Rgb(int32_t nRed, int32_t nGreen, int32_t nBlue) {
-    ColorArg u(0);
-    u._lNumber = false;
-    u._oColor = {nRed, nGreen, nBlue};
-    return u;
-  }
-  bool IsNumber() const { return _lNumber; }
-  int32_t Number() const { return _nNumber; }
-  const ColorTriple& Color() const { return _oColor; }
+public:
+    ColorArg(int32_t nNumber) : _lNumber(true), _nNumber(nNumber) {}  // NOLINT: a number is a colour argument
+    static ColorArg Rgb(int32_t nRed, int32_t nGreen, int32_t nBlue)
+    {
+        ColorArg u(0);
+        u._lNumber = false;
+        u._oColor = {nRed, nGreen, nBlue};
+        return u;
+    }
+    bool IsNumber() const { return _lNumber; }
+    int32_t Number() const { return _nNumber; }
+    const ColorTriple& Color() const { return _oColor; }
 
- private:
-  bool _lNumber;
-  int32_t _nNumber;
-  ColorTriple _oColor{0, 0, 0};
+private:
+    bool _lNumber;
+    int32_t _nNumber;
+    ColorTriple _oColor{0, 0, 0};
 };

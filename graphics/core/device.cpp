@@ -2,46 +2,55 @@
 
 #include <algorithm>
 
-void SetUpwardMapping(HDC hDC, int32_t nWidth, int32_t nHeight, int32_t nTopSpace) {
-  SetMapMode(hDC, MM_ANISOTROPIC);
-  if (nTopSpace != 0) SetWindowOrgEx(hDC, 0, nTopSpace, nullptr);
-  SetWindowExtEx(hDC, nWidth, -nHeight, nullptr);
-  SetViewportOrgEx(hDC, 0, nHeight - 1, nullptr);
-  SetViewportExtEx(hDC, nWidth, nHeight, nullptr);
+void SetUpwardMapping(HDC hDC, int32_t nWidth, int32_t nHeight, int32_t nTopSpace)
+{
+    SetMapMode(hDC, MM_ANISOTROPIC);
+    if (nTopSpace != 0) SetWindowOrgEx(hDC, 0, nTopSpace, nullptr);
+    SetWindowExtEx(hDC, nWidth, -nHeight, nullptr);
+    SetViewportOrgEx(hDC, 0, nHeight - 1, nullptr);
+    SetViewportExtEx(hDC, nWidth, nHeight, nullptr);
 }
 
-RECT DeviceRect(HDC hDC, const DeviceBox& oBox) {
-  if (oBox.w <= 0 || oBox.h <= 0) return {0, 0, 0, 0};
-  POINT a[2] = {{oBox.x, oBox.y}, {oBox.x + oBox.w - 1, oBox.y + oBox.h - 1}};
-  LPtoDP(hDC, a, 2);
-  RECT r{std::min(a[0].x, a[1].x), std::min(a[0].y, a[1].y), std::max(a[0].x, a[1].x), std::max(a[0].y, a[1].y)};
-  ++r.right;
-  ++r.bottom;
-  return r;
+RECT DeviceRect(HDC hDC, const DeviceBox& oBox)
+{
+    if (oBox.w <= 0 || oBox.h <= 0) return {0, 0, 0, 0};
+    POINT a[2] = {{oBox.x, oBox.y}, {oBox.x + oBox.w - 1, oBox.y + oBox.h - 1}};
+    LPtoDP(hDC, a, 2);
+    RECT r{std::min(a[0].x, a[1].x), std::min(a[0].y, a[1].y), std::max(a[0].x, a[1].x), std::max(a[0].y, a[1].y)};
+    ++r.right;
+    ++r.bottom;
+    return r;
 }
 
-DeviceUnits::DeviceUnits(HDC hDC) : _hDC(hDC), _nSaved(SaveDC(hDC)) {
-  SetMapMode(hDC, MM_TEXT);
-  SetWindowOrgEx(hDC, 0, 0, nullptr);
-  SetViewportOrgEx(hDC, 0, 0, nullptr);
+DeviceUnits::DeviceUnits(HDC hDC) : _hDC(hDC), _nSaved(SaveDC(hDC))
+{
+    SetMapMode(hDC, MM_TEXT);
+    SetWindowOrgEx(hDC, 0, 0, nullptr);
+    SetViewportOrgEx(hDC, 0, 0, nullptr);
 }
 
-DeviceUnits::~DeviceUnits() { RestoreDC(_hDC, _nSaved); }
-
-void FillBox(HDC hDC, const DeviceBox& oBox, COLORREF nColor) {
-  const RECT r = DeviceRect(hDC, oBox);
-  if (IsRectEmpty(&r)) return;
-  DeviceUnits oUnits(hDC);
-  HBRUSH hBrush = CreateSolidBrush(nColor);
-  FillRect(hDC, &r, hBrush);
-  DeleteObject(hBrush);
+DeviceUnits::~DeviceUnits()
+{
+    RestoreDC(_hDC, _nSaved);
 }
 
-void CopyBox(HDC hDst, const DeviceBox& oBox, HDC hSrc, int32_t nSrcX, int32_t nSrcY) {
-  const RECT rDst = DeviceRect(hDst, oBox);
-  const RECT rSrc = DeviceRect(hSrc, {nSrcX, nSrcY, oBox.w, oBox.h});
-  if (IsRectEmpty(&rDst)) return;
-  DeviceUnits oDst(hDst);
-  DeviceUnits oSrc(hSrc);
-  BitBlt(hDst, rDst.left, rDst.top, rDst.right - rDst.left, rDst.bottom - rDst.top, hSrc, rSrc.left, rSrc.top, SRCCOPY);
+void FillBox(HDC hDC, const DeviceBox& oBox, COLORREF nColor)
+{
+    const RECT r = DeviceRect(hDC, oBox);
+    if (IsRectEmpty(&r)) return;
+    DeviceUnits oUnits(hDC);
+    HBRUSH hBrush = CreateSolidBrush(nColor);
+    FillRect(hDC, &r, hBrush);
+    DeleteObject(hBrush);
+}
+
+void CopyBox(HDC hDst, const DeviceBox& oBox, HDC hSrc, int32_t nSrcX, int32_t nSrcY)
+{
+    const RECT rDst = DeviceRect(hDst, oBox);
+    const RECT rSrc = DeviceRect(hSrc, {nSrcX, nSrcY, oBox.w, oBox.h});
+    if (IsRectEmpty(&rDst)) return;
+    DeviceUnits oDst(hDst);
+    DeviceUnits oSrc(hSrc);
+    BitBlt(hDst, rDst.left, rDst.top, rDst.right - rDst.left, rDst.bottom - rDst.top, hSrc, rSrc.left, rSrc.top,
+           SRCCOPY);
 }

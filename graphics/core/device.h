@@ -11,7 +11,7 @@ class objectShape;
 
 // A box in device pixels: lower-left corner and extents.
 struct DeviceBox {
-  int32_t x, y, w, h;
+    int32_t x, y, w, h;
 };
 
 // Maps a new DC upward like every device of the kit: logical (0, 0) is the
@@ -33,46 +33,46 @@ void CopyBox(HDC hDst, const DeviceBox& oBox, HDC hSrc, int32_t nSrcX, int32_t n
 
 // Switches a DC to device units for its lifetime (the clip region stays).
 class DeviceUnits {
- public:
-  explicit DeviceUnits(HDC hDC);
-  ~DeviceUnits();
-  DeviceUnits(const DeviceUnits&) = delete;
-  DeviceUnits& operator=(const DeviceUnits&) = delete;
+public:
+    explicit DeviceUnits(HDC hDC);
+    ~DeviceUnits();
+    DeviceUnits(const DeviceUnits&) = delete;
+    DeviceUnits& operator=(const DeviceUnits&) = delete;
 
- private:
-  HDC _hDC;
-  int _nSaved;
+private:
+    HDC _hDC;
+    int _nSaved;
 };
 
 // Device types; they decide where a drawing object finds its DC.
 enum : int32_t {
-  kDeviceScreen = 0,
-  kDevicePrinter = 1,
-  kDeviceMemory = 2,
-  kDeviceMetafile = 3,
+    kDeviceScreen = 0,
+    kDevicePrinter = 1,
+    kDeviceMemory = 2,
+    kDeviceMetafile = 3,
 };
 
 class GraphicsDevice {
- public:
-  virtual ~GraphicsDevice() = default;
+public:
+    virtual ~GraphicsDevice() = default;
 
-  // Size of the canvas in pixels (CANVASAREA's SIZE).
-  virtual SIZE CanvasSize() const = 0;
-  // Has the drawing object draw itself: a window or printer prepares a DC of
-  // its canvas and makes it the object's handle first.
-  virtual void Draw(objectShape& oShape) = 0;
-  // Gives the device a new background brush of that colour (BACKGROUND).
-  virtual void SetBackground(COLORREF nColor) = 0;
+    // Size of the canvas in pixels (CANVASAREA's SIZE).
+    virtual SIZE CanvasSize() const = 0;
+    // Has the drawing object draw itself: a window or printer prepares a DC of
+    // its canvas and makes it the object's handle first.
+    virtual void Draw(objectShape& oShape) = 0;
+    // Gives the device a new background brush of that colour (BACKGROUND).
+    virtual void SetBackground(COLORREF nColor) = 0;
 
-  // Height of a tool bar that the device owns at the top of its canvas; 0 when
-  // it has none.
-  virtual int32_t OwnToolBarHeight() const { return 0; }
-  // Shell and scroll windows keep their whole canvas even with a tool bar.
-  virtual bool KeepsToolBarSpace() const { return false; }
-  // The memory device's DC (_pBitmapDC) and the metafile device's recording
-  // DC (_pMetafileDC); NULL on the other devices.
-  virtual HDC BitmapDC() const { return nullptr; }
-  virtual HDC MetafileDC() const { return nullptr; }
+    // Height of a tool bar that the device owns at the top of its canvas; 0 when
+    // it has none.
+    virtual int32_t OwnToolBarHeight() const { return 0; }
+    // Shell and scroll windows keep their whole canvas even with a tool bar.
+    virtual bool KeepsToolBarSpace() const { return false; }
+    // The memory device's DC (_pBitmapDC) and the metafile device's recording
+    // DC (_pMetafileDC); NULL on the other devices.
+    virtual HDC BitmapDC() const { return nullptr; }
+    virtual HDC MetafileDC() const { return nullptr; }
 
-  int32_t _nDeviceTyp = kDeviceScreen;
+    int32_t _nDeviceTyp = kDeviceScreen;
 };

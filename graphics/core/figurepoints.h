@@ -13,9 +13,9 @@ using WorldPoints = std::vector<std::vector<double>>;
 // An entry of a point or marker group: a point in world units and, when it
 // carries one, the colour that holds from this entry on.
 struct GroupPoint {
-  double x = 0.0;
-  double y = 0.0;
-  std::optional<ColorArg> uColor;
+    double x = 0.0;
+    double y = 0.0;
+    std::optional<ColorArg> uColor;
 };
 using GroupPoints = std::vector<GroupPoint>;
 

@@ -10,22 +10,30 @@ namespace {
 
 // Reads the resolution of the device's drawing DC into the painter.
 class objectDeviceValues : public objectShape {
- public:
-  explicit objectDeviceValues(Graphics& oGraphics) : objectShape(oGraphics) {}
-  void Draw() override {
-    HDC hDC = SelectDrawDC(1);
-    _oShapeGraphics->_nPixProInchX = static_cast<uint32_t>(GetDeviceCaps(hDC, LOGPIXELSX));
-    _oShapeGraphics->_nPixProInchY = static_cast<uint32_t>(GetDeviceCaps(hDC, LOGPIXELSY));
-  }
+public:
+    explicit objectDeviceValues(Graphics& oGraphics) : objectShape(oGraphics) {}
+    void Draw() override
+    {
+        HDC hDC = SelectDrawDC(1);
+        _oShapeGraphics->_nPixProInchX = static_cast<uint32_t>(GetDeviceCaps(hDC, LOGPIXELSX));
+        _oShapeGraphics->_nPixProInchY = static_cast<uint32_t>(GetDeviceCaps(hDC, LOGPIXELSY));
+    }
 };
 
 }  // namespace
 
-Graphics::Graphics(GraphicsDevice& oDevice) : _lSizeFromDevice(true), _oDevice(&oDevice) { Init(); }
+Graphics::Graphics(GraphicsDevice& oDevice) : _lSizeFromDevice(true), _oDevice(&oDevice)
+{
+    Init();
+}
 
 Graphics::Graphics(GraphicsDevice& oDevice, int32_t nWidth, int32_t nHeight)
-    : _lSizeFromDevice(false), _oDevice(&oDevice), _nWidth(nWidth), _nHeight(nHeight) {
-  Init();
+    : _lSizeFromDevice(false),
+      _oDevice(&oDevice),
+      _nWidth(nWidth),
+      _nHeight(nHeight)
+{
+    Init();
 }
 
 Graphics::Graphics(GraphicsDevice& oDevice, uint32_t nPosX, uint32_t nPosY, int32_t nWidth, int32_t nHeight)
@@ -34,119 +42,131 @@ Graphics::Graphics(GraphicsDevice& oDevice, uint32_t nPosX, uint32_t nPosY, int3
       _nPosX(nPosX),
       _nPosY(nPosY),
       _nWidth(nWidth),
-      _nHeight(nHeight) {
-  Init();
+      _nHeight(nHeight)
+{
+    Init();
 }
 
-Graphics::~Graphics() { Destroy(); }
-
-void Graphics::Init() {
-  if (gaColorArray.empty()) SetColorArray();
-  _nRefreshWidth = 0;
-  _nRefreshHeight = 0;
-  _nBackgrColor = ChangeNum2Rgb(15);
-  _nLineColor = ChangeNum2Rgb(16);
-  _nTextColor = ChangeNum2Rgb(16);
-  _nShadowColor = ChangeNum2Rgb(8);
-  _nGradientColor = ChangeNum2Rgb(16);
-  _nFillColor = ChangeNum2Rgb(15);
-  _nFillHatchCol = ChangeNum2Rgb(16);
-  _nFillPattern = 32;
-  _nLinePattern = 0;
-  _nLineCap = PS_GEOMETRIC | PS_ENDCAP_FLAT | PS_JOIN_BEVEL;
-  _nRasterMode = R2_COPYPEN;
-  _nLineWidth = 1;
-  _lBlackWhite = false;
-  _fFactorX = 1.0;
-  _fFactorY = 1.0;
-  _nOriginX = 0;
-  _nOriginY = 0;
-  _fShadowDistance = 4.0;
-  _nShadowDirection = 7;
-  _nMarkerLineWidth = 1;
-  _nMarkerSurf = 5;
-  _fMarkerSize = 5.67;
-  _r4Top = 0.0F;
-  _r4TopV = 0.0F;
-  _aFillPattern.fill(ChangeNum2Bgr(15));
-  InternSetDevPar();
-  SetStringFont(32, 10.0, 10.0, 0U, 0U, 0.0);
+Graphics::~Graphics()
+{
+    Destroy();
 }
 
-Graphics& Graphics::Destroy() {
-  if (_pRefreshMemDC != nullptr) {
-    InternFreeRefreshBmp();
-    _pRefreshMemDC = nullptr;
-  }
-  if (_pSaveMemDC != nullptr) {
-    InternFreeSavedBmp();
-    _pSaveMemDC = nullptr;
-  }
-  if (_pFont != nullptr) {
-    DeleteObject(_pFont);
-    _pFont = nullptr;
-  }
-  if (_hClipRegion != nullptr) {
-    DeleteObject(_hClipRegion);
-    _hClipRegion = nullptr;
-  }
-  _oDevice = nullptr;
-  _oDim = {0, 0};
-  _oOrigin = {0, 0};
-  _pSaveBmp = nullptr;
-  _pSaveBmpOld = nullptr;
-  _pRefreshBmp = nullptr;
-  _pRefreshBmpOld = nullptr;
-  return *this;
+void Graphics::Init()
+{
+    if (gaColorArray.empty()) SetColorArray();
+    _nRefreshWidth = 0;
+    _nRefreshHeight = 0;
+    _nBackgrColor = ChangeNum2Rgb(15);
+    _nLineColor = ChangeNum2Rgb(16);
+    _nTextColor = ChangeNum2Rgb(16);
+    _nShadowColor = ChangeNum2Rgb(8);
+    _nGradientColor = ChangeNum2Rgb(16);
+    _nFillColor = ChangeNum2Rgb(15);
+    _nFillHatchCol = ChangeNum2Rgb(16);
+    _nFillPattern = 32;
+    _nLinePattern = 0;
+    _nLineCap = PS_GEOMETRIC | PS_ENDCAP_FLAT | PS_JOIN_BEVEL;
+    _nRasterMode = R2_COPYPEN;
+    _nLineWidth = 1;
+    _lBlackWhite = false;
+    _fFactorX = 1.0;
+    _fFactorY = 1.0;
+    _nOriginX = 0;
+    _nOriginY = 0;
+    _fShadowDistance = 4.0;
+    _nShadowDirection = 7;
+    _nMarkerLineWidth = 1;
+    _nMarkerSurf = 5;
+    _fMarkerSize = 5.67;
+    _r4Top = 0.0F;
+    _r4TopV = 0.0F;
+    _aFillPattern.fill(ChangeNum2Bgr(15));
+    InternSetDevPar();
+    SetStringFont(32, 10.0, 10.0, 0U, 0U, 0.0);
 }
 
-Graphics& Graphics::InternSetDevPar() {
-  _nTopSpace = 0;
-  SIZE s = _oDevice->CanvasSize();
-  const int32_t nType = _oDevice->_nDeviceTyp;
-  if (nType == kDeviceScreen && !_oDevice->KeepsToolBarSpace()) {
-    _nTopSpace = _oDevice->OwnToolBarHeight();
-    s.cy -= _nTopSpace;
-  }
-  if (_lSizeFromDevice) {
-    _nMaxWidth = s.cx;
-    _nMaxHeight = s.cy;
+Graphics& Graphics::Destroy()
+{
+    if (_pRefreshMemDC != nullptr) {
+        InternFreeRefreshBmp();
+        _pRefreshMemDC = nullptr;
+    }
+    if (_pSaveMemDC != nullptr) {
+        InternFreeSavedBmp();
+        _pSaveMemDC = nullptr;
+    }
+    if (_pFont != nullptr) {
+        DeleteObject(_pFont);
+        _pFont = nullptr;
+    }
+    if (_hClipRegion != nullptr) {
+        DeleteObject(_hClipRegion);
+        _hClipRegion = nullptr;
+    }
+    _oDevice = nullptr;
+    _oDim = {0, 0};
     _oOrigin = {0, 0};
-  } else {
-    _nMaxWidth = _nWidth;
-    _nMaxHeight = _nHeight;
-    _oOrigin = {static_cast<LONG>(_nPosX), static_cast<LONG>(_nPosY)};
-  }
-  _nMaxWidth = std::max(_nMaxWidth, 0);
-  _nMaxHeight = std::max(_nMaxHeight, 0);
-  _oDim = {_nMaxWidth, _nMaxHeight};
-  if (nType == kDeviceScreen) {
-    _nSurfaceWidth = GetMonitorWidth();
-    _nSurfaceHeight = GetMonitorHeight();
-  } else {
-    _nSurfaceWidth = s.cx;
-    _nSurfaceHeight = s.cy;
-  }
-  _nOffsetX = _oOrigin.x + _nOriginX;
-  _nOffsetY = _oOrigin.y + _nOriginY;
-  if (nType == kDeviceScreen && (_nRefreshWidth != _nMaxWidth || _nRefreshHeight != _nMaxHeight)) {
-    InternGenRefreshBmp();
-    _nRefreshWidth = _nMaxWidth;
-    _nRefreshHeight = _nMaxHeight;
-  }
-  SetBackgroundColor();
-  InternGetDevValues();
-  return *this;
+    _pSaveBmp = nullptr;
+    _pSaveBmpOld = nullptr;
+    _pRefreshBmp = nullptr;
+    _pRefreshBmpOld = nullptr;
+    return *this;
 }
 
-Graphics& Graphics::InternGetDevValues() {
-  objectDeviceValues oValues(*this);
-  return DrawShape(oValues);
+Graphics& Graphics::InternSetDevPar()
+{
+    _nTopSpace = 0;
+    SIZE s = _oDevice->CanvasSize();
+    const int32_t nType = _oDevice->_nDeviceTyp;
+    if (nType == kDeviceScreen && !_oDevice->KeepsToolBarSpace()) {
+        _nTopSpace = _oDevice->OwnToolBarHeight();
+        s.cy -= _nTopSpace;
+    }
+    if (_lSizeFromDevice) {
+        _nMaxWidth = s.cx;
+        _nMaxHeight = s.cy;
+        _oOrigin = {0, 0};
+    } else {
+        _nMaxWidth = _nWidth;
+        _nMaxHeight = _nHeight;
+        _oOrigin = {static_cast<LONG>(_nPosX), static_cast<LONG>(_nPosY)};
+    }
+    _nMaxWidth = std::max(_nMaxWidth, 0);
+    _nMaxHeight = std::max(_nMaxHeight, 0);
+    _oDim = {_nMaxWidth, _nMaxHeight};
+    if (nType == kDeviceScreen) {
+        _nSurfaceWidth = GetMonitorWidth();
+        _nSurfaceHeight = GetMonitorHeight();
+    } else {
+        _nSurfaceWidth = s.cx;
+        _nSurfaceHeight = s.cy;
+    }
+    _nOffsetX = _oOrigin.x + _nOriginX;
+    _nOffsetY = _oOrigin.y + _nOriginY;
+    if (nType == kDeviceScreen && (_nRefreshWidth != _nMaxWidth || _nRefreshHeight != _nMaxHeight)) {
+        InternGenRefreshBmp();
+        _nRefreshWidth = _nMaxWidth;
+        _nRefreshHeight = _nMaxHeight;
+    }
+    SetBackgroundColor();
+    InternGetDevValues();
+    return *this;
 }
 
-int32_t Graphics::GetDeviceType() const { return _oDevice->_nDeviceTyp; }
+Graphics& Graphics::InternGetDevValues()
+{
+    objectDeviceValues oValues(*this);
+    return DrawShape(oValues);
+}
 
-Graphics& Graphics::DrawShape(objectShape& oShape) {
-  if (_oDevice != nullptr) _oDevice->Draw(oShape);
-  return *this;
+int32_t Graphics::GetDeviceType() const
+{
+    return _oDevice->_nDeviceTyp;
+}
+
+Graphics& Graphics::DrawShape(objectShape& oShape)
+{
+    if (_oDevice != nullptr) _oDevice->Draw(oShape);
+    return *this;
 }

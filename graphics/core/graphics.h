@@ -29,276 +29,276 @@ using FontFace = std::variant<int32_t, std::string>;
 
 // A point or offset in world units.
 struct WorldPoint {
-  double x, y;
+    double x, y;
 };
 
 class Graphics {
- public:
-  // Drawing area following the device's whole canvas.
-  explicit Graphics(GraphicsDevice& oDevice);
-  // Fixed drawing area of nWidth x nHeight at (0, 0).
-  Graphics(GraphicsDevice& oDevice, int32_t nWidth, int32_t nHeight);
-  // Fixed drawing area of nWidth x nHeight at (nPosX, nPosY).
-  Graphics(GraphicsDevice& oDevice, uint32_t nPosX, uint32_t nPosY, int32_t nWidth, int32_t nHeight);
-  ~Graphics();
-  Graphics(const Graphics&) = delete;
-  Graphics& operator=(const Graphics&) = delete;
+public:
+    // Drawing area following the device's whole canvas.
+    explicit Graphics(GraphicsDevice& oDevice);
+    // Fixed drawing area of nWidth x nHeight at (0, 0).
+    Graphics(GraphicsDevice& oDevice, int32_t nWidth, int32_t nHeight);
+    // Fixed drawing area of nWidth x nHeight at (nPosX, nPosY).
+    Graphics(GraphicsDevice& oDevice, uint32_t nPosX, uint32_t nPosY, int32_t nWidth, int32_t nHeight);
+    ~Graphics();
+    Graphics(const Graphics&) = delete;
+    Graphics& operator=(const Graphics&) = delete;
 
-  // Releases the refresh bitmap, the saved area and the font and forgets the
-  // device; safe to repeat (the destructor calls it).
-  Graphics& Destroy();
+    // Releases the refresh bitmap, the saved area and the font and forgets the
+    // device; safe to repeat (the destructor calls it).
+    Graphics& Destroy();
 
-  // ---- Device binding ----
-  // Recomputes the device values: drawing area, tool-bar space, surface,
-  // offsets, refresh bitmap, background, resolution.
-  Graphics& InternSetDevPar();
-  Graphics& InternGetDevValues();
-  int32_t GetDeviceWidth() const { return _nMaxWidth; }
-  int32_t GetDeviceHeight() const { return _nMaxHeight; }
-  int32_t GetDeviceType() const;
-  // Has the device draw the object (one or two passes).
-  Graphics& DrawShape(objectShape& oShape);
+    // ---- Device binding ----
+    // Recomputes the device values: drawing area, tool-bar space, surface,
+    // offsets, refresh bitmap, background, resolution.
+    Graphics& InternSetDevPar();
+    Graphics& InternGetDevValues();
+    int32_t GetDeviceWidth() const { return _nMaxWidth; }
+    int32_t GetDeviceHeight() const { return _nMaxHeight; }
+    int32_t GetDeviceType() const;
+    // Has the device draw the object (one or two passes).
+    Graphics& DrawShape(objectShape& oShape);
 
-  // ---- World coordinates and alignment points ----
-  Graphics& SetWorldOrigin(double nX, double nY);
-  Graphics& SetWorldSystem(double fX, double fY);
-  Graphics& SetWorldSysNorm(bool lCentre = false);
-  double GetWorldCoordX(double n) const;
-  double GetWorldCoordY(double n) const;
-  double GetPhysCoordX(double x) const;
-  double GetPhysCoordY(double y) const;
-  double GetWorldPointX(double n) const;
-  double GetWorldPointY(double n) const;
-  // Moves the device point (x, y) so that it becomes the lower-left corner of
-  // a w x h box whose point of the origin mode was given.
-  const Graphics& GetOriginPoint(int32_t& x, int32_t& y, double w, double h, uint32_t nOrigin) const;
-  // The same shift rotated by the text angle.
-  const Graphics& GetOriginPointAngle(int32_t& x, int32_t& y, double w, double h, uint32_t nOrigin) const;
+    // ---- World coordinates and alignment points ----
+    Graphics& SetWorldOrigin(double nX, double nY);
+    Graphics& SetWorldSystem(double fX, double fY);
+    Graphics& SetWorldSysNorm(bool lCentre = false);
+    double GetWorldCoordX(double n) const;
+    double GetWorldCoordY(double n) const;
+    double GetPhysCoordX(double x) const;
+    double GetPhysCoordY(double y) const;
+    double GetWorldPointX(double n) const;
+    double GetWorldPointY(double n) const;
+    // Moves the device point (x, y) so that it becomes the lower-left corner of
+    // a w x h box whose point of the origin mode was given.
+    const Graphics& GetOriginPoint(int32_t& x, int32_t& y, double w, double h, uint32_t nOrigin) const;
+    // The same shift rotated by the text angle.
+    const Graphics& GetOriginPointAngle(int32_t& x, int32_t& y, double w, double h, uint32_t nOrigin) const;
 
-  // ---- Colours ----
-  // Appends a colour to gaColorArray and returns its number.
-  static int32_t SetColorCode(int32_t nRed, int32_t nGreen, int32_t nBlue);
-  static uint32_t ChangeNum2Rgb(int32_t nNumber);
-  static uint32_t ChangeNum2Bgr(int32_t nNumber);
-  static uint32_t ChangeColor2Rgb(const ColorTriple& oColor);
-  static uint32_t ChangeColor2Bgr(const ColorTriple& oColor);
-  static ColorTriple ChangeRgb2Color(uint32_t nRgb);
-  static uint32_t ChangeRgb2Invert(uint32_t nRgb);
-  // Grey of black-and-white mode: a grey stays, other colours weight red by a
-  // third and blue by a half and go halfway toward white.
-  static uint32_t ChangeRgb2Gray(uint32_t nRgb);
-  // Number of the nearest table colour (sum of the component differences; the
-  // lowest number among equals), or 0.
-  static int32_t ChangeRgb2Num(uint32_t nRgb);
-  // A colour argument by its kind (number or colour) in RGB or BGR order.
-  static uint32_t ChangeColorArg2Rgb(const ColorArg& uColor);
-  static uint32_t ChangeColorArg2Bgr(const ColorArg& uColor);
+    // ---- Colours ----
+    // Appends a colour to gaColorArray and returns its number.
+    static int32_t SetColorCode(int32_t nRed, int32_t nGreen, int32_t nBlue);
+    static uint32_t ChangeNum2Rgb(int32_t nNumber);
+    static uint32_t ChangeNum2Bgr(int32_t nNumber);
+    static uint32_t ChangeColor2Rgb(const ColorTriple& oColor);
+    static uint32_t ChangeColor2Bgr(const ColorTriple& oColor);
+    static ColorTriple ChangeRgb2Color(uint32_t nRgb);
+    static uint32_t ChangeRgb2Invert(uint32_t nRgb);
+    // Grey of black-and-white mode: a grey stays, other colours weight red by a
+    // third and blue by a half and go halfway toward white.
+    static uint32_t ChangeRgb2Gray(uint32_t nRgb);
+    // Number of the nearest table colour (sum of the component differences; the
+    // lowest number among equals), or 0.
+    static int32_t ChangeRgb2Num(uint32_t nRgb);
+    // A colour argument by its kind (number or colour) in RGB or BGR order.
+    static uint32_t ChangeColorArg2Rgb(const ColorArg& uColor);
+    static uint32_t ChangeColorArg2Bgr(const ColorArg& uColor);
 
-  // ---- Refresh bitmap and saved area ----
-  Graphics& InternGenRefreshBmp();
-  Graphics& InternFreeRefreshBmp();
-  // Copies the area (canvas pixels, lower-left corner and size) from the
-  // refresh bitmap back to the window.
-  Graphics& InternRefresh(const DeviceBox& oArea);
-  Graphics& SetSaveArea(double x, double y, double w, double h, uint32_t nOrigin = 0);
-  Graphics& InternFreeSavedBmp();
+    // ---- Refresh bitmap and saved area ----
+    Graphics& InternGenRefreshBmp();
+    Graphics& InternFreeRefreshBmp();
+    // Copies the area (canvas pixels, lower-left corner and size) from the
+    // refresh bitmap back to the window.
+    Graphics& InternRefresh(const DeviceBox& oArea);
+    Graphics& SetSaveArea(double x, double y, double w, double h, uint32_t nOrigin = 0);
+    Graphics& InternFreeSavedBmp();
 
-  // ---- Fonts, texts and shadows ----
-  Graphics& SetStringFont(std::optional<FontFace> uFont = {}, std::optional<double> fWidth = {},
-                          std::optional<double> fHeight = {}, std::optional<uint32_t> nDesign = {},
-                          std::optional<uint32_t> nRespond = {}, std::optional<double> fAngle = {},
-                          std::optional<uint32_t> nQuality = {});
-  Graphics& InternGenStringFont();
-  // The LOGFONT that InternGenStringFont gives CreateFontA.
-  LOGFONTA StringFontSpec() const;
-  Graphics& SetStringColor(const ColorArg& uColor);
-  Graphics& SetStringShadow(double fDistance, const ColorArg& uColor, uint32_t nDirection);
-  // Half the distance between shadow and text in device pixels.
-  double ShadowHalfDistance() const;
-  // World offset of the shadow copy from the given point for a half distance
-  // d; the text copy lies at the opposite offset.
-  WorldPoint ShadowOffset(double d) const;
+    // ---- Fonts, texts and shadows ----
+    Graphics& SetStringFont(std::optional<FontFace> uFont = {}, std::optional<double> fWidth = {},
+                            std::optional<double> fHeight = {}, std::optional<uint32_t> nDesign = {},
+                            std::optional<uint32_t> nRespond = {}, std::optional<double> fAngle = {},
+                            std::optional<uint32_t> nQuality = {});
+    Graphics& InternGenStringFont();
+    // The LOGFONT that InternGenStringFont gives CreateFontA.
+    LOGFONTA StringFontSpec() const;
+    Graphics& SetStringColor(const ColorArg& uColor);
+    Graphics& SetStringShadow(double fDistance, const ColorArg& uColor, uint32_t nDirection);
+    // Half the distance between shadow and text in device pixels.
+    double ShadowHalfDistance() const;
+    // World offset of the shadow copy from the given point for a half distance
+    // d; the text copy lies at the opposite offset.
+    WorldPoint ShadowOffset(double d) const;
 
-  // ---- Drawing state ----
-  Graphics& SetFillColor(const ColorArg& uColor);
-  Graphics& SetFillHatchColor(const ColorArg& uColor);
-  // Without a colour the current one is applied to the device again.
-  Graphics& SetBackgroundColor(std::optional<ColorArg> uColor = {});
-  Graphics& SetLineColor(const ColorArg& uColor);
-  Graphics& SetGradientColor(const ColorArg& uColor);
-  // Rows of colour arguments, row 1 the top row; entries beyond 8 x 8 are
-  // ignored.
-  Graphics& SetFillPattern(const std::vector<std::vector<ColorArg>>& aPattern);
-  Graphics& SetFillHatch(int32_t nStyle);
-  Graphics& SetLinePattern(int32_t nStyle);
-  Graphics& SetLineWidth(int32_t nWidth);
-  Graphics& SetLineCap(std::optional<int32_t> nCap);
-  Graphics& SetRasterMode(int32_t nMode);
-  Graphics& SetMarkerSize(double fSize);
-  Graphics& SetMarkerSurface(int32_t nType);
-  Graphics& SetMarkerLineWidth(int32_t nWidth);
-  Graphics& SetBlackAndWhite(bool lOn = true);
-  // Clips all later drawing to the rectangle (nMode 1: world units, else
-  // device pixels); without arguments to the whole drawing area.
-  Graphics& SetClipRegion();
-  Graphics& SetClipRegion(double x, double y, double w, double h, uint32_t nMode = 0, uint32_t nOrigin = 0);
-  // Keeps the clip region (in the DCs' device units, rows downward) and
-  // selects it into a DC; a window selects it into each DC it prepares for a
-  // drawing, as its DCs do not keep it.
-  void SetClipDevice(const RECT& rRegion);
-  void SelectClipDevice(HDC hDC) const;
+    // ---- Drawing state ----
+    Graphics& SetFillColor(const ColorArg& uColor);
+    Graphics& SetFillHatchColor(const ColorArg& uColor);
+    // Without a colour the current one is applied to the device again.
+    Graphics& SetBackgroundColor(std::optional<ColorArg> uColor = {});
+    Graphics& SetLineColor(const ColorArg& uColor);
+    Graphics& SetGradientColor(const ColorArg& uColor);
+    // Rows of colour arguments, row 1 the top row; entries beyond 8 x 8 are
+    // ignored.
+    Graphics& SetFillPattern(const std::vector<std::vector<ColorArg>>& aPattern);
+    Graphics& SetFillHatch(int32_t nStyle);
+    Graphics& SetLinePattern(int32_t nStyle);
+    Graphics& SetLineWidth(int32_t nWidth);
+    Graphics& SetLineCap(std::optional<int32_t> nCap);
+    Graphics& SetRasterMode(int32_t nMode);
+    Graphics& SetMarkerSize(double fSize);
+    Graphics& SetMarkerSurface(int32_t nType);
+    Graphics& SetMarkerLineWidth(int32_t nWidth);
+    Graphics& SetBlackAndWhite(bool lOn = true);
+    // Clips all later drawing to the rectangle (nMode 1: world units, else
+    // device pixels); without arguments to the whole drawing area.
+    Graphics& SetClipRegion();
+    Graphics& SetClipRegion(double x, double y, double w, double h, uint32_t nMode = 0, uint32_t nOrigin = 0);
+    // Keeps the clip region (in the DCs' device units, rows downward) and
+    // selects it into a DC; a window selects it into each DC it prepares for a
+    // drawing, as its DCs do not keep it.
+    void SetClipDevice(const RECT& rRegion);
+    void SelectClipDevice(HDC hDC) const;
 
-  // ---- Rectangles (paint_rectangles.cpp) ----
-  Graphics& PaintRectangle(double x, double y, double w, double h, uint32_t nFill = 0, uint32_t nOrigin = 0);
-  Graphics& PaintRectangleAligned(double x1, double y1, double x2, double y2, uint32_t nFill = 0,
-                                  uint32_t nOrigin = 0);
-  Graphics& PaintRectangleRounded(double x, double y, double w, double h, double fCornerW, double fCornerH,
-                                  uint32_t nFill = 0, uint32_t nOrigin = 0);
+    // ---- Rectangles (paint_rectangles.cpp) ----
+    Graphics& PaintRectangle(double x, double y, double w, double h, uint32_t nFill = 0, uint32_t nOrigin = 0);
+    Graphics& PaintRectangleAligned(double x1, double y1, double x2, double y2, uint32_t nFill = 0,
+                                    uint32_t nOrigin = 0);
+    Graphics& PaintRectangleRounded(double x, double y, double w, double h, double fCornerW, double fCornerH,
+                                    uint32_t nFill = 0, uint32_t nOrigin = 0);
 
-  // ---- Canvases and areas (paint_canvases.cpp) ----
-  Graphics& PaintEraseCanvas();
-  Graphics& PaintFrameCanvas();
-  Graphics& PaintEraseArea(double x, double y, double w, double h, uint32_t nOrigin = 0);
-  Graphics& PaintSavedArea(double x, double y, double w, double h, uint32_t nOrigin = 0);
-  Graphics& PaintFloodFill(double x, double y);
+    // ---- Canvases and areas (paint_canvases.cpp) ----
+    Graphics& PaintEraseCanvas();
+    Graphics& PaintFrameCanvas();
+    Graphics& PaintEraseArea(double x, double y, double w, double h, uint32_t nOrigin = 0);
+    Graphics& PaintSavedArea(double x, double y, double w, double h, uint32_t nOrigin = 0);
+    Graphics& PaintFloodFill(double x, double y);
 
-  // ---- Lines, points, markers, curves and ellipses (paint_figures.cpp) ----
-  Graphics& PaintLine(double x1, double y1, double x2, double y2);
-  Graphics& PaintLineGroup(const WorldPoints& aPoints, double fOffsetX = 0.0, double fOffsetY = 0.0);
-  Graphics& PaintPolygon(const WorldPoints& aPoints, uint32_t nFill = 0);
-  Graphics& PaintPoint(double x, double y);
-  Graphics& PaintPointGroup(const GroupPoints& aPoints, double fOffsetX = 0.0, double fOffsetY = 0.0);
-  // The colour of the pixel as kept in a screen window's refresh bitmap;
-  // 0xFFFFFFFF on every other device or when no pixel could be read.
-  uint32_t GetPointColor(double x, double y);
-  Graphics& PaintMarker(double x, double y);
-  Graphics& PaintMarkerGroup(const GroupPoints& aPoints, double fOffsetX = 0.0, double fOffsetY = 0.0);
-  Graphics& PaintSpline(const WorldPoints& aPoints, double fSmoothing = 0.0);
-  Graphics& PaintBezier(const WorldPoints& aPoints, bool lSmooth = false, uint32_t nFill = 0);
-  Graphics& PaintEllipse(double x, double y, double rx, double ry, uint32_t nFill = 0, uint32_t nOrigin = 10);
-  // An arc, never filled.
-  Graphics& PaintEllipseCurve(double x, double y, double rx, double ry, double fAngle1, double fAngle2,
-                              uint32_t nOrigin = 10);
-  // A pie slice.
-  Graphics& PaintEllipseSector(double x, double y, double rx, double ry, double fAngle1, double fAngle2,
-                               uint32_t nFill = 0, uint32_t nOrigin = 10);
-  // A chord segment.
-  Graphics& PaintEllipseSegment(double x, double y, double rx, double ry, double fAngle1, double fAngle2,
-                                uint32_t nFill = 0, uint32_t nOrigin = 10);
+    // ---- Lines, points, markers, curves and ellipses (paint_figures.cpp) ----
+    Graphics& PaintLine(double x1, double y1, double x2, double y2);
+    Graphics& PaintLineGroup(const WorldPoints& aPoints, double fOffsetX = 0.0, double fOffsetY = 0.0);
+    Graphics& PaintPolygon(const WorldPoints& aPoints, uint32_t nFill = 0);
+    Graphics& PaintPoint(double x, double y);
+    Graphics& PaintPointGroup(const GroupPoints& aPoints, double fOffsetX = 0.0, double fOffsetY = 0.0);
+    // The colour of the pixel as kept in a screen window's refresh bitmap;
+    // 0xFFFFFFFF on every other device or when no pixel could be read.
+    uint32_t GetPointColor(double x, double y);
+    Graphics& PaintMarker(double x, double y);
+    Graphics& PaintMarkerGroup(const GroupPoints& aPoints, double fOffsetX = 0.0, double fOffsetY = 0.0);
+    Graphics& PaintSpline(const WorldPoints& aPoints, double fSmoothing = 0.0);
+    Graphics& PaintBezier(const WorldPoints& aPoints, bool lSmooth = false, uint32_t nFill = 0);
+    Graphics& PaintEllipse(double x, double y, double rx, double ry, uint32_t nFill = 0, uint32_t nOrigin = 10);
+    // An arc, never filled.
+    Graphics& PaintEllipseCurve(double x, double y, double rx, double ry, double fAngle1, double fAngle2,
+                                uint32_t nOrigin = 10);
+    // A pie slice.
+    Graphics& PaintEllipseSector(double x, double y, double rx, double ry, double fAngle1, double fAngle2,
+                                 uint32_t nFill = 0, uint32_t nOrigin = 10);
+    // A chord segment.
+    Graphics& PaintEllipseSegment(double x, double y, double rx, double ry, double fAngle1, double fAngle2,
+                                  uint32_t nFill = 0, uint32_t nOrigin = 10);
 
-  // ---- Gradients (paint_gradients.cpp) ----
-  // In black-and-white mode the gradients run from white at intensity 5.
-  Graphics& PaintGradientCanvas(double fIntensity = 6.0, uint32_t nDirection = 0);
-  Graphics& PaintSpotCanvas(double fIntensity = 6.0, uint32_t nDirection = 7);
-  Graphics& PaintGradientArea(double x, double y, double w, double h, double fIntensity = 6.0,
-                              uint32_t nOrigin = 0, uint32_t nDirection = 0);
-  // A spot canvas seen through a clip rectangle (world units unless both
-  // factors are 1); the previous clip rectangle is restored.
-  Graphics& PaintSpotArea(double x, double y, double w, double h, double fIntensity = 6.0, uint32_t nOrigin = 0,
-                          uint32_t nDirection = 7);
+    // ---- Gradients (paint_gradients.cpp) ----
+    // In black-and-white mode the gradients run from white at intensity 5.
+    Graphics& PaintGradientCanvas(double fIntensity = 6.0, uint32_t nDirection = 0);
+    Graphics& PaintSpotCanvas(double fIntensity = 6.0, uint32_t nDirection = 7);
+    Graphics& PaintGradientArea(double x, double y, double w, double h, double fIntensity = 6.0, uint32_t nOrigin = 0,
+                                uint32_t nDirection = 0);
+    // A spot canvas seen through a clip rectangle (world units unless both
+    // factors are 1); the previous clip rectangle is restored.
+    Graphics& PaintSpotArea(double x, double y, double w, double h, double fIntensity = 6.0, uint32_t nOrigin = 0,
+                            uint32_t nDirection = 7);
 
-  // ---- Texts through the string objects (paint_texts.cpp) ----
-  Graphics& PaintString(double x, double y, const std::string& cText, uint32_t nOrigin = 0,
-                        uint32_t nBackground = 10);
-  Graphics& PaintStringRing(double x, double y, double fRadius, double fAngle, uint32_t nAlign = 2,
-                            uint32_t nRingMode = 3, const std::string& cText = {}, uint32_t nOrigin = 10);
-  // Width and height of a text in world units in the current font; 0.0 when
-  // the device yields no drawing DC.
-  double GetStringWidth(const std::string& cText);
-  double GetStringHeight(const std::string& cText);
+    // ---- Texts through the string objects (paint_texts.cpp) ----
+    Graphics& PaintString(double x, double y, const std::string& cText, uint32_t nOrigin = 0,
+                          uint32_t nBackground = 10);
+    Graphics& PaintStringRing(double x, double y, double fRadius, double fAngle, uint32_t nAlign = 2,
+                              uint32_t nRingMode = 3, const std::string& cText = {}, uint32_t nOrigin = 10);
+    // Width and height of a text in world units in the current font; 0.0 when
+    // the device yields no drawing DC.
+    double GetStringWidth(const std::string& cText);
+    double GetStringHeight(const std::string& cText);
 
-  // ---- Fractals (paint_fractal.cpp) ----
-  // aParameters (nullptr for the defaults) is extended to 22 entries and gets
-  // the values used written back.
-  Graphics& PaintFractal(double x, double y, double w, double h, uint32_t nOrigin = 0,
-                         FractalParameters* aParameters = nullptr, bool lInterruptible = false);
+    // ---- Fractals (paint_fractal.cpp) ----
+    // aParameters (nullptr for the defaults) is extended to 22 entries and gets
+    // the values used written back.
+    Graphics& PaintFractal(double x, double y, double w, double h, uint32_t nOrigin = 0,
+                           FractalParameters* aParameters = nullptr, bool lInterruptible = false);
 
-  // ---- Shadowed texts (paint_shadows.cpp) ----
-  // The text over a flat copy in the shadow colour.
-  Graphics& PaintStringShadow(double x, double y, const std::string& cText, uint32_t nOrigin = 0);
-  // The text over a solid shadow running from the shadow point to the text.
-  Graphics& PaintString3D(double x, double y, const std::string& cText, uint32_t nOrigin = 0);
+    // ---- Shadowed texts (paint_shadows.cpp) ----
+    // The text over a flat copy in the shadow colour.
+    Graphics& PaintStringShadow(double x, double y, const std::string& cText, uint32_t nOrigin = 0);
+    // The text over a solid shadow running from the shadow point to the text.
+    Graphics& PaintString3D(double x, double y, const std::string& cText, uint32_t nOrigin = 0);
 
-  // ---- Control frames (paint_control.cpp) ----
-  // A frame figure centred on a control of a screen window (its origin and
-  // size in canvas pixels), large enough to enclose it: nForm 0 rounded
-  // rectangle, 1 ellipse, 2 circle, 3 twelve-pointed and 4 twenty-four-pointed
-  // star; any other form draws nothing.
-  Graphics& PaintControl(const DeviceBox& oControl, uint32_t nForm, uint32_t nFill);
+    // ---- Control frames (paint_control.cpp) ----
+    // A frame figure centred on a control of a screen window (its origin and
+    // size in canvas pixels), large enough to enclose it: nForm 0 rounded
+    // rectangle, 1 ellipse, 2 circle, 3 twelve-pointed and 4 twenty-four-pointed
+    // star; any other form draws nothing.
+    Graphics& PaintControl(const DeviceBox& oControl, uint32_t nForm, uint32_t nFill);
 
-  // ---- Painter state, read by the drawing objects and the devices ----
-  int32_t _nSurfaceWidth = 0;
-  int32_t _nSurfaceHeight = 0;
-  uint32_t _nShadowDirection = 0;
-  uint32_t _nShadowColor = 0;
-  int32_t _nFontPixHeight = 0;
-  int32_t _nRefreshWidth = 0;
-  int32_t _nRefreshHeight = 0;
-  double _fShadowDistance = 0.0;
-  double _fFontWidth = 0.0;
-  double _fFontHeight = 0.0;
-  HBITMAP _pSaveBmpOld = nullptr;
-  HBITMAP _pSaveBmp = nullptr;
-  FontFace _uFontFace = 32;
-  bool _lSizeFromDevice = true;
-  GraphicsDevice* _oDevice = nullptr;
-  POINT _oOrigin{0, 0};
-  SIZE _oDim{0, 0};
-  uint32_t _nBackgrColor = 0;
-  uint32_t _nTextColor = 0;
-  uint32_t _nLineColor = 0;
-  uint32_t _nFillColor = 0;
-  uint32_t _nFillHatchCol = 0;
-  uint32_t _nGradientColor = 0;
-  uint32_t _nPosX = 0;
-  uint32_t _nPosY = 0;
-  uint32_t _nFontDesign = 0;
-  uint32_t _nFontQuality = 0;
-  uint32_t _nFontRespond = 0;
-  uint32_t _nPixProInchX = 0;
-  uint32_t _nPixProInchY = 0;
-  // Clip rectangle; signed, so that a clip position left of or below the
-  // canvas is kept and restored as it was.
-  int32_t _nClipX = 0;
-  int32_t _nClipY = 0;
-  int32_t _nClipWidth = 0;
-  int32_t _nClipHeight = 0;
-  // The clip region in the DCs' device units; NULL until the first clip.
-  HRGN _hClipRegion = nullptr;
-  int32_t _nOriginX = 0;
-  int32_t _nOriginY = 0;
-  int32_t _nOffsetX = 0;
-  int32_t _nOffsetY = 0;
-  int32_t _nFillPattern = 0;
-  int32_t _nLineWidth = 0;
-  int32_t _nLinePattern = 0;
-  int32_t _nLineCap = 0;
-  int32_t _nRasterMode = 0;
-  int32_t _nScrollOffsX = 0;
-  int32_t _nScrollOffsY = 0;
-  int32_t _nMarkerSurf = 0;
-  int32_t _nMarkerLineWidth = 0;
-  int32_t _nWidth = 0;
-  int32_t _nHeight = 0;
-  int32_t _nMaxWidth = 0;
-  int32_t _nMaxHeight = 0;
-  int32_t _nTopSpace = 0;
-  double _fFactorX = 0.0;
-  double _fFactorY = 0.0;
-  double _fFontAngle = 0.0;
-  double _fMarkerSize = 0.0;
-  bool _lBlackWhite = false;
-  HDC _pRefreshMemDC = nullptr;
-  HBITMAP _pRefreshBmp = nullptr;
-  HGDIOBJ _pRefreshBmpOld = nullptr;
-  HDC _pSaveMemDC = nullptr;
-  HFONT _pFont = nullptr;
-  std::array<uint32_t, 64> _aFillPattern{};
-  float _r4Top = 0.0F, _r4Bottom = 0.0F, _r4Left = 0.0F, _r4Right = 0.0F;
-  float _r4TopV = 0.0F, _r4BottomV = 0.0F, _r4LeftV = 0.0F, _r4RightV = 0.0F;
+    // ---- Painter state, read by the drawing objects and the devices ----
+    int32_t _nSurfaceWidth = 0;
+    int32_t _nSurfaceHeight = 0;
+    uint32_t _nShadowDirection = 0;
+    uint32_t _nShadowColor = 0;
+    int32_t _nFontPixHeight = 0;
+    int32_t _nRefreshWidth = 0;
+    int32_t _nRefreshHeight = 0;
+    double _fShadowDistance = 0.0;
+    double _fFontWidth = 0.0;
+    double _fFontHeight = 0.0;
+    HBITMAP _pSaveBmpOld = nullptr;
+    HBITMAP _pSaveBmp = nullptr;
+    FontFace _uFontFace = 32;
+    bool _lSizeFromDevice = true;
+    GraphicsDevice* _oDevice = nullptr;
+    POINT _oOrigin{0, 0};
+    SIZE _oDim{0, 0};
+    uint32_t _nBackgrColor = 0;
+    uint32_t _nTextColor = 0;
+    uint32_t _nLineColor = 0;
+    uint32_t _nFillColor = 0;
+    uint32_t _nFillHatchCol = 0;
+    uint32_t _nGradientColor = 0;
+    uint32_t _nPosX = 0;
+    uint32_t _nPosY = 0;
+    uint32_t _nFontDesign = 0;
+    uint32_t _nFontQuality = 0;
+    uint32_t _nFontRespond = 0;
+    uint32_t _nPixProInchX = 0;
+    uint32_t _nPixProInchY = 0;
+    // Clip rectangle; signed, so that a clip position left of or below the
+    // canvas is kept and restored as it was.
+    int32_t _nClipX = 0;
+    int32_t _nClipY = 0;
+    int32_t _nClipWidth = 0;
+    int32_t _nClipHeight = 0;
+    // The clip region in the DCs' device units; NULL until the first clip.
+    HRGN _hClipRegion = nullptr;
+    int32_t _nOriginX = 0;
+    int32_t _nOriginY = 0;
+    int32_t _nOffsetX = 0;
+    int32_t _nOffsetY = 0;
+    int32_t _nFillPattern = 0;
+    int32_t _nLineWidth = 0;
+    int32_t _nLinePattern = 0;
+    int32_t _nLineCap = 0;
+    int32_t _nRasterMode = 0;
+    int32_t _nScrollOffsX = 0;
+    int32_t _nScrollOffsY = 0;
+    int32_t _nMarkerSurf = 0;
+    int32_t _nMarkerLineWidth = 0;
+    int32_t _nWidth = 0;
+    int32_t _nHeight = 0;
+    int32_t _nMaxWidth = 0;
+    int32_t _nMaxHeight = 0;
+    int32_t _nTopSpace = 0;
+    double _fFactorX = 0.0;
+    double _fFactorY = 0.0;
+    double _fFontAngle = 0.0;
+    double _fMarkerSize = 0.0;
+    bool _lBlackWhite = false;
+    HDC _pRefreshMemDC = nullptr;
+    HBITMAP _pRefreshBmp = nullptr;
+    HGDIOBJ _pRefreshBmpOld = nullptr;
+    HDC _pSaveMemDC = nullptr;
+    HFONT _pFont = nullptr;
+    std::array<uint32_t, 64> _aFillPattern{};
+    float _r4Top = 0.0F, _r4Bottom = 0.0F, _r4Left = 0.0F, _r4Right = 0.0F;
+    float _r4TopV = 0.0F, _r4BottomV = 0.0F, _r4LeftV = 0.0F, _r4RightV = 0.0F;
 
- private:
-  void Init();
-  // Stores a colour (grey in black-and-white mode when lGreyInBw).
-  uint32_t ColorOf(const ColorArg& uColor, bool lGreyInBw) const;
+private:
+    void Init();
+    // Stores a colour (grey in black-and-white mode when lGreyInBw).
+    uint32_t ColorOf(const ColorArg& uColor, bool lGreyInBw) const;
 };

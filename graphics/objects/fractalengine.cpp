@@ -10,8 +10,8 @@
 namespace {
 
 struct EntryRange {
-  bool lWhole;
-  double fLow, fHigh, fDefault;
+    bool lWhole;
+    double fLow, fHigh, fDefault;
 };
 
 // Entries 1 to 22; entry 6's upper bound and default are entry 5's value,
@@ -25,161 +25,131 @@ constexpr EntryRange kRanges[kFractalEntries] = {
 };
 
 // The value of entry index (0-based) when it is valid.
-std::optional<double> ValidEntry(const std::optional<double>& entry, const EntryRange& range) {
-  if (!entry || !std::isfinite(*entry)) return std::nullopt;
-  const double v = range.lWhole ? static_cast<double>(Long(*entry)) : *entry;
-  if (v < range.fLow || v > range.fHigh) return std::nullopt;
-  return v;
+std::optional<double> ValidEntry(const std::optional<double>& entry, const EntryRange& range)
+{
+    if (!entry || !std::isfinite(*entry)) return std::nullopt;
+    const double v = range.lWhole ? static_cast<double>(Long(*entry)) : *entry;
+    if (v < range.fLow || v > range.fHigh) return std::nullopt;
+    return v;
 }
 
-double Shading(int curve, double t) {
-  switch (curve) {
-    case 0:
-      return std::pow(t, 0.125);
-    case 1:
-      return std::pow(t, 0.25);
-    case 2:
-      return std::sqrt(t);
-    case 3:
-      return t;
-    default:
-      return t * t;
-  }
+double Shading(int curve, double t)
+{
+    switch (curve) {
+    case 0: return std::pow(t, 0.125);
+    case 1: return std::pow(t, 0.25);
+    case 2: return std::sqrt(t);
+    case 3: return t;
+    default: return t * t;
+    }
 }
 
 }  // namespace
 
-FractalSettings ValidateFractalParameters(std::vector<std::optional<double>>& entries) {
-  if (entries.size() < kFractalEntries) entries.resize(kFractalEntries);
-  double used[kFractalEntries] = {};
-  for (size_t i = 0; i < kFractalEntries; ++i) {
-    if (i == 8 || i == 9) continue;
-    EntryRange range = kRanges[i];
-    if (i == 5) range.fHigh = range.fDefault = used[4];
-    if (const auto v = ValidEntry(entries[i], range)) {
-      used[i] = *v + (i == 5 ? 1 : 0);
-    } else {
-      used[i] = range.fDefault;
-      entries[i] = range.fDefault;
+FractalSettings ValidateFractalParameters(std::vector<std::optional<double>>& entries)
+{
+    if (entries.size() < kFractalEntries) entries.resize(kFractalEntries);
+    double used[kFractalEntries] = {};
+    for (size_t i = 0; i < kFractalEntries; ++i) {
+        if (i == 8 || i == 9) continue;
+        EntryRange range = kRanges[i];
+        if (i == 5) range.fHigh = range.fDefault = used[4];
+        if (const auto v = ValidEntry(entries[i], range)) {
+            used[i] = *v + (i == 5 ? 1 : 0);
+        } else {
+            used[i] = range.fDefault;
+            entries[i] = range.fDefault;
+        }
     }
-  }
 
-  FractalSettings s;
-  const auto re = ValidEntry(entries[8], kRanges[8]);
-  const auto im = ValidEntry(entries[9], kRanges[9]);
-  s.lJulia = re || im;
-  s.fJuliaRe = re.value_or(0.0);
-  s.fJuliaIm = im.value_or(0.0);
-  if (!re) entries[8] = entries[8] ? std::optional<double>(0.0) : std::nullopt;
-  if (!im) entries[9] = (entries[9] && entries[8]) ? std::optional<double>(0.0) : std::nullopt;
+    FractalSettings s;
+    const auto re = ValidEntry(entries[8], kRanges[8]);
+    const auto im = ValidEntry(entries[9], kRanges[9]);
+    s.lJulia = re || im;
+    s.fJuliaRe = re.value_or(0.0);
+    s.fJuliaIm = im.value_or(0.0);
+    if (!re) entries[8] = entries[8] ? std::optional<double>(0.0) : std::nullopt;
+    if (!im) entries[9] = (entries[9] && entries[8]) ? std::optional<double>(0.0) : std::nullopt;
 
-  s.fTop = used[0];
-  s.fBottom = used[1];
-  s.fRight = used[2];
-  s.fLeft = used[3];
-  if (s.fTop < s.fBottom) std::swap(s.fTop, s.fBottom);
-  if (s.fRight < s.fLeft) std::swap(s.fRight, s.fLeft);
-  s.nMaxIterations = static_cast<int>(used[4]);
-  s.nThresholdDivisor = static_cast<int>(used[5]);
-  s.fEscapeLimit = used[6];
-  s.fCrossFactor = used[7];
-  s.nEscapeMode = static_cast<int>(used[10]);
-  s.nEscapeFlags = static_cast<int>(used[11]);
-  s.nEscapeCurve = static_cast<int>(used[12]);
-  s.nInsideMode = static_cast<int>(used[13]);
-  s.nInsideFlags = static_cast<int>(used[14]);
-  s.nInsideCurve = static_cast<int>(used[15]);
-  s.nPixelOrder = static_cast<int>(used[16]);
-  s.nZoomMode = static_cast<int>(used[17]);
-  s.nZoomScore = static_cast<int>(used[18]);
-  s.nZoomFactor = static_cast<int>(used[19]);
-  s.nFrameNext = static_cast<int>(used[20]);
-  s.nNorm = static_cast<int>(used[21]);
-  return s;
+    s.fTop = used[0];
+    s.fBottom = used[1];
+    s.fRight = used[2];
+    s.fLeft = used[3];
+    if (s.fTop < s.fBottom) std::swap(s.fTop, s.fBottom);
+    if (s.fRight < s.fLeft) std::swap(s.fRight, s.fLeft);
+    s.nMaxIterations = static_cast<int>(used[4]);
+    s.nThresholdDivisor = static_cast<int>(used[5]);
+    s.fEscapeLimit = used[6];
+    s.fCrossFactor = used[7];
+    s.nEscapeMode = static_cast<int>(used[10]);
+    s.nEscapeFlags = static_cast<int>(used[11]);
+    s.nEscapeCurve = static_cast<int>(used[12]);
+    s.nInsideMode = static_cast<int>(used[13]);
+    s.nInsideFlags = static_cast<int>(used[14]);
+    s.nInsideCurve = static_cast<int>(used[15]);
+    s.nPixelOrder = static_cast<int>(used[16]);
+    s.nZoomMode = static_cast<int>(used[17]);
+    s.nZoomScore = static_cast<int>(used[18]);
+    s.nZoomFactor = static_cast<int>(used[19]);
+    s.nFrameNext = static_cast<int>(used[20]);
+    s.nNorm = static_cast<int>(used[21]);
+    return s;
 }
 
-FractalPoint IterateFractal(const FractalSettings& s, double re, double im) {
-  const double qRe = s.lJulia ? s.fJuliaRe : re;
-  const double qIm = s.lJulia ? s.fJuliaIm : im;
-  const bool logNorm = s.nNorm == 13 || s.nNorm == 14;
-  double x = re, y = im, xx = x * x, yy = y * y;
-  FractalPoint p;
-  p.m = xx + yy;
-  p.n = 1;
-  while (p.n <= s.nMaxIterations && p.m <= s.fEscapeLimit) {
-    const double t = x;
-    x = xx - yy + qRe;
-    y = s.fCrossFactor * t * y + qIm;
-    xx = x * x;
-    if (logNorm) xx = std::max(xx, 0.000001);
-    yy = y * y;
-    switch (s.nNorm) {
-      case 1:
-        p.m = xx;
-        break;
-      case 2:
-        p.m = yy;
-        break;
-      case 3:
-        p.m = std::sqrt(xx) + yy;
-        break;
-      case 4:
-        p.m = xx + std::sqrt(yy);
-        break;
-      case 5:
-        p.m = std::sqrt(xx) + std::sqrt(yy);
-        break;
-      case 6:
-        p.m = std::sqrt(xx + yy);
-        break;
-      case 7:
-        p.m = xx * xx + yy;
-        break;
-      case 8:
-        p.m = xx + yy * yy;
-        break;
-      case 9:
-        p.m = xx * xx + yy * yy;
-        break;
-      case 10:
-        p.m = (xx + yy) * (xx + yy);
-        break;
-      case 11:
-        p.m = std::sqrt(xx) + yy * yy;
-        break;
-      case 12:
-        p.m = xx * xx + std::sqrt(yy);
-        break;
-      case 13:
-        p.m = std::fabs(std::log10(xx)) + yy;
-        break;
-      case 14:
-        p.m = std::sqrt(std::fabs(std::log10(xx))) + yy;
-        break;
-      default:
-        p.m = xx + yy;
-        break;
+FractalPoint IterateFractal(const FractalSettings& s, double re, double im)
+{
+    const double qRe = s.lJulia ? s.fJuliaRe : re;
+    const double qIm = s.lJulia ? s.fJuliaIm : im;
+    const bool logNorm = s.nNorm == 13 || s.nNorm == 14;
+    double x = re, y = im, xx = x * x, yy = y * y;
+    FractalPoint p;
+    p.m = xx + yy;
+    p.n = 1;
+    while (p.n <= s.nMaxIterations && p.m <= s.fEscapeLimit) {
+        const double t = x;
+        x = xx - yy + qRe;
+        y = s.fCrossFactor * t * y + qIm;
+        xx = x * x;
+        if (logNorm) xx = std::max(xx, 0.000001);
+        yy = y * y;
+        switch (s.nNorm) {
+        case 1: p.m = xx; break;
+        case 2: p.m = yy; break;
+        case 3: p.m = std::sqrt(xx) + yy; break;
+        case 4: p.m = xx + std::sqrt(yy); break;
+        case 5: p.m = std::sqrt(xx) + std::sqrt(yy); break;
+        case 6: p.m = std::sqrt(xx + yy); break;
+        case 7: p.m = xx * xx + yy; break;
+        case 8: p.m = xx + yy * yy; break;
+        case 9: p.m = xx * xx + yy * yy; break;
+        case 10: p.m = (xx + yy) * (xx + yy); break;
+        case 11: p.m = std::sqrt(xx) + yy * yy; break;
+        case 12: p.m = xx * xx + std::sqrt(yy); break;
+        case 13: p.m = std::fabs(std::log10(xx)) + yy; break;
+        case 14: p.m = std::sqrt(std::fabs(std::log10(xx))) + yy; break;
+        default: p.m = xx + yy; break;
+        }
+        ++p.n;
     }
-    ++p.n;
-  }
-  p.lEscaped = p.n <= s.nMaxIterations;
-  return p;
+    p.lEscaped = p.n <= s.nMaxIterations;
+    return p;
 }
 
-COLORREF FractalBaseColour(int mode, int flags, COLORREF lineColor, COLORREF backgroundColor) {
-  const COLORREF c = mode == 5 ? backgroundColor : lineColor;
-  int r = GetRValue(c), g = GetGValue(c), b = GetBValue(c);
-  if ((flags & 4) == 0) {
-    r = (r >= g && r >= b) ? 255 : 0;
-    g = (g >= r && g >= b) ? 255 : 0;
-    b = (b >= r && b >= g) ? 255 : 0;
-  }
-  if (mode == 4) {
-    r = 255 - r;
-    g = 255 - g;
-    b = 255 - b;
-  }
-  return RGB(r, g, b);
+COLORREF FractalBaseColour(int mode, int flags, COLORREF lineColor, COLORREF backgroundColor)
+{
+    const COLORREF c = mode == 5 ? backgroundColor : lineColor;
+    int r = GetRValue(c), g = GetGValue(c), b = GetBValue(c);
+    if ((flags & 4) == 0) {
+        r = (r >= g && r >= b) ? 255 : 0;
+        g = (g >= r && g >= b) ? 255 : 0;
+        b = (b >= r && b >= g) ? 255 : 0;
+    }
+    if (mode == 4) {
+        r = 255 - r;
+        g = 255 - g;
+        b = 255 - b;
+    }
+    return RGB(r, g, b);
 }
 
 FractalColouring::FractalColouring(const FractalSettings& settings, COLORREF lineColor, COLORREF backgroundColor,
@@ -188,45 +158,44 @@ FractalColouring::FractalColouring(const FractalSettings& settings, COLORREF lin
       _nBaseEscape(FractalBaseColour(settings.nEscapeMode, settings.nEscapeFlags, lineColor, backgroundColor)),
       _nBaseInside(FractalBaseColour(settings.nInsideMode, settings.nInsideFlags, lineColor, backgroundColor)),
       _nBackground(backgroundColor),
-      _aTable(std::move(colorTable)) {}
-
-std::optional<COLORREF> FractalColouring::Colour(const FractalPoint& point) const {
-  const FractalSettings& s = _oSettings;
-  const double nc = static_cast<double>(_aTable.size());
-  if (!point.lEscaped) {
-    // An escape limit of 0 keeps only points of magnitude 0: shade them as 0.
-    const double ratio = s.fEscapeLimit > 0.0 ? point.m / s.fEscapeLimit : 0.0;
-    return Shade(s.nInsideMode, s.nInsideFlags, s.nInsideCurve, _nBaseInside, std::min(1.0, ratio), ratio * nc);
-  }
-  if (point.n < s.nMaxIterations / s.nThresholdDivisor) return std::nullopt;
-  const double ratio = static_cast<double>(point.n) / s.nMaxIterations;
-  return Shade(s.nEscapeMode, s.nEscapeFlags, s.nEscapeCurve, _nBaseEscape, ratio, ratio * nc);
+      _aTable(std::move(colorTable))
+{
 }
 
-std::optional<COLORREF> FractalColouring::Shade(int mode, int flags, int curve, COLORREF base, double t,
-                                                double k) const {
-  switch (mode) {
-    case 0:
-      return std::nullopt;
-    case 1:
-      return RGB(0, 0, 0);
-    case 2:
-      return _nBackground;
-    case 6: {
-      if (_aTable.empty()) return std::nullopt;
-      const long n = static_cast<long>(_aTable.size());
-      const long index = std::clamp(static_cast<long>(std::trunc(k)), 1L, n);
-      return _aTable[index - 1];
+std::optional<COLORREF> FractalColouring::Colour(const FractalPoint& point) const
+{
+    const FractalSettings& s = _oSettings;
+    const double nc = static_cast<double>(_aTable.size());
+    if (!point.lEscaped) {
+        // An escape limit of 0 keeps only points of magnitude 0: shade them as 0.
+        const double ratio = s.fEscapeLimit > 0.0 ? point.m / s.fEscapeLimit : 0.0;
+        return Shade(s.nInsideMode, s.nInsideFlags, s.nInsideCurve, _nBaseInside, std::min(1.0, ratio), ratio * nc);
     }
-    default:
-      break;
-  }
-  double shade = Shading(curve, t);
-  if (flags & 2) shade = 1.0 - shade;
-  int ch[3] = {GetRValue(base), GetGValue(base), GetBValue(base)};
-  for (int& c : ch)
-    c = (flags & 1) ? c - static_cast<int>(Long(shade * c)) : c + static_cast<int>(Long(shade * (255 - c)));
-  return RGB(std::clamp(ch[0], 0, 255), std::clamp(ch[1], 0, 255), std::clamp(ch[2], 0, 255));
+    if (point.n < s.nMaxIterations / s.nThresholdDivisor) return std::nullopt;
+    const double ratio = static_cast<double>(point.n) / s.nMaxIterations;
+    return Shade(s.nEscapeMode, s.nEscapeFlags, s.nEscapeCurve, _nBaseEscape, ratio, ratio * nc);
+}
+
+std::optional<COLORREF> FractalColouring::Shade(int mode, int flags, int curve, COLORREF base, double t, double k) const
+{
+    switch (mode) {
+    case 0: return std::nullopt;
+    case 1: return RGB(0, 0, 0);
+    case 2: return _nBackground;
+    case 6: {
+        if (_aTable.empty()) return std::nullopt;
+        const long n = static_cast<long>(_aTable.size());
+        const long index = std::clamp(static_cast<long>(std::trunc(k)), 1L, n);
+        return _aTable[index - 1];
+    }
+    default: break;
+    }
+    double shade = Shading(curve, t);
+    if (flags & 2) shade = 1.0 - shade;
+    int ch[3] = {GetRValue(base), GetGValue(base), GetBValue(base)};
+    for (int& c : ch)
+        c = (flags & 1) ? c - static_cast<int>(Long(shade * c)) : c + static_cast<int>(Long(shade * (255 - c)));
+    return RGB(std::clamp(ch[0], 0, 255), std::clamp(ch[1], 0, 255), std::clamp(ch[2], 0, 255));
 }
 
 FractalPixelOrder::FractalPixelOrder(int order, int width, int height, unsigned seed)
@@ -235,160 +204,162 @@ FractalPixelOrder::FractalPixelOrder(int order, int width, int height, unsigned 
       _nHeight(std::max(height, 0)),
       _yc(_nHeight / 2 - 1),
       _xc(_nWidth / 2),
-      _oRandom(seed) {
-  if (_nOrder == 4 && _nWidth > 0 && _nHeight > 0) {
-    try {
-      _aMap.assign(static_cast<size_t>(_nWidth) * static_cast<size_t>(_nHeight), 0);
-    } catch (const std::bad_alloc&) {
-      _lFailed = true;
+      _oRandom(seed)
+{
+    if (_nOrder == 4 && _nWidth > 0 && _nHeight > 0) {
+        try {
+            _aMap.assign(static_cast<size_t>(_nWidth) * static_cast<size_t>(_nHeight), 0);
+        } catch (const std::bad_alloc&) {
+            _lFailed = true;
+        }
     }
-  }
 }
 
-bool FractalPixelOrder::Next(int& row, int& column) {
-  if (_lFailed || _i >= _nHeight || _nWidth <= 0) return false;
-  const int h = _nHeight;
-  bool ok = true;
-  switch (_nOrder) {
+bool FractalPixelOrder::Next(int& row, int& column)
+{
+    if (_lFailed || _i >= _nHeight || _nWidth <= 0) return false;
+    const int h = _nHeight;
+    bool ok = true;
+    switch (_nOrder) {
     case 1:
-      row = h - 1 - _i;
-      column = _j;
-      break;
+        row = h - 1 - _i;
+        column = _j;
+        break;
     case 2:
-      column = _j;
-      if (_i <= (h - 1) / 2)
-        row = (_i % 2 == 0) ? _i : h - 1 - _i + (h % 2);
-      else
-        row = (_i % 2 == 0) ? h - 1 - _i + (h % 2) : _i;
-      break;
-    case 3:
-      ok = NextSpiral(row, column);
-      break;
-    case 4:
-      ok = NextRandom(row, column);
-      break;
+        column = _j;
+        if (_i <= (h - 1) / 2)
+            row = (_i % 2 == 0) ? _i : h - 1 - _i + (h % 2);
+        else
+            row = (_i % 2 == 0) ? h - 1 - _i + (h % 2) : _i;
+        break;
+    case 3: ok = NextSpiral(row, column); break;
+    case 4: ok = NextRandom(row, column); break;
     default:
-      row = _i;
-      column = _j;
-      break;
-  }
-  if (++_j >= _nWidth) {
-    _j = 0;
-    ++_i;
-  }
-  return ok;
-}
-
-bool FractalPixelOrder::NextSpiral(int& row, int& column) {
-  // The spiral covers a square around the centre; it is bounded by the
-  // larger side, so a position inside is always found.
-  for (;;) {
-    const int step = _lPositive ? 1 : -1;
-    if (_lRowMove)
-      _yc += step;
-    else
-      _xc += step;
-    const int r = _yc, c = _xc;
-    if (_nRun == 0) {
-      _nRun = 1;
-    } else if (_nSteps / _nRun > _nRun) {
-      ++_nRun;
-      _nInRun = 0;
-      _lPositive = !_lPositive;
-      _lRowMove = true;
+        row = _i;
+        column = _j;
+        break;
     }
-    if (++_nInRun == _nRun + 1) _lRowMove = false;
-    ++_nSteps;
-    if (r >= 0 && r < _nHeight && c >= 0 && c < _nWidth) {
-      row = r;
-      column = c;
-      return true;
+    if (++_j >= _nWidth) {
+        _j = 0;
+        ++_i;
     }
-  }
+    return ok;
 }
 
-bool FractalPixelOrder::NextRandom(int& row, int& column) {
-  const int h = _nHeight;
-  const int c = _j;
-  std::uniform_real_distribution<double> uniform(0.0, 1.0);
-  const int start = std::min(static_cast<int>(uniform(_oRandom) * h) + 1, h);
-  unsigned char* map = &_aMap[static_cast<size_t>(c) * h];
-  int found = 0;
-  for (int k = start; k <= h && !found; ++k)
-    if (!map[k - 1]) found = k;
-  for (int k = start - 1; k >= 1 && !found; --k)
-    if (!map[k - 1]) found = k;
-  if (!found) return false;
-  map[found - 1] = 1;
-  row = found % h;
-  column = c;
-  return true;
+bool FractalPixelOrder::NextSpiral(int& row, int& column)
+{
+    // The spiral covers a square around the centre; it is bounded by the
+    // larger side, so a position inside is always found.
+    for (;;) {
+        const int step = _lPositive ? 1 : -1;
+        if (_lRowMove)
+            _yc += step;
+        else
+            _xc += step;
+        const int r = _yc, c = _xc;
+        if (_nRun == 0) {
+            _nRun = 1;
+        } else if (_nSteps / _nRun > _nRun) {
+            ++_nRun;
+            _nInRun = 0;
+            _lPositive = !_lPositive;
+            _lRowMove = true;
+        }
+        if (++_nInRun == _nRun + 1) _lRowMove = false;
+        ++_nSteps;
+        if (r >= 0 && r < _nHeight && c >= 0 && c < _nWidth) {
+            row = r;
+            column = c;
+            return true;
+        }
+    }
 }
 
-double FractalCoordinate(double low, double high, double index, int count) {
-  const int steps = count > 1 ? count - 1 : 1;
-  return low + (index - 1) * (high - low) / steps;
+bool FractalPixelOrder::NextRandom(int& row, int& column)
+{
+    const int h = _nHeight;
+    const int c = _j;
+    std::uniform_real_distribution<double> uniform(0.0, 1.0);
+    const int start = std::min(static_cast<int>(uniform(_oRandom) * h) + 1, h);
+    unsigned char* map = &_aMap[static_cast<size_t>(c) * h];
+    int found = 0;
+    for (int k = start; k <= h && !found; ++k)
+        if (!map[k - 1]) found = k;
+    for (int k = start - 1; k >= 1 && !found; --k)
+        if (!map[k - 1]) found = k;
+    if (!found) return false;
+    map[found - 1] = 1;
+    row = found % h;
+    column = c;
+    return true;
+}
+
+double FractalCoordinate(double low, double high, double index, int count)
+{
+    const int steps = count > 1 ? count - 1 : 1;
+    return low + (index - 1) * (high - low) / steps;
 }
 
 FractalAutoZoom::FractalAutoZoom(const FractalSettings& settings, int width, int height)
-    : _oSettings(settings), _nWidth(width), _nHeight(height), _nBlock(width / settings.nZoomFactor) {}
-
-void FractalAutoZoom::Pixel(int row, int column, const FractalPoint& point, bool spiralNegative) {
-  const int b = _nBlock;
-  if (row != _nLastRow) {
-    _fScore = 0.0;
-    _nLastRow = row;
-  } else if (column == _nWidth - 1 || column == 0 || (b != 0 && column % b == 0)) {
-    if (_fScore > _fBest) {
-      if (spiralNegative)
-        _nCandX = column + b / 2;
-      else
-        _nCandX = column == 0 ? _nWidth - 1 - b / 2 : column - b / 2;
-      _nCandY = row;
-      _fBest = _fScore;
-    }
-    _fScore = 0.0;
-  }
-  if (point.n != _nLastCount && point.lEscaped) {
-    switch (_oSettings.nZoomScore) {
-      case 1:
-        _fScore += point.n;
-        break;
-      case 2:
-        _fScore += std::abs(_nLastCount - point.n);
-        break;
-      default:
-        _fScore += 1.0;
-        break;
-    }
-    _nLastCount = point.n;
-  }
+    : _oSettings(settings),
+      _nWidth(width),
+      _nHeight(height),
+      _nBlock(width / settings.nZoomFactor)
+{
 }
 
-FractalAutoZoom::Result FractalAutoZoom::Finish(const FractalWindow& w) const {
-  const int width = _nWidth, height = _nHeight;
-  int b = _nBlock;
-  double cx = _nCandX, cy = _nCandY;
-  if (_nCandX == 0 && _nCandY == 0) {
-    b = width / 2;
-    cx = width / 2.0;
-    cy = height / 2.0;
-  }
-  const int bh = static_cast<int>(Long(static_cast<double>(height) / width * b));
-  const double re = FractalCoordinate(w.fLeft, w.fRight, cx, width);
-  const double im = FractalCoordinate(w.fBottom, w.fTop, cy, height);
-  const double dr = static_cast<double>(b) / width * (w.fRight - w.fLeft) / 2.0;
-  const double di = static_cast<double>(bh) / height * (w.fTop - w.fBottom) / 2.0;
+void FractalAutoZoom::Pixel(int row, int column, const FractalPoint& point, bool spiralNegative)
+{
+    const int b = _nBlock;
+    if (row != _nLastRow) {
+        _fScore = 0.0;
+        _nLastRow = row;
+    } else if (column == _nWidth - 1 || column == 0 || (b != 0 && column % b == 0)) {
+        if (_fScore > _fBest) {
+            if (spiralNegative)
+                _nCandX = column + b / 2;
+            else
+                _nCandX = column == 0 ? _nWidth - 1 - b / 2 : column - b / 2;
+            _nCandY = row;
+            _fBest = _fScore;
+        }
+        _fScore = 0.0;
+    }
+    if (point.n != _nLastCount && point.lEscaped) {
+        switch (_oSettings.nZoomScore) {
+        case 1: _fScore += point.n; break;
+        case 2: _fScore += std::abs(_nLastCount - point.n); break;
+        default: _fScore += 1.0; break;
+        }
+        _nLastCount = point.n;
+    }
+}
 
-  Result result;
-  if ((w.fTop - w.fBottom) - 2.0 * di < 0.00001) return result;
-  result.oNext = {im + di, im - di, re - dr, re + dr};
-  if (_oSettings.nFrameNext == 1) {
-    result.lFrame = true;
-    const int left = static_cast<int>(Long(cx - b / 2.0));
-    const int bottom = static_cast<int>(Long(cy - bh / 2.0));
-    result.oFrame = {std::max(left, 0), std::min(bottom + bh, height - 1), std::min(left + b, width - 1),
-                     std::max(bottom, 0)};
-  }
-  return result;
+FractalAutoZoom::Result FractalAutoZoom::Finish(const FractalWindow& w) const
+{
+    const int width = _nWidth, height = _nHeight;
+    int b = _nBlock;
+    double cx = _nCandX, cy = _nCandY;
+    if (_nCandX == 0 && _nCandY == 0) {
+        b = width / 2;
+        cx = width / 2.0;
+        cy = height / 2.0;
+    }
+    const int bh = static_cast<int>(Long(static_cast<double>(height) / width * b));
+    const double re = FractalCoordinate(w.fLeft, w.fRight, cx, width);
+    const double im = FractalCoordinate(w.fBottom, w.fTop, cy, height);
+    const double dr = static_cast<double>(b) / width * (w.fRight - w.fLeft) / 2.0;
+    const double di = static_cast<double>(bh) / height * (w.fTop - w.fBottom) / 2.0;
+
+    Result result;
+    if ((w.fTop - w.fBottom) - 2.0 * di < 0.00001) return result;
+    result.oNext = {im + di, im - di, re - dr, re + dr};
+    if (_oSettings.nFrameNext == 1) {
+        result.lFrame = true;
+        const int left = static_cast<int>(Long(cx - b / 2.0));
+        const int bottom = static_cast<int>(Long(cy - bh / 2.0));
+        result.oFrame = {std::max(left, 0), std::min(bottom + bh, height - 1), std::min(left + b, width - 1),
+                         std::max(bottom, 0)};
+    }
+    return result;
 }

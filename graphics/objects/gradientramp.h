@@ -12,17 +12,17 @@ double ClampGradientIntensity(double intensity);
 double GradientLengthFactor(double clampedIntensity);
 
 class GradientRamp {
- public:
-  // bands: the band count L; the gradient colour is reached at band factor * L.
-  GradientRamp(COLORREF background, COLORREF gradient, int bands, double factor);
+public:
+    // bands: the band count L; the gradient colour is reached at band factor * L.
+    GradientRamp(COLORREF background, COLORREF gradient, int bands, double factor);
 
-  // The colour of band i (1, 2, ...), computed from the background afresh;
-  // a channel stays once it has reached or passed the gradient colour.
-  COLORREF Band(int i);
+    // The colour of band i (1, 2, ...), computed from the background afresh;
+    // a channel stays once it has reached or passed the gradient colour.
+    COLORREF Band(int i);
 
- private:
-  int _aFrom[3];
-  int _aTo[3];
-  int _aCurrent[3];
-  double _fLength;
+private:
+    int _aFrom[3];
+    int _aTo[3];
+    int _aCurrent[3];
+    double _fLength;
 };

@@ -7,40 +7,40 @@
 #include "graphics/objects/objectshape.h"
 
 class objectEraseCanvas : public objectShape {
- public:
-  using objectShape::objectShape;
-  void Draw() override;
+public:
+    using objectShape::objectShape;
+    void Draw() override;
 };
 
 class objectFrameCanvas : public objectShape {
- public:
-  using objectShape::objectShape;
-  void Draw() override;
+public:
+    using objectShape::objectShape;
+    void Draw() override;
 };
 
 // Common part of the erase and saved area: a rectangle in world units,
 // aligned by the origin mode after the conversion to device pixels.
 class objectArea : public objectShape {
- public:
-  objectArea(Graphics& oGraphics, double x, double y, double w, double h, uint32_t nOrigin);
+public:
+    objectArea(Graphics& oGraphics, double x, double y, double w, double h, uint32_t nOrigin);
 
- protected:
-  // Device position and size of the area.
-  DeviceBox DeviceArea() const;
+protected:
+    // Device position and size of the area.
+    DeviceBox DeviceArea() const;
 
- private:
-  double _fX, _fY, _fWidth, _fHeight;
-  uint16_t _nOriginMode;
+private:
+    double _fX, _fY, _fWidth, _fHeight;
+    uint16_t _nOriginMode;
 };
 
 class objectEraseArea : public objectArea {
- public:
-  using objectArea::objectArea;
-  void Draw() override;
+public:
+    using objectArea::objectArea;
+    void Draw() override;
 };
 
 class objectSavedArea : public objectArea {
- public:
-  using objectArea::objectArea;
-  void Draw() override;
+public:
+    using objectArea::objectArea;
+    void Draw() override;
 };

@@ -8,14 +8,13 @@
 class GraphicsDevice;
 
 class objectClipRegion final : public objectShape {
- public:
-  // nUnitMode 1: the values are world units; any other: device pixels.
-  objectClipRegion(Graphics& oGraphics, double x, double y, double w, double h, uint32_t nUnitMode,
-                   uint32_t nOrigin);
-  void Draw() override;
+public:
+    // nUnitMode 1: the values are world units; any other: device pixels.
+    objectClipRegion(Graphics& oGraphics, double x, double y, double w, double h, uint32_t nUnitMode, uint32_t nOrigin);
+    void Draw() override;
 
- private:
-  GraphicsDevice* _oClipDevice;
-  double _fX, _fY, _fWidth, _fHeight;
-  uint32_t _nUnitMode, _nOriginMode;
+private:
+    GraphicsDevice* _oClipDevice;
+    double _fX, _fY, _fWidth, _fHeight;
+    uint32_t _nUnitMode, _nOriginMode;
 };

@@ -13,28 +13,28 @@
 #include "graphics/objects/splinecurve.h"
 
 class objectSpline : public objectShape {
- public:
-  // fSmoothing: 0 interpolates, a positive value bounds the weighted squared
-  // deviations, a negative one joins the points by straight segments, -1
-  // stands for 10000.
-  objectSpline(Graphics& oGraphics, const WorldPoints& aPoints, double fSmoothing = 0.0);
-  void Draw() override;
+public:
+    // fSmoothing: 0 interpolates, a positive value bounds the weighted squared
+    // deviations, a negative one joins the points by straight segments, -1
+    // stands for 10000.
+    objectSpline(Graphics& oGraphics, const WorldPoints& aPoints, double fSmoothing = 0.0);
+    void Draw() override;
 
- private:
-  double _fSmoothing;
-  const WorldPoints& _aPoints;
-  SplineCurve _oCurve;
+private:
+    double _fSmoothing;
+    const WorldPoints& _aPoints;
+    SplineCurve _oCurve;
 };
 
 class objectBezier : public objectShape {
- public:
-  objectBezier(Graphics& oGraphics, const WorldPoints& aPoints, bool lSmooth = false, uint16_t nFill = 0);
-  void Draw() override;
+public:
+    objectBezier(Graphics& oGraphics, const WorldPoints& aPoints, bool lSmooth = false, uint16_t nFill = 0);
+    void Draw() override;
 
- private:
-  const WorldPoints& _aPoints;
-  uint16_t _nFill;
-  bool _lSmooth;
+private:
+    const WorldPoints& _aPoints;
+    uint16_t _nFill;
+    bool _lSmooth;
 };
 
 // The device points that PolyBezier gets: cut to 3k + 1 points (none when

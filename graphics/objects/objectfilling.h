@@ -6,10 +6,10 @@
 #include "graphics/objects/objectshape.h"
 
 class objectFilling : public objectShape {
- public:
-  objectFilling(Graphics& oGraphics, double x, double y);
-  void Draw() override;
+public:
+    objectFilling(Graphics& oGraphics, double x, double y);
+    void Draw() override;
 
- private:
-  double _fX, _fY;
+private:
+    double _fX, _fY;
 };

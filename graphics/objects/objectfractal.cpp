@@ -9,63 +9,68 @@
 namespace {
 
 struct WindowTableRow {
-  HWND hWnd = nullptr;  // NULL: the row is free
-  objectFractal* oFractal = nullptr;
+    HWND hWnd = nullptr;  // NULL: the row is free
+    objectFractal* oFractal = nullptr;
 };
 WindowTableRow gaFractalWindows[objectFractal::kWindowTableRows];
 
-unsigned SecondsOfDay() {
-  SYSTEMTIME t;
-  GetLocalTime(&t);
-  return t.wHour * 3600U + t.wMinute * 60U + t.wSecond;
+unsigned SecondsOfDay()
+{
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    return t.wHour * 3600U + t.wMinute * 60U + t.wSecond;
 }
 
 // The brush of the colour in hand, made anew only when the colour changes.
 class PixelBrush {
- public:
-  PixelBrush() = default;
-  ~PixelBrush() {
-    if (_hBrush != nullptr) DeleteObject(_hBrush);
-  }
-  PixelBrush(const PixelBrush&) = delete;
-  PixelBrush& operator=(const PixelBrush&) = delete;
-  HBRUSH Of(COLORREF nColor) {
-    if (_hBrush == nullptr || nColor != _nColor) {
-      if (_hBrush != nullptr) DeleteObject(_hBrush);
-      _hBrush = CreateSolidBrush(nColor);
-      _nColor = nColor;
+public:
+    PixelBrush() = default;
+    ~PixelBrush()
+    {
+        if (_hBrush != nullptr) DeleteObject(_hBrush);
     }
-    return _hBrush;
-  }
+    PixelBrush(const PixelBrush&) = delete;
+    PixelBrush& operator=(const PixelBrush&) = delete;
+    HBRUSH Of(COLORREF nColor)
+    {
+        if (_hBrush == nullptr || nColor != _nColor) {
+            if (_hBrush != nullptr) DeleteObject(_hBrush);
+            _hBrush = CreateSolidBrush(nColor);
+            _nColor = nColor;
+        }
+        return _hBrush;
+    }
 
- private:
-  HBRUSH _hBrush = nullptr;
-  COLORREF _nColor = 0;
+private:
+    HBRUSH _hBrush = nullptr;
+    COLORREF _nColor = 0;
 };
 
 // Frames the proposed next window on the picture with a dotted black line.
-void FrameNextWindow(HDC hDC, const RECT& r) {
-  const HPEN hPen = CreatePen(PS_DOT, 1, RGB(0, 0, 0));
-  const HGDIOBJ hOldPen = SelectObject(hDC, hPen);
-  const HGDIOBJ hOldBrush = SelectObject(hDC, GetStockObject(HOLLOW_BRUSH));
-  const COLORREF nOldBk = SetBkColor(hDC, RGB(255, 255, 255));
-  Rectangle(hDC, r.left, r.bottom, r.right, r.top);
-  SetBkColor(hDC, nOldBk);
-  SelectObject(hDC, hOldBrush);
-  SelectObject(hDC, hOldPen);
-  DeleteObject(hPen);
+void FrameNextWindow(HDC hDC, const RECT& r)
+{
+    const HPEN hPen = CreatePen(PS_DOT, 1, RGB(0, 0, 0));
+    const HGDIOBJ hOldPen = SelectObject(hDC, hPen);
+    const HGDIOBJ hOldBrush = SelectObject(hDC, GetStockObject(HOLLOW_BRUSH));
+    const COLORREF nOldBk = SetBkColor(hDC, RGB(255, 255, 255));
+    Rectangle(hDC, r.left, r.bottom, r.right, r.top);
+    SetBkColor(hDC, nOldBk);
+    SelectObject(hDC, hOldBrush);
+    SelectObject(hDC, hOldPen);
+    DeleteObject(hPen);
 }
 
 }  // namespace
 
-void ApplicationExecCloseOnQuit() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-    if (msg.message == WM_QUIT) ExitProcess(static_cast<UINT>(msg.wParam));
-    if (GetMessageA(&msg, nullptr, 0, 0) == 0) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+void ApplicationExecCloseOnQuit()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+        if (msg.message == WM_QUIT) ExitProcess(static_cast<UINT>(msg.wParam));
+        if (GetMessageA(&msg, nullptr, 0, 0) == 0) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
 }
 
 objectFractal::objectFractal(Graphics& oGraphics, double x, double y, double w, double h, uint16_t nOrigin,
@@ -78,120 +83,123 @@ objectFractal::objectFractal(Graphics& oGraphics, double x, double y, double w, 
       _nOriginMode(nOrigin),
       _aDefaults(kFractalEntries),
       _aParameters(aParameters != nullptr ? aParameters : &_aDefaults),
-      _lInterruptible(lInterruptible && oGraphics.GetDeviceType() == kDeviceScreen) {
-  if (_aParameters->size() < kFractalEntries) _aParameters->resize(kFractalEntries);
+      _lInterruptible(lInterruptible && oGraphics.GetDeviceType() == kDeviceScreen)
+{
+    if (_aParameters->size() < kFractalEntries) _aParameters->resize(kFractalEntries);
 }
 
-objectFractal::~objectFractal() {
-  for (WindowTableRow& row : gaFractalWindows)
-    if (row.oFractal == this) row = {};
+objectFractal::~objectFractal()
+{
+    for (WindowTableRow& row : gaFractalWindows)
+        if (row.oFractal == this) row = {};
 }
 
-void objectFractal::Draw() {
-  Graphics& g = *_oShapeGraphics;
+void objectFractal::Draw()
+{
+    Graphics& g = *_oShapeGraphics;
 
-  // 1. Registration: a newer drawing into the same window stops the older.
-  HWND hWnd = nullptr;
-  WindowTableRow* oRow = nullptr;
-  if (_lInterruptible) {
-    hWnd = WindowFromDC(Handle());
-    for (WindowTableRow& row : gaFractalWindows)
-      if (row.hWnd != nullptr && row.hWnd == hWnd) row.oFractal->_lStop = true;
-    for (WindowTableRow& row : gaFractalWindows)
-      if (row.hWnd == nullptr) {
-        row = {hWnd, this};
-        oRow = &row;
-        break;
-      }
-  }
-  auto unregister = [&] {
-    if (oRow != nullptr) oRow->hWnd = nullptr;
-  };
-
-  // 2.-3. Colours and parameters.
-  std::vector<COLORREF> aTable;
-  aTable.reserve(gaColorArray.size());
-  for (const ColorTriple& c : gaColorArray) aTable.push_back(RGB(c.nRed, c.nGreen, c.nBlue));
-  const FractalSettings s = ValidateFractalParameters(*_aParameters);
-
-  // 4. The device rectangle.
-  int32_t x0 = DevicePosX(_fX), y0 = DevicePosY(_fY);
-  const int32_t w = DeviceExtentX(_fWidth), h = DeviceExtentY(_fHeight);
-  AlignOrigin(x0, y0, w, h, _nOriginMode);
-
-  // 5.-6. Base colours and the window of the complex plane.
-  const FractalColouring oColouring(s, g._nLineColor, g._nBackgrColor, std::move(aTable));
-  FractalWindow oWindow{s.fTop, s.fBottom, s.fLeft, s.fRight};
-  if ((s.nZoomMode == 2 || s.nZoomMode == 3) && g._r4Top != 0.0F)
-    oWindow = {g._r4Top, g._r4Bottom, g._r4Left, g._r4Right};
-  else if (s.nZoomMode == 4 && g._r4TopV != 0.0F)
-    oWindow = {g._r4TopV, g._r4BottomV, g._r4LeftV, g._r4RightV};
-  g._r4TopV = static_cast<float>(oWindow.fTop);
-  g._r4BottomV = static_cast<float>(oWindow.fBottom);
-  g._r4LeftV = static_cast<float>(oWindow.fLeft);
-  g._r4RightV = static_cast<float>(oWindow.fRight);
-  if (w <= 0 || h <= 0) {
-    unregister();
-    return;
-  }
-
-  // 7.-9. Zoom, pixel order and DCs.
-  const bool lZoom = s.nZoomMode == 1 || s.nZoomMode == 3;
-  FractalAutoZoom oZoom(s, w, h);
-  FractalPixelOrder oOrder(s.nPixelOrder, w, h, SecondsOfDay());
-  HDC hDC1 = SelectDrawDC(1);
-  const HDC hDC2 = SelectDrawDC(2);
-  if (hDC1 == nullptr) {
-    unregister();
-    return;
-  }
-  const int nOldRop = SetROP2(hDC1, g._nRasterMode);
-  if (hDC2 != nullptr) SetROP2(hDC2, g._nRasterMode);
-
-  // 10. The pixels.
-  PixelBrush oBrush;
-  int r = 0, c = 0;
-  while (!_lStop && oOrder.Next(r, c)) {
-    const FractalPoint p = IterateFractal(s, FractalCoordinate(oWindow.fLeft, oWindow.fRight, c, w),
-                                          FractalCoordinate(oWindow.fBottom, oWindow.fTop, r, h));
-    if (lZoom && s.nPixelOrder != 4) oZoom.Pixel(r, c, p, oOrder.SpiralNegative());
-    const std::optional<COLORREF> nColor = oColouring.Colour(p);
-    if (!nColor) continue;
-    const HBRUSH hBrush = oBrush.Of(*nColor);
+    // 1. Registration: a newer drawing into the same window stops the older.
+    HWND hWnd = nullptr;
+    WindowTableRow* oRow = nullptr;
     if (_lInterruptible) {
-      ApplicationExecCloseOnQuit();
-      // The window may have gone while its messages ran: then neither it nor
-      // its painter may be touched again.
-      if (!IsWindow(hWnd) || g._oDevice == nullptr) {
+        hWnd = WindowFromDC(Handle());
+        for (WindowTableRow& row : gaFractalWindows)
+            if (row.hWnd != nullptr && row.hWnd == hWnd) row.oFractal->_lStop = true;
+        for (WindowTableRow& row : gaFractalWindows)
+            if (row.hWnd == nullptr) {
+                row = {hWnd, this};
+                oRow = &row;
+                break;
+            }
+    }
+    auto unregister = [&] {
+        if (oRow != nullptr) oRow->hWnd = nullptr;
+    };
+
+    // 2.-3. Colours and parameters.
+    std::vector<COLORREF> aTable;
+    aTable.reserve(gaColorArray.size());
+    for (const ColorTriple& c : gaColorArray) aTable.push_back(RGB(c.nRed, c.nGreen, c.nBlue));
+    const FractalSettings s = ValidateFractalParameters(*_aParameters);
+
+    // 4. The device rectangle.
+    int32_t x0 = DevicePosX(_fX), y0 = DevicePosY(_fY);
+    const int32_t w = DeviceExtentX(_fWidth), h = DeviceExtentY(_fHeight);
+    AlignOrigin(x0, y0, w, h, _nOriginMode);
+
+    // 5.-6. Base colours and the window of the complex plane.
+    const FractalColouring oColouring(s, g._nLineColor, g._nBackgrColor, std::move(aTable));
+    FractalWindow oWindow{s.fTop, s.fBottom, s.fLeft, s.fRight};
+    if ((s.nZoomMode == 2 || s.nZoomMode == 3) && g._r4Top != 0.0F)
+        oWindow = {g._r4Top, g._r4Bottom, g._r4Left, g._r4Right};
+    else if (s.nZoomMode == 4 && g._r4TopV != 0.0F)
+        oWindow = {g._r4TopV, g._r4BottomV, g._r4LeftV, g._r4RightV};
+    g._r4TopV = static_cast<float>(oWindow.fTop);
+    g._r4BottomV = static_cast<float>(oWindow.fBottom);
+    g._r4LeftV = static_cast<float>(oWindow.fLeft);
+    g._r4RightV = static_cast<float>(oWindow.fRight);
+    if (w <= 0 || h <= 0) {
         unregister();
         return;
-      }
-      hDC1 = SelectDrawDC(1);
     }
-    const RECT rPixel{x0 + c, y0 + r, x0 + c + 1, y0 + r - 1};
-    FillRect(hDC1, &rPixel, hBrush);
-    if (hDC2 != nullptr) FillRect(hDC2, &rPixel, hBrush);
-  }
 
-  // 12. The next zoom window.
-  if (lZoom) {
-    const FractalAutoZoom::Result oNext = oZoom.Finish(oWindow);
-    g._r4Top = static_cast<float>(oNext.oNext.fTop);
-    if (oNext.oNext.fTop != 0.0) {
-      g._r4Bottom = static_cast<float>(oNext.oNext.fBottom);
-      g._r4Right = static_cast<float>(oNext.oNext.fRight);
-      g._r4Left = static_cast<float>(oNext.oNext.fLeft);
+    // 7.-9. Zoom, pixel order and DCs.
+    const bool lZoom = s.nZoomMode == 1 || s.nZoomMode == 3;
+    FractalAutoZoom oZoom(s, w, h);
+    FractalPixelOrder oOrder(s.nPixelOrder, w, h, SecondsOfDay());
+    HDC hDC1 = SelectDrawDC(1);
+    const HDC hDC2 = SelectDrawDC(2);
+    if (hDC1 == nullptr) {
+        unregister();
+        return;
     }
-    if (oNext.lFrame) {
-      const RECT rFrame{oNext.oFrame.left + x0, oNext.oFrame.top + y0, oNext.oFrame.right + x0,
-                        oNext.oFrame.bottom + y0};
-      FrameNextWindow(hDC1, rFrame);
-      if (hDC2 != nullptr) FrameNextWindow(hDC2, rFrame);
-    }
-  }
+    const int nOldRop = SetROP2(hDC1, g._nRasterMode);
+    if (hDC2 != nullptr) SetROP2(hDC2, g._nRasterMode);
 
-  // 13.-15.
-  SetROP2(hDC1, nOldRop);
-  if (hDC2 != nullptr) SetROP2(hDC2, nOldRop);
-  unregister();
+    // 10. The pixels.
+    PixelBrush oBrush;
+    int r = 0, c = 0;
+    while (!_lStop && oOrder.Next(r, c)) {
+        const FractalPoint p = IterateFractal(s, FractalCoordinate(oWindow.fLeft, oWindow.fRight, c, w),
+                                              FractalCoordinate(oWindow.fBottom, oWindow.fTop, r, h));
+        if (lZoom && s.nPixelOrder != 4) oZoom.Pixel(r, c, p, oOrder.SpiralNegative());
+        const std::optional<COLORREF> nColor = oColouring.Colour(p);
+        if (!nColor) continue;
+        const HBRUSH hBrush = oBrush.Of(*nColor);
+        if (_lInterruptible) {
+            ApplicationExecCloseOnQuit();
+            // The window may have gone while its messages ran: then neither it nor
+            // its painter may be touched again.
+            if (!IsWindow(hWnd) || g._oDevice == nullptr) {
+                unregister();
+                return;
+            }
+            hDC1 = SelectDrawDC(1);
+        }
+        const RECT rPixel{x0 + c, y0 + r, x0 + c + 1, y0 + r - 1};
+        FillRect(hDC1, &rPixel, hBrush);
+        if (hDC2 != nullptr) FillRect(hDC2, &rPixel, hBrush);
+    }
+
+    // 12. The next zoom window.
+    if (lZoom) {
+        const FractalAutoZoom::Result oNext = oZoom.Finish(oWindow);
+        g._r4Top = static_cast<float>(oNext.oNext.fTop);
+        if (oNext.oNext.fTop != 0.0) {
+            g._r4Bottom = static_cast<float>(oNext.oNext.fBottom);
+            g._r4Right = static_cast<float>(oNext.oNext.fRight);
+            g._r4Left = static_cast<float>(oNext.oNext.fLeft);
+        }
+        if (oNext.lFrame) {
+            const RECT rFrame{oNext.oFrame.left + x0, oNext.oFrame.top + y0, oNext.oFrame.right + x0,
+                              oNext.oFrame.bottom + y0};
+            FrameNextWindow(hDC1, rFrame);
+            if (hDC2 != nullptr) FrameNextWindow(hDC2, rFrame);
+        }
+    }
+
+    // 13.-15.
+    SetROP2(hDC1, nOldRop);
+    if (hDC2 != nullptr) SetROP2(hDC2, nOldRop);
+    unregister();
 }

@@ -13,26 +13,26 @@
 #include "graphics/objects/objectshape.h"
 
 class objectFractal : public objectShape {
- public:
-  // aParameters: the caller's parameter array (changed in place: extended to
-  // 22 entries, the values used written back), or nullptr for the defaults.
-  objectFractal(Graphics& oGraphics, double x, double y, double w, double h, uint16_t nOrigin,
-                FractalParameters* aParameters, bool lInterruptible);
-  ~objectFractal() override;
-  void Draw() override;
+public:
+    // aParameters: the caller's parameter array (changed in place: extended to
+    // 22 entries, the values used written back), or nullptr for the defaults.
+    objectFractal(Graphics& oGraphics, double x, double y, double w, double h, uint16_t nOrigin,
+                  FractalParameters* aParameters, bool lInterruptible);
+    ~objectFractal() override;
+    void Draw() override;
 
-  // Stop request, set by a newer fractal in the same window.
-  bool _lStop = false;
+    // Stop request, set by a newer fractal in the same window.
+    bool _lStop = false;
 
-  // Rows of the process-wide table of interruptible drawings in progress.
-  static constexpr int kWindowTableRows = 50;
+    // Rows of the process-wide table of interruptible drawings in progress.
+    static constexpr int kWindowTableRows = 50;
 
- private:
-  double _fX, _fY, _fWidth, _fHeight;
-  uint16_t _nOriginMode;
-  FractalParameters _aDefaults;
-  FractalParameters* _aParameters;
-  bool _lInterruptible;
+private:
+    double _fX, _fY, _fWidth, _fHeight;
+    uint16_t _nOriginMode;
+    FractalParameters _aDefaults;
+    FractalParameters* _aParameters;
+    bool _lInterruptible;
 };
 
 // Dispatches the waiting window messages of the thread; a quit message ends

@@ -16,39 +16,39 @@
 #include "graphics/objects/objectshape.h"
 
 class objectGradientCanvas : public objectShape {
- public:
-  objectGradientCanvas(Graphics& oGraphics, double fIntensity = 6.0, uint16_t nDirection = 0);
-  void Draw() override;
+public:
+    objectGradientCanvas(Graphics& oGraphics, double fIntensity = 6.0, uint16_t nDirection = 0);
+    void Draw() override;
 
- private:
-  uint16_t _nDirection;
-  double _fIntensity;
+private:
+    uint16_t _nDirection;
+    double _fIntensity;
 };
 
 class objectSpotCanvas : public objectShape {
- public:
-  objectSpotCanvas(Graphics& oGraphics, double fIntensity = 6.0, uint16_t nDirection = 7);
-  void Draw() override;
+public:
+    objectSpotCanvas(Graphics& oGraphics, double fIntensity = 6.0, uint16_t nDirection = 7);
+    void Draw() override;
 
- private:
-  struct Strips {
-    std::vector<uint32_t> aForward, aReversed;
-    BITMAPINFO oInfo;
-  };
-  void DrawRows(HDC hDC, const Strips& oStrips) const;
+private:
+    struct Strips {
+        std::vector<uint32_t> aForward, aReversed;
+        BITMAPINFO oInfo;
+    };
+    void DrawRows(HDC hDC, const Strips& oStrips) const;
 
-  uint16_t _nDirection;
-  double _fIntensity;
+    uint16_t _nDirection;
+    double _fIntensity;
 };
 
 class objectGradientArea : public objectShape {
- public:
-  objectGradientArea(Graphics& oGraphics, double x, double y, double w, double h, uint16_t nOrigin = 0,
-                     double fIntensity = 6.0, uint16_t nDirection = 0);
-  void Draw() override;
+public:
+    objectGradientArea(Graphics& oGraphics, double x, double y, double w, double h, uint16_t nOrigin = 0,
+                       double fIntensity = 6.0, uint16_t nDirection = 0);
+    void Draw() override;
 
- private:
-  double _fX, _fY, _fWidth, _fHeight, _fIntensity;
-  uint16_t _nDirection;
-  uint16_t _nOriginMode;
+private:
+    double _fX, _fY, _fWidth, _fHeight, _fIntensity;
+    uint16_t _nDirection;
+    uint16_t _nOriginMode;
 };

@@ -3,76 +3,95 @@
 #include "graphics/core/graphics.h"
 
 objectLine::objectLine(Graphics& oGraphics, double x1, double y1, double x2, double y2)
-    : objectShape(oGraphics), _fX1(x1), _fY1(y1), _fX2(x2), _fY2(y2) {}
+    : objectShape(oGraphics),
+      _fX1(x1),
+      _fY1(y1),
+      _fX2(x2),
+      _fY2(y2)
+{
+}
 
-void objectLine::Draw() {
-  const POINT a{DevicePosX(_fX1), DevicePosY(_fY1)};
-  const POINT b{DevicePosX(_fX2), DevicePosY(_fY2)};
-  ForEachPass([&](HDC hDC) {
-    LinePenTools oTools(hDC, *_oShapeGraphics);
-    MoveToEx(hDC, a.x, a.y, nullptr);
-    LineTo(hDC, b.x, b.y);
-  });
+void objectLine::Draw()
+{
+    const POINT a{DevicePosX(_fX1), DevicePosY(_fY1)};
+    const POINT b{DevicePosX(_fX2), DevicePosY(_fY2)};
+    ForEachPass([&](HDC hDC) {
+        LinePenTools oTools(hDC, *_oShapeGraphics);
+        MoveToEx(hDC, a.x, a.y, nullptr);
+        LineTo(hDC, b.x, b.y);
+    });
 }
 
 ObjectLinienGroup::ObjectLinienGroup(Graphics& oGraphics, const WorldPoints& aPoints, double fOffsetX, double fOffsetY)
-    : objectShape(oGraphics), _aPoints(aPoints), _fOffsetX(fOffsetX), _fOffsetY(fOffsetY) {}
+    : objectShape(oGraphics),
+      _aPoints(aPoints),
+      _fOffsetX(fOffsetX),
+      _fOffsetY(fOffsetY)
+{
+}
 
-void ObjectLinienGroup::Draw() {
-  // A vertex {x, y} continues the polyline from the current position; a
-  // segment {x1, y1, x2, y2, ...} stands alone. Entries of one or three
-  // numbers are no figure and are skipped.
-  struct Step {
-    bool lSegment;
-    POINT a, b;
-  };
-  std::vector<Step> aSteps;
-  aSteps.reserve(_aPoints.size());
-  auto toDevice = [&](double x, double y) { return POINT{DevicePosX(x + _fOffsetX), DevicePosY(y + _fOffsetY)}; };
-  for (const std::vector<double>& e : _aPoints) {
-    if (e.size() >= 4)
-      aSteps.push_back({true, toDevice(e[0], e[1]), toDevice(e[2], e[3])});
-    else if (e.size() == 2)
-      aSteps.push_back({false, toDevice(e[0], e[1]), {}});
-  }
-  ForEachPass([&](HDC hDC) {
-    LinePenTools oTools(hDC, *_oShapeGraphics);
-    bool lFirst = true;
-    for (const Step& s : aSteps) {
-      if (s.lSegment) {
-        MoveToEx(hDC, s.a.x, s.a.y, nullptr);
-        LineTo(hDC, s.b.x, s.b.y);
-      } else if (lFirst) {
-        MoveToEx(hDC, s.a.x, s.a.y, nullptr);
-      } else {
-        LineTo(hDC, s.a.x, s.a.y);
-      }
-      lFirst = false;
+void ObjectLinienGroup::Draw()
+{
+    // A vertex {x, y} continues the polyline from the current position; a
+    // segment {x1, y1, x2, y2, ...} stands alone. Entries of one or three
+    // numbers are no figure and are skipped.
+    struct Step {
+        bool lSegment;
+        POINT a, b;
+    };
+    std::vector<Step> aSteps;
+    aSteps.reserve(_aPoints.size());
+    auto toDevice = [&](double x, double y) { return POINT{DevicePosX(x + _fOffsetX), DevicePosY(y + _fOffsetY)}; };
+    for (const std::vector<double>& e : _aPoints) {
+        if (e.size() >= 4)
+            aSteps.push_back({true, toDevice(e[0], e[1]), toDevice(e[2], e[3])});
+        else if (e.size() == 2)
+            aSteps.push_back({false, toDevice(e[0], e[1]), {}});
     }
-  });
+    ForEachPass([&](HDC hDC) {
+        LinePenTools oTools(hDC, *_oShapeGraphics);
+        bool lFirst = true;
+        for (const Step& s : aSteps) {
+            if (s.lSegment) {
+                MoveToEx(hDC, s.a.x, s.a.y, nullptr);
+                LineTo(hDC, s.b.x, s.b.y);
+            } else if (lFirst) {
+                MoveToEx(hDC, s.a.x, s.a.y, nullptr);
+            } else {
+                LineTo(hDC, s.a.x, s.a.y);
+            }
+            lFirst = false;
+        }
+    });
 }
 
 std::vector<POINT> DeviceVertices(const objectShape& oShape, const WorldPoints& aPoints, double fOffsetX,
-                                  double fOffsetY) {
-  std::vector<POINT> aDevice;
-  aDevice.reserve(aPoints.size() + 1);
-  for (const std::vector<double>& e : aPoints)
-    if (e.size() >= 2) aDevice.push_back({oShape.DevicePosX(e[0] + fOffsetX), oShape.DevicePosY(e[1] + fOffsetY)});
-  return aDevice;
+                                  double fOffsetY)
+{
+    std::vector<POINT> aDevice;
+    aDevice.reserve(aPoints.size() + 1);
+    for (const std::vector<double>& e : aPoints)
+        if (e.size() >= 2) aDevice.push_back({oShape.DevicePosX(e[0] + fOffsetX), oShape.DevicePosY(e[1] + fOffsetY)});
+    return aDevice;
 }
 
 objectPolygon::objectPolygon(Graphics& oGraphics, const WorldPoints& aPoints, uint16_t nFill)
-    : objectShape(oGraphics), _aPoints(aPoints), _nFill(nFill) {}
+    : objectShape(oGraphics),
+      _aPoints(aPoints),
+      _nFill(nFill)
+{
+}
 
-void objectPolygon::Draw() {
-  std::vector<POINT> aVertices = DeviceVertices(*this, _aPoints);
-  if (aVertices.empty()) return;
-  const POINT first = aVertices.front(), last = aVertices.back();
-  if (first.x != last.x || first.y != last.y) aVertices.push_back(first);
-  // The polygon knows no "outline only" code: 160 fills solid.
-  const ShapeFill oFill = ResolveFill(*_oShapeGraphics, _nFill, false);
-  ForEachPass([&](HDC hDC) {
-    ClosedShapeTools oTools(hDC, *_oShapeGraphics, oFill);
-    Polygon(hDC, aVertices.data(), static_cast<int>(aVertices.size()));
-  });
+void objectPolygon::Draw()
+{
+    std::vector<POINT> aVertices = DeviceVertices(*this, _aPoints);
+    if (aVertices.empty()) return;
+    const POINT first = aVertices.front(), last = aVertices.back();
+    if (first.x != last.x || first.y != last.y) aVertices.push_back(first);
+    // The polygon knows no "outline only" code: 160 fills solid.
+    const ShapeFill oFill = ResolveFill(*_oShapeGraphics, _nFill, false);
+    ForEachPass([&](HDC hDC) {
+        ClosedShapeTools oTools(hDC, *_oShapeGraphics, oFill);
+        Polygon(hDC, aVertices.data(), static_cast<int>(aVertices.size()));
+    });
 }

@@ -12,32 +12,32 @@
 #include "graphics/objects/objectshape.h"
 
 class objectLine : public objectShape {
- public:
-  objectLine(Graphics& oGraphics, double x1, double y1, double x2, double y2);
-  void Draw() override;
+public:
+    objectLine(Graphics& oGraphics, double x1, double y1, double x2, double y2);
+    void Draw() override;
 
- private:
-  double _fX1, _fY1, _fX2, _fY2;
+private:
+    double _fX1, _fY1, _fX2, _fY2;
 };
 
 class ObjectLinienGroup : public objectShape {
- public:
-  ObjectLinienGroup(Graphics& oGraphics, const WorldPoints& aPoints, double fOffsetX = 0.0, double fOffsetY = 0.0);
-  void Draw() override;
+public:
+    ObjectLinienGroup(Graphics& oGraphics, const WorldPoints& aPoints, double fOffsetX = 0.0, double fOffsetY = 0.0);
+    void Draw() override;
 
- private:
-  const WorldPoints& _aPoints;
-  double _fOffsetX, _fOffsetY;
+private:
+    const WorldPoints& _aPoints;
+    double _fOffsetX, _fOffsetY;
 };
 
 class objectPolygon : public objectShape {
- public:
-  objectPolygon(Graphics& oGraphics, const WorldPoints& aPoints, uint16_t nFill = 0);
-  void Draw() override;
+public:
+    objectPolygon(Graphics& oGraphics, const WorldPoints& aPoints, uint16_t nFill = 0);
+    void Draw() override;
 
- private:
-  const WorldPoints& _aPoints;
-  uint16_t _nFill;
+private:
+    const WorldPoints& _aPoints;
+    uint16_t _nFill;
 };
 
 // The device points of the vertices (entries of at least two numbers), each

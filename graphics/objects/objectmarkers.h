@@ -13,27 +13,27 @@
 // Half extents of a marker in device pixels, each at least 1: d of the
 // circle, e of the square inscribed in it.
 struct MarkerExtents {
-  int32_t dx, dy, ex, ey;
+    int32_t dx, dy, ex, ey;
 };
 // nScale 2 gives the doubled extents of the arrows.
 MarkerExtents MarkerExtentsOf(const Graphics& oGraphics, double nScale = 1.0);
 
 class objectMarker : public objectShape {
- public:
-  objectMarker(Graphics& oGraphics, double x, double y);
-  void Draw() override;
+public:
+    objectMarker(Graphics& oGraphics, double x, double y);
+    void Draw() override;
 
- private:
-  double _fX, _fY;
+private:
+    double _fX, _fY;
 };
 
 class objectMarkerGroup : public objectShape {
- public:
-  objectMarkerGroup(Graphics& oGraphics, const GroupPoints& aPoints, double fOffsetX = 0.0, double fOffsetY = 0.0);
-  // Draws marker types 1 to 10; the arrows (11 to 14) only as single markers.
-  void Draw() override;
+public:
+    objectMarkerGroup(Graphics& oGraphics, const GroupPoints& aPoints, double fOffsetX = 0.0, double fOffsetY = 0.0);
+    // Draws marker types 1 to 10; the arrows (11 to 14) only as single markers.
+    void Draw() override;
 
- private:
-  const GroupPoints& _aPoints;
-  double _fOffsetX, _fOffsetY;
+private:
+    const GroupPoints& _aPoints;
+    double _fOffsetX, _fOffsetY;
 };

@@ -14,47 +14,50 @@ objectRectangle::objectRectangle(Graphics& oGraphics, double a, double b, double
       _fY2(d),
       _nFill(static_cast<uint16_t>(nFill)),
       _nOriginMode(static_cast<uint16_t>(nOrigin)),
-      _nAligned(static_cast<uint16_t>(nAligned)) {}
+      _nAligned(static_cast<uint16_t>(nAligned))
+{
+}
 
-void objectRectangle::Draw() {
-  const Graphics& g = *_oShapeGraphics;
-  double x1, y1, x2, y2;
-  if (_nAligned == 1) {
-    x1 = std::min(_fX1, _fX2);
-    y1 = std::min(_fY1, _fY2);
-    x2 = std::max(_fX1, _fX2);
-    y2 = std::max(_fY1, _fY2);
-  } else {
-    x1 = _fX1;
-    y1 = _fY1;
-    x2 = _fX1 + _fX2;
-    y2 = _fY1 + _fY2;
-  }
-  if (_nOriginMode != 0) {
-    // The shift works on the world values, stored back as whole numbers.
-    const double w = _nAligned == 1 ? x2 - x1 : _fX2, h = _nAligned == 1 ? y2 - y1 : _fY2;
-    int32_t nX = Long(x1), nY = Long(y1);
-    g.GetOriginPoint(nX, nY, w, h, _nOriginMode);
-    x1 = nX;
-    y1 = nY;
-    x2 = x1 + w;
-    y2 = y1 + h;
-  }
-  const int32_t dx1 = DevicePosX(x1), dy1 = DevicePosY(y1);
-  const int32_t dx2 = DevicePosX(x2), dy2 = DevicePosY(y2);
-  if (dx1 == dx2 && dy1 == dy2) {
+void objectRectangle::Draw()
+{
+    const Graphics& g = *_oShapeGraphics;
+    double x1, y1, x2, y2;
+    if (_nAligned == 1) {
+        x1 = std::min(_fX1, _fX2);
+        y1 = std::min(_fY1, _fY2);
+        x2 = std::max(_fX1, _fX2);
+        y2 = std::max(_fY1, _fY2);
+    } else {
+        x1 = _fX1;
+        y1 = _fY1;
+        x2 = _fX1 + _fX2;
+        y2 = _fY1 + _fY2;
+    }
+    if (_nOriginMode != 0) {
+        // The shift works on the world values, stored back as whole numbers.
+        const double w = _nAligned == 1 ? x2 - x1 : _fX2, h = _nAligned == 1 ? y2 - y1 : _fY2;
+        int32_t nX = Long(x1), nY = Long(y1);
+        g.GetOriginPoint(nX, nY, w, h, _nOriginMode);
+        x1 = nX;
+        y1 = nY;
+        x2 = x1 + w;
+        y2 = y1 + h;
+    }
+    const int32_t dx1 = DevicePosX(x1), dy1 = DevicePosY(y1);
+    const int32_t dx2 = DevicePosX(x2), dy2 = DevicePosY(y2);
+    if (dx1 == dx2 && dy1 == dy2) {
+        ForEachPass([&](HDC hDC) {
+            const int nOldRop = SetROP2(hDC, g._nRasterMode);
+            SetPixelV(hDC, dx1, dy1, g._nLineColor);
+            SetROP2(hDC, nOldRop);
+        });
+        return;
+    }
+    const ShapeFill oFill = ResolveFill(g, _nFill);
     ForEachPass([&](HDC hDC) {
-      const int nOldRop = SetROP2(hDC, g._nRasterMode);
-      SetPixelV(hDC, dx1, dy1, g._nLineColor);
-      SetROP2(hDC, nOldRop);
+        ClosedShapeTools oTools(hDC, g, oFill);
+        Rectangle(hDC, dx1, dy1 - 1, dx2 + 1, dy2);
     });
-    return;
-  }
-  const ShapeFill oFill = ResolveFill(g, _nFill);
-  ForEachPass([&](HDC hDC) {
-    ClosedShapeTools oTools(hDC, g, oFill);
-    Rectangle(hDC, dx1, dy1 - 1, dx2 + 1, dy2);
-  });
 }
 
 objectRectangleRounded::objectRectangleRounded(Graphics& oGraphics, double x, double y, double w, double h,
@@ -67,22 +70,25 @@ objectRectangleRounded::objectRectangleRounded(Graphics& oGraphics, double x, do
       _fCornerWidth(fCornerW),
       _fCornerHeight(fCornerH),
       _nFill(static_cast<uint16_t>(nFill)),
-      _nOriginMode(static_cast<uint16_t>(nOrigin)) {}
+      _nOriginMode(static_cast<uint16_t>(nOrigin))
+{
+}
 
-void objectRectangleRounded::Draw() {
-  const Graphics& g = *_oShapeGraphics;
-  if (_nOriginMode != 0) {
-    int32_t nX = Long(_fX), nY = Long(_fY);
-    g.GetOriginPoint(nX, nY, _fWidth, _fHeight, _nOriginMode);
-    _fX = nX;
-    _fY = nY;
-  }
-  const int32_t x = DevicePosX(_fX), y = DevicePosY(_fY);
-  const int32_t w = DeviceExtentX(_fWidth), h = DeviceExtentY(_fHeight);
-  const int32_t cw = DeviceExtentX(_fCornerWidth), ch = DeviceExtentY(_fCornerHeight);
-  const ShapeFill oFill = ResolveFill(g, _nFill);
-  ForEachPass([&](HDC hDC) {
-    ClosedShapeTools oTools(hDC, g, oFill);
-    RoundRect(hDC, x, y - 1, x + w + 1, y + h, cw, ch);
-  });
+void objectRectangleRounded::Draw()
+{
+    const Graphics& g = *_oShapeGraphics;
+    if (_nOriginMode != 0) {
+        int32_t nX = Long(_fX), nY = Long(_fY);
+        g.GetOriginPoint(nX, nY, _fWidth, _fHeight, _nOriginMode);
+        _fX = nX;
+        _fY = nY;
+    }
+    const int32_t x = DevicePosX(_fX), y = DevicePosY(_fY);
+    const int32_t w = DeviceExtentX(_fWidth), h = DeviceExtentY(_fHeight);
+    const int32_t cw = DeviceExtentX(_fCornerWidth), ch = DeviceExtentY(_fCornerHeight);
+    const ShapeFill oFill = ResolveFill(g, _nFill);
+    ForEachPass([&](HDC hDC) {
+        ClosedShapeTools oTools(hDC, g, oFill);
+        RoundRect(hDC, x, y - 1, x + w + 1, y + h, cw, ch);
+    });
 }

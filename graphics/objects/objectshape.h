@@ -14,57 +14,58 @@
 class Graphics;
 
 class objectShape {
- public:
-  explicit objectShape(Graphics& oGraphics);
-  virtual ~objectShape();
-  objectShape(const objectShape&) = delete;
-  objectShape& operator=(const objectShape&) = delete;
+public:
+    explicit objectShape(Graphics& oGraphics);
+    virtual ~objectShape();
+    objectShape(const objectShape&) = delete;
+    objectShape& operator=(const objectShape&) = delete;
 
-  // Draws the figure in all passes.
-  virtual void Draw() = 0;
+    // Draws the figure in all passes.
+    virtual void Draw() = 0;
 
-  // The DC that a window or printer prepared for this drawing (HANDLE).
-  HDC Handle() const { return _hHandle; }
-  void SetHandle(HDC hDC) { _hHandle = hDC; }
+    // The DC that a window or printer prepared for this drawing (HANDLE).
+    HDC Handle() const { return _hHandle; }
+    void SetHandle(HDC hDC) { _hHandle = hDC; }
 
-  // DC of pass 1 or 2 by the device type; NULL ends the drawing.
-  HDC SelectDrawDC(int nPass) const;
-  // A new 8 x 8 pattern brush of 64 pixels (blue in the low byte, bottom row
-  // first); the caller selects and deletes it.
-  static HBRUSH CreateBmpBrush(const std::array<uint32_t, 64>& aPattern);
+    // DC of pass 1 or 2 by the device type; NULL ends the drawing.
+    HDC SelectDrawDC(int nPass) const;
+    // A new 8 x 8 pattern brush of 64 pixels (blue in the low byte, bottom row
+    // first); the caller selects and deletes it.
+    static HBRUSH CreateBmpBrush(const std::array<uint32_t, 64>& aPattern);
 
-  // Calls fn(dc) for each pass that yields a DC, in order.
-  template <typename Fn>
-  void ForEachPass(Fn fn) const {
-    for (int nPass = 1; nPass <= 2; ++nPass) {
-      HDC hDC = SelectDrawDC(nPass);
-      if (hDC == nullptr) break;
-      fn(hDC);
+    // Calls fn(dc) for each pass that yields a DC, in order.
+    template <typename Fn>
+    void ForEachPass(Fn fn) const
+    {
+        for (int nPass = 1; nPass <= 2; ++nPass) {
+            HDC hDC = SelectDrawDC(nPass);
+            if (hDC == nullptr) break;
+            fn(hDC);
+        }
     }
-  }
 
-  // World to device: positions with the world offset, extents without.
-  int32_t DevicePosX(double x) const;
-  int32_t DevicePosY(double y) const;
-  int32_t DeviceExtentX(double w) const;
-  int32_t DeviceExtentY(double h) const;
-  // Aligns the device point by the origin mode (the painter's GetOriginPoint;
-  // mode 0 leaves it).
-  void AlignOrigin(int32_t& x, int32_t& y, int32_t w, int32_t h, uint32_t nOrigin) const;
+    // World to device: positions with the world offset, extents without.
+    int32_t DevicePosX(double x) const;
+    int32_t DevicePosY(double y) const;
+    int32_t DeviceExtentX(double w) const;
+    int32_t DeviceExtentY(double h) const;
+    // Aligns the device point by the origin mode (the painter's GetOriginPoint;
+    // mode 0 leaves it).
+    void AlignOrigin(int32_t& x, int32_t& y, int32_t w, int32_t h, uint32_t nOrigin) const;
 
- protected:
-  Graphics* _oShapeGraphics;
+protected:
+    Graphics* _oShapeGraphics;
 
- private:
-  HDC _hHandle = nullptr;
+private:
+    HDC _hHandle = nullptr;
 };
 
 // How a closed shape is filled, decided once before the passes from the fill
 // flag and the painter's fill style code.
 struct ShapeFill {
-  bool lFill = false;    // fill the shape (else the hollow brush)
-  int32_t nStyle = 0;    // 0-5 hatch, 32 solid, 64 pattern
-  bool lOpaque = false;  // hatch gaps in the fill colour
+    bool lFill = false;    // fill the shape (else the hollow brush)
+    int32_t nStyle = 0;    // 0-5 hatch, 32 solid, 64 pattern
+    bool lOpaque = false;  // hatch gaps in the fill colour
 };
 // nFillFlag 1 fills by the style code; lOutlineCode160 makes code 160 mean
 // "outline only" (rectangles, ellipses, Bezier curves), otherwise 160 is
@@ -75,37 +76,37 @@ ShapeFill ResolveFill(const Graphics& oGraphics, uint32_t nFillFlag, bool lOutli
 // painter's cosmetic pen, sets background mode, background colour and raster
 // operation; restores all and deletes what it made when it goes.
 class ClosedShapeTools {
- public:
-  ClosedShapeTools(HDC hDC, const Graphics& oGraphics, const ShapeFill& oFill);
-  ~ClosedShapeTools();
-  ClosedShapeTools(const ClosedShapeTools&) = delete;
-  ClosedShapeTools& operator=(const ClosedShapeTools&) = delete;
+public:
+    ClosedShapeTools(HDC hDC, const Graphics& oGraphics, const ShapeFill& oFill);
+    ~ClosedShapeTools();
+    ClosedShapeTools(const ClosedShapeTools&) = delete;
+    ClosedShapeTools& operator=(const ClosedShapeTools&) = delete;
 
- private:
-  HDC _hDC;
-  HBRUSH _hBrush;
-  bool _lOwnBrush;
-  HGDIOBJ _hOldBrush;
-  HPEN _hPen;
-  HGDIOBJ _hOldPen;
-  int _nOldBkMode;
-  COLORREF _nOldBkColor = CLR_INVALID;
-  int _nOldRop;
+private:
+    HDC _hDC;
+    HBRUSH _hBrush;
+    bool _lOwnBrush;
+    HGDIOBJ _hOldBrush;
+    HPEN _hPen;
+    HGDIOBJ _hOldPen;
+    int _nOldBkMode;
+    COLORREF _nOldBkColor = CLR_INVALID;
+    int _nOldRop;
 };
 
 // For one pass of a line figure: the painter's geometric line pen (ends and
 // joins by the line cap code), transparent background and raster operation.
 class LinePenTools {
- public:
-  LinePenTools(HDC hDC, const Graphics& oGraphics);
-  ~LinePenTools();
-  LinePenTools(const LinePenTools&) = delete;
-  LinePenTools& operator=(const LinePenTools&) = delete;
+public:
+    LinePenTools(HDC hDC, const Graphics& oGraphics);
+    ~LinePenTools();
+    LinePenTools(const LinePenTools&) = delete;
+    LinePenTools& operator=(const LinePenTools&) = delete;
 
- private:
-  HDC _hDC;
-  HPEN _hPen;
-  HGDIOBJ _hOldPen;
-  int _nOldBkMode;
-  int _nOldRop;
+private:
+    HDC _hDC;
+    HPEN _hPen;
+    HGDIOBJ _hOldPen;
+    int _nOldBkMode;
+    int _nOldRop;
 };

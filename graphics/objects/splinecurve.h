@@ -11,35 +11,35 @@
 #include <vector>
 
 class SplineCurve {
- public:
-  // Knots in device units; x must increase strictly. sigma is the
-  // tolerance of each knot (device units, > 0).
-  void SetKnots(std::vector<double> x, std::vector<double> y, std::vector<double> sigma);
+public:
+    // Knots in device units; x must increase strictly. sigma is the
+    // tolerance of each knot (device units, > 0).
+    void SetKnots(std::vector<double> x, std::vector<double> y, std::vector<double> sigma);
 
-  double KnotX(int i) const { return _aKnotX[i]; }
+    double KnotX(int i) const { return _aKnotX[i]; }
 
-  // Computes the coefficients for the smoothing value S; returns the value
-  // actually used (-1 becomes 10000, a bound above the straight-line
-  // deviation is lowered below it).
-  double CalculateSpline(double smoothing);
+    // Computes the coefficients for the smoothing value S; returns the value
+    // actually used (-1 becomes 10000, a bound above the straight-line
+    // deviation is lowered below it).
+    double CalculateSpline(double smoothing);
 
-  // f(x) for X[1] <= x <= X[n], rounded to a whole number.
-  long GetCoordinate(double x) const;
-  // f(x) unrounded, for callers that check the curve itself.
-  double Value(double x) const;
+    // f(x) for X[1] <= x <= X[n], rounded to a whole number.
+    long GetCoordinate(double x) const;
+    // f(x) unrounded, for callers that check the curve itself.
+    double Value(double x) const;
 
- private:
-  void InitSpline();
-  void Substitution(double p);
-  void StraightSegments();
-  void InterpolatingSpline();
-  void Finish(double lambda, double p);
-  double WeightedDeviation() const;
-  double& M(int row, int col) { return _aMatrix[row * 8 + col]; }
+private:
+    void InitSpline();
+    void Substitution(double p);
+    void StraightSegments();
+    void InterpolatingSpline();
+    void Finish(double lambda, double p);
+    double WeightedDeviation() const;
+    double& M(int row, int col) { return _aMatrix[row * 8 + col]; }
 
-  // Arrays are 1-based: entry 0 is unused.
-  int _nCount = 0;
-  std::vector<double> _aKnotX, _aKnotY, _aWeight;
-  std::vector<double> _aCoeffA, _aCoeffB, _aCoeffC, _aCoeffD;
-  std::vector<double> _aMatrix;  // rows 1..n, columns 1..7
+    // Arrays are 1-based: entry 0 is unused.
+    int _nCount = 0;
+    std::vector<double> _aKnotX, _aKnotY, _aWeight;
+    std::vector<double> _aCoeffA, _aCoeffB, _aCoeffC, _aCoeffD;
+    std::vector<double> _aMatrix;  // rows 1..n, columns 1..7
 };

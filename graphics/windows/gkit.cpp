@@ -2,4 +2,7 @@
 
 #include "lib/system.h"
 
-void InitFunction() { GetVoVersion(); }
+void InitFunction()
+{
+    GetVoVersion();
+}

@@ -10,6 +10,6 @@ void InitFunction();
 // The hand with the raised index finger of the kit's push buttons: the
 // program's cursor resource "CURHAND".
 class gCurHand : public Pointer {
- public:
-  gCurHand() : Pointer("CURHAND") {}
+public:
+    gCurHand() : Pointer("CURHAND") {}
 };

@@ -5,137 +5,155 @@
 namespace {
 
 struct Visitor {
-  HDC hScreen;
-  int32_t& nWidth;
-  int32_t& nHeight;
-  bool& lCallers;
+    HDC hScreen;
+    int32_t& nWidth;
+    int32_t& nHeight;
+    bool& lCallers;
 
-  HBITMAP operator()(int32_t nKind) const {
-    if (nKind != 2) return nullptr;
-    if (nWidth == 0) nWidth = 500;
-    if (nHeight == 0) nHeight = 500;
-    return CreateCompatibleBitmap(hScreen, nWidth, nHeight);
-  }
-  HBITMAP operator()(const std::string& cName) const {
-    return static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), cName.c_str(), IMAGE_BITMAP, 0, 0, 0));
-  }
-  HBITMAP operator()(const ModuleBitmap& oResource) const {
-    return static_cast<HBITMAP>(LoadImageA(oResource.hModule, oResource.cName.c_str(), IMAGE_BITMAP, 0, 0, 0));
-  }
-  HBITMAP operator()(HBITMAP hBitmap) const {
-    lCallers = true;
-    return hBitmap;
-  }
+    HBITMAP operator()(int32_t nKind) const
+    {
+        if (nKind != 2) return nullptr;
+        if (nWidth == 0) nWidth = 500;
+        if (nHeight == 0) nHeight = 500;
+        return CreateCompatibleBitmap(hScreen, nWidth, nHeight);
+    }
+    HBITMAP operator()(const std::string& cName) const
+    {
+        return static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), cName.c_str(), IMAGE_BITMAP, 0, 0, 0));
+    }
+    HBITMAP operator()(const ModuleBitmap& oResource) const
+    {
+        return static_cast<HBITMAP>(LoadImageA(oResource.hModule, oResource.cName.c_str(), IMAGE_BITMAP, 0, 0, 0));
+    }
+    HBITMAP operator()(HBITMAP hBitmap) const
+    {
+        lCallers = true;
+        return hBitmap;
+    }
 };
 
 // A context and bitmap of the given size compatible with hFrom, the bitmap
 // selected; returns the context and the bitmap it displaced.
-HDC NewCanvas(HDC hFrom, int32_t nWidth, int32_t nHeight, HGDIOBJ& hOld) {
-  HDC hDC = CreateCompatibleDC(hFrom);
-  hOld = SelectObject(hDC, CreateCompatibleBitmap(hFrom, nWidth, nHeight));
-  return hDC;
+HDC NewCanvas(HDC hFrom, int32_t nWidth, int32_t nHeight, HGDIOBJ& hOld)
+{
+    HDC hDC = CreateCompatibleDC(hFrom);
+    hOld = SelectObject(hDC, CreateCompatibleBitmap(hFrom, nWidth, nHeight));
+    return hDC;
 }
 
 }  // namespace
 
-gMemory::gMemory(const MemorySource& uSource, int32_t nWidth, int32_t nHeight, bool lPaint) {
-  HDC hScreen = GetDC(nullptr);
-  bool lCallers = false;
-  HBITMAP hSource = std::visit(Visitor{hScreen, nWidth, nHeight, lCallers}, uSource);
-  if (hSource != nullptr) {
-    BITMAP oInfo{};
-    GetObjectA(hSource, sizeof oInfo, &oInfo);
-    _nCanvasWidth = oInfo.bmWidth;
-    _nCanvasHeight = oInfo.bmHeight;
-    if (nWidth == 0) nWidth = _nCanvasWidth;
-    if (nHeight == 0) nHeight = _nCanvasHeight;
-    _pBitmapDC = CreateCompatibleDC(hScreen);
-    _pMemoryBmpOld = SelectObject(_pBitmapDC, hSource);
-    if (lCallers) {
-      // Draw on a copy: the caller's bitmap is never selected again.
-      HGDIOBJ hOld;
-      HDC hCopy = NewCanvas(hScreen, _nCanvasWidth, _nCanvasHeight, hOld);
-      BitBlt(hCopy, 0, 0, _nCanvasWidth, _nCanvasHeight, _pBitmapDC, 0, 0, SRCCOPY);
-      SelectObject(_pBitmapDC, _pMemoryBmpOld);
-      DeleteDC(_pBitmapDC);
-      _pBitmapDC = hCopy;
-      _pMemoryBmpOld = hOld;
+gMemory::gMemory(const MemorySource& uSource, int32_t nWidth, int32_t nHeight, bool lPaint)
+{
+    HDC hScreen = GetDC(nullptr);
+    bool lCallers = false;
+    HBITMAP hSource = std::visit(Visitor{hScreen, nWidth, nHeight, lCallers}, uSource);
+    if (hSource != nullptr) {
+        BITMAP oInfo{};
+        GetObjectA(hSource, sizeof oInfo, &oInfo);
+        _nCanvasWidth = oInfo.bmWidth;
+        _nCanvasHeight = oInfo.bmHeight;
+        if (nWidth == 0) nWidth = _nCanvasWidth;
+        if (nHeight == 0) nHeight = _nCanvasHeight;
+        _pBitmapDC = CreateCompatibleDC(hScreen);
+        _pMemoryBmpOld = SelectObject(_pBitmapDC, hSource);
+        if (lCallers) {
+            // Draw on a copy: the caller's bitmap is never selected again.
+            HGDIOBJ hOld;
+            HDC hCopy = NewCanvas(hScreen, _nCanvasWidth, _nCanvasHeight, hOld);
+            BitBlt(hCopy, 0, 0, _nCanvasWidth, _nCanvasHeight, _pBitmapDC, 0, 0, SRCCOPY);
+            SelectObject(_pBitmapDC, _pMemoryBmpOld);
+            DeleteDC(_pBitmapDC);
+            _pBitmapDC = hCopy;
+            _pMemoryBmpOld = hOld;
+        }
+        if (_nCanvasWidth != nWidth || _nCanvasHeight != nHeight) {
+            HGDIOBJ hOld;
+            HDC hStretched = NewCanvas(_pBitmapDC, nWidth, nHeight, hOld);
+            const int nOldMode = SetStretchBltMode(hStretched, COLORONCOLOR);
+            StretchBlt(hStretched, 0, 0, nWidth, nHeight, _pBitmapDC, 0, 0, _nCanvasWidth, _nCanvasHeight, SRCCOPY);
+            SetStretchBltMode(hStretched, nOldMode);
+            _nCanvasWidth = nWidth;
+            _nCanvasHeight = nHeight;
+            DeleteObject(SelectObject(_pBitmapDC, _pMemoryBmpOld));
+            DeleteDC(_pBitmapDC);
+            _pBitmapDC = hStretched;
+            _pMemoryBmpOld = hOld;
+        }
+        SetUpwardMapping(_pBitmapDC, _nCanvasWidth, _nCanvasHeight, 0);
+        _nDeviceTyp = kDeviceMemory;
+        _oGraphics = std::make_unique<Graphics>(*this, _nCanvasWidth, _nCanvasHeight);
+        if (lPaint) PaintNew();
     }
-    if (_nCanvasWidth != nWidth || _nCanvasHeight != nHeight) {
-      HGDIOBJ hOld;
-      HDC hStretched = NewCanvas(_pBitmapDC, nWidth, nHeight, hOld);
-      const int nOldMode = SetStretchBltMode(hStretched, COLORONCOLOR);
-      StretchBlt(hStretched, 0, 0, nWidth, nHeight, _pBitmapDC, 0, 0, _nCanvasWidth, _nCanvasHeight, SRCCOPY);
-      SetStretchBltMode(hStretched, nOldMode);
-      _nCanvasWidth = nWidth;
-      _nCanvasHeight = nHeight;
-      DeleteObject(SelectObject(_pBitmapDC, _pMemoryBmpOld));
-      DeleteDC(_pBitmapDC);
-      _pBitmapDC = hStretched;
-      _pMemoryBmpOld = hOld;
+    ReleaseDC(nullptr, hScreen);
+}
+
+gMemory::~gMemory()
+{
+    Destroy();
+}
+
+gMemory& gMemory::Destroy()
+{
+    if (_oGraphics) {
+        _oGraphics->Destroy();
+        _oGraphics.reset();
     }
-    SetUpwardMapping(_pBitmapDC, _nCanvasWidth, _nCanvasHeight, 0);
-    _nDeviceTyp = kDeviceMemory;
-    _oGraphics = std::make_unique<Graphics>(*this, _nCanvasWidth, _nCanvasHeight);
-    if (lPaint) PaintNew();
-  }
-  ReleaseDC(nullptr, hScreen);
+    if (_pBitmapDC != nullptr) {
+        _pMemoryBmp = static_cast<HBITMAP>(SelectObject(_pBitmapDC, _pMemoryBmpOld));
+        DeleteDC(_pBitmapDC);
+        DeleteObject(_pMemoryBmp);
+        _pBitmapDC = nullptr;
+    }
+    if (_pHandleBmp != nullptr) {
+        DeleteObject(_pHandleBmp);
+        _pHandleBmp = nullptr;
+    }
+    return *this;
 }
 
-gMemory::~gMemory() { Destroy(); }
-
-gMemory& gMemory::Destroy() {
-  if (_oGraphics) {
-    _oGraphics->Destroy();
-    _oGraphics.reset();
-  }
-  if (_pBitmapDC != nullptr) {
-    _pMemoryBmp = static_cast<HBITMAP>(SelectObject(_pBitmapDC, _pMemoryBmpOld));
-    DeleteDC(_pBitmapDC);
-    DeleteObject(_pMemoryBmp);
-    _pBitmapDC = nullptr;
-  }
-  if (_pHandleBmp != nullptr) {
-    DeleteObject(_pHandleBmp);
-    _pHandleBmp = nullptr;
-  }
-  return *this;
+gMemory& gMemory::PaintNew()
+{
+    if (!_oGraphics) return *this;
+    _oGraphics->InternSetDevPar();
+    if (_oGraphics->_oDim.cx <= 10 || _oGraphics->_oDim.cy <= 10) return *this;
+    _oGraphics->SetClipRegion(0, 0, _oGraphics->_oDim.cx, _oGraphics->_oDim.cy, 0);
+    Paint();
+    return *this;
 }
 
-gMemory& gMemory::PaintNew() {
-  if (!_oGraphics) return *this;
-  _oGraphics->InternSetDevPar();
-  if (_oGraphics->_oDim.cx <= 10 || _oGraphics->_oDim.cy <= 10) return *this;
-  _oGraphics->SetClipRegion(0, 0, _oGraphics->_oDim.cx, _oGraphics->_oDim.cy, 0);
-  Paint();
-  return *this;
+void gMemory::Draw(objectShape& oShape)
+{
+    oShape.Draw();
 }
 
-void gMemory::Draw(objectShape& oShape) { oShape.Draw(); }
-
-void gMemory::Draw(const std::vector<objectShape*>& aShapes) {
-  for (objectShape* oShape : aShapes) {
-    if (oShape != nullptr) oShape->Draw();
-  }
+void gMemory::Draw(const std::vector<objectShape*>& aShapes)
+{
+    for (objectShape* oShape : aShapes) {
+        if (oShape != nullptr) oShape->Draw();
+    }
 }
 
-HBITMAP gMemory::CopyCanvas() const {
-  HDC hCopy = CreateCompatibleDC(_pBitmapDC);
-  HBITMAP hBitmap = CreateCompatibleBitmap(_pBitmapDC, _nCanvasWidth, _nCanvasHeight);
-  HGDIOBJ hOld = SelectObject(hCopy, hBitmap);
-  SetUpwardMapping(hCopy, _nCanvasWidth, _nCanvasHeight, 0);
-  BitBlt(hCopy, 0, 0, _nCanvasWidth, _nCanvasHeight, _pBitmapDC, 0, 0, SRCCOPY);
-  SelectObject(hCopy, hOld);
-  DeleteDC(hCopy);
-  return hBitmap;
+HBITMAP gMemory::CopyCanvas() const
+{
+    HDC hCopy = CreateCompatibleDC(_pBitmapDC);
+    HBITMAP hBitmap = CreateCompatibleBitmap(_pBitmapDC, _nCanvasWidth, _nCanvasHeight);
+    HGDIOBJ hOld = SelectObject(hCopy, hBitmap);
+    SetUpwardMapping(hCopy, _nCanvasWidth, _nCanvasHeight, 0);
+    BitBlt(hCopy, 0, 0, _nCanvasWidth, _nCanvasHeight, _pBitmapDC, 0, 0, SRCCOPY);
+    SelectObject(hCopy, hOld);
+    DeleteDC(hCopy);
+    return hBitmap;
 }
 
-HBITMAP gMemory::GetMemoryHandle() {
-  if (_pBitmapDC != nullptr && _pHandleBmp == nullptr) _pHandleBmp = CopyCanvas();
-  return _pHandleBmp;
+HBITMAP gMemory::GetMemoryHandle()
+{
+    if (_pBitmapDC != nullptr && _pHandleBmp == nullptr) _pHandleBmp = CopyCanvas();
+    return _pHandleBmp;
 }
 
-Bitmap gMemory::GetMemoryObject() {
-  if (_pBitmapDC != nullptr && _oMemoryObject.Handle() == nullptr) _oMemoryObject = Bitmap::Adopt(CopyCanvas());
-  return _oMemoryObject;
+Bitmap gMemory::GetMemoryObject()
+{
+    if (_pBitmapDC != nullptr && _oMemoryObject.Handle() == nullptr) _oMemoryObject = Bitmap::Adopt(CopyCanvas());
+    return _oMemoryObject;
 }

@@ -18,8 +18,8 @@
 
 // A bitmap resource of another module.
 struct ModuleBitmap {
-  std::string cName;
-  HINSTANCE hModule;
+    std::string cName;
+    HINSTANCE hModule;
 };
 
 // The picture a memory device starts from: the number 2 is a blank canvas
@@ -28,54 +28,54 @@ struct ModuleBitmap {
 using MemorySource = std::variant<int32_t, std::string, ModuleBitmap, HBITMAP>;
 
 class gMemory : public GraphicsDevice {
- public:
-  // nWidth, nHeight: the wanted size; 0 takes the picture's own (500 for a
-  // blank canvas). lPaint: end with a full repaint (PaintNew).
-  explicit gMemory(const MemorySource& uSource, int32_t nWidth = 0, int32_t nHeight = 0, bool lPaint = true);
-  ~gMemory() override;
-  gMemory(const gMemory&) = delete;
-  gMemory& operator=(const gMemory&) = delete;
+public:
+    // nWidth, nHeight: the wanted size; 0 takes the picture's own (500 for a
+    // blank canvas). lPaint: end with a full repaint (PaintNew).
+    explicit gMemory(const MemorySource& uSource, int32_t nWidth = 0, int32_t nHeight = 0, bool lPaint = true);
+    ~gMemory() override;
+    gMemory(const gMemory&) = delete;
+    gMemory& operator=(const gMemory&) = delete;
 
-  // The paint hook, empty here; a subclass paints its picture through
-  // _oGraphics.
-  virtual void Paint() {}
-  // Full repaint: device values, clip to the whole drawing area, Paint. A
-  // drawing area of 10 pixels or less in either direction is not painted.
-  gMemory& PaintNew();
-  // Releases the painter, the DC with its bitmap and the handed-out copy;
-  // safe to repeat.
-  gMemory& Destroy();
+    // The paint hook, empty here; a subclass paints its picture through
+    // _oGraphics.
+    virtual void Paint() {}
+    // Full repaint: device values, clip to the whole drawing area, Paint. A
+    // drawing area of 10 pixels or less in either direction is not painted.
+    gMemory& PaintNew();
+    // Releases the painter, the DC with its bitmap and the handed-out copy;
+    // safe to repeat.
+    gMemory& Destroy();
 
-  // Handle of a copy of the canvas made at the first call (the device owns
-  // it); NULL without bitmap.
-  HBITMAP GetMemoryHandle();
-  // A framework bitmap holding a copy of the canvas made at the first call;
-  // it owns its bitmap. Without bitmap it holds none.
-  Bitmap GetMemoryObject();
-  HDC GetMemoryDC() const { return _pBitmapDC; }
+    // Handle of a copy of the canvas made at the first call (the device owns
+    // it); NULL without bitmap.
+    HBITMAP GetMemoryHandle();
+    // A framework bitmap holding a copy of the canvas made at the first call;
+    // it owns its bitmap. Without bitmap it holds none.
+    Bitmap GetMemoryObject();
+    HDC GetMemoryDC() const { return _pBitmapDC; }
 
-  // GraphicsDevice
-  SIZE CanvasSize() const override { return {_nCanvasWidth, _nCanvasHeight}; }
-  void Draw(objectShape& oShape) override;
-  // Each drawing object of the list in order.
-  void Draw(const std::vector<objectShape*>& aShapes);
-  void SetBackground(COLORREF nColor) override { _nBackground = nColor; }
-  HDC BitmapDC() const override { return _pBitmapDC; }
+    // GraphicsDevice
+    SIZE CanvasSize() const override { return {_nCanvasWidth, _nCanvasHeight}; }
+    void Draw(objectShape& oShape) override;
+    // Each drawing object of the list in order.
+    void Draw(const std::vector<objectShape*>& aShapes);
+    void SetBackground(COLORREF nColor) override { _nBackground = nColor; }
+    HDC BitmapDC() const override { return _pBitmapDC; }
 
-  COLORREF Background() const { return _nBackground; }
+    COLORREF Background() const { return _nBackground; }
 
-  std::unique_ptr<Graphics> _oGraphics;
+    std::unique_ptr<Graphics> _oGraphics;
 
- private:
-  // A new bitmap with a copy of the whole canvas.
-  HBITMAP CopyCanvas() const;
+private:
+    // A new bitmap with a copy of the whole canvas.
+    HBITMAP CopyCanvas() const;
 
-  int32_t _nCanvasWidth = 0;
-  int32_t _nCanvasHeight = 0;
-  HBITMAP _pMemoryBmp = nullptr;
-  HGDIOBJ _pMemoryBmpOld = nullptr;
-  HBITMAP _pHandleBmp = nullptr;
-  Bitmap _oMemoryObject;
-  HDC _pBitmapDC = nullptr;
-  COLORREF _nBackground = RGB(255, 255, 255);
+    int32_t _nCanvasWidth = 0;
+    int32_t _nCanvasHeight = 0;
+    HBITMAP _pMemoryBmp = nullptr;
+    HGDIOBJ _pMemoryBmpOld = nullptr;
+    HBITMAP _pHandleBmp = nullptr;
+    Bitmap _oMemoryObject;
+    HDC _pBitmapDC = nullptr;
+    COLORREF _nBackground = RGB(255, 255, 255);
 };

@@ -18,9 +18,9 @@ constexpr WPARAM kGMsgPaintNew = 0x90;
 
 // A kit window or control that repaints itself in full on request.
 class gPaintNewTarget {
- public:
-  virtual ~gPaintNewTarget() = default;
-  virtual void PaintNew() = 0;
+public:
+    virtual ~gPaintNewTarget() = default;
+    virtual void PaintNew() = 0;
 };
 
 // True when the control's rectangle and the area (both in the owner's canvas
@@ -28,39 +28,39 @@ class gPaintNewTarget {
 bool ControlSharesArea(const Window& oControl, const BoundingBox& oArea);
 
 class gTopAppWindow : public TopAppWindow, public GraphicsDevice, public gPaintNewTarget {
- public:
-  explicit gTopAppWindow(Window* oOwner = nullptr);
-  ~gTopAppWindow() override;
+public:
+    explicit gTopAppWindow(Window* oOwner = nullptr);
+    ~gTopAppWindow() override;
 
-  LRESULT Dispatch(Event& oEvent) override;
-  // The window's surface; a subclass paints it here through _oGraphics.
-  virtual void Paint() {}
-  // Called on every tick of the window's timer with its interval.
-  virtual void TimerEvent(uint32_t /*nInterval*/) {}
-  // Starts the window's timer (id 1) with that interval, or stops it with 0.
-  void SetTimer(uint32_t nMilliseconds);
-  void Destroy() override;
-  // Full repaint: device values, clip to the whole drawing area, Paint (when
-  // neither iconic nor hidden), then the visible child windows.
-  void PaintNew() override;
-  void Expose(ExposeEvent& oEvent) override;
+    LRESULT Dispatch(Event& oEvent) override;
+    // The window's surface; a subclass paints it here through _oGraphics.
+    virtual void Paint() {}
+    // Called on every tick of the window's timer with its interval.
+    virtual void TimerEvent(uint32_t /*nInterval*/) {}
+    // Starts the window's timer (id 1) with that interval, or stops it with 0.
+    void SetTimer(uint32_t nMilliseconds);
+    void Destroy() override;
+    // Full repaint: device values, clip to the whole drawing area, Paint (when
+    // neither iconic nor hidden), then the visible child windows.
+    void PaintNew() override;
+    void Expose(ExposeEvent& oEvent) override;
 
-  // GraphicsDevice
-  SIZE CanvasSize() const override;
-  void Draw(objectShape& oShape) override;
-  using TopAppWindow::SetBackground;
-  void SetBackground(COLORREF nColor) override;
+    // GraphicsDevice
+    SIZE CanvasSize() const override;
+    void Draw(objectShape& oShape) override;
+    using TopAppWindow::SetBackground;
+    void SetBackground(COLORREF nColor) override;
 
-  std::unique_ptr<Graphics> _oGraphics;
+    std::unique_ptr<Graphics> _oGraphics;
 
- private:
-  // Calls fn(child window, its framework object) for each visible direct
-  // child in z-order, ending at the first child without a framework object.
-  template <typename Fn>
-  void ForEachVisibleChild(Fn fn);
+private:
+    // Calls fn(child window, its framework object) for each visible direct
+    // child in z-order, ending at the first child without a framework object.
+    template <typename Fn>
+    void ForEachVisibleChild(Fn fn);
 
-  int32_t _nLastWidth = -1;
-  int32_t _nLastHeight = -1;
-  uint32_t _nTimerInterval = 0;
-  bool _lResizeAktiv = false;
+    int32_t _nLastWidth = -1;
+    int32_t _nLastHeight = -1;
+    uint32_t _nTimerInterval = 0;
+    bool _lResizeAktiv = false;
 };

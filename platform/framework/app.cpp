@@ -16,8 +16,7 @@ App::App()
 
 App::~App()
 {
-    if (currentApp == this)
-        currentApp = nullptr;
+    if (currentApp == this) currentApp = nullptr;
 }
 
 App* App::Current()
@@ -28,8 +27,7 @@ App* App::Current()
 int App::Exec()
 {
     MSG message{};
-    while (GetMessageA(&message, nullptr, 0, 0) > 0)
-        RouteMessage(message);
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) RouteMessage(message);
     return static_cast<int>(message.wParam);
 }
 
@@ -60,14 +58,15 @@ void RouteMessage(MSG& message)
     if (message.hwnd) {
         HWND root = GetAncestor(message.hwnd, GA_ROOT);
         Window* top = ObjectOfWindowHandle(root);
-        if (top && top->GetAccelerator().Handle() && TranslateAcceleratorA(root, top->GetAccelerator().Handle(), &message))
+        if (top && top->GetAccelerator().Handle() &&
+            TranslateAcceleratorA(root, top->GetAccelerator().Handle(), &message))
             return;
-        if (auto* shell = dynamic_cast<ShellWindow*>(top); shell && TranslateMDISysAccel(shell->ClientHandle(), &message))
+        if (auto* shell = dynamic_cast<ShellWindow*>(top);
+            shell && TranslateMDISysAccel(shell->ClientHandle(), &message))
             return;
         for (HWND hwnd = message.hwnd; hwnd; hwnd = GetParent(hwnd))
             if (IsFrameworkDialog(hwnd)) {
-                if (IsDialogMessageA(hwnd, &message))
-                    return;
+                if (IsDialogMessageA(hwnd, &message)) return;
                 break;
             }
     }

@@ -41,16 +41,14 @@ std::vector<Window*> ShellWindow::Documents() const
 {
     std::vector<Window*> documents;
     for (HWND child = GetWindow(client_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (Window* document = ObjectOfWindowHandle(child))
-            documents.push_back(document);
+        if (Window* document = ObjectOfWindowHandle(child)) documents.push_back(document);
     std::reverse(documents.begin(), documents.end());
     return documents;
 }
 
 ChildAppWindow::ChildAppWindow(Window* owner) : Window(owner)
 {
-    if (!owner)
-        return;
+    if (!owner) return;
     auto* shell = dynamic_cast<ShellWindow*>(owner);
     if (!shell || !shell->ClientHandle()) {
         CreateHandle(0, FrameworkWindowClass(), "", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 100, 100,

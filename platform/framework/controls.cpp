@@ -10,17 +10,17 @@ ControlExtensions& TheControlExtensions()
 
 Control::Control(Window& owner, int id) : Window(&owner), id_(id)
 {
-    if (HWND hwnd = GetDlgItem(owner.Handle(), id))
-        Attach(hwnd, nullptr);
+    if (HWND hwnd = GetDlgItem(owner.Handle(), id)) Attach(hwnd, nullptr);
 }
 
 Control::Control(Window& owner, int id, const char* windowClass, DWORD style, Point origin, Dimension size)
-    : Window(&owner), id_(id)
+    : Window(&owner),
+      id_(id)
 {
     RECT canvas{};
     GetClientRect(owner.Handle(), &canvas);
-    HWND hwnd = CreateWindowExA(0, windowClass, "", style | WS_CHILD, origin.x,
-                                canvas.bottom - origin.y - size.height, size.width, size.height, owner.Handle(),
+    HWND hwnd = CreateWindowExA(0, windowClass, "", style | WS_CHILD, origin.x, canvas.bottom - origin.y - size.height,
+                                size.width, size.height, owner.Handle(),
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
     if (hwnd) {
         Attach(hwnd, nullptr);
@@ -30,23 +30,20 @@ Control::Control(Window& owner, int id, const char* windowClass, DWORD style, Po
 
 LRESULT Control::Dispatch(Event& event)
 {
-    if (const auto& look = TheControlExtensions().beforeDispatch)
-        look(*this, event);
+    if (const auto& look = TheControlExtensions().beforeDispatch) look(*this, event);
     return DefaultProcedure(event);
 }
 
 void Control::Enable()
 {
     Window::Enable();
-    if (const auto& changed = TheControlExtensions().enabledChanged)
-        changed(*this);
+    if (const auto& changed = TheControlExtensions().enabledChanged) changed(*this);
 }
 
 void Control::Disable()
 {
     Window::Disable();
-    if (const auto& changed = TheControlExtensions().enabledChanged)
-        changed(*this);
+    if (const auto& changed = TheControlExtensions().enabledChanged) changed(*this);
 }
 
 void Control::SetUseHLforToolTip(bool use)
@@ -61,14 +58,14 @@ void Control::SetTextColor(Color color)
     Repaint();
 }
 
-void Control::Notified(WORD) {}
+void Control::Notified(WORD)
+{
+}
 
 LRESULT Control::AnswerColorRequest(HDC dc, LRESULT defaultAnswer)
 {
-    if (hasTextColor_)
-        ::SetTextColor(dc, textColor_.ColorRef());
-    if (Background().IsNull())
-        return defaultAnswer;
+    if (hasTextColor_) ::SetTextColor(dc, textColor_.ColorRef());
+    if (Background().IsNull()) return defaultAnswer;
     LOGBRUSH brush{};
     if (GetObjectA(Background().Handle(), sizeof brush, &brush) && brush.lbStyle == BS_SOLID)
         SetBkColor(dc, brush.lbColor);
@@ -86,8 +83,7 @@ ControlEvent Control::MakeEvent() const
 
 void Button::Notified(WORD code)
 {
-    if (code == BN_CLICKED)
-        Clicked();
+    if (code == BN_CLICKED) Clicked();
 }
 
 void Button::Clicked()
@@ -98,8 +94,7 @@ void Button::Clicked()
 
 void PushButton::Clicked()
 {
-    if (!Owner()->CallByName(NameSym()))
-        Button::Clicked();
+    if (!Owner()->CallByName(NameSym())) Button::Clicked();
 }
 
 bool CheckBox::Checked() const
@@ -197,10 +192,8 @@ void TabControl::ShowSelectedPage()
 {
     Window* selected = SelectedTabPage();
     for (const Tab& tab : tabs_)
-        if (tab.page && tab.page != selected && tab.page->Handle())
-            tab.page->Hide();
-    if (!selected || !selected->Handle())
-        return;
+        if (tab.page && tab.page != selected && tab.page->Handle()) tab.page->Hide();
+    if (!selected || !selected->Handle()) return;
     RECT area = DisplayArea();
     MapWindowPoints(Handle(), GetParent(selected->Handle()), reinterpret_cast<POINT*>(&area), 2);
     SetWindowPos(selected->Handle(), HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top,
@@ -238,8 +231,7 @@ void FixedIcon::SetIcon(const ::Icon& icon)
 
 void Edit::Notified(WORD code)
 {
-    if (code != EN_SETFOCUS && code != EN_KILLFOCUS)
-        return;
+    if (code != EN_SETFOCUS && code != EN_KILLFOCUS) return;
     EditFocusChangeEvent event;
     static_cast<ControlEvent&>(event) = MakeEvent();
     event.gotFocus = code == EN_SETFOCUS;
@@ -274,18 +266,15 @@ LRESULT MultiLineEdit::Dispatch(Event& event)
     case WM_MOUSEMOVE:
     case WM_TIMER:
     case WM_GETFONT:
-    case WM_GETDLGCODE:
-        break;
-    default:
-        loaded_ = false;
+    case WM_GETDLGCODE: break;
+    default: loaded_ = false;
     }
     return Edit::Dispatch(event);
 }
 
 void MultiLineEdit::Load() const
 {
-    if (loaded_)
-        return;
+    if (loaded_) return;
     text_ = Caption();
     lineStarts_.assign(1, 0);
     for (size_t end = text_.find("\r\n"); end != std::string::npos; end = text_.find("\r\n", end + 2))
@@ -308,8 +297,7 @@ int MultiLineEdit::LineCount() const
 std::string MultiLineEdit::GetLine(int n) const
 {
     Load();
-    if (n < 1 || n > static_cast<int>(lineStarts_.size()))
-        return {};
+    if (n < 1 || n > static_cast<int>(lineStarts_.size())) return {};
     size_t start = lineStarts_[n - 1];
     size_t end = n < static_cast<int>(lineStarts_.size()) ? lineStarts_[n] - 2 : text_.size();
     return text_.substr(start, end - start);
@@ -317,8 +305,7 @@ std::string MultiLineEdit::GetLine(int n) const
 
 void ComboBox::Notified(WORD code)
 {
-    if (code != CBN_SELCHANGE)
-        return;
+    if (code != CBN_SELCHANGE) return;
     ControlEvent event = MakeEvent();
     Owner()->ListBoxSelect(event);
 }
@@ -351,8 +338,7 @@ void ComboBox::SetCurrentItemNo(int itemNo)
 
 const ComboItem* ComboBox::ItemAt(int itemNo) const
 {
-    if (itemNo < 1 || itemNo > ItemCount())
-        return nullptr;
+    if (itemNo < 1 || itemNo > ItemCount()) return nullptr;
     auto i = static_cast<size_t>(SendMessageA(Handle(), CB_GETITEMDATA, itemNo - 1, 0));
     return i < items_.size() ? &items_[i] : nullptr;
 }
@@ -376,8 +362,7 @@ bool ComboBox::SetValue(int value)
 std::string ComboBox::CurrentText() const
 {
     int itemNo = CurrentItemNo();
-    if (itemNo == 0)
-        return Caption();
+    if (itemNo == 0) return Caption();
     std::string text(SendMessageA(Handle(), CB_GETLBTEXTLEN, itemNo - 1, 0) + 1, '\0');
     text.resize(SendMessageA(Handle(), CB_GETLBTEXT, itemNo - 1, reinterpret_cast<LPARAM>(text.data())));
     return text;

@@ -7,14 +7,11 @@ namespace {
 // Size of a name-or-ordinal field: none, an ordinal, or a wide string.
 size_t NameOrOrdinalSize(const BYTE* data, size_t offset, size_t size)
 {
-    if (offset + 2 > size)
-        return size - offset;
+    if (offset + 2 > size) return size - offset;
     WORD first;
     memcpy(&first, data + offset, 2);
-    if (first == 0)
-        return 2;
-    if (first == 0xFFFF)
-        return 4;
+    if (first == 0) return 2;
+    if (first == 0xFFFF) return 4;
     size_t end = offset;
     WORD c = first;
     while (c != 0 && end + 2 <= size) {
@@ -31,21 +28,18 @@ std::vector<BYTE> AdaptedDialogTemplate(const std::string& name, const char* win
 {
     HMODULE module = GetModuleHandleA(nullptr);
     HRSRC resource = FindResourceA(module, name.c_str(), MAKEINTRESOURCEA(5));
-    if (!resource)
-        return {};
+    if (!resource) return {};
     HGLOBAL loaded = LoadResource(module, resource);
     auto* data = static_cast<const BYTE*>(LockResource(loaded));
     size_t size = SizeofResource(module, resource);
-    if (!data || size < 18)
-        return {};
+    if (!data || size < 18) return {};
 
     WORD signature[2];
     memcpy(signature, data, 4);
     bool extended = signature[0] == 1 && signature[1] == 0xFFFF;
     size_t headerSize = extended ? 26 : 18;
     size_t styleOffset = extended ? 12 : 0;
-    if (size < headerSize)
-        return {};
+    if (size < headerSize) return {};
     DWORD style;
     memcpy(&style, data + styleOffset, 4);
 
@@ -59,8 +53,7 @@ std::vector<BYTE> AdaptedDialogTemplate(const std::string& name, const char* win
         afterFont = face + NameOrOrdinalSize(data, face, size);
     }
     size_t items = (afterFont + 3) & ~size_t{3};
-    if (items > size)
-        items = size;
+    if (items > size) items = size;
 
     std::vector<BYTE> result(data, data + menu);
     style = (style | addStyle) & ~removeStyle;
@@ -69,8 +62,7 @@ std::vector<BYTE> AdaptedDialogTemplate(const std::string& name, const char* win
     for (const char* c = windowClass;; ++c) {
         WORD wide = static_cast<unsigned char>(*c);
         result.insert(result.end(), reinterpret_cast<BYTE*>(&wide), reinterpret_cast<BYTE*>(&wide) + 2);
-        if (!*c)
-            break;
+        if (!*c) break;
     }
     result.insert(result.end(), data + title, data + afterFont);
     result.resize((result.size() + 3) & ~size_t{3}, 0);

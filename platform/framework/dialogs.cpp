@@ -10,10 +10,8 @@ DialogWindow::DialogWindow(Window* owner, const std::string& templateName, bool 
 
 LRESULT DialogWindow::Dispatch(Event& event)
 {
-    if (event.message != WM_CLOSE)
-        return Window::Dispatch(event);
-    if (QueryClose(event))
-        EndDialog(0);
+    if (event.message != WM_CLOSE) return Window::Dispatch(event);
+    if (QueryClose(event)) EndDialog(0);
     return 0;
 }
 
@@ -41,8 +39,7 @@ void DialogWindow::Show(int showState)
     while (Handle()) {
         BOOL got = GetMessageA(&message, nullptr, 0, 0);
         if (got <= 0) {
-            if (got == 0)
-                PostQuitMessage(static_cast<int>(message.wParam));
+            if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
             break;
         }
         RouteMessage(message);
@@ -53,8 +50,7 @@ void DialogWindow::Show(int showState)
 void DialogWindow::EndDialog(int result)
 {
     // A dialog ends once.
-    if (!Handle())
-        return;
+    if (!Handle()) return;
     result_ = result;
     Event event{Handle(), WM_CLOSE, 0, 0};
     Close(event);
@@ -65,8 +61,7 @@ void DialogWindow::EndDialog(int result)
 
 void DialogWindow::ReleaseOwner()
 {
-    if (disabledOwner_)
-        EnableWindow(disabledOwner_, TRUE);
+    if (disabledOwner_) EnableWindow(disabledOwner_, TRUE);
     disabledOwner_ = nullptr;
 }
 
@@ -82,8 +77,7 @@ DataWindow::DataWindow(Window* owner, const std::string& templateName) : Window(
 void DataWindow::EnableBorder(int borderStyle)
 {
     LONG style = GetWindowLongA(Handle(), GWL_STYLE) & ~(WS_BORDER | WS_DLGFRAME | WS_THICKFRAME);
-    if (borderStyle != 0)
-        style |= WS_BORDER;
+    if (borderStyle != 0) style |= WS_BORDER;
     SetWindowLongA(Handle(), GWL_STYLE, style);
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
 }
@@ -95,12 +89,10 @@ void DataWindow::RegisterConditionalControls(Control* control)
 
 void DataWindow::DisableConditionalControls()
 {
-    for (Control* control : conditionalControls_)
-        control->Disable();
+    for (Control* control : conditionalControls_) control->Disable();
 }
 
 void DataWindow::EnableConditionalControls()
 {
-    for (Control* control : conditionalControls_)
-        control->Enable();
+    for (Control* control : conditionalControls_) control->Enable();
 }

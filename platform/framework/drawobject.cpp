@@ -3,14 +3,15 @@
 #include "platform/framework/window.h"
 
 BitmapObject::BitmapObject(Point origin, Dimension size, const ::Bitmap& bitmap)
-    : DrawObject(origin), size_(size), bitmap_(bitmap)
+    : DrawObject(origin),
+      size_(size),
+      bitmap_(bitmap)
 {
 }
 
 void BitmapObject::Draw(HDC dc, int canvasHeight) const
 {
-    if (!bitmap_.Handle())
-        return;
+    if (!bitmap_.Handle()) return;
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ before = SelectObject(source, bitmap_.Handle());
     Dimension own = bitmap_.Size();

@@ -9,8 +9,7 @@ FileSpec::FileSpec(const std::string& fileName) : fullPath_(fileName)
         // \\server\share
         size_t share = fileName.find('\\', 2);
         rest = share == std::string::npos ? fileName.size() : fileName.find('\\', share + 1);
-        if (rest == std::string::npos)
-            rest = fileName.size();
+        if (rest == std::string::npos) rest = fileName.size();
     }
     drive_ = fileName.substr(0, rest);
     size_t slash = fileName.find_last_of("\\/");

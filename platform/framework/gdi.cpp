@@ -21,8 +21,7 @@ int ScreenPixelsPerInch()
 
 GdiHandle::GdiHandle(HGDIOBJ handle, bool owned)
 {
-    if (!handle)
-        return;
+    if (!handle) return;
     if (owned)
         handle_ = std::shared_ptr<HGDIOBJ>(new HGDIOBJ(handle), [](HGDIOBJ* h) {
             DeleteObject(*h);
@@ -32,7 +31,9 @@ GdiHandle::GdiHandle(HGDIOBJ handle, bool owned)
         handle_ = std::make_shared<HGDIOBJ>(handle);
 }
 
-Brush::Brush(Color color) : handle_(CreateSolidBrush(color.ColorRef()), true) {}
+Brush::Brush(Color color) : handle_(CreateSolidBrush(color.ColorRef()), true)
+{
+}
 
 Brush Brush::Stock(int stockObject)
 {
@@ -41,7 +42,9 @@ Brush Brush::Stock(int stockObject)
     return brush;
 }
 
-Pen::Pen(Color color, int width, int style) : handle_(CreatePen(style, width, color.ColorRef()), true) {}
+Pen::Pen(Color color, int width, int style) : handle_(CreatePen(style, width, color.ColorRef()), true)
+{
+}
 
 Font::Font(int pointSize, const std::string& faceName) : pointSize_(pointSize)
 {
@@ -58,8 +61,8 @@ Font::Font(int pointSize, const std::string& faceName) : pointSize_(pointSize)
 Font::Font(const LOGFONTA& attributes) : attributes_(attributes)
 {
     attributes_.lfFaceName[LF_FACESIZE - 1] = '\0';
-    pointSize_ = MulDiv(attributes.lfHeight < 0 ? -attributes.lfHeight : attributes.lfHeight, 72,
-                        ScreenPixelsPerInch());
+    pointSize_ =
+        MulDiv(attributes.lfHeight < 0 ? -attributes.lfHeight : attributes.lfHeight, 72, ScreenPixelsPerInch());
 }
 
 void Font::Bold(bool bold)
@@ -87,8 +90,7 @@ void Font::Changed()
 
 HFONT Font::Handle() const
 {
-    if (!handle_->Get())
-        *handle_ = GdiHandle(CreateFontIndirectA(&attributes_), true);
+    if (!handle_->Get()) *handle_ = GdiHandle(CreateFontIndirectA(&attributes_), true);
     return static_cast<HFONT>(handle_->Get());
 }
 
@@ -107,15 +109,13 @@ Bitmap Bitmap::Adopt(HBITMAP handle)
 Dimension Bitmap::Size() const
 {
     BITMAP info{};
-    if (!Handle() || !GetObjectA(Handle(), sizeof info, &info))
-        return {};
+    if (!Handle() || !GetObjectA(Handle(), sizeof info, &info)) return {};
     return {info.bmWidth, info.bmHeight};
 }
 
 UserHandle::UserHandle(HANDLE handle, bool owned, bool cursor)
 {
-    if (!handle)
-        return;
+    if (!handle) return;
     if (owned)
         handle_ = std::shared_ptr<HANDLE>(new HANDLE(handle), [cursor](HANDLE* h) {
             if (cursor)

@@ -15,7 +15,12 @@ class Color {
 public:
     constexpr Color() = default;
     constexpr Color(int red, int green, int blue) : value_(RGB(red, green, blue)) {}
-    static constexpr Color FromColorRef(COLORREF value) { Color c; c.value_ = value; return c; }
+    static constexpr Color FromColorRef(COLORREF value)
+    {
+        Color c;
+        c.value_ = value;
+        return c;
+    }
     constexpr int Red() const { return GetRValue(value_); }
     constexpr int Green() const { return GetGValue(value_); }
     constexpr int Blue() const { return GetBValue(value_); }

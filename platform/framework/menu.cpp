@@ -1,6 +1,8 @@
 #include "platform/framework/menu.h"
 
-Menu::Menu() : handle_(CreateMenu()) {}
+Menu::Menu() : handle_(CreateMenu())
+{
+}
 
 Menu::~Menu()
 {
@@ -9,8 +11,7 @@ Menu::~Menu()
 
 void Menu::Destroy()
 {
-    if (handle_ && ownsHandle_)
-        DestroyMenu(handle_);
+    if (handle_ && ownsHandle_) DestroyMenu(handle_);
     handle_ = nullptr;
     labels_.clear();
     popups_.clear();
@@ -53,11 +54,9 @@ void Menu::RegisterItem(int id, const ::HyperLabel& label, HMENU parent, int pos
 
 const ::HyperLabel* Menu::GetHyperLabel(int id) const
 {
-    if (auto it = labels_.find(id); it != labels_.end())
-        return &it->second;
+    if (auto it = labels_.find(id); it != labels_.end()) return &it->second;
     for (const auto& popup : popups_)
-        if (const ::HyperLabel* label = popup->GetHyperLabel(id))
-            return label;
+        if (const ::HyperLabel* label = popup->GetHyperLabel(id)) return label;
     return nullptr;
 }
 

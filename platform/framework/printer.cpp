@@ -107,8 +107,8 @@ bool PrintingDevice::Setup(Window* owner)
     if (confirmed && request.hDevNames) {
         auto* names = static_cast<const DEVNAMES*>(GlobalLock(request.hDevNames));
         const char* base = reinterpret_cast<const char*>(names);
-        Select(std::string(base + names->wDeviceOffset) + "," + (base + names->wDriverOffset) + ","
-               + (base + names->wOutputOffset));
+        Select(std::string(base + names->wDeviceOffset) + "," + (base + names->wDriverOffset) + "," +
+               (base + names->wOutputOffset));
         GlobalUnlock(request.hDevNames);
     }
     if (confirmed && request.hDevMode) {
@@ -148,31 +148,27 @@ void Printer::Destroy()
 
 BoundingBox Printer::CanvasArea() const
 {
-    if (!dc_)
-        return {};
+    if (!dc_) return {};
     return {{0, 0}, {GetDeviceCaps(dc_, HORZRES), GetDeviceCaps(dc_, VERTRES)}};
 }
 
 bool Printer::Start()
 {
     Seam& seam = TheSeam();
-    if (!dc_ || seam.StartDocument(dc_, jobName_) <= 0)
-        return false;
+    if (!dc_ || seam.StartDocument(dc_, jobName_) <= 0) return false;
     for (int page = 1;; ++page) {
         if (seam.StartPage(dc_) <= 0) {
             seam.AbortDocument(dc_);
             return false;
         }
-        if (printerFont_.Handle())
-            SelectObject(dc_, printerFont_.Handle());
+        if (printerFont_.Handle()) SelectObject(dc_, printerFont_.Handle());
         PrinterExposeEvent event{page, CanvasArea()};
         bool more = PrinterExpose(event);
         if (seam.EndPage(dc_) <= 0) {
             seam.AbortDocument(dc_);
             return false;
         }
-        if (!more)
-            break;
+        if (!more) break;
     }
     return seam.EndDocument(dc_) > 0;
 }
@@ -186,17 +182,14 @@ void Printer::SetFont(const ::Font& font)
 {
     font_ = font;
     LOGFONTA attributes = font.GetLogFontStruct();
-    if (dc_)
-        attributes.lfHeight = -MulDiv(font.PointSize(), GetDeviceCaps(dc_, LOGPIXELSY), 72);
+    if (dc_) attributes.lfHeight = -MulDiv(font.PointSize(), GetDeviceCaps(dc_, LOGPIXELSY), 72);
     printerFont_ = ::Font(attributes);
-    if (dc_)
-        SelectObject(dc_, printerFont_.Handle());
+    if (dc_) SelectObject(dc_, printerFont_.Handle());
 }
 
 void Printer::TextPrint(const std::string& text, Point at)
 {
-    if (!dc_)
-        return;
+    if (!dc_) return;
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc_, &metrics);
     SetBkMode(dc_, TRANSPARENT);
@@ -206,8 +199,7 @@ void Printer::TextPrint(const std::string& text, Point at)
 Dimension Printer::SizeText(const std::string& text) const
 {
     SIZE size{};
-    if (dc_)
-        GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+    if (dc_) GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &size);
     return {size.cx, size.cy};
 }
 
@@ -217,14 +209,15 @@ namespace {
 class PicturePrint : public Printer {
 public:
     PicturePrint(const std::string& jobName, const PrintingDevice& device, HBITMAP picture, Dimension size)
-        : Printer(jobName, device), picture_(picture), size_(size)
+        : Printer(jobName, device),
+          picture_(picture),
+          size_(size)
     {
     }
     bool PrinterExpose(PrinterExposeEvent& event) override
     {
         BoundingBox page = event.ExposedArea();
-        if (size_.width <= 0 || size_.height <= 0)
-            return false;
+        if (size_.width <= 0 || size_.height <= 0) return false;
         double scale = std::min(static_cast<double>(page.Width()) / size_.width,
                                 static_cast<double>(page.Height()) / size_.height);
         BITMAPINFO info{};
@@ -237,8 +230,8 @@ public:
         HDC screen = GetDC(nullptr);
         GetDIBits(screen, picture_, 0, size_.height, bits.data(), &info, DIB_RGB_COLORS);
         ReleaseDC(nullptr, screen);
-        StretchDIBits(Handle(), 0, 0, static_cast<int>(size_.width * scale), static_cast<int>(size_.height * scale), 0, 0,
-                      size_.width, size_.height, bits.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+        StretchDIBits(Handle(), 0, 0, static_cast<int>(size_.width * scale), static_cast<int>(size_.height * scale), 0,
+                      0, size_.width, size_.height, bits.data(), &info, DIB_RGB_COLORS, SRCCOPY);
         return false;
     }
 

@@ -2,29 +2,28 @@
 
 #include <cstring>
 
-RecordingSeam::RecordingSeam() : previous_(SetSeam(this)) {}
+RecordingSeam::RecordingSeam() : previous_(SetSeam(this))
+{
+}
 
 RecordingSeam::~RecordingSeam()
 {
     SetSeam(previous_);
-    for (HBITMAP page : pages_)
-        DeleteObject(page);
+    for (HBITMAP page : pages_) DeleteObject(page);
 }
 
 std::vector<RecordingSeam::Call> RecordingSeam::CallsOf(const std::string& kind) const
 {
     std::vector<Call> result;
     for (const Call& call : calls)
-        if (call.kind == kind)
-            result.push_back(call);
+        if (call.kind == kind) result.push_back(call);
     return result;
 }
 
 int RecordingSeam::ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type)
 {
     calls.push_back({"MessageBox", text, caption, type, owner});
-    if (messageBoxAnswers.empty())
-        return IDOK;
+    if (messageBoxAnswers.empty()) return IDOK;
     int answer = messageBoxAnswers.front();
     messageBoxAnswers.pop_front();
     return answer;
@@ -35,13 +34,11 @@ bool RecordingSeam::ChooseFile(OPENFILENAMEA& request, bool open)
     calls.push_back({open ? "OpenFile" : "SaveFile", request.lpstrFile ? request.lpstrFile : "",
                      request.lpstrTitle ? request.lpstrTitle : "", static_cast<long long>(request.Flags),
                      request.hwndOwner});
-    if (fileAnswers.empty())
-        return false;
+    if (fileAnswers.empty()) return false;
     std::string answer = fileAnswers.front();
     fileAnswers.pop_front();
     // An answer may hold several names separated by NUL characters.
-    if (answer.empty() || !request.lpstrFile || answer.size() + 2 > request.nMaxFile)
-        return false;
+    if (answer.empty() || !request.lpstrFile || answer.size() + 2 > request.nMaxFile) return false;
     memcpy(request.lpstrFile, answer.data(), answer.size());
     request.lpstrFile[answer.size()] = request.lpstrFile[answer.size() + 1] = '\0';
     size_t name = answer.find_last_of("\\/");
@@ -55,12 +52,10 @@ bool RecordingSeam::ChooseFile(OPENFILENAMEA& request, bool open)
 bool RecordingSeam::ChooseFolder(HWND owner, const std::string& title, std::string& folder)
 {
     calls.push_back({"Folder", folder, title, 0, owner});
-    if (folderAnswers.empty())
-        return false;
+    if (folderAnswers.empty()) return false;
     std::string answer = folderAnswers.front();
     folderAnswers.pop_front();
-    if (answer.empty())
-        return false;
+    if (answer.empty()) return false;
     folder = answer;
     return true;
 }

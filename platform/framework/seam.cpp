@@ -11,8 +11,7 @@ namespace {
 
 int CALLBACK StartInFolder(HWND dialog, UINT message, LPARAM, LPARAM start)
 {
-    if (message == BFFM_INITIALIZED)
-        SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, start);
+    if (message == BFFM_INITIALIZED) SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, start);
     return 0;
 }
 
@@ -38,13 +37,11 @@ public:
         info.lpfn = StartInFolder;
         info.lParam = reinterpret_cast<LPARAM>(folder.c_str());
         LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
-        if (!chosen)
-            return false;
+        if (!chosen) return false;
         char path[MAX_PATH] = {};
         bool ok = SHGetPathFromIDListA(chosen, path);
         CoTaskMemFree(chosen);
-        if (ok)
-            folder = path;
+        if (ok) folder = path;
         return ok;
     }
 
@@ -76,10 +73,8 @@ public:
         static auto htmlHelp =
             viewer ? reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void*>(GetProcAddress(viewer, "HtmlHelpA")))
                    : nullptr;
-        if (!htmlHelp)
-            return nullptr;
-        if (command == HH_DISPLAY_TOPIC)
-            return htmlHelp(caller, (file + "::/" + topic).c_str(), command, 0);
+        if (!htmlHelp) return nullptr;
+        if (command == HH_DISPLAY_TOPIC) return htmlHelp(caller, (file + "::/" + topic).c_str(), command, 0);
         HH_AKLINK link{};
         link.cbStruct = sizeof link;
         link.pszKeywords = topic.c_str();
@@ -134,7 +129,10 @@ Seam* SetSeam(Seam* seam)
 }
 
 TextBox::TextBox(Window* owner, const std::string& caption, const std::string& text, UINT type)
-    : owner_(owner), caption_(caption), text_(text), type_(type)
+    : owner_(owner),
+      caption_(caption),
+      text_(text),
+      type_(type)
 {
 }
 

@@ -3,7 +3,10 @@
 #include <algorithm>
 
 SplitView::SplitView(SplitWindow& owner, bool vertical, int index)
-    : Window(&owner), split_(owner), vertical_(vertical), index_(index)
+    : Window(&owner),
+      split_(owner),
+      vertical_(vertical),
+      index_(index)
 {
     CreateHandle(0, FrameworkWindowClass(), "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, owner.Handle(), nullptr);
     SetBackground(Brush(Color::FromColorRef(GetSysColor(COLOR_BTNFACE))));
@@ -32,13 +35,14 @@ LRESULT SplitView::Dispatch(Event& event)
             }
         }
         return 0;
-    default:
-        return Window::Dispatch(event);
+    default: return Window::Dispatch(event);
     }
 }
 
 SplitWindow::SplitWindow(Window* owner, bool horizontalDrag, bool verticalDrag)
-    : ChildAppWindow(owner), horizontalDrag_(horizontalDrag), verticalDrag_(verticalDrag)
+    : ChildAppWindow(owner),
+      horizontalDrag_(horizontalDrag),
+      verticalDrag_(verticalDrag)
 {
     SetLayout({1, 1});
 }
@@ -63,11 +67,9 @@ void SplitWindow::SetLayout(Dimension panes)
 
 void SplitWindow::SetPaneClient(Window* window, int pane)
 {
-    if (pane < 1 || pane > static_cast<int>(panes_.size()))
-        return;
+    if (pane < 1 || pane > static_cast<int>(panes_.size())) return;
     panes_[pane - 1] = window;
-    if (window && window->Handle())
-        SetParent(window->Handle(), Handle());
+    if (window && window->Handle()) SetParent(window->Handle(), Handle());
     LayoutPanes();
 }
 
@@ -82,8 +84,7 @@ BoundingBox SplitWindow::PaneArea(int pane) const
     int column = (pane - 1) % layout_.width;
     int row = (pane - 1) / layout_.width;
     auto edge = [](const std::vector<double>& bars, int i, int size, bool start) {
-        if (start)
-            return i == 0 ? 0 : static_cast<int>(bars[i - 1] * size) + SplitWindow::kBarSize / 2;
+        if (start) return i == 0 ? 0 : static_cast<int>(bars[i - 1] * size) + SplitWindow::kBarSize / 2;
         return i == static_cast<int>(bars.size()) ? size : static_cast<int>(bars[i] * size) - SplitWindow::kBarSize / 2;
     };
     int left = edge(across_, column, canvas.width, true);
@@ -102,8 +103,7 @@ void SplitWindow::MoveBar(bool vertical, int index, int position)
 {
     std::vector<double>& bars = vertical ? across_ : down_;
     int size = vertical ? CanvasArea().Width() : CanvasArea().Height();
-    if (size <= 0)
-        return;
+    if (size <= 0) return;
     double low = index == 0 ? 0.0 : bars[index - 1];
     double high = index + 1 == static_cast<int>(bars.size()) ? 1.0 : bars[index + 1];
     double margin = static_cast<double>(kBarSize) / size;

@@ -5,7 +5,10 @@
 #include "platform/framework/seam.h"
 
 StandardFileDialog::StandardFileDialog(Window* owner, const std::string& initialFileName, bool open)
-    : owner_(owner), open_(open), flags_(OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_ENABLESIZING), fileName_(initialFileName)
+    : owner_(owner),
+      open_(open),
+      flags_(OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_ENABLESIZING),
+      fileName_(initialFileName)
 {
 }
 
@@ -59,7 +62,9 @@ LRESULT StandardFileDialog::Dispatch(Event&, HWND)
 }
 
 StandardFolderDialog::StandardFolderDialog(Window* owner, const std::string& title, const std::string& startFolder)
-    : owner_(owner), title_(title), folder_(startFolder)
+    : owner_(owner),
+      title_(title),
+      folder_(startFolder)
 {
 }
 
@@ -68,7 +73,9 @@ bool StandardFolderDialog::Show()
     return TheSeam().ChooseFolder(owner_ ? owner_->Handle() : nullptr, title_, folder_);
 }
 
-HelpDisplay::HelpDisplay(const std::string& fileName, Window* owner) : fileName_(fileName), owner_(owner) {}
+HelpDisplay::HelpDisplay(const std::string& fileName, Window* owner) : fileName_(fileName), owner_(owner)
+{
+}
 
 void HelpDisplay::Show(const std::string& topic)
 {

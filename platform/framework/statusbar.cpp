@@ -19,8 +19,7 @@ StatusBar::StatusBar(Window& owner) : Window(&owner)
 
 StatusBar::~StatusBar()
 {
-    if (Owner() && Owner()->GetStatusBar() == this)
-        Owner()->SetStatusBar(nullptr);
+    if (Owner() && Owner()->GetStatusBar() == this) Owner()->SetStatusBar(nullptr);
 }
 
 LRESULT StatusBar::Dispatch(Event& event)
@@ -34,16 +33,14 @@ LRESULT StatusBar::Dispatch(Event& event)
 
 void StatusBar::DisplayMessage()
 {
-    if (PartOf(kMessageArea) < 0)
-        items_.insert(items_.begin(), {kMessageArea, -1, 0});
+    if (PartOf(kMessageArea) < 0) items_.insert(items_.begin(), {kMessageArea, -1, 0});
     Layout();
 }
 
 void StatusBar::DisplayTime()
 {
     clock_ = true;
-    if (PartOf(kTime) < 0)
-        AddItem({kTime, 60, 0});
+    if (PartOf(kTime) < 0) AddItem({kTime, 60, 0});
     Tick();
 }
 
@@ -56,20 +53,17 @@ void StatusBar::AddItem(const StatusBarItem& item)
 int StatusBar::PartOf(const std::string& itemName) const
 {
     for (size_t i = 0; i < items_.size(); ++i)
-        if (SameName(items_[i].name, itemName))
-            return static_cast<int>(i);
+        if (SameName(items_[i].name, itemName)) return static_cast<int>(i);
     return -1;
 }
 
 void StatusBar::Layout()
 {
-    if (!Handle() || items_.empty())
-        return;
+    if (!Handle() || items_.empty()) return;
     RECT client{};
     GetClientRect(Handle(), &client);
     int fixed = 0;
-    for (const StatusBarItem& item : items_)
-        fixed += item.width > 0 ? item.width : 0;
+    for (const StatusBarItem& item : items_) fixed += item.width > 0 ? item.width : 0;
     std::vector<int> rightEdges;
     int right = 0;
     for (const StatusBarItem& item : items_) {
@@ -90,8 +84,7 @@ void StatusBar::SetText(const std::string& text, const std::string& itemName)
 std::string StatusBar::GetText(const std::string& itemName) const
 {
     int part = PartOf(itemName);
-    if (part < 0)
-        return {};
+    if (part < 0) return {};
     std::string text(LOWORD(SendMessageA(Handle(), SB_GETTEXTLENGTHA, part, 0)) + 1, '\0');
     SendMessageA(Handle(), SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text.data()));
     text.resize(strlen(text.c_str()));
@@ -100,15 +93,13 @@ std::string StatusBar::GetText(const std::string& itemName) const
 
 void StatusBar::SetMessage(const std::string& text, int kind)
 {
-    if (kind < MessagePermanent || kind > MessageError)
-        return;
+    if (kind < MessagePermanent || kind > MessageError) return;
     lastTexts_[kind - 1] = text;
     pendingMessages_[kind - 1] = text;
     SetText(text, kMessageArea);
     currentKind_ = kind;
     timeoutCount_ = 0;
-    if (kind != MessagePermanent && timeout_ >= 1)
-        timeoutArmed_ = true;
+    if (kind != MessagePermanent && timeout_ >= 1) timeoutArmed_ = true;
 }
 
 void StatusBar::Tick()

@@ -15,8 +15,7 @@ ToolBar::ToolBar(Window& owner) : Window(&owner)
 
 ToolBar::~ToolBar()
 {
-    if (Owner() && Owner()->GetToolBar() == this)
-        Owner()->SetToolBar(nullptr);
+    if (Owner() && Owner()->GetToolBar() == this) Owner()->SetToolBar(nullptr);
 }
 
 LRESULT ToolBar::Dispatch(Event& event)
@@ -55,8 +54,7 @@ void ToolBar::AppendItem(int imageNo, int menuId)
 void ToolBar::AppendItem(int buttonNo, int menuId, const ::Bitmap& bitmap, int imageNo)
 {
     Dimension size = bitmap.Size();
-    if (size.height <= 0)
-        return;
+    if (size.height <= 0) return;
     bitmaps_.push_back(bitmap);
     TBADDBITMAP images{nullptr, reinterpret_cast<UINT_PTR>(bitmap.Handle())};
     auto first = SendMessageA(Handle(), TB_ADDBITMAP, size.width / size.height, reinterpret_cast<LPARAM>(&images));

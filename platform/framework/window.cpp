@@ -38,8 +38,7 @@ HINSTANCE ProgramModule()
 int OwnerCanvasHeight(HWND hwnd, HWND& parent)
 {
     parent = (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD) ? GetParent(hwnd) : nullptr;
-    if (!parent)
-        return GetSystemMetrics(SM_CYSCREEN);
+    if (!parent) return GetSystemMetrics(SM_CYSCREEN);
     RECT client{};
     GetClientRect(parent, &client);
     return client.bottom;
@@ -49,8 +48,7 @@ RECT WindowRectIn(HWND hwnd, HWND parent)
 {
     RECT rect{};
     GetWindowRect(hwnd, &rect);
-    if (parent)
-        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    if (parent) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
 
@@ -101,8 +99,7 @@ LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
 LRESULT CALLBACK FrameworkControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     Window* window = ObjectOfWindowHandle(hwnd);
-    if (!window)
-        return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (!window) return DefWindowProcA(hwnd, message, wParam, lParam);
     return window->SafeReceive(message, wParam, lParam);
 }
 
@@ -166,12 +163,13 @@ Accelerator::Accelerator(HACCEL handle, bool owned)
                         : std::shared_ptr<HACCEL__>(handle, [](HACCEL) {});
 }
 
-Window::Window(Window* owner) : owner_(owner) {}
+Window::Window(Window* owner) : owner_(owner)
+{
+}
 
 Window::~Window()
 {
-    if (hwnd_)
-        DestroyWindow(hwnd_);
+    if (hwnd_) DestroyWindow(hwnd_);
 }
 
 void Window::ExpectWindow(Window* window, WNDPROC defaultProc)
@@ -184,17 +182,17 @@ HWND Window::CreateHandle(DWORD exStyle, const char* className, const std::strin
                           int width, int height, HWND parent, HMENU menu)
 {
     ExpectWindow(this, DefWindowProcA);
-    HWND hwnd =
-        CreateWindowExA(exStyle, className, title.c_str(), style, x, y, width, height, parent, menu, ProgramModule(), nullptr);
+    HWND hwnd = CreateWindowExA(exStyle, className, title.c_str(), style, x, y, width, height, parent, menu,
+                                ProgramModule(), nullptr);
     ExpectWindow(nullptr, nullptr);
     return hwnd;
 }
 
 HWND Window::CreateDialogHandle(const std::string& templateName, HWND parent, DWORD addStyle, DWORD removeStyle)
 {
-    std::vector<BYTE> dialogTemplate = AdaptedDialogTemplate(templateName, FrameworkDialogClass(), addStyle, removeStyle);
-    if (dialogTemplate.empty())
-        return nullptr;
+    std::vector<BYTE> dialogTemplate =
+        AdaptedDialogTemplate(templateName, FrameworkDialogClass(), addStyle, removeStyle);
+    if (dialogTemplate.empty()) return nullptr;
     // Templates may hold common controls (track bars, progress bars, ...).
     RegisterCommonControls();
     ExpectWindow(this, DefDlgProcA);
@@ -218,8 +216,7 @@ void Window::Attach(HWND hwnd, WNDPROC defaultProc)
 
 void Window::Detach()
 {
-    if (subclassed_)
-        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
+    if (subclassed_) SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
     subclassed_ = false;
     HandleMap().erase(hwnd_);
     hwnd_ = nullptr;
@@ -235,8 +232,7 @@ LRESULT Window::SafeReceive(UINT message, WPARAM wParam, LPARAM lParam)
     } catch (...) {
         ReportUnexpectedError("unknown exception");
     }
-    if (message == WM_NCDESTROY && hwnd_)
-        Detach();
+    if (message == WM_NCDESTROY && hwnd_) Detach();
     return 0;
 }
 
@@ -245,8 +241,7 @@ LRESULT Window::Receive(UINT message, WPARAM wParam, LPARAM lParam)
     HWND hwnd = hwnd_;
     Event event{hwnd, message, wParam, lParam};
     LRESULT result = Dispatch(event);
-    if (message == WM_NCDESTROY && hwnd_ == hwnd && hwnd)
-        Detach();
+    if (message == WM_NCDESTROY && hwnd_ == hwnd && hwnd) Detach();
     return result;
 }
 
@@ -272,8 +267,7 @@ LRESULT Window::Dispatch(Event& event)
         return 0;
     }
     case WM_ERASEBKGND:
-        if (background_.IsNull())
-            break;
+        if (background_.IsNull()) break;
         {
             RECT client{};
             GetClientRect(event.hWnd, &client);
@@ -282,14 +276,14 @@ LRESULT Window::Dispatch(Event& event)
         return 1;
     case WM_DESTROY:
         // The menu object owns its menu: Windows must not destroy it.
-        if (menu_)
-            ::SetMenu(event.hWnd, nullptr);
+        if (menu_) ::SetMenu(event.hWnd, nullptr);
         break;
     case WM_MENUSELECT:
         if (statusBar_) {
             bool closed = HIWORD(event.wParam) == 0xFFFF && !event.lParam;
-            const ::HyperLabel* label =
-                menu_ && !closed && !(HIWORD(event.wParam) & MF_POPUP) ? menu_->GetHyperLabel(LOWORD(event.wParam)) : nullptr;
+            const ::HyperLabel* label = menu_ && !closed && !(HIWORD(event.wParam) & MF_POPUP)
+                                            ? menu_->GetHyperLabel(LOWORD(event.wParam))
+                                            : nullptr;
             statusBar_->SetMessage(label ? label->description : "", MessageMenu);
         }
         break;
@@ -298,8 +292,7 @@ LRESULT Window::Dispatch(Event& event)
             SendMessageA(statusBar_->Handle(), WM_SIZE, event.wParam, event.lParam);
             statusBar_->Layout();
         }
-        if (toolBar_)
-            toolBar_->Layout();
+        if (toolBar_) toolBar_->Layout();
         for (const auto& control : controls_)
             if (control->OwnerAlignment() == ::Control::kFollowOwnerSize)
                 MoveWindow(control->Handle(), 0, 0, LOWORD(event.lParam), HIWORD(event.lParam), TRUE);
@@ -320,9 +313,7 @@ LRESULT Window::Dispatch(Event& event)
         else
             Activate(event);
         break;
-    case WM_HELP:
-        HelpRequest(event);
-        return TRUE;
+    case WM_HELP: HelpRequest(event); return TRUE;
     case WM_HSCROLL:
         if (auto* slider = dynamic_cast<Slider*>(ObjectOfWindowHandle(reinterpret_cast<HWND>(event.lParam)))) {
             SliderEvent slide;
@@ -334,8 +325,7 @@ LRESULT Window::Dispatch(Event& event)
         }
         [[fallthrough]];
     case WM_VSCROLL:
-        if (Scrolled(event))
-            return 0;
+        if (Scrolled(event)) return 0;
         break;
     case WM_NOTIFY:
         if (auto* header = reinterpret_cast<NMHDR*>(event.lParam); header && header->code == TCN_SELCHANGE) {
@@ -350,14 +340,16 @@ LRESULT Window::Dispatch(Event& event)
         }
         if (auto* info = reinterpret_cast<NMTTDISPINFOA*>(event.lParam);
             toolTip_ && info->hdr.hwndFrom == toolTip_ && info->hdr.code == TTN_GETDISPINFOA) {
-            ::Control* control = dynamic_cast<::Control*>(ObjectOfWindowHandle(reinterpret_cast<HWND>(info->hdr.idFrom)));
+            ::Control* control =
+                dynamic_cast<::Control*>(ObjectOfWindowHandle(reinterpret_cast<HWND>(info->hdr.idFrom)));
             toolTipText_ = control ? control->GetHyperLabel().description : "";
             info->lpszText = toolTipText_.data();
             return 0;
         }
         break;
     case WM_SETCURSOR:
-        if (pointer_.Handle() && LOWORD(event.lParam) == HTCLIENT && reinterpret_cast<HWND>(event.wParam) == event.hWnd) {
+        if (pointer_.Handle() && LOWORD(event.lParam) == HTCLIENT &&
+            reinterpret_cast<HWND>(event.wParam) == event.hWnd) {
             SetCursor(pointer_.Handle());
             return TRUE;
         }
@@ -385,31 +377,61 @@ LRESULT Window::Dispatch(Event& event)
         if (auto* control = dynamic_cast<::Control*>(ObjectOfWindowHandle(reinterpret_cast<HWND>(event.lParam))))
             return control->AnswerColorRequest(reinterpret_cast<HDC>(event.wParam), DefaultProcedure(event));
         break;
-    default:
-        break;
+    default: break;
     }
     return DefaultProcedure(event);
 }
 
-void Window::Expose(ExposeEvent&) {}
-void Window::Resize(ResizeEvent&) {}
-bool Window::QueryClose(Event&) { return true; }
-void Window::Close(Event&) {}
-void Window::ButtonClick(ControlEvent&) {}
-void Window::ListBoxSelect(ControlEvent&) {}
-void Window::EditFocusChange(EditFocusChangeEvent&) {}
-void Window::Activate(Event&) {}
-void Window::Deactivate(Event&) {}
-void Window::HelpRequest(Event&) {}
-void Window::HorizontalSlide(SliderEvent&) {}
-void Window::TabSelect(ControlEvent&) {}
-void Window::HorizontalScroll(ScrollEvent&) {}
-void Window::VerticalScroll(ScrollEvent&) {}
-bool Window::CallByName(std::string_view) { return false; }
+void Window::Expose(ExposeEvent&)
+{
+}
+void Window::Resize(ResizeEvent&)
+{
+}
+bool Window::QueryClose(Event&)
+{
+    return true;
+}
+void Window::Close(Event&)
+{
+}
+void Window::ButtonClick(ControlEvent&)
+{
+}
+void Window::ListBoxSelect(ControlEvent&)
+{
+}
+void Window::EditFocusChange(EditFocusChangeEvent&)
+{
+}
+void Window::Activate(Event&)
+{
+}
+void Window::Deactivate(Event&)
+{
+}
+void Window::HelpRequest(Event&)
+{
+}
+void Window::HorizontalSlide(SliderEvent&)
+{
+}
+void Window::TabSelect(ControlEvent&)
+{
+}
+void Window::HorizontalScroll(ScrollEvent&)
+{
+}
+void Window::VerticalScroll(ScrollEvent&)
+{
+}
+bool Window::CallByName(std::string_view)
+{
+    return false;
+}
 void Window::MenuCommand(int id)
 {
-    if (const ::HyperLabel* label = menu_ ? menu_->GetHyperLabel(id) : nullptr)
-        CallByName(label->name);
+    if (const ::HyperLabel* label = menu_ ? menu_->GetHyperLabel(id) : nullptr) CallByName(label->name);
 }
 
 const ::Accelerator& Window::GetAccelerator() const
@@ -443,8 +465,7 @@ void Window::SetMenu(::Menu* menu)
 
 void Window::Destroy()
 {
-    if (hwnd_)
-        DestroyWindow(hwnd_);
+    if (hwnd_) DestroyWindow(hwnd_);
 }
 
 void Window::Show(int showState)
@@ -461,15 +482,13 @@ bool Window::Scrolled(Event& event)
     auto bar = reinterpret_cast<HWND>(event.lParam);
     if (!bar) {
         WindowScrollBar* own = horizontal ? horizontalScroll_.get() : verticalScroll_.get();
-        if (!own)
-            return false;
+        if (!own) return false;
         scroll.windowScroll = true;
         scroll.position = own->PositionAfter(LOWORD(event.wParam), HIWORD(event.wParam));
         own->SetThumbPosition(scroll.position);
     } else {
         scroll.control = dynamic_cast<::Control*>(ObjectOfWindowHandle(bar));
-        if (!scroll.control)
-            return false;
+        if (!scroll.control) return false;
         WindowScrollBar control(bar, SB_CTL);
         scroll.position = control.PositionAfter(LOWORD(event.wParam), HIWORD(event.wParam));
         control.SetThumbPosition(scroll.position);
@@ -481,7 +500,9 @@ bool Window::Scrolled(Event& event)
     return true;
 }
 
-WindowScrollBar::WindowScrollBar(HWND window, int bar) : window_(window), bar_(bar) {}
+WindowScrollBar::WindowScrollBar(HWND window, int bar) : window_(window), bar_(bar)
+{
+}
 
 int WindowScrollBar::ThumbPosition() const
 {
@@ -547,8 +568,7 @@ WindowScrollBar* Window::EnableVerticalScroll(bool enable)
 WindowScrollBar* Window::EnableScroll(std::unique_ptr<WindowScrollBar>& scrollBar, int bar, bool enable)
 {
     if (!enable) {
-        if (scrollBar)
-            scrollBar->Hide();
+        if (scrollBar) scrollBar->Hide();
         scrollBar.reset();
         return nullptr;
     }
@@ -587,18 +607,19 @@ void Window::SetExStyle(DWORD bits, bool on)
 {
     DWORD style = GetWindowLongA(hwnd_, GWL_EXSTYLE);
     SetWindowLongA(hwnd_, GWL_EXSTYLE, static_cast<LONG>(on ? style | bits : style & ~bits));
-    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void Window::ShowToolTip(::Control& control, bool show)
 {
     if (!toolTip_ && show) {
         RegisterCommonControls();
-        toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, ProgramModule(), nullptr);
+        toolTip_ =
+            CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, ProgramModule(), nullptr);
     }
-    if (!toolTip_)
-        return;
+    if (!toolTip_) return;
     TOOLINFOA tool{};
     tool.cbSize = TTTOOLINFOA_V1_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -611,9 +632,10 @@ void Window::ShowToolTip(::Control& control, bool show)
 bool VisualStylesInUse()
 {
     HMODULE controls = GetModuleHandleA("comctl32.dll");
-    auto getVersion = controls ? reinterpret_cast<DLLGETVERSIONPROC>(
-                                     reinterpret_cast<void*>(GetProcAddress(controls, "DllGetVersion")))
-                               : nullptr;
+    auto getVersion =
+        controls
+            ? reinterpret_cast<DLLGETVERSIONPROC>(reinterpret_cast<void*>(GetProcAddress(controls, "DllGetVersion")))
+            : nullptr;
     DLLVERSIONINFO version{sizeof version, 0, 0, 0, 0};
     return getVersion && SUCCEEDED(getVersion(&version)) && version.dwMajorVersion >= 6;
 }
@@ -745,22 +767,19 @@ void Window::SetIconSm(const ::Icon& icon)
 void Window::SetHyperLabel(const ::HyperLabel& label)
 {
     hyperLabel_ = label;
-    if (!label.caption.empty())
-        SetCaption(label.caption);
+    if (!label.caption.empty()) SetCaption(label.caption);
 }
 
 std::vector<::Control*> Window::GetAllChildren() const
 {
     std::vector<::Control*> children;
-    for (const auto& control : controls_)
-        children.push_back(control.get());
+    for (const auto& control : controls_) children.push_back(control.get());
     return children;
 }
 
 ::Control* Window::GetControl(std::string_view name) const
 {
     for (const auto& control : controls_)
-        if (SameName(control->NameSym(), name))
-            return control.get();
+        if (SameName(control->NameSym(), name)) return control.get();
     return nullptr;
 }

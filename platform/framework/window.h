@@ -126,8 +126,7 @@ public:
     bool Call(T& object, std::string_view name) const
     {
         const Entry* entry = Find(name);
-        if (!entry)
-            return false;
+        if (!entry) return false;
         (object.*(entry->method))();
         return true;
     }
@@ -136,8 +135,7 @@ private:
     const Entry* Find(std::string_view name) const
     {
         for (const Entry& entry : entries_)
-            if (SameName(entry.name, name))
-                return &entry;
+            if (SameName(entry.name, name)) return &entry;
         return nullptr;
     }
     std::vector<Entry> entries_;

@@ -73,8 +73,7 @@ bool WellConditioned(const Matrix7& normal)
 Vector3 Centroid(const PointPairs& pairs, bool target)
 {
     Vector3 sum = Vector3::Zero();
-    for (std::size_t i = 0; i < pairs.n; ++i)
-        sum += target ? pairs.Target(i) : pairs.Source(i);
+    for (std::size_t i = 0; i < pairs.n; ++i) sum += target ? pairs.Target(i) : pairs.Source(i);
     return sum / static_cast<double>(pairs.n);
 }
 
@@ -96,8 +95,7 @@ public:
         if (!CheckGeometry(pairs_, false, sourceCentroid_) || !CheckGeometry(pairs_, true, targetCentroid_))
             return false;
         double sum = 0.0;
-        for (std::size_t i = 0; i < pairs_.n; ++i)
-            sum += (pairs_.Source(i) - sourceCentroid_).squaredNorm();
+        for (std::size_t i = 0; i < pairs_.n; ++i) sum += (pairs_.Source(i) - sourceCentroid_).squaredNorm();
         spread_ = std::sqrt(sum / static_cast<double>(pairs_.n));
         // Coordinates near 1e7 m carry rounding of about 1e-9 m.
         const double tolerance = 1e-10 + 1e-15 * (spread_ + sourceCentroid_.norm());
@@ -118,13 +116,11 @@ public:
                                 "Die Normalgleichungen sind singul\xE4r: die Punkte bestimmen die Parameter nicht."));
             inverse_ = factor.solve(Matrix7::Identity());
             const Vector7 step = factor.solve(right);
-            if (!step.allFinite())
-                break;
+            if (!step.allFinite()) break;
             model_.t += step.head<3>();
             model_.r += step.segment<3>(3) / spread_;
             model_.s += step[6] / spread_;
-            if (step.cwiseAbs().maxCoeff() < tolerance)
-                return true;
+            if (step.cwiseAbs().maxCoeff() < tolerance) return true;
         }
         return Fail(Format(Say("The adjustment did not converge within %1 iterations.",
                                "Die Ausgleichung konvergierte nicht in %1 Iterationen."),
@@ -202,8 +198,7 @@ bool CheckTriples(const double* values, std::size_t n, const char* side)
 
 bool CheckPairs(const PointPairs& pairs, std::size_t minimum)
 {
-    if (!CheckPointer(pairs.source, "source") || !CheckPointer(pairs.target, "target"))
-        return false;
+    if (!CheckPointer(pairs.source, "source") || !CheckPointer(pairs.target, "target")) return false;
     if (pairs.n < minimum)
         return Fail(Format(Say("At least %1 point pairs are needed; %2 were given.",
                                "Es werden mindestens %1 Punktpaare ben\xF6tigt; \xFC"
@@ -219,8 +214,7 @@ bool EstimateTransformation(const PointPairs& pairs, Convention convention, Tran
         return true;
     }
     HelmertAdjustment adjustment(pairs, convention);
-    if (!adjustment.Solve())
-        return false;
+    if (!adjustment.Solve()) return false;
     result = adjustment.Result();
     return true;
 }
@@ -236,8 +230,7 @@ void ComputeResiduals(const PointPairs& pairs, const Transformation& transformat
 
 bool ResidualStatistic(const double* residuals, std::size_t n, Statistic statistic, double& result)
 {
-    if (n == 0)
-        return Fail(Say("There are no residuals (n = 0).", "Es gibt keine Residuen (n = 0)."));
+    if (n == 0) return Fail(Say("There are no residuals (n = 0).", "Es gibt keine Residuen (n = 0)."));
     double maximum = 0.0;
     double sum = 0.0;
     double squares = 0.0;
@@ -254,15 +247,9 @@ bool ResidualStatistic(const double* residuals, std::size_t n, Statistic statist
     }
     const double count = static_cast<double>(n);
     switch (statistic) {
-    case Statistic::Maximum:
-        result = maximum;
-        break;
-    case Statistic::Average:
-        result = sum / count;
-        break;
-    case Statistic::Rms:
-        result = std::sqrt(squares / count);
-        break;
+    case Statistic::Maximum: result = maximum; break;
+    case Statistic::Average: result = sum / count; break;
+    case Statistic::Rms: result = std::sqrt(squares / count); break;
     }
     return true;
 }
@@ -270,18 +257,15 @@ bool ResidualStatistic(const double* residuals, std::size_t n, Statistic statist
 bool FindOutliers(const PointPairs& pairs, Convention convention, double limit, std::vector<Outlier>& outliers)
 {
     outliers.clear();
-    if (!CheckFinite(limit, "limit"))
-        return false;
-    if (limit <= 0.0)
-        limit = kDefaultLimit;
+    if (!CheckFinite(limit, "limit")) return false;
+    if (limit <= 0.0) limit = kDefaultLimit;
     std::optional<HelmertAdjustment> helmert;
     Transformation model;
     if (convention == Convention::Molodensky) {
         model = Molodensky(pairs);
     } else {
         helmert.emplace(pairs, convention);
-        if (!helmert->Solve())
-            return false;
+        if (!helmert->Solve()) return false;
         model = helmert->Result();
     }
     const double unknowns = convention == Convention::Molodensky ? 3.0 : 7.0;
@@ -289,11 +273,9 @@ bool FindOutliers(const PointPairs& pairs, Convention convention, double limit, 
     std::vector<double> residuals(3 * pairs.n);
     ComputeResiduals(pairs, model, residuals.data());
     double squares = 0.0;
-    for (double v : residuals)
-        squares += v * v;
+    for (double v : residuals) squares += v * v;
     const double sigma0 = redundancy > 0.0 ? std::sqrt(squares / redundancy) : 0.0;
-    if (!(sigma0 >= kMinSigma0))
-        return true;
+    if (!(sigma0 >= kMinSigma0)) return true;
     const Vector3 molodenskyLeverage = Vector3::Constant(1.0 / static_cast<double>(pairs.n));
     MessagePump pump(pairs.n);
     for (std::size_t i = 0; i < pairs.n; ++i) {
@@ -304,8 +286,7 @@ bool FindOutliers(const PointPairs& pairs, Convention convention, double limit, 
             if (q > 1e-12)  // a coordinate without redundancy tests nothing
                 value = std::max(value, std::abs(residuals[3 * i + k]) / (sigma0 * std::sqrt(q)));
         }
-        if (value > limit)
-            outliers.push_back({static_cast<std::uint32_t>(i + 1), value});
+        if (value > limit) outliers.push_back({static_cast<std::uint32_t>(i + 1), value});
         pump.Tick();
     }
     std::stable_sort(outliers.begin(), outliers.end(),

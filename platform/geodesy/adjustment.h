@@ -16,8 +16,14 @@ struct PointPairs {
     const double* target;
     std::size_t n;
 
-    Eigen::Map<const Eigen::Vector3d> Source(std::size_t i) const { return Eigen::Map<const Eigen::Vector3d>(source + 3 * i); }
-    Eigen::Map<const Eigen::Vector3d> Target(std::size_t i) const { return Eigen::Map<const Eigen::Vector3d>(target + 3 * i); }
+    Eigen::Map<const Eigen::Vector3d> Source(std::size_t i) const
+    {
+        return Eigen::Map<const Eigen::Vector3d>(source + 3 * i);
+    }
+    Eigen::Map<const Eigen::Vector3d> Target(std::size_t i) const
+    {
+        return Eigen::Map<const Eigen::Vector3d>(target + 3 * i);
+    }
 };
 
 // Checks the pointers, the count and that every number is finite.

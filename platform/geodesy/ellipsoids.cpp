@@ -86,8 +86,7 @@ bool FindEllipsoid(std::uint16_t number, Side side, Ellipsoid& ellipsoid)
         return true;
     }
     const CatalogueEntry* entry = Entry(number);
-    if (entry == nullptr)
-        return Unknown(number);
+    if (entry == nullptr) return Unknown(number);
     const double b = entry->inverseFlattening > 0.0 ? entry->a * (1.0 - 1.0 / entry->inverseFlattening) : entry->b;
     ellipsoid = {entry->a, b};
     return true;
@@ -99,8 +98,7 @@ bool SetUserEllipsoid(std::uint16_t number, Side side, double a, double b)
         return Fail(Format(Say("Only the user ellipsoid 1000 can be defined, not number %1.",
                                "Nur das benutzerdefinierte Ellipsoid 1000 kann festgelegt werden, nicht Nummer %1."),
                            {std::to_string(number)}));
-    if (!CheckFinite(a, "a") || !CheckFinite(b, "b"))
-        return false;
+    if (!CheckFinite(a, "a") || !CheckFinite(b, "b")) return false;
     // The projection series need a small flattening; real ellipsoids have
     // about 1/300.
     if (!(b > 0.0 && b <= a && (a - b) / a < 0.1))

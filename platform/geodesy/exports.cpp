@@ -33,8 +33,7 @@ Logic Result(bool ok)
 
 bool EstimateAndKeep(const PointPairs& pairs, Convention convention, Transformation& result)
 {
-    if (!CheckPairs(pairs, kMinimumPairs) || !EstimateTransformation(pairs, convention, result))
-        return false;
+    if (!CheckPairs(pairs, kMinimumPairs) || !EstimateTransformation(pairs, convention, result)) return false;
     lastModel = convention;
     return true;
 }
@@ -42,8 +41,7 @@ bool EstimateAndKeep(const PointPairs& pairs, Convention convention, Transformat
 bool GetEllipsoid(std::uint16_t number, Side side, double* a, double* b)
 {
     Ellipsoid ellipsoid;
-    if (!CheckPointer(a, "a") || !CheckPointer(b, "b") || !FindEllipsoid(number, side, ellipsoid))
-        return false;
+    if (!CheckPointer(a, "a") || !CheckPointer(b, "b") || !FindEllipsoid(number, side, ellipsoid)) return false;
     *a = ellipsoid.a;
     *b = ellipsoid.b;
     return true;
@@ -51,16 +49,14 @@ bool GetEllipsoid(std::uint16_t number, Side side, double* a, double* b)
 
 bool HandOut(const char** target, const char* text)
 {
-    if (!CheckPointer(target, "text"))
-        return false;
+    if (!CheckPointer(target, "text")) return false;
     *target = text;
     return true;
 }
 
 bool CheckReserved(std::uint16_t value, const char* name)
 {
-    if (value == 0)
-        return true;
+    if (value == 0) return true;
     return Fail(Format(Say("The argument %1 must be 0, not %2.", "Das Argument %1 muss 0 sein, nicht %2."),
                        {name, std::to_string(value)}));
 }
@@ -118,8 +114,8 @@ Logic __stdcall seteventloop(std::uint32_t on)
     return 1;
 }
 
-Logic __stdcall gettranshelmert(const double* source, const double* target, std::uint32_t n,
-                                std::uint16_t convention, double* parameters, double* matrix)
+Logic __stdcall gettranshelmert(const double* source, const double* target, std::uint32_t n, std::uint16_t convention,
+                                double* parameters, double* matrix)
 {
     ClearError();
     Convention chosen;
@@ -148,16 +144,14 @@ Logic __stdcall gettransoutliers(const double* source, const double* target, std
                                  std::uint32_t* pairs, std::uint32_t m, std::uint32_t* count, double limit)
 {
     ClearError();
-    if (!CheckPointer(values, "values") || !CheckPointer(pairs, "pairs") || !CheckPointer(count, "count"))
-        return 0;
+    if (!CheckPointer(values, "values") || !CheckPointer(pairs, "pairs") || !CheckPointer(count, "count")) return 0;
     *count = 0;
     if (!lastModel)
         return Result(Fail(Say("There is no adjustment to test yet: compute the parameters first.",
                                "Es gibt noch keine Ausgleichung zum Testen: berechnen Sie zuerst die Parameter.")));
     const PointPairs points{source, target, n};
     std::vector<Outlier> outliers;
-    if (!CheckPairs(points, kMinimumPairs) || !FindOutliers(points, *lastModel, limit, outliers))
-        return 0;
+    if (!CheckPairs(points, kMinimumPairs) || !FindOutliers(points, *lastModel, limit, outliers)) return 0;
     const std::size_t reported = std::min<std::size_t>(outliers.size(), m);
     for (std::size_t i = 0; i < reported; ++i) {
         values[i] = outliers[i].value;
@@ -200,8 +194,7 @@ Logic __stdcall gettransresidualrms(const double* residuals, std::uint32_t n, do
 Logic __stdcall geterrorcode(const char** text)
 {
     // Leaves the message of the last failure in place.
-    if (text == nullptr)
-        return 0;
+    if (text == nullptr) return 0;
     *text = ErrorText();
     return 1;
 }
@@ -225,8 +218,7 @@ Logic __stdcall setuserrefsys(std::uint16_t convention, double tx, double ty, do
     const double parameters[7] = {tx, ty, tz, rx, ry, rz, scale};
     Convention chosen;
     Transformation system;
-    if (!ToConvention(convention, 4, chosen) || !FromParameters(chosen, parameters, system))
-        return 0;
+    if (!ToConvention(convention, 4, chosen) || !FromParameters(chosen, parameters, system)) return 0;
     userReferenceSystem = system;
     return 1;
 }
@@ -247,8 +239,7 @@ Logic __stdcall coordtrans3(double xIn, double yIn, std::uint16_t systemIn, std:
                                   {std::to_string(systemIn), std::to_string(systemOut)})));
     double longitude;
     double latitude;
-    if (!UtmToGeographicOnSides(xIn, yIn, ellipsoidIn, ellipsoidOut, longitude, latitude))
-        return 0;
+    if (!UtmToGeographicOnSides(xIn, yIn, ellipsoidIn, ellipsoidOut, longitude, latitude)) return 0;
     *xOut = longitude;
     *yOut = latitude;
     return 1;
@@ -258,8 +249,7 @@ Logic __stdcall getellname(std::uint16_t number, const char** name)
 {
     ClearError();
     const char* text = "";
-    if (!CheckPointer(name, "name"))
-        return 0;
+    if (!CheckPointer(name, "name")) return 0;
     const bool ok = EllipsoidName(number, text);
     *name = text;
     return Result(ok);

@@ -15,7 +15,9 @@ void MessagePump::SetEnabled(bool on)
     enabled = on;
 }
 
-MessagePump::MessagePump(std::size_t n) : active_(enabled && n > kLongLoop) {}
+MessagePump::MessagePump(std::size_t n) : active_(enabled && n > kLongLoop)
+{
+}
 
 void MessagePump::Dispatch()
 {

@@ -68,15 +68,13 @@ const char* ErrorText()
 
 bool CheckPointer(const void* pointer, const char* name)
 {
-    if (pointer != nullptr)
-        return true;
+    if (pointer != nullptr) return true;
     return Fail(Format(Say("The argument %1 is a null pointer.", "Das Argument %1 ist ein Nullzeiger."), {name}));
 }
 
 bool CheckFinite(double value, const char* name)
 {
-    if (std::isfinite(value))
-        return true;
+    if (std::isfinite(value)) return true;
     return Fail(Format(Say("The value %1 (%2) is not a finite number.", "Der Wert %1 (%2) ist keine endliche Zahl."),
                        {name, Number(value)}));
 }

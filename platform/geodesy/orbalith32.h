@@ -122,9 +122,8 @@ using SetUserRefSysFn = Logic(__stdcall*)(std::uint16_t convention, double tx, d
 // system 3 (UTM east with zone, north) to system 1 (longitude, latitude in
 // decimal degrees); the zero arguments are reserved and must be 0.
 using CoordTrans3Fn = Logic(__stdcall*)(double xIn, double yIn, std::uint16_t systemIn, std::uint16_t ellipsoidIn,
-                                        std::uint16_t reservedIn, double* xOut, double* yOut,
-                                        std::uint16_t systemOut, std::uint16_t ellipsoidOut,
-                                        std::uint16_t reservedOut, std::uint16_t reserved);
+                                        std::uint16_t reservedIn, double* xOut, double* yOut, std::uint16_t systemOut,
+                                        std::uint16_t ellipsoidOut, std::uint16_t reservedOut, std::uint16_t reserved);
 
 // getellname(number, name): FALSE after the last catalogue number.
 using GetEllNameFn = Logic(__stdcall*)(std::uint16_t number, const char** name);

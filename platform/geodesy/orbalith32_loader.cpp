@@ -29,8 +29,7 @@ bool GeodesyLibrary::Load(const std::string& path)
     }
     const char* missing = nullptr;
     auto need = [&](const char* name, auto& fn) {
-        if (missing == nullptr && !Resolve(module_, name, fn))
-            missing = name;
+        if (missing == nullptr && !Resolve(module_, name, fn)) missing = name;
     };
     need("seteventloop", seteventloop);
     need("gettranshelmert", gettranshelmert);
@@ -65,8 +64,7 @@ bool GeodesyLibrary::Load(const std::string& path)
 
 void GeodesyLibrary::Unload()
 {
-    if (module_ != nullptr)
-        FreeLibrary(module_);
+    if (module_ != nullptr) FreeLibrary(module_);
     module_ = nullptr;
     static_cast<GeodesyFunctions&>(*this) = GeodesyFunctions();
 }

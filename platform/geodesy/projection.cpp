@@ -11,9 +11,9 @@ namespace geodesy {
 namespace {
 
 constexpr double kDegree = std::numbers::pi / 180.0;
-constexpr double kScale = 0.9996;             // k0 of UTM
-constexpr double kFalseEasting = 500000.0;    // metres
-constexpr double kZoneFactor = 1000000.0;     // the zone stands in front of six easting digits
+constexpr double kScale = 0.9996;           // k0 of UTM
+constexpr double kFalseEasting = 500000.0;  // metres
+constexpr double kZoneFactor = 1000000.0;   // the zone stands in front of six easting digits
 
 struct Shape {
     double e2;  // first eccentricity squared
@@ -102,8 +102,7 @@ double SmallCosh(double d)
 
 bool UtmToGeographic(double east, double north, const Ellipsoid& ellipsoid, double& longitude, double& latitude)
 {
-    if (!CheckFinite(east, "east") || !CheckFinite(north, "north"))
-        return false;
+    if (!CheckFinite(east, "east") || !CheckFinite(north, "north")) return false;
     const double zone = std::floor(east / kZoneFactor);
     if (zone < 1.0 || zone > 60.0)
         return Fail(Format(Say("The east value %1 holds zone %2; zones run from 1 to 60 and stand in front of the "
@@ -180,8 +179,7 @@ void CartesianToGeographic(const Eigen::Vector3d& x, const Ellipsoid& ellipsoid,
         const double next = std::atan2(x.z() + shape.e2 * normal * sinPhi, p);
         const bool done = std::abs(next - phi) < 1e-15;
         phi = next;
-        if (done)
-            break;
+        if (done) break;
     }
     const double sinPhi = std::sin(phi);
     height = p * std::cos(phi) + x.z() * sinPhi - ellipsoid.a * std::sqrt(1.0 - shape.e2 * sinPhi * sinPhi);

@@ -27,14 +27,10 @@ bool ToConvention(std::uint16_t code, std::uint16_t last, Convention& convention
 Eigen::Vector3d Transformation::Linear(const Eigen::Vector3d& x) const
 {
     switch (convention) {
-    case Convention::CoordinateFrame:
-        return (1.0 + s) * (x - r.cross(x));
-    case Convention::PositionVector:
-        return (1.0 + s) * (x + r.cross(x));
-    case Convention::Iso19111:
-        return (1.0 + s) * x + r.cross(x);
-    case Convention::Molodensky:
-        break;
+    case Convention::CoordinateFrame: return (1.0 + s) * (x - r.cross(x));
+    case Convention::PositionVector: return (1.0 + s) * (x + r.cross(x));
+    case Convention::Iso19111: return (1.0 + s) * x + r.cross(x);
+    case Convention::Molodensky: break;
     }
     return x;
 }
@@ -44,13 +40,10 @@ Eigen::Matrix3d Transformation::RotationMatrix() const
     Eigen::Matrix3d omega;  // omega * x = r x x
     omega << 0.0, -r.z(), r.y(), r.z(), 0.0, -r.x(), -r.y(), r.x(), 0.0;
     switch (convention) {
-    case Convention::CoordinateFrame:
-        return Eigen::Matrix3d::Identity() - omega;
+    case Convention::CoordinateFrame: return Eigen::Matrix3d::Identity() - omega;
     case Convention::PositionVector:
-    case Convention::Iso19111:
-        return Eigen::Matrix3d::Identity() + omega;
-    case Convention::Molodensky:
-        break;
+    case Convention::Iso19111: return Eigen::Matrix3d::Identity() + omega;
+    case Convention::Molodensky: break;
     }
     return Eigen::Matrix3d::Identity();
 }
@@ -60,8 +53,7 @@ bool FromParameters(Convention convention, const double* parameters, Transformat
     static const char* const kNames[7] = {"tx", "ty", "tz", "rx", "ry", "rz", "scale"};
     const int used = convention == Convention::Molodensky ? 3 : 7;
     for (int i = 0; i < used; ++i)
-        if (!CheckFinite(parameters[i], kNames[i]))
-            return false;
+        if (!CheckFinite(parameters[i], kNames[i])) return false;
     transformation = Transformation();
     transformation.convention = convention;
     transformation.t = Eigen::Vector3d(parameters[0], parameters[1], parameters[2]);

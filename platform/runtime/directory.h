@@ -14,11 +14,11 @@ constexpr DWORD FA_SYSTEM = 4;
 constexpr DWORD FA_DIRECTORY = 16;
 
 struct DirEntry {
-  std::string name;        // without the path
-  std::uint64_t size = 0;  // bytes
-  std::string date;        // last write, local time, "YYYYMMDD" (sorts as it compares)
-  std::string time;        // last write, local time, "hh:mm:ss"
-  DWORD attributes = 0;    // the system's file attributes
+    std::string name;        // without the path
+    std::uint64_t size = 0;  // bytes
+    std::string date;        // last write, local time, "YYYYMMDD" (sorts as it compares)
+    std::string time;        // last write, local time, "hh:mm:ss"
+    DWORD attributes = 0;    // the system's file attributes
 };
 
 // The entries that match a mask such as "c:\data\*.pts", in the system's

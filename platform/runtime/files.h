@@ -11,10 +11,10 @@
 constexpr DWORD FO_READ = 0;
 constexpr DWORD FO_WRITE = 1;
 constexpr DWORD FO_READWRITE = 2;
-constexpr DWORD FO_EXCLUSIVE = 16;   // no other opening of the file
-constexpr DWORD FO_DENYWRITE = 32;   // others may only read
-constexpr DWORD FO_DENYREAD = 48;    // others may only write
-constexpr DWORD FO_SHARED = 64;      // others may read and write
+constexpr DWORD FO_EXCLUSIVE = 16;  // no other opening of the file
+constexpr DWORD FO_DENYWRITE = 32;  // others may only read
+constexpr DWORD FO_DENYREAD = 48;   // others may only write
+constexpr DWORD FO_SHARED = 64;     // others may read and write
 // Without a sharing value, others may read and write as with FO_SHARED.
 
 // Origins of FSeek.

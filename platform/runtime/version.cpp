@@ -1,5 +1,11 @@
 #include "platform/runtime/version.h"
 
-const char* RuntimeName() { return "MDX-RT"; }
+const char* RuntimeName()
+{
+    return "MDX-RT";
+}
 
-const char* RuntimeVersion() { return "MDX-RT 2.8"; }
+const char* RuntimeVersion()
+{
+    return "MDX-RT 2.8";
+}

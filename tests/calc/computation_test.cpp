@@ -96,15 +96,14 @@ TEST_F(Report, HelmertWithEveryOptionOn)
     library.script.residuals = {0.001, -0.002, 0.0005, 0.0125, 0.5, -1, 0, 0, 0};
     calc::Computation c = Run(Cartesian(kSourceList, "  Alt ", "Quelle"), Cartesian(kTargetList, "", "Ziel"), AllOn(1));
     ASSERT_TRUE(c.ok);
-    const std::string head =
-        "t15\r\nAlt --> Ziel\r\n3 pairs\r\n\r\n"
-        "t23\r\nt24\r\n"
-        "   1.500000 t16\r\n  -2.250000 t17\r\n   3.000000 t18\r\n"
-        " 0.10000000 t19\r\n-0.20000000 t20\r\n 0.30000000 t21\r\n  1.2500000 t22\r\n\r\n"
-        "t23\r\nt86\r\n"
-        " 1.00000000000  0.00000000000  0.00000000000\r\n"
-        " 0.00000000000  1.00000000000  0.00000000000\r\n"
-        " 0.00000000000  0.00000000000  1.00000000000\r\n\r\n";
+    const std::string head = "t15\r\nAlt --> Ziel\r\n3 pairs\r\n\r\n"
+                             "t23\r\nt24\r\n"
+                             "   1.500000 t16\r\n  -2.250000 t17\r\n   3.000000 t18\r\n"
+                             " 0.10000000 t19\r\n-0.20000000 t20\r\n 0.30000000 t21\r\n  1.2500000 t22\r\n\r\n"
+                             "t23\r\nt86\r\n"
+                             " 1.00000000000  0.00000000000  0.00000000000\r\n"
+                             " 0.00000000000  1.00000000000  0.00000000000\r\n"
+                             " 0.00000000000  0.00000000000  1.00000000000\r\n\r\n";
     const std::string outliers = "t40\r\nt41\r\n1 outliers\r\nt42\r\nP2  Q2 3.46\r\n\r\n";
     EXPECT_EQ(c.report, head +
                             "t28\r\nt30\r\n"
@@ -124,8 +123,7 @@ TEST_F(Report, HelmertWithEveryOptionOn)
     EXPECT_EQ(c.protocol, head + outliers + kStatistics);
     EXPECT_THAT(messages.hints, ElementsAre("1 outliers"));
     EXPECT_TRUE(messages.errors.empty());
-    EXPECT_THAT(library.script.calls,
-                ElementsAre("helmert", "outliers 3", "residuals", "max", "average", "rms"));
+    EXPECT_THAT(library.script.calls, ElementsAre("helmert", "outliers 3", "residuals", "max", "average", "rms"));
 }
 
 TEST_F(Report, MolodenskyWithOptionsOffUsesTheCommonWidth)
@@ -138,10 +136,9 @@ TEST_F(Report, MolodenskyWithOptionsOffUsesTheCommonWidth)
     options.rotationMatrix = true;  // no matrix for Molodensky
     calc::Computation c = Run(Cartesian(kSourceList, "A", ""), Cartesian(kTargetList, "B", ""), options);
     ASSERT_TRUE(c.ok);
-    EXPECT_EQ(c.report,
-              "t69\r\nA --> B\r\n3 pairs\r\n\r\n"
-              "t70\r\nt71\r\n  1.500000 t16\r\n-12.250000 t17\r\n100.000000 t18\r\n\r\n" +
-                  kStatistics);
+    EXPECT_EQ(c.report, "t69\r\nA --> B\r\n3 pairs\r\n\r\n"
+                        "t70\r\nt71\r\n  1.500000 t16\r\n-12.250000 t17\r\n100.000000 t18\r\n\r\n" +
+                            kStatistics);
     EXPECT_THAT(std::vector<double>(c.parameters, c.parameters + 7), ElementsAre(1.5, -12.25, 100, 0, 0, 0, 0));
     EXPECT_TRUE(messages.hints.empty());
 }
@@ -178,8 +175,7 @@ TEST_F(Report, MolodenskyWithEveryOptionOnListsPackedAnglesAndTheFlattening)
                             "S3 Q3 0.0000  0.0000 0.1250\r\n\r\n" +
                             kStatistics);
     EXPECT_EQ(c.protocol, head + outliers + kStatistics);
-    EXPECT_THAT(library.script.calls,
-                ElementsAre("molodensky", "outliers 3", "residuals", "max", "average", "rms"));
+    EXPECT_THAT(library.script.calls, ElementsAre("molodensky", "outliers 3", "residuals", "max", "average", "rms"));
 }
 
 TEST_F(Report, InverseExchangesNamesSidesAndEllipsoids)
@@ -248,7 +244,12 @@ TEST_F(Report, PhaseFailuresAreHintsAndKeepTheReport)
          {"2 outliers", "t31:\r\nlibrary says no"},
          false},
         {[](fake::Script& s) { s.averageOk = false; }, {"t31:\r\nlibrary says no"}, false},
-        {[](fake::Script& s) { s.outlierPairs = {7}; s.outlierValues = {1}; }, {"t37:\r\n"}, true},
+        {[](fake::Script& s) {
+             s.outlierPairs = {7};
+             s.outlierValues = {1};
+         },
+         {"t37:\r\n"},
+         true},
     };
     for (const Case& test : cases) {
         fake::Library fresh;

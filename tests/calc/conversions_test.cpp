@@ -20,10 +20,14 @@ TEST(PackedAngles, ConvertAndRefuseBadMinutesOrSeconds)
         double degrees;
     };
     const Case cases[] = {
-        {503020.5, true, 50.50569444444444}, {-503020.5, true, -50.50569444444444},
-        {0, true, 0},                        {1000000, true, 100},
-        {535959.999, true, 53.99999972222222}, {506000, false, 0},
-        {503060, false, 0},                  {-506500, false, 0},
+        {503020.5, true, 50.50569444444444},
+        {-503020.5, true, -50.50569444444444},
+        {0, true, 0},
+        {1000000, true, 100},
+        {535959.999, true, 53.99999972222222},
+        {506000, false, 0},
+        {503060, false, 0},
+        {-506500, false, 0},
         {-503075.5, false, 0},
     };
     for (const Case& c : cases) {
@@ -120,7 +124,10 @@ TEST(Utm, ConvertsThroughTheLibrary)
     EXPECT_FALSE(message.empty());
 }
 
-geodesy::Logic __stdcall RefuseEllipsoid(std::uint16_t, double, double) { return 0; }
+geodesy::Logic __stdcall RefuseEllipsoid(std::uint16_t, double, double)
+{
+    return 0;
+}
 
 TEST(Utm, AFailedSetUpReportsPointZeroAndWritesNothing)
 {

@@ -28,8 +28,7 @@ TEST(PointListFiles, WrittenFilesReadBackWithTheirHeaderSkipped)
     std::vector<std::string_view> lines{"A 1 2 3", "", longLine, "B 4 5 6"};
     std::string error;
     ASSERT_TRUE(calc::WriteLines("list.txt", calc::EllipsoidHeader("GRS 80", 6378137, 6356752.3141), lines, error));
-    EXPECT_EQ(Slurp("list.txt").substr(0, 55),
-              "GRS 80\r\n6378137.0000000\r\n6356752.3141000\r\n\r\nA 1 2 3\r\n\r\n");
+    EXPECT_EQ(Slurp("list.txt").substr(0, 55), "GRS 80\r\n6378137.0000000\r\n6356752.3141000\r\n\r\nA 1 2 3\r\n\r\n");
     calc::ListFile read = calc::ReadPointListFile("list.txt");
     EXPECT_EQ(read.status, calc::ReadStatus::Ok);
     EXPECT_EQ(read.text, "A 1 2 3\r\n" + longLine + "\r\nB 4 5 6\r\n");

@@ -26,9 +26,9 @@ Parsed Parse(const std::string& text, int format, bool comma = false, std::uint3
     calc::ParseTarget target{geo.data(), cart.data(), input.data(), capacity};
     auto lines = calc::SplitLines(text);
     p.result = calc::ParsePointList(lines, format, comma, target, p.numbers);
-    const std::vector<double>& used = calc::ClassOfFormat(format) == calc::FormatClass::Cartesian ? cart
+    const std::vector<double>& used = calc::ClassOfFormat(format) == calc::FormatClass::Cartesian    ? cart
                                       : calc::ClassOfFormat(format) == calc::FormatClass::Geographic ? geo
-                                                                                                   : input;
+                                                                                                     : input;
     p.triples.assign(used.begin(), used.begin() + 3 * p.result.count);
     return p;
 }
@@ -55,30 +55,29 @@ TEST_P(EveryFormat, StoresTheTripleInBufferOrder)
     EXPECT_DOUBLE_EQ(p.triples[2], c.triple[2]);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Formats, EveryFormat,
-    ::testing::Values(FormatCase{1, "  40.5 60.25 50.75", "1", {40.5, 60.25, 50.75}},
-                      FormatCase{2, "P17 40.5 60.25 50.75", "P17", {40.5, 60.25, 50.75}},
-                      FormatCase{3, "8.2 50.1 120", "1", {8.2, 50.1, 120}},
-                      FormatCase{4, "A1 8.2 50.1 120", "A1", {8.2, 50.1, 120}},
-                      FormatCase{5, "50.1 8.2 120", "1", {8.2, 50.1, 120}},
-                      FormatCase{6, "7 50.1 8.2 120", "7", {8.2, 50.1, 120}},
-                      FormatCase{7, "8.2 50.1 120", "1", {8.2, 50.1, 0}},
-                      FormatCase{8, "x 8.2 50.1", "x", {8.2, 50.1, 0}},
-                      FormatCase{9, "50.1 8.2 120", "1", {8.2, 50.1, 0}},
-                      FormatCase{10, "Q9 50.1 8.2", "Q9", {8.2, 50.1, 0}},
-                      FormatCase{11, "83000 503020.5 99.5", "1", {83000, 503020.5, 99.5}},
-                      FormatCase{12, "N1 83000 503020.5 99.5", "N1", {83000, 503020.5, 99.5}},
-                      FormatCase{13, "503020.5 83000 99.5", "1", {83000, 503020.5, 99.5}},
-                      FormatCase{14, "N2 503020.5 83000 99.5", "N2", {83000, 503020.5, 99.5}},
-                      FormatCase{15, "83000 503020.5", "1", {83000, 503020.5, 0}},
-                      FormatCase{16, "N3 83000 503020.5", "N3", {83000, 503020.5, 0}},
-                      FormatCase{17, "503020.5 83000 7", "1", {83000, 503020.5, 0}},
-                      FormatCase{18, "N4 503020.5 83000", "N4", {83000, 503020.5, 0}},
-                      FormatCase{19, "32500000 5600000 12", "1", {32500000, 5600000, 12}},
-                      FormatCase{20, "U1 32500000 5600000 12", "U1", {32500000, 5600000, 12}},
-                      FormatCase{21, "32500000 5600000", "1", {32500000, 5600000, 0}},
-                      FormatCase{22, "U2 32500000 5600000 12", "U2", {32500000, 5600000, 0}}));
+INSTANTIATE_TEST_SUITE_P(Formats, EveryFormat,
+                         ::testing::Values(FormatCase{1, "  40.5 60.25 50.75", "1", {40.5, 60.25, 50.75}},
+                                           FormatCase{2, "P17 40.5 60.25 50.75", "P17", {40.5, 60.25, 50.75}},
+                                           FormatCase{3, "8.2 50.1 120", "1", {8.2, 50.1, 120}},
+                                           FormatCase{4, "A1 8.2 50.1 120", "A1", {8.2, 50.1, 120}},
+                                           FormatCase{5, "50.1 8.2 120", "1", {8.2, 50.1, 120}},
+                                           FormatCase{6, "7 50.1 8.2 120", "7", {8.2, 50.1, 120}},
+                                           FormatCase{7, "8.2 50.1 120", "1", {8.2, 50.1, 0}},
+                                           FormatCase{8, "x 8.2 50.1", "x", {8.2, 50.1, 0}},
+                                           FormatCase{9, "50.1 8.2 120", "1", {8.2, 50.1, 0}},
+                                           FormatCase{10, "Q9 50.1 8.2", "Q9", {8.2, 50.1, 0}},
+                                           FormatCase{11, "83000 503020.5 99.5", "1", {83000, 503020.5, 99.5}},
+                                           FormatCase{12, "N1 83000 503020.5 99.5", "N1", {83000, 503020.5, 99.5}},
+                                           FormatCase{13, "503020.5 83000 99.5", "1", {83000, 503020.5, 99.5}},
+                                           FormatCase{14, "N2 503020.5 83000 99.5", "N2", {83000, 503020.5, 99.5}},
+                                           FormatCase{15, "83000 503020.5", "1", {83000, 503020.5, 0}},
+                                           FormatCase{16, "N3 83000 503020.5", "N3", {83000, 503020.5, 0}},
+                                           FormatCase{17, "503020.5 83000 7", "1", {83000, 503020.5, 0}},
+                                           FormatCase{18, "N4 503020.5 83000", "N4", {83000, 503020.5, 0}},
+                                           FormatCase{19, "32500000 5600000 12", "1", {32500000, 5600000, 12}},
+                                           FormatCase{20, "U1 32500000 5600000 12", "U1", {32500000, 5600000, 12}},
+                                           FormatCase{21, "32500000 5600000", "1", {32500000, 5600000, 0}},
+                                           FormatCase{22, "U2 32500000 5600000 12", "U2", {32500000, 5600000, 0}}));
 
 TEST(FormatTable, ClassesNamesAndEllipsoidNeed)
 {
@@ -112,14 +111,14 @@ TEST_P(Tokens, ReadsTheNumbersOfAText)
     for (std::size_t i = 0; i < values.size(); ++i) EXPECT_DOUBLE_EQ(values[i], c.values[i]) << c.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, Tokens,
-    ::testing::Values(TokenCase{"10 -5 7", {10, -5, 7}}, TokenCase{"1-2", {1, -2}},
-                      TokenCase{"10-5-7", {10, -5, -7}}, TokenCase{"1.5E-3 2e2 3E+1", {0.0015, 200, 30}},
-                      TokenCase{"1.5E 7", {1.5, 7}}, TokenCase{".5", {5}}, TokenCase{"-.5", {-0.5}},
-                      TokenCase{"8;25;50", {8, 25, 50}}, TokenCase{"a - b + c", {}},
-                      TokenCase{"1 2 3 4 5", {1, 2, 3}}, TokenCase{"+4x-2", {4, -2}},
-                      TokenCase{"no digits here", {}}));
+INSTANTIATE_TEST_SUITE_P(Texts, Tokens,
+                         ::testing::Values(TokenCase{"10 -5 7", {10, -5, 7}}, TokenCase{"1-2", {1, -2}},
+                                           TokenCase{"10-5-7", {10, -5, -7}},
+                                           TokenCase{"1.5E-3 2e2 3E+1", {0.0015, 200, 30}},
+                                           TokenCase{"1.5E 7", {1.5, 7}}, TokenCase{".5", {5}},
+                                           TokenCase{"-.5", {-0.5}}, TokenCase{"8;25;50", {8, 25, 50}},
+                                           TokenCase{"a - b + c", {}}, TokenCase{"1 2 3 4 5", {1, 2, 3}},
+                                           TokenCase{"+4x-2", {4, -2}}, TokenCase{"no digits here", {}}));
 
 TEST(Parser, DecimalCommaAppliesAfterThePointNumber)
 {
@@ -178,12 +177,12 @@ TEST_P(BadLines, AreReportedWithTheirLineNumber)
     EXPECT_EQ(p.result.count, 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, BadLines,
-    ::testing::Values(BadCase{7, "8.2", 1}, BadCase{1, "1 2 3\r\n5", 2}, BadCase{3, "1 2", 1},
-                      BadCase{19, "1 2 3\r\n\r\n1 2", 3}, BadCase{21, "1", 1}, BadCase{2, "P1 1 2", 1},
-                      BadCase{1, "60000000.0001 0 0", 1}, BadCase{7, "1 2 -60000001", 1},
-                      BadCase{1, "1e400 0 0", 1}, BadCase{12, "N1 2 3\r\nN2 1 2 3", 1}));
+INSTANTIATE_TEST_SUITE_P(Lines, BadLines,
+                         ::testing::Values(BadCase{7, "8.2", 1}, BadCase{1, "1 2 3\r\n5", 2}, BadCase{3, "1 2", 1},
+                                           BadCase{19, "1 2 3\r\n\r\n1 2", 3}, BadCase{21, "1", 1},
+                                           BadCase{2, "P1 1 2", 1}, BadCase{1, "60000000.0001 0 0", 1},
+                                           BadCase{7, "1 2 -60000001", 1}, BadCase{1, "1e400 0 0", 1},
+                                           BadCase{12, "N1 2 3\r\nN2 1 2 3", 1}));
 
 TEST(Parser, ExactLimitPassesAndEmptyListsHoldNoPoints)
 {
@@ -216,7 +215,10 @@ TEST(Parser, LineBreaksOfPastedText)
 }
 
 int g_dispatched = 0;
-void CountDispatch() { ++g_dispatched; }
+void CountDispatch()
+{
+    ++g_dispatched;
+}
 
 TEST(Pump, DispatchesOnEvery26thCall)
 {

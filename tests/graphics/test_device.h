@@ -9,52 +9,56 @@
 #include "graphics/objects/objectshape.h"
 
 class TestDevice : public GraphicsDevice {
- public:
-  TestDevice(int32_t nType, int32_t nWidth, int32_t nHeight, int32_t nToolBar = 0) : _oSize{nWidth, nHeight} {
-    _nDeviceTyp = nType;
-    _nToolBar = nToolBar;
-    HDC hScreen = GetDC(nullptr);
-    _hDC = CreateCompatibleDC(hScreen);
-    _hBitmap = CreateCompatibleBitmap(hScreen, nWidth, nHeight);
-    ReleaseDC(nullptr, hScreen);
-    _hOld = SelectObject(_hDC, _hBitmap);
-    SetUpwardMapping(_hDC, nWidth, nHeight - nToolBar, nToolBar);
-  }
-  ~TestDevice() override {
-    SelectObject(_hDC, _hOld);
-    DeleteObject(_hBitmap);
-    DeleteDC(_hDC);
-  }
-  TestDevice(const TestDevice&) = delete;
-  TestDevice& operator=(const TestDevice&) = delete;
+public:
+    TestDevice(int32_t nType, int32_t nWidth, int32_t nHeight, int32_t nToolBar = 0) : _oSize{nWidth, nHeight}
+    {
+        _nDeviceTyp = nType;
+        _nToolBar = nToolBar;
+        HDC hScreen = GetDC(nullptr);
+        _hDC = CreateCompatibleDC(hScreen);
+        _hBitmap = CreateCompatibleBitmap(hScreen, nWidth, nHeight);
+        ReleaseDC(nullptr, hScreen);
+        _hOld = SelectObject(_hDC, _hBitmap);
+        SetUpwardMapping(_hDC, nWidth, nHeight - nToolBar, nToolBar);
+    }
+    ~TestDevice() override
+    {
+        SelectObject(_hDC, _hOld);
+        DeleteObject(_hBitmap);
+        DeleteDC(_hDC);
+    }
+    TestDevice(const TestDevice&) = delete;
+    TestDevice& operator=(const TestDevice&) = delete;
 
-  SIZE CanvasSize() const override { return _oSize; }
-  void Draw(objectShape& oShape) override {
-    ++nDraws;
-    oShape.SetHandle(_hDC);
-    oShape.Draw();
-    oShape.SetHandle(nullptr);
-  }
-  void SetBackground(COLORREF nColor) override {
-    nBackground = nColor;
-    ++nBackgroundSets;
-  }
-  int32_t OwnToolBarHeight() const override { return _nToolBar; }
-  bool KeepsToolBarSpace() const override { return lKeepsToolBarSpace; }
-  HDC BitmapDC() const override { return _hDC; }
+    SIZE CanvasSize() const override { return _oSize; }
+    void Draw(objectShape& oShape) override
+    {
+        ++nDraws;
+        oShape.SetHandle(_hDC);
+        oShape.Draw();
+        oShape.SetHandle(nullptr);
+    }
+    void SetBackground(COLORREF nColor) override
+    {
+        nBackground = nColor;
+        ++nBackgroundSets;
+    }
+    int32_t OwnToolBarHeight() const override { return _nToolBar; }
+    bool KeepsToolBarSpace() const override { return lKeepsToolBarSpace; }
+    HDC BitmapDC() const override { return _hDC; }
 
-  HDC DC() const { return _hDC; }
-  COLORREF Pixel(int x, int y) const { return GetPixel(_hDC, x, y); }
+    HDC DC() const { return _hDC; }
+    COLORREF Pixel(int x, int y) const { return GetPixel(_hDC, x, y); }
 
-  int nDraws = 0;
-  int nBackgroundSets = 0;
-  COLORREF nBackground = CLR_INVALID;
-  bool lKeepsToolBarSpace = false;
+    int nDraws = 0;
+    int nBackgroundSets = 0;
+    COLORREF nBackground = CLR_INVALID;
+    bool lKeepsToolBarSpace = false;
 
- private:
-  SIZE _oSize;
-  int32_t _nToolBar;
-  HDC _hDC;
-  HBITMAP _hBitmap;
-  HGDIOBJ _hOld;
+private:
+    SIZE _oSize;
+    int32_t _nToolBar;
+    HDC _hDC;
+    HBITMAP _hBitmap;
+    HGDIOBJ _hOld;
 };

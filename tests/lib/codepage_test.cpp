@@ -70,18 +70,16 @@ TEST(Lang2LangId, LooksCodesUpWhateverTheirCase)
         {"de", 0x0407}, {"DE", 0x0407}, {"en", 0x0409}, {"bs", 0x041A}, {"sr", 0x041A}, {"kt", 0x0411},
         {"mn", 0x0450}, {"zh", 0x0404}, {"xx", 0x0400}, {"", 0x0400},   {"de", 0x0407},
     };
-    for (const auto& [code, id] : cases)
-        EXPECT_EQ(Lang2LangId(code), id) << code;
+    for (const auto& [code, id] : cases) EXPECT_EQ(Lang2LangId(code), id) << code;
 }
 
 TEST(Lang2CodePage, GivesTheLanguagesAnsiCodePage)
 {
     const std::pair<const char*, unsigned long> cases[] = {
-        {"de", 1252}, {"ru", 1251}, {"RU", 1251}, {"el", 1253}, {"pl", 1250}, {"tr", 1254}, {"ja", 932},
-        {"hy", GetACP()}, {"xx", GetACP()},
+        {"de", 1252}, {"ru", 1251}, {"RU", 1251},     {"el", 1253},     {"pl", 1250},
+        {"tr", 1254}, {"ja", 932},  {"hy", GetACP()}, {"xx", GetACP()},
     };
-    for (const auto& [code, cp] : cases)
-        EXPECT_EQ(Lang2CodePage(code), cp) << code;
+    for (const auto& [code, cp] : cases) EXPECT_EQ(Lang2CodePage(code), cp) << code;
 }
 
-} // namespace
+}  // namespace

@@ -14,7 +14,10 @@ struct SelectCase {
 TEST(FastAnsiSelect, FiltersConvertsAndTransliterates)
 {
     const SelectCase cases[] = {
-        {"menu access keys: digits, a-z, lower Latin-1", "\xC4" "1 b_\xDF", 0x0450, "1b\xDF"},
+        {"menu access keys: digits, a-z, lower Latin-1",
+         "\xC4"
+         "1 b_\xDF",
+         0x0450, "1b\xDF"},
         {"no flags, no change", "\xC4x", 0, "\xC4x"},
         {"empty text", "", 0x0450, ""},
         {"transliterated", "\xDF\xE4\xF8\xFE\xFF", 0x00100400, "ssaeoethy"},
@@ -26,7 +29,10 @@ TEST(FastAnsiSelect, FiltersConvertsAndTransliterates)
         {"or question marks", "a1b2", 0x00400010, "?1?2"},
         {"blanks win over question marks", "a1", 0x00600010, " 1"},
         {"255 dropped without its class", "\xFF\xE4", 0x0200, ""},
-        {"specials alone", "\x8A\x8C" "a\xA2\x80", 0x0800, "\x8A\x8C\xA2"},
+        {"specials alone",
+         "\x8A\x8C"
+         "a\xA2\x80",
+         0x0800, "\x8A\x8C\xA2"},
         {"specials transliterated, never case-converted", "\x8A\x8C\x9F\xA2", 0x00140800, "SCyc"},
         {"underscore by its own class", "a_-", 0x1000, "_"},
         {"underscore not tried with the specials", "a_\x8A", 0x1800, "\x8A"},
@@ -37,8 +43,7 @@ TEST(FastAnsiSelect, FiltersConvertsAndTransliterates)
         {"UTF-8 read as ANSI first", "\xC3\xA4x", 0x00020440, "\xE4x"},
         {"OEM 850 read as ANSI first", "\x84", 0x00010400, "\xE4"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FastAnsiSelect(c.text, c.flags), c.expected) << c.what;
+    for (const auto& c : cases) EXPECT_EQ(FastAnsiSelect(c.text, c.flags), c.expected) << c.what;
 }
 
 TEST(FastTokenWhiteArray, SplitsAtRunsOfDelimiters)
@@ -63,8 +68,7 @@ TEST(FastTokenWhiteArray, ReadsNumbersWithADecimalComma)
 TEST(FastTokenWhiteCount3, PicksOneToken)
 {
     const std::pair<unsigned short, const char*> cases[] = {{0, ""}, {1, "a"}, {2, "b"}, {3, "c"}, {4, ""}};
-    for (const auto& [n, token] : cases)
-        EXPECT_EQ(FastTokenWhiteCount3("  a b  c", " ", n), token) << n;
+    for (const auto& [n, token] : cases) EXPECT_EQ(FastTokenWhiteCount3("  a b  c", " ", n), token) << n;
     const std::string longToken(3000, 'x');
     EXPECT_EQ(FastTokenWhiteCount3(longToken + "|z", "|", 1), longToken);
     EXPECT_EQ(FastTokenWhiteCount3(longToken + "|z", "|", 2), "z");
@@ -80,8 +84,7 @@ TEST(FastMakeLines, WrapsWordsBelowTheWidth)
         {"ab cd\r\nef", 50, "ab cd ef"},
         {"a b c d", 4, "a b\r\nc d"},
     };
-    for (const auto& [text, width, lines] : cases)
-        EXPECT_EQ(FastMakeLines(text, width), lines) << text;
+    for (const auto& [text, width, lines] : cases) EXPECT_EQ(FastMakeLines(text, width), lines) << text;
 }
 
-} // namespace
+}  // namespace

@@ -33,7 +33,9 @@ TEST(FReadLineLarge, ReadsLinesOfEveryEndingUpToTheEnd)
         {"CR LF, LF and CR", "a\r\nbb\nccc\rd", 256, {"a", "bb", "ccc", "d"}},
         {"last line with its line end", "a\r\n", 256, {"a"}},
         {"empty lines", "\r\n\n\r", 256, {"", "", ""}},
-        {"line longer than the buffer", std::string(300, 'x') + "\r\ny", 256,
+        {"line longer than the buffer",
+         std::string(300, 'x') + "\r\ny",
+         256,
          {std::string(256, 'x'), std::string(44, 'x'), "y"}},
         {"CR as the buffer's last byte", "abc\r\nd", 4, {"abc", "", "d"}},
         {"empty file", "", 256, {}},
@@ -93,16 +95,15 @@ TEST(Directory, ListsFilesOfEveryMaskInTurn)
 {
     const auto dir = WorkDir() + "listing\\";
     ASSERT_TRUE(DirMakePath(dir + "sub.txt"));
-    for (const char* name : {"one.txt", "two.txt", "p.pts", "q.dat"})
-        PutFile(dir + name, name);
+    for (const char* name : {"one.txt", "two.txt", "p.pts", "q.dat"}) PutFile(dir + name, name);
     const auto listing = DirectoryA({dir + "*.pts", dir + "*.txt", dir + "*.pts"});
     std::vector<std::string> names;
-    for (const auto& entry : listing)
-        names.push_back(entry.name);
+    for (const auto& entry : listing) names.push_back(entry.name);
     ASSERT_EQ(names.size(), 4u);
     EXPECT_EQ(names[0], "p.pts");
     EXPECT_EQ(names[3], "p.pts");
-    EXPECT_EQ(std::set<std::string>(names.begin() + 1, names.begin() + 3), (std::set<std::string>{"one.txt", "two.txt"}));
+    EXPECT_EQ(std::set<std::string>(names.begin() + 1, names.begin() + 3),
+              (std::set<std::string>{"one.txt", "two.txt"}));
     EXPECT_EQ(listing[0].size, 5u);
     EXPECT_TRUE(DirectoryA({}).empty());
 
@@ -121,4 +122,4 @@ TEST(GetDriveTypDatei, AsksForTheDriveOfThePath)
     EXPECT_EQ(GetDriveTypDatei("\\\\x"), static_cast<UINT>(DRIVE_UNKNOWN));
 }
 
-} // namespace
+}  // namespace

@@ -29,13 +29,12 @@ std::string FileBytes(const std::string& file)
 void PutFile(const std::string& file, const std::optional<std::string>& bytes)
 {
     DeleteFileA(file.c_str());
-    if (bytes)
-        std::ofstream(file, std::ios::binary) << *bytes;
+    if (bytes) std::ofstream(file, std::ios::binary) << *bytes;
 }
 
 struct LayoutCase {
     const char* what;
-    std::optional<std::string> before; // no file at all when empty
+    std::optional<std::string> before;  // no file at all when empty
     const char* section;
     const char* entry;
     const char* value;
@@ -113,4 +112,4 @@ TEST(GetIniString, TrimsAndCutsToTheBuffer)
     EXPECT_EQ(GetIniString("A", "padded", ""), "");
 }
 
-} // namespace
+}  // namespace

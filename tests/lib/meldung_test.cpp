@@ -26,10 +26,7 @@ protected:
         return rect;
     }
 
-    static bool TimerRunning(const Window& window)
-    {
-        return KillTimer(window.Handle(), 1);
-    }
+    static bool TimerRunning(const Window& window) { return KillTimer(window.Handle(), 1); }
 
     RecordingSeam seam;
 };
@@ -40,9 +37,9 @@ TEST_F(MessageWindows, StackFromTheTopInTheOrderSuccessErrorHint)
     MeldungFenster* windows[] = {goErfolg.get(), goFehler.get(), goHinweis.get()};
     const struct {
         const char* what;
-        Kind shown; // a message to this window, or a hide by its timer
+        Kind shown;  // a message to this window, or a hide by its timer
         bool byTimer;
-        std::vector<Kind> stack; // the visible windows from the top
+        std::vector<Kind> stack;  // the visible windows from the top
     } steps[] = {
         {"hint alone", Hint, false, {Hint}},
         {"error above the hint", Error, false, {Error, Hint}},
@@ -56,7 +53,7 @@ TEST_F(MessageWindows, StackFromTheTopInTheOrderSuccessErrorHint)
         if (step.byTimer) {
             SendMessageA(windows[step.shown]->Handle(), WM_TIMER, 1, 0);
             EXPECT_FALSE(windows[step.shown]->IsVisible()) << step.what;
-            for (Kind k : {Error, Hint}) { // the others stay where they are
+            for (Kind k : {Error, Hint}) {  // the others stay where they are
                 const RECT now = RectOf(*windows[k]);
                 EXPECT_EQ(now.top, before[k].top) << step.what;
             }
@@ -71,8 +68,7 @@ TEST_F(MessageWindows, StackFromTheTopInTheOrderSuccessErrorHint)
         for (Kind k : {Success, Error, Hint}) {
             const bool inStack = std::find(step.stack.begin(), step.stack.end(), k) != step.stack.end();
             EXPECT_EQ(windows[k]->IsVisible(), inStack) << step.what << " window " << k;
-            if (!inStack)
-                continue;
+            if (!inStack) continue;
             const RECT rect = RectOf(*windows[k]);
             EXPECT_EQ(rect.left, 10) << step.what << " window " << k;
             EXPECT_EQ(rect.top, y) << step.what << " window " << k;
@@ -125,8 +121,7 @@ private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
     {
         const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        if (code == HC_ACTION && message->hwnd == target_ && message->message == WM_SETTEXT)
-            ++count_;
+        if (code == HC_ACTION && message->hwnd == target_ && message->message == WM_SETTEXT) ++count_;
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
     static inline HWND target_ = nullptr;
@@ -158,10 +153,9 @@ TEST_F(MessageWindows, PlayTheirSoundsThroughTheSeam)
     seam.soundsPlay = false;
     goHinweis->HinweisMeldung("f", "NoSuchSound");
     std::vector<std::string> aliases;
-    for (const auto& call : seam.CallsOf("Sound"))
-        aliases.push_back(call.text);
-    EXPECT_EQ(aliases, (std::vector<std::string>{"SystemAsterisk", "SystemHand", "SystemExclamation",
-                                                 "SystemAsterisk", "NoSuchSound"}));
+    for (const auto& call : seam.CallsOf("Sound")) aliases.push_back(call.text);
+    EXPECT_EQ(aliases, (std::vector<std::string>{"SystemAsterisk", "SystemHand", "SystemExclamation", "SystemAsterisk",
+                                                 "NoSuchSound"}));
     const auto tones = seam.CallsOf("Tone");
     ASSERT_EQ(tones.size(), 1u);
     EXPECT_EQ(tones[0].number, 500);
@@ -248,4 +242,4 @@ TEST_F(MessageWindows, HaveTheirLayoutAndPictures)
     EXPECT_NE(LoadCursorA(GetModuleHandleA(nullptr), "CURHAND"), nullptr);
 }
 
-} // namespace
+}  // namespace

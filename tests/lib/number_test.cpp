@@ -49,8 +49,7 @@ TEST(NormNum, ReadsTypedText)
     const std::pair<const char*, const char*> cases[] = {
         {"3,25", "3.25"}, {"1,5,7", "1.5"}, {"2.75", "2.75"}, {"abc", "0.0"}, {" -4", "-4.0"}, {"", "0.0"},
     };
-    for (const auto& [text, expected] : cases)
-        EXPECT_EQ(NormNum(text, 15, true), expected) << text;
+    for (const auto& [text, expected] : cases) EXPECT_EQ(NormNum(text, 15, true), expected) << text;
     EXPECT_EQ(NormNum(std::string("1,5,7")), "1.500000000000");
 }
 
@@ -67,8 +66,7 @@ TEST(NormNum, LeavesTheRuntimeSeparatorAsItFoundIt)
 TEST(Integ, TruncatesTowardZero)
 {
     const std::pair<double, double> cases[] = {{3.999, 3}, {-3.999, -3}, {-0.5, 0}, {7, 7}, {2.7, 2}, {-2.7, -2}};
-    for (const auto& [value, expected] : cases)
-        EXPECT_EQ(Integ(value), expected) << value;
+    for (const auto& [value, expected] : cases) EXPECT_EQ(Integ(value), expected) << value;
 }
 
-} // namespace
+}  // namespace

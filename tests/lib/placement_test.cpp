@@ -26,7 +26,7 @@ TEST(FenAufFenPositionieren, KeepsTheWindowInsideTheScreen)
 {
     const int screenW = GetMonitorWidth();
     const int screenH = GetMonitorHeight();
-    ASSERT_EQ(screenW, GetFirstMonitorWidth()); // one monitor here
+    ASSERT_EQ(screenW, GetFirstMonitorWidth());  // one monitor here
     ASSERT_EQ(screenH, GetFirstMonitorHeight());
     const PlaceCase cases[] = {
         {"inside", 40, 30, 300, 200, false, 40, 30, 300, 200},
@@ -90,4 +90,4 @@ TEST(FenZentrieren, CentresOnThePrimaryMonitorInScreenCoordinates)
     EXPECT_EQ(rect.bottom - rect.top, 301);
 }
 
-} // namespace
+}  // namespace

@@ -51,7 +51,8 @@ protected:
                            "[TESTWIN_TITLE]\r\nSTRING_001=other section\r\n");
         Put("mdx_tst.lng", "[LANGUAGE]\r\nLANG_ISO=TsT\r\nLANG_TEXT=Test\r\nLANG_CODEPAGE_FILE=850\r\n"
                            "[TESTWIN_STRING]\r\nSTRING_001=\x84rger\r\n"
-                           "[TESTWIN_MENUE]\r\nPROOPEN_C=\x94" "ffnen\r\n");
+                           "[TESTWIN_MENUE]\r\nPROOPEN_C=\x94"
+                           "ffnen\r\n");
         Put("mdx_ger.lng", "[LANGUAGE]\r\nLANG_TEXT=Deutsch\r\nLANG_CODEPAGE_FILE=1252\r\nLANG_CODEPAGE_COMP=1252\r\n"
                            "[TESTWIN_STRING]\r\nSTRING_001=Titel\r\nSTRING_002=\r\n");
     }
@@ -65,8 +66,7 @@ TEST_F(LanguageFiles, TableHasOneRowPerFileWithADisplayText)
     Put("other.lng", "[LANGUAGE]\r\nLANG_TEXT=Other\r\n");
     SprachenLaden();
     std::map<std::string, SprachZeile> rows;
-    for (const auto& row : gaSprachen)
-        rows[row.cCode] = row;
+    for (const auto& row : gaSprachen) rows[row.cCode] = row;
     ASSERT_EQ(rows.size(), 4u);
     const auto& eng = rows["eng"];
     EXPECT_EQ(eng.cPfad, gcPfadSprache + "mdx_eng.lng");
@@ -107,23 +107,26 @@ TEST_F(LanguageFiles, NumberedTextsFallBackAndReplaceMarkup)
     const struct {
         const char* language;
         const char* suffix;
-        std::map<int, std::string> texts; // all others "-"
+        std::map<int, std::string> texts;  // all others "-"
     } cases[] = {
-        {"eng", "_STRING",
+        {"eng",
+         "_STRING",
          {{1, "Caption"}, {2, "two\r\nlines"}, {3, "No. # of #"}, {4, "English only \x84"}, {100, "last"}}},
-        {"ger", "_STRING",
+        {"ger",
+         "_STRING",
          {{1, "Titel"}, {2, "two\r\nlines"}, {3, "No. # of #"}, {4, "English only \x84"}, {100, "last"}}},
-        {"tst", "_STRING",
+        {"tst",
+         "_STRING",
          {{1, "\xE4rger"}, {2, "two\r\nlines"}, {3, "No. # of #"}, {4, "English only \xE4"}, {100, "last"}}},
-        {"xxx", "_STRING",
+        {"xxx",
+         "_STRING",
          {{1, "Caption"}, {2, "two\r\nlines"}, {3, "No. # of #"}, {4, "English only \x84"}, {100, "last"}}},
         {"eng", "_TITLE", {{1, "other section"}}},
     };
     for (const auto& c : cases) {
         gcSprache = c.language;
         std::vector<std::string> expected(100, "-");
-        for (const auto& [n, text] : c.texts)
-            expected[static_cast<std::size_t>(n - 1)] = text;
+        for (const auto& [n, text] : c.texts) expected[static_cast<std::size_t>(n - 1)] = text;
         EXPECT_EQ(GetSprachFileText("TESTWIN", c.suffix), expected) << c.language << c.suffix;
     }
 }
@@ -134,11 +137,14 @@ TEST_F(LanguageFiles, MenuTextsComeInPairsWithoutMarkup)
     SprachenLaden();
     using Texts = std::vector<std::vector<std::string>>;
     const std::vector<std::string> items{"PROOPEN", "", "PROSAVE", "PRONONE"};
-    EXPECT_EQ(GetSprachFileMenue("TESTWIN", items),
-              (Texts{{"&Open", "Opens a file"}, {"-"}, {"Save<LF>"}, {"-"}}));
+    EXPECT_EQ(GetSprachFileMenue("TESTWIN", items), (Texts{{"&Open", "Opens a file"}, {"-"}, {"Save<LF>"}, {"-"}}));
     gcSprache = "tst";
-    EXPECT_EQ(GetSprachFileMenue("TESTWIN", items),
-              (Texts{{"\xF6" "ffnen", "Opens a file"}, {"-"}, {"Save<LF>"}, {"-"}}));
+    EXPECT_EQ(GetSprachFileMenue("TESTWIN", items), (Texts{{"\xF6"
+                                                            "ffnen",
+                                                            "Opens a file"},
+                                                           {"-"},
+                                                           {"Save<LF>"},
+                                                           {"-"}}));
     EXPECT_TRUE(GetSprachFileMenue("TESTWIN", {}).empty());
 }
 
@@ -186,8 +192,7 @@ TEST_F(LanguageFiles, LooksLanguagesUpExactly)
 TEST(GetPrimLangId, KeepsTheLowTenBits)
 {
     const std::pair<unsigned, unsigned> cases[] = {{0x0407, 7}, {0x0807, 7}, {0x0C0A, 10}, {0x0400, 0}, {0x042D, 45}};
-    for (const auto& [id, primary] : cases)
-        EXPECT_EQ(GetPrimLangId(id), primary) << id;
+    for (const auto& [id, primary] : cases) EXPECT_EQ(GetPrimLangId(id), primary) << id;
 }
 
 // The shipped language files: readable, in Windows-1252 with CR LF, and with
@@ -195,7 +200,7 @@ TEST(GetPrimLangId, KeepsTheLowTenBits)
 TEST(ShippedLanguageFiles, MatchEachOther)
 {
     const std::string dir = MDX_SOURCE_DIR "/lang/";
-    std::map<std::string, std::set<std::string>> keysOf; // file -> "section/key"
+    std::map<std::string, std::set<std::string>> keysOf;  // file -> "section/key"
     for (const char* name : {"mdx_eng.lng", "mdx_ger.lng"}) {
         const std::string bytes = ReadBytes(dir + name);
         ASSERT_FALSE(bytes.empty()) << name;
@@ -237,4 +242,4 @@ TEST(ShippedLanguageFiles, MatchEachOther)
     }
 }
 
-} // namespace
+}  // namespace

@@ -69,7 +69,7 @@ TEST(AClone2, CopiesAnArrayThatHoldsItself)
     Array copy = AClone2(a);
     EXPECT_TRUE(copy[2].AsArray().Same(copy));
     EXPECT_FALSE(copy.Same(a));
-    a[2] = Value(); // break the cycles so that both arrays are freed
+    a[2] = Value();  // break the cycles so that both arrays are freed
     copy[2] = Value();
 }
 
@@ -81,4 +81,4 @@ TEST(AClone2, SharesObjectsAndCodeBlocks)
     EXPECT_EQ(copy[2].AsColor().rgb, 0x123456u);
 }
 
-} // namespace
+}  // namespace

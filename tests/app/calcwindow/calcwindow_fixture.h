@@ -82,10 +82,7 @@ protected:
     }
 
     // Clicks a button as the user does.
-    void Klicken(const char* cName)
-    {
-        SendMessageA(Get(cName)->Handle(), BM_CLICK, 0, 0);
-    }
+    void Klicken(const char* cName) { SendMessageA(Get(cName)->Handle(), BM_CLICK, 0, 0); }
 
     // The user ellipsoid the library holds for a side.
     HalbAchsen UserEllipsoid(bool lQuelle)

@@ -61,10 +61,10 @@ TEST_F(HandlersTest, EditedEllipsoidFieldsAreCheckedStoredAndHandedToTheLibrary)
         const char* cWhat;
         const char* cField;
         const char* cText;
-        const char* cOther;      // field emptied before, or ""
-        int nText;               // error text shown, 0 for none
+        const char* cOther;  // field emptied before, or ""
+        int nText;           // error text shown, 0 for none
         bool lOk;
-        double aLib, bLib;       // library's user ellipsoid of the side afterwards
+        double aLib, bLib;  // library's user ellipsoid of the side afterwards
     } cases[] = {
         {"a out of range", "HALBACHSGQ", "5000000", "", 9, false, 6378137.0, 6356752.314140356},
         {"b above a", "HALBACHSKZ", "6378200", "", 10, false, 6378137.0, 6356752.314140356},
@@ -72,8 +72,7 @@ TEST_F(HandlersTest, EditedEllipsoidFieldsAreCheckedStoredAndHandedToTheLibrary)
         {"a with empty b", "HALBACHSGZ", "6378388", "HALBACHSKZ", 0, true, 6378137.0, 6356752.314140356},
         {"valid a", "HALBACHSGQ", "6378388", "", 0, true, 6378388.0, 6356752.314140356},
         {"valid b", "HALBACHSKZ", "6356911.946", "", 0, true, 6378137.0, 6356911.946},
-        {"a failing the check", "HALBACHSGQ", "6700000", "HALBACHSKQ_6000000", 79, false, 6378137.0,
-         6356752.314140356},
+        {"a failing the check", "HALBACHSGQ", "6700000", "HALBACHSKQ_6000000", 79, false, 6378137.0, 6356752.314140356},
         {"1/f out of range", "FLATTENINGZ", "1500", "", 73, false, 6378137.0, 6356752.314140356},
         {"1/f below range", "FLATTENINGQ", "49", "", 72, false, 6378137.0, 6356752.314140356},
         {"valid 1/f", "FLATTENINGQ", "297", "", 0, true, 6378137.0, 6378137.0 - 6378137.0 / 297},
@@ -138,8 +137,11 @@ TEST_F(HandlersTest, ConventionButtonsSetTheTypeAndOfferToRecomputeAResult)
         const char* cButton;
         bool lErgebnis;
         int nTyp;
-    } cases[] = {{"MOLODENSKY", false, 4}, {"HELMERTVECTOR", true, 2}, {"HELMERTVECTOR", true, 2},
-                 {"HELMERTISO19111", false, 3}, {"HELMERTFRAME", true, 1}};
+    } cases[] = {{"MOLODENSKY", false, 4},
+                 {"HELMERTVECTOR", true, 2},
+                 {"HELMERTVECTOR", true, 2},
+                 {"HELMERTISO19111", false, 3},
+                 {"HELMERTFRAME", true, 1}};
     size_t nFragen = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.cButton);
@@ -157,15 +159,17 @@ TEST_F(HandlersTest, ConventionButtonsSetTheTypeAndOfferToRecomputeAResult)
 
 TEST_F(HandlersTest, InverseOptionExchangesTheLabelsOfBothSides)
 {
-    const char* const pairs[][2] = {{"GRUPPE1", "GRUPPE2"},       {"COMELLQ", "COMELLZ"},
-                                    {"HALBACHSGQ", "HALBACHSGZ"}, {"HALBACHSKQ", "HALBACHSKZ"},
-                                    {"TEXT3", "TEXT7"},           {"KOORDLISTQ", "KOORDLISTZ"},
+    const char* const pairs[][2] = {{"GRUPPE1", "GRUPPE2"},
+                                    {"COMELLQ", "COMELLZ"},
+                                    {"HALBACHSGQ", "HALBACHSGZ"},
+                                    {"HALBACHSKQ", "HALBACHSKZ"},
+                                    {"TEXT3", "TEXT7"},
+                                    {"KOORDLISTQ", "KOORDLISTZ"},
                                     {"BUTDATEILESENQ", "BUTDATEILESENZ"},
                                     {"BUTDATEISCHREIBENQ", "BUTDATEISCHREIBENZ"}};
     std::vector<HyperLabel> before;
     for (const auto& pair : pairs)
-        for (const char* cName : pair)
-            before.push_back(Get(cName)->GetHyperLabel());
+        for (const char* cName : pair) before.push_back(Get(cName)->GetHyperLabel());
     Get<Edit>("KOORDLISTQ")->SetTextValue("1 2 3");
 
     Klicken("CHECKINVERS");
@@ -203,14 +207,16 @@ class RecomputeTest : public CalcWindowTest {
 protected:
     void Kartesisch()
     {
-        Get<Edit>("KOORDLISTQ")->SetTextValue("4157222.543 664789.307 4774952.099\r\n"
-                                              "4149043.336 688836.443 4778632.188\r\n"
-                                              "4172803.511 690340.078 4758129.701\r\n"
-                                              "4177148.376 642997.635 4760764.800\r\n");
-        Get<Edit>("KOORDLISTZ")->SetTextValue("4157322.543 664739.307 4774972.099\r\n"
-                                              "4149143.336 688786.443 4778652.188\r\n"
-                                              "4172903.511 690290.078 4758149.701\r\n"
-                                              "4177248.376 642947.635 4760784.800\r\n");
+        Get<Edit>("KOORDLISTQ")
+            ->SetTextValue("4157222.543 664789.307 4774952.099\r\n"
+                           "4149043.336 688836.443 4778632.188\r\n"
+                           "4172803.511 690340.078 4758129.701\r\n"
+                           "4177148.376 642997.635 4760764.800\r\n");
+        Get<Edit>("KOORDLISTZ")
+            ->SetTextValue("4157322.543 664739.307 4774972.099\r\n"
+                           "4149143.336 688786.443 4778652.188\r\n"
+                           "4172903.511 690290.078 4758149.701\r\n"
+                           "4177248.376 642947.635 4760784.800\r\n");
         Waehlen("COMFORMQ", 1);
         Waehlen("COMFORMZ", 1);
     }

@@ -13,28 +13,20 @@ struct FontSpec {
     int nPoints;
     bool lBold;
 };
-const FontSpec kFonts[] = {{"Arial", 10, true},       {"Arial", 8, true}, {"Courier New", 10, true},
-                           {"Arial", 8, false},       {"Courier New", 16, true}};
+const FontSpec kFonts[] = {
+    {"Arial", 10, true}, {"Arial", 8, true}, {"Courier New", 10, true}, {"Arial", 8, false}, {"Courier New", 16, true}};
 
 // The framework class of a control, as its name tells it.
 const std::type_info& ExpectedClass(const std::string& cName)
 {
-    if (cName.starts_with("TEXT"))
-        return typeid(FixedText);
-    if (cName.starts_with("GRUPPE"))
-        return typeid(GroupBox);
-    if (cName.starts_with("BUT"))
-        return typeid(PushButton);
-    if (cName.starts_with("CHECK"))
-        return typeid(CheckBox);
-    if (cName.starts_with("COM"))
-        return typeid(ComboBox);
-    if (cName.starts_with("KOORDLIST") || cName == "HELMERTPAR")
-        return typeid(MultiLineEdit);
-    if (cName.starts_with("HELMERT") || cName == "MOLODENSKY")
-        return typeid(RadioButton);
-    if (cName == "ICONAPP")
-        return typeid(FixedIcon);
+    if (cName.starts_with("TEXT")) return typeid(FixedText);
+    if (cName.starts_with("GRUPPE")) return typeid(GroupBox);
+    if (cName.starts_with("BUT")) return typeid(PushButton);
+    if (cName.starts_with("CHECK")) return typeid(CheckBox);
+    if (cName.starts_with("COM")) return typeid(ComboBox);
+    if (cName.starts_with("KOORDLIST") || cName == "HELMERTPAR") return typeid(MultiLineEdit);
+    if (cName.starts_with("HELMERT") || cName == "MOLODENSKY") return typeid(RadioButton);
+    if (cName == "ICONAPP") return typeid(FixedIcon);
     return typeid(SingleLineEdit);
 }
 
@@ -103,8 +95,8 @@ TEST_F(LayoutTest, FieldAccessReadsAndWritesTheControlByName)
         const char* cName;
         Value uValue;
     } cases[] = {
-        {"KOORDLISTQ", Value("1 2 3\r\n4 5 6")}, {"KOM", Value("Netz 1")},  {"COMFORMZ", Value(12)},
-        {"COMELLQ", Value(kUserEllipsoid)},       {"CHECKKLAFOUT", Value(true)}, {"CHECKINVERS", Value(false)},
+        {"KOORDLISTQ", Value("1 2 3\r\n4 5 6")}, {"KOM", Value("Netz 1")},      {"COMFORMZ", Value(12)},
+        {"COMELLQ", Value(kUserEllipsoid)},      {"CHECKKLAFOUT", Value(true)}, {"CHECKINVERS", Value(false)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.cName);

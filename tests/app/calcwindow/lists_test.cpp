@@ -16,8 +16,7 @@ geodesy::Logic __stdcall FakeEllName(std::uint16_t n, const char** name)
         *name = "Aaa user";
         return 1;
     }
-    if (n < 1 || n > std::size(names))
-        return 0;
+    if (n < 1 || n > std::size(names)) return 0;
     *name = names[n - 1];
     return 1;
 }
@@ -127,12 +126,18 @@ TEST_F(ListsTest, EllipsoidCheckComputesTheMissingQuantity)
         bool lOk;
         double expected;  // f for mode 1, b for mode 2
     } cases[] = {
-        {1, 6378137, 6356752, 0, true, 298.25284},     {1, 6378000, 6378000, 0, false, 0},
-        {1, 6700000, 6000000, 0, false, 9.5714},      {1, 6000000, 5999999, 0, false, 0},
-        {1, 6700000, 6693300, 0, true, 1000},         {1, 6000000 + 120000, 6000000, 0, true, 51},
-        {1, 6378137, 6378200, 0, false, 0},           {2, 6378137, 1, 298.25, true, 6356751.7963},
-        {2, 6378137, 1, 49.9, false, 0},              {2, 6378137, 1, 1000, true, 6371758.863},
-        {2, 6700001, 1, 298.25, false, 0},            {2, 6010000, 1, 50, false, 5889800},
+        {1, 6378137, 6356752, 0, true, 298.25284},
+        {1, 6378000, 6378000, 0, false, 0},
+        {1, 6700000, 6000000, 0, false, 9.5714},
+        {1, 6000000, 5999999, 0, false, 0},
+        {1, 6700000, 6693300, 0, true, 1000},
+        {1, 6000000 + 120000, 6000000, 0, true, 51},
+        {1, 6378137, 6378200, 0, false, 0},
+        {2, 6378137, 1, 298.25, true, 6356751.7963},
+        {2, 6378137, 1, 49.9, false, 0},
+        {2, 6378137, 1, 1000, true, 6371758.863},
+        {2, 6700001, 1, 298.25, false, 0},
+        {2, 6010000, 1, 50, false, 5889800},
         {7, 6378137, 6356752, 298, false, 6356752},
     };
     for (const auto& c : cases) {
@@ -168,10 +173,8 @@ TEST_F(ListsTest, StandardValuesOnlyAfterYes)
     library.setuserelltarget(kUserEllipsoid, 6378388.0, 6356911.946);
     seam.messageBoxAnswers = {IDYES};
     Klicken("BUTSTANDARD");
-    for (const char* cName : {"COMFORMQ", "COMFORMZ"})
-        EXPECT_EQ(Get<ComboBox>(cName)->Value(), 5) << cName;
-    for (const char* cName : {"COMELLQ", "COMELLZ"})
-        EXPECT_EQ(Get<ComboBox>(cName)->Value(), kUserEllipsoid) << cName;
+    for (const char* cName : {"COMFORMQ", "COMFORMZ"}) EXPECT_EQ(Get<ComboBox>(cName)->Value(), 5) << cName;
+    for (const char* cName : {"COMELLQ", "COMELLZ"}) EXPECT_EQ(Get<ComboBox>(cName)->Value(), kUserEllipsoid) << cName;
     EXPECT_EQ(window->wParTyp, 1);
     EXPECT_TRUE(Get<RadioButton>("HELMERTFRAME")->Pressed());
     EXPECT_FALSE(Get<RadioButton>("MOLODENSKY")->Pressed());

@@ -118,14 +118,10 @@ TEST_F(PrintTest, ReportLinesFillPagesInOrderAndTheLastPageEndsTheJob)
     // Page 1 holds N - 6 lines, later pages N - 3; a report that fills its
     // last page exactly is followed by a page with the footer only.
     const Fall aFaelle[] = {
-        {DMORIENT_PORTRAIT, kHoch, 59, {59}},
-        {DMORIENT_PORTRAIT, kHoch, 60, {60, 0}},
-        {DMORIENT_PORTRAIT, kHoch, 61, {60, 1}},
-        {DMORIENT_PORTRAIT, kHoch, 123, {60, 63, 0}},
-        {DMORIENT_PORTRAIT, kHoch, 124, {60, 63, 1}},
-        {DMORIENT_LANDSCAPE, kQuer, 39, {39}},
-        {DMORIENT_LANDSCAPE, kQuer, 40, {40, 0}},
-        {DMORIENT_LANDSCAPE, kQuer, 84, {40, 43, 1}},
+        {DMORIENT_PORTRAIT, kHoch, 59, {59}},         {DMORIENT_PORTRAIT, kHoch, 60, {60, 0}},
+        {DMORIENT_PORTRAIT, kHoch, 61, {60, 1}},      {DMORIENT_PORTRAIT, kHoch, 123, {60, 63, 0}},
+        {DMORIENT_PORTRAIT, kHoch, 124, {60, 63, 1}}, {DMORIENT_LANDSCAPE, kQuer, 39, {39}},
+        {DMORIENT_LANDSCAPE, kQuer, 40, {40, 0}},     {DMORIENT_LANDSCAPE, kQuer, 84, {40, 43, 1}},
     };
     for (const Fall& oFall : aFaelle) {
         SCOPED_TRACE(std::to_string(oFall.nOrientation) + " / " + std::to_string(oFall.nZeilen));

@@ -16,8 +16,7 @@ bool SystemMenuEnabled(const Window& frame)
         info.cbSize = sizeof info;
         info.fMask = MIIM_STATE | MIIM_FTYPE;
         GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
-        if (!(info.fType & MFT_SEPARATOR) && (info.fState & MFS_DISABLED))
-            return false;
+        if (!(info.fType & MFT_SEPARATOR) && (info.fState & MFS_DISABLED)) return false;
     }
     return count > 0;
 }
@@ -28,10 +27,8 @@ TEST_F(StateTest, StartsWithStandardValuesAndNoResult)
     EXPECT_FALSE(window->lBerechnung);
     EXPECT_EQ(window->wParTyp, 1);
     EXPECT_TRUE(Get<RadioButton>("HELMERTFRAME")->Pressed());
-    for (const char* cName : {"COMFORMQ", "COMFORMZ"})
-        EXPECT_EQ(Get<ComboBox>(cName)->Value(), 5) << cName;
-    for (const char* cName : {"COMELLQ", "COMELLZ"})
-        EXPECT_EQ(Get<ComboBox>(cName)->Value(), kUserEllipsoid) << cName;
+    for (const char* cName : {"COMFORMQ", "COMFORMZ"}) EXPECT_EQ(Get<ComboBox>(cName)->Value(), 5) << cName;
+    for (const char* cName : {"COMELLQ", "COMELLZ"}) EXPECT_EQ(Get<ComboBox>(cName)->Value(), kUserEllipsoid) << cName;
     // The library's user ellipsoids (GRS 1980 at first) fill the fields.
     EXPECT_EQ(Get<Edit>("HALBACHSGQ")->TextValue(), "6378137.0000000");
     EXPECT_TRUE(Get<Edit>("FLATTENINGZ")->TextValue().starts_with("298.25722"));
@@ -59,10 +56,10 @@ TEST_F(StateTest, LockLeavesIconHelpAndOnlineInfoAndDisablesTheSystemMenu)
 TEST_F(StateTest, UnlockAppliesTheEllipsoidRulesOfEachSide)
 {
     const struct {
-        int nFormat;      // format value of both sides
-        bool lUserRow;    // the user ellipsoid (last row) or the first listed one
-        bool lCombo;      // ellipsoid combo enabled afterwards
-        bool lFields;     // a, b and 1/f enabled afterwards
+        int nFormat;    // format value of both sides
+        bool lUserRow;  // the user ellipsoid (last row) or the first listed one
+        bool lCombo;    // ellipsoid combo enabled afterwards
+        bool lFields;   // a, b and 1/f enabled afterwards
     } cases[] = {
         {1, true, false, false}, {2, false, false, false}, {5, true, true, true},
         {5, false, true, false}, {14, true, true, true},   {22, false, true, false},
@@ -93,8 +90,7 @@ TEST_F(StateTest, IconBlinksBlackAndBackOnTimerOne)
     const HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     const HBRUSH own = window->Background().Handle();
     SendMessageA(window->Handle(), WM_TIMER, 1, 0);
-    if (icon->Background().Handle() != black)
-        SendMessageA(window->Handle(), WM_TIMER, 1, 0);
+    if (icon->Background().Handle() != black) SendMessageA(window->Handle(), WM_TIMER, 1, 0);
     ASSERT_EQ(icon->Background().Handle(), black);
     const struct {
         WPARAM nTimer;

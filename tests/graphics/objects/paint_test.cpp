@@ -15,341 +15,358 @@ constexpr COLORREF kWhite = RGB(255, 255, 255), kBlack = 0, kRed = RGB(255, 0, 0
                    kBlue = RGB(0, 0, 255);
 
 class PaintTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    g.SetBackgroundColor(15).PaintEraseCanvas();
-  }
-  COLORREF Pixel(int x, int y) const { return GetPixel(oMemory.GetMemoryDC(), x, y); }
-  // The pixels set in colour c inside the probe window, as a picture of rows
-  // from the top ('#' set, '.' not).
-  std::string Picture(int x0, int y0, int x1, int y1, COLORREF c) const {
-    std::string s;
-    for (int y = y1; y >= y0; --y) {
-      for (int x = x0; x <= x1; ++x) s += Pixel(x, y) == c ? '#' : '.';
-      s += '\n';
+protected:
+    void SetUp() override { g.SetBackgroundColor(15).PaintEraseCanvas(); }
+    COLORREF Pixel(int x, int y) const { return GetPixel(oMemory.GetMemoryDC(), x, y); }
+    // The pixels set in colour c inside the probe window, as a picture of rows
+    // from the top ('#' set, '.' not).
+    std::string Picture(int x0, int y0, int x1, int y1, COLORREF c) const
+    {
+        std::string s;
+        for (int y = y1; y >= y0; --y) {
+            for (int x = x0; x <= x1; ++x) s += Pixel(x, y) == c ? '#' : '.';
+            s += '\n';
+        }
+        return s;
     }
-    return s;
-  }
-  gMemory oMemory{2, 64, 48};
-  Graphics& g = *oMemory._oGraphics;
+    gMemory oMemory{2, 64, 48};
+    Graphics& g = *oMemory._oGraphics;
 };
 
-TEST_F(PaintTest, BottomLeftPixelIsTheOrigin) {
-  g.SetLineColor(12).PaintRectangle(0, 0, 0, 0);
-  EXPECT_EQ(Pixel(0, 0), kRed);
-  // Row 0 of the bitmap is its top row.
-  BITMAPINFO bi{};
-  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), 64, -48, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  uint32_t aPixels[64 * 48];
-  HBITMAP hCopy = oMemory.GetMemoryHandle();
-  HDC hScreen = GetDC(nullptr);
-  GetDIBits(hScreen, hCopy, 0, 48, aPixels, &bi, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, hScreen);
-  EXPECT_EQ(aPixels[47 * 64] & 0xFFFFFF, 0xFF0000U) << "last row, first column";
-  EXPECT_EQ(aPixels[0] & 0xFFFFFF, 0xFFFFFFU);
+TEST_F(PaintTest, BottomLeftPixelIsTheOrigin)
+{
+    g.SetLineColor(12).PaintRectangle(0, 0, 0, 0);
+    EXPECT_EQ(Pixel(0, 0), kRed);
+    // Row 0 of the bitmap is its top row.
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), 64, -48, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    uint32_t aPixels[64 * 48];
+    HBITMAP hCopy = oMemory.GetMemoryHandle();
+    HDC hScreen = GetDC(nullptr);
+    GetDIBits(hScreen, hCopy, 0, 48, aPixels, &bi, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, hScreen);
+    EXPECT_EQ(aPixels[47 * 64] & 0xFFFFFF, 0xFF0000U) << "last row, first column";
+    EXPECT_EQ(aPixels[0] & 0xFFFFFF, 0xFFFFFFU);
 }
 
-TEST_F(PaintTest, RectangleCoversBothCornersAndExtentsAreAdded) {
-  g.SetLineColor(12).SetFillColor(9);
-  g.PaintRectangle(1, 2, 4, 6, 1);
-  EXPECT_EQ(Picture(0, 1, 6, 9, kRed) + Picture(0, 1, 6, 9, kBlue),
-            ".......\n"
-            ".#####.\n"
-            ".#...#.\n"
-            ".#...#.\n"
-            ".#...#.\n"
-            ".#...#.\n"
-            ".#...#.\n"
-            ".#####.\n"
-            ".......\n"
-            ".......\n"
-            ".......\n"
-            "..###..\n"
-            "..###..\n"
-            "..###..\n"
-            "..###..\n"
-            "..###..\n"
-            ".......\n"
-            ".......\n");
+TEST_F(PaintTest, RectangleCoversBothCornersAndExtentsAreAdded)
+{
+    g.SetLineColor(12).SetFillColor(9);
+    g.PaintRectangle(1, 2, 4, 6, 1);
+    EXPECT_EQ(Picture(0, 1, 6, 9, kRed) + Picture(0, 1, 6, 9, kBlue), ".......\n"
+                                                                      ".#####.\n"
+                                                                      ".#...#.\n"
+                                                                      ".#...#.\n"
+                                                                      ".#...#.\n"
+                                                                      ".#...#.\n"
+                                                                      ".#...#.\n"
+                                                                      ".#####.\n"
+                                                                      ".......\n"
+                                                                      ".......\n"
+                                                                      ".......\n"
+                                                                      "..###..\n"
+                                                                      "..###..\n"
+                                                                      "..###..\n"
+                                                                      "..###..\n"
+                                                                      "..###..\n"
+                                                                      ".......\n"
+                                                                      ".......\n");
 }
 
-TEST_F(PaintTest, RectangleFormsGiveTheSamePixels) {
-  struct Case {
-    const char* cName;
-    void (*fn)(Graphics&);
-  };
-  const Case aCases[] = {
-      {"plain", [](Graphics& o) { o.PaintRectangle(10, 20, 30, 15); }},
-      {"aligned", [](Graphics& o) { o.PaintRectangleAligned(10, 20, 40, 35); }},
-      {"aligned, corners swapped", [](Graphics& o) { o.PaintRectangleAligned(40, 35, 10, 20); }},
-      {"origin 10 at the centre", [](Graphics& o) { o.PaintRectangle(25, 27, 30, 15, 0, 10); }},
-      {"origin 4 at the upper right", [](Graphics& o) { o.PaintRectangle(40, 35, 30, 15, 0, 4); }},
-      {"aligned, origin 2", [](Graphics& o) { o.PaintRectangleAligned(10, 35, 40, 50, 0, 2); }},
-      {"world factor 2 and origin", [](Graphics& o) { o.SetWorldSystem(2, 1).SetWorldOrigin(4, 0).PaintRectangle(3, 20, 15, 15); }},
-  };
-  std::string cExpected;
-  for (const Case& c : aCases) {
-    g.SetWorldSystem(1, 1).SetWorldOrigin(0, 0).PaintEraseCanvas().SetLineColor(16);
-    c.fn(g);
-    const std::string cPicture = Picture(0, 0, 63, 47, kBlack);
-    if (cExpected.empty()) {
-      cExpected = cPicture;
-      EXPECT_EQ(Pixel(10, 20), kBlack);
-      EXPECT_EQ(Pixel(40, 35), kBlack);
-      EXPECT_EQ(Pixel(41, 35), kWhite);
-      EXPECT_EQ(Pixel(40, 36), kWhite);
+TEST_F(PaintTest, RectangleFormsGiveTheSamePixels)
+{
+    struct Case {
+        const char* cName;
+        void (*fn)(Graphics&);
+    };
+    const Case aCases[] = {
+        {"plain", [](Graphics& o) { o.PaintRectangle(10, 20, 30, 15); }},
+        {"aligned", [](Graphics& o) { o.PaintRectangleAligned(10, 20, 40, 35); }},
+        {"aligned, corners swapped", [](Graphics& o) { o.PaintRectangleAligned(40, 35, 10, 20); }},
+        {"origin 10 at the centre", [](Graphics& o) { o.PaintRectangle(25, 27, 30, 15, 0, 10); }},
+        {"origin 4 at the upper right", [](Graphics& o) { o.PaintRectangle(40, 35, 30, 15, 0, 4); }},
+        {"aligned, origin 2", [](Graphics& o) { o.PaintRectangleAligned(10, 35, 40, 50, 0, 2); }},
+        {"world factor 2 and origin",
+         [](Graphics& o) { o.SetWorldSystem(2, 1).SetWorldOrigin(4, 0).PaintRectangle(3, 20, 15, 15); }},
+    };
+    std::string cExpected;
+    for (const Case& c : aCases) {
+        g.SetWorldSystem(1, 1).SetWorldOrigin(0, 0).PaintEraseCanvas().SetLineColor(16);
+        c.fn(g);
+        const std::string cPicture = Picture(0, 0, 63, 47, kBlack);
+        if (cExpected.empty()) {
+            cExpected = cPicture;
+            EXPECT_EQ(Pixel(10, 20), kBlack);
+            EXPECT_EQ(Pixel(40, 35), kBlack);
+            EXPECT_EQ(Pixel(41, 35), kWhite);
+            EXPECT_EQ(Pixel(40, 36), kWhite);
+        }
+        EXPECT_EQ(cPicture, cExpected) << c.cName;
     }
-    EXPECT_EQ(cPicture, cExpected) << c.cName;
-  }
 }
 
 // Which of red, green and blue show in a 16 x 16 window inside (10, 10).
-std::string ColoursInside(const std::string& cRed, const std::string& cGreen, const std::string& cBlue) {
-  std::string s;
-  if (cRed.find('#') != std::string::npos) s += "red ";
-  if (cGreen.find('#') != std::string::npos) s += "green ";
-  if (cBlue.find('#') != std::string::npos) s += "blue ";
-  return s;
+std::string ColoursInside(const std::string& cRed, const std::string& cGreen, const std::string& cBlue)
+{
+    std::string s;
+    if (cRed.find('#') != std::string::npos) s += "red ";
+    if (cGreen.find('#') != std::string::npos) s += "green ";
+    if (cBlue.find('#') != std::string::npos) s += "blue ";
+    return s;
 }
 
-TEST_F(PaintTest, FillStylesOfClosedShapes) {
-  struct Case {
-    int32_t nCode;
-    uint32_t nFill;
-    const char* cColours;
-  };
-  // Red below, hatch lines blue, fill green.
-  const Case aCases[] = {
-      {32, 1, "green "},       {4, 1, "green blue "}, {5, 1, "green blue "}, {132, 1, "red blue "},
-      {133, 1, "red blue "},   {160, 1, "red "},      {32, 0, "red "},       {4, 2, "red "},
-  };
-  for (const Case& c : aCases) {
-    g.SetBackgroundColor(12).PaintEraseCanvas();
-    g.SetFillColor(10).SetFillHatchColor(9).SetLineColor(16).SetFillHatch(c.nCode);
-    g.PaintRectangle(2, 2, 40, 40, c.nFill);
-    EXPECT_EQ(Pixel(2, 2), kBlack) << "border, code " << c.nCode;
-    EXPECT_EQ(ColoursInside(Picture(10, 10, 25, 25, kRed), Picture(10, 10, 25, 25, kGreen),
-                            Picture(10, 10, 25, 25, kBlue)),
-              c.cColours)
-        << "code " << c.nCode << " fill " << c.nFill;
-  }
-}
-
-TEST_F(PaintTest, PatternFillShowsRowOneAtTheTop) {
-  std::vector<std::vector<ColorArg>> aPattern(8, std::vector<ColorArg>(8, 15));
-  aPattern[0][0] = 12;  // row 1, value 1: top left of the 8 x 8 image
-  aPattern[7][7] = 9;   // row 8, value 8: bottom right
-  g.SetFillPattern(aPattern).SetFillHatch(64).SetLineColor(16);
-  g.PaintRectangle(0, 0, 63, 47, 1);
-  // Device rows 0 .. 7 from the bottom hold image rows 8 .. 1 (48 rows is a
-  // multiple of 8).
-  EXPECT_EQ(Pixel(8, 7), kRed);
-  EXPECT_EQ(Pixel(15, 8), kBlue);
-  EXPECT_EQ(Pixel(16, 15), kRed);
-  EXPECT_EQ(Pixel(9, 7), kWhite);
-  g.SetFillHatch(192).PaintRectangle(0, 0, 63, 47, 1);
-  EXPECT_EQ(Pixel(8, 7), kRed) << "the transparent mode does not change a pattern";
-}
-
-TEST_F(PaintTest, RectangleOfOnePixelUsesTheLineColourAndRasterMode) {
-  g.SetLineColor(12).SetFillColor(9).PaintRectangle(5, 5, 0, 0, 1);
-  EXPECT_EQ(Picture(4, 4, 6, 6, kRed), "...\n.#.\n...\n");
-  g.SetRasterMode(R2_NOT).PaintRectangle(5, 5, 0, 0, 1);
-  EXPECT_EQ(Pixel(5, 5), RGB(0, 255, 255));
-}
-
-TEST_F(PaintTest, RoundedRectangleKeepsItsCornersFree) {
-  g.SetLineColor(16).SetFillColor(10);
-  g.PaintRectangleRounded(10, 10, 30, 20, 12, 12, 1);
-  EXPECT_EQ(Pixel(10, 10), kWhite) << "the corner is rounded off";
-  EXPECT_EQ(Pixel(25, 10), kBlack) << "bottom edge";
-  EXPECT_EQ(Pixel(25, 30), kBlack) << "top edge";
-  EXPECT_EQ(Pixel(40, 20), kBlack) << "right edge";
-  EXPECT_EQ(Pixel(25, 20), kGreen);
-  g.PaintEraseCanvas().PaintRectangleRounded(25, 20, 30, 20, 0, 0, 0, 10);
-  EXPECT_EQ(Pixel(10, 10), kBlack) << "corners 0 are square, centred by mode 10";
-  EXPECT_EQ(Pixel(40, 30), kBlack);
-}
-
-TEST_F(PaintTest, EraseAndFrameCanvas) {
-  g.SetBackgroundColor(12).PaintEraseCanvas();
-  std::string cAll;
-  for (int y = 0; y < 48; ++y) cAll += std::string(64, '#') + "\n";
-  EXPECT_EQ(Picture(0, 0, 63, 47, kRed), cAll) << "every pixel of the area";
-  g.SetLineColor(9).SetLineWidth(1).PaintFrameCanvas();
-  for (const POINT p : {POINT{0, 0}, POINT{63, 0}, POINT{0, 47}, POINT{63, 47}, POINT{30, 0}, POINT{30, 47}}) {
-    EXPECT_EQ(Pixel(p.x, p.y), kBlue) << p.x << "," << p.y;
-  }
-  EXPECT_EQ(Pixel(1, 1), kRed) << "inside keeps its pixels";
-  g.SetRasterMode(R2_NOP).PaintFrameCanvas();
-  EXPECT_EQ(Pixel(0, 0), kBlue);
-}
-
-TEST_F(PaintTest, EraseAreaIsOnePixelShortAndAlignsOnDevicePixels) {
-  g.SetBackgroundColor(16).PaintEraseCanvas().SetBackgroundColor(15);
-  g.PaintEraseArea(2, 2, 5, 4);
-  EXPECT_EQ(Picture(1, 1, 7, 6, kWhite),
-            ".......\n"
-            ".......\n"
-            ".####..\n"
-            ".####..\n"
-            ".####..\n"
-            ".......\n");
-  g.SetBackgroundColor(16).PaintEraseCanvas().SetBackgroundColor(15).SetWorldSystem(2, 2);
-  g.PaintEraseArea(10, 10, 3, 3, 10);  // device (20, 20), 6 x 6, centred: from (17, 17)
-  EXPECT_EQ(Picture(16, 16, 23, 23, kWhite),
-            "........\n"
-            "........\n"
-            ".#####..\n"
-            ".#####..\n"
-            ".#####..\n"
-            ".#####..\n"
-            ".#####..\n"
-            "........\n");
-}
-
-TEST_F(PaintTest, NothingIsDrawnOutsideTheClipRegion) {
-  g.SetClipRegion(10, 10, 20, 10);
-  EXPECT_EQ(g._nClipX, 10);
-  EXPECT_EQ(g._nClipWidth, 20);
-  g.SetBackgroundColor(12).PaintEraseCanvas();
-  // The region reaches one pixel beyond the width and the height.
-  EXPECT_EQ(Picture(8, 8, 32, 22, kRed),
-            std::string(25, '.') + "\n" + std::string(25, '.') + "\n" +
-                []() {
-                  std::string s;
-                  for (int i = 0; i < 11; ++i) s += ".." + std::string(21, '#') + "..\n";
-                  return s;
-                }() +
-                std::string(25, '.') + "\n" + std::string(25, '.') + "\n");
-  g.SetWorldSystem(2, 2).SetClipRegion(10, 10, 4, 4, 1, 10);  // device (20, 20), 8 x 8 centred
-  EXPECT_EQ(g._nClipX, 16);
-  EXPECT_EQ(g._nClipY, 16);
-  g.SetBackgroundColor(9).PaintEraseCanvas();
-  EXPECT_EQ(Pixel(16, 16), kBlue);
-  EXPECT_EQ(Pixel(24, 24), kBlue);
-  EXPECT_EQ(Pixel(15, 16), kRed);
-  EXPECT_EQ(Pixel(25, 20), kRed);
-  g.SetClipRegion().SetBackgroundColor(10).PaintEraseCanvas();
-  EXPECT_EQ(Pixel(0, 0), kGreen);
-  EXPECT_EQ(Pixel(63, 47), kGreen);
-}
-
-TEST_F(PaintTest, ClipLeftOfAndBelowTheCanvasIsKeptAndRestoredAsItWas) {
-  g.SetWorldSystem(2, 2).SetClipRegion(-5, -7, 10, 12, 1);
-  EXPECT_EQ(g._nClipX, -10);
-  EXPECT_EQ(g._nClipY, -14);
-  g.SetClipRegion().SetClipRegion(g._nClipX, g._nClipY, g._nClipWidth, g._nClipHeight);
-  EXPECT_EQ(g._nClipX, 0) << "the whole area first";
-  g.SetClipRegion(-10, -14, 20, 24);
-  g.SetClipRegion(g._nClipX, g._nClipY, g._nClipWidth, g._nClipHeight);
-  g.SetBackgroundColor(12).PaintEraseCanvas();
-  EXPECT_EQ(Pixel(10, 10), kRed);
-  EXPECT_EQ(Pixel(11, 10), kWhite);
-  EXPECT_EQ(Pixel(10, 11), kWhite);
-}
-
-TEST_F(PaintTest, FloodFillStopsAtItsBorder) {
-  g.SetLineColor(16).PaintRectangle(10, 10, 20, 20).PaintRectangle(40, 10, 10, 10);
-  g.SetFillColor(12).SetFillHatch(32).PaintFloodFill(20, 20);
-  EXPECT_EQ(Pixel(11, 11), kRed);
-  EXPECT_EQ(Pixel(29, 29), kRed);
-  EXPECT_EQ(Pixel(10, 10), kBlack) << "the border stays";
-  EXPECT_EQ(Pixel(9, 20), kWhite) << "outside stays";
-  EXPECT_EQ(Pixel(45, 15), kWhite) << "another region stays";
-  g.SetFillColor(9).SetFillHatch(160).PaintFloodFill(10, 10);
-  EXPECT_EQ(Pixel(10, 20), kBlue) << "seeded on the border: the connected border, solid for 160";
-  EXPECT_EQ(Pixel(40, 10), kBlack);
-  EXPECT_EQ(Pixel(20, 20), kRed);
-}
-
-TEST_F(PaintTest, FloodFillHatchKeepsTheGapsInTheFillColourOrTransparent) {
-  g.SetBackgroundColor(12).PaintEraseCanvas().SetLineColor(16).PaintRectangle(0, 0, 40, 40);
-  g.SetFillColor(10).SetFillHatchColor(9).SetFillHatch(5).PaintFloodFill(20, 20);
-  EXPECT_EQ(ColoursInside(Picture(10, 10, 25, 25, kRed), Picture(10, 10, 25, 25, kGreen),
-                          Picture(10, 10, 25, 25, kBlue)),
-            "green blue ");
-  g.PaintEraseCanvas().PaintRectangle(0, 0, 40, 40).SetFillHatch(133).PaintFloodFill(20, 20);
-  EXPECT_EQ(ColoursInside(Picture(10, 10, 25, 25, kRed), Picture(10, 10, 25, 25, kGreen),
-                          Picture(10, 10, 25, 25, kBlue)),
-            "red blue ");
-}
-
-TEST_F(PaintTest, SavedAreaNeedsARefreshBitmap) {
-  g.SetSaveArea(0, 0, 10, 10);
-  EXPECT_EQ(g._pSaveMemDC, nullptr);
-  g.SetBackgroundColor(12).PaintSavedArea(0, 0, 10, 10);
-  EXPECT_EQ(Pixel(0, 0), kWhite);
-}
-
-TEST(ScreenPaintTest, FiguresLandInTheWindowAndTheRefreshBitmapAlike) {
-  TestDevice oDevice(kDeviceScreen, 64, 48);
-  Graphics g(oDevice);
-  g.SetBackgroundColor(14).PaintEraseCanvas();
-  g.SetLineColor(12).SetFillColor(9).PaintRectangle(5, 6, 20, 10, 1).PaintEraseArea(40, 30, 8, 8);
-  g.SetFillHatch(4).PaintRectangleRounded(30, 5, 20, 15, 6, 6, 1).PaintFrameCanvas();
-  for (int y = 0; y < 48; ++y) {
-    for (int x = 0; x < 64; ++x) {
-      ASSERT_EQ(oDevice.Pixel(x, y), GetPixel(g._pRefreshMemDC, x, y)) << x << "," << y;
+TEST_F(PaintTest, FillStylesOfClosedShapes)
+{
+    struct Case {
+        int32_t nCode;
+        uint32_t nFill;
+        const char* cColours;
+    };
+    // Red below, hatch lines blue, fill green.
+    const Case aCases[] = {
+        {32, 1, "green "},     {4, 1, "green blue "}, {5, 1, "green blue "}, {132, 1, "red blue "},
+        {133, 1, "red blue "}, {160, 1, "red "},      {32, 0, "red "},       {4, 2, "red "},
+    };
+    for (const Case& c : aCases) {
+        g.SetBackgroundColor(12).PaintEraseCanvas();
+        g.SetFillColor(10).SetFillHatchColor(9).SetLineColor(16).SetFillHatch(c.nCode);
+        g.PaintRectangle(2, 2, 40, 40, c.nFill);
+        EXPECT_EQ(Pixel(2, 2), kBlack) << "border, code " << c.nCode;
+        EXPECT_EQ(ColoursInside(Picture(10, 10, 25, 25, kRed), Picture(10, 10, 25, 25, kGreen),
+                                Picture(10, 10, 25, 25, kBlue)),
+                  c.cColours)
+            << "code " << c.nCode << " fill " << c.nFill;
     }
-  }
 }
 
-TEST(ScreenPaintTest, ClipUnderAToolBarCoversTheRectangleOnly) {
-  TestDevice oDevice(kDeviceScreen, 64, 76, 28);  // drawing area 64 x 48 under the tool bar
-  Graphics g(oDevice);
-  g.SetBackgroundColor(15).PaintEraseCanvas().SetClipRegion(10, 10, 20, 10);
-  g.SetBackgroundColor(12).PaintEraseCanvas();
-  for (HDC hDC : {oDevice.DC(), g._pRefreshMemDC}) {
-    EXPECT_EQ(GetPixel(hDC, 10, 10), RGB(255, 0, 0));
-    EXPECT_EQ(GetPixel(hDC, 30, 20), RGB(255, 0, 0));
-    EXPECT_EQ(GetPixel(hDC, 20, 21), RGB(255, 255, 255)) << "not the tool bar's height more";
-    EXPECT_EQ(GetPixel(hDC, 20, 9), RGB(255, 255, 255));
-  }
+TEST_F(PaintTest, PatternFillShowsRowOneAtTheTop)
+{
+    std::vector<std::vector<ColorArg>> aPattern(8, std::vector<ColorArg>(8, 15));
+    aPattern[0][0] = 12;  // row 1, value 1: top left of the 8 x 8 image
+    aPattern[7][7] = 9;   // row 8, value 8: bottom right
+    g.SetFillPattern(aPattern).SetFillHatch(64).SetLineColor(16);
+    g.PaintRectangle(0, 0, 63, 47, 1);
+    // Device rows 0 .. 7 from the bottom hold image rows 8 .. 1 (48 rows is a
+    // multiple of 8).
+    EXPECT_EQ(Pixel(8, 7), kRed);
+    EXPECT_EQ(Pixel(15, 8), kBlue);
+    EXPECT_EQ(Pixel(16, 15), kRed);
+    EXPECT_EQ(Pixel(9, 7), kWhite);
+    g.SetFillHatch(192).PaintRectangle(0, 0, 63, 47, 1);
+    EXPECT_EQ(Pixel(8, 7), kRed) << "the transparent mode does not change a pattern";
 }
 
-TEST(ScreenPaintTest, FloodFillRunsInTheBitmapAndCopiesTheAreaToTheWindow) {
-  TestDevice oDevice(kDeviceScreen, 64, 48);
-  Graphics g(oDevice);
-  g.SetLineColor(16).PaintRectangle(10, 10, 20, 20);
-  SetPixelV(oDevice.DC(), 50, 40, RGB(255, 0, 0));  // only on the window: the copy overwrites it
-  g.SetFillColor(10).PaintFloodFill(20, 20);
-  EXPECT_EQ(oDevice.Pixel(20, 20), RGB(0, 255, 0));
-  EXPECT_EQ(GetPixel(g._pRefreshMemDC, 20, 20), RGB(0, 255, 0));
-  EXPECT_EQ(oDevice.Pixel(50, 40), RGB(255, 255, 255));
+TEST_F(PaintTest, RectangleOfOnePixelUsesTheLineColourAndRasterMode)
+{
+    g.SetLineColor(12).SetFillColor(9).PaintRectangle(5, 5, 0, 0, 1);
+    EXPECT_EQ(Picture(4, 4, 6, 6, kRed), "...\n.#.\n...\n");
+    g.SetRasterMode(R2_NOT).PaintRectangle(5, 5, 0, 0, 1);
+    EXPECT_EQ(Pixel(5, 5), RGB(0, 255, 255));
 }
 
-TEST(ScreenPaintTest, SavedAreaIsCopiedBackAnywhere) {
-  TestDevice oDevice(kDeviceScreen, 64, 48);
-  Graphics g(oDevice);
-  g.PaintEraseCanvas().SetLineColor(12).PaintRectangle(2, 3, 0, 0).SetLineColor(9).PaintRectangle(6, 8, 0, 0);
-  g.SetSaveArea(2, 3, 5, 6);  // (2, 3) .. (6, 8)
-  g.PaintSavedArea(30, 20, 5, 6);
-  EXPECT_EQ(oDevice.Pixel(30, 20), RGB(255, 0, 0));
-  EXPECT_EQ(oDevice.Pixel(34, 25), RGB(0, 0, 255));
-  EXPECT_EQ(GetPixel(g._pRefreshMemDC, 34, 25), RGB(0, 0, 255));
-  g.PaintSavedArea(50, 40, 2, 2);  // the lower-left corner part only
-  EXPECT_EQ(oDevice.Pixel(50, 40), RGB(255, 0, 0));
-  EXPECT_EQ(oDevice.Pixel(52, 40), RGB(255, 255, 255));
-  const HBITMAP hFirst = g._pSaveBmp;
-  g.SetSaveArea(0, 0, 4, 4, 10);
-  EXPECT_NE(g._pSaveBmp, nullptr);
-  EXPECT_EQ(GetObjectType(hFirst), 0U) << "the first saved area was freed";
+TEST_F(PaintTest, RoundedRectangleKeepsItsCornersFree)
+{
+    g.SetLineColor(16).SetFillColor(10);
+    g.PaintRectangleRounded(10, 10, 30, 20, 12, 12, 1);
+    EXPECT_EQ(Pixel(10, 10), kWhite) << "the corner is rounded off";
+    EXPECT_EQ(Pixel(25, 10), kBlack) << "bottom edge";
+    EXPECT_EQ(Pixel(25, 30), kBlack) << "top edge";
+    EXPECT_EQ(Pixel(40, 20), kBlack) << "right edge";
+    EXPECT_EQ(Pixel(25, 20), kGreen);
+    g.PaintEraseCanvas().PaintRectangleRounded(25, 20, 30, 20, 0, 0, 0, 10);
+    EXPECT_EQ(Pixel(10, 10), kBlack) << "corners 0 are square, centred by mode 10";
+    EXPECT_EQ(Pixel(40, 30), kBlack);
 }
 
-TEST(ScreenPaintTest, RefreshCopiesTheAreaBackFromTheBitmapWithTheScrollOffset) {
-  TestDevice oDevice(kDeviceScreen, 100, 80);
-  Graphics g(oDevice);
-  g._nScrollOffsX = 50;
-  g._nScrollOffsY = 20;
-  SetPixelV(g._pRefreshMemDC, 60, 31, RGB(255, 0, 0));
-  SetPixelV(g._pRefreshMemDC, 89, 70, RGB(0, 0, 255));
-  SetPixelV(g._pRefreshMemDC, 90, 71, RGB(0, 255, 0));
-  g.InternRefresh({10, 11, 30, 40});
-  EXPECT_EQ(oDevice.Pixel(10, 11), RGB(255, 0, 0));
-  EXPECT_EQ(oDevice.Pixel(39, 50), RGB(0, 0, 255));
-  EXPECT_NE(oDevice.Pixel(40, 51), RGB(0, 255, 0)) << "outside the area";
-  g.InternRefresh({10, 11, 0, 40}).InternRefresh({10, 11, 30, -1});
+TEST_F(PaintTest, EraseAndFrameCanvas)
+{
+    g.SetBackgroundColor(12).PaintEraseCanvas();
+    std::string cAll;
+    for (int y = 0; y < 48; ++y) cAll += std::string(64, '#') + "\n";
+    EXPECT_EQ(Picture(0, 0, 63, 47, kRed), cAll) << "every pixel of the area";
+    g.SetLineColor(9).SetLineWidth(1).PaintFrameCanvas();
+    for (const POINT p : {POINT{0, 0}, POINT{63, 0}, POINT{0, 47}, POINT{63, 47}, POINT{30, 0}, POINT{30, 47}}) {
+        EXPECT_EQ(Pixel(p.x, p.y), kBlue) << p.x << "," << p.y;
+    }
+    EXPECT_EQ(Pixel(1, 1), kRed) << "inside keeps its pixels";
+    g.SetRasterMode(R2_NOP).PaintFrameCanvas();
+    EXPECT_EQ(Pixel(0, 0), kBlue);
+}
+
+TEST_F(PaintTest, EraseAreaIsOnePixelShortAndAlignsOnDevicePixels)
+{
+    g.SetBackgroundColor(16).PaintEraseCanvas().SetBackgroundColor(15);
+    g.PaintEraseArea(2, 2, 5, 4);
+    EXPECT_EQ(Picture(1, 1, 7, 6, kWhite), ".......\n"
+                                           ".......\n"
+                                           ".####..\n"
+                                           ".####..\n"
+                                           ".####..\n"
+                                           ".......\n");
+    g.SetBackgroundColor(16).PaintEraseCanvas().SetBackgroundColor(15).SetWorldSystem(2, 2);
+    g.PaintEraseArea(10, 10, 3, 3, 10);  // device (20, 20), 6 x 6, centred: from (17, 17)
+    EXPECT_EQ(Picture(16, 16, 23, 23, kWhite), "........\n"
+                                               "........\n"
+                                               ".#####..\n"
+                                               ".#####..\n"
+                                               ".#####..\n"
+                                               ".#####..\n"
+                                               ".#####..\n"
+                                               "........\n");
+}
+
+TEST_F(PaintTest, NothingIsDrawnOutsideTheClipRegion)
+{
+    g.SetClipRegion(10, 10, 20, 10);
+    EXPECT_EQ(g._nClipX, 10);
+    EXPECT_EQ(g._nClipWidth, 20);
+    g.SetBackgroundColor(12).PaintEraseCanvas();
+    // The region reaches one pixel beyond the width and the height.
+    EXPECT_EQ(
+        Picture(8, 8, 32, 22, kRed), std::string(25, '.') + "\n" + std::string(25, '.') + "\n" +
+                                         []() {
+                                             std::string s;
+                                             for (int i = 0; i < 11; ++i) s += ".." + std::string(21, '#') + "..\n";
+                                             return s;
+                                         }() +
+                                         std::string(25, '.') + "\n" + std::string(25, '.') + "\n");
+    g.SetWorldSystem(2, 2).SetClipRegion(10, 10, 4, 4, 1, 10);  // device (20, 20), 8 x 8 centred
+    EXPECT_EQ(g._nClipX, 16);
+    EXPECT_EQ(g._nClipY, 16);
+    g.SetBackgroundColor(9).PaintEraseCanvas();
+    EXPECT_EQ(Pixel(16, 16), kBlue);
+    EXPECT_EQ(Pixel(24, 24), kBlue);
+    EXPECT_EQ(Pixel(15, 16), kRed);
+    EXPECT_EQ(Pixel(25, 20), kRed);
+    g.SetClipRegion().SetBackgroundColor(10).PaintEraseCanvas();
+    EXPECT_EQ(Pixel(0, 0), kGreen);
+    EXPECT_EQ(Pixel(63, 47), kGreen);
+}
+
+TEST_F(PaintTest, ClipLeftOfAndBelowTheCanvasIsKeptAndRestoredAsItWas)
+{
+    g.SetWorldSystem(2, 2).SetClipRegion(-5, -7, 10, 12, 1);
+    EXPECT_EQ(g._nClipX, -10);
+    EXPECT_EQ(g._nClipY, -14);
+    g.SetClipRegion().SetClipRegion(g._nClipX, g._nClipY, g._nClipWidth, g._nClipHeight);
+    EXPECT_EQ(g._nClipX, 0) << "the whole area first";
+    g.SetClipRegion(-10, -14, 20, 24);
+    g.SetClipRegion(g._nClipX, g._nClipY, g._nClipWidth, g._nClipHeight);
+    g.SetBackgroundColor(12).PaintEraseCanvas();
+    EXPECT_EQ(Pixel(10, 10), kRed);
+    EXPECT_EQ(Pixel(11, 10), kWhite);
+    EXPECT_EQ(Pixel(10, 11), kWhite);
+}
+
+TEST_F(PaintTest, FloodFillStopsAtItsBorder)
+{
+    g.SetLineColor(16).PaintRectangle(10, 10, 20, 20).PaintRectangle(40, 10, 10, 10);
+    g.SetFillColor(12).SetFillHatch(32).PaintFloodFill(20, 20);
+    EXPECT_EQ(Pixel(11, 11), kRed);
+    EXPECT_EQ(Pixel(29, 29), kRed);
+    EXPECT_EQ(Pixel(10, 10), kBlack) << "the border stays";
+    EXPECT_EQ(Pixel(9, 20), kWhite) << "outside stays";
+    EXPECT_EQ(Pixel(45, 15), kWhite) << "another region stays";
+    g.SetFillColor(9).SetFillHatch(160).PaintFloodFill(10, 10);
+    EXPECT_EQ(Pixel(10, 20), kBlue) << "seeded on the border: the connected border, solid for 160";
+    EXPECT_EQ(Pixel(40, 10), kBlack);
+    EXPECT_EQ(Pixel(20, 20), kRed);
+}
+
+TEST_F(PaintTest, FloodFillHatchKeepsTheGapsInTheFillColourOrTransparent)
+{
+    g.SetBackgroundColor(12).PaintEraseCanvas().SetLineColor(16).PaintRectangle(0, 0, 40, 40);
+    g.SetFillColor(10).SetFillHatchColor(9).SetFillHatch(5).PaintFloodFill(20, 20);
+    EXPECT_EQ(
+        ColoursInside(Picture(10, 10, 25, 25, kRed), Picture(10, 10, 25, 25, kGreen), Picture(10, 10, 25, 25, kBlue)),
+        "green blue ");
+    g.PaintEraseCanvas().PaintRectangle(0, 0, 40, 40).SetFillHatch(133).PaintFloodFill(20, 20);
+    EXPECT_EQ(
+        ColoursInside(Picture(10, 10, 25, 25, kRed), Picture(10, 10, 25, 25, kGreen), Picture(10, 10, 25, 25, kBlue)),
+        "red blue ");
+}
+
+TEST_F(PaintTest, SavedAreaNeedsARefreshBitmap)
+{
+    g.SetSaveArea(0, 0, 10, 10);
+    EXPECT_EQ(g._pSaveMemDC, nullptr);
+    g.SetBackgroundColor(12).PaintSavedArea(0, 0, 10, 10);
+    EXPECT_EQ(Pixel(0, 0), kWhite);
+}
+
+TEST(ScreenPaintTest, FiguresLandInTheWindowAndTheRefreshBitmapAlike)
+{
+    TestDevice oDevice(kDeviceScreen, 64, 48);
+    Graphics g(oDevice);
+    g.SetBackgroundColor(14).PaintEraseCanvas();
+    g.SetLineColor(12).SetFillColor(9).PaintRectangle(5, 6, 20, 10, 1).PaintEraseArea(40, 30, 8, 8);
+    g.SetFillHatch(4).PaintRectangleRounded(30, 5, 20, 15, 6, 6, 1).PaintFrameCanvas();
+    for (int y = 0; y < 48; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            ASSERT_EQ(oDevice.Pixel(x, y), GetPixel(g._pRefreshMemDC, x, y)) << x << "," << y;
+        }
+    }
+}
+
+TEST(ScreenPaintTest, ClipUnderAToolBarCoversTheRectangleOnly)
+{
+    TestDevice oDevice(kDeviceScreen, 64, 76, 28);  // drawing area 64 x 48 under the tool bar
+    Graphics g(oDevice);
+    g.SetBackgroundColor(15).PaintEraseCanvas().SetClipRegion(10, 10, 20, 10);
+    g.SetBackgroundColor(12).PaintEraseCanvas();
+    for (HDC hDC : {oDevice.DC(), g._pRefreshMemDC}) {
+        EXPECT_EQ(GetPixel(hDC, 10, 10), RGB(255, 0, 0));
+        EXPECT_EQ(GetPixel(hDC, 30, 20), RGB(255, 0, 0));
+        EXPECT_EQ(GetPixel(hDC, 20, 21), RGB(255, 255, 255)) << "not the tool bar's height more";
+        EXPECT_EQ(GetPixel(hDC, 20, 9), RGB(255, 255, 255));
+    }
+}
+
+TEST(ScreenPaintTest, FloodFillRunsInTheBitmapAndCopiesTheAreaToTheWindow)
+{
+    TestDevice oDevice(kDeviceScreen, 64, 48);
+    Graphics g(oDevice);
+    g.SetLineColor(16).PaintRectangle(10, 10, 20, 20);
+    SetPixelV(oDevice.DC(), 50, 40, RGB(255, 0, 0));  // only on the window: the copy overwrites it
+    g.SetFillColor(10).PaintFloodFill(20, 20);
+    EXPECT_EQ(oDevice.Pixel(20, 20), RGB(0, 255, 0));
+    EXPECT_EQ(GetPixel(g._pRefreshMemDC, 20, 20), RGB(0, 255, 0));
+    EXPECT_EQ(oDevice.Pixel(50, 40), RGB(255, 255, 255));
+}
+
+TEST(ScreenPaintTest, SavedAreaIsCopiedBackAnywhere)
+{
+    TestDevice oDevice(kDeviceScreen, 64, 48);
+    Graphics g(oDevice);
+    g.PaintEraseCanvas().SetLineColor(12).PaintRectangle(2, 3, 0, 0).SetLineColor(9).PaintRectangle(6, 8, 0, 0);
+    g.SetSaveArea(2, 3, 5, 6);  // (2, 3) .. (6, 8)
+    g.PaintSavedArea(30, 20, 5, 6);
+    EXPECT_EQ(oDevice.Pixel(30, 20), RGB(255, 0, 0));
+    EXPECT_EQ(oDevice.Pixel(34, 25), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(g._pRefreshMemDC, 34, 25), RGB(0, 0, 255));
+    g.PaintSavedArea(50, 40, 2, 2);  // the lower-left corner part only
+    EXPECT_EQ(oDevice.Pixel(50, 40), RGB(255, 0, 0));
+    EXPECT_EQ(oDevice.Pixel(52, 40), RGB(255, 255, 255));
+    const HBITMAP hFirst = g._pSaveBmp;
+    g.SetSaveArea(0, 0, 4, 4, 10);
+    EXPECT_NE(g._pSaveBmp, nullptr);
+    EXPECT_EQ(GetObjectType(hFirst), 0U) << "the first saved area was freed";
+}
+
+TEST(ScreenPaintTest, RefreshCopiesTheAreaBackFromTheBitmapWithTheScrollOffset)
+{
+    TestDevice oDevice(kDeviceScreen, 100, 80);
+    Graphics g(oDevice);
+    g._nScrollOffsX = 50;
+    g._nScrollOffsY = 20;
+    SetPixelV(g._pRefreshMemDC, 60, 31, RGB(255, 0, 0));
+    SetPixelV(g._pRefreshMemDC, 89, 70, RGB(0, 0, 255));
+    SetPixelV(g._pRefreshMemDC, 90, 71, RGB(0, 255, 0));
+    g.InternRefresh({10, 11, 30, 40});
+    EXPECT_EQ(oDevice.Pixel(10, 11), RGB(255, 0, 0));
+    EXPECT_EQ(oDevice.Pixel(39, 50), RGB(0, 0, 255));
+    EXPECT_NE(oDevice.Pixel(40, 51), RGB(0, 255, 0)) << "outside the area";
+    g.InternRefresh({10, 11, 0, 40}).InternRefresh({10, 11, 30, -1});
 }
 
 }  // namespace
@@ -357,94 +374,98 @@ TEST(ScreenPaintTest, RefreshCopiesTheAreaBackFromTheBitmapWithTheScrollOffset) 
 namespace {
 
 // Bounding box of the pixels of colour c: left, bottom, right, top.
-RECT BoxOf(HDC hDC, int nWidth, int nHeight, COLORREF c) {
-  RECT r{nWidth, nHeight, -1, -1};
-  for (int y = 0; y < nHeight; ++y) {
-    for (int x = 0; x < nWidth; ++x) {
-      if (GetPixel(hDC, x, y) != c) continue;
-      r.left = std::min<LONG>(r.left, x);
-      r.top = std::min<LONG>(r.top, y);
-      r.right = std::max<LONG>(r.right, x);
-      r.bottom = std::max<LONG>(r.bottom, y);
+RECT BoxOf(HDC hDC, int nWidth, int nHeight, COLORREF c)
+{
+    RECT r{nWidth, nHeight, -1, -1};
+    for (int y = 0; y < nHeight; ++y) {
+        for (int x = 0; x < nWidth; ++x) {
+            if (GetPixel(hDC, x, y) != c) continue;
+            r.left = std::min<LONG>(r.left, x);
+            r.top = std::min<LONG>(r.top, y);
+            r.right = std::max<LONG>(r.right, x);
+            r.bottom = std::max<LONG>(r.bottom, y);
+        }
     }
-  }
-  return r;
+    return r;
 }
 
-TEST(ShadowPaintTest, ShadowAndTextLieOnOppositeSidesOfThePoint) {
-  struct Case {
-    double fDistance;
-    uint32_t nDirection;
-    int dx, dy;  // shadow minus text
-  };
-  const Case aCases[] = {{4.0, 7, 4, -4}, {4.0, 2, -4, -4}, {6.0, 1, -6, 6}, {4.0, 3, 4, 4}, {-20.0, 7, 4, -4}};
-  for (const Case& c : aCases) {
+TEST(ShadowPaintTest, ShadowAndTextLieOnOppositeSidesOfThePoint)
+{
+    struct Case {
+        double fDistance;
+        uint32_t nDirection;
+        int dx, dy;  // shadow minus text
+    };
+    const Case aCases[] = {{4.0, 7, 4, -4}, {4.0, 2, -4, -4}, {6.0, 1, -6, 6}, {4.0, 3, 4, 4}, {-20.0, 7, 4, -4}};
+    for (const Case& c : aCases) {
+        gMemory oMemory(2, 120, 80);
+        Graphics& g = *oMemory._oGraphics;
+        g.SetBackgroundColor(15).PaintEraseCanvas();
+        g.SetStringFont("Arial", 12.0, 20.0, 2U, 2U).SetStringColor(16);
+        g.SetStringShadow(c.fDistance, 12, c.nDirection).PaintStringShadow(60, 40, "H", 10);
+        const RECT rText = BoxOf(oMemory.GetMemoryDC(), 120, 80, RGB(0, 0, 0));
+        const RECT rShadow = BoxOf(oMemory.GetMemoryDC(), 120, 80, RGB(255, 0, 0));
+        ASSERT_GE(rText.right, rText.left);
+        ASSERT_GE(rShadow.right, rShadow.left);
+        // The parts of the shadow on the far side of the text are not covered.
+        EXPECT_EQ(c.dx > 0 ? rShadow.right - rText.right : rShadow.left - rText.left, c.dx) << c.nDirection;
+        EXPECT_EQ(c.dy > 0 ? rShadow.bottom - rText.bottom : rShadow.top - rText.top, c.dy) << c.nDirection;
+        EXPECT_EQ(g._nTextColor, 0U) << "the text colour is back";
+    }
+}
+
+TEST(ShadowPaintTest, SolidShadowFillsTheStepsBetween)
+{
     gMemory oMemory(2, 120, 80);
     Graphics& g = *oMemory._oGraphics;
     g.SetBackgroundColor(15).PaintEraseCanvas();
-    g.SetStringFont("Arial", 12.0, 20.0, 2U, 2U).SetStringColor(16);
-    g.SetStringShadow(c.fDistance, 12, c.nDirection).PaintStringShadow(60, 40, "H", 10);
+    g.SetStringFont("Arial", 12.0, 20.0, 2U, 2U).SetStringColor(16).SetStringShadow(8.0, 12, 7);
+    g.PaintString3D(60, 40, "I", 10);
     const RECT rText = BoxOf(oMemory.GetMemoryDC(), 120, 80, RGB(0, 0, 0));
     const RECT rShadow = BoxOf(oMemory.GetMemoryDC(), 120, 80, RGB(255, 0, 0));
-    ASSERT_GE(rText.right, rText.left);
-    ASSERT_GE(rShadow.right, rShadow.left);
-    // The parts of the shadow on the far side of the text are not covered.
-    EXPECT_EQ(c.dx > 0 ? rShadow.right - rText.right : rShadow.left - rText.left, c.dx) << c.nDirection;
-    EXPECT_EQ(c.dy > 0 ? rShadow.bottom - rText.bottom : rShadow.top - rText.top, c.dy) << c.nDirection;
-    EXPECT_EQ(g._nTextColor, 0U) << "the text colour is back";
-  }
+    EXPECT_EQ(rShadow.right - rText.right, 8);
+    EXPECT_EQ(rShadow.top - rText.top, -8);
+    // Every step between the copies is drawn: no gap along the diagonal.
+    for (int k = 1; k <= 8; ++k) {
+        EXPECT_EQ(GetPixel(oMemory.GetMemoryDC(), rText.right + k, rText.top - k), RGB(255, 0, 0)) << k;
+    }
 }
 
-TEST(ShadowPaintTest, SolidShadowFillsTheStepsBetween) {
-  gMemory oMemory(2, 120, 80);
-  Graphics& g = *oMemory._oGraphics;
-  g.SetBackgroundColor(15).PaintEraseCanvas();
-  g.SetStringFont("Arial", 12.0, 20.0, 2U, 2U).SetStringColor(16).SetStringShadow(8.0, 12, 7);
-  g.PaintString3D(60, 40, "I", 10);
-  const RECT rText = BoxOf(oMemory.GetMemoryDC(), 120, 80, RGB(0, 0, 0));
-  const RECT rShadow = BoxOf(oMemory.GetMemoryDC(), 120, 80, RGB(255, 0, 0));
-  EXPECT_EQ(rShadow.right - rText.right, 8);
-  EXPECT_EQ(rShadow.top - rText.top, -8);
-  // Every step between the copies is drawn: no gap along the diagonal.
-  for (int k = 1; k <= 8; ++k) {
-    EXPECT_EQ(GetPixel(oMemory.GetMemoryDC(), rText.right + k, rText.top - k), RGB(255, 0, 0)) << k;
-  }
-}
-
-TEST(ControlPaintTest, FramesEncloseTheControlAndKeepTheWorldSystem) {
-  const DeviceBox oControl{60, 40, 40, 20};
-  for (uint32_t nForm = 0; nForm <= 5; ++nForm) {
-    TestDevice oDevice(kDeviceScreen, 160, 120);
-    Graphics g(oDevice);
-    g.PaintEraseCanvas().SetWorldSystem(2, 3).SetWorldOrigin(5, 6).SetLineColor(16);
-    g.PaintControl(oControl, nForm, 0);
-    EXPECT_DOUBLE_EQ(g._fFactorX, 2);
-    EXPECT_DOUBLE_EQ(g._fFactorY, 3);
-    EXPECT_EQ(g._nOffsetX, 5);
-    EXPECT_EQ(g._nOffsetY, 6);
-    const RECT r = BoxOf(oDevice.DC(), 160, 120, RGB(0, 0, 0));
-    if (nForm == 5) {
-      EXPECT_LT(r.right, r.left) << "form 5 draws nothing";
-      continue;
+TEST(ControlPaintTest, FramesEncloseTheControlAndKeepTheWorldSystem)
+{
+    const DeviceBox oControl{60, 40, 40, 20};
+    for (uint32_t nForm = 0; nForm <= 5; ++nForm) {
+        TestDevice oDevice(kDeviceScreen, 160, 120);
+        Graphics g(oDevice);
+        g.PaintEraseCanvas().SetWorldSystem(2, 3).SetWorldOrigin(5, 6).SetLineColor(16);
+        g.PaintControl(oControl, nForm, 0);
+        EXPECT_DOUBLE_EQ(g._fFactorX, 2);
+        EXPECT_DOUBLE_EQ(g._fFactorY, 3);
+        EXPECT_EQ(g._nOffsetX, 5);
+        EXPECT_EQ(g._nOffsetY, 6);
+        const RECT r = BoxOf(oDevice.DC(), 160, 120, RGB(0, 0, 0));
+        if (nForm == 5) {
+            EXPECT_LT(r.right, r.left) << "form 5 draws nothing";
+            continue;
+        }
+        EXPECT_LT(r.left, oControl.x) << nForm;
+        EXPECT_GT(r.right, oControl.x + oControl.w - 1) << nForm;
+        EXPECT_LT(r.top, oControl.y) << nForm;
+        EXPECT_GT(r.bottom, oControl.y + oControl.h - 1) << nForm;
+        EXPECT_NEAR((r.left + r.right) / 2.0, 80, 1.0) << nForm;
+        EXPECT_NEAR((r.top + r.bottom) / 2.0, 50, 1.0) << nForm;
+        // The ellipse runs through the control's corners; all else lies outside.
+        for (int y = oControl.y + 2; y < oControl.y + oControl.h - 2; ++y) {
+            for (int x = oControl.x + 2; x < oControl.x + oControl.w - 2; ++x) {
+                ASSERT_EQ(oDevice.Pixel(x, y), RGB(255, 255, 255)) << "form " << nForm << " crosses the control";
+            }
+        }
     }
-    EXPECT_LT(r.left, oControl.x) << nForm;
-    EXPECT_GT(r.right, oControl.x + oControl.w - 1) << nForm;
-    EXPECT_LT(r.top, oControl.y) << nForm;
-    EXPECT_GT(r.bottom, oControl.y + oControl.h - 1) << nForm;
-    EXPECT_NEAR((r.left + r.right) / 2.0, 80, 1.0) << nForm;
-    EXPECT_NEAR((r.top + r.bottom) / 2.0, 50, 1.0) << nForm;
-    // The ellipse runs through the control's corners; all else lies outside.
-    for (int y = oControl.y + 2; y < oControl.y + oControl.h - 2; ++y) {
-      for (int x = oControl.x + 2; x < oControl.x + oControl.w - 2; ++x) {
-        ASSERT_EQ(oDevice.Pixel(x, y), RGB(255, 255, 255)) << "form " << nForm << " crosses the control";
-      }
-    }
-  }
-  TestDevice oPrinter(kDevicePrinter, 160, 120);
-  Graphics g(oPrinter);
-  g.PaintEraseCanvas().PaintControl(oControl, 1, 0);
-  const RECT r = BoxOf(oPrinter.DC(), 160, 120, RGB(0, 0, 0));
-  EXPECT_LT(r.right, r.left) << "nothing on a printer";
+    TestDevice oPrinter(kDevicePrinter, 160, 120);
+    Graphics g(oPrinter);
+    g.PaintEraseCanvas().PaintControl(oControl, 1, 0);
+    const RECT r = BoxOf(oPrinter.DC(), 160, 120, RGB(0, 0, 0));
+    EXPECT_LT(r.right, r.left) << "nothing on a printer";
 }
 
 }  // namespace

@@ -10,202 +10,216 @@
 namespace {
 
 class PaintingWindow : public gTopAppWindow {
- public:
-  void Paint() override {
-    ++nPaints;
-    _oGraphics->SetBackgroundColor(14).PaintEraseCanvas();
-    _oGraphics->SetLineColor(16).SetFillColor(9).SetFillHatchColor(12).SetFillHatch(5);
-    _oGraphics->PaintRectangle(10, 10, 120, 60, 1).PaintRectangleRounded(150, 20, 80, 90, 20, 20, 1);
-    _oGraphics->SetLineColor(2).PaintFrameCanvas();
-  }
-  void TimerEvent(uint32_t nInterval) override { aTicks.push_back(nInterval); }
-  int nPaints = 0;
-  std::vector<uint32_t> aTicks;
+public:
+    void Paint() override
+    {
+        ++nPaints;
+        _oGraphics->SetBackgroundColor(14).PaintEraseCanvas();
+        _oGraphics->SetLineColor(16).SetFillColor(9).SetFillHatchColor(12).SetFillHatch(5);
+        _oGraphics->PaintRectangle(10, 10, 120, 60, 1).PaintRectangleRounded(150, 20, 80, 90, 20, 20, 1);
+        _oGraphics->SetLineColor(2).PaintFrameCanvas();
+    }
+    void TimerEvent(uint32_t nInterval) override { aTicks.push_back(nInterval); }
+    int nPaints = 0;
+    std::vector<uint32_t> aTicks;
 };
 
 class TopAppWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    oWindow.SetSize({300, 200});
-    oWindow.Show();
-    Settle();
-  }
-  // Lets the window handle what is waiting (paints included).
-  void Settle() {
-    UpdateWindow(oWindow.Handle());
-    ApplicationExec();
-  }
-  // Pixel (x, y), y upward, of the window's client area.
-  COLORREF WindowPixel(int x, int y) const {
-    HDC hDC = GetDC(oWindow.Handle());
-    RECT r;
-    GetClientRect(oWindow.Handle(), &r);
-    const COLORREF c = GetPixel(hDC, x, r.bottom - 1 - y);
-    ReleaseDC(oWindow.Handle(), hDC);
-    return c;
-  }
-  // Number of pixels where the window and its refresh bitmap differ.
-  int Differences() const {
-    const Graphics& g = *oWindow._oGraphics;
-    int n = 0;
-    for (int y = 0; y < g._oDim.cy; ++y) {
-      for (int x = 0; x < g._oDim.cx; ++x) n += WindowPixel(x, y) != GetPixel(g._pRefreshMemDC, x, y);
+protected:
+    void SetUp() override
+    {
+        oWindow.SetSize({300, 200});
+        oWindow.Show();
+        Settle();
     }
-    return n;
-  }
-  PaintingWindow oWindow;
+    // Lets the window handle what is waiting (paints included).
+    void Settle()
+    {
+        UpdateWindow(oWindow.Handle());
+        ApplicationExec();
+    }
+    // Pixel (x, y), y upward, of the window's client area.
+    COLORREF WindowPixel(int x, int y) const
+    {
+        HDC hDC = GetDC(oWindow.Handle());
+        RECT r;
+        GetClientRect(oWindow.Handle(), &r);
+        const COLORREF c = GetPixel(hDC, x, r.bottom - 1 - y);
+        ReleaseDC(oWindow.Handle(), hDC);
+        return c;
+    }
+    // Number of pixels where the window and its refresh bitmap differ.
+    int Differences() const
+    {
+        const Graphics& g = *oWindow._oGraphics;
+        int n = 0;
+        for (int y = 0; y < g._oDim.cy; ++y) {
+            for (int x = 0; x < g._oDim.cx; ++x) n += WindowPixel(x, y) != GetPixel(g._pRefreshMemDC, x, y);
+        }
+        return n;
+    }
+    PaintingWindow oWindow;
 };
 
-TEST_F(TopAppWindowTest, TheFigureLandsOnTheSamePixelsInTheWindowAndItsBitmap) {
-  ASSERT_EQ(oWindow.nPaints, 1) << "the first expose paints in full";
-  const SIZE s = oWindow.CanvasSize();
-  EXPECT_EQ(oWindow._oGraphics->_oDim.cx, s.cx);
-  EXPECT_EQ(WindowPixel(10, 10), RGB(0, 0, 0)) << "lower-left corner of the rectangle";
-  EXPECT_EQ(WindowPixel(0, 0), RGB(0, 160, 0)) << "the frame";
-  EXPECT_EQ(WindowPixel(140, 5), RGB(255, 255, 0)) << "background";
-  EXPECT_EQ(Differences(), 0);
+TEST_F(TopAppWindowTest, TheFigureLandsOnTheSamePixelsInTheWindowAndItsBitmap)
+{
+    ASSERT_EQ(oWindow.nPaints, 1) << "the first expose paints in full";
+    const SIZE s = oWindow.CanvasSize();
+    EXPECT_EQ(oWindow._oGraphics->_oDim.cx, s.cx);
+    EXPECT_EQ(WindowPixel(10, 10), RGB(0, 0, 0)) << "lower-left corner of the rectangle";
+    EXPECT_EQ(WindowPixel(0, 0), RGB(0, 160, 0)) << "the frame";
+    EXPECT_EQ(WindowPixel(140, 5), RGB(255, 255, 0)) << "background";
+    EXPECT_EQ(Differences(), 0);
 }
 
-TEST_F(TopAppWindowTest, AnExposeOfTheSameSizeIsServedFromTheBitmap) {
-  // Spoil a part of the window behind the painter's back, then expose it.
-  HDC hDC = GetDC(oWindow.Handle());
-  const RECT r{20, 20, 200, 120};
-  FillRect(hDC, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  ReleaseDC(oWindow.Handle(), hDC);
-  ASSERT_GT(Differences(), 0);
-  InvalidateRect(oWindow.Handle(), &r, FALSE);
-  Settle();
-  EXPECT_EQ(oWindow.nPaints, 1) << "no full repaint";
-  EXPECT_EQ(Differences(), 0);
+TEST_F(TopAppWindowTest, AnExposeOfTheSameSizeIsServedFromTheBitmap)
+{
+    // Spoil a part of the window behind the painter's back, then expose it.
+    HDC hDC = GetDC(oWindow.Handle());
+    const RECT r{20, 20, 200, 120};
+    FillRect(hDC, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    ReleaseDC(oWindow.Handle(), hDC);
+    ASSERT_GT(Differences(), 0);
+    InvalidateRect(oWindow.Handle(), &r, FALSE);
+    Settle();
+    EXPECT_EQ(oWindow.nPaints, 1) << "no full repaint";
+    EXPECT_EQ(Differences(), 0);
 }
 
-TEST_F(TopAppWindowTest, ANewSizeRepaintsThroughPaintNew) {
-  oWindow.SetSize({360, 240});
-  InvalidateRect(oWindow.Handle(), nullptr, FALSE);
-  Settle();
-  EXPECT_EQ(oWindow.nPaints, 2);
-  const SIZE s = oWindow.CanvasSize();
-  EXPECT_EQ(oWindow._oGraphics->_nRefreshWidth, s.cx);
-  EXPECT_EQ(oWindow._oGraphics->_nRefreshHeight, s.cy);
-  EXPECT_EQ(Differences(), 0);
+TEST_F(TopAppWindowTest, ANewSizeRepaintsThroughPaintNew)
+{
+    oWindow.SetSize({360, 240});
+    InvalidateRect(oWindow.Handle(), nullptr, FALSE);
+    Settle();
+    EXPECT_EQ(oWindow.nPaints, 2);
+    const SIZE s = oWindow.CanvasSize();
+    EXPECT_EQ(oWindow._oGraphics->_nRefreshWidth, s.cx);
+    EXPECT_EQ(oWindow._oGraphics->_nRefreshHeight, s.cy);
+    EXPECT_EQ(Differences(), 0);
 }
 
-TEST_F(TopAppWindowTest, NothingIsPaintedWhileTheBorderIsDragged) {
-  SendMessageA(oWindow.Handle(), WM_SIZING, WMSZ_RIGHT, 0);
-  oWindow.SetSize({320, 220});
-  InvalidateRect(oWindow.Handle(), nullptr, FALSE);
-  Settle();
-  EXPECT_EQ(oWindow.nPaints, 1);
-  SendMessageA(oWindow.Handle(), WM_EXITSIZEMOVE, 0, 0);
-  Settle();
-  EXPECT_EQ(oWindow.nPaints, 2) << "one full repaint after the drag";
-  SendMessageA(oWindow.Handle(), WM_EXITSIZEMOVE, 0, 0);
-  Settle();
-  EXPECT_EQ(oWindow.nPaints, 2) << "a plain move repaints nothing";
+TEST_F(TopAppWindowTest, NothingIsPaintedWhileTheBorderIsDragged)
+{
+    SendMessageA(oWindow.Handle(), WM_SIZING, WMSZ_RIGHT, 0);
+    oWindow.SetSize({320, 220});
+    InvalidateRect(oWindow.Handle(), nullptr, FALSE);
+    Settle();
+    EXPECT_EQ(oWindow.nPaints, 1);
+    SendMessageA(oWindow.Handle(), WM_EXITSIZEMOVE, 0, 0);
+    Settle();
+    EXPECT_EQ(oWindow.nPaints, 2) << "one full repaint after the drag";
+    SendMessageA(oWindow.Handle(), WM_EXITSIZEMOVE, 0, 0);
+    Settle();
+    EXPECT_EQ(oWindow.nPaints, 2) << "a plain move repaints nothing";
 }
 
-TEST_F(TopAppWindowTest, PaintNewPaintsOnlyAreasWiderAndHigherThanTen) {
-  const std::pair<Dimension, int> aCases[] = {{{10, 300}, 0}, {{300, 10}, 0}, {{11, 11}, 1}};
-  for (const auto& [oSize, nPaints] : aCases) {
-    Graphics& g = *oWindow._oGraphics;
-    g._lSizeFromDevice = false;
-    g._nWidth = oSize.width;
-    g._nHeight = oSize.height;
-    const int nBefore = oWindow.nPaints;
+TEST_F(TopAppWindowTest, PaintNewPaintsOnlyAreasWiderAndHigherThanTen)
+{
+    const std::pair<Dimension, int> aCases[] = {{{10, 300}, 0}, {{300, 10}, 0}, {{11, 11}, 1}};
+    for (const auto& [oSize, nPaints] : aCases) {
+        Graphics& g = *oWindow._oGraphics;
+        g._lSizeFromDevice = false;
+        g._nWidth = oSize.width;
+        g._nHeight = oSize.height;
+        const int nBefore = oWindow.nPaints;
+        oWindow.PaintNew();
+        EXPECT_EQ(oWindow.nPaints - nBefore, nPaints) << oSize.width << " x " << oSize.height;
+    }
+}
+
+TEST_F(TopAppWindowTest, HiddenWindowIsNotPainted)
+{
+    oWindow.Hide();
     oWindow.PaintNew();
-    EXPECT_EQ(oWindow.nPaints - nBefore, nPaints) << oSize.width << " x " << oSize.height;
-  }
+    EXPECT_EQ(oWindow.nPaints, 1);
 }
 
-TEST_F(TopAppWindowTest, HiddenWindowIsNotPainted) {
-  oWindow.Hide();
-  oWindow.PaintNew();
-  EXPECT_EQ(oWindow.nPaints, 1);
-}
-
-TEST_F(TopAppWindowTest, TimerTicksReachTimerEventOnlyWhileItRuns) {
-  oWindow.SetTimer(500);
-  SendMessageA(oWindow.Handle(), WM_TIMER, 1, 0);
-  SendMessageA(oWindow.Handle(), WM_TIMER, 2, 0);
-  oWindow.SetTimer(0);
-  SendMessageA(oWindow.Handle(), WM_TIMER, 1, 0);
-  EXPECT_EQ(oWindow.aTicks, std::vector<uint32_t>{500});
+TEST_F(TopAppWindowTest, TimerTicksReachTimerEventOnlyWhileItRuns)
+{
+    oWindow.SetTimer(500);
+    SendMessageA(oWindow.Handle(), WM_TIMER, 1, 0);
+    SendMessageA(oWindow.Handle(), WM_TIMER, 2, 0);
+    oWindow.SetTimer(0);
+    SendMessageA(oWindow.Handle(), WM_TIMER, 1, 0);
+    EXPECT_EQ(oWindow.aTicks, std::vector<uint32_t>{500});
 }
 
 // A kit child window: it counts the repaint requests it gets.
 class KitChild : public ChildAppWindow, public gPaintNewTarget {
- public:
-  explicit KitChild(Window& oOwner) : ChildAppWindow(&oOwner) {}
-  LRESULT Dispatch(Event& oEvent) override {
-    if (oEvent.message == WM_USER && oEvent.wParam == kGMsgPaintNew) ++nRequests;
-    return ChildAppWindow::Dispatch(oEvent);
-  }
-  void PaintNew() override {}
-  int nRequests = 0;
+public:
+    explicit KitChild(Window& oOwner) : ChildAppWindow(&oOwner) {}
+    LRESULT Dispatch(Event& oEvent) override
+    {
+        if (oEvent.message == WM_USER && oEvent.wParam == kGMsgPaintNew) ++nRequests;
+        return ChildAppWindow::Dispatch(oEvent);
+    }
+    void PaintNew() override {}
+    int nRequests = 0;
 };
 
-TEST_F(TopAppWindowTest, VisibleKitChildrenAreAskedToRepaint) {
-  KitChild oShown(oWindow), oHidden(oWindow);
-  oShown.SetOrigin({10, 10});
-  oShown.SetSize({40, 30});
-  oShown.Show();
-  oHidden.SetOrigin({100, 10});
-  oHidden.SetSize({40, 30});
-  oWindow.PaintNew();
-  EXPECT_EQ(oShown.nRequests, 1);
-  EXPECT_EQ(oHidden.nRequests, 0) << "a hidden child is skipped";
-  // An expose asks only the children that share the exposed area.
-  const struct {
-    BoundingBox oArea;
-    int nRequests;
-  } aCases[] = {
-      {{{20, 20}, {10, 10}}, 1},
-      {{{200, 100}, {10, 10}}, 0},
-      {{{50, 10}, {10, 10}}, 0},  // touches the child's right edge
-  };
-  for (const auto& c : aCases) {
-    oShown.nRequests = 0;
-    ExposeEvent oExpose;
-    oExpose.exposedArea = c.oArea;
-    oWindow.Expose(oExpose);
-    EXPECT_EQ(oShown.nRequests, c.nRequests) << c.oArea.Left() << "," << c.oArea.Bottom();
-  }
+TEST_F(TopAppWindowTest, VisibleKitChildrenAreAskedToRepaint)
+{
+    KitChild oShown(oWindow), oHidden(oWindow);
+    oShown.SetOrigin({10, 10});
+    oShown.SetSize({40, 30});
+    oShown.Show();
+    oHidden.SetOrigin({100, 10});
+    oHidden.SetSize({40, 30});
+    oWindow.PaintNew();
+    EXPECT_EQ(oShown.nRequests, 1);
+    EXPECT_EQ(oHidden.nRequests, 0) << "a hidden child is skipped";
+    // An expose asks only the children that share the exposed area.
+    const struct {
+        BoundingBox oArea;
+        int nRequests;
+    } aCases[] = {
+        {{{20, 20}, {10, 10}}, 1},
+        {{{200, 100}, {10, 10}}, 0},
+        {{{50, 10}, {10, 10}}, 0},  // touches the child's right edge
+    };
+    for (const auto& c : aCases) {
+        oShown.nRequests = 0;
+        ExposeEvent oExpose;
+        oExpose.exposedArea = c.oArea;
+        oWindow.Expose(oExpose);
+        EXPECT_EQ(oShown.nRequests, c.nRequests) << c.oArea.Left() << "," << c.oArea.Bottom();
+    }
 }
 
-TEST_F(TopAppWindowTest, TheChildWalkEndsAtAChildWithoutFrameworkObject) {
-  KitChild oChild(oWindow);
-  oChild.Show();
-  HWND hForeign = CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, oWindow.Handle(), nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
-  SetWindowPos(hForeign, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  oWindow.PaintNew();
-  EXPECT_EQ(oChild.nRequests, 0);
-  DestroyWindow(hForeign);
-  oWindow.PaintNew();
-  EXPECT_EQ(oChild.nRequests, 1);
+TEST_F(TopAppWindowTest, TheChildWalkEndsAtAChildWithoutFrameworkObject)
+{
+    KitChild oChild(oWindow);
+    oChild.Show();
+    HWND hForeign = CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, oWindow.Handle(), nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    SetWindowPos(hForeign, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    oWindow.PaintNew();
+    EXPECT_EQ(oChild.nRequests, 0);
+    DestroyWindow(hForeign);
+    oWindow.PaintNew();
+    EXPECT_EQ(oChild.nRequests, 1);
 }
 
-TEST(ControlSharesAreaTest, HalfOpenRectanglesByIntersectRect) {
-  struct Case {
-    BoundingBox oArea;
-    bool lShares;
-  };
-  // The window itself stands in for a control at its origin with its size.
-  gTopAppWindow oWindow;
-  const Point o = oWindow.Origin();
-  const int w = oWindow.Size().width, h = oWindow.Size().height;
-  const Case aCases[] = {
-      {{{o.x + 10, o.y + 10}, {20, 20}}, true},
-      {{{o.x + w, o.y}, {20, 20}}, false},   // touches the right edge
-      {{{o.x - 20, o.y}, {20, 20}}, false},  // touches the left edge
-      {{{o.x, o.y + h}, {20, 20}}, false},   // touches the upper edge
-      {{{o.x, o.y - 20}, {20, 20}}, false},  // touches the lower edge
-      {{{o.x + w - 1, o.y + h - 1}, {5, 5}}, true},
-      {{{o.x + 10, o.y + 10}, {0, 20}}, false},
-  };
-  for (const Case& c : aCases) {
-    EXPECT_EQ(ControlSharesArea(oWindow, c.oArea), c.lShares) << c.oArea.Left() << "," << c.oArea.Bottom();
-  }
+TEST(ControlSharesAreaTest, HalfOpenRectanglesByIntersectRect)
+{
+    struct Case {
+        BoundingBox oArea;
+        bool lShares;
+    };
+    // The window itself stands in for a control at its origin with its size.
+    gTopAppWindow oWindow;
+    const Point o = oWindow.Origin();
+    const int w = oWindow.Size().width, h = oWindow.Size().height;
+    const Case aCases[] = {
+        {{{o.x + 10, o.y + 10}, {20, 20}}, true},     {{{o.x + w, o.y}, {20, 20}}, false},  // touches the right edge
+        {{{o.x - 20, o.y}, {20, 20}}, false},                                               // touches the left edge
+        {{{o.x, o.y + h}, {20, 20}}, false},                                                // touches the upper edge
+        {{{o.x, o.y - 20}, {20, 20}}, false},                                               // touches the lower edge
+        {{{o.x + w - 1, o.y + h - 1}, {5, 5}}, true}, {{{o.x + 10, o.y + 10}, {0, 20}}, false},
+    };
+    for (const Case& c : aCases) {
+        EXPECT_EQ(ControlSharesArea(oWindow, c.oArea), c.lShares) << c.oArea.Left() << "," << c.oArea.Bottom();
+    }
 }
 
 }  // namespace

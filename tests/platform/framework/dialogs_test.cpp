@@ -52,8 +52,7 @@ TEST(DialogWindowTest, OwnerIsDisabledWhileAModalDialogRuns)
         using EndingDialog::EndingDialog;
         LRESULT Dispatch(Event& event) override
         {
-            if (event.message == kEndWith)
-                ownerEnabled = Owner()->IsEnabled();
+            if (event.message == kEndWith) ownerEnabled = Owner()->IsEnabled();
             return EndingDialog::Dispatch(event);
         }
         bool ownerEnabled = true;
@@ -156,8 +155,7 @@ TEST(AppTest, ApplicationExecDispatchesWaitingMessagesAndLeavesQuitToTheLoop)
     struct Counting : TopAppWindow {
         LRESULT Dispatch(Event& event) override
         {
-            if (event.message == WM_APP)
-                ++received;
+            if (event.message == WM_APP) ++received;
             return TopAppWindow::Dispatch(event);
         }
         int received = 0;

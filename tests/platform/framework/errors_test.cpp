@@ -15,10 +15,8 @@ class ThrowingWindow : public TopAppWindow {
 public:
     LRESULT Dispatch(Event& event) override
     {
-        if (event.message == WM_APP)
-            throw std::runtime_error("division by zero in the list");
-        if (event.message == WM_APP + 1)
-            throw 42;
+        if (event.message == WM_APP) throw std::runtime_error("division by zero in the list");
+        if (event.message == WM_APP + 1) throw 42;
         return TopAppWindow::Dispatch(event);
     }
 };

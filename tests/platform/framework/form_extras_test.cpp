@@ -64,10 +64,7 @@ TEST_F(FormTest, SliderMovesReachHorizontalSlideWithTheEndOfASlideAsTypeZero)
 {
     struct SlideForm : TestForm {
         using TestForm::TestForm;
-        void HorizontalSlide(SliderEvent& event) override
-        {
-            slides.push_back({event.NameSym(), event.ScrollType()});
-        }
+        void HorizontalSlide(SliderEvent& event) override { slides.push_back({event.NameSym(), event.ScrollType()}); }
         std::vector<std::pair<std::string, int>> slides;
     } slideForm(&frame);
     auto* slider = static_cast<Slider*>(slideForm.GetControl("SLIDER"));

@@ -25,8 +25,7 @@ private:
 std::vector<std::string> Kinds(const RecordingSeam& seam)
 {
     std::vector<std::string> kinds;
-    for (const auto& call : seam.calls)
-        kinds.push_back(call.kind);
+    for (const auto& call : seam.calls) kinds.push_back(call.kind);
     return kinds;
 }
 

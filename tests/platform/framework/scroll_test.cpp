@@ -25,9 +25,9 @@ TEST(ScrollTest, RequestsMoveTheThumbWithinTheRange)
         int to;
     };
     const Case cases[] = {
-        {50, SB_LINEUP, 0, 49},   {50, SB_LINEDOWN, 0, 51},    {50, SB_PAGEUP, 0, 40},  {50, SB_PAGEDOWN, 0, 60},
-        {50, SB_THUMBTRACK, 77, 77}, {50, SB_THUMBPOSITION, 3, 3}, {50, SB_TOP, 0, 0},  {50, SB_BOTTOM, 0, 100},
-        {50, SB_ENDSCROLL, 0, 50}, {0, SB_LINEUP, 0, 0},       {95, SB_PAGEDOWN, 0, 100},
+        {50, SB_LINEUP, 0, 49},      {50, SB_LINEDOWN, 0, 51},     {50, SB_PAGEUP, 0, 40},    {50, SB_PAGEDOWN, 0, 60},
+        {50, SB_THUMBTRACK, 77, 77}, {50, SB_THUMBPOSITION, 3, 3}, {50, SB_TOP, 0, 0},        {50, SB_BOTTOM, 0, 100},
+        {50, SB_ENDSCROLL, 0, 50},   {0, SB_LINEUP, 0, 0},         {95, SB_PAGEDOWN, 0, 100},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.request);

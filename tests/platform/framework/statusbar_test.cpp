@@ -67,7 +67,8 @@ TEST(StatusBarTest, MessagesOfAKindAndMenuDescriptionsGoToTheMessageArea)
     bar.ControlText("Source point list");
     EXPECT_EQ(bar.GetText(StatusBar::kMessageArea), "Source point list");
 
-    SendMessageA(frame.Handle(), WM_MENUSELECT, MAKEWPARAM(101, MF_HILITE), reinterpret_cast<LPARAM>(frame.menu.Handle()));
+    SendMessageA(frame.Handle(), WM_MENUSELECT, MAKEWPARAM(101, MF_HILITE),
+                 reinterpret_cast<LPARAM>(frame.menu.Handle()));
     EXPECT_EQ(bar.GetText(StatusBar::kMessageArea), "Ends the program");
     SendMessageA(frame.Handle(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
     EXPECT_EQ(bar.GetText(StatusBar::kMessageArea), "");
@@ -87,8 +88,7 @@ TEST(StatusBarTest, ArmedMessageGivesWayToThePermanentOneAfterTheTimeOut)
     // Without a time-out a message stays.
     bar.SetTimeout(0);
     bar.SetMessage("Fehler", MessageError);
-    for (int i = 0; i < 5; ++i)
-        SendMessageA(bar.Handle(), WM_TIMER, 1, 0);
+    for (int i = 0; i < 5; ++i) SendMessageA(bar.Handle(), WM_TIMER, 1, 0);
     EXPECT_EQ(bar.GetText(StatusBar::kMessageArea), "Fehler");
 }
 

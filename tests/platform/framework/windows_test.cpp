@@ -14,10 +14,10 @@ TEST_F(FormTest, FindsEveryControlOfTheTemplateByName)
         int id;
     };
     const Case cases[] = {
-        {"butok", typeid(PushButton), 100},       {"CHECKONE", typeid(CheckBox), 101},
-        {"RadioOne", typeid(RadioButton), 102},   {"GRUPPE1", typeid(GroupBox), 103},
-        {"TEXT1", typeid(FixedText), 104},        {"EDITNAME", typeid(SingleLineEdit), 105},
-        {"KOORDLIST", typeid(CountingEdit), 106}, {"COMFORM", typeid(ComboBox), 107},
+        {"butok", typeid(PushButton), 100},        {"CHECKONE", typeid(CheckBox), 101},
+        {"RadioOne", typeid(RadioButton), 102},    {"GRUPPE1", typeid(GroupBox), 103},
+        {"TEXT1", typeid(FixedText), 104},         {"EDITNAME", typeid(SingleLineEdit), 105},
+        {"KOORDLIST", typeid(CountingEdit), 106},  {"COMFORM", typeid(ComboBox), 107},
         {"SLIDER", typeid(HorizontalSlider), 110},
     };
     for (const Case& c : cases) {
@@ -83,8 +83,7 @@ TEST_F(FormTest, GetLineGivesLinesWithoutLineEnds)
         SCOPED_TRACE(c.text);
         form.list->SetTextValue(c.text);
         ASSERT_EQ(form.list->LineCount(), static_cast<int>(c.lines.size()));
-        for (size_t i = 0; i < c.lines.size(); ++i)
-            EXPECT_EQ(form.list->GetLine(static_cast<int>(i) + 1), c.lines[i]);
+        for (size_t i = 0; i < c.lines.size(); ++i) EXPECT_EQ(form.list->GetLine(static_cast<int>(i) + 1), c.lines[i]);
         EXPECT_EQ(form.list->GetLine(0), "");
         EXPECT_EQ(form.list->GetLine(static_cast<int>(c.lines.size()) + 1), "");
         EXPECT_EQ(form.list->TextValue(), c.text);
@@ -94,16 +93,14 @@ TEST_F(FormTest, GetLineGivesLinesWithoutLineEnds)
 TEST_F(FormTest, LargeListIsServedFromOneCopyUntilTheTextChanges)
 {
     std::string text;
-    for (int i = 1; i <= 30000; ++i)
-        text += std::to_string(i) + " 1.5 2.5 3.5\r\n";
+    for (int i = 1; i <= 30000; ++i) text += std::to_string(i) + " 1.5 2.5 3.5\r\n";
     text += "last";
     form.list->SetTextLimit(1000000);
     form.list->SetTextValue(text);
 
     int before = form.list->messages;
     ASSERT_EQ(form.list->LineCount(), 30001);
-    for (int n = 1; n <= 30000; ++n)
-        ASSERT_EQ(form.list->GetLine(n), std::to_string(n) + " 1.5 2.5 3.5");
+    for (int n = 1; n <= 30000; ++n) ASSERT_EQ(form.list->GetLine(n), std::to_string(n) + " 1.5 2.5 3.5");
     EXPECT_EQ(form.list->GetLine(30001), "last");
     EXPECT_LE(form.list->messages - before, 4);
 

@@ -48,12 +48,11 @@ TEST_F(Adjustment, PublishedSevenParameterExampleInBothRotationConventions)
         // The published point: residual against the published result, which
         // is given to the centimetre (its X is 6 mm off the formula's value).
         double residual[3];
-        ASSERT_NE(lib.gettransresiduals(kWgs72Point, kWgs84Point, residual, 1, static_cast<std::uint16_t>(c.convention),
-                                        c.p),
-                  0)
+        ASSERT_NE(
+            lib.gettransresiduals(kWgs72Point, kWgs84Point, residual, 1, static_cast<std::uint16_t>(c.convention), c.p),
+            0)
             << Message();
-        for (double v : residual)
-            EXPECT_LE(std::abs(v), 0.01);
+        for (double v : residual) EXPECT_LE(std::abs(v), 0.01);
         // Made-up points moved with the published parameters give them back.
         const std::vector<double> source = RegionPoints(12);
         const Estimate e = Helmert(lib, source, TransformAll(c.convention, c.p, source), c.convention);
@@ -70,8 +69,7 @@ TEST_F(Adjustment, PublishedGeocentricTranslationExample)
     const double wgs84[3] = {3771878.84, 140349.83, 5124421.30};
     double residual[3];
     ASSERT_NE(lib.gettransresiduals(ed50, wgs84, residual, 1, 4, shift), 0) << Message();
-    for (double v : residual)
-        EXPECT_LE(std::abs(v), 0.005);
+    for (double v : residual) EXPECT_LE(std::abs(v), 0.005);
 
     const std::vector<double> source = RegionPoints(5);
     double p[7] = {9, 9, 9, 9, 9, 9, 9};
@@ -95,8 +93,8 @@ TEST_F(Adjustment, NoiseFreePairsGiveTheirParametersBackInEveryConvention)
         Region region;
     };
     // The fewest pairs; a town of 10 km; a region; the whole earth.
-    const Points sets[] = {{3, kCentralEurope}, {9, {11.0, 0.12, 50.0, 0.09}}, {9, kCentralEurope},
-                           {12, {-180.0, 360.0, -80.0, 160.0}}};
+    const Points sets[] = {
+        {3, kCentralEurope}, {9, {11.0, 0.12, 50.0, 0.09}}, {9, kCentralEurope}, {12, {-180.0, 360.0, -80.0, 160.0}}};
     for (const Points& set : sets) {
         const std::vector<double> source = RegionPoints(set.pairs, set.region);
         for (int convention = 1; convention <= 3; ++convention) {
@@ -107,8 +105,7 @@ TEST_F(Adjustment, NoiseFreePairsGiveTheirParametersBackInEveryConvention)
                 ASSERT_TRUE(e.ok) << Message();
                 ExpectParameters(p, e.p, 1e-6, 1e-6, 1e-6);
                 const Mat m = ConventionMatrix(convention, p);
-                for (int k = 0; k < 9; ++k)
-                    EXPECT_NEAR(m[k / 3][k % 3], e.matrix[k], 1e-12) << "matrix element " << k;
+                for (int k = 0; k < 9; ++k) EXPECT_NEAR(m[k / 3][k % 3], e.matrix[k], 1e-12) << "matrix element " << k;
             }
         }
     }
@@ -125,13 +122,11 @@ TEST_F(Adjustment, MillimetreNoiseKeepsParametersCloseAndShowsInTheStatistics)
         for (const auto& p : kParameterSets) {
             SCOPED_TRACE(::testing::Message() << "convention " << convention << ", rz " << p[5]);
             std::vector<double> target = TransformAll(convention, p, source);
-            for (double& x : target)
-                x += noise(random);
+            for (double& x : target) x += noise(random);
             double estimated[7];
             if (convention == 4) {
                 ASSERT_NE(lib.gettransmolodensky(source.data(), target.data(), kPairs, estimated), 0) << Message();
-                for (int i = 0; i < 7; ++i)
-                    EXPECT_NEAR(i < 3 ? p[i] : 0.0, estimated[i], i < 3 ? 0.002 : 0.0) << i;
+                for (int i = 0; i < 7; ++i) EXPECT_NEAR(i < 3 ? p[i] : 0.0, estimated[i], i < 3 ? 0.002 : 0.0) << i;
             } else {
                 const Estimate e = Helmert(lib, source, target, convention);
                 ASSERT_TRUE(e.ok) << Message();
@@ -165,8 +160,8 @@ TEST_F(Adjustment, ResidualIsTargetMinusTransformedSource)
     const double* p = kParameterSets[3];
     for (int convention = 1; convention <= 4; ++convention) {
         std::vector<double> target = TransformAll(convention, p, source);
-        target[3] += 0.25;   // pair 2, X
-        target[11] -= 0.5;   // pair 4, Z
+        target[3] += 0.25;  // pair 2, X
+        target[11] -= 0.5;  // pair 4, Z
         std::vector<double> residuals(12);
         ASSERT_NE(lib.gettransresiduals(source.data(), target.data(), residuals.data(), 4,
                                         static_cast<std::uint16_t>(convention), p),

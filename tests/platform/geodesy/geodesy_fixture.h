@@ -48,8 +48,7 @@ protected:
 inline Vec Multiply(const Mat& m, const Vec& x)
 {
     Vec y{};
-    for (int i = 0; i < 3; ++i)
-        y[i] = m[i][0] * x[0] + m[i][1] * x[1] + m[i][2] * x[2];
+    for (int i = 0; i < 3; ++i) y[i] = m[i][0] * x[0] + m[i][1] * x[1] + m[i][2] * x[2];
     return y;
 }
 
@@ -58,14 +57,11 @@ inline Mat ConventionMatrix(int convention, const double* p)
 {
     const double rx = p[3] * kArcSecond, ry = p[4] * kArcSecond, rz = p[5] * kArcSecond;
     const Mat frame = {Vec{1.0, rz, -ry}, Vec{-rz, 1.0, rx}, Vec{ry, -rx, 1.0}};
-    if (convention == 1)
-        return frame;
-    if (convention == 4)
-        return {Vec{1.0, 0.0, 0.0}, Vec{0.0, 1.0, 0.0}, Vec{0.0, 0.0, 1.0}};
+    if (convention == 1) return frame;
+    if (convention == 4) return {Vec{1.0, 0.0, 0.0}, Vec{0.0, 1.0, 0.0}, Vec{0.0, 0.0, 1.0}};
     Mat vector{};
     for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
-            vector[i][j] = frame[j][i];
+        for (int j = 0; j < 3; ++j) vector[i][j] = frame[j][i];
     return vector;
 }
 

@@ -80,7 +80,8 @@ TEST_F(Library, GermanNamesAndMessagesAfterSetLanguage)
     double p[7];
     const double points[6] = {1, 2, 3, 4, 5, 6};
     EXPECT_EQ(lib.gettransmolodensky(points, points, 2, p), 0);
-    EXPECT_EQ(Message(), "Es werden mindestens 3 Punktpaare ben\xF6tigt; \xFC" "bergeben wurden 2.");
+    EXPECT_EQ(Message(), "Es werden mindestens 3 Punktpaare ben\xF6tigt; \xFC"
+                         "bergeben wurden 2.");
     ASSERT_NE(lib.setlanguage(2), 0);
     ASSERT_NE(lib.getellname(6, &name), 0);
     EXPECT_STREQ(name, "Krassowsky 1940");
@@ -152,12 +153,10 @@ TEST_F(Library, BadInputIsRefusedWithAMessage)
         {"statistic of none", [&] { return lib.gettransresidualrms(residuals, 0, &value); }, "no residuals"},
         {"statistic of infinity", [&] { return lib.gettransresidualmax(infiniteResidual, 1, &value); },
          "residual of pair 1 is not a finite number"},
-        {"null result", [&] { return lib.gettransresidualaverage(residuals, 4, nullptr); },
-         "result is a null pointer"},
+        {"null result", [&] { return lib.gettransresidualaverage(residuals, 4, nullptr); }, "result is a null pointer"},
         {"ellipsoid 0", [&] { return lib.getellsource(0, &a, &b); }, "no ellipsoid number 0"},
         {"null semi-axis", [&] { return lib.getelltarget(1, &a, nullptr); }, "b is a null pointer"},
-        {"user ellipsoid number", [&] { return lib.setuserellsource(5, 6378137.0, 6356752.0); },
-         "not number 5"},
+        {"user ellipsoid number", [&] { return lib.setuserellsource(5, 6378137.0, 6356752.0); }, "not number 5"},
         {"b above a", [&] { return lib.setuserelltarget(1000, 6356752.0, 6378137.0); }, "define no ellipsoid"},
         {"NaN semi-axis", [&] { return lib.setuserellsource(1000, std::nan(""), 6356752.0); },
          "a (nan) is not a finite number"},
@@ -222,8 +221,7 @@ public:
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l)
     {
-        if (message == WM_APP)
-            ++count;
+        if (message == WM_APP) ++count;
         return DefWindowProcA(window, message, w, l);
     }
     HWND window_;
@@ -244,8 +242,7 @@ TEST_F(Library, EventLoopDispatchesWaitingMessagesDuringLongAdjustments)
         ASSERT_NE(lib.gettranshelmert(source.data(), target.data(), 20000, 1, p, matrix), 0) << Message();
         EXPECT_EQ(MessageCounter::count, on == 1 ? 1 : 0);
         MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&message);
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
     }
     // Short loops leave the messages to the program.
     MessageCounter::count = 0;

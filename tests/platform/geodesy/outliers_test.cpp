@@ -15,8 +15,7 @@ std::vector<double> NoisyTarget(int convention, const std::vector<double>& sourc
     std::vector<double> target = TransformAll(convention, kParameters, source);
     std::mt19937 random(seed);
     std::normal_distribution<double> noise(0.0, 0.001);
-    for (double& x : target)
-        x += noise(random);
+    for (double& x : target) x += noise(random);
     return target;
 }
 
@@ -32,8 +31,7 @@ public:
     OutlierSearch(geodesy::GeodesyLibrary& lib, int convention) : lib_(lib), convention_(convention) {}
 
     // Estimates in the convention, then looks for at most m outliers.
-    Found Run(const std::vector<double>& source, const std::vector<double>& target, std::uint32_t m,
-              double limit = 0.0)
+    Found Run(const std::vector<double>& source, const std::vector<double>& target, std::uint32_t m, double limit = 0.0)
     {
         const auto n = static_cast<std::uint32_t>(source.size() / 3);
         double p[7], matrix[9];
@@ -72,8 +70,7 @@ TEST_F(Outliers, OnePairMovedByThirtyCentimetresIsTheFirstOutlierInEveryConventi
         ASSERT_GE(found.count, 1u);
         EXPECT_EQ(found.pairs[0], 5u);
         EXPECT_GT(found.values[0], 3.0);
-        for (std::uint32_t i = 1; i < found.count; ++i)
-            EXPECT_LE(found.values[i], found.values[0]);
+        for (std::uint32_t i = 1; i < found.count; ++i) EXPECT_LE(found.values[i], found.values[0]);
         EXPECT_EQ(found.pairs[found.count], 0u) << "no entry beyond the count";
     }
 }

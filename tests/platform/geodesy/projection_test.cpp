@@ -12,13 +12,12 @@ void UtmForward(double lonDeg, double latDeg, int zone, Shape shape, double& eas
     const double n = (shape.a - shape.b) / (shape.a + shape.b);
     const double e = std::sqrt(1.0 - shape.b * shape.b / (shape.a * shape.a));
     const double n2 = n * n, n3 = n2 * n, n4 = n3 * n, n5 = n4 * n, n6 = n5 * n;
-    const double alpha[6] = {
-        n / 2 - 2 * n2 / 3 + 5 * n3 / 16 + 41 * n4 / 180 - 127 * n5 / 288 + 7891 * n6 / 37800,
-        13 * n2 / 48 - 3 * n3 / 5 + 557 * n4 / 1440 + 281 * n5 / 630 - 1983433 * n6 / 1935360,
-        61 * n3 / 240 - 103 * n4 / 140 + 15061 * n5 / 26880 + 167603 * n6 / 181440,
-        49561 * n4 / 161280 - 179 * n5 / 168 + 6601661 * n6 / 7257600,
-        34729 * n5 / 80640 - 3418889 * n6 / 1995840,
-        212378941 * n6 / 319334400};
+    const double alpha[6] = {n / 2 - 2 * n2 / 3 + 5 * n3 / 16 + 41 * n4 / 180 - 127 * n5 / 288 + 7891 * n6 / 37800,
+                             13 * n2 / 48 - 3 * n3 / 5 + 557 * n4 / 1440 + 281 * n5 / 630 - 1983433 * n6 / 1935360,
+                             61 * n3 / 240 - 103 * n4 / 140 + 15061 * n5 / 26880 + 167603 * n6 / 181440,
+                             49561 * n4 / 161280 - 179 * n5 / 168 + 6601661 * n6 / 7257600,
+                             34729 * n5 / 80640 - 3418889 * n6 / 1995840,
+                             212378941 * n6 / 319334400};
     const double radius = 0.9996 * shape.a / (1 + n) * (1 + n2 / 4 + n4 / 64 + n6 / 256);
     const double tau = std::tan(latDeg * kDegree);
     const double sigma = std::sinh(e * std::atanh(e * tau / std::sqrt(1 + tau * tau)));
@@ -63,8 +62,7 @@ TEST_F(Utm, PublishedPoints)
     };
     // 55 N 12 E in zone 32 (to the millimetre); 33.3 N 44.4 E in zone 38, the
     // GeoConvert example of GeographicLib (to the centimetre).
-    const Case cases[] = {{32691875.632, 6098907.825, 12.0, 55.0, 0.001},
-                          {38444140.54, 3684706.36, 44.4, 33.3, 0.01}};
+    const Case cases[] = {{32691875.632, 6098907.825, 12.0, 55.0, 0.001}, {38444140.54, 3684706.36, 44.4, 33.3, 0.01}};
     for (const Case& c : cases) {
         for (std::uint16_t ellipsoid : {std::uint16_t{1000}, std::uint16_t{1}}) {
             SCOPED_TRACE(::testing::Message() << c.east << " on ellipsoid " << ellipsoid);
@@ -85,7 +83,7 @@ TEST_F(Utm, InverseAgreesWithTheForwardSeriesToNanometres)
     };
     // Inside the zone to 5 nm; 10 degrees out (only reachable at high
     // latitudes with six easting digits) to 1 mm.
-    const Case cases[] = {{0.0, 0.0, 5e-9},   {0.0, 2.9, 5e-9},    {1.0, -3.0, 5e-9}, {30.0, 3.0, 5e-9},
+    const Case cases[] = {{0.0, 0.0, 5e-9},   {0.0, 2.9, 5e-9},    {1.0, -3.0, 5e-9},  {30.0, 3.0, 5e-9},
                           {47.5, -1.7, 5e-9}, {55.0, 3.0, 5e-9},   {72.0, -3.0, 5e-9}, {84.0, 3.0, 5e-9},
                           {70.0, 10.0, 1e-3}, {76.0, -10.0, 1e-3}, {84.0, 10.0, 1e-3}, {89.9, 2.0, 5e-9}};
     for (int zone : {1, 32, 60}) {
