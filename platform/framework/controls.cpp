@@ -2,6 +2,11 @@
 
 #include <commctrl.h>
 
+std::string ControlEvent::NameSym() const
+{
+    return control ? control->NameSym() : std::string();
+}
+
 ControlExtensions& TheControlExtensions()
 {
     static ControlExtensions extensions;
@@ -60,6 +65,25 @@ void Control::SetTextColor(Color color)
 
 void Control::Notified(WORD)
 {
+}
+
+bool Control::Reflect(Event& event, LRESULT& result)
+{
+    switch (event.message) {
+    case WM_COMMAND: Notified(HIWORD(event.wParam)); return true;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+        result = AnswerColorRequest(reinterpret_cast<HDC>(event.wParam), Owner()->DefaultProcedure(event));
+        return true;
+    case WM_SIZE:
+        if (ownerAlignment_ == kFollowOwnerSize)
+            MoveWindow(Handle(), 0, 0, LOWORD(event.lParam), HIWORD(event.lParam), TRUE);
+        return false;
+    default: return false;
+    }
 }
 
 LRESULT Control::AnswerColorRequest(HDC dc, LRESULT defaultAnswer)
@@ -132,6 +156,31 @@ void Slider::SetThumbPosition(int position)
     SendMessageA(Handle(), TBM_SETPOS, TRUE, position);
 }
 
+bool Slider::Reflect(Event& event, LRESULT& result)
+{
+    if (event.message != WM_HSCROLL) return Control::Reflect(event, result);
+    SliderEvent slide;
+    static_cast<Event&>(slide) = event;
+    slide.control = this;
+    slide.scrollType = LOWORD(event.wParam) == TB_ENDTRACK ? 0 : 1;
+    Owner()->HorizontalSlide(slide);
+    result = 0;
+    return true;
+}
+
+bool ScrollBar::Reflect(Event& event, LRESULT& result)
+{
+    if (event.message != WM_HSCROLL && event.message != WM_VSCROLL) return Control::Reflect(event, result);
+    ScrollEvent scroll = WindowScrollBar(Handle(), SB_CTL).Move(event);
+    scroll.control = this;
+    if (event.message == WM_HSCROLL)
+        Owner()->HorizontalScroll(scroll);
+    else
+        Owner()->VerticalScroll(scroll);
+    result = 0;
+    return true;
+}
+
 namespace {
 
 const char* TabControlClass()
@@ -198,6 +247,19 @@ void TabControl::ShowSelectedPage()
     MapWindowPoints(Handle(), GetParent(selected->Handle()), reinterpret_cast<POINT*>(&area), 2);
     SetWindowPos(selected->Handle(), HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top,
                  SWP_SHOWWINDOW);
+}
+
+bool TabControl::Reflect(Event& event, LRESULT& result)
+{
+    if (event.message != WM_NOTIFY || reinterpret_cast<const NMHDR*>(event.lParam)->code != TCN_SELCHANGE)
+        return Control::Reflect(event, result);
+    ShowSelectedPage();
+    ControlEvent choice;
+    static_cast<Event&>(choice) = event;
+    choice.control = this;
+    Owner()->TabSelect(choice);
+    result = 0;
+    return true;
 }
 
 void ProgressBar::SetRange(int minimum, int maximum)

@@ -51,6 +51,9 @@ public:
     virtual LRESULT AnswerColorRequest(HDC dc, LRESULT defaultAnswer);
 
 protected:
+    // Answers WM_COMMAND (Notified) and WM_CTLCOLOR* (AnswerColorRequest),
+    // and follows the owner's size under kFollowOwnerSize.
+    bool Reflect(Event& event, LRESULT& result) override;
     // Makes a new control of a window class at a place of the owner's
     // canvas (lower-left corner, y upward).
     Control(Window& owner, int id, const char* windowClass, DWORD style, Point origin, Dimension size);
@@ -119,13 +122,16 @@ public:
     using TextControl::TextControl;
 };
 
-// A track bar.
+// A track bar; its horizontal moves reach the owner's HorizontalSlide.
 class Slider : public Control {
 public:
     using Control::Control;
     void SetRange(int minimum, int maximum);
     int ThumbPosition() const;
     void SetThumbPosition(int position);
+
+protected:
+    bool Reflect(Event& event, LRESULT& result) override;
 };
 
 // A horizontal track bar; its moves reach the owner's HorizontalSlide.
@@ -139,6 +145,9 @@ public:
 class ScrollBar : public Control {
 public:
     using Control::Control;
+
+protected:
+    bool Reflect(Event& event, LRESULT& result) override;
 };
 
 // Tabs, each showing a page window in the control's display area; a choice
@@ -158,6 +167,9 @@ public:
     RECT DisplayArea() const;
     // Shows the page of the tab chosen and hides the others.
     void ShowSelectedPage();
+
+protected:
+    bool Reflect(Event& event, LRESULT& result) override;
 
 private:
     struct Tab {

@@ -8,7 +8,6 @@
 #include <exception>
 #include <unordered_map>
 
-#include "platform/framework/controls.h"
 #include "platform/framework/dialog_template.h"
 #include "platform/framework/errors.h"
 #include "platform/framework/menu.h"
@@ -52,6 +51,25 @@ RECT WindowRectIn(HWND hwnd, HWND parent)
     return rect;
 }
 
+// The child window a notification comes from: the control of WM_COMMAND,
+// WM_HSCROLL, WM_VSCROLL and WM_CTLCOLOR* (lParam) or the sender of WM_NOTIFY;
+// null for other messages.
+HWND SenderOf(const Event& event)
+{
+    switch (event.message) {
+    case WM_NOTIFY: return event.lParam ? reinterpret_cast<const NMHDR*>(event.lParam)->hwndFrom : nullptr;
+    case WM_COMMAND:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR: return reinterpret_cast<HWND>(event.lParam);
+    default: return nullptr;
+    }
+}
+
 // The dialog procedure of the framework's dialogs: all their messages go
 // through the window procedure of the dialog class, which calls this one only
 // from its default processing.
@@ -63,11 +81,6 @@ INT_PTR CALLBACK FrameworkDialogProc(HWND, UINT message, WPARAM, LPARAM)
 }  // namespace
 
 LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-
-std::string ControlEvent::NameSym() const
-{
-    return control ? control->NameSym() : std::string();
-}
 
 bool SameName(std::string_view a, std::string_view b)
 {
@@ -252,6 +265,9 @@ LRESULT Window::DefaultProcedure(const Event& event)
 
 LRESULT Window::Dispatch(Event& event)
 {
+    LRESULT result = 0;
+    if (HWND sender = SenderOf(event))
+        if (Window* child = ObjectOfWindowHandle(sender); child && child->Reflect(event, result)) return result;
     switch (event.message) {
     case WM_PAINT: {
         PAINTSTRUCT ps;
@@ -293,9 +309,7 @@ LRESULT Window::Dispatch(Event& event)
             statusBar_->Layout();
         }
         if (toolBar_) toolBar_->Layout();
-        for (const auto& control : controls_)
-            if (control->OwnerAlignment() == ::Control::kFollowOwnerSize)
-                MoveWindow(control->Handle(), 0, 0, LOWORD(event.lParam), HIWORD(event.lParam), TRUE);
+        for (const OwnedControl& owned : controls_) owned.window->Reflect(event, result);
         ResizeEvent resize;
         static_cast<Event&>(resize) = event;
         Resize(resize);
@@ -315,33 +329,13 @@ LRESULT Window::Dispatch(Event& event)
         break;
     case WM_HELP: HelpRequest(event); return TRUE;
     case WM_HSCROLL:
-        if (auto* slider = dynamic_cast<Slider*>(ObjectOfWindowHandle(reinterpret_cast<HWND>(event.lParam)))) {
-            SliderEvent slide;
-            static_cast<Event&>(slide) = event;
-            slide.control = slider;
-            slide.scrollType = LOWORD(event.wParam) == TB_ENDTRACK ? 0 : 1;
-            HorizontalSlide(slide);
-            return 0;
-        }
-        [[fallthrough]];
     case WM_VSCROLL:
         if (Scrolled(event)) return 0;
         break;
     case WM_NOTIFY:
-        if (auto* header = reinterpret_cast<NMHDR*>(event.lParam); header && header->code == TCN_SELCHANGE) {
-            if (auto* tabs = dynamic_cast<TabControl*>(ObjectOfWindowHandle(header->hwndFrom))) {
-                tabs->ShowSelectedPage();
-                ControlEvent choice;
-                static_cast<Event&>(choice) = event;
-                choice.control = tabs;
-                TabSelect(choice);
-                return 0;
-            }
-        }
         if (auto* info = reinterpret_cast<NMTTDISPINFOA*>(event.lParam);
             toolTip_ && info->hdr.hwndFrom == toolTip_ && info->hdr.code == TTN_GETDISPINFOA) {
-            ::Control* control =
-                dynamic_cast<::Control*>(ObjectOfWindowHandle(reinterpret_cast<HWND>(info->hdr.idFrom)));
+            Window* control = ObjectOfWindowHandle(reinterpret_cast<HWND>(info->hdr.idFrom));
             toolTipText_ = control ? control->GetHyperLabel().description : "";
             info->lpszText = toolTipText_.data();
             return 0;
@@ -359,24 +353,9 @@ LRESULT Window::Dispatch(Event& event)
             MenuCommand(LOWORD(event.wParam));
             return 0;
         }
-        if (event.lParam) {
-            if (auto* control = dynamic_cast<::Control*>(ObjectOfWindowHandle(reinterpret_cast<HWND>(event.lParam)))) {
-                control->Notified(HIWORD(event.wParam));
-                return 0;
-            }
-        } else {
-            MenuCommand(LOWORD(event.wParam));
-            return 0;
-        }
-        break;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSCROLLBAR:
-        if (auto* control = dynamic_cast<::Control*>(ObjectOfWindowHandle(reinterpret_cast<HWND>(event.lParam))))
-            return control->AnswerColorRequest(reinterpret_cast<HDC>(event.wParam), DefaultProcedure(event));
-        break;
+        if (event.lParam) break;
+        MenuCommand(LOWORD(event.wParam));
+        return 0;
     default: break;
     }
     return DefaultProcedure(event);
@@ -429,6 +408,10 @@ bool Window::CallByName(std::string_view)
 {
     return false;
 }
+bool Window::Reflect(Event&, LRESULT&)
+{
+    return false;
+}
 void Window::MenuCommand(int id)
 {
     if (const ::HyperLabel* label = menu_ ? menu_->GetHyperLabel(id) : nullptr) CallByName(label->name);
@@ -476,23 +459,10 @@ void Window::Show(int showState)
 bool Window::Scrolled(Event& event)
 {
     bool horizontal = event.message == WM_HSCROLL;
-    ScrollEvent scroll;
-    static_cast<Event&>(scroll) = event;
-    scroll.scrollType = LOWORD(event.wParam) == SB_ENDSCROLL ? 0 : 1;
-    auto bar = reinterpret_cast<HWND>(event.lParam);
-    if (!bar) {
-        WindowScrollBar* own = horizontal ? horizontalScroll_.get() : verticalScroll_.get();
-        if (!own) return false;
-        scroll.windowScroll = true;
-        scroll.position = own->PositionAfter(LOWORD(event.wParam), HIWORD(event.wParam));
-        own->SetThumbPosition(scroll.position);
-    } else {
-        scroll.control = dynamic_cast<::Control*>(ObjectOfWindowHandle(bar));
-        if (!scroll.control) return false;
-        WindowScrollBar control(bar, SB_CTL);
-        scroll.position = control.PositionAfter(LOWORD(event.wParam), HIWORD(event.wParam));
-        control.SetThumbPosition(scroll.position);
-    }
+    WindowScrollBar* own = horizontal ? horizontalScroll_.get() : verticalScroll_.get();
+    if (event.lParam || !own) return false;
+    ScrollEvent scroll = own->Move(event);
+    scroll.windowScroll = true;
     if (horizontal)
         HorizontalScroll(scroll);
     else
@@ -534,6 +504,16 @@ void WindowScrollBar::Show()
 void WindowScrollBar::Hide()
 {
     ShowScrollBar(window_, bar_, FALSE);
+}
+
+ScrollEvent WindowScrollBar::Move(const Event& event)
+{
+    ScrollEvent scroll;
+    static_cast<Event&>(scroll) = event;
+    scroll.scrollType = LOWORD(event.wParam) == SB_ENDSCROLL ? 0 : 1;
+    scroll.position = PositionAfter(LOWORD(event.wParam), HIWORD(event.wParam));
+    SetThumbPosition(scroll.position);
+    return scroll;
 }
 
 int WindowScrollBar::PositionAfter(WORD request, WORD trackPosition) const
@@ -611,7 +591,7 @@ void Window::SetExStyle(DWORD bits, bool on)
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-void Window::ShowToolTip(::Control& control, bool show)
+void Window::ShowToolTip(Window& control, bool show)
 {
     if (!toolTip_ && show) {
         RegisterCommonControls();
@@ -773,13 +753,13 @@ void Window::SetHyperLabel(const ::HyperLabel& label)
 std::vector<::Control*> Window::GetAllChildren() const
 {
     std::vector<::Control*> children;
-    for (const auto& control : controls_) children.push_back(control.get());
+    for (const OwnedControl& owned : controls_) children.push_back(owned.control);
     return children;
 }
 
 ::Control* Window::GetControl(std::string_view name) const
 {
-    for (const auto& control : controls_)
-        if (SameName(control->NameSym(), name)) return control.get();
+    for (const OwnedControl& owned : controls_)
+        if (SameName(owned.window->NameSym(), name)) return owned.control;
     return nullptr;
 }

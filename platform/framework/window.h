@@ -82,6 +82,9 @@ public:
     void Hide();
     // The position a scroll request (SB_LINEUP, SB_THUMBTRACK, ...) moves the thumb to.
     int PositionAfter(WORD request, WORD trackPosition) const;
+    // Moves the thumb as a scroll message (WM_HSCROLL, WM_VSCROLL) asks; the
+    // scroll event made from the message.
+    ScrollEvent Move(const Event& event);
 
 private:
     HWND window_;
@@ -285,7 +288,7 @@ public:
     {
         auto control = std::make_unique<T>(*this, id, std::forward<Args>(args)...);
         T* result = control.get();
-        controls_.push_back(std::move(control));
+        controls_.push_back({std::move(control), result});
         return result;
     }
 
@@ -310,11 +313,18 @@ protected:
 
     // Shows the hyper label description of the control as its tool tip, or
     // no tool tip any more.
-    void ShowToolTip(::Control& control, bool show);
+    void ShowToolTip(Window& control, bool show);
 
     // A menu command or accelerator (or a notification without a control):
     // calls the method named by the menu item's label.
     virtual void MenuCommand(int id);
+
+    // A message of the owner handed back to the control it concerns, as ATL
+    // reflects notifications: one the control sent (WM_COMMAND, WM_NOTIFY,
+    // WM_HSCROLL, WM_VSCROLL, WM_CTLCOLOR*) or the owner's new size (WM_SIZE,
+    // to each of its controls). True when the control answered it; result is
+    // then the owner's answer. Only controls answer (see Control::Reflect).
+    virtual bool Reflect(Event& event, LRESULT& result);
 
 private:
     friend LRESULT CALLBACK FrameworkWindowProc(HWND, UINT, WPARAM, LPARAM);
@@ -323,8 +333,8 @@ private:
     LRESULT SafeReceive(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Receive(UINT message, WPARAM wParam, LPARAM lParam);
     void Detach();
-    // A scroll message of the window's own bars or of a scroll bar control,
-    // made into a scroll event; false when it belongs to neither.
+    // A scroll message of the window's own bars made into a scroll event;
+    // false when the window has no such bar.
     bool Scrolled(Event& event);
     WindowScrollBar* EnableScroll(std::unique_ptr<WindowScrollBar>& scrollBar, int bar, bool enable);
 
@@ -346,7 +356,12 @@ private:
     HWND toolTip_ = nullptr;
     std::string toolTipText_;
     ::HyperLabel hyperLabel_;
-    std::vector<std::unique_ptr<::Control>> controls_;
+    // A control the window keeps, with the control's view of it.
+    struct OwnedControl {
+        std::unique_ptr<Window> window;
+        ::Control* control;
+    };
+    std::vector<OwnedControl> controls_;
 };
 
 // The framework object of a window or control handle, or null.

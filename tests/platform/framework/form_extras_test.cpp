@@ -1,5 +1,5 @@
 // What libraries and layouts use of a form beyond its controls: control
-// extensions, tool tips, sliders, help requests, the system menu, extended
+// extensions, tool tips, sliders, scroll bars, help requests, the system menu, extended
 // styles and drawing on the canvas.
 #include <windows.h>
 #include <commctrl.h>
@@ -78,6 +78,29 @@ TEST_F(FormTest, SliderMovesReachHorizontalSlideWithTheEndOfASlideAsTypeZero)
     SendMessageA(slideForm.Handle(), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, 3), from);
     SendMessageA(slideForm.Handle(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), from);
     EXPECT_EQ(slideForm.slides, (std::vector<std::pair<std::string, int>>{{"SLIDER", 1}, {"SLIDER", 0}}));
+}
+
+TEST_F(FormTest, ScrollBarMovesItsThumbAndReachesTheOwnersScroll)
+{
+    struct ScrollForm : TestForm {
+        using TestForm::TestForm;
+        void VerticalScroll(ScrollEvent& event) override { scrolls.push_back(event); }
+        std::vector<ScrollEvent> scrolls;
+    } scrollForm(&frame);
+    auto* bar = scrollForm.AddControl<ScrollBar>(112);
+    SetScrollRange(bar->Handle(), SB_CTL, 0, 50, FALSE);
+    SetScrollPos(bar->Handle(), SB_CTL, 10, FALSE);
+
+    LPARAM from = reinterpret_cast<LPARAM>(bar->Handle());
+    SendMessageA(scrollForm.Handle(), WM_VSCROLL, SB_PAGEDOWN, from);
+    SendMessageA(scrollForm.Handle(), WM_VSCROLL, SB_ENDSCROLL, from);
+    ASSERT_EQ(scrollForm.scrolls.size(), 2u);
+    EXPECT_EQ(scrollForm.scrolls[0].Control(), bar);
+    EXPECT_FALSE(scrollForm.scrolls[0].IsWindowScroll());
+    EXPECT_EQ(scrollForm.scrolls[0].Position(), 15);
+    EXPECT_EQ(scrollForm.scrolls[0].ScrollType(), 1);
+    EXPECT_EQ(scrollForm.scrolls[1].ScrollType(), 0);
+    EXPECT_EQ(GetScrollPos(bar->Handle(), SB_CTL), 15);
 }
 
 TEST_F(FormTest, ProgressBarRemembersItsPositionBeforeTheLast)
