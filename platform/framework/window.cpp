@@ -10,9 +10,7 @@
 
 #include "platform/framework/dialog_template.h"
 #include "platform/framework/errors.h"
-#include "platform/framework/menu.h"
-#include "platform/framework/statusbar.h"
-#include "platform/framework/toolbar.h"
+#include "platform/framework/framechrome.h"
 
 namespace {
 
@@ -162,20 +160,6 @@ bool IsFrameworkDialog(HWND hwnd)
     return SameName(className, FrameworkDialogClass());
 }
 
-Accelerator::Accelerator(const std::vector<ACCEL>& entries)
-{
-    std::vector<ACCEL> table(entries);
-    if (HACCEL handle = CreateAcceleratorTableA(table.data(), static_cast<int>(table.size())))
-        handle_ = std::shared_ptr<HACCEL__>(handle, DestroyAcceleratorTable);
-}
-
-Accelerator::Accelerator(HACCEL handle, bool owned)
-{
-    if (handle)
-        handle_ = owned ? std::shared_ptr<HACCEL__>(handle, DestroyAcceleratorTable)
-                        : std::shared_ptr<HACCEL__>(handle, [](HACCEL) {});
-}
-
 Window::Window(Window* owner) : owner_(owner)
 {
 }
@@ -266,6 +250,7 @@ LRESULT Window::DefaultProcedure(const Event& event)
 LRESULT Window::Dispatch(Event& event)
 {
     LRESULT result = 0;
+    if (chrome_ && chrome_->Dispatch(event, result)) return result;
     if (HWND sender = SenderOf(event))
         if (Window* child = ObjectOfWindowHandle(sender); child && child->Reflect(event, result)) return result;
     switch (event.message) {
@@ -290,25 +275,7 @@ LRESULT Window::Dispatch(Event& event)
             FillRect(reinterpret_cast<HDC>(event.wParam), &client, background_.Handle());
         }
         return 1;
-    case WM_DESTROY:
-        // The menu object owns its menu: Windows must not destroy it.
-        if (menu_) ::SetMenu(event.hWnd, nullptr);
-        break;
-    case WM_MENUSELECT:
-        if (statusBar_) {
-            bool closed = HIWORD(event.wParam) == 0xFFFF && !event.lParam;
-            const ::HyperLabel* label = menu_ && !closed && !(HIWORD(event.wParam) & MF_POPUP)
-                                            ? menu_->GetHyperLabel(LOWORD(event.wParam))
-                                            : nullptr;
-            statusBar_->SetMessage(label ? label->description : "", MessageMenu);
-        }
-        break;
     case WM_SIZE: {
-        if (statusBar_) {
-            SendMessageA(statusBar_->Handle(), WM_SIZE, event.wParam, event.lParam);
-            statusBar_->Layout();
-        }
-        if (toolBar_) toolBar_->Layout();
         for (const OwnedControl& owned : controls_) owned.window->Reflect(event, result);
         ResizeEvent resize;
         static_cast<Event&>(resize) = event;
@@ -332,15 +299,6 @@ LRESULT Window::Dispatch(Event& event)
     case WM_VSCROLL:
         if (Scrolled(event)) return 0;
         break;
-    case WM_NOTIFY:
-        if (auto* info = reinterpret_cast<NMTTDISPINFOA*>(event.lParam);
-            toolTip_ && info->hdr.hwndFrom == toolTip_ && info->hdr.code == TTN_GETDISPINFOA) {
-            Window* control = ObjectOfWindowHandle(reinterpret_cast<HWND>(info->hdr.idFrom));
-            toolTipText_ = control ? control->GetHyperLabel().description : "";
-            info->lpszText = toolTipText_.data();
-            return 0;
-        }
-        break;
     case WM_SETCURSOR:
         if (pointer_.Handle() && LOWORD(event.lParam) == HTCLIENT &&
             reinterpret_cast<HWND>(event.wParam) == event.hWnd) {
@@ -349,10 +307,6 @@ LRESULT Window::Dispatch(Event& event)
         }
         break;
     case WM_COMMAND:
-        if (toolBar_ && reinterpret_cast<HWND>(event.lParam) == toolBar_->Handle()) {
-            MenuCommand(LOWORD(event.wParam));
-            return 0;
-        }
         if (event.lParam) break;
         MenuCommand(LOWORD(event.wParam));
         return 0;
@@ -412,40 +366,6 @@ bool Window::Reflect(Event&, LRESULT&)
 {
     return false;
 }
-void Window::MenuCommand(int id)
-{
-    if (const ::HyperLabel* label = menu_ ? menu_->GetHyperLabel(id) : nullptr) CallByName(label->name);
-}
-
-const ::Accelerator& Window::GetAccelerator() const
-{
-    return accelerator_.Handle() || !menu_ ? accelerator_ : menu_->GetAccelerator();
-}
-
-void Window::SetStatusBar(::StatusBar* statusBar)
-{
-    statusBar_ = statusBar;
-    if (statusBar_) {
-        statusBar_->Layout();
-        statusBar_->Show();
-    }
-}
-
-void Window::SetToolBar(::ToolBar* toolBar)
-{
-    toolBar_ = toolBar;
-    if (toolBar_) {
-        toolBar_->Layout();
-        toolBar_->Show();
-    }
-}
-
-void Window::SetMenu(::Menu* menu)
-{
-    menu_ = menu;
-    ::SetMenu(hwnd_, menu ? menu->Handle() : nullptr);
-}
-
 void Window::Destroy()
 {
     if (hwnd_) DestroyWindow(hwnd_);
@@ -589,24 +509,6 @@ void Window::SetExStyle(DWORD bits, bool on)
     SetWindowLongA(hwnd_, GWL_EXSTYLE, static_cast<LONG>(on ? style | bits : style & ~bits));
     SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-}
-
-void Window::ShowToolTip(Window& control, bool show)
-{
-    if (!toolTip_ && show) {
-        RegisterCommonControls();
-        toolTip_ =
-            CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, ProgramModule(), nullptr);
-    }
-    if (!toolTip_) return;
-    TOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V1_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = hwnd_;
-    tool.uId = reinterpret_cast<UINT_PTR>(control.Handle());
-    tool.lpszText = LPSTR_TEXTCALLBACKA;
-    SendMessageA(toolTip_, show ? TTM_ADDTOOLA : TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 bool VisualStylesInUse()

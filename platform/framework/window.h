@@ -17,6 +17,7 @@
 
 class Control;
 class DrawObject;
+class FrameChrome;
 class Menu;
 class PrintingDevice;
 class StatusBar;
@@ -257,20 +258,22 @@ public:
     // The window's icons in the title bar and task switcher.
     void SetIcon(const ::Icon& icon);
     void SetIconSm(const ::Icon& icon);
+    // The frame: accelerators, menu bar, status bar and tool bar live in the
+    // window's FrameChrome, made by the first Set call.
     // Keyboard accelerators of a top-level window, translated by the message
     // loop: the window's own, else those of its menu.
     const ::Accelerator& GetAccelerator() const;
-    void SetAccelerator(const ::Accelerator& accelerator) { accelerator_ = accelerator; }
+    void SetAccelerator(const ::Accelerator& accelerator);
     // The menu bar; the caller keeps the menu object and may give null.
-    ::Menu* GetMenu() const { return menu_; }
+    ::Menu* GetMenu() const;
     void SetMenu(::Menu* menu);
     // The status bar, which shows the descriptions of menu items while they
     // are highlighted; the caller keeps the object and may give null.
-    ::StatusBar* GetStatusBar() const { return statusBar_; }
+    ::StatusBar* GetStatusBar() const;
     void SetStatusBar(::StatusBar* statusBar);
     // The tool bar, whose buttons send menu commands; the caller keeps the
     // object and may give null.
-    ::ToolBar* GetToolBar() const { return toolBar_; }
+    ::ToolBar* GetToolBar() const;
     void SetToolBar(::ToolBar* toolBar);
 
     const ::HyperLabel& GetHyperLabel() const { return hyperLabel_; }
@@ -337,6 +340,8 @@ private:
     // false when the window has no such bar.
     bool Scrolled(Event& event);
     WindowScrollBar* EnableScroll(std::unique_ptr<WindowScrollBar>& scrollBar, int bar, bool enable);
+    // The window's frame chrome, made on first use.
+    FrameChrome& Chrome();
 
     HWND hwnd_ = nullptr;
     Window* owner_ = nullptr;
@@ -347,14 +352,8 @@ private:
     ::Pointer pointer_;
     ::Icon icon_;
     ::Icon iconSm_;
-    ::Accelerator accelerator_;
-    ::Menu* menu_ = nullptr;
-    ::StatusBar* statusBar_ = nullptr;
-    ::ToolBar* toolBar_ = nullptr;
     std::unique_ptr<WindowScrollBar> horizontalScroll_;
     std::unique_ptr<WindowScrollBar> verticalScroll_;
-    HWND toolTip_ = nullptr;
-    std::string toolTipText_;
     ::HyperLabel hyperLabel_;
     // A control the window keeps, with the control's view of it.
     struct OwnedControl {
@@ -362,6 +361,7 @@ private:
         ::Control* control;
     };
     std::vector<OwnedControl> controls_;
+    std::unique_ptr<FrameChrome> chrome_;
 };
 
 // The framework object of a window or control handle, or null.
