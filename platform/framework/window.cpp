@@ -30,25 +30,6 @@ HINSTANCE ProgramModule()
     return GetModuleHandleA(nullptr);
 }
 
-// The height of the area a window's origin is measured in: its parent's
-// client area, or the screen for a top-level window.
-int OwnerCanvasHeight(HWND hwnd, HWND& parent)
-{
-    parent = (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD) ? GetParent(hwnd) : nullptr;
-    if (!parent) return GetSystemMetrics(SM_CYSCREEN);
-    RECT client{};
-    GetClientRect(parent, &client);
-    return client.bottom;
-}
-
-RECT WindowRectIn(HWND hwnd, HWND parent)
-{
-    RECT rect{};
-    GetWindowRect(hwnd, &rect);
-    if (parent) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 // The child window a notification comes from: the control of WM_COMMAND,
 // WM_HSCROLL, WM_VSCROLL and WM_CTLCOLOR* (lParam) or the sender of WM_NOTIFY;
 // null for other messages.
@@ -254,19 +235,7 @@ LRESULT Window::Dispatch(Event& event)
     if (HWND sender = SenderOf(event))
         if (Window* child = ObjectOfWindowHandle(sender); child && child->Reflect(event, result)) return result;
     switch (event.message) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        BeginPaint(event.hWnd, &ps);
-        RECT client{};
-        GetClientRect(event.hWnd, &client);
-        ExposeEvent expose;
-        static_cast<Event&>(expose) = event;
-        expose.exposedArea = BoundingBox({ps.rcPaint.left, static_cast<int>(client.bottom - ps.rcPaint.bottom)},
-                                         {ps.rcPaint.right - ps.rcPaint.left, ps.rcPaint.bottom - ps.rcPaint.top});
-        Expose(expose);
-        EndPaint(event.hWnd, &ps);
-        return 0;
-    }
+    case WM_PAINT: Paint(event); return 0;
     case WM_ERASEBKGND:
         if (background_.IsNull()) break;
         {
@@ -362,6 +331,17 @@ bool Window::CallByName(std::string_view)
 {
     return false;
 }
+void Window::Paint(const Event& event)
+{
+    PAINTSTRUCT ps;
+    BeginPaint(event.hWnd, &ps);
+    ExposeEvent expose;
+    static_cast<Event&>(expose) = event;
+    expose.exposedArea = CanvasBox(ps.rcPaint);
+    Expose(expose);
+    EndPaint(event.hWnd, &ps);
+}
+
 bool Window::Reflect(Event&, LRESULT&)
 {
     return false;
@@ -374,110 +354,6 @@ void Window::Destroy()
 void Window::Show(int showState)
 {
     ShowWindow(hwnd_, showState);
-}
-
-bool Window::Scrolled(Event& event)
-{
-    bool horizontal = event.message == WM_HSCROLL;
-    WindowScrollBar* own = horizontal ? horizontalScroll_.get() : verticalScroll_.get();
-    if (event.lParam || !own) return false;
-    ScrollEvent scroll = own->Move(event);
-    scroll.windowScroll = true;
-    if (horizontal)
-        HorizontalScroll(scroll);
-    else
-        VerticalScroll(scroll);
-    return true;
-}
-
-WindowScrollBar::WindowScrollBar(HWND window, int bar) : window_(window), bar_(bar)
-{
-}
-
-int WindowScrollBar::ThumbPosition() const
-{
-    return GetScrollPos(window_, bar_);
-}
-
-void WindowScrollBar::SetThumbPosition(int position)
-{
-    SetScrollPos(window_, bar_, position, TRUE);
-}
-
-std::pair<int, int> WindowScrollBar::Range() const
-{
-    int minimum = 0, maximum = 0;
-    GetScrollRange(window_, bar_, &minimum, &maximum);
-    return {minimum, maximum};
-}
-
-void WindowScrollBar::SetRange(int minimum, int maximum)
-{
-    SetScrollRange(window_, bar_, minimum, maximum, TRUE);
-}
-
-void WindowScrollBar::Show()
-{
-    ShowScrollBar(window_, bar_, TRUE);
-}
-
-void WindowScrollBar::Hide()
-{
-    ShowScrollBar(window_, bar_, FALSE);
-}
-
-ScrollEvent WindowScrollBar::Move(const Event& event)
-{
-    ScrollEvent scroll;
-    static_cast<Event&>(scroll) = event;
-    scroll.scrollType = LOWORD(event.wParam) == SB_ENDSCROLL ? 0 : 1;
-    scroll.position = PositionAfter(LOWORD(event.wParam), HIWORD(event.wParam));
-    SetThumbPosition(scroll.position);
-    return scroll;
-}
-
-int WindowScrollBar::PositionAfter(WORD request, WORD trackPosition) const
-{
-    auto [minimum, maximum] = Range();
-    int position = ThumbPosition();
-    int page = std::max(1, (maximum - minimum) / 10);
-    switch (request) {
-    case SB_LINEUP: position -= 1; break;
-    case SB_LINEDOWN: position += 1; break;
-    case SB_PAGEUP: position -= page; break;
-    case SB_PAGEDOWN: position += page; break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: position = trackPosition; break;
-    case SB_TOP: position = minimum; break;
-    case SB_BOTTOM: position = maximum; break;
-    default: break;
-    }
-    return std::clamp(position, minimum, maximum);
-}
-
-WindowScrollBar* Window::EnableHorizontalScroll(bool enable)
-{
-    return EnableScroll(horizontalScroll_, SB_HORZ, enable);
-}
-
-WindowScrollBar* Window::EnableVerticalScroll(bool enable)
-{
-    return EnableScroll(verticalScroll_, SB_VERT, enable);
-}
-
-WindowScrollBar* Window::EnableScroll(std::unique_ptr<WindowScrollBar>& scrollBar, int bar, bool enable)
-{
-    if (!enable) {
-        if (scrollBar) scrollBar->Hide();
-        scrollBar.reset();
-        return nullptr;
-    }
-    if (!scrollBar) {
-        scrollBar = std::make_unique<WindowScrollBar>(hwnd_, bar);
-        scrollBar->SetRange(0, 100);
-    }
-    scrollBar->Show();
-    return scrollBar.get();
 }
 
 void Window::Update()
@@ -565,44 +441,6 @@ void Window::ToTop()
 void Window::Repaint()
 {
     InvalidateRect(hwnd_, nullptr, TRUE);
-}
-
-Point Window::Origin() const
-{
-    HWND parent = nullptr;
-    int height = OwnerCanvasHeight(hwnd_, parent);
-    RECT rect = WindowRectIn(hwnd_, parent);
-    return {rect.left, height - rect.bottom};
-}
-
-void Window::SetOrigin(Point origin)
-{
-    HWND parent = nullptr;
-    int height = OwnerCanvasHeight(hwnd_, parent);
-    RECT rect = WindowRectIn(hwnd_, parent);
-    SetWindowPos(hwnd_, nullptr, origin.x, height - origin.y - (rect.bottom - rect.top), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-Dimension Window::Size() const
-{
-    RECT rect{};
-    GetWindowRect(hwnd_, &rect);
-    return {rect.right - rect.left, rect.bottom - rect.top};
-}
-
-void Window::SetSize(Dimension size)
-{
-    Point origin = Origin();
-    SetWindowPos(hwnd_, nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SetOrigin(origin);
-}
-
-BoundingBox Window::CanvasArea() const
-{
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    return {{0, 0}, {client.right, client.bottom}};
 }
 
 std::string Window::Caption() const

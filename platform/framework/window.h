@@ -336,6 +336,10 @@ private:
     LRESULT SafeReceive(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Receive(UINT message, WPARAM wParam, LPARAM lParam);
     void Detach();
+    // WM_PAINT made into an expose event.
+    void Paint(const Event& event);
+    // The canvas area of a client rectangle, y growing upward.
+    BoundingBox CanvasBox(const RECT& rect) const;
     // A scroll message of the window's own bars made into a scroll event;
     // false when the window has no such bar.
     bool Scrolled(Event& event);
