@@ -1,10 +1,12 @@
 #include "platform/runtime/files.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace {
 
 thread_local DWORD gFileError = 0;
+std::atomic<bool> gWriteFailNext{false};
 
 // Records the outcome of a system call as the last file error.
 template <typename T>
@@ -74,11 +76,18 @@ DWORD FRead(HANDLE file, void* buffer, DWORD count)
 DWORD FWrite(HANDLE file, const void* buffer, DWORD count)
 {
     DWORD written = 0;
-    if (!WriteFile(file, buffer, count, &written, nullptr))
+    if (gWriteFailNext.exchange(false))
+        gFileError = ERROR_WRITE_FAULT;
+    else if (!WriteFile(file, buffer, count, &written, nullptr))
         gFileError = GetLastError();
     else
         gFileError = written == count ? 0 : ERROR_DISK_FULL;
     return written;
+}
+
+void FWriteFailNext()
+{
+    gWriteFailNext = true;
 }
 
 DWORD FWrite(HANDLE file, const std::string& text)

@@ -38,6 +38,9 @@ DWORD FRead(HANDLE file, void* buffer, DWORD count);
 // Writes the bytes; returns the number written.
 DWORD FWrite(HANDLE file, const void* buffer, DWORD count);
 DWORD FWrite(HANDLE file, const std::string& text);
+// For tests: the next FWrite writes nothing and fails with
+// ERROR_WRITE_FAULT, only that one.
+void FWriteFailNext();
 // Writes the text and CR LF; returns the number of bytes of the text written
 // (without the line end).
 DWORD FPutS(HANDLE file, const std::string& text);
