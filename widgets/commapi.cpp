@@ -1,0 +1,56 @@
+#include "widgets/commapi.h"
+
+namespace widgets {
+
+namespace {
+
+class Win32Comm : public CommApi {
+public:
+    HANDLE OpenPort(const std::string& path) override
+    {
+        return ::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                             FILE_FLAG_OVERLAPPED, nullptr);
+    }
+    BOOL SetupComm(HANDLE port, DWORD inputSize, DWORD outputSize) override
+    {
+        return ::SetupComm(port, inputSize, outputSize);
+    }
+    BOOL PurgeComm(HANDLE port, DWORD flags) override { return ::PurgeComm(port, flags); }
+    BOOL SetCommTimeouts(HANDLE port, COMMTIMEOUTS* timeouts) override { return ::SetCommTimeouts(port, timeouts); }
+    BOOL GetCommState(HANDLE port, DCB* dcb) override { return ::GetCommState(port, dcb); }
+    BOOL SetCommState(HANDLE port, DCB* dcb) override { return ::SetCommState(port, dcb); }
+    BOOL ClearCommError(HANDLE port, DWORD* errors, COMSTAT* status) override
+    {
+        return ::ClearCommError(port, errors, status);
+    }
+    BOOL CloseHandle(HANDLE handle) override { return ::CloseHandle(handle); }
+    HANDLE NewEvent() override { return ::CreateEventA(nullptr, TRUE, FALSE, nullptr); }
+    BOOL WriteFile(HANDLE port, const void* data, DWORD count, DWORD* written, OVERLAPPED* overlapped) override
+    {
+        return ::WriteFile(port, data, count, written, overlapped);
+    }
+    BOOL ReadFile(HANDLE port, void* data, DWORD count, DWORD* read, OVERLAPPED* overlapped) override
+    {
+        return ::ReadFile(port, data, count, read, overlapped);
+    }
+    BOOL GetOverlappedResult(HANDLE port, OVERLAPPED* overlapped, DWORD* count, BOOL wait) override
+    {
+        return ::GetOverlappedResult(port, overlapped, count, wait);
+    }
+    DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds) override
+    {
+        return ::WaitForSingleObject(handle, milliseconds);
+    }
+    BOOL CancelIoEx(HANDLE port, OVERLAPPED* overlapped) override { return ::CancelIoEx(port, overlapped); }
+    DWORD GetLastError() override { return ::GetLastError(); }
+};
+
+}  // namespace
+
+CommApi& Win32CommApi()
+{
+    static Win32Comm api;
+    return api;
+}
+
+}  // namespace widgets
