@@ -1,5 +1,9 @@
 #include "widgets/commapi.h"
 
+#include <system_error>
+#include <thread>
+#include <utility>
+
 namespace widgets {
 
 namespace {
@@ -43,6 +47,35 @@ public:
     }
     BOOL CancelIoEx(HANDLE port, OVERLAPPED* overlapped) override { return ::CancelIoEx(port, overlapped); }
     DWORD GetLastError() override { return ::GetLastError(); }
+    BOOL SetCommMask(HANDLE port, DWORD mask) override { return ::SetCommMask(port, mask); }
+    // An overlapped wait with an event of its own: a port opened for
+    // overlapped I/O takes no other.
+    BOOL WaitCommEvent(HANDLE port, DWORD* events) override
+    {
+        OVERLAPPED overlapped{};
+        overlapped.hEvent = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        if (!overlapped.hEvent) return FALSE;
+        BOOL done = ::WaitCommEvent(port, events, &overlapped);
+        if (!done && ::GetLastError() == ERROR_IO_PENDING) {
+            DWORD ignored = 0;
+            done = ::GetOverlappedResult(port, &overlapped, &ignored, TRUE);
+        }
+        ::CloseHandle(overlapped.hEvent);
+        return done;
+    }
+    BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        return ::PostMessageA(window, message, wParam, lParam);
+    }
+    bool StartThread(std::function<void()> body) override
+    {
+        try {
+            std::thread(std::move(body)).detach();
+            return true;
+        } catch (const std::system_error&) {
+            return false;
+        }
+    }
 };
 
 }  // namespace

@@ -1,10 +1,11 @@
 // The Win32 calls of the serial port class, behind a seam of their own so
-// that tests can script a port: every failing step, and the overlapped
-// protocol of reads and writes, without a serial device.
+// that tests can script a port: every failing step, the overlapped protocol
+// of reads and writes, and the watcher's waits, without a serial device.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace widgets {
@@ -30,6 +31,16 @@ public:
     virtual DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds) = 0;
     virtual BOOL CancelIoEx(HANDLE port, OVERLAPPED* overlapped) = 0;
     virtual DWORD GetLastError() = 0;
+
+    // What the watcher thread uses.
+    virtual BOOL SetCommMask(HANDLE port, DWORD mask) = 0;
+    // Waits until an event of the mask occurs, the mask changes (events 0)
+    // or the port fails (false).
+    virtual BOOL WaitCommEvent(HANDLE port, DWORD* events) = 0;
+    virtual BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) = 0;
+    // Runs the body on a new thread, which ends with it; false when no
+    // thread starts.
+    virtual bool StartThread(std::function<void()> body) = 0;
 };
 
 // The system's calls.

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <optional>
 
+#include "platform/framework/seam.h"
 #include "platform/runtime/memory.h"
 #include "platform/runtime/strings.h"
 
@@ -71,7 +72,7 @@ private:
 
 }  // namespace
 
-SerialMt::SerialMt(CommApi& api) : api_(api)
+SerialMt::SerialMt(HWND notifyWindow, CommApi& api) : api_(api), _pNotifyWnd(notifyWindow)
 {
     _pDcb.DCBlength = sizeof _pDcb;
 }
@@ -281,6 +282,7 @@ bool SerialMt::Flush()
 bool SerialMt::Close()
 {
     if (!_lIsOpen) return true;
+    if (_lEvents) DisableEvents();
     if (!api_.PurgeComm(_pComHandle, kPurgeAll)) return Fail(6, "PurgeComm");
     if (!api_.CloseHandle(_pComHandle)) return Fail(6, "CloseHandle");
     _lIsOpen = false;
@@ -291,7 +293,7 @@ bool SerialMt::Close()
 std::vector<std::string> SerialMt::FindAllPorts()
 {
     std::vector<std::string> ports;
-    SerialMt probe(api_);
+    SerialMt probe(nullptr, api_);
     for (int number = 1; number <= 256; ++number) {
         std::string name = "COM" + std::to_string(number);
         if (probe.Open(name)) ports.push_back(name);
@@ -301,6 +303,57 @@ std::vector<std::string> SerialMt::FindAllPorts()
         probe.Close();
     }
     return ports;
+}
+
+bool SerialMt::EnableEvents(DWORD mask)
+{
+    if (_lEvents) return false;
+    // A new record: the one of an earlier watcher may still be held by it.
+    _pWatchInfo = std::make_shared<CommWatchInfo>();
+    _pWatchInfo->port = _pComHandle;
+    _pWatchInfo->window = _pNotifyWnd;
+    _pWatchInfo->mask = mask;
+    _pWatchInfo->ended = 0;
+    auto body = [info = _pWatchInfo, &api = api_] { CommWatchProc(*info, api); };
+    if (!api_.StartThread(body)) {
+        _pWatchInfo->ended = 1;
+        return Fail(8, "CreateThread");
+    }
+    _lEvents = true;
+    return true;
+}
+
+bool SerialMt::DisableEvents()
+{
+    if (!_lEvents) return true;
+    _pWatchInfo->stop = 1;
+    // A watcher that ended by itself needs no wake-up (its port may be gone).
+    if (_pWatchInfo->ended) {
+        _lEvents = false;
+        return true;
+    }
+    // Changing the mask ends the watcher's pending wait.
+    if (!api_.SetCommMask(_pComHandle, 0)) return Fail(8, "SetCommMask");
+    while (!_pWatchInfo->ended) Sleep(0);
+    _lEvents = false;
+    return true;
+}
+
+void CommWatchProc(CommWatchInfo& info, CommApi& api)
+{
+    if (!api.SetCommMask(info.port, info.mask)) {
+        TheSeam().ShowMessageBox(nullptr, "SetCommMask failed!", "CommWatchProc Error", MB_OK);
+    } else {
+        while (!info.stop) {
+            DWORD events = 0;
+            if (!api.WaitCommEvent(info.port, &events)) break;
+            if (events & EV_RXCHAR)
+                api.PostMessageA(info.window, WM_COMMNOTIFY, EV_RXCHAR, 0);
+            else if (events & EV_TXEMPTY)
+                api.PostMessageA(info.window, WM_COMMNOTIFY, EV_TXEMPTY, 0);
+        }
+    }
+    info.ended = 1;
 }
 
 }  // namespace widgets

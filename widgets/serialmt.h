@@ -1,18 +1,22 @@
 // A serial port COM1 to COM256, opened exclusively for overlapped I/O: line
 // settings, driver buffers and time-outs, writing and reading byte strings,
-// the count of received bytes waiting, purging, and the list of ports that
-// open. Every operation answers true or false and leaves an error code and
-// a fixed English description, read through ErrorCode, ErrorDesc or
-// GetError:
-//   2 Open, 3 Read, 4 Write, 5 Flush, 6 Close, 9 SetProtokol,
-//   10 SetTimeOut, 11 SetBufferSize.
+// the count of received bytes waiting, purging, the list of ports that
+// open, and a watcher thread that tells a window when bytes arrive or the
+// transmit buffer runs empty. Every operation answers true or false and
+// leaves an error code and a fixed English description, read through
+// ErrorCode, ErrorDesc or GetError:
+//   2 Open, 3 Read, 4 Write, 5 Flush, 6 Close, 8 EnableEvents and
+//   DisableEvents, 9 SetProtokol, 10 SetTimeOut, 11 SetBufferSize.
 // Open, SetProtokol, SetTimeOut, SetBufferSize, Write and Read clear the
-// error when they start; Flush and Close leave an earlier one in place.
+// error when they start; Flush, Close, EnableEvents and DisableEvents leave
+// an earlier one in place.
 #pragma once
 
 #include <windows.h>
 
 #include <array>
+#include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,10 +24,30 @@
 
 namespace widgets {
 
+// The record an object shares with its watcher thread, which lives as long
+// as either of them. Port, window and mask are set before the thread
+// starts; the stop request (1: end) and the ended flag (1: no watcher runs)
+// pass between the threads.
+struct CommWatchInfo {
+    HANDLE port = INVALID_HANDLE_VALUE;
+    HWND window = nullptr;
+    DWORD mask = 0;
+    std::atomic<LONG> stop{0};
+    std::atomic<LONG> ended{1};
+};
+
+// The watcher thread's work: sets the event mask of the port (a message box
+// when it cannot), then waits for events until the stop request or a failed
+// wait, posting WM_COMMNOTIFY to the window after each wait with wParam 1
+// when characters arrived, else 4 when the transmit buffer ran empty; last
+// it sets the ended flag.
+void CommWatchProc(CommWatchInfo& info, CommApi& api);
+
 class SerialMt {
 public:
-    explicit SerialMt(CommApi& api = Win32CommApi());
-    // Closes an open port.
+    // The window that is to receive the watcher's notifications (none: null).
+    explicit SerialMt(HWND notifyWindow = nullptr, CommApi& api = Win32CommApi());
+    // Closes an open port, stopping its watcher.
     ~SerialMt();
     SerialMt(const SerialMt&) = delete;
     SerialMt& operator=(const SerialMt&) = delete;
@@ -35,6 +59,12 @@ public:
     // The five COMMTIMEOUTS of the open port, in milliseconds.
     bool SetTimeOut(DWORD readInterval = 0, DWORD readMultiplier = 100, DWORD readConstant = 1000,
                     DWORD writeMultiplier = 0, DWORD writeConstant = 1000);
+    // Stops the watcher by changing the port's event mask and waits for its
+    // end; true when none runs.
+    bool DisableEvents();
+    // Starts the watcher for the EV_* bits of the mask; false when one runs
+    // already or no thread starts.
+    bool EnableEvents(DWORD mask);
     // The code of the last error (0: none) with its description, which
     // are then cleared.
     int GetError(std::string& description);
@@ -70,7 +100,7 @@ public:
     bool Read(std::string& buffer, long count = 1);
     // Discards everything in the driver's buffers.
     bool Flush();
-    // Purges and closes the port; true when it was not open.
+    // Stops the watcher, purges and closes the port; true when it was not open.
     bool Close();
 
 private:
@@ -92,9 +122,12 @@ private:
     DWORD ClearPortErrors();
 
     CommApi& api_;
+    std::shared_ptr<CommWatchInfo> _pWatchInfo = std::make_shared<CommWatchInfo>();
     DCB _pDcb{};
     COMMTIMEOUTS _pTimeouts{};
     HANDLE _pComHandle = INVALID_HANDLE_VALUE;
+    HWND _pNotifyWnd;
+    bool _lEvents = false;
     bool _lIsOpen = false;
     bool _lIsWriting = false;
     int _wErrorCode = 0;

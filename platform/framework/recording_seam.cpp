@@ -1,6 +1,7 @@
 #include "platform/framework/recording_seam.h"
 
 #include <cstring>
+#include <utility>
 
 RecordingSeam::RecordingSeam() : previous_(SetSeam(this))
 {
@@ -12,8 +13,15 @@ RecordingSeam::~RecordingSeam()
     for (HBITMAP page : pages_) DeleteObject(page);
 }
 
+void RecordingSeam::Record(Call call)
+{
+    std::lock_guard lock(mutex_);
+    calls.push_back(std::move(call));
+}
+
 std::vector<RecordingSeam::Call> RecordingSeam::CallsOf(const std::string& kind) const
 {
+    std::lock_guard lock(mutex_);
     std::vector<Call> result;
     for (const Call& call : calls)
         if (call.kind == kind) result.push_back(call);
@@ -22,7 +30,8 @@ std::vector<RecordingSeam::Call> RecordingSeam::CallsOf(const std::string& kind)
 
 int RecordingSeam::ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type)
 {
-    calls.push_back({"MessageBox", text, caption, type, owner});
+    Record({"MessageBox", text, caption, type, owner});
+    std::lock_guard lock(mutex_);
     if (messageBoxAnswers.empty()) return IDOK;
     int answer = messageBoxAnswers.front();
     messageBoxAnswers.pop_front();
@@ -31,9 +40,8 @@ int RecordingSeam::ShowMessageBox(HWND owner, const std::string& text, const std
 
 bool RecordingSeam::ChooseFile(OPENFILENAMEA& request, bool open)
 {
-    calls.push_back({open ? "OpenFile" : "SaveFile", request.lpstrFile ? request.lpstrFile : "",
-                     request.lpstrTitle ? request.lpstrTitle : "", static_cast<long long>(request.Flags),
-                     request.hwndOwner});
+    Record({open ? "OpenFile" : "SaveFile", request.lpstrFile ? request.lpstrFile : "",
+            request.lpstrTitle ? request.lpstrTitle : "", static_cast<long long>(request.Flags), request.hwndOwner});
     if (fileAnswers.empty()) return false;
     std::string answer = fileAnswers.front();
     fileAnswers.pop_front();
@@ -51,7 +59,7 @@ bool RecordingSeam::ChooseFile(OPENFILENAMEA& request, bool open)
 
 bool RecordingSeam::ChooseFolder(HWND owner, const std::string& title, std::string& folder)
 {
-    calls.push_back({"Folder", folder, title, 0, owner});
+    Record({"Folder", folder, title, 0, owner});
     if (folderAnswers.empty()) return false;
     std::string answer = folderAnswers.front();
     folderAnswers.pop_front();
@@ -62,42 +70,42 @@ bool RecordingSeam::ChooseFolder(HWND owner, const std::string& title, std::stri
 
 bool RecordingSeam::PlaySystemSound(const std::string& alias)
 {
-    calls.push_back({"Sound", alias, "", 0, nullptr});
+    Record({"Sound", alias, "", 0, nullptr});
     return soundsPlay;
 }
 
 void RecordingSeam::SystemBeep(UINT type)
 {
-    calls.push_back({"Beep", "", "", type, nullptr});
+    Record({"Beep", "", "", type, nullptr});
 }
 
 void RecordingSeam::Tone(int frequency, int milliseconds)
 {
-    calls.push_back({"Tone", "", std::to_string(milliseconds), frequency, nullptr});
+    Record({"Tone", "", std::to_string(milliseconds), frequency, nullptr});
 }
 
 UINT RecordingSeam::StartProgram(const std::string& commandLine, int showCommand)
 {
-    calls.push_back({"StartProgram", commandLine, "", showCommand, nullptr});
+    Record({"StartProgram", commandLine, "", showCommand, nullptr});
     return startProgramAnswer;
 }
 
 INT_PTR RecordingSeam::ShellExecuteFile(HWND owner, const std::string& verb, const std::string& file,
                                         const std::string& parameters, const std::string& directory, int showCommand)
 {
-    calls.push_back({"ShellExecute", file, verb + "|" + parameters + "|" + directory, showCommand, owner});
+    Record({"ShellExecute", file, verb + "|" + parameters + "|" + directory, showCommand, owner});
     return shellExecuteAnswer;
 }
 
 HWND RecordingSeam::ShowHelp(HWND caller, const std::string& file, UINT command, const std::string& topic)
 {
-    calls.push_back({"Help", file, topic, command, caller});
+    Record({"Help", file, topic, command, caller});
     return nullptr;
 }
 
 bool RecordingSeam::PrintSetup(PRINTDLGA& request)
 {
-    calls.push_back({"PrintSetup", "", "", static_cast<long long>(request.Flags), request.hwndOwner});
+    Record({"PrintSetup", "", "", static_cast<long long>(request.Flags), request.hwndOwner});
     return printSetupAnswer;
 }
 
@@ -108,7 +116,7 @@ std::string RecordingSeam::DefaultPrinter()
 
 HDC RecordingSeam::CreatePrinterDC(const std::string& driver, const std::string& device, const DEVMODEA* mode)
 {
-    calls.push_back({"PrinterDC", device, driver, mode ? mode->dmOrientation : 0, nullptr});
+    Record({"PrinterDC", device, driver, mode ? mode->dmOrientation : 0, nullptr});
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
     HBITMAP page = CreateCompatibleBitmap(screen, GetDeviceCaps(screen, HORZRES), GetDeviceCaps(screen, VERTRES));
@@ -122,7 +130,7 @@ HDC RecordingSeam::CreatePrinterDC(const std::string& driver, const std::string&
 
 int RecordingSeam::PrintCall(const char* kind, const std::string& text)
 {
-    calls.push_back({kind, text, "", 0, nullptr});
+    Record({kind, text, "", 0, nullptr});
     return refusedPrintCall == kind ? 0 : 1;
 }
 

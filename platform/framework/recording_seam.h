@@ -1,8 +1,12 @@
 // A seam for tests: it takes the place of the Win32 seam for its lifetime,
-// records every call and answers from scripts the test fills.
+// records every call and answers from scripts the test fills. A message box
+// may come from another thread (the serial port's watcher): the calls are
+// recorded and the message-box answers taken under a lock, and CallsOf reads
+// under it.
 #pragma once
 
 #include <deque>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -76,7 +80,9 @@ public:
     int AbortDocument(HDC printer) override;
 
 private:
+    void Record(Call call);
     int PrintCall(const char* kind, const std::string& text = "");
+    mutable std::mutex mutex_;
     Seam* previous_;
     std::vector<HBITMAP> pages_;
 };

@@ -5,11 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstring>
+#include <deque>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <set>
+#include <thread>
 
+#include "platform/framework/recording_seam.h"
 #include "platform/runtime/memory.h"
 
 namespace {
@@ -123,6 +128,70 @@ public:
     BOOL CancelIoEx(HANDLE, OVERLAPPED*) override { return Record("CancelIoEx"); }
     DWORD GetLastError() override { return lastError_; }
 
+    // The watcher's side, used from its thread, under the lock: the event
+    // sets the next waits report, the mask and its changes, the waits begun,
+    // the posts (wParam) and what fails.
+    std::mutex lock;
+    std::condition_variable changed;
+    std::deque<DWORD> eventSets;
+    DWORD mask = 0;
+    int maskChanges = 0;
+    int waits = 0;
+    std::vector<WPARAM> posts;
+    bool maskFails = false;
+    bool waitFails = false;
+    bool threadFails = false;
+
+    BOOL SetCommMask(HANDLE port, DWORD newMask) override
+    {
+        std::lock_guard guard(lock);
+        if (maskFails || port == INVALID_HANDLE_VALUE) return FALSE;
+        mask = newMask;
+        ++maskChanges;
+        changed.notify_all();
+        return TRUE;
+    }
+    BOOL WaitCommEvent(HANDLE, DWORD* events) override
+    {
+        std::unique_lock guard(lock);
+        ++waits;
+        changed.notify_all();
+        if (waitFails) return FALSE;
+        int start = maskChanges;
+        changed.wait(guard, [&] { return !eventSets.empty() || maskChanges != start; });
+        *events = maskChanges != start ? 0 : eventSets.front();
+        if (maskChanges == start) eventSets.pop_front();
+        return TRUE;
+    }
+    BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        {
+            std::lock_guard guard(lock);
+            posts.push_back(wParam);
+        }
+        return ::PostMessageA(window, message, wParam, lParam);
+    }
+    bool StartThread(std::function<void()> body) override
+    {
+        if (threadFails) return false;
+        std::thread(std::move(body)).detach();
+        return true;
+    }
+    // Hands the watcher event sets and waits until it waits again after them.
+    void Report(std::initializer_list<DWORD> sets)
+    {
+        std::unique_lock guard(lock);
+        int after = waits + static_cast<int>(sets.size());
+        eventSets.insert(eventSets.end(), sets);
+        changed.notify_all();
+        changed.wait(guard, [&] { return waits >= after; });
+    }
+    void AwaitWaits(int count)
+    {
+        std::unique_lock guard(lock);
+        changed.wait(guard, [&] { return waits >= count; });
+    }
+
     bool Called(const std::string& call) const { return std::find(calls.begin(), calls.end(), call) != calls.end(); }
 
 private:
@@ -152,7 +221,7 @@ class SerialTest : public ::testing::Test {
 protected:
     SerialTest() { comm.serial = &serial; }
     ScriptedComm comm;
-    SerialMt serial{comm};
+    SerialMt serial{nullptr, comm};
 };
 
 TEST_F(SerialTest, PortNamesAndLineSettingsAreCheckedBeforeThePortIsTouched)
@@ -455,7 +524,7 @@ TEST_F(SerialTest, OpeningAgainClosesTheHeldPortFirstAndADroppedObjectClosesItsP
     ASSERT_EQ(comm.open.size(), 1u);
     EXPECT_EQ(comm.open.begin()->second, "\\\\.\\COM10");
     {
-        SerialMt other(comm);
+        SerialMt other(nullptr, comm);
         ASSERT_TRUE(other.Open("COM3"));
         comm.failing = "PurgeComm";
     }
@@ -475,6 +544,116 @@ TEST_F(SerialTest, FindAllPortsListsThePortsThatOpenAndLeavesTheHeldOneAlone)
     EXPECT_EQ(comm.open.begin()->first, held);
     // The error of the last attempt, COM256.
     EXPECT_EQ(serial.ErrorDesc(), "Open CreateFile");
+}
+
+// The WM_COMMNOTIFY wParams waiting for the window.
+std::vector<WPARAM> Notifications(HWND window)
+{
+    std::vector<WPARAM> notifications;
+    MSG message;
+    while (PeekMessageA(&message, window, WM_COMMNOTIFY, WM_COMMNOTIFY, PM_REMOVE))
+        notifications.push_back(message.wParam);
+    return notifications;
+}
+
+TEST_F(SerialTest, TheWatcherPostsOneNotificationPerWaitCharactersFirst)
+{
+    HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    SerialMt watched(window, comm);
+    ASSERT_TRUE(watched.Open("COM3"));
+    ASSERT_TRUE(watched.EnableEvents(EV_RXCHAR | EV_TXEMPTY));
+    EXPECT_FALSE(watched.EnableEvents(EV_RXCHAR));
+    EXPECT_EQ(watched.ErrorCode(), "0");
+    comm.AwaitWaits(1);
+    EXPECT_EQ(comm.mask, static_cast<DWORD>(EV_RXCHAR | EV_TXEMPTY));
+    comm.Report({EV_RXCHAR | EV_TXEMPTY, EV_TXEMPTY, EV_BREAK, EV_RXCHAR});
+    EXPECT_TRUE(watched.DisableEvents());
+    EXPECT_EQ(comm.mask, 0u);
+    EXPECT_EQ(comm.posts, (std::vector<WPARAM>{1, 4, 1}));
+    EXPECT_EQ(Notifications(window), (std::vector<WPARAM>{1, 4, 1}));
+    EXPECT_TRUE(watched.DisableEvents());
+    DestroyWindow(window);
+}
+
+TEST_F(SerialTest, WithoutAWindowTheNotificationsGoNowhereHarmlessly)
+{
+    ASSERT_TRUE(serial.Open("COM3"));
+    ASSERT_TRUE(serial.EnableEvents(EV_RXCHAR));
+    comm.AwaitWaits(1);
+    comm.Report({EV_RXCHAR});
+    EXPECT_TRUE(serial.DisableEvents());
+    EXPECT_EQ(comm.posts, std::vector<WPARAM>{1});
+}
+
+TEST_F(SerialTest, AWatcherThatCannotBeWokenKeepsRunningUntilItCan)
+{
+    ASSERT_TRUE(serial.Open("COM3"));
+    ASSERT_TRUE(serial.EnableEvents(EV_RXCHAR));
+    comm.AwaitWaits(1);
+    comm.maskFails = true;
+    EXPECT_FALSE(serial.DisableEvents());
+    EXPECT_EQ(serial.ErrorCode(), "8");
+    EXPECT_EQ(serial.ErrorDesc(), "SetCommMask");
+    EXPECT_FALSE(serial.EnableEvents(EV_RXCHAR));
+    comm.maskFails = false;
+    EXPECT_TRUE(serial.DisableEvents());
+    EXPECT_EQ(serial.ErrorDesc(), "SetCommMask");
+}
+
+TEST_F(SerialTest, AWatcherThatDoesNotStartLeavesItsError)
+{
+    ASSERT_TRUE(serial.Open("COM3"));
+    comm.threadFails = true;
+    EXPECT_FALSE(serial.EnableEvents(EV_RXCHAR));
+    EXPECT_EQ(serial.ErrorCode(), "8");
+    EXPECT_EQ(serial.ErrorDesc(), "CreateThread");
+    EXPECT_TRUE(serial.DisableEvents());
+    comm.threadFails = false;
+    EXPECT_TRUE(serial.EnableEvents(EV_RXCHAR));
+    EXPECT_TRUE(serial.DisableEvents());
+}
+
+TEST_F(SerialTest, AWatcherOnAClosedPortShowsItsBoxAndEnds)
+{
+    RecordingSeam seam;
+    ASSERT_TRUE(serial.EnableEvents(EV_RXCHAR));
+    while (!serial.DisableEvents()) Sleep(1);
+    std::vector<RecordingSeam::Call> boxes = seam.CallsOf("MessageBox");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "SetCommMask failed!");
+    EXPECT_EQ(boxes[0].detail, "CommWatchProc Error");
+    EXPECT_EQ(boxes[0].number, MB_OK);
+    EXPECT_EQ(boxes[0].owner, nullptr);
+}
+
+TEST_F(SerialTest, AWatcherWhoseWaitFailsEndsQuietly)
+{
+    RecordingSeam seam;
+    comm.waitFails = true;
+    ASSERT_TRUE(serial.Open("COM3"));
+    ASSERT_TRUE(serial.EnableEvents(EV_RXCHAR));
+    comm.AwaitWaits(1);
+    EXPECT_TRUE(serial.DisableEvents());
+    EXPECT_TRUE(seam.calls.empty());
+    EXPECT_TRUE(comm.posts.empty());
+}
+
+TEST_F(SerialTest, CloseAndADroppedObjectStopTheWatcherFirst)
+{
+    ASSERT_TRUE(serial.Open("COM3"));
+    ASSERT_TRUE(serial.EnableEvents(EV_RXCHAR));
+    comm.AwaitWaits(1);
+    EXPECT_TRUE(serial.Close());
+    EXPECT_EQ(comm.mask, 0u);
+    {
+        SerialMt other(nullptr, comm);
+        ASSERT_TRUE(other.Open("COM3"));
+        ASSERT_TRUE(other.EnableEvents(EV_RXCHAR));
+        comm.AwaitWaits(2);
+    }
+    EXPECT_EQ(comm.mask, 0u);
+    EXPECT_TRUE(comm.open.empty());
 }
 
 }  // namespace
