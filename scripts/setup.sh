@@ -16,6 +16,7 @@ packages=(
   xvfb x11-utils              # a display for tests that open windows
   fp-utils                    # chmcmd, the help compiler
   fonts-liberation            # metric-compatible stand-ins for the Windows fonts
+  socat                       # a pseudo-terminal pair as the serial port of the tests
 )
 
 sudo_() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }

@@ -2,7 +2,8 @@
 # Builds MERIDOXA with its tests and runs every test under Wine: the 64-bit
 # build on every machine, the 32-bit build too where the machine runs 32-bit
 # code. Tests that open windows share one Xvfb display; the tests of one
-# build share one wineserver. Arguments go to ctest.
+# build share one wineserver; the serial tests share one pseudo-terminal
+# pair, COM201 and COM202 in every build's prefix. Arguments go to ctest.
 set -euo pipefail
 scripts=$(cd "$(dirname "$0")" && pwd)
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
@@ -16,14 +17,20 @@ done
 displayfile=$(mktemp)
 Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$displayfile" 2>/dev/null &
 xvfb=$!
+serial=${MDX_BUILD_DIR:-$scripts/../build}/serial
+mkdir -p "$serial"
+rm -f "$serial/A" "$serial/B"
+socat pty,raw,echo=0,link="$serial/A" pty,raw,echo=0,link="$serial/B" 2>/dev/null &
+socat=$!
 cleanup() {
-  kill "$xvfb" 2>/dev/null || true
-  wait "$xvfb" 2>/dev/null || true
+  kill "$xvfb" "$socat" 2>/dev/null || true
+  wait "$xvfb" "$socat" 2>/dev/null || true
   rm -f "$displayfile"
 }
 trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$displayfile" ] && [ -e "$serial/B" ] && break; sleep 0.1; done
 [ -s "$displayfile" ] || { echo "test: Xvfb did not start" >&2; exit 1; }
+[ -e "$serial/B" ] || echo "test: socat did not start; the serial tests will fail" >&2
 export DISPLAY=:$(head -n1 "$displayfile")
 
 # Runs the suite of one build; its exit code is ctest's.
@@ -31,6 +38,8 @@ run_suite() (
   arch=$1; shift
   build=${MDX_BUILD_DIR:-$scripts/../build}/$arch
   source "$scripts/wine-env.sh"
+  ln -sfn "$serial/A" "$WINEPREFIX/dosdevices/com201"
+  ln -sfn "$serial/B" "$WINEPREFIX/dosdevices/com202"
   "$wineserver" -p
   trap '"$wineserver" -k >/dev/null 2>&1 || true' EXIT
   # Windows of the tests live in one virtual desktop: without a window manager
