@@ -92,7 +92,7 @@ INT_PTR RecordingSeam::ShellExecuteFile(HWND owner, const std::string& verb, con
 HWND RecordingSeam::ShowHelp(HWND caller, const std::string& file, UINT command, const std::string& topic)
 {
     calls.push_back({"Help", file, topic, command, caller});
-    return nullptr;
+    return helpAnswer;
 }
 
 bool RecordingSeam::PrintSetup(PRINTDLGA& request)
