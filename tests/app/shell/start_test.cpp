@@ -128,14 +128,23 @@ TEST(AppStart, AFailedSetUpShowsItsErrorAndEndsWithoutAWindowOrALibraryCall)
     EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the application was told to quit";
 }
 
-// Closes the frame window once the calculation window is shown (or after
+// Closes this thread's frame window once the calculation window is shown (or after
 // ten seconds), and notes which windows were shown then.
 std::vector<std::string> g_shown;
 int g_ticks = 0;
 
 void CALLBACK CloseFrame(HWND, UINT, UINT_PTR timer, DWORD)
 {
-    HWND frame = FindWindowA(nullptr, "MERIDOXA 8.01");
+    HWND frame = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            char caption[64] = {};
+            GetWindowTextA(window, caption, sizeof caption);
+            if (std::string(caption) == "MERIDOXA 8.01") *reinterpret_cast<HWND*>(data) = window;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&frame));
     const bool calcShown = goCalcPar && IsWindowVisible(goCalcPar->Handle());
     if (!frame || (!calcShown && ++g_ticks < 100)) return;
     KillTimer(nullptr, timer);
