@@ -18,22 +18,23 @@ struct Search {
     HWND frame = nullptr;
 };
 
+BOOL CALLBACK FindFrame(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<Search*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char caption[64] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    if (owner == search->process && std::string(caption) == "MERIDOXA 8.01" && IsWindowVisible(window))
+        search->frame = window;
+    return search->frame == nullptr;
+}
+
 // The program's frame window, found by its process and caption.
 HWND FrameOf(DWORD process)
 {
     Search search{process};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            char caption[64] = {};
-            GetWindowTextA(window, caption, sizeof caption);
-            if (owner == s->process && std::string(caption) == "MERIDOXA 8.01" && IsWindowVisible(window))
-                s->frame = window;
-            return s->frame == nullptr;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumWindows(FindFrame, reinterpret_cast<LPARAM>(&search));
     return search.frame;
 }
 

@@ -99,16 +99,16 @@ struct StartInstallation : Installation {
     }
 };
 
+BOOL CALLBACK CountVisible(HWND window, LPARAM data)
+{
+    if (IsWindowVisible(window)) ++*reinterpret_cast<int*>(data);
+    return TRUE;
+}
+
 int TopWindowsOfThisThread()
 {
     int count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) {
-            if (IsWindowVisible(window)) ++*reinterpret_cast<int*>(data);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    EnumThreadWindows(GetCurrentThreadId(), CountVisible, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
@@ -133,18 +133,18 @@ TEST(AppStart, AFailedSetUpShowsItsErrorAndEndsWithoutAWindowOrALibraryCall)
 std::vector<std::string> g_shown;
 int g_ticks = 0;
 
+BOOL CALLBACK FindFrame(HWND window, LPARAM data)
+{
+    char caption[64] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    if (std::string(caption) == "MERIDOXA 8.01") *reinterpret_cast<HWND*>(data) = window;
+    return TRUE;
+}
+
 void CALLBACK CloseFrame(HWND, UINT, UINT_PTR timer, DWORD)
 {
     HWND frame = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            char caption[64] = {};
-            GetWindowTextA(window, caption, sizeof caption);
-            if (std::string(caption) == "MERIDOXA 8.01") *reinterpret_cast<HWND*>(data) = window;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&frame));
+    EnumThreadWindows(GetCurrentThreadId(), FindFrame, reinterpret_cast<LPARAM>(&frame));
     const bool calcShown = goCalcPar && IsWindowVisible(goCalcPar->Handle());
     if (!frame || (!calcShown && ++g_ticks < 100)) return;
     KillTimer(nullptr, timer);
