@@ -92,7 +92,7 @@ std::string UserDirectory(const SystemFacts& facts, const std::string& programDi
         const std::string path = appData + "\\meridoxa";
         if (DirMakePath(path)) return path + "\\";
     }
-    if (glNetzwerk) {
+    if (glNetwork) {
         if (const std::string name = facts.UserName(); !name.empty()) {
             const std::string path = programDir + "user\\" + name;
             if (DirMakePath(path)) return path + "\\";
@@ -110,7 +110,7 @@ std::string UserDirectory(const SystemFacts& facts, const std::string& programDi
 // The directories, the copies and the INI files; the error text, or empty.
 std::string SetUp(const SystemFacts& facts)
 {
-    glNetzwerk = false;
+    glNetwork = false;
     const std::string programDir = Lower(facts.ProgramDirectory());
     const unsigned type = facts.DriveType(programDir);
     if (type == DRIVE_UNKNOWN || type == DRIVE_NO_ROOT_DIR) return "Error on access to directory\n" + programDir;
@@ -119,17 +119,17 @@ std::string SetUp(const SystemFacts& facts)
         gcPfadSprache = gcPfadKonfig = gcPfadUser = facts.FixedDirectory();
         return CreateIniFiles(false);
     }
-    glNetzwerk = type == DRIVE_REMOTE;
+    glNetwork = type == DRIVE_REMOTE;
     gcPfadSprache = programDir + "ProgData\\";
-    gcPfadKonfig = glNetzwerk ? gcPfadSprache : std::string();
+    gcPfadKonfig = glNetwork ? gcPfadSprache : std::string();
     gcPfadUser = UserDirectory(facts, programDir);
     if (gcPfadUser.empty()) return "Error on create the programs data directory";
-    if (!glNetzwerk) gcPfadKonfig = gcPfadUser;
+    if (!glNetwork) gcPfadKonfig = gcPfadUser;
 
     std::vector<std::string> helpFiles;
-    for (const auto& name : gaHilfeDateien) helpFiles.push_back(gcPfadSprache + name);
+    for (const auto& name : kHelpFiles) helpFiles.push_back(gcPfadSprache + name);
     const bool helpCopied = CopyNewer(DirectoryA(helpFiles), gcPfadSprache, gcPfadUser);
-    if (!helpCopied || !std::ranges::all_of(gaHilfeDateien, [](const auto& name) { return FFile(gcPfadUser + name); }))
+    if (!helpCopied || !std::ranges::all_of(kHelpFiles, [](const auto& name) { return FFile(gcPfadUser + name); }))
         return "Error on copy files to\n" + gcPfadUser;
 
     const std::string samples = gcPfadUser + "UserData\\";
@@ -138,7 +138,7 @@ std::string SetUp(const SystemFacts& facts)
     if (!IsDir(samples) || !CopyNewer(Directory(source + "test*.*"), source, samples))
         return "Error on copy files to\n" + samples;
 
-    if (glNetzwerk && facts.DriveType(gcPfadUser) == DRIVE_REMOTE) facts.AllowNetworkHelp();
+    if (glNetwork && facts.DriveType(gcPfadUser) == DRIVE_REMOTE) facts.AllowNetworkHelp();
     return CreateIniFiles(true);
 }
 

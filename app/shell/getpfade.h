@@ -37,7 +37,7 @@ const SystemFacts& Win32Facts();
 
 // The help files, German first, as they lie in ProgData\ and in the user
 // directory.
-inline const std::vector<std::string> gaHilfeDateien{"vezarovu.chm", "zodedado.chm"};
+inline const std::vector<std::string> kHelpFiles{"vezarovu.chm", "zodedado.chm"};
 
 // Copies every listed file from source to target (both with their "\") that
 // is missing there or whose source was written later (date and time); a copy
@@ -45,7 +45,7 @@ inline const std::vector<std::string> gaHilfeDateien{"vezarovu.chm", "zodedado.c
 // every one of them is in target afterwards.
 bool CopyNewer(const std::vector<DirEntry>& files, const std::string& source, const std::string& target);
 
-// Sets gcPfadSprache, gcPfadKonfig, gcPfadUser and glNetzwerk, copies the help
+// Sets gcPfadSprache, gcPfadKonfig, gcPfadUser and glNetwork, copies the help
 // and sample files into the user directory, and creates or upgrades the INI
 // files. On failure it shows one of its fixed English errors in an
 // information box titled with the program title and returns FALSE.

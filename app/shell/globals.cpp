@@ -7,7 +7,7 @@ const std::string gcVersion = "8.01";
 std::string gcPfadProto;
 std::string gcPfadUser;
 std::string gcPfadKonfig;
-bool glNetzwerk = false;
+bool glNetwork = false;
 std::string gcLesePfadQ, gcLesePfadZ, gcSchreibPfadQ, gcSchreibPfadZ, gcSchreibPfadH;
 std::string gcDateiPfadK;
 std::unique_ptr<PrintingDevice> goDrucker;

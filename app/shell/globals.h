@@ -22,7 +22,7 @@ extern std::string gcPfadUser;
 // program's ProgData\ on a network installation, else gcPfadUser.
 extern std::string gcPfadKonfig;
 // TRUE when the program directory lies on a network drive.
-extern bool glNetzwerk;
+extern bool glNetwork;
 // The last directories of the point-list and result files, lower case.
 extern std::string gcLesePfadQ, gcLesePfadZ, gcSchreibPfadQ, gcSchreibPfadZ, gcSchreibPfadH;
 // The last directory of the configuration and export files.

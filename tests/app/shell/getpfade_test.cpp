@@ -20,7 +20,7 @@ void ResetDirectories()
     gcPfadSprache.clear();
     gcPfadKonfig.clear();
     gcPfadUser.clear();
-    glNetzwerk = true;
+    glNetwork = true;
 }
 
 // Flushes the system's cache of INI files, so that files read as they are.
@@ -137,7 +137,7 @@ TEST(GetPfade, SetsTheDirectoriesOfEveryInstallationKind)
         EXPECT_EQ(gcPfadSprache, dir(c.sprache));
         EXPECT_EQ(gcPfadKonfig, dir(c.konfig));
         EXPECT_EQ(gcPfadUser, dir(c.user));
-        EXPECT_EQ(glNetzwerk, c.network);
+        EXPECT_EQ(glNetwork, c.network);
         EXPECT_EQ(inst.facts.networkHelpCalls, c.networkHelpCalls);
         const auto boxes = seam.CallsOf("MessageBox");
         if (c.error.empty()) {
