@@ -15,6 +15,7 @@ packages=(
   fonts-wine                  # Marlett, the symbols of the caption buttons
   xvfb x11-utils              # a display for tests that open windows
   fp-utils                    # chmcmd, the help compiler
+  python3-chm                 # an independent reader of the compiled help, for the tests
   fonts-liberation            # metric-compatible stand-ins for the Windows fonts
   socat                       # a pseudo-terminal pair as the serial port of the tests
 )

@@ -6,5 +6,16 @@ const std::string gcProgramm = "MERIDOXA";
 const std::string gcVersion = "8.01";
 std::string gcPfadProto;
 std::string gcPfadUser;
+std::string gcPfadKonfig;
+bool glNetwork = false;
 std::string gcLesePfadQ, gcLesePfadZ, gcSchreibPfadQ, gcSchreibPfadZ, gcSchreibPfadH;
+std::string gcDateiPfadK;
 std::unique_ptr<PrintingDevice> goDrucker;
+
+const std::array<Color, 5> gaFarbenStandard{Color(220, 250, 235), Color(255, 225, 225), Color(240, 225, 255),
+                                            Color(153, 204, 153), Color(222, 240, 222)};
+std::array<Color, 5> gaFarben = gaFarbenStandard;
+std::array<Brush, 5> gaPinsel;
+std::string gcFarben;
+int gnGradient = 15, gnGradDir = 7;
+bool glTooltip = true, glBegruessung = true, glEndeNachfrage = true;

@@ -1,8 +1,11 @@
 // Process-wide values of the application that every window reads.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
+
+#include "platform/framework/gdi.h"
 
 class PrintingDevice;
 
@@ -12,9 +15,28 @@ extern const std::string gcProgramm;
 extern const std::string gcVersion;
 // The directory of the protocol file protocol.log, with its trailing "\".
 extern std::string gcPfadProto;
-// The per-user directory (of meridoxa.ini), with its trailing "\".
+// The per-user directory (of meridoxa.ini, the help files and the samples),
+// with its trailing "\".
 extern std::string gcPfadUser;
+// The directory of the INI file that carries the program version: the
+// program's ProgData\ on a network installation, else gcPfadUser.
+extern std::string gcPfadKonfig;
+// TRUE when the program directory lies on a network drive.
+extern bool glNetwork;
 // The last directories of the point-list and result files, lower case.
 extern std::string gcLesePfadQ, gcLesePfadZ, gcSchreibPfadQ, gcSchreibPfadZ, gcSchreibPfadH;
+// The last directory of the configuration and export files.
+extern std::string gcDateiPfadK;
 // The program's printing device; empty until a printer is first used.
 extern std::unique_ptr<PrintingDevice> goDrucker;
+
+// The five window colours: the standard ones, the current ones with a brush
+// each, and the current ones as text (five groups RRRGGGBBB).
+extern const std::array<Color, 5> gaFarbenStandard;
+extern std::array<Color, 5> gaFarben;
+extern std::array<Brush, 5> gaPinsel;
+extern std::string gcFarben;
+// Strength (0 to 20) and direction (0 to 7) of the window background gradient.
+extern int gnGradient, gnGradDir;
+// Tooltips, the start screen, the question before the program ends.
+extern bool glTooltip, glBegruessung, glEndeNachfrage;

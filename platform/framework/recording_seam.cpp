@@ -100,7 +100,7 @@ INT_PTR RecordingSeam::ShellExecuteFile(HWND owner, const std::string& verb, con
 HWND RecordingSeam::ShowHelp(HWND caller, const std::string& file, UINT command, const std::string& topic)
 {
     Record({"Help", file, topic, command, caller});
-    return nullptr;
+    return helpAnswer;
 }
 
 bool RecordingSeam::PrintSetup(PRINTDLGA& request)

@@ -53,6 +53,8 @@ public:
     bool soundsPlay = true;
     INT_PTR shellExecuteAnswer = 33;
     UINT startProgramAnswer = 33;
+    // The help viewer's window for every help call; null: the viewer shows none.
+    HWND helpAnswer = nullptr;
     bool printSetupAnswer = false;
     // "device,driver,port" of the default printer; empty: no printer.
     std::string defaultPrinter;

@@ -75,10 +75,13 @@ public:
                    : nullptr;
         if (!htmlHelp) return nullptr;
         if (command == HH_DISPLAY_TOPIC) return htmlHelp(caller, (file + "::/" + topic).c_str(), command, 0);
+        const std::string page = HelpKeywordPage(topic);
         HH_AKLINK link{};
         link.cbStruct = sizeof link;
         link.pszKeywords = topic.c_str();
-        link.fIndexOnFail = TRUE;
+        // An associative lookup shows the keyword's own page when it finds nothing.
+        link.pszUrl = command == HH_ALINK_LOOKUP ? page.c_str() : nullptr;
+        link.fIndexOnFail = command != HH_ALINK_LOOKUP;
         bool lookup = command == HH_ALINK_LOOKUP || command == HH_KEYWORD_LOOKUP;
         return htmlHelp(caller, file.c_str(), command, lookup ? reinterpret_cast<DWORD_PTR>(&link) : 0);
     }

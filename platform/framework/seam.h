@@ -55,6 +55,13 @@ public:
     virtual int AbortDocument(HDC printer) = 0;
 };
 
+// The page that an associative-link keyword of our help files has: the
+// keyword + ".htm". A lookup falls back to it where the viewer finds nothing.
+inline std::string HelpKeywordPage(const std::string& keyword)
+{
+    return keyword + ".htm";
+}
+
 // The seam in use: the Win32 one unless a test has put its own in place.
 Seam& TheSeam();
 // Puts a seam in place (null: the Win32 one again); returns the one before.

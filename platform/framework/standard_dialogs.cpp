@@ -90,6 +90,9 @@ void HelpDisplay::Show(const std::string& topic)
 
 void HelpDisplay::Show(const std::string& keyword, Link kind)
 {
-    TheSeam().ShowHelp(owner_ ? owner_->Handle() : nullptr, fileName_,
-                       kind == Link::ALink ? HH_ALINK_LOOKUP : HH_KEYWORD_LOOKUP, keyword);
+    HWND caller = owner_ ? owner_->Handle() : nullptr;
+    if (TheSeam().ShowHelp(caller, fileName_, kind == Link::ALink ? HH_ALINK_LOOKUP : HH_KEYWORD_LOOKUP, keyword))
+        return;
+    // A viewer without associative lookups (Wine's) shows the keyword's page.
+    if (kind == Link::ALink) TheSeam().ShowHelp(caller, fileName_, HH_DISPLAY_TOPIC, HelpKeywordPage(keyword));
 }

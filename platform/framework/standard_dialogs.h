@@ -97,7 +97,9 @@ public:
     // Shows a topic: "HelpContents" the contents, "HelpIndex" the index,
     // any other text the topic of that path in the file.
     void Show(const std::string& topic);
-    // Shows the topic that an associative or keyword link lookup finds.
+    // Shows the topic that an associative or keyword link lookup finds; when
+    // the viewer answers an associative lookup with no window, the keyword's
+    // page (HelpKeywordPage).
     void Show(const std::string& keyword, Link kind);
 
 private:

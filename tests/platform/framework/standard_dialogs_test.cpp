@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <htmlhelp.h>
 
+#include <vector>
+
 #include "platform/framework/appwindow.h"
 #include "platform/framework/recording_seam.h"
 #include "platform/framework/standard_dialogs.h"
@@ -70,6 +72,7 @@ TEST(HelpDisplayTest, TopicsAndLinksBecomeHelpViewerCommands)
                                  {HH_DISPLAY_INDEX, ""},
                                  {HH_DISPLAY_TOPIC, "start.htm"},
                                  {HH_ALINK_LOOKUP, "a_helmertparameter"},
+                                 {HH_DISPLAY_TOPIC, "a_helmertparameter.htm"},
                                  {HH_KEYWORD_LOOKUP, "Helmert"}};
     auto calls = seam.CallsOf("Help");
     ASSERT_EQ(calls.size(), std::size(expected));
@@ -78,6 +81,29 @@ TEST(HelpDisplayTest, TopicsAndLinksBecomeHelpViewerCommands)
         EXPECT_EQ(calls[i].text, "C:\\user\\zodedado.chm");
         EXPECT_EQ(calls[i].number, expected[i].command);
         EXPECT_EQ(calls[i].detail, expected[i].topic);
+    }
+}
+
+TEST(HelpDisplayTest, AnAssociativeLookupWithoutAViewerWindowShowsTheKeywordsPage)
+{
+    struct Case {
+        const char* what;
+        bool viewerAnswers;
+        HelpDisplay::Link kind;
+        std::vector<std::string> calls;  // topic of each help call
+    } cases[] = {
+        {"associative, no window", false, HelpDisplay::Link::ALink, {"a_farbeinstellung", "a_farbeinstellung.htm"}},
+        {"associative, the viewer's window", true, HelpDisplay::Link::ALink, {"a_farbeinstellung"}},
+        {"keyword, no window", false, HelpDisplay::Link::KLink, {"a_farbeinstellung"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        RecordingSeam seam;
+        if (c.viewerAnswers) seam.helpAnswer = GetDesktopWindow();
+        HelpDisplay("C:\\user\\vezarovu.chm", nullptr).Show("a_farbeinstellung", c.kind);
+        std::vector<std::string> topics;
+        for (const auto& call : seam.CallsOf("Help")) topics.push_back(call.detail);
+        EXPECT_EQ(topics, c.calls);
     }
 }
 

@@ -1,0 +1,79 @@
+// The installed program started from the build's program directory with an
+// empty APPDATA directory fills it, and writes its settings when it ends.
+#include <windows.h>
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+#include "lib/files.h"
+#include "lib/ini.h"
+#include "shell_fixture.h"
+
+using namespace shell_test;
+
+namespace {
+
+struct Search {
+    DWORD process;
+    HWND frame = nullptr;
+};
+
+BOOL CALLBACK FindFrame(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<Search*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char caption[64] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    if (owner == search->process && std::string(caption) == "MERIDOXA 8.01" && IsWindowVisible(window))
+        search->frame = window;
+    return search->frame == nullptr;
+}
+
+// The program's frame window, found by its process and caption.
+HWND FrameOf(DWORD process)
+{
+    Search search{process};
+    EnumWindows(FindFrame, reinterpret_cast<LPARAM>(&search));
+    return search.frame;
+}
+
+TEST(ProgramStart, FillsAnEmptyUserDirectoryAndSavesTheSettingsAtTheEnd)
+{
+    const std::string appData = FreshDir("appdata");
+    SetEnvironmentVariableA("APPDATA", appData.substr(0, appData.size() - 1).c_str());
+    std::string program = MDX_PROGRAM_DIR "/meridoxa.exe";
+    std::replace(program.begin(), program.end(), '/', '\\');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string commandLine = "\"" + program + "\"";
+    ASSERT_TRUE(CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &process));
+    HWND frame = nullptr;
+    for (int i = 0; i < 300 && !frame; ++i) {
+        Sleep(100);
+        frame = FrameOf(process.dwProcessId);
+    }
+    EXPECT_NE(frame, nullptr) << "the frame window did not appear";
+    Sleep(500);
+    if (frame) PostMessageA(frame, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << "the program did not end";
+        TerminateProcess(process.hProcess, 1);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+
+    const std::string user = appData + "meridoxa\\";
+    for (const char* file :
+         {"vezarovu.chm", "zodedado.chm", "UserData\\testq.txt", "UserData\\testz.txt", "UserData\\test.kns"})
+        EXPECT_TRUE(FFile(user + file)) << file;
+    const std::string ini = user + "meridoxa.ini";
+    EXPECT_EQ(GetIniString("Copyright", "Version", ini), "MERIDOXA 8.01");
+    EXPECT_FALSE(GetIniString("Copyright", "Copyright", ini).empty());
+    EXPECT_EQ(GetIniString("Config", "Ansicht", ini).size(), 20u);
+    EXPECT_EQ(GetIniString("Config", "LesePfadQ", ini), user + "UserData\\");
+}
+
+}  // namespace
