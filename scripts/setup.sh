@@ -16,6 +16,7 @@ packages=(
   xvfb x11-utils              # a display for tests that open windows
   fp-utils                    # chmcmd, the help compiler
   fonts-liberation            # metric-compatible stand-ins for the Windows fonts
+  g++ libproj-dev             # bench only: the native PROJ program of scripts/geodesy-bench.sh
 )
 
 sudo_() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
