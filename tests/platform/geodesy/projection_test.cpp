@@ -149,6 +149,11 @@ TEST_F(Utm, UserEllipsoidOfTheSourceSideDrivesTheProjection)
     const Shape bessel = {6377397.155, 6377397.155 * (1 - 1 / 299.1528128)};
     double east, north;
     UtmForward(13.4, 52.5, 33, bessel, east, north);
+    // First on the user ellipsoid as it starts (GRS 1980): a library that
+    // kept its series by ellipsoid number would miss the new definition.
+    const Geographic onGrs80 = Inverse(lib, east, north);
+    ASSERT_TRUE(onGrs80.ok) << Message();
+    EXPECT_GT(std::abs(onGrs80.lat - 52.5), 1e-5);
     ASSERT_NE(lib.setuserellsource(1000, bessel.a, bessel.b), 0);
     ASSERT_NE(lib.setuserelltarget(1000, bessel.a, bessel.b), 0);
     const Geographic onBessel = Inverse(lib, east, north);
