@@ -20,6 +20,7 @@
 #include "graphics/core/colors.h"
 #include "graphics/core/device.h"
 #include "graphics/core/figurepoints.h"
+#include "platform/runtime/value.h"
 
 class objectShape;
 
@@ -225,6 +226,24 @@ public:
     // rectangle, 1 ellipse, 2 circle, 3 twelve-pointed and 4 twenty-four-pointed
     // star; any other form draws nothing.
     Graphics& PaintControl(const DeviceBox& oControl, uint32_t nForm, uint32_t nFill);
+
+    // ---- Charts (graphics/charts/) ----
+    // Data preparers; they use no painter state and draw nothing.
+    // The table {x, f(x)} of n points from the smaller to the larger end,
+    // equally spaced, both ends included (n = 1: the one point {a, f(a)}); a
+    // result that is not a number is stored as NaN. n is taken by its whole
+    // part; n below 1 or not a number, bFunction not a code block, or a table
+    // that cannot be allocated give an empty table.
+    static Array SetMathGraphArray(const Value& bFunction, double fStart, double fEnd, const Value& nPoints);
+    // A deep copy of the chart data with element 1 of every entry replaced by
+    // bX's result and element 2 (or, in modes 1, 2 and 4, every item of its
+    // list) by bY's result, a non-number as NaN; NIL or another non-block
+    // leaves that axis alone, as does a mode other than 0 to 4 for the y
+    // values (a mode that is not a number counts as 0). Only numbers are
+    // transformed: an entry without the number or list the mode needs keeps
+    // that part as it is. Data that are not a non-empty array give a new
+    // empty array.
+    static Array SetLogarithmic(const Value& aData, const Value& bX, const Value& bY, const Value& nMode);
 
     // ---- Painter state, read by the drawing objects and the devices ----
     int32_t _nSurfaceWidth = 0;
