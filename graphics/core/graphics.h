@@ -245,6 +245,19 @@ public:
     // empty array.
     static Array SetLogarithmic(const Value& aData, const Value& bX, const Value& bY, const Value& nMode);
 
+    // Chooses value range and tick step of the x axis (nIntervalsX tick
+    // intervals, element 1 of every data entry) and of the y axis
+    // (nIntervalsY, element 2 in data mode nMode 0 to 4; not a number counts
+    // as 0) and writes them into elements 1-5 and 25-29 of aDef (a null array
+    // becomes a new one; a shorter one grows to 59 elements). An axis with
+    // fewer than one interval, or without a usable data value, stays as it
+    // was; entries without the part the mode needs and values that are not
+    // finite are skipped. When the data reach below zero the axis's start and
+    // end move so that 0 falls on the origin, and *nOriginX or *nOriginY
+    // (when given) move by the same amount, so the axis stays in place.
+    Graphics& SetAutoScale(Array& aDef, const Value& aData, double nIntervalsX, double nIntervalsY,
+                           const Value& nMode = Value(), double* nOriginX = nullptr, double* nOriginY = nullptr);
+
     // ---- Painter state, read by the drawing objects and the devices ----
     int32_t _nSurfaceWidth = 0;
     int32_t _nSurfaceHeight = 0;
