@@ -4,15 +4,13 @@
 #include <cmath>
 #include <optional>
 
+#include "graphics/charts/chart_definition.h"
 #include "graphics/core/graphics.h"
 #include "graphics/core/kit.h"
 #include "platform/runtime/numtext.h"
 
 namespace charts {
 namespace {
-
-constexpr std::size_t kChartElements = 59;
-constexpr std::size_t kYAxis = 24;  // element k + 24 of the y axis means element k of the x axis
 
 struct Limits {
     double lo;
