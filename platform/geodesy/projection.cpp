@@ -205,6 +205,13 @@ bool UtmInverse::Apply(double east, double north, double& longitude, double& lat
         longitude -= 360.0;
     else if (longitude <= -180.0)
         longitude += 360.0;
+    // On a small user ellipsoid an easting far beyond its size overflows the
+    // series.
+    if (!std::isfinite(latitude) || !std::isfinite(longitude))
+        return Fail(Format(Say("The point %1, %2 lies outside the projection's domain on this ellipsoid.",
+                               "Der Punkt %1, %2 liegt au\xDF"
+                               "erhalb des Bereichs der Abbildung auf diesem Ellipsoid."),
+                           {Number(east), Number(north)}));
     return true;
 }
 
