@@ -20,6 +20,7 @@
 #include "graphics/core/colors.h"
 #include "graphics/core/device.h"
 #include "graphics/core/figurepoints.h"
+#include "platform/runtime/value.h"
 
 class objectShape;
 
@@ -225,6 +226,37 @@ public:
     // rectangle, 1 ellipse, 2 circle, 3 twelve-pointed and 4 twenty-four-pointed
     // star; any other form draws nothing.
     Graphics& PaintControl(const DeviceBox& oControl, uint32_t nForm, uint32_t nFill);
+
+    // ---- Charts (graphics/charts/) ----
+    // Data preparers; they use no painter state and draw nothing.
+    // The table {x, f(x)} of n points from the smaller to the larger end,
+    // equally spaced, both ends included (n = 1: the one point {a, f(a)}); a
+    // result that is not a number is stored as NaN. n is taken by its whole
+    // part; n below 1 or not a number, bFunction not a code block, or a table
+    // that cannot be allocated give an empty table.
+    static Array SetMathGraphArray(const Value& bFunction, double fStart, double fEnd, const Value& nPoints);
+    // A deep copy of the chart data with element 1 of every entry replaced by
+    // bX's result and element 2 (or, in modes 1, 2 and 4, every item of its
+    // list) by bY's result, a non-number as NaN; NIL or another non-block
+    // leaves that axis alone, as does a mode other than 0 to 4 for the y
+    // values (a mode that is not a number counts as 0). Only numbers are
+    // transformed: an entry without the number or list the mode needs keeps
+    // that part as it is. Data that are not a non-empty array give a new
+    // empty array.
+    static Array SetLogarithmic(const Value& aData, const Value& bX, const Value& bY, const Value& nMode);
+
+    // Chooses value range and tick step of the x axis (nIntervalsX tick
+    // intervals, element 1 of every data entry) and of the y axis
+    // (nIntervalsY, element 2 in data mode nMode 0 to 4; not a number counts
+    // as 0) and writes them into elements 1-5 and 25-29 of aDef (a null array
+    // becomes a new one; a shorter one grows to 59 elements). An axis with
+    // fewer than one interval, or without a usable data value, stays as it
+    // was; entries without the part the mode needs and values that are not
+    // finite are skipped. When the data reach below zero the axis's start and
+    // end move so that 0 falls on the origin, and *nOriginX or *nOriginY
+    // (when given) move by the same amount, so the axis stays in place.
+    Graphics& SetAutoScale(Array& aDef, const Value& aData, double nIntervalsX, double nIntervalsY,
+                           const Value& nMode = Value(), double* nOriginX = nullptr, double* nOriginY = nullptr);
 
     // ---- Painter state, read by the drawing objects and the devices ----
     int32_t _nSurfaceWidth = 0;

@@ -26,6 +26,17 @@ std::optional<Convention> lastModel;
 // The user reference system between the two sides of coordtrans3.
 Transformation userReferenceSystem;
 
+// The UTM inverse of the last source ellipsoid: its series are filled once
+// per ellipsoid, not per point.
+std::optional<UtmInverse> lastUtmInverse;
+
+const UtmInverse& UtmInverseOf(const Ellipsoid& ellipsoid)
+{
+    if (!lastUtmInverse || lastUtmInverse->Of().a != ellipsoid.a || lastUtmInverse->Of().b != ellipsoid.b)
+        lastUtmInverse.emplace(ellipsoid);
+    return *lastUtmInverse;
+}
+
 Logic Result(bool ok)
 {
     return ok ? 1 : 0;
@@ -69,7 +80,7 @@ bool UtmToGeographicOnSides(double east, double north, std::uint16_t ellipsoidIn
     Ellipsoid source;
     Ellipsoid target;
     if (!FindEllipsoid(ellipsoidIn, Side::Source, source) || !FindEllipsoid(ellipsoidOut, Side::Target, target) ||
-        !UtmToGeographic(east, north, source, longitude, latitude))
+        !UtmInverseOf(source).Apply(east, north, longitude, latitude))
         return false;
     const bool sameDatum = source.a == target.a && source.b == target.b && userReferenceSystem.t.isZero(0.0) &&
                            userReferenceSystem.r.isZero(0.0) && userReferenceSystem.s == 0.0;

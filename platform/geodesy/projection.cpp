@@ -11,6 +11,7 @@ namespace geodesy {
 namespace {
 
 constexpr double kDegree = std::numbers::pi / 180.0;
+constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
 constexpr double kScale = 0.9996;           // k0 of UTM
 constexpr double kFalseEasting = 500000.0;  // metres
 constexpr double kZoneFactor = 1000000.0;   // the zone stands in front of six easting digits
@@ -60,47 +61,94 @@ void LatitudeCoefficients(double n, double delta[6])
     delta[5] = 601676.0 * n6 / 22275.0;
 }
 
+// The product of two numbers of the series: real, or complex without the
+// runtime's rules for infinite parts (a call per product; the values here are
+// finite).
+double Times(double a, double b)
+{
+    return a * b;
+}
+std::complex<double> Times(const std::complex<double>& a, const std::complex<double>& b)
+{
+    return {a.real() * b.real() - a.imag() * b.imag(), a.real() * b.imag() + a.imag() * b.real()};
+}
+
 // sum c_j sin(2j z) for j = 1..6 by Clenshaw's recurrence, from sin 2z and
-// cos 2z (real or complex z).
+// cos 2z (real or complex z); c_j - b_j+2 is formed beside the product, off
+// the chain of dependent steps.
 template <typename T>
 T SineSeries(const double c[6], const T& sin2, const T& cos2)
 {
     const T twiceCos = 2.0 * cos2;
     T next(0.0), nextButOne(0.0);
+#pragma GCC unroll 6
     for (int j = 5; j >= 0; --j) {
-        const T current = twiceCos * next - nextButOne + c[j];
+        const T current = Times(twiceCos, next) + (c[j] - nextButOne);
         nextButOne = next;
         next = current;
     }
-    return next * sin2;
+    return Times(next, sin2);
 }
 
-// sin d and cos d, sinh d and cosh d of a small d (|d| < 0.01) by their
-// Taylor series, exact to rounding; the series leave out library calls.
-double SmallSin(double d)
+// c[0] + c[1] z + ... + c[6] z^6 by Estrin's scheme: pairs first, a
+// shorter chain of dependent operations than Horner's rule.
+double Polynomial(double z, const double (&c)[7])
 {
-    const double d2 = d * d;
-    return d * (1.0 - d2 / 6.0 * (1.0 - d2 / 20.0 * (1.0 - d2 / 42.0)));
+    const double z2 = z * z, z4 = z2 * z2;
+    return (c[0] + c[1] * z) + z2 * (c[2] + c[3] * z) + z4 * ((c[4] + c[5] * z) + z2 * c[6]);
 }
-double SmallCos(double d)
+
+// Taylor coefficients of sin from y^3 on and of cos from y^4 on, in y^2.
+constexpr double kSineTerms[] = {-1.0 / 6.0,        1.0 / 120.0,        -1.0 / 5040.0,         1.0 / 362880.0,
+                                 -1.0 / 39916800.0, 1.0 / 6227020800.0, -1.0 / 1307674368000.0};
+constexpr double kCosineTerms[] = {1.0 / 24.0,        -1.0 / 720.0,         1.0 / 40320.0,         -1.0 / 3628800.0,
+                                   1.0 / 479001600.0, -1.0 / 87178291200.0, 1.0 / 20922789888000.0};
+
+// sin y and cos y for |y| <= pi/4 from z = y^2 by the Taylor series to y^15
+// and y^16 (the first left-out term is below 1e-16 of the value); with
+// z = -y^2 the same series give sinh y and cosh y.
+double SeriesSine(double y, double z)
 {
-    const double d2 = d * d;
-    return 1.0 - d2 / 2.0 * (1.0 - d2 / 12.0 * (1.0 - d2 / 30.0));
+    return y + y * z * Polynomial(z, kSineTerms);
 }
-double SmallSinh(double d)
+double SeriesCosine(double z)
 {
-    const double d2 = d * d;
-    return d * (1.0 + d2 / 6.0 * (1.0 + d2 / 20.0 * (1.0 + d2 / 42.0)));
+    // 1 - z/2 with its rounding error carried into the small terms.
+    const double half = 0.5 * z;
+    const double w = 1.0 - half;
+    return w + (((1.0 - w) - half) + z * z * Polynomial(z, kCosineTerms));
 }
-double SmallCosh(double d)
+
+// sin x and cos x for 0 <= x <= pi/2 (a little beyond is fine), by the
+// series after y = pi/2 - x for x above pi/4 (with pi/2 in two parts, so
+// that y is right to rounding). Within 1.5 units in the last place (against
+// long double on 2e7 points); the MinGW runtime's sin and cos take many
+// times as long together.
+void QuadrantSineCosine(double x, double& sine, double& cosine)
 {
-    const double d2 = d * d;
-    return 1.0 + d2 / 2.0 * (1.0 + d2 / 12.0 * (1.0 + d2 / 30.0));
+    constexpr double kHalfPiHigh = 1.5707963267948966;    // pi/2 rounded
+    constexpr double kHalfPiLow = 6.123233995736766e-17;  // pi/2 - kHalfPiHigh
+    const bool reflected = x > std::numbers::pi / 4.0;
+    const double y = reflected ? (kHalfPiHigh - x) + kHalfPiLow : x;
+    const double s = SeriesSine(y, y * y);
+    const double c = SeriesCosine(y * y);
+    sine = reflected ? c : s;
+    cosine = reflected ? s : c;
 }
 
 }  // namespace
 
-bool UtmToGeographic(double east, double north, const Ellipsoid& ellipsoid, double& longitude, double& latitude)
+UtmInverse::UtmInverse(const Ellipsoid& ellipsoid) : ellipsoid_(ellipsoid)
+{
+    const double n = ShapeOf(ellipsoid).n;
+    const double radius = kScale * RectifyingRadius(ellipsoid, n);
+    perRadius_ = 1.0 / radius;
+    pole_ = radius * std::numbers::pi / 2.0;
+    InverseCoefficients(n, beta_);
+    LatitudeCoefficients(n, delta_);
+}
+
+bool UtmInverse::Apply(double east, double north, double& longitude, double& latitude) const
 {
     if (!CheckFinite(east, "east") || !CheckFinite(north, "north")) return false;
     const double zone = std::floor(east / kZoneFactor);
@@ -110,50 +158,60 @@ bool UtmToGeographic(double east, double north, const Ellipsoid& ellipsoid, doub
                                "Der Ostwert %1 enth\xE4lt die Zone %2; Zonen reichen von 1 bis 60 und stehen vor den "
                                "sechs Stellen des Ostwerts."),
                            {Number(east), Number(zone)}));
-    const Shape shape = ShapeOf(ellipsoid);
-    const double radius = kScale * RectifyingRadius(ellipsoid, shape.n);
-    const double pole = radius * std::numbers::pi / 2.0;
-    if (north < 0.0 || north > pole)
+    if (north < 0.0 || north > pole_)
         return Fail(Format(Say("The north value %1 m lies outside the projection's domain (0 to %2 m, northern "
                                "hemisphere).",
                                "Der Nordwert %1 m liegt au\xDF"
                                "erhalb des Bereichs der Abbildung (0 bis %2 m, Nordhalbkugel)."),
-                           {Number(north), Number(std::floor(pole))}));
-    const double xi = north / radius;
-    const double eta = (east - zone * kZoneFactor - kFalseEasting) / radius;
-    // zeta' = zeta - sum beta_j sin(2j zeta) with zeta = xi + i eta. The
-    // angles of the double and the shifted arguments come from sin xi, cos xi
-    // and sinh eta by identities and small-angle series: the math library's
-    // functions cost more than all the rest.
-    double beta[6];
-    InverseCoefficients(shape.n, beta);
-    const double sinXi = std::sin(xi), cosXi = std::cos(xi);
-    const double sinhEta = std::sinh(eta), coshEta = std::sqrt(1.0 + sinhEta * sinhEta);
+                           {Number(north), Number(std::floor(pole_))}));
+    const double xi = north * perRadius_;
+    const double eta = (east - zone * kZoneFactor - kFalseEasting) * perRadius_;
+    // zeta' = zeta - sum beta_j sin(2j zeta) with zeta = xi + i eta. Every
+    // sine, cosine and sinh below comes from our series and identities: the
+    // runtime's functions would cost more than all the rest.
+    double sinXi, cosXi;
+    QuadrantSineCosine(xi, sinXi, cosXi);
+    // |eta| < 0.08 on the earth (six easting digits); the runtime's sinh
+    // only for tiny user ellipsoids.
+    const double sinhEta = std::abs(eta) < std::numbers::pi / 4.0 ? SeriesSine(eta, -eta * eta) : std::sinh(eta);
+    const double coshEta = std::sqrt(1.0 + sinhEta * sinhEta);
     const std::complex<double> sin2(2.0 * sinXi * cosXi * (1.0 + 2.0 * sinhEta * sinhEta),
                                     (cosXi - sinXi) * (cosXi + sinXi) * 2.0 * sinhEta * coshEta);
     const std::complex<double> cos2((cosXi - sinXi) * (cosXi + sinXi) * (1.0 + 2.0 * sinhEta * sinhEta),
                                     -2.0 * sinXi * cosXi * 2.0 * sinhEta * coshEta);
-    const std::complex<double> shift = SineSeries(beta, sin2, cos2);
-    const double sinXiPrime = sinXi * SmallCos(shift.real()) - cosXi * SmallSin(shift.real());
-    const double cosXiPrime = cosXi * SmallCos(shift.real()) + sinXi * SmallSin(shift.real());
-    const double sinhEtaPrime = sinhEta * SmallCosh(shift.imag()) - coshEta * SmallSinh(shift.imag());
-    // Conformal latitude chi, then the geodetic latitude by its series.
-    const double conformal = sinXiPrime / std::sqrt(sinhEtaPrime * sinhEtaPrime + cosXiPrime * cosXiPrime);
-    const double chi = std::atan(conformal);
-    const double u = std::abs(conformal) > 1.0 ? 1.0 / conformal : conformal;  // tan or cot of chi
-    const double sin2Chi = 2.0 * u / (1.0 + u * u);
-    const double cos2Chi = (std::abs(conformal) > 1.0 ? u * u - 1.0 : 1.0 - u * u) / (1.0 + u * u);
-    double delta[6];
-    LatitudeCoefficients(shape.n, delta);
-    latitude = (chi + SineSeries(delta, sin2Chi, cos2Chi)) / kDegree;
+    const std::complex<double> shift = SineSeries(beta_, sin2, cos2);
+    const double d = shift.real(), e = shift.imag();  // small
+    const double sinD = SeriesSine(d, d * d), cosD = SeriesCosine(d * d);
+    const double sinhE = SeriesSine(e, -e * e), coshE = SeriesCosine(-e * e);
+    const double sinXiPrime = sinXi * cosD - cosXi * sinD;
+    const double cosXiPrime = cosXi * cosD + sinXi * sinD;
+    const double sinhEtaPrime = sinhEta * coshE - coshEta * sinhE;
+    // Conformal latitude chi, then the geodetic latitude by its series. With
+    // q = sqrt(sinh^2 eta' + cos^2 xi'), tan chi = sin xi' / q and
+    // sin^2 xi' + q^2 = cosh^2 eta', so that 2 chi's sine and cosine need no
+    // angle: sin 2chi = 2 q sin xi' / cosh^2 eta', cos 2chi = (q^2 - sin^2
+    // xi') / cosh^2 eta'.
+    const double q2 = sinhEtaPrime * sinhEtaPrime + cosXiPrime * cosXiPrime;
+    const double chi = std::atan(sinXiPrime / std::sqrt(q2));
+    const double perCosh2 = 1.0 / (1.0 + sinhEtaPrime * sinhEtaPrime);
+    const double sin2Chi = 2.0 * std::sqrt(q2) * sinXiPrime * perCosh2;
+    const double cos2Chi = (q2 - sinXiPrime * sinXiPrime) * perCosh2;
+    latitude = (chi + SineSeries(delta_, sin2Chi, cos2Chi)) * kDegreesPerRadian;
     const double lambda =
         cosXiPrime > 0.0 ? std::atan(sinhEtaPrime / cosXiPrime) : std::atan2(sinhEtaPrime, cosXiPrime);
     const double centralMeridian = 6.0 * zone - 183.0;
-    longitude = centralMeridian + lambda / kDegree;
+    longitude = centralMeridian + lambda * kDegreesPerRadian;
     if (longitude > 180.0)
         longitude -= 360.0;
     else if (longitude <= -180.0)
         longitude += 360.0;
+    // On a small user ellipsoid an easting far beyond its size overflows the
+    // series.
+    if (!std::isfinite(latitude) || !std::isfinite(longitude))
+        return Fail(Format(Say("The point %1, %2 lies outside the projection's domain on this ellipsoid.",
+                               "Der Punkt %1, %2 liegt au\xDF"
+                               "erhalb des Bereichs der Abbildung auf diesem Ellipsoid."),
+                           {Number(east), Number(north)}));
     return true;
 }
 

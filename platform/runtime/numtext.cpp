@@ -79,6 +79,18 @@ std::string Str(double x, int width, int decimals)
     return std::string(width - text.size(), ' ') + text;
 }
 
+double Round(double x, int decimals)
+{
+    if (!std::isfinite(x)) return x;
+    if (decimals < 0) decimals = 0;
+    const std::string digits = ScaledDigits(std::fabs(x), decimals);
+    if (digits == "0") return 0.0;
+    const std::string text = digits + "e-" + std::to_string(decimals);
+    double magnitude = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), magnitude);
+    return std::signbit(x) ? -magnitude : magnitude;
+}
+
 std::string Str(double x)
 {
     if (!std::isfinite(x)) return "*";

@@ -18,6 +18,13 @@ char GetDecimalSep();
 // gives `width` asterisks. Negative decimals count as 0.
 std::string Str(double x, int width, int decimals);
 
+// x rounded to `decimals` decimals by the rule of Str (halves away from
+// zero, taken on the shortest decimal text that reads back as x, so 2.675
+// gives 2.68 and -2.5 gives -3), as the double nearest to that decimal. A
+// result of zero has no minus sign; infinite and NaN values come back as
+// they are. Negative decimals count as 0.
+double Round(double x, int decimals);
+
 // x without a fixed width: the shortest plain decimal text that reads back
 // as x ("12", "0.5", "-3.25"), never with an exponent.
 std::string Str(double x);

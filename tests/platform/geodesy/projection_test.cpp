@@ -130,6 +130,20 @@ TEST_F(Utm, ZonesAndDomainAreChecked)
     EXPECT_TRUE(Inverse(lib, 60999999.999, 9000000.0).ok) << "zone 60";
 }
 
+TEST_F(Utm, EastingsBeyondASmallEllipsoidFail)
+{
+    // A 1 km ellipsoid: 400 km from the central meridian overflows the
+    // series; the call fails instead of answering NaN.
+    ASSERT_NE(lib.setuserellsource(1000, 1000.0, 999.0), 0);
+    ASSERT_NE(lib.setuserelltarget(1000, 1000.0, 999.0), 0);
+    double lon = 1.5, lat = 2.5;
+    EXPECT_EQ(lib.coordtrans3(32900000.0, 100.0, 3, 1000, 0, &lon, &lat, 1, 1000, 0, 0), 0);
+    EXPECT_NE(Message().find("outside the projection's domain on this ellipsoid"), std::string::npos) << Message();
+    EXPECT_EQ(lon, 1.5);
+    EXPECT_EQ(lat, 2.5);
+    EXPECT_TRUE(Inverse(lib, 32500100.0, 100.0).ok) << Message();  // near its meridian it works
+}
+
 TEST_F(Utm, OnlyUtmToGeographicAndReservedArgumentsZero)
 {
     double lon, lat;
@@ -149,6 +163,11 @@ TEST_F(Utm, UserEllipsoidOfTheSourceSideDrivesTheProjection)
     const Shape bessel = {6377397.155, 6377397.155 * (1 - 1 / 299.1528128)};
     double east, north;
     UtmForward(13.4, 52.5, 33, bessel, east, north);
+    // First on the user ellipsoid as it starts (GRS 1980): a library that
+    // kept its series by ellipsoid number would miss the new definition.
+    const Geographic onGrs80 = Inverse(lib, east, north);
+    ASSERT_TRUE(onGrs80.ok) << Message();
+    EXPECT_GT(std::abs(onGrs80.lat - 52.5), 1e-5);
     ASSERT_NE(lib.setuserellsource(1000, bessel.a, bessel.b), 0);
     ASSERT_NE(lib.setuserelltarget(1000, bessel.a, bessel.b), 0);
     const Geographic onBessel = Inverse(lib, east, north);

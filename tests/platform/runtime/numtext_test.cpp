@@ -63,6 +63,31 @@ TEST(NumberText, StrWithoutWidth)
     for (const auto& [x, text] : cases) EXPECT_EQ(Str(x), text) << x;
 }
 
+TEST(NumberText, RoundAsStrRounds)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        double x;
+        int decimals;
+        double rounded;
+    };
+    const Case cases[] = {
+        {2.675, 2, 2.68},  // the decimal half, not the binary value below it
+        {1.005, 2, 1.01}, {-2.675, 2, -2.68}, {2.5, 0, 3.0},  {-2.5, 0, -3.0}, {0.35, 1, 0.4},
+        {-3.8, 1, -3.8},  {3.86, 0, 4.0},     {1.34, 1, 1.3}, {-0.04, 1, 0.0}, {9.96, 1, 10.0},
+        {1e20, 1, 1e20},  {1.5, -1, 2.0},     {inf, 1, inf},  {-inf, 0, -inf},
+    };
+    SetDecimalSep(',');  // rounding does not read the separator
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.x << " to " << c.decimals);
+        const double rounded = Round(c.x, c.decimals);
+        EXPECT_EQ(rounded, c.rounded);
+        EXPECT_FALSE(rounded == 0.0 && std::signbit(rounded));
+    }
+    SetDecimalSep('.');
+    EXPECT_TRUE(std::isnan(Round(std::nan(""), 1)));
+}
+
 TEST(NumberText, DecimalSeparatorSetting)
 {
     EXPECT_EQ(GetDecimalSep(), '.');
