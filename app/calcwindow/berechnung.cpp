@@ -32,14 +32,14 @@ std::string Directory(const std::string& cPfad)
     return nSlash == std::string::npos ? std::string() : cPfad.substr(0, nSlash + 1);
 }
 
-void Fehler(const std::string& cText)
+void ReportError(const std::string& cText)
 {
     if (goFehler) goFehler->FehlerMeldung(cText);
 }
 
 // Errors of the computation come without a sound (one failure sound plays at
 // its end); hints with the hint window's own.
-class Meldungen : public calc::Messages {
+class WindowMessages : public calc::Messages {
 public:
     void Error(const std::string& cText) override
     {
@@ -51,8 +51,8 @@ public:
     }
 };
 
-calc::SideInput Eingabe(const dtaCalcPar::Seite& oSeite, MultiLineEdit* oListe, SingleLineEdit* oName,
-                        const TextControl* oGruppe, std::string& cListe)
+calc::SideInput InputOfSide(const dtaCalcPar::Side& oSeite, MultiLineEdit* oListe, SingleLineEdit* oName,
+                            const TextControl* oGruppe, std::string& cListe)
 {
     cListe = oListe->TextValue();
     calc::SideInput oEingabe;
@@ -73,7 +73,7 @@ calc::SideInput Eingabe(const dtaCalcPar::Seite& oSeite, MultiLineEdit* oListe, 
 
 // The busy state of long operations: the library's event loop, the blinking
 // icon and the locked window.
-void dtaCalcPar::Beschaeftigt(bool lEin)
+void dtaCalcPar::SetBusy(bool lEin)
 {
     if (lEin) {
         calc::Library().seteventloop(1);
@@ -91,21 +91,21 @@ void dtaCalcPar::Beschaeftigt(bool lEin)
 void dtaCalcPar::ButBerechnen()
 {
     if (lBerechnung) return;
-    for (MeldungFenster* oFenster :
-         {static_cast<MeldungFenster*>(goFehler.get()), static_cast<MeldungFenster*>(goHinweis.get()),
-          static_cast<MeldungFenster*>(goErfolg.get())})
+    for (MessageWindow* oFenster :
+         {static_cast<MessageWindow*>(goFehler.get()), static_cast<MessageWindow*>(goHinweis.get()),
+          static_cast<MessageWindow*>(goErfolg.get())})
         if (oFenster && oFenster->IsVisible()) oFenster->HideMeldung();
     lBerechnung = true;
-    Beschaeftigt(true);
+    SetBusy(true);
 
     std::string cListeQ, cListeZ;
     // An unnamed side is named in the report by the caption above its group,
     // the two exchanged by the inverse option.
     const bool lInvers = oDCCheckInvers->Checked();
     const calc::SideInput oQuelle =
-        Eingabe(SeiteQ(), oDCKoordListQ, oDCEditBezQ, lInvers ? oDCTextGruppe2 : oDCTextGruppe1, cListeQ);
+        InputOfSide(SourceSide(), oDCKoordListQ, oDCEditBezQ, lInvers ? oDCTextGruppe2 : oDCTextGruppe1, cListeQ);
     const calc::SideInput oZiel =
-        Eingabe(SeiteZ(), oDCKoordListZ, oDCEditBezZ, lInvers ? oDCTextGruppe1 : oDCTextGruppe2, cListeZ);
+        InputOfSide(TargetSide(), oDCKoordListZ, oDCEditBezZ, lInvers ? oDCTextGruppe1 : oDCTextGruppe2, cListeZ);
     calc::Options oOptionen;
     oOptionen.convention = wParTyp >= 1 && wParTyp <= 4 ? wParTyp : 1;
     oOptionen.decimalComma = oDCCheckKomma->Checked();
@@ -115,7 +115,7 @@ void dtaCalcPar::ButBerechnen()
     oOptionen.geographic = oDCCheckGeoOut->Checked();
     oOptionen.cartesian = oDCCheckKartOut->Checked();
     oOptionen.residuals = oDCCheckKlafOut->Checked();
-    Meldungen oMeldungen;
+    WindowMessages oMeldungen;
     {
         calc::Computation oRechnung;
         calc::Prepare(oRechnung, oQuelle, oZiel, oOptionen, aSprachTexte, oMeldungen);
@@ -136,7 +136,7 @@ void dtaCalcPar::ButBerechnen()
                                          calc::Filled(calc::TextOf(aSprachTexte, 87), std::to_string(oRechnung.n)),
                                      "SystemAsterisk");
     }
-    Beschaeftigt(false);
+    SetBusy(false);
     lBerechnung = false;
 }
 
@@ -145,8 +145,8 @@ void dtaCalcPar::SchreibeProto(const std::string& cText)
     calc::AppendProtocol(pProtokoll, gcPfadProto + "protocol.log", cText);
 }
 
-std::string dtaCalcPar::DateiWaehlen(bool lOeffnen, std::string& cLetzterPfad, const std::string& cName, int nTitel,
-                                     bool lTxtFilter)
+std::string dtaCalcPar::ChooseFile(bool lOeffnen, std::string& cLetzterPfad, const std::string& cName, int nTitel,
+                                   bool lTxtFilter)
 {
     const std::string cPfad = Lower(cLetzterPfad);
     std::string cFilter = calc::TextOf(aSprachTexte, 3) + '\0' + "*.*" + '\0';
@@ -171,68 +171,68 @@ std::string dtaCalcPar::DateiWaehlen(bool lOeffnen, std::string& cLetzterPfad, c
     const std::string cGewaehlt = Lower(n > 0 && n < sizeof cVoll ? std::string(cVoll, n) : std::string(cDatei));
     cLetzterPfad = Directory(cGewaehlt);
     if (calc::IsSameFile(cGewaehlt, gcPfadProto + "protocol.log")) {
-        Fehler(calc::TextOf(aSprachTexte, 4));
+        ReportError(calc::TextOf(aSprachTexte, 4));
         return "";
     }
     return cGewaehlt;
 }
 
-void dtaCalcPar::ListeLesen(MultiLineEdit* oListe, std::string& cLetzterPfad)
+void dtaCalcPar::ReadList(MultiLineEdit* oListe, std::string& cLetzterPfad)
 {
-    if (!oListe->TextValue().empty() && !Frage(1)) return;
-    const std::string cDatei = DateiWaehlen(true, cLetzterPfad, "*.*", 2, false);
+    if (!oListe->TextValue().empty() && !Ask(1)) return;
+    const std::string cDatei = ChooseFile(true, cLetzterPfad, "*.*", 2, false);
     if (cDatei.empty()) return;
-    Beschaeftigt(true);
+    SetBusy(true);
     const calc::ListFile oDatei = calc::ReadPointListFile(cDatei);
     if (oDatei.status == calc::ReadStatus::Ok) oListe->SetTextValue(oDatei.text);
-    Beschaeftigt(false);
+    SetBusy(false);
     ::SetFocus(oListe->Handle());
-    if (oDatei.status == calc::ReadStatus::Error) Fehler(oDatei.error);
-    if (oDatei.status == calc::ReadStatus::TooManyLines) Fehler(calc::TextOf(aSprachTexte, calc::kTextFileTooLong));
+    if (oDatei.status == calc::ReadStatus::Error) ReportError(oDatei.error);
+    if (oDatei.status == calc::ReadStatus::TooManyLines)
+        ReportError(calc::TextOf(aSprachTexte, calc::kTextFileTooLong));
 }
 
 void dtaCalcPar::ButDateiLesenQ()
 {
-    ListeLesen(oDCKoordListQ, gcLesePfadQ);
+    ReadList(oDCKoordListQ, gcLesePfadQ);
 }
 void dtaCalcPar::ButDateiLesenZ()
 {
-    ListeLesen(oDCKoordListZ, gcLesePfadZ);
+    ReadList(oDCKoordListZ, gcLesePfadZ);
 }
 
-void dtaCalcPar::ListeSchreiben(const Seite& oSeite, MultiLineEdit* oListe, std::string& cLetzterPfad,
-                                const char* cName)
+void dtaCalcPar::WriteList(const Side& oSeite, MultiLineEdit* oListe, std::string& cLetzterPfad, const char* cName)
 {
     const std::string cText = oListe->TextValue();
-    if (cText.empty()) return Fehler(calc::TextOf(aSprachTexte, 5));
-    const std::string cDatei = DateiWaehlen(false, cLetzterPfad, cName, 6, true);
+    if (cText.empty()) return ReportError(calc::TextOf(aSprachTexte, 5));
+    const std::string cDatei = ChooseFile(false, cLetzterPfad, cName, 6, true);
     if (cDatei.empty()) return;
     std::vector<std::string> aKopf;
     if (oDCCheckEllPar->Checked() && oSeite.oFormat->CurrentItemNo() >= 3)
         aKopf =
             calc::EllipsoidHeader(oSeite.oEll->CurrentText(), Val(oSeite.oA->TextValue()), Val(oSeite.oB->TextValue()));
     std::string cFehler;
-    if (!calc::WriteLines(cDatei, aKopf, calc::SplitLines(cText), cFehler)) Fehler(cFehler);
+    if (!calc::WriteLines(cDatei, aKopf, calc::SplitLines(cText), cFehler)) ReportError(cFehler);
     ::SetFocus(oListe->Handle());
 }
 
 void dtaCalcPar::ButDateiSchreibenQ()
 {
-    ListeSchreiben(SeiteQ(), oDCKoordListQ, gcSchreibPfadQ, "coordQ.txt");
+    WriteList(SourceSide(), oDCKoordListQ, gcSchreibPfadQ, "coordQ.txt");
 }
 void dtaCalcPar::ButDateiSchreibenZ()
 {
-    ListeSchreiben(SeiteZ(), oDCKoordListZ, gcSchreibPfadZ, "coordZ.txt");
+    WriteList(TargetSide(), oDCKoordListZ, gcSchreibPfadZ, "coordZ.txt");
 }
 
 void dtaCalcPar::ButDateiSchreibenH()
 {
     const std::string cText = oDCHelmertPar->TextValue();
-    if (cText.empty()) return Fehler(calc::TextOf(aSprachTexte, 5));
-    const std::string cDatei = DateiWaehlen(false, gcSchreibPfadH, "helmert.txt", 44, true);
+    if (cText.empty()) return ReportError(calc::TextOf(aSprachTexte, 5));
+    const std::string cDatei = ChooseFile(false, gcSchreibPfadH, "helmert.txt", 44, true);
     if (cDatei.empty()) return;
     std::string cFehler;
-    if (!calc::WriteLines(cDatei, {}, calc::SplitLines(cText), cFehler)) Fehler(cFehler);
+    if (!calc::WriteLines(cDatei, {}, calc::SplitLines(cText), cFehler)) ReportError(cFehler);
     ::SetFocus(oDCHelmertPar->Handle());
 }
 
@@ -241,7 +241,7 @@ void dtaCalcPar::ButDateiSchreibenH()
 void dtaCalcPar::ButEditProtoDatei()
 {
     const std::string cDatei = gcPfadProto + "protocol.log";
-    if (!FileExists(cDatei)) return Fehler(calc::TextOf(aSprachTexte, 39));
+    if (!FileExists(cDatei)) return ReportError(calc::TextOf(aSprachTexte, 39));
     const std::string cArgument = "\"" + cDatei + "\"";
     const std::string cViewer = GetIniString("Config", "TextEditor", gcPfadUser + "meridoxa.ini");
     Seam& oSeam = TheSeam();
@@ -250,5 +250,5 @@ void dtaCalcPar::ButEditProtoDatei()
         return;
     if (gestartet(oSeam.ShellExecuteFile(Handle(), "open", "notepad.exe", cArgument, "", SW_SHOWNORMAL))) return;
     if (gestartet(oSeam.ShellExecuteFile(nullptr, "open", cDatei, "", "", SW_SHOWNORMAL))) return;
-    Fehler(calc::TextOf(aSprachTexte, 39));
+    ReportError(calc::TextOf(aSprachTexte, 39));
 }

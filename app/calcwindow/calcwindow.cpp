@@ -15,7 +15,7 @@ namespace {
 constexpr UINT_PTR kBlinkTimer = 1;
 // The blink state of the icon: 0 or 1, the next tick shows black; 2, the
 // next tick restores the window's background.
-unsigned char gnBlink = 0;
+unsigned char blinkState = 0;
 
 constexpr int kTextStandardName = 47;
 constexpr int kTextNeuBerechnenSprache = 67;
@@ -36,13 +36,13 @@ dtaCalcPar::dtaCalcPar(Window* oOwner) : dtaCalcPar_vo(oOwner)
     aFelderCombo = {oDCComFormQ, oDCComFormZ, oDCComEllQ, oDCComEllZ};
     Sprache();
     Daten();
-    ComboFuellen(oDCComFormQ, aFormate);
-    ComboFuellen(oDCComFormZ, aFormate);
-    ComboFuellen(oDCComEllQ, aEllipsoide);
-    ComboFuellen(oDCComEllZ, aEllipsoide);
+    FillCombo(oDCComFormQ, aFormate);
+    FillCombo(oDCComFormZ, aFormate);
+    FillCombo(oDCComEllQ, aEllipsoide);
+    FillCombo(oDCComEllZ, aEllipsoide);
     lErgebnis = false;
     lBerechnung = false;
-    Startwerte();
+    SetStartValues();
     if (!gcPfadProto.empty()) DeleteFileA((gcPfadProto + "protocol.log").c_str());
     for (Control* oControl : GetAllChildren()) RegisterConditionalControls(oControl);
 }
@@ -69,12 +69,12 @@ LRESULT dtaCalcPar::Dispatch(Event& oEvent)
 {
     const LRESULT result = dtaCalcPar_vo::Dispatch(oEvent);
     if (oEvent.message == WM_TIMER && oEvent.wParam == kBlinkTimer && oDCIconApp) {
-        if (gnBlink == 2) {
+        if (blinkState == 2) {
             oDCIconApp->SetBackground(Background());
-            gnBlink = 1;
+            blinkState = 1;
         } else {
             oDCIconApp->SetBackground(Brush::Stock(BLACK_BRUSH));
-            gnBlink = 2;
+            blinkState = 2;
         }
     }
     return result;
@@ -100,19 +100,19 @@ void dtaCalcPar::ControlsAusschalten()
     oDCIconApp->Enable();
     oCCButHelmertHilfe->Enable();
     oCCButOnlineInfo->Enable();
-    MenueSchalten(false);
+    EnableMenus(false);
 }
 
 void dtaCalcPar::ControlsEinschalten()
 {
     EnableConditionalControls();
-    MenueSchalten(true);
-    SeiteEinschalten(SeiteQ());
-    SeiteEinschalten(SeiteZ());
+    EnableMenus(true);
+    EnableSide(SourceSide());
+    EnableSide(TargetSide());
 }
 
 // Every item of the owner's menu bar, and its system menu, on or off.
-void dtaCalcPar::MenueSchalten(bool lEin)
+void dtaCalcPar::EnableMenus(bool lEin)
 {
     if (!Owner() || !Owner()->Handle()) return;
     HWND hOwner = Owner()->Handle();
@@ -124,7 +124,7 @@ void dtaCalcPar::MenueSchalten(bool lEin)
     Owner()->EnableSystemMenu(lEin);
 }
 
-void dtaCalcPar::SeiteEinschalten(const Seite& oSeite)
+void dtaCalcPar::EnableSide(const Side& oSeite)
 {
     const int nFormat = oSeite.oFormat->CurrentItemNo();
     if (nFormat == 1 || nFormat == 2) {
@@ -147,31 +147,31 @@ void dtaCalcPar::Sprache()
     const auto aTexte = GetSprachFileControl(*this, "DTACALCPAR", aControls);
     aSprachTexte = GetSprachFileText("DTACALCPAR");
     for (size_t i = 0; i < aControls.size() && i < aTexte.size(); ++i) {
-        if (!aTexte[i] || (aTexte[i]->cCaption.empty() && aTexte[i]->cDescription.empty())) continue;
+        if (!aTexte[i] || (aTexte[i]->caption.empty() && aTexte[i]->description.empty())) continue;
         HyperLabel oLabel = aControls[i]->GetHyperLabel();
-        if (!aTexte[i]->cCaption.empty()) oLabel.caption = aTexte[i]->cCaption;
-        if (!aTexte[i]->cDescription.empty()) oLabel.description = aTexte[i]->cDescription;
+        if (!aTexte[i]->caption.empty()) oLabel.caption = aTexte[i]->caption;
+        if (!aTexte[i]->description.empty()) oLabel.description = aTexte[i]->description;
         aControls[i]->SetHyperLabel(oLabel);
     }
     Repaint();
     if (IsVisible()) {
         Daten();
-        ComboFuellen(oDCComFormQ, aFormate);
-        ComboFuellen(oDCComFormZ, aFormate);
-        ComboFuellen(oDCComEllQ, aEllipsoide);
-        ComboFuellen(oDCComEllZ, aEllipsoide);
+        FillCombo(oDCComFormQ, aFormate);
+        FillCombo(oDCComFormZ, aFormate);
+        FillCombo(oDCComEllQ, aEllipsoide);
+        FillCombo(oDCComEllZ, aEllipsoide);
     }
-    if (lErgebnis && Frage(kTextNeuBerechnenSprache)) CallByName("BUTBERECHNEN");
+    if (lErgebnis && Ask(kTextNeuBerechnenSprache)) CallByName("BUTBERECHNEN");
     for (size_t i = 0; i < aNamen.size(); ++i)
         if (aStandard[i]) aNamen[i]->SetTextValue(aSprachTexte[kTextStandardName - 1]);
 }
 
 // Refills a combo box from a list and selects the same number again.
-void dtaCalcPar::ComboFuellen(ComboBox* oCombo, const std::vector<ListenZeile>& aListe)
+void dtaCalcPar::FillCombo(ComboBox* oCombo, const std::vector<ListRow>& aListe)
 {
     const int nWert = oCombo->Value();
     std::vector<ComboItem> aItems;
-    for (const ListenZeile& oZeile : aListe) aItems.push_back({oZeile.cName, oZeile.nNummer});
+    for (const ListRow& oZeile : aListe) aItems.push_back({oZeile.name, oZeile.number});
     oCombo->FillUsing(aItems);
     oCombo->SetValue(nWert);
 }
@@ -185,24 +185,24 @@ void dtaCalcPar::Anpassen()
     aButtons[static_cast<size_t>(wParTyp - 1)]->SetPressed(true);
 }
 
-void dtaCalcPar::Text(int nNummer) const
+void dtaCalcPar::ShowError(int nNummer) const
 {
     if (goFehler) goFehler->FehlerMeldung(aSprachTexte.at(static_cast<size_t>(nNummer - 1)));
 }
 
-bool dtaCalcPar::Frage(int nNummer)
+bool dtaCalcPar::Ask(int nNummer)
 {
     return TextBox(this, gcProgramm, aSprachTexte.at(static_cast<size_t>(nNummer - 1)), MB_YESNO | MB_ICONQUESTION)
                .Show() == IDYES;
 }
 
-dtaCalcPar::Seite dtaCalcPar::SeiteQ()
+dtaCalcPar::Side dtaCalcPar::SourceSide()
 {
     return {oDCComFormQ, oDCComEllQ, oDCHalbAchsGQ, oDCHalbAchsKQ, oDCFlatteningQ, &aEllParQ, &fKehrwertQ, &lEllOkQ,
             9,           72,         true};
 }
 
-dtaCalcPar::Seite dtaCalcPar::SeiteZ()
+dtaCalcPar::Side dtaCalcPar::TargetSide()
 {
     return {oDCComFormZ, oDCComEllZ, oDCHalbAchsGZ, oDCHalbAchsKZ, oDCFlatteningZ, &aEllParZ, &fKehrwertZ, &lEllOkZ,
             10,          73,         false};

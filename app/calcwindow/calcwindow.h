@@ -12,13 +12,13 @@
 #include "platform/framework/controls.h"
 
 // One row of the format or ellipsoid list: the name shown and its number.
-struct ListenZeile {
-    std::string cName;
-    int nNummer = 0;
+struct ListRow {
+    std::string name;
+    int number = 0;
 };
 
 // The semi-axes of one ellipsoid in metres.
-struct HalbAchsen {
+struct SemiAxes {
     double a = 0;
     double b = 0;
 };
@@ -26,17 +26,17 @@ struct HalbAchsen {
 // The number of the user-defined ellipsoid, always the last list row.
 constexpr int kUserEllipsoid = 1000;
 // Ellipsoid ranges, bounds included: semi-axes in metres, inverse flattening.
-inline bool IstHalbachse(double x)
+inline bool IsSemiAxis(double x)
 {
     return x >= 6000000.0 && x <= 6700000.0;
 }
-inline bool IstKehrwert(double f)
+inline bool IsInverseFlattening(double f)
 {
     return f >= 50.0 && f <= 1000.0;
 }
 
 // The standard combination: format 5 and the user ellipsoid on both sides.
-inline constexpr const char* kStandardKombination = "0005100000051000";
+inline constexpr const char* kStandardCombination = "0005100000051000";
 
 class dtaCalcPar : public dtaCalcPar_vo {
 public:
@@ -108,10 +108,10 @@ public:
     int wParTyp = 0;           // convention: 1 CFR, 2 PVT, 3 ISO 19111, 4 Molodensky
     double fKehrwertQ = 0;     // inverse flattening of the source ellipsoid
     double fKehrwertZ = 0;
-    std::vector<ListenZeile> aFormate;
-    std::vector<ListenZeile> aEllipsoide;
-    std::vector<HalbAchsen> aEllParQ;
-    std::vector<HalbAchsen> aEllParZ;
+    std::vector<ListRow> aFormate;
+    std::vector<ListRow> aEllipsoide;
+    std::vector<SemiAxes> aEllParQ;
+    std::vector<SemiAxes> aEllParZ;
     std::array<double, 7> aParameter{};
     HANDLE pProtokoll = nullptr;
 
@@ -121,42 +121,42 @@ public:
     std::vector<Control*> aFelderCombo;
 
     // The controls of one side.
-    struct Seite {
+    struct Side {
         ComboBox* oFormat;
         ComboBox* oEll;
         SingleLineEdit* oA;
         SingleLineEdit* oB;
         SingleLineEdit* oF;
-        std::vector<HalbAchsen>* aEllPar;
+        std::vector<SemiAxes>* aEllPar;
         double* fKehrwert;
         bool* lEllOk;
         int nTextAchse;     // text for a semi-axis out of range
         int nTextKehrwert;  // text for an inverse flattening out of range
         bool lQuelle;
     };
-    Seite SeiteQ();
-    Seite SeiteZ();
+    Side SourceSide();
+    Side TargetSide();
 
 private:
-    void Text(int nNummer) const;
-    bool Frage(int nNummer);
-    void MenueSchalten(bool lEin);
-    void SeiteEinschalten(const Seite& oSeite);
-    void SeiteGrundeinstellung(const Seite& oSeite, int nFormat, int nEll);
-    void FormatGewaehlt(const Seite& oSeite);
-    void EllipsoidGewaehlt(const Seite& oSeite);
-    void AchseVerlassen(const Seite& oSeite, bool lHalbachseA);
-    void KehrwertVerlassen(const Seite& oSeite);
-    void UserEllipsoidSetzen(const Seite& oSeite, double a, double b);
-    void Invertieren();
-    void Startwerte();
-    void ComboFuellen(ComboBox* oCombo, const std::vector<ListenZeile>& aListe);
+    void ShowError(int nNummer) const;
+    bool Ask(int nNummer);
+    void EnableMenus(bool lEin);
+    void EnableSide(const Side& oSeite);
+    void SetUpSide(const Side& oSeite, int nFormat, int nEll);
+    void FormatChosen(const Side& oSeite);
+    void EllipsoidChosen(const Side& oSeite);
+    void SemiAxisLeft(const Side& oSeite, bool semiMajor);
+    void InverseFlatteningLeft(const Side& oSeite);
+    void SetUserEllipsoid(const Side& oSeite, double a, double b);
+    void SwapSideLabels();
+    void SetStartValues();
+    void FillCombo(ComboBox* oCombo, const std::vector<ListRow>& aListe);
     // Helpers of berechnung.cpp.
-    void Beschaeftigt(bool lEin);
-    std::string DateiWaehlen(bool lOeffnen, std::string& cLetzterPfad, const std::string& cName, int nTitel,
-                             bool lTxtFilter);
-    void ListeLesen(MultiLineEdit* oListe, std::string& cLetzterPfad);
-    void ListeSchreiben(const Seite& oSeite, MultiLineEdit* oListe, std::string& cLetzterPfad, const char* cName);
+    void SetBusy(bool lEin);
+    std::string ChooseFile(bool lOeffnen, std::string& cLetzterPfad, const std::string& cName, int nTitel,
+                           bool lTxtFilter);
+    void ReadList(MultiLineEdit* oListe, std::string& cLetzterPfad);
+    void WriteList(const Side& oSeite, MultiLineEdit* oListe, std::string& cLetzterPfad, const char* cName);
 
     std::vector<std::string> aSprachTexte;
 };

@@ -10,7 +10,7 @@ namespace {
 
 constexpr int kTextNeuBerechnenTyp = 68;
 
-double Wert(const Edit* oFeld)
+double NumberIn(const Edit* oFeld)
 {
     return Val(oFeld->TextValue());
 }
@@ -22,16 +22,16 @@ void dtaCalcPar::ListBoxSelect(ControlEvent& oEvent)
     dtaCalcPar_vo::ListBoxSelect(oEvent);
     const std::string cName = oEvent.NameSym();
     if (SameName(cName, "COMFORMQ"))
-        FormatGewaehlt(SeiteQ());
+        FormatChosen(SourceSide());
     else if (SameName(cName, "COMFORMZ"))
-        FormatGewaehlt(SeiteZ());
+        FormatChosen(TargetSide());
     else if (SameName(cName, "COMELLQ"))
-        EllipsoidGewaehlt(SeiteQ());
+        EllipsoidChosen(SourceSide());
     else if (SameName(cName, "COMELLZ"))
-        EllipsoidGewaehlt(SeiteZ());
+        EllipsoidChosen(TargetSide());
 }
 
-void dtaCalcPar::FormatGewaehlt(const Seite& oSeite)
+void dtaCalcPar::FormatChosen(const Side& oSeite)
 {
     const int nFormat = oSeite.oFormat->CurrentItemNo();
     if (nFormat == 1 || nFormat == 2) {
@@ -50,11 +50,11 @@ void dtaCalcPar::FormatGewaehlt(const Seite& oSeite)
 
 // A listed ellipsoid fills its semi-axes and inverse flattening; only an
 // ellipsoid that passes the check counts as valid.
-void dtaCalcPar::EllipsoidGewaehlt(const Seite& oSeite)
+void dtaCalcPar::EllipsoidChosen(const Side& oSeite)
 {
     const int nZeile = oSeite.oEll->CurrentItemNo();
     if (nZeile < 1 || nZeile > static_cast<int>(oSeite.aEllPar->size())) return;
-    HalbAchsen oAchsen = (*oSeite.aEllPar)[static_cast<size_t>(nZeile - 1)];
+    SemiAxes oAchsen = (*oSeite.aEllPar)[static_cast<size_t>(nZeile - 1)];
     oSeite.oA->SetTextValue(NormNum(oAchsen.a));
     oSeite.oB->SetTextValue(NormNum(oAchsen.b));
     const bool lOk = CalcEllPar(oAchsen.a, oAchsen.b, *oSeite.fKehrwert, 1, false);
@@ -74,13 +74,13 @@ void dtaCalcPar::EditFocusChange(EditFocusChangeEvent& oEvent)
     dtaCalcPar_vo::EditFocusChange(oEvent);
     if (!IsVisible() || oEvent.GotFocus()) return;
     const std::string cName = oEvent.NameSym();
-    for (const Seite& oSeite : {SeiteQ(), SeiteZ()}) {
+    for (const Side& oSeite : {SourceSide(), TargetSide()}) {
         if (SameName(cName, oSeite.oA->NameSym()))
-            AchseVerlassen(oSeite, true);
+            SemiAxisLeft(oSeite, true);
         else if (SameName(cName, oSeite.oB->NameSym()))
-            AchseVerlassen(oSeite, false);
+            SemiAxisLeft(oSeite, false);
         else if (SameName(cName, oSeite.oF->NameSym()))
-            KehrwertVerlassen(oSeite);
+            InverseFlatteningLeft(oSeite);
     }
 }
 
@@ -88,38 +88,38 @@ void dtaCalcPar::EditFocusChange(EditFocusChangeEvent& oEvent)
 // a >= b; with the user ellipsoid chosen it is stored and, when the other
 // axis is given, the inverse flattening computed and the ellipsoid handed to
 // the library if it passes the check.
-void dtaCalcPar::AchseVerlassen(const Seite& oSeite, bool lHalbachseA)
+void dtaCalcPar::SemiAxisLeft(const Side& oSeite, bool semiMajor)
 {
-    SingleLineEdit* oFeld = lHalbachseA ? oSeite.oA : oSeite.oB;
-    SingleLineEdit* oAndere = lHalbachseA ? oSeite.oB : oSeite.oA;
-    const double x = Wert(oFeld);
-    const double y = Wert(oAndere);
-    if (!IstHalbachse(x) || (lHalbachseA ? x < y : x > y)) {
-        Text(oSeite.nTextAchse);
+    SingleLineEdit* oFeld = semiMajor ? oSeite.oA : oSeite.oB;
+    SingleLineEdit* oAndere = semiMajor ? oSeite.oB : oSeite.oA;
+    const double x = NumberIn(oFeld);
+    const double y = NumberIn(oAndere);
+    if (!IsSemiAxis(x) || (semiMajor ? x < y : x > y)) {
+        ShowError(oSeite.nTextAchse);
         *oSeite.lEllOk = false;
         return;
     }
     *oSeite.lEllOk = true;
     if (oSeite.oEll->Value() != kUserEllipsoid) return;
-    (lHalbachseA ? oSeite.aEllPar->back().a : oSeite.aEllPar->back().b) = x;
+    (semiMajor ? oSeite.aEllPar->back().a : oSeite.aEllPar->back().b) = x;
     oFeld->SetTextValue(NormNum(x));
     if (Empty(oAndere->TextValue())) return;
-    double a = lHalbachseA ? x : y;
-    double b = lHalbachseA ? y : x;
+    double a = semiMajor ? x : y;
+    double b = semiMajor ? y : x;
     *oSeite.lEllOk = CalcEllPar(a, b, *oSeite.fKehrwert, 1, true);
     if (*oSeite.lEllOk) {
         oSeite.oF->SetTextValue(NormNum(*oSeite.fKehrwert));
-        UserEllipsoidSetzen(oSeite, a, b);
+        SetUserEllipsoid(oSeite, a, b);
     }
 }
 
 // The inverse-flattening field lost the focus: 1/f must lie in the range;
 // with the user ellipsoid chosen and a given, b follows from a and 1/f.
-void dtaCalcPar::KehrwertVerlassen(const Seite& oSeite)
+void dtaCalcPar::InverseFlatteningLeft(const Side& oSeite)
 {
-    double f = Wert(oSeite.oF);
-    if (!IstKehrwert(f)) {
-        Text(oSeite.nTextKehrwert);
+    double f = NumberIn(oSeite.oF);
+    if (!IsInverseFlattening(f)) {
+        ShowError(oSeite.nTextKehrwert);
         *oSeite.lEllOk = false;
         return;
     }
@@ -128,17 +128,17 @@ void dtaCalcPar::KehrwertVerlassen(const Seite& oSeite)
     *oSeite.fKehrwert = f;
     oSeite.oF->SetTextValue(NormNum(f));
     if (Empty(oSeite.oA->TextValue())) return;
-    const double a = Wert(oSeite.oA);
+    const double a = NumberIn(oSeite.oA);
     double b = 0;
     *oSeite.lEllOk = CalcEllPar(a, b, f, 2, true);
     if (*oSeite.lEllOk) {
         oSeite.oB->SetTextValue(NormNum(b));
         oSeite.aEllPar->back().b = b;
-        UserEllipsoidSetzen(oSeite, a, b);
+        SetUserEllipsoid(oSeite, a, b);
     }
 }
 
-void dtaCalcPar::UserEllipsoidSetzen(const Seite& oSeite, double a, double b)
+void dtaCalcPar::SetUserEllipsoid(const Side& oSeite, double a, double b)
 {
     const auto& library = calc::Library();
     (oSeite.lQuelle ? library.setuserellsource : library.setuserelltarget)(kUserEllipsoid, a, b);
@@ -149,19 +149,19 @@ void dtaCalcPar::ButtonClick(ControlEvent& oEvent)
     dtaCalcPar_vo::ButtonClick(oEvent);
     const std::string cName = oEvent.NameSym();
     if (SameName(cName, "CHECKINVERS")) {
-        Invertieren();
+        SwapSideLabels();
         return;
     }
     const std::array<RadioButton*, 4> aButtons = {oCCHelmertFrame, oCCHelmertVector, oCCHelmertIso19111, oCCMolodensky};
     for (size_t i = 0; i < aButtons.size(); ++i) {
         if (!SameName(cName, aButtons[i]->NameSym()) || !aButtons[i]->Pressed()) continue;
         wParTyp = static_cast<int>(i) + 1;
-        if (lErgebnis && Frage(kTextNeuBerechnenTyp)) CallByName("BUTBERECHNEN");
+        if (lErgebnis && Ask(kTextNeuBerechnenTyp)) CallByName("BUTBERECHNEN");
     }
 }
 
 // Exchanges the captions and descriptions of the source and target controls.
-void dtaCalcPar::Invertieren()
+void dtaCalcPar::SwapSideLabels()
 {
     const std::pair<Control*, Control*> aPaare[] = {{oDCGruppe1, oDCGruppe2},
                                                     {oDCComEllQ, oDCComEllZ},

@@ -27,10 +27,10 @@ struct CalcParItem {
 extern const std::array<CalcParItem, 69> gaCalcParItems;
 
 // The most characters a point list takes.
-constexpr int kPunktlisteLimit = 1000000;
+constexpr int kPointListLimit = 1000000;
 // The most characters the result field takes: far above the largest report
 // (30,000 pairs with every output option), which is never cut.
-constexpr int kErgebnisLimit = 100000000;
+constexpr int kResultLimit = 100000000;
 
 class dtaCalcPar_vo : public DataWindow {
 public:
@@ -125,6 +125,6 @@ protected:
 private:
     template <class T>
     T* Make(int nId);
-    std::array<Font, 5> aFonts_;
-    std::array<Value, 24> aFeldWerte_;
+    std::array<Font, 5> fonts_;
+    std::array<Value, 24> fieldValues_;
 };

@@ -18,14 +18,14 @@ constexpr int kTextStandardwerte = 38;
 constexpr int kTextEllipsoidUngueltig = 79;
 constexpr int kTextStandardName = 47;
 
-bool IstKartesisch(int nFormat)
+bool IsCartesian(int nFormat)
 {
     return nFormat == 1 || nFormat == 2;
 }
 
-HalbAchsen UserEllipsoid(bool lQuelle)
+SemiAxes LibraryUserEllipsoid(bool lQuelle)
 {
-    HalbAchsen oAchsen;
+    SemiAxes oAchsen;
     const auto& library = calc::Library();
     (lQuelle ? library.getellsource : library.getelltarget)(kUserEllipsoid, &oAchsen.a, &oAchsen.b);
     return oAchsen;
@@ -46,18 +46,18 @@ void dtaCalcPar::Daten()
     for (int n = 1; n < kUserEllipsoid && library.getellname(static_cast<std::uint16_t>(n), &cName); ++n) {
         const std::string cText = cName ? cName : "";
         const bool lDoppelt = std::any_of(aEllipsoide.begin(), aEllipsoide.end(),
-                                          [&](const ListenZeile& oZeile) { return oZeile.cName == cText; });
+                                          [&](const ListRow& oZeile) { return oZeile.name == cText; });
         if (!lDoppelt && Lower(cText).find("ntv2") == std::string::npos) aEllipsoide.push_back({cText, n});
     }
     std::stable_sort(aEllipsoide.begin(), aEllipsoide.end(),
-                     [](const ListenZeile& x, const ListenZeile& y) { return x.cName < y.cName; });
+                     [](const ListRow& x, const ListRow& y) { return x.name < y.name; });
     cName = nullptr;
     library.getellname(kUserEllipsoid, &cName);
     aEllipsoide.push_back({cName ? cName : "", kUserEllipsoid});
     aEllParQ.assign(aEllipsoide.size(), {});
     aEllParZ.assign(aEllipsoide.size(), {});
     for (size_t i = 0; i < aEllipsoide.size(); ++i) {
-        const auto nNummer = static_cast<std::uint16_t>(aEllipsoide[i].nNummer);
+        const auto nNummer = static_cast<std::uint16_t>(aEllipsoide[i].number);
         library.getellsource(nNummer, &aEllParQ[i].a, &aEllParQ[i].b);
         library.getelltarget(nNummer, &aEllParZ[i].a, &aEllParZ[i].b);
     }
@@ -65,17 +65,17 @@ void dtaCalcPar::Daten()
 
 void dtaCalcPar::Grundeinstellung(const std::string& cCombo)
 {
-    const std::string cWert = cCombo.size() == 16 && !Empty(cCombo) ? cCombo : kStandardKombination;
+    const std::string cWert = cCombo.size() == 16 && !Empty(cCombo) ? cCombo : kStandardCombination;
     auto nGruppe = [&](size_t nStart) { return static_cast<int>(Val(cWert.substr(nStart, 4))); };
-    SeiteGrundeinstellung(SeiteQ(), nGruppe(0), nGruppe(4));
-    SeiteGrundeinstellung(SeiteZ(), nGruppe(8), nGruppe(12));
+    SetUpSide(SourceSide(), nGruppe(0), nGruppe(4));
+    SetUpSide(TargetSide(), nGruppe(8), nGruppe(12));
 }
 
-void dtaCalcPar::SeiteGrundeinstellung(const Seite& oSeite, int nFormat, int nEll)
+void dtaCalcPar::SetUpSide(const Side& oSeite, int nFormat, int nEll)
 {
-    if (std::none_of(aFormate.begin(), aFormate.end(), [&](const ListenZeile& z) { return z.nNummer == nFormat; }))
+    if (std::none_of(aFormate.begin(), aFormate.end(), [&](const ListRow& z) { return z.number == nFormat; }))
         nFormat = 1;
-    if (std::none_of(aEllipsoide.begin(), aEllipsoide.end(), [&](const ListenZeile& z) { return z.nNummer == nEll; }))
+    if (std::none_of(aEllipsoide.begin(), aEllipsoide.end(), [&](const ListRow& z) { return z.number == nEll; }))
         nEll = kUserEllipsoid;
     oSeite.oFormat->SetValue(nFormat);
     const std::initializer_list<Control*> aFelder = {oSeite.oA, oSeite.oB, oSeite.oF};
@@ -84,17 +84,17 @@ void dtaCalcPar::SeiteGrundeinstellung(const Seite& oSeite, int nFormat, int nEl
         for (Control* oFeld : aFelder) oFeld->Show();
     }
     oSeite.oEll->SetValue(nEll);
-    if (IstKartesisch(nFormat))
+    if (IsCartesian(nFormat))
         oSeite.oEll->Disable();
     else
         oSeite.oEll->Enable();
     for (Control* oFeld : aFelder) {
-        if (nEll == kUserEllipsoid && !IstKartesisch(nFormat))
+        if (nEll == kUserEllipsoid && !IsCartesian(nFormat))
             oFeld->Enable();
         else
             oFeld->Disable();
     }
-    if (IstKartesisch(nFormat)) {
+    if (IsCartesian(nFormat)) {
         oSeite.oEll->Hide();
         for (Control* oFeld : aFelder) oFeld->Hide();
     }
@@ -102,9 +102,9 @@ void dtaCalcPar::SeiteGrundeinstellung(const Seite& oSeite, int nFormat, int nEl
 
 void dtaCalcPar::ButStandard()
 {
-    if (!Frage(kTextStandardwerte)) return;
-    for (const Seite& oSeite : {SeiteQ(), SeiteZ()}) {
-        const HalbAchsen oAchsen = UserEllipsoid(oSeite.lQuelle);
+    if (!Ask(kTextStandardwerte)) return;
+    for (const Side& oSeite : {SourceSide(), TargetSide()}) {
+        const SemiAxes oAchsen = LibraryUserEllipsoid(oSeite.lQuelle);
         oSeite.oA->SetTextValue(Str(oAchsen.a, 15, 7));
         oSeite.oB->SetTextValue(Str(oAchsen.b, 15, 7));
         oSeite.aEllPar->back() = oAchsen;
@@ -119,28 +119,28 @@ bool dtaCalcPar::CalcEllPar(double a, double& b, double& f, int nMode, bool lMes
     bool lOk = false;
     if (nMode == 1) {
         f = 0.0;
-        if (IstHalbachse(a) && IstHalbachse(b) && a > b) {
+        if (IsSemiAxis(a) && IsSemiAxis(b) && a > b) {
             f = a / (a - b);
-            lOk = IstKehrwert(f);
+            lOk = IsInverseFlattening(f);
         }
     } else if (nMode == 2) {
         b = 0.0;
-        if (IstHalbachse(a) && IstKehrwert(f)) {
+        if (IsSemiAxis(a) && IsInverseFlattening(f)) {
             b = a - a / f;
-            lOk = IstHalbachse(b) && a > b;
+            lOk = IsSemiAxis(b) && a > b;
         }
     }
-    if (!lOk && lMessage) Text(kTextEllipsoidUngueltig);
+    if (!lOk && lMessage) ShowError(kTextEllipsoidUngueltig);
     return lOk;
 }
 
 // The inputs of a first start: the standard combination with the library's
 // user ellipsoids, convention 1 and the default names.
-void dtaCalcPar::Startwerte()
+void dtaCalcPar::SetStartValues()
 {
     Grundeinstellung();
-    for (const Seite& oSeite : {SeiteQ(), SeiteZ()}) {
-        HalbAchsen oAchsen = UserEllipsoid(oSeite.lQuelle);
+    for (const Side& oSeite : {SourceSide(), TargetSide()}) {
+        SemiAxes oAchsen = LibraryUserEllipsoid(oSeite.lQuelle);
         oSeite.oA->SetTextValue(Str(oAchsen.a, 15, 7));
         oSeite.oB->SetTextValue(Str(oAchsen.b, 15, 7));
         *oSeite.lEllOk = CalcEllPar(oAchsen.a, oAchsen.b, *oSeite.fKehrwert, 1, false);

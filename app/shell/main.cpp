@@ -18,12 +18,12 @@
 namespace {
 
 // The folder of the program's executable, in lower case, with its "\".
-std::string ProgrammPfad()
+std::string ProgramFolder()
 {
-    char cPfad[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, cPfad, MAX_PATH);
-    std::string cText = Lower(cPfad);
-    return cText.substr(0, cText.find_last_of('\\') + 1);
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string lower = Lower(path);
+    return lower.substr(0, lower.find_last_of('\\') + 1);
 }
 
 // The program's plain frame: it holds the calculation window on its whole
@@ -32,34 +32,34 @@ class FrameWindow : public TopAppWindow {
 public:
     FrameWindow() { SetCaption(gcProgramm + " " + gcVersion); }
 
-    void Zeigen()
+    void ShowCalcWindow()
     {
-        oCalcPar_ = std::make_unique<dtaCalcPar>(this);
-        const Dimension oGroesse = oCalcPar_->Size();
-        RECT oRahmen{0, 0, oGroesse.width, oGroesse.height};
-        AdjustWindowRectEx(&oRahmen, GetWindowLongA(Handle(), GWL_STYLE), FALSE, GetWindowLongA(Handle(), GWL_EXSTYLE));
-        SetSize({oRahmen.right - oRahmen.left, oRahmen.bottom - oRahmen.top});
+        calcPar_ = std::make_unique<dtaCalcPar>(this);
+        const Dimension size = calcPar_->Size();
+        RECT frame{0, 0, size.width, size.height};
+        AdjustWindowRectEx(&frame, GetWindowLongA(Handle(), GWL_STYLE), FALSE, GetWindowLongA(Handle(), GWL_EXSTYLE));
+        SetSize({frame.right - frame.left, frame.bottom - frame.top});
         Show();
-        oCalcPar_->Show();
+        calcPar_->Show();
     }
 
     void Resize(ResizeEvent& oEvent) override
     {
         TopAppWindow::Resize(oEvent);
-        if (!oCalcPar_) return;
-        const Dimension oCanvas = CanvasArea().extent;
-        oCalcPar_->SetSize(oCanvas);
-        oCalcPar_->SetOrigin({0, 0});
+        if (!calcPar_) return;
+        const Dimension canvas = CanvasArea().extent;
+        calcPar_->SetSize(canvas);
+        calcPar_->SetOrigin({0, 0});
     }
 
     void Close(Event&) override
     {
-        if (oCalcPar_) oCalcPar_->Destroy();
+        if (calcPar_) calcPar_->Destroy();
         App::Current()->Quit();
     }
 
 private:
-    std::unique_ptr<dtaCalcPar> oCalcPar_;
+    std::unique_ptr<dtaCalcPar> calcPar_;
 };
 
 class MeridoxaApp : public App {
@@ -67,10 +67,10 @@ public:
     void Start() override
     {
         SetDecimalSep('.');
-        const std::string cProgramm = ProgrammPfad();
-        gcPfadSprache = cProgramm + "progdata\\";
-        const std::string cAppData = GetEnv("APPDATA");
-        gcPfadProto = Lower(cAppData.empty() ? cProgramm + "userdata\\" : cAppData + "\\meridoxa\\");
+        const std::string programFolder = ProgramFolder();
+        gcPfadSprache = programFolder + "progdata\\";
+        const std::string appData = GetEnv("APPDATA");
+        gcPfadProto = Lower(appData.empty() ? programFolder + "userdata\\" : appData + "\\meridoxa\\");
         DirMakePath(gcPfadProto);
         gcPfadUser = gcPfadProto;
         const auto& library = calc::Library();
@@ -81,13 +81,13 @@ public:
         goFehler = std::make_unique<DlgFehler>();
         goErfolg = std::make_unique<DlgErfolg>();
         goHinweis = std::make_unique<DlgHinweis>();
-        FrameWindow oFrame;
-        oFrame.Zeigen();
+        FrameWindow frameWindow;
+        frameWindow.ShowCalcWindow();
         exitCode = Exec();
-        for (MeldungFenster* oMeldung :
-             {static_cast<MeldungFenster*>(goFehler.get()), static_cast<MeldungFenster*>(goErfolg.get()),
-              static_cast<MeldungFenster*>(goHinweis.get())})
-            oMeldung->EndDialog();
+        for (MessageWindow* window :
+             {static_cast<MessageWindow*>(goFehler.get()), static_cast<MessageWindow*>(goErfolg.get()),
+              static_cast<MessageWindow*>(goHinweis.get())})
+            window->EndDialog();
         goFehler.reset();
         goErfolg.reset();
         goHinweis.reset();

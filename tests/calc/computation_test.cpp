@@ -398,7 +398,7 @@ TEST_F(Report, TheLargestReportFitsTheResultField)
     calc::Computation c = Run(q, z, AllOn(1));
     ASSERT_TRUE(c.ok) << messages.errors.at(0);
     EXPECT_GT(c.report.size(), 10000000u);
-    EXPECT_LT(c.report.size(), static_cast<std::size_t>(kErgebnisLimit));
+    EXPECT_LT(c.report.size(), static_cast<std::size_t>(kResultLimit));
 }
 
 }  // namespace

@@ -85,8 +85,8 @@ TEST_F(LayoutTest, TextLimitsHoldTheLargestListsAndReports)
     auto limit = [&](const char* cName) { return SendMessageA(Get(cName)->Handle(), EM_GETLIMITTEXT, 0, 0); };
     EXPECT_EQ(limit("KOORDLISTQ"), 1000000);
     EXPECT_EQ(limit("KOORDLISTZ"), 1000000);
-    EXPECT_EQ(limit("HELMERTPAR"), kErgebnisLimit);
-    EXPECT_GT(kErgebnisLimit, 10000000);
+    EXPECT_EQ(limit("HELMERTPAR"), kResultLimit);
+    EXPECT_GT(kResultLimit, 10000000);
 }
 
 TEST_F(LayoutTest, FieldAccessReadsAndWritesTheControlByName)
@@ -157,7 +157,7 @@ TEST_F(GermanLayoutTest, CaptionsFormatsAndEllipsoidsInGerman)
     EXPECT_EQ(Get("BUTBEENDEN")->Caption(), "Progr. beenden");
     EXPECT_EQ(Get("CHECKINVERS")->GetHyperLabel().Description(),
               "Berechnet die Parameter vom Ziel- in das Quell-Bezugssystem");
-    EXPECT_EQ(window->aFormate.at(18).cName, "UTM-Koordinaten [8/7-stellig] (E,N,H)");
+    EXPECT_EQ(window->aFormate.at(18).name, "UTM-Koordinaten [8/7-stellig] (E,N,H)");
 }
 
 }  // namespace
