@@ -47,7 +47,7 @@ public:
         ParseTarget target{side.geographic.Data(), side.cartesian.Data(), side.inputValues.Data(), capacity};
         ParseResult parsed = ParsePointList(lines, in.format, decimalComma, target, side.numbers);
         if (parsed.status == ParseStatus::BadLine)
-            return Fail(TextOf(texts_, 8) + " " + std::to_string(parsed.badLine));
+            return Fail(TextOf(texts_, kTextBadLine) + " " + std::to_string(parsed.badLine));
         if (parsed.status == ParseStatus::TooManyPoints)
             return Fail(Filled(TextOf(texts_, kTextTooManyPoints), std::to_string(parsed.badLine)));
         count = parsed.count;
@@ -62,19 +62,19 @@ public:
         case FormatClass::Cartesian: return true;
         case FormatClass::Dms:
             if (!Gms2G(side.inputValues.Data(), side.geographic.Data(), n, bad))
-                return Fail(TextOf(texts_, 45) + " " + std::to_string(bad));
+                return Fail(TextOf(texts_, kTextBadMinutes) + " " + std::to_string(bad));
             break;
         case FormatClass::Utm: {
             std::string message;
             if (!Utm2G(side.inputValues.Data(), side.geographic.Data(), in.ellipsoid, n, bad, message))
-                return Fail(TextOf(texts_, 81) + " " + std::to_string(bad) +
+                return Fail(TextOf(texts_, kTextUtmNotConverted) + " " + std::to_string(bad) +
                             (withLibraryMessage ? "\r\n" + message : std::string()));
             break;
         }
         case FormatClass::Geographic: break;
         }
         if (!Blh2Kat(side.geographic.Data(), side.cartesian.Data(), in.ellipsoid, n, bad))
-            return Fail(TextOf(texts_, 13) + " " + std::to_string(bad));
+            return Fail(TextOf(texts_, kTextAngleOutOfRange) + " " + std::to_string(bad));
         return true;
     }
 
@@ -125,7 +125,9 @@ bool ComputeParameters(Computation& c, const Options& options, const Texts& text
                                      static_cast<std::uint16_t>(options.convention), c.parameters, c.rotation);
         if (!ok) message = LibraryMessage();
     }
-    if (!ok) messages.Error(message.empty() ? TextOf(texts, 14) : TextOf(texts, 14) + ":\r\n" + message);
+    if (!ok)
+        messages.Error(message.empty() ? TextOf(texts, kTextNoParameters)
+                                       : TextOf(texts, kTextNoParameters) + ":\r\n" + message);
     return ok;
 }
 
@@ -137,12 +139,12 @@ void Prepare(Computation& c, const SideInput& source, const SideInput& target, c
     c.ok = false;
     SideReader reader(texts, messages);
     reader.decimalComma = options.decimalComma;
-    if (!reader.Read(source, 9, c.side1)) return;
+    if (!reader.Read(source, kTextSourceEllipsoid, c.side1)) return;
     const std::uint32_t sourceCount = reader.count;
-    if (sourceCount < 3) return messages.Error(TextOf(texts, 12));
+    if (sourceCount < 3) return messages.Error(TextOf(texts, kTextTooFewPoints));
     if (!reader.Convert(source, c.side1, true)) return;
-    if (!reader.Read(target, 10, c.side2)) return;
-    if (reader.count != sourceCount) return messages.Error(TextOf(texts, 11));
+    if (!reader.Read(target, kTextTargetEllipsoid, c.side2)) return;
+    if (reader.count != sourceCount) return messages.Error(TextOf(texts, kTextCountsDiffer));
     c.n = sourceCount;
     ShrinkSide(c.side1, c.n, c.side1.cartesian.Count());
     ShrinkSide(c.side2, c.n, c.side2.cartesian.Count());

@@ -132,9 +132,10 @@ void dtaCalcPar::ButBerechnen()
         if (!oRechnung.ok)
             Ton("SystemHand");
         else if (goErfolg)
-            goErfolg->ErfolgsMeldung(calc::TextOf(aSprachTexte, 80) + "\r\n" +
-                                         calc::Filled(calc::TextOf(aSprachTexte, 87), std::to_string(oRechnung.n)),
-                                     "SystemAsterisk");
+            goErfolg->ErfolgsMeldung(
+                calc::TextOf(aSprachTexte, calc::kTextComputed) + "\r\n" +
+                    calc::Filled(calc::TextOf(aSprachTexte, calc::kTextIdenticalPoints), std::to_string(oRechnung.n)),
+                "SystemAsterisk");
     }
     SetBusy(false);
     lBerechnung = false;
@@ -149,8 +150,8 @@ std::string dtaCalcPar::ChooseFile(bool lOeffnen, std::string& cLetzterPfad, con
                                    bool lTxtFilter)
 {
     const std::string cPfad = Lower(cLetzterPfad);
-    std::string cFilter = calc::TextOf(aSprachTexte, 3) + '\0' + "*.*" + '\0';
-    if (lTxtFilter) cFilter += calc::TextOf(aSprachTexte, 7) + '\0' + "*.txt" + '\0';
+    std::string cFilter = calc::TextOf(aSprachTexte, calc::kTextAllFiles) + '\0' + "*.*" + '\0';
+    if (lTxtFilter) cFilter += calc::TextOf(aSprachTexte, calc::kTextTextFiles) + '\0' + "*.txt" + '\0';
     cFilter += '\0';
     const std::string cTitel = gcProgramm + " -- " + calc::TextOf(aSprachTexte, nTitel);
     char cDatei[MAX_PATH * 4] = {};
@@ -171,7 +172,7 @@ std::string dtaCalcPar::ChooseFile(bool lOeffnen, std::string& cLetzterPfad, con
     const std::string cGewaehlt = Lower(n > 0 && n < sizeof cVoll ? std::string(cVoll, n) : std::string(cDatei));
     cLetzterPfad = Directory(cGewaehlt);
     if (calc::IsSameFile(cGewaehlt, gcPfadProto + "protocol.log")) {
-        ReportError(calc::TextOf(aSprachTexte, 4));
+        ReportError(calc::TextOf(aSprachTexte, calc::kTextProtocolNotChosen));
         return "";
     }
     return cGewaehlt;
@@ -179,8 +180,8 @@ std::string dtaCalcPar::ChooseFile(bool lOeffnen, std::string& cLetzterPfad, con
 
 void dtaCalcPar::ReadList(MultiLineEdit* oListe, std::string& cLetzterPfad)
 {
-    if (!oListe->TextValue().empty() && !Ask(1)) return;
-    const std::string cDatei = ChooseFile(true, cLetzterPfad, "*.*", 2, false);
+    if (!oListe->TextValue().empty() && !Ask(calc::kTextReplaceList)) return;
+    const std::string cDatei = ChooseFile(true, cLetzterPfad, "*.*", calc::kTextReadListTitle, false);
     if (cDatei.empty()) return;
     SetBusy(true);
     const calc::ListFile oDatei = calc::ReadPointListFile(cDatei);
@@ -204,8 +205,8 @@ void dtaCalcPar::ButDateiLesenZ()
 void dtaCalcPar::WriteList(const Side& oSeite, MultiLineEdit* oListe, std::string& cLetzterPfad, const char* cName)
 {
     const std::string cText = oListe->TextValue();
-    if (cText.empty()) return ReportError(calc::TextOf(aSprachTexte, 5));
-    const std::string cDatei = ChooseFile(false, cLetzterPfad, cName, 6, true);
+    if (cText.empty()) return ReportError(calc::TextOf(aSprachTexte, calc::kTextNothingToWrite));
+    const std::string cDatei = ChooseFile(false, cLetzterPfad, cName, calc::kTextWriteListTitle, true);
     if (cDatei.empty()) return;
     std::vector<std::string> aKopf;
     if (oDCCheckEllPar->Checked() && oSeite.oFormat->CurrentItemNo() >= 3)
@@ -228,8 +229,8 @@ void dtaCalcPar::ButDateiSchreibenZ()
 void dtaCalcPar::ButDateiSchreibenH()
 {
     const std::string cText = oDCHelmertPar->TextValue();
-    if (cText.empty()) return ReportError(calc::TextOf(aSprachTexte, 5));
-    const std::string cDatei = ChooseFile(false, gcSchreibPfadH, "helmert.txt", 44, true);
+    if (cText.empty()) return ReportError(calc::TextOf(aSprachTexte, calc::kTextNothingToWrite));
+    const std::string cDatei = ChooseFile(false, gcSchreibPfadH, "helmert.txt", calc::kTextResultTitle, true);
     if (cDatei.empty()) return;
     std::string cFehler;
     if (!calc::WriteLines(cDatei, {}, calc::SplitLines(cText), cFehler)) ReportError(cFehler);
@@ -241,7 +242,7 @@ void dtaCalcPar::ButDateiSchreibenH()
 void dtaCalcPar::ButEditProtoDatei()
 {
     const std::string cDatei = gcPfadProto + "protocol.log";
-    if (!FileExists(cDatei)) return ReportError(calc::TextOf(aSprachTexte, 39));
+    if (!FileExists(cDatei)) return ReportError(calc::TextOf(aSprachTexte, calc::kTextProtocolNotShown));
     const std::string cArgument = "\"" + cDatei + "\"";
     const std::string cViewer = GetIniString("Config", "TextEditor", gcPfadUser + "meridoxa.ini");
     Seam& oSeam = TheSeam();
@@ -250,5 +251,5 @@ void dtaCalcPar::ButEditProtoDatei()
         return;
     if (gestartet(oSeam.ShellExecuteFile(Handle(), "open", "notepad.exe", cArgument, "", SW_SHOWNORMAL))) return;
     if (gestartet(oSeam.ShellExecuteFile(nullptr, "open", cDatei, "", "", SW_SHOWNORMAL))) return;
-    ReportError(calc::TextOf(aSprachTexte, 39));
+    ReportError(calc::TextOf(aSprachTexte, calc::kTextProtocolNotShown));
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/shell/globals.h"
+#include "calc/texts.h"
 #include "lib/meldung.h"
 #include "lib/sprache.h"
 #include "platform/framework/seam.h"
@@ -16,9 +17,6 @@ constexpr UINT_PTR kBlinkTimer = 1;
 // The blink state of the icon: 0 or 1, the next tick shows black; 2, the
 // next tick restores the window's background.
 unsigned char blinkState = 0;
-
-constexpr int kTextStandardName = 47;
-constexpr int kTextNeuBerechnenSprache = 67;
 
 }  // namespace
 
@@ -141,7 +139,7 @@ void dtaCalcPar::Sprache()
     std::array<bool, 3> aStandard{};
     if (!aSprachTexte.empty())
         for (size_t i = 0; i < aNamen.size(); ++i)
-            aStandard[i] = AllTrim(aNamen[i]->TextValue()) == aSprachTexte[kTextStandardName - 1];
+            aStandard[i] = AllTrim(aNamen[i]->TextValue()) == aSprachTexte[calc::kTextUnnamed - 1];
     oDCCheckInvers->SetChecked(false);
     std::vector<Control*> aControls;
     const auto aTexte = GetSprachFileControl(*this, "DTACALCPAR", aControls);
@@ -161,9 +159,9 @@ void dtaCalcPar::Sprache()
         FillCombo(oDCComEllQ, aEllipsoide);
         FillCombo(oDCComEllZ, aEllipsoide);
     }
-    if (lErgebnis && Ask(kTextNeuBerechnenSprache)) CallByName("BUTBERECHNEN");
+    if (lErgebnis && Ask(calc::kTextRecomputeLanguage)) CallByName("BUTBERECHNEN");
     for (size_t i = 0; i < aNamen.size(); ++i)
-        if (aStandard[i]) aNamen[i]->SetTextValue(aSprachTexte[kTextStandardName - 1]);
+        if (aStandard[i]) aNamen[i]->SetTextValue(aSprachTexte[calc::kTextUnnamed - 1]);
 }
 
 // Refills a combo box from a list and selects the same number again.
@@ -198,12 +196,30 @@ bool dtaCalcPar::Ask(int nNummer)
 
 dtaCalcPar::Side dtaCalcPar::SourceSide()
 {
-    return {oDCComFormQ, oDCComEllQ, oDCHalbAchsGQ, oDCHalbAchsKQ, oDCFlatteningQ, &aEllParQ, &fKehrwertQ, &lEllOkQ,
-            9,           72,         true};
+    return {oDCComFormQ,
+            oDCComEllQ,
+            oDCHalbAchsGQ,
+            oDCHalbAchsKQ,
+            oDCFlatteningQ,
+            &aEllParQ,
+            &fKehrwertQ,
+            &lEllOkQ,
+            calc::kTextSourceEllipsoid,
+            calc::kTextSourceFlattening,
+            true};
 }
 
 dtaCalcPar::Side dtaCalcPar::TargetSide()
 {
-    return {oDCComFormZ, oDCComEllZ, oDCHalbAchsGZ, oDCHalbAchsKZ, oDCFlatteningZ, &aEllParZ, &fKehrwertZ, &lEllOkZ,
-            10,          73,         false};
+    return {oDCComFormZ,
+            oDCComEllZ,
+            oDCHalbAchsGZ,
+            oDCHalbAchsKZ,
+            oDCFlatteningZ,
+            &aEllParZ,
+            &fKehrwertZ,
+            &lEllOkZ,
+            calc::kTextTargetEllipsoid,
+            calc::kTextTargetFlattening,
+            false};
 }

@@ -2,13 +2,12 @@
 // the user ellipsoid, the parameter convention and the inverse option.
 #include "app/calcwindow/calcwindow.h"
 #include "calc/library.h"
+#include "calc/texts.h"
 #include "lib/number.h"
 #include "platform/runtime/numtext.h"
 #include "platform/runtime/strings.h"
 
 namespace {
-
-constexpr int kTextNeuBerechnenTyp = 68;
 
 double NumberIn(const Edit* oFeld)
 {
@@ -156,7 +155,7 @@ void dtaCalcPar::ButtonClick(ControlEvent& oEvent)
     for (size_t i = 0; i < aButtons.size(); ++i) {
         if (!SameName(cName, aButtons[i]->NameSym()) || !aButtons[i]->Pressed()) continue;
         wParTyp = static_cast<int>(i) + 1;
-        if (lErgebnis && Ask(kTextNeuBerechnenTyp)) CallByName("BUTBERECHNEN");
+        if (lErgebnis && Ask(calc::kTextRecomputeConvention)) CallByName("BUTBERECHNEN");
     }
 }
 

@@ -7,16 +7,13 @@
 #include "app/shell/globals.h"
 #include "calc/formats.h"
 #include "calc/library.h"
+#include "calc/texts.h"
 #include "lib/number.h"
 #include "lib/sprache.h"
 #include "platform/runtime/numtext.h"
 #include "platform/runtime/strings.h"
 
 namespace {
-
-constexpr int kTextStandardwerte = 38;
-constexpr int kTextEllipsoidUngueltig = 79;
-constexpr int kTextStandardName = 47;
 
 bool IsCartesian(int nFormat)
 {
@@ -102,7 +99,7 @@ void dtaCalcPar::SetUpSide(const Side& oSeite, int nFormat, int nEll)
 
 void dtaCalcPar::ButStandard()
 {
-    if (!Ask(kTextStandardwerte)) return;
+    if (!Ask(calc::kTextResetDefaults)) return;
     for (const Side& oSeite : {SourceSide(), TargetSide()}) {
         const SemiAxes oAchsen = LibraryUserEllipsoid(oSeite.lQuelle);
         oSeite.oA->SetTextValue(Str(oAchsen.a, 15, 7));
@@ -130,7 +127,7 @@ bool dtaCalcPar::CalcEllPar(double a, double& b, double& f, int nMode, bool lMes
             lOk = IsSemiAxis(b) && a > b;
         }
     }
-    if (!lOk && lMessage) ShowError(kTextEllipsoidUngueltig);
+    if (!lOk && lMessage) ShowError(calc::kTextInvalidEllipsoid);
     return lOk;
 }
 
@@ -149,5 +146,5 @@ void dtaCalcPar::SetStartValues()
     wParTyp = 1;
     Anpassen();
     for (SingleLineEdit* oName : {oDCEditBezQ, oDCEditBezZ, oDCKom})
-        oName->SetTextValue(aSprachTexte.at(kTextStandardName - 1));
+        oName->SetTextValue(aSprachTexte.at(calc::kTextUnnamed - 1));
 }

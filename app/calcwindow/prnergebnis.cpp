@@ -6,6 +6,7 @@
 #include "app/calcwindow/calcwindow.h"
 #include "app/shell/globals.h"
 #include "calc/computation.h"
+#include "calc/texts.h"
 #include "lib/meldung.h"
 #include "lib/sprache.h"
 
@@ -105,15 +106,15 @@ void prnErgebnis::Destroy()
 void dtaCalcPar::ButDruckenH()
 {
     if (oDCHelmertPar->TextValue().empty()) {
-        if (goHinweis) goHinweis->HinweisMeldung(calc::TextOf(aSprachTexte, 50));
+        if (goHinweis) goHinweis->HinweisMeldung(calc::TextOf(aSprachTexte, calc::kTextNoResultToPrint));
         return;
     }
     if (!goDrucker) goDrucker = std::make_unique<PrintingDevice>();
     prnErgebnis oDruck;
     if (oDruck.IsValid() && oDruck.Start()) {
-        if (goErfolg) goErfolg->ErfolgsMeldung(calc::TextOf(aSprachTexte, 63), "");
+        if (goErfolg) goErfolg->ErfolgsMeldung(calc::TextOf(aSprachTexte, calc::kTextPrinted), "");
     } else if (goFehler) {
-        goFehler->FehlerMeldung(calc::TextOf(aSprachTexte, 65));
+        goFehler->FehlerMeldung(calc::TextOf(aSprachTexte, calc::kTextPrinterUnusable));
     }
     oDruck.Destroy();
 }
