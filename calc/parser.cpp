@@ -68,20 +68,6 @@ bool CutPointNumber(std::string_view line, std::string& number, std::string_view
     return true;
 }
 
-// Where the values of the format stand in the triple of its buffer.
-struct Layout {
-    bool latitudeFirst;
-    bool needsThree;
-};
-
-Layout LayoutOfFormat(int format)
-{
-    if (format <= 2) return {false, true};
-    int within = (format - 3) % 8;  // the eight geographic layouts repeat for DMS
-    if (format >= 19) return {false, format <= 20};
-    return {within == 2 || within == 3 || within == 6 || within == 7, within < 4};
-}
-
 double* BufferOfFormat(int format, const ParseTarget& target)
 {
     switch (ClassOfFormat(format)) {
@@ -119,8 +105,7 @@ std::vector<double> Tokenise(std::string_view text, std::size_t limit)
 ParseResult ParsePointList(const std::vector<std::string_view>& lines, int format, bool decimalComma,
                            const ParseTarget& target, std::vector<std::string>& numbers)
 {
-    const bool withNumber = format % 2 == 0;
-    const Layout layout = LayoutOfFormat(format);
+    const Format& layout = FormatOf(format);
     double* buffer = BufferOfFormat(format, target);
     numbers.clear();
     std::uint32_t count = 0;
@@ -131,7 +116,7 @@ ParseResult ParsePointList(const std::vector<std::string_view>& lines, int forma
         if (IsBlankLine(line)) continue;
         std::string number;
         std::string_view rest = line;
-        bool hasNumber = withNumber && CutPointNumber(line, number, rest);
+        bool hasNumber = layout.numbered && CutPointNumber(line, number, rest);
         text.assign(rest);
         if (decimalComma)
             for (char& c : text)
@@ -144,7 +129,7 @@ ParseResult ParsePointList(const std::vector<std::string_view>& lines, int forma
             return {ParseStatus::TooManyPoints, 0, lineNumber};
         }
         ++count;
-        bool bad = values.size() < 2 || (layout.needsThree && values.size() != 3);
+        bool bad = values.size() < 2 || (layout.withHeight && values.size() != 3);
         for (double v : values)
             if (!(std::fabs(v) <= kMaxValue)) bad = true;
         if (bad) {
@@ -155,7 +140,7 @@ ParseResult ParsePointList(const std::vector<std::string_view>& lines, int forma
         double* triple = buffer + 3 * (count - 1);
         triple[0] = layout.latitudeFirst ? values[1] : values[0];
         triple[1] = layout.latitudeFirst ? values[0] : values[1];
-        triple[2] = layout.needsThree ? values[2] : 0.0;
+        triple[2] = layout.withHeight ? values[2] : 0.0;
     }
     return {ParseStatus::Ok, count, 0};
 }

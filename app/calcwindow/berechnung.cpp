@@ -9,6 +9,7 @@
 #include "app/calcwindow/calcwindow.h"
 #include "app/shell/globals.h"
 #include "calc/computation.h"
+#include "calc/formats.h"
 #include "calc/library.h"
 #include "calc/listfiles.h"
 #include "calc/parser.h"
@@ -209,7 +210,7 @@ void dtaCalcPar::WriteList(const Side& oSeite, MultiLineEdit* oListe, std::strin
     const std::string cDatei = ChooseFile(false, cLetzterPfad, cName, calc::kTextWriteListTitle, true);
     if (cDatei.empty()) return;
     std::vector<std::string> aKopf;
-    if (oDCCheckEllPar->Checked() && oSeite.oFormat->CurrentItemNo() >= 3)
+    if (oDCCheckEllPar->Checked() && calc::NeedsEllipsoid(oSeite.oFormat->CurrentItemNo()))
         aKopf =
             calc::EllipsoidHeader(oSeite.oEll->CurrentText(), Val(oSeite.oA->TextValue()), Val(oSeite.oB->TextValue()));
     std::string cFehler;

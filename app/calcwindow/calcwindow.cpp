@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/shell/globals.h"
+#include "calc/formats.h"
 #include "calc/texts.h"
 #include "lib/meldung.h"
 #include "lib/sprache.h"
@@ -125,7 +126,7 @@ void dtaCalcPar::EnableMenus(bool lEin)
 void dtaCalcPar::EnableSide(const Side& oSeite)
 {
     const int nFormat = oSeite.oFormat->CurrentItemNo();
-    if (nFormat == 1 || nFormat == 2) {
+    if (!calc::NeedsEllipsoid(nFormat)) {
         for (Control* oControl : std::initializer_list<Control*>{oSeite.oEll, oSeite.oA, oSeite.oB, oSeite.oF})
             oControl->Disable();
     } else if (oSeite.oEll->CurrentItemNo() != static_cast<int>(oSeite.aEllPar->size())) {

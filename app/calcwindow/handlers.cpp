@@ -1,6 +1,7 @@
 // The input handlers: format and ellipsoid choices, the ellipsoid fields of
 // the user ellipsoid, the parameter convention and the inverse option.
 #include "app/calcwindow/calcwindow.h"
+#include "calc/formats.h"
 #include "calc/library.h"
 #include "calc/texts.h"
 #include "lib/number.h"
@@ -33,7 +34,7 @@ void dtaCalcPar::ListBoxSelect(ControlEvent& oEvent)
 void dtaCalcPar::FormatChosen(const Side& oSeite)
 {
     const int nFormat = oSeite.oFormat->CurrentItemNo();
-    if (nFormat == 1 || nFormat == 2) {
+    if (!calc::NeedsEllipsoid(nFormat)) {
         for (Control* oControl : std::initializer_list<Control*>{oSeite.oEll, oSeite.oA, oSeite.oB, oSeite.oF}) {
             oControl->Disable();
             oControl->Hide();

@@ -15,11 +15,6 @@
 
 namespace {
 
-bool IsCartesian(int nFormat)
-{
-    return nFormat == 1 || nFormat == 2;
-}
-
 SemiAxes LibraryUserEllipsoid(bool lQuelle)
 {
     SemiAxes oAchsen;
@@ -81,17 +76,17 @@ void dtaCalcPar::SetUpSide(const Side& oSeite, int nFormat, int nEll)
         for (Control* oFeld : aFelder) oFeld->Show();
     }
     oSeite.oEll->SetValue(nEll);
-    if (IsCartesian(nFormat))
+    if (!calc::NeedsEllipsoid(nFormat))
         oSeite.oEll->Disable();
     else
         oSeite.oEll->Enable();
     for (Control* oFeld : aFelder) {
-        if (nEll == kUserEllipsoid && !IsCartesian(nFormat))
+        if (nEll == kUserEllipsoid && calc::NeedsEllipsoid(nFormat))
             oFeld->Enable();
         else
             oFeld->Disable();
     }
-    if (IsCartesian(nFormat)) {
+    if (!calc::NeedsEllipsoid(nFormat)) {
         oSeite.oEll->Hide();
         for (Control* oFeld : aFelder) oFeld->Hide();
     }
