@@ -117,7 +117,7 @@ bool ComputeParameters(Computation& c, const Options& options, const Texts& text
     const geodesy::GeodesyFunctions& library = Library();
     std::string message;
     bool ok;
-    if (options.convention == 4) {
+    if (options.convention == geodesy::Convention::Molodensky) {
         ok = library.gettransmolodensky(c.side1.cartesian.Data(), c.side2.cartesian.Data(), c.n, c.parameters);
         if (ok) std::fill(c.parameters + 3, c.parameters + 7, 0.0);
     } else {

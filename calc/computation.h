@@ -11,6 +11,7 @@
 
 #include "calc/conversions.h"
 #include "calc/koordpuffer.h"
+#include "platform/geodesy/orbalith32.h"
 
 namespace calc {
 
@@ -37,7 +38,7 @@ struct SideInput {
 };
 
 struct Options {
-    int convention = 1;  // 1 frame, 2 vector, 3 ISO 19111, 4 Molodensky
+    geodesy::Convention convention = geodesy::Convention::CoordinateFrame;
     bool decimalComma = false;
     bool inverse = false;
     bool rotationMatrix = false;

@@ -123,12 +123,24 @@ private:
     }
     void Empty() { out_ += "\r\n"; }
 
+    bool Molodensky() const { return options_.convention == geodesy::Convention::Molodensky; }
+    int ConventionName() const
+    {
+        switch (options_.convention) {
+        case geodesy::Convention::CoordinateFrame: return kTextCoordinateFrame;
+        case geodesy::Convention::PositionVector: return kTextPositionVector;
+        case geodesy::Convention::Iso19111: return kTextIso19111;
+        case geodesy::Convention::Molodensky: break;
+        }
+        return kTextMolodensky;
+    }
+
     const SideInput& Input1() const { return options_.inverse ? target_ : source_; }
     const SideInput& Input2() const { return options_.inverse ? source_ : target_; }
 
     void Head()
     {
-        Line(T(options_.convention == 4 ? kTextMolodenskyTitle : kTextHelmertTitle));
+        Line(T(Molodensky() ? kTextMolodenskyTitle : kTextHelmertTitle));
         std::string name1 = Trim(Input1().name), name2 = Trim(Input2().name);
         if (name1.empty()) name1 = source_.groupCaption;
         if (name2.empty()) name2 = target_.groupCaption;
@@ -139,26 +151,23 @@ private:
 
     void Parameters()
     {
-        static const int kHeadings[4][2] = {{kTextCoordinateFrame, kTextParametersFirstToSecond},
-                                            {kTextPositionVector, kTextParametersFirstToSecond},
-                                            {kTextIso19111, kTextParametersFirstToSecond},
-                                            {kTextMolodensky, kTextTranslationsFirstToSecond}};
-        const int convention = options_.convention;
-        Line(T(kHeadings[convention - 1][0]));
-        Line(T(kHeadings[convention - 1][1]));
+        using geodesy::Convention;
+        const Convention convention = options_.convention;
+        Line(T(ConventionName()));
+        Line(T(Molodensky() ? kTextTranslationsFirstToSecond : kTextParametersFirstToSecond));
         struct Row {
             int base, decimals, label;
         };
         std::vector<Row> rows{
             {17, 6, kTextTranslationX}, {17, 6, kTextTranslationX + 1}, {17, 6, kTextTranslationX + 2}};
-        if (convention == 1 || convention == 2)
+        if (convention == Convention::CoordinateFrame || convention == Convention::PositionVector)
             rows.insert(rows.end(),
                         {{19, 8, kTextRotationX}, {19, 8, kTextRotationX + 1}, {19, 8, kTextRotationX + 2}});
-        if (convention == 3)
+        if (convention == Convention::Iso19111)
             rows.insert(
                 rows.end(),
                 {{18, 7, kTextRotationTermX}, {18, 7, kTextRotationTermX + 1}, {18, 7, kTextRotationTermX + 2}});
-        if (convention != 4) rows.push_back({18, 7, kTextScale});
+        if (!Molodensky()) rows.push_back({18, 7, kTextScale});
         int width = 0;
         for (std::size_t i = 0; i < rows.size(); ++i)
             width =
@@ -170,10 +179,8 @@ private:
 
     void RotationMatrix()
     {
-        if (!options_.rotationMatrix || options_.convention == 4) return;
-        Line(T(options_.convention == 1   ? kTextCoordinateFrame
-               : options_.convention == 2 ? kTextPositionVector
-                                          : kTextIso19111));
+        if (!options_.rotationMatrix || Molodensky()) return;
+        Line(T(ConventionName()));
         Line(T(kTextRotationMatrix));
         for (int row = 0; row < 3; ++row) {
             const double* r = c_.rotation + 3 * row;

@@ -108,7 +108,7 @@ void dtaCalcPar::ButBerechnen()
     const calc::SideInput oZiel =
         InputOfSide(TargetSide(), oDCKoordListZ, oDCEditBezZ, lInvers ? oDCTextGruppe1 : oDCTextGruppe2, cListeZ);
     calc::Options oOptionen;
-    oOptionen.convention = wParTyp >= 1 && wParTyp <= 4 ? wParTyp : 1;
+    oOptionen.convention = static_cast<geodesy::Convention>(wParTyp >= 1 && wParTyp <= 4 ? wParTyp : 1);
     oOptionen.decimalComma = oDCCheckKomma->Checked();
     oOptionen.inverse = oDCCheckInvers->Checked();
     oOptionen.rotationMatrix = oDCCheckRotOut->Checked();

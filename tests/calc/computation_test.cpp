@@ -84,7 +84,7 @@ const std::string kStatistics = "t34\r\n0.0123 t35\r\n0.0100 t36\r\n0.0110 t61\r
 calc::Options AllOn(int convention)
 {
     calc::Options o;
-    o.convention = convention;
+    o.convention = static_cast<geodesy::Convention>(convention);
     o.rotationMatrix = o.inputValues = o.geographic = o.cartesian = o.residuals = true;
     return o;
 }
@@ -132,7 +132,7 @@ TEST_F(Report, MolodenskyWithOptionsOffUsesTheCommonWidth)
     library.script.parameters[1] = -12.25;
     library.script.parameters[2] = 100.0;
     calc::Options options;
-    options.convention = 4;
+    options.convention = geodesy::Convention::Molodensky;
     options.rotationMatrix = true;  // no matrix for Molodensky
     calc::Computation c = Run(Cartesian(kSourceList, "A", ""), Cartesian(kTargetList, "B", ""), options);
     ASSERT_TRUE(c.ok);
@@ -326,7 +326,7 @@ TEST_P(Failures, ShowOneErrorAndLeaveNoReport)
     FailureCase test = FailureCases()[GetParam()];
     test.setup(library.script);
     calc::Options options;
-    options.convention = test.convention;
+    options.convention = static_cast<geodesy::Convention>(test.convention);
     calc::Computation c = Run(test.source, test.target, options);
     EXPECT_FALSE(c.ok) << test.name;
     EXPECT_THAT(messages.errors, ElementsAre(test.error)) << test.name;
