@@ -52,22 +52,22 @@ public:
     }
 };
 
-calc::SideInput InputOfSide(const dtaCalcPar::Side& oSeite, MultiLineEdit* oListe, SingleLineEdit* oName,
-                            const TextControl* oGruppe, std::string& cListe)
+calc::SideInput InputOfSide(const dtaCalcPar::Side& side, bool ellipsoidValid, MultiLineEdit* list,
+                            SingleLineEdit* name, const TextControl* group, std::string& listText)
 {
-    cListe = oListe->TextValue();
-    calc::SideInput oEingabe;
-    oEingabe.list = cListe;
-    oEingabe.format = oSeite.oFormat->CurrentItemNo();
-    oEingabe.ellipsoidValid = *oSeite.lEllOk;
-    oEingabe.ellipsoid = {Val(oSeite.oA->TextValue()), Val(oSeite.oB->TextValue())};
-    oEingabe.name = oName->TextValue();
-    oEingabe.groupCaption = oGruppe->TextValue();
-    oEingabe.ellipsoidName = oSeite.oEll->CurrentText();
-    oEingabe.semiMajorText = oSeite.oA->TextValue();
-    oEingabe.semiMinorText = oSeite.oB->TextValue();
-    oEingabe.flatteningText = oSeite.oF->TextValue();
-    return oEingabe;
+    listText = list->TextValue();
+    calc::SideInput input;
+    input.list = listText;
+    input.format = side.format->CurrentItemNo();
+    input.ellipsoidValid = ellipsoidValid;
+    input.ellipsoid = {Val(side.semiMajor->TextValue()), Val(side.semiMinor->TextValue())};
+    input.name = name->TextValue();
+    input.groupCaption = group->TextValue();
+    input.ellipsoidName = side.ellipsoid->CurrentText();
+    input.semiMajorText = side.semiMajor->TextValue();
+    input.semiMinorText = side.semiMinor->TextValue();
+    input.flatteningText = side.flattening->TextValue();
+    return input;
 }
 
 }  // namespace
@@ -103,10 +103,10 @@ void dtaCalcPar::ButBerechnen()
     // An unnamed side is named in the report by the caption above its group,
     // the two exchanged by the inverse option.
     const bool lInvers = oDCCheckInvers->Checked();
-    const calc::SideInput oQuelle =
-        InputOfSide(SourceSide(), oDCKoordListQ, oDCEditBezQ, lInvers ? oDCTextGruppe2 : oDCTextGruppe1, cListeQ);
-    const calc::SideInput oZiel =
-        InputOfSide(TargetSide(), oDCKoordListZ, oDCEditBezZ, lInvers ? oDCTextGruppe1 : oDCTextGruppe2, cListeZ);
+    const calc::SideInput oQuelle = InputOfSide(SourceSide(), lEllOkQ, oDCKoordListQ, oDCEditBezQ,
+                                                lInvers ? oDCTextGruppe2 : oDCTextGruppe1, cListeQ);
+    const calc::SideInput oZiel = InputOfSide(TargetSide(), lEllOkZ, oDCKoordListZ, oDCEditBezZ,
+                                              lInvers ? oDCTextGruppe1 : oDCTextGruppe2, cListeZ);
     calc::Options oOptionen;
     oOptionen.convention = static_cast<geodesy::Convention>(wParTyp >= 1 && wParTyp <= 4 ? wParTyp : 1);
     oOptionen.decimalComma = oDCCheckKomma->Checked();
@@ -203,16 +203,16 @@ void dtaCalcPar::ButDateiLesenZ()
     ReadList(oDCKoordListZ, gcLesePfadZ);
 }
 
-void dtaCalcPar::WriteList(const Side& oSeite, MultiLineEdit* oListe, std::string& cLetzterPfad, const char* cName)
+void dtaCalcPar::WriteList(const Side& side, MultiLineEdit* oListe, std::string& cLetzterPfad, const char* cName)
 {
     const std::string cText = oListe->TextValue();
     if (cText.empty()) return ReportError(calc::TextOf(aSprachTexte, calc::kTextNothingToWrite));
     const std::string cDatei = ChooseFile(false, cLetzterPfad, cName, calc::kTextWriteListTitle, true);
     if (cDatei.empty()) return;
     std::vector<std::string> aKopf;
-    if (oDCCheckEllPar->Checked() && calc::NeedsEllipsoid(oSeite.oFormat->CurrentItemNo()))
-        aKopf =
-            calc::EllipsoidHeader(oSeite.oEll->CurrentText(), Val(oSeite.oA->TextValue()), Val(oSeite.oB->TextValue()));
+    if (oDCCheckEllPar->Checked() && calc::NeedsEllipsoid(side.format->CurrentItemNo()))
+        aKopf = calc::EllipsoidHeader(side.ellipsoid->CurrentText(), Val(side.semiMajor->TextValue()),
+                                      Val(side.semiMinor->TextValue()));
     std::string cFehler;
     if (!calc::WriteLines(cDatei, aKopf, calc::SplitLines(cText), cFehler)) ReportError(cFehler);
     ::SetFocus(oListe->Handle());

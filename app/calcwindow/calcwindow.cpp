@@ -123,14 +123,16 @@ void dtaCalcPar::EnableMenus(bool lEin)
     Owner()->EnableSystemMenu(lEin);
 }
 
-void dtaCalcPar::EnableSide(const Side& oSeite)
+void dtaCalcPar::EnableSide(const Side& side)
 {
-    const int nFormat = oSeite.oFormat->CurrentItemNo();
+    const int nFormat = side.format->CurrentItemNo();
     if (!calc::NeedsEllipsoid(nFormat)) {
-        for (Control* oControl : std::initializer_list<Control*>{oSeite.oEll, oSeite.oA, oSeite.oB, oSeite.oF})
+        for (Control* oControl :
+             std::initializer_list<Control*>{side.ellipsoid, side.semiMajor, side.semiMinor, side.flattening})
             oControl->Disable();
-    } else if (oSeite.oEll->CurrentItemNo() != static_cast<int>(oSeite.aEllPar->size())) {
-        for (Control* oControl : std::initializer_list<Control*>{oSeite.oA, oSeite.oB, oSeite.oF}) oControl->Disable();
+    } else if (side.ellipsoid->CurrentItemNo() != static_cast<int>(Axes(side).size())) {
+        for (Control* oControl : std::initializer_list<Control*>{side.semiMajor, side.semiMinor, side.flattening})
+            oControl->Disable();
     }
 }
 
@@ -197,30 +199,24 @@ bool dtaCalcPar::Ask(int nNummer)
 
 dtaCalcPar::Side dtaCalcPar::SourceSide()
 {
-    return {oDCComFormQ,
+    return {true,
+            oDCComFormQ,
             oDCComEllQ,
             oDCHalbAchsGQ,
             oDCHalbAchsKQ,
             oDCFlatteningQ,
-            &aEllParQ,
-            &fKehrwertQ,
-            &lEllOkQ,
             calc::kTextSourceEllipsoid,
-            calc::kTextSourceFlattening,
-            true};
+            calc::kTextSourceFlattening};
 }
 
 dtaCalcPar::Side dtaCalcPar::TargetSide()
 {
-    return {oDCComFormZ,
+    return {false,
+            oDCComFormZ,
             oDCComEllZ,
             oDCHalbAchsGZ,
             oDCHalbAchsKZ,
             oDCFlatteningZ,
-            &aEllParZ,
-            &fKehrwertZ,
-            &lEllOkZ,
             calc::kTextTargetEllipsoid,
-            calc::kTextTargetFlattening,
-            false};
+            calc::kTextTargetFlattening};
 }

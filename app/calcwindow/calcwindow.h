@@ -120,34 +120,36 @@ public:
     std::vector<Control*> aFelderEdit;
     std::vector<Control*> aFelderCombo;
 
-    // The controls of one side.
+    // One side of the window: which one, its controls and the numbers of its
+    // range messages. Its state lives in the fields of its letter (Q source,
+    // Z target), reached through the accessors below.
     struct Side {
-        ComboBox* oFormat;
-        ComboBox* oEll;
-        SingleLineEdit* oA;
-        SingleLineEdit* oB;
-        SingleLineEdit* oF;
-        std::vector<SemiAxes>* aEllPar;
-        double* fKehrwert;
-        bool* lEllOk;
-        int nTextAchse;     // text for a semi-axis out of range
-        int nTextKehrwert;  // text for an inverse flattening out of range
-        bool lQuelle;
+        bool source;
+        ComboBox* format;
+        ComboBox* ellipsoid;
+        SingleLineEdit* semiMajor;
+        SingleLineEdit* semiMinor;
+        SingleLineEdit* flattening;
+        int axisText;        // text for a semi-axis out of range
+        int flatteningText;  // text for an inverse flattening out of range
     };
     Side SourceSide();
     Side TargetSide();
+    std::vector<SemiAxes>& Axes(const Side& side) { return side.source ? aEllParQ : aEllParZ; }
+    double& InverseFlattening(const Side& side) { return side.source ? fKehrwertQ : fKehrwertZ; }
+    bool& EllipsoidOk(const Side& side) { return side.source ? lEllOkQ : lEllOkZ; }
 
 private:
     void ShowError(int nNummer) const;
     bool Ask(int nNummer);
     void EnableMenus(bool lEin);
-    void EnableSide(const Side& oSeite);
-    void SetUpSide(const Side& oSeite, int nFormat, int nEll);
-    void FormatChosen(const Side& oSeite);
-    void EllipsoidChosen(const Side& oSeite);
-    void SemiAxisLeft(const Side& oSeite, bool semiMajor);
-    void InverseFlatteningLeft(const Side& oSeite);
-    void SetUserEllipsoid(const Side& oSeite, double a, double b);
+    void EnableSide(const Side& side);
+    void SetUpSide(const Side& side, int nFormat, int nEll);
+    void FormatChosen(const Side& side);
+    void EllipsoidChosen(const Side& side);
+    void SemiAxisLeft(const Side& side, bool semiMajor);
+    void InverseFlatteningLeft(const Side& side);
+    void SetUserEllipsoid(const Side& side, double a, double b);
     void SwapSideLabels();
     void SetStartValues();
     void FillCombo(ComboBox* oCombo, const std::vector<ListRow>& aListe);
@@ -156,7 +158,7 @@ private:
     std::string ChooseFile(bool lOeffnen, std::string& cLetzterPfad, const std::string& cName, int nTitel,
                            bool lTxtFilter);
     void ReadList(MultiLineEdit* oListe, std::string& cLetzterPfad);
-    void WriteList(const Side& oSeite, MultiLineEdit* oListe, std::string& cLetzterPfad, const char* cName);
+    void WriteList(const Side& side, MultiLineEdit* oListe, std::string& cLetzterPfad, const char* cName);
 
     std::vector<std::string> aSprachTexte;
 };

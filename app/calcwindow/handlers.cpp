@@ -31,42 +31,45 @@ void dtaCalcPar::ListBoxSelect(ControlEvent& oEvent)
         EllipsoidChosen(TargetSide());
 }
 
-void dtaCalcPar::FormatChosen(const Side& oSeite)
+void dtaCalcPar::FormatChosen(const Side& side)
 {
-    const int nFormat = oSeite.oFormat->CurrentItemNo();
+    const int nFormat = side.format->CurrentItemNo();
     if (!calc::NeedsEllipsoid(nFormat)) {
-        for (Control* oControl : std::initializer_list<Control*>{oSeite.oEll, oSeite.oA, oSeite.oB, oSeite.oF}) {
+        for (Control* oControl :
+             std::initializer_list<Control*>{side.ellipsoid, side.semiMajor, side.semiMinor, side.flattening}) {
             oControl->Disable();
             oControl->Hide();
         }
         return;
     }
-    for (Control* oControl : std::initializer_list<Control*>{oSeite.oEll, oSeite.oA, oSeite.oB, oSeite.oF})
+    for (Control* oControl :
+         std::initializer_list<Control*>{side.ellipsoid, side.semiMajor, side.semiMinor, side.flattening})
         oControl->Show();
-    oSeite.oEll->Enable();
-    if (oSeite.oEll->CurrentItemNo() == static_cast<int>(oSeite.aEllPar->size()))
-        for (Control* oControl : std::initializer_list<Control*>{oSeite.oA, oSeite.oB, oSeite.oF}) oControl->Enable();
+    side.ellipsoid->Enable();
+    if (side.ellipsoid->CurrentItemNo() == static_cast<int>(Axes(side).size()))
+        for (Control* oControl : std::initializer_list<Control*>{side.semiMajor, side.semiMinor, side.flattening})
+            oControl->Enable();
 }
 
 // A listed ellipsoid fills its semi-axes and inverse flattening; only an
 // ellipsoid that passes the check counts as valid.
-void dtaCalcPar::EllipsoidChosen(const Side& oSeite)
+void dtaCalcPar::EllipsoidChosen(const Side& side)
 {
-    const int nZeile = oSeite.oEll->CurrentItemNo();
-    if (nZeile < 1 || nZeile > static_cast<int>(oSeite.aEllPar->size())) return;
-    SemiAxes oAchsen = (*oSeite.aEllPar)[static_cast<size_t>(nZeile - 1)];
-    oSeite.oA->SetTextValue(NormNum(oAchsen.a));
-    oSeite.oB->SetTextValue(NormNum(oAchsen.b));
-    const bool lOk = CalcEllPar(oAchsen.a, oAchsen.b, *oSeite.fKehrwert, 1, false);
-    oSeite.oF->SetTextValue(lOk ? NormNum(*oSeite.fKehrwert) : std::string());
-    const bool lUser = nZeile == static_cast<int>(oSeite.aEllPar->size());
-    for (Control* oControl : std::initializer_list<Control*>{oSeite.oA, oSeite.oB, oSeite.oF}) {
+    const int nZeile = side.ellipsoid->CurrentItemNo();
+    if (nZeile < 1 || nZeile > static_cast<int>(Axes(side).size())) return;
+    SemiAxes oAchsen = Axes(side)[static_cast<size_t>(nZeile - 1)];
+    side.semiMajor->SetTextValue(NormNum(oAchsen.a));
+    side.semiMinor->SetTextValue(NormNum(oAchsen.b));
+    const bool lOk = CalcEllPar(oAchsen.a, oAchsen.b, InverseFlattening(side), 1, false);
+    side.flattening->SetTextValue(lOk ? NormNum(InverseFlattening(side)) : std::string());
+    const bool lUser = nZeile == static_cast<int>(Axes(side).size());
+    for (Control* oControl : std::initializer_list<Control*>{side.semiMajor, side.semiMinor, side.flattening}) {
         if (lUser)
             oControl->Enable();
         else
             oControl->Disable();
     }
-    *oSeite.lEllOk = lOk;
+    EllipsoidOk(side) = lOk;
 }
 
 void dtaCalcPar::EditFocusChange(EditFocusChangeEvent& oEvent)
@@ -74,13 +77,13 @@ void dtaCalcPar::EditFocusChange(EditFocusChangeEvent& oEvent)
     dtaCalcPar_vo::EditFocusChange(oEvent);
     if (!IsVisible() || oEvent.GotFocus()) return;
     const std::string cName = oEvent.NameSym();
-    for (const Side& oSeite : {SourceSide(), TargetSide()}) {
-        if (SameName(cName, oSeite.oA->NameSym()))
-            SemiAxisLeft(oSeite, true);
-        else if (SameName(cName, oSeite.oB->NameSym()))
-            SemiAxisLeft(oSeite, false);
-        else if (SameName(cName, oSeite.oF->NameSym()))
-            InverseFlatteningLeft(oSeite);
+    for (const Side& side : {SourceSide(), TargetSide()}) {
+        if (SameName(cName, side.semiMajor->NameSym()))
+            SemiAxisLeft(side, true);
+        else if (SameName(cName, side.semiMinor->NameSym()))
+            SemiAxisLeft(side, false);
+        else if (SameName(cName, side.flattening->NameSym()))
+            InverseFlatteningLeft(side);
     }
 }
 
@@ -88,60 +91,60 @@ void dtaCalcPar::EditFocusChange(EditFocusChangeEvent& oEvent)
 // a >= b; with the user ellipsoid chosen it is stored and, when the other
 // axis is given, the inverse flattening computed and the ellipsoid handed to
 // the library if it passes the check.
-void dtaCalcPar::SemiAxisLeft(const Side& oSeite, bool semiMajor)
+void dtaCalcPar::SemiAxisLeft(const Side& side, bool semiMajor)
 {
-    SingleLineEdit* oFeld = semiMajor ? oSeite.oA : oSeite.oB;
-    SingleLineEdit* oAndere = semiMajor ? oSeite.oB : oSeite.oA;
+    SingleLineEdit* oFeld = semiMajor ? side.semiMajor : side.semiMinor;
+    SingleLineEdit* oAndere = semiMajor ? side.semiMinor : side.semiMajor;
     const double x = NumberIn(oFeld);
     const double y = NumberIn(oAndere);
     if (!IsSemiAxis(x) || (semiMajor ? x < y : x > y)) {
-        ShowError(oSeite.nTextAchse);
-        *oSeite.lEllOk = false;
+        ShowError(side.axisText);
+        EllipsoidOk(side) = false;
         return;
     }
-    *oSeite.lEllOk = true;
-    if (oSeite.oEll->Value() != kUserEllipsoid) return;
-    (semiMajor ? oSeite.aEllPar->back().a : oSeite.aEllPar->back().b) = x;
+    EllipsoidOk(side) = true;
+    if (side.ellipsoid->Value() != kUserEllipsoid) return;
+    (semiMajor ? Axes(side).back().a : Axes(side).back().b) = x;
     oFeld->SetTextValue(NormNum(x));
     if (Empty(oAndere->TextValue())) return;
     double a = semiMajor ? x : y;
     double b = semiMajor ? y : x;
-    *oSeite.lEllOk = CalcEllPar(a, b, *oSeite.fKehrwert, 1, true);
-    if (*oSeite.lEllOk) {
-        oSeite.oF->SetTextValue(NormNum(*oSeite.fKehrwert));
-        SetUserEllipsoid(oSeite, a, b);
+    EllipsoidOk(side) = CalcEllPar(a, b, InverseFlattening(side), 1, true);
+    if (EllipsoidOk(side)) {
+        side.flattening->SetTextValue(NormNum(InverseFlattening(side)));
+        SetUserEllipsoid(side, a, b);
     }
 }
 
 // The inverse-flattening field lost the focus: 1/f must lie in the range;
 // with the user ellipsoid chosen and a given, b follows from a and 1/f.
-void dtaCalcPar::InverseFlatteningLeft(const Side& oSeite)
+void dtaCalcPar::InverseFlatteningLeft(const Side& side)
 {
-    double f = NumberIn(oSeite.oF);
+    double f = NumberIn(side.flattening);
     if (!IsInverseFlattening(f)) {
-        ShowError(oSeite.nTextKehrwert);
-        *oSeite.lEllOk = false;
+        ShowError(side.flatteningText);
+        EllipsoidOk(side) = false;
         return;
     }
-    *oSeite.lEllOk = true;
-    if (oSeite.oEll->Value() != kUserEllipsoid) return;
-    *oSeite.fKehrwert = f;
-    oSeite.oF->SetTextValue(NormNum(f));
-    if (Empty(oSeite.oA->TextValue())) return;
-    const double a = NumberIn(oSeite.oA);
+    EllipsoidOk(side) = true;
+    if (side.ellipsoid->Value() != kUserEllipsoid) return;
+    InverseFlattening(side) = f;
+    side.flattening->SetTextValue(NormNum(f));
+    if (Empty(side.semiMajor->TextValue())) return;
+    const double a = NumberIn(side.semiMajor);
     double b = 0;
-    *oSeite.lEllOk = CalcEllPar(a, b, f, 2, true);
-    if (*oSeite.lEllOk) {
-        oSeite.oB->SetTextValue(NormNum(b));
-        oSeite.aEllPar->back().b = b;
-        SetUserEllipsoid(oSeite, a, b);
+    EllipsoidOk(side) = CalcEllPar(a, b, f, 2, true);
+    if (EllipsoidOk(side)) {
+        side.semiMinor->SetTextValue(NormNum(b));
+        Axes(side).back().b = b;
+        SetUserEllipsoid(side, a, b);
     }
 }
 
-void dtaCalcPar::SetUserEllipsoid(const Side& oSeite, double a, double b)
+void dtaCalcPar::SetUserEllipsoid(const Side& side, double a, double b)
 {
     const auto& library = calc::Library();
-    (oSeite.lQuelle ? library.setuserellsource : library.setuserelltarget)(kUserEllipsoid, a, b);
+    (side.source ? library.setuserellsource : library.setuserelltarget)(kUserEllipsoid, a, b);
 }
 
 void dtaCalcPar::ButtonClick(ControlEvent& oEvent)

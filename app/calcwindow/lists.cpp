@@ -63,23 +63,23 @@ void dtaCalcPar::Grundeinstellung(const std::string& cCombo)
     SetUpSide(TargetSide(), nGruppe(8), nGruppe(12));
 }
 
-void dtaCalcPar::SetUpSide(const Side& oSeite, int nFormat, int nEll)
+void dtaCalcPar::SetUpSide(const Side& side, int nFormat, int nEll)
 {
     if (std::none_of(aFormate.begin(), aFormate.end(), [&](const ListRow& z) { return z.number == nFormat; }))
         nFormat = 1;
     if (std::none_of(aEllipsoide.begin(), aEllipsoide.end(), [&](const ListRow& z) { return z.number == nEll; }))
         nEll = kUserEllipsoid;
-    oSeite.oFormat->SetValue(nFormat);
-    const std::initializer_list<Control*> aFelder = {oSeite.oA, oSeite.oB, oSeite.oF};
-    if (!oSeite.oEll->IsVisible()) {
-        oSeite.oEll->Show();
+    side.format->SetValue(nFormat);
+    const std::initializer_list<Control*> aFelder = {side.semiMajor, side.semiMinor, side.flattening};
+    if (!side.ellipsoid->IsVisible()) {
+        side.ellipsoid->Show();
         for (Control* oFeld : aFelder) oFeld->Show();
     }
-    oSeite.oEll->SetValue(nEll);
+    side.ellipsoid->SetValue(nEll);
     if (!calc::NeedsEllipsoid(nFormat))
-        oSeite.oEll->Disable();
+        side.ellipsoid->Disable();
     else
-        oSeite.oEll->Enable();
+        side.ellipsoid->Enable();
     for (Control* oFeld : aFelder) {
         if (nEll == kUserEllipsoid && calc::NeedsEllipsoid(nFormat))
             oFeld->Enable();
@@ -87,7 +87,7 @@ void dtaCalcPar::SetUpSide(const Side& oSeite, int nFormat, int nEll)
             oFeld->Disable();
     }
     if (!calc::NeedsEllipsoid(nFormat)) {
-        oSeite.oEll->Hide();
+        side.ellipsoid->Hide();
         for (Control* oFeld : aFelder) oFeld->Hide();
     }
 }
@@ -95,11 +95,11 @@ void dtaCalcPar::SetUpSide(const Side& oSeite, int nFormat, int nEll)
 void dtaCalcPar::ButStandard()
 {
     if (!Ask(calc::kTextResetDefaults)) return;
-    for (const Side& oSeite : {SourceSide(), TargetSide()}) {
-        const SemiAxes oAchsen = LibraryUserEllipsoid(oSeite.lQuelle);
-        oSeite.oA->SetTextValue(Str(oAchsen.a, 15, 7));
-        oSeite.oB->SetTextValue(Str(oAchsen.b, 15, 7));
-        oSeite.aEllPar->back() = oAchsen;
+    for (const Side& side : {SourceSide(), TargetSide()}) {
+        const SemiAxes oAchsen = LibraryUserEllipsoid(side.source);
+        side.semiMajor->SetTextValue(Str(oAchsen.a, 15, 7));
+        side.semiMinor->SetTextValue(Str(oAchsen.b, 15, 7));
+        Axes(side).back() = oAchsen;
     }
     Grundeinstellung();
     wParTyp = 1;
@@ -131,12 +131,12 @@ bool dtaCalcPar::CalcEllPar(double a, double& b, double& f, int nMode, bool lMes
 void dtaCalcPar::SetStartValues()
 {
     Grundeinstellung();
-    for (const Side& oSeite : {SourceSide(), TargetSide()}) {
-        SemiAxes oAchsen = LibraryUserEllipsoid(oSeite.lQuelle);
-        oSeite.oA->SetTextValue(Str(oAchsen.a, 15, 7));
-        oSeite.oB->SetTextValue(Str(oAchsen.b, 15, 7));
-        *oSeite.lEllOk = CalcEllPar(oAchsen.a, oAchsen.b, *oSeite.fKehrwert, 1, false);
-        if (*oSeite.lEllOk) oSeite.oF->SetTextValue(NormNum(*oSeite.fKehrwert));
+    for (const Side& side : {SourceSide(), TargetSide()}) {
+        SemiAxes oAchsen = LibraryUserEllipsoid(side.source);
+        side.semiMajor->SetTextValue(Str(oAchsen.a, 15, 7));
+        side.semiMinor->SetTextValue(Str(oAchsen.b, 15, 7));
+        EllipsoidOk(side) = CalcEllPar(oAchsen.a, oAchsen.b, InverseFlattening(side), 1, false);
+        if (EllipsoidOk(side)) side.flattening->SetTextValue(NormNum(InverseFlattening(side)));
     }
     wParTyp = 1;
     Anpassen();
