@@ -2,7 +2,6 @@
 // result file and the protocol of the calculation window.
 
 #include <windows.h>
-#include <commdlg.h>
 
 #include <algorithm>
 
@@ -19,6 +18,7 @@
 #include "lib/system.h"
 #include "platform/framework/app.h"
 #include "platform/framework/seam.h"
+#include "platform/framework/standard_dialogs.h"
 #include "platform/runtime/files.h"
 #include "platform/runtime/numtext.h"
 #include "platform/runtime/strings.h"
@@ -147,36 +147,30 @@ void dtaCalcPar::SchreibeProto(const std::string& cText)
     calc::AppendProtocol(pProtokoll, gcPfadProto + "protocol.log", cText);
 }
 
-std::string dtaCalcPar::ChooseFile(bool lOeffnen, std::string& cLetzterPfad, const std::string& cName, int nTitel,
-                                   bool lTxtFilter)
+std::string dtaCalcPar::ChooseFile(bool open, std::string& lastFolder, const std::string& fileName, int title,
+                                   bool textFilter)
 {
-    const std::string cPfad = Lower(cLetzterPfad);
-    std::string cFilter = calc::TextOf(aSprachTexte, calc::kTextAllFiles) + '\0' + "*.*" + '\0';
-    if (lTxtFilter) cFilter += calc::TextOf(aSprachTexte, calc::kTextTextFiles) + '\0' + "*.txt" + '\0';
-    cFilter += '\0';
-    const std::string cTitel = gcProgramm + " -- " + calc::TextOf(aSprachTexte, nTitel);
-    char cDatei[MAX_PATH * 4] = {};
-    lstrcpynA(cDatei, (cPfad + cName).c_str(), sizeof cDatei);
-    OPENFILENAMEA oAnfrage{};
-    oAnfrage.lStructSize = sizeof oAnfrage;
-    oAnfrage.hwndOwner = Handle();
-    oAnfrage.lpstrFilter = cFilter.c_str();
-    oAnfrage.nFilterIndex = lTxtFilter ? 2 : 1;
-    oAnfrage.lpstrFile = cDatei;
-    oAnfrage.nMaxFile = sizeof cDatei;
-    oAnfrage.lpstrInitialDir = cPfad.c_str();
-    oAnfrage.lpstrTitle = cTitel.c_str();
-    oAnfrage.Flags = OFN_HIDEREADONLY | (lOeffnen ? 0 : OFN_OVERWRITEPROMPT);
-    if (!TheSeam().ChooseFile(oAnfrage, lOeffnen) || cDatei[0] == '\0') return "";
-    char cVoll[MAX_PATH * 4];
-    const DWORD n = GetFullPathNameA(cDatei, sizeof cVoll, cVoll, nullptr);
-    const std::string cGewaehlt = Lower(n > 0 && n < sizeof cVoll ? std::string(cVoll, n) : std::string(cDatei));
-    cLetzterPfad = Directory(cGewaehlt);
-    if (calc::IsSameFile(cGewaehlt, gcPfadProto + "protocol.log")) {
+    const std::string folder = Lower(lastFolder);
+    StandardFileDialog dialog(this, folder + fileName, open);
+    dialog.SetFlags(OFN_HIDEREADONLY | (open ? 0 : OFN_OVERWRITEPROMPT));
+    std::vector<std::string> masks{"*.*"}, texts{calc::TextOf(aSprachTexte, calc::kTextAllFiles)};
+    if (textFilter) {
+        masks.push_back("*.txt");
+        texts.push_back(calc::TextOf(aSprachTexte, calc::kTextTextFiles));
+    }
+    dialog.SetFilter(masks, texts, textFilter ? 2 : 1);
+    dialog.SetInitialDirectory(folder);
+    dialog.SetCaption(gcProgramm + " -- " + calc::TextOf(aSprachTexte, title));
+    if (!dialog.Show() || dialog.FileName().empty()) return "";
+    char full[MAX_PATH * 4];
+    const DWORD n = GetFullPathNameA(dialog.FileName().c_str(), sizeof full, full, nullptr);
+    const std::string path = Lower(n > 0 && n < sizeof full ? std::string(full, n) : dialog.FileName());
+    lastFolder = Directory(path);
+    if (calc::IsSameFile(path, gcPfadProto + "protocol.log")) {
         ReportError(calc::TextOf(aSprachTexte, calc::kTextProtocolNotChosen));
         return "";
     }
-    return cGewaehlt;
+    return path;
 }
 
 void dtaCalcPar::ReadList(MultiLineEdit* oListe, std::string& cLetzterPfad)

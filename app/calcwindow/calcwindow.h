@@ -155,8 +155,7 @@ private:
     void FillCombo(ComboBox* oCombo, const std::vector<ListRow>& aListe);
     // Helpers of berechnung.cpp.
     void SetBusy(bool lEin);
-    std::string ChooseFile(bool lOeffnen, std::string& cLetzterPfad, const std::string& cName, int nTitel,
-                           bool lTxtFilter);
+    std::string ChooseFile(bool open, std::string& lastFolder, const std::string& fileName, int title, bool textFilter);
     void ReadList(MultiLineEdit* oListe, std::string& cLetzterPfad);
     void WriteList(const Side& side, MultiLineEdit* oListe, std::string& cLetzterPfad, const char* cName);
 
