@@ -72,21 +72,22 @@ calc::SideInput InputOfSide(const dtaCalcPar::Side& side, bool ellipsoidValid, M
 
 }  // namespace
 
-// The busy state of long operations: the library's event loop, the blinking
-// icon and the locked window.
-void dtaCalcPar::SetBusy(bool lEin)
+dtaCalcPar::BusyScope::BusyScope(dtaCalcPar& window, bool computation) : window_(window), computation_(computation)
 {
-    if (lEin) {
-        calc::Library().seteventloop(1);
-        SetTimer(Handle(), kBlinkTimer, 100, nullptr);
-        ControlsAusschalten();
-        return;
-    }
-    ControlsEinschalten();
+    if (computation_) window_.lBerechnung = true;
+    calc::Library().seteventloop(1);
+    SetTimer(window_.Handle(), kBlinkTimer, 100, nullptr);
+    window_.ControlsAusschalten();
+}
+
+dtaCalcPar::BusyScope::~BusyScope()
+{
+    window_.ControlsEinschalten();
     calc::Library().seteventloop(0);
-    KillTimer(Handle(), kBlinkTimer);
-    oDCIconApp->SetBackground(Background());
-    oDCIconApp->Repaint();
+    KillTimer(window_.Handle(), kBlinkTimer);
+    window_.oDCIconApp->SetBackground(window_.Background());
+    window_.oDCIconApp->Repaint();
+    if (computation_) window_.lBerechnung = false;
 }
 
 void dtaCalcPar::ButBerechnen()
@@ -96,8 +97,7 @@ void dtaCalcPar::ButBerechnen()
          {static_cast<MessageWindow*>(goFehler.get()), static_cast<MessageWindow*>(goHinweis.get()),
           static_cast<MessageWindow*>(goErfolg.get())})
         if (oFenster && oFenster->IsVisible()) oFenster->HideMeldung();
-    lBerechnung = true;
-    SetBusy(true);
+    const BusyScope busy(*this, true);
 
     std::string cListeQ, cListeZ;
     // An unnamed side is named in the report by the caption above its group,
@@ -138,8 +138,6 @@ void dtaCalcPar::ButBerechnen()
                     calc::Filled(calc::TextOf(aSprachTexte, calc::kTextIdenticalPoints), std::to_string(oRechnung.n)),
                 "SystemAsterisk");
     }
-    SetBusy(false);
-    lBerechnung = false;
 }
 
 void dtaCalcPar::SchreibeProto(const std::string& cText)
@@ -173,19 +171,20 @@ std::string dtaCalcPar::ChooseFile(bool open, std::string& lastFolder, const std
     return path;
 }
 
-void dtaCalcPar::ReadList(MultiLineEdit* oListe, std::string& cLetzterPfad)
+void dtaCalcPar::ReadList(MultiLineEdit* list, std::string& lastFolder)
 {
-    if (!oListe->TextValue().empty() && !Ask(calc::kTextReplaceList)) return;
-    const std::string cDatei = ChooseFile(true, cLetzterPfad, "*.*", calc::kTextReadListTitle, false);
-    if (cDatei.empty()) return;
-    SetBusy(true);
-    const calc::ListFile oDatei = calc::ReadPointListFile(cDatei);
-    if (oDatei.status == calc::ReadStatus::Ok) oListe->SetTextValue(oDatei.text);
-    SetBusy(false);
-    ::SetFocus(oListe->Handle());
-    if (oDatei.status == calc::ReadStatus::Error) ReportError(oDatei.error);
-    if (oDatei.status == calc::ReadStatus::TooManyLines)
-        ReportError(calc::TextOf(aSprachTexte, calc::kTextFileTooLong));
+    if (!list->TextValue().empty() && !Ask(calc::kTextReplaceList)) return;
+    const std::string path = ChooseFile(true, lastFolder, "*.*", calc::kTextReadListTitle, false);
+    if (path.empty()) return;
+    calc::ListFile file;
+    {
+        const BusyScope busy(*this, false);
+        file = calc::ReadPointListFile(path);
+        if (file.status == calc::ReadStatus::Ok) list->SetTextValue(file.text);
+    }
+    ::SetFocus(list->Handle());
+    if (file.status == calc::ReadStatus::Error) ReportError(file.error);
+    if (file.status == calc::ReadStatus::TooManyLines) ReportError(calc::TextOf(aSprachTexte, calc::kTextFileTooLong));
 }
 
 void dtaCalcPar::ButDateiLesenQ()

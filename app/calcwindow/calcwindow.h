@@ -154,10 +154,25 @@ private:
     void SetStartValues();
     void FillCombo(ComboBox* oCombo, const std::vector<ListRow>& aListe);
     // Helpers of berechnung.cpp.
-    void SetBusy(bool lEin);
     std::string ChooseFile(bool open, std::string& lastFolder, const std::string& fileName, int title, bool textFilter);
-    void ReadList(MultiLineEdit* oListe, std::string& cLetzterPfad);
+    void ReadList(MultiLineEdit* list, std::string& lastFolder);
     void WriteList(const Side& side, MultiLineEdit* oListe, std::string& cLetzterPfad, const char* cName);
+
+    // The busy state of a long operation (a computation, a file read) for
+    // the lifetime of the object: the library's event loop on, the icon
+    // blinking, the window locked (and lBerechnung set for a computation).
+    // The destructor restores the idle state, after an exception too.
+    class BusyScope {
+    public:
+        BusyScope(dtaCalcPar& window, bool computation);
+        ~BusyScope();
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+    private:
+        dtaCalcPar& window_;
+        bool computation_;
+    };
 
     std::vector<std::string> aSprachTexte;
 };
