@@ -75,6 +75,7 @@ calc::SideInput InputOfSide(const dtaCalcPar::Side& side, bool ellipsoidValid, M
 dtaCalcPar::BusyScope::BusyScope(dtaCalcPar& window, bool computation) : window_(window), computation_(computation)
 {
     if (computation_) window_.lBerechnung = true;
+    window_.busy_ = true;
     calc::Library().seteventloop(1);
     SetTimer(window_.Handle(), kBlinkTimer, 100, nullptr);
     window_.ControlsAusschalten();
@@ -87,6 +88,7 @@ dtaCalcPar::BusyScope::~BusyScope()
     KillTimer(window_.Handle(), kBlinkTimer);
     window_.oDCIconApp->SetBackground(window_.Background());
     window_.oDCIconApp->Repaint();
+    window_.busy_ = false;
     if (computation_) window_.lBerechnung = false;
 }
 

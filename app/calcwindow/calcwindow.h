@@ -55,6 +55,8 @@ public:
     // ellipsoid rules of both sides again.
     void ControlsAusschalten();
     void ControlsEinschalten();
+    // A computation or a file read runs (the window is locked for it).
+    bool IsBusy() const { return busy_; }
 
     // Loads the texts of the current language: control captions and
     // descriptions, the numbered texts, and (while visible) the format and
@@ -175,6 +177,7 @@ private:
     };
 
     std::vector<std::string> aSprachTexte;
+    bool busy_ = false;
 };
 
 // The calculation window of the program; null while there is none.
