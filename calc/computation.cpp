@@ -16,12 +16,20 @@ std::string TextOf(const Texts& texts, int n)
 
 std::string Filled(const std::string& text, const std::string& fill)
 {
+    return Filled(text, std::vector<std::string>{fill});
+}
+
+std::string Filled(const std::string& text, const std::vector<std::string>& fills)
+{
     std::string result;
+    std::size_t next = 0;
     for (char ch : text) {
-        if (ch == '#')
-            result += fill;
-        else
+        if (ch != '#') {
             result += ch;
+        } else if (!fills.empty()) {
+            result += fills[std::min(next, fills.size() - 1)];
+            ++next;
+        }
     }
     return result;
 }
@@ -33,7 +41,9 @@ class SideReader {
 public:
     SideReader(const Texts& texts, Messages& messages) : texts_(texts), messages_(messages) {}
 
-    bool Read(const SideInput& in, int ellipsoidText, SidePoints& side)
+    // ellipsoidText: the side's text for an invalid ellipsoid; listText: the
+    // side's list name in the messages of a bad line.
+    bool Read(const SideInput& in, int ellipsoidText, int listText, SidePoints& side)
     {
         side.format = in.format;
         if (NeedsEllipsoid(in.format) && !(in.ellipsoidValid && IsUsableEllipsoid(in.ellipsoid)))
@@ -46,8 +56,7 @@ public:
             return Fail(TextOf(texts_, kTextOutOfMemory));
         ParseTarget target{side.geographic.Data(), side.cartesian.Data(), side.inputValues.Data(), capacity};
         ParseResult parsed = ParsePointList(lines, in.format, decimalComma, target, side.numbers);
-        if (parsed.status == ParseStatus::BadLine)
-            return Fail(TextOf(texts_, kTextBadLine) + " " + std::to_string(parsed.badLine));
+        if (parsed.status == ParseStatus::BadLine) return Fail(BadLineMessage(in, parsed, listText));
         if (parsed.status == ParseStatus::TooManyPoints)
             return Fail(Filled(TextOf(texts_, kTextTooManyPoints), std::to_string(parsed.badLine)));
         count = parsed.count;
@@ -82,6 +91,18 @@ public:
     std::uint32_t count = 0;
 
 private:
+    std::string BadLineMessage(const SideInput& in, const ParseResult& parsed, int listText) const
+    {
+        const std::string line = std::to_string(parsed.badLine), list = TextOf(texts_, listText);
+        switch (parsed.fault) {
+        case LineFault::ExtraNumbers:
+            return Filled(TextOf(texts_, kTextExtraNumbers),
+                          {line, list, std::to_string(FormatOf(in.format).withHeight ? 3 : 2)});
+        case LineFault::OutOfRange: return Filled(TextOf(texts_, kTextValueOutOfRange), {line, list});
+        default: return Filled(TextOf(texts_, kTextBadLine), {line, list});
+        }
+    }
+
     bool Fail(const std::string& text)
     {
         messages_.Error(text);
@@ -139,11 +160,11 @@ void Prepare(Computation& c, const SideInput& source, const SideInput& target, c
     c.ok = false;
     SideReader reader(texts, messages);
     reader.decimalComma = options.decimalComma;
-    if (!reader.Read(source, kTextSourceEllipsoid, c.side1)) return;
+    if (!reader.Read(source, kTextSourceEllipsoid, kTextSourceList, c.side1)) return;
     const std::uint32_t sourceCount = reader.count;
     if (sourceCount < 3) return messages.Error(TextOf(texts, kTextTooFewPoints));
     if (!reader.Convert(source, c.side1, true)) return;
-    if (!reader.Read(target, kTextTargetEllipsoid, c.side2)) return;
+    if (!reader.Read(target, kTextTargetEllipsoid, kTextTargetList, c.side2)) return;
     if (reader.count != sourceCount) return messages.Error(TextOf(texts, kTextCountsDiffer));
     c.n = sourceCount;
     ShrinkSide(c.side1, c.n, c.side1.cartesian.Count());

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "calc/formats.h"
@@ -121,7 +122,8 @@ ParseResult ParsePointList(const std::vector<std::string_view>& lines, int forma
         if (decimalComma)
             for (char& c : text)
                 if (c == ',') c = '.';
-        std::vector<double> values = Tokenise(text);
+        const std::size_t taken = layout.withHeight ? 3 : 2;
+        std::vector<double> values = Tokenise(text, taken + 1);
         if (values.empty()) continue;
         const std::uint32_t lineNumber = static_cast<std::uint32_t>(i + 1);
         if (count == target.capacity) {
@@ -129,12 +131,15 @@ ParseResult ParsePointList(const std::vector<std::string_view>& lines, int forma
             return {ParseStatus::TooManyPoints, 0, lineNumber};
         }
         ++count;
-        bool bad = values.size() < 2 || (layout.withHeight && values.size() != 3);
-        for (double v : values)
-            if (!(std::fabs(v) <= kMaxValue)) bad = true;
-        if (bad) {
+        LineFault fault = values.size() < taken   ? LineFault::Layout
+                          : values.size() > taken ? LineFault::ExtraNumbers
+                                                  : LineFault::None;
+        if (fault == LineFault::None &&
+            std::any_of(values.begin(), values.end(), [](double v) { return !(std::fabs(v) <= kMaxValue); }))
+            fault = LineFault::OutOfRange;
+        if (fault != LineFault::None) {
             numbers.clear();
-            return {ParseStatus::BadLine, 0, lineNumber};
+            return {ParseStatus::BadLine, 0, lineNumber, fault};
         }
         numbers.push_back(hasNumber ? number : std::to_string(count));
         double* triple = buffer + 3 * (count - 1);

@@ -38,15 +38,28 @@ struct ParseTarget {
     std::uint32_t capacity = 0;     // points the buffers hold
 };
 
+// Why a line does not fit its format.
+enum class LineFault {
+    None,
+    Layout,        // fewer numbers than the format takes
+    ExtraNumbers,  // more numbers than the format takes
+    OutOfRange     // a value beyond kMaxValue
+};
+
 struct ParseResult {
     ParseStatus status = ParseStatus::Ok;
-    std::uint32_t count = 0;    // points stored; 0 after a failure
-    std::uint32_t badLine = 0;  // 1-based line number of the failure, else 0
+    std::uint32_t count = 0;            // points stored; 0 after a failure
+    std::uint32_t badLine = 0;          // 1-based line number of the failure, else 0
+    LineFault fault = LineFault::None;  // with BadLine: why
 };
 
 // Reads the lines in the given format into the buffer of its class and the
 // point numbers into `numbers` (resized to the count read). Lines that are
-// empty or hold no number are skipped. Calls VoEventLoop once per line.
+// empty or hold no number are skipped. A line with fewer or more numbers than
+// its format takes is refused: a number too many is never dropped, since it
+// shifts the columns (a point number in a format without one, a thousands
+// separator, an angle written as separate degrees, minutes and seconds).
+// Calls VoEventLoop once per line.
 ParseResult ParsePointList(const std::vector<std::string_view>& lines, int format, bool decimalComma,
                            const ParseTarget& target, std::vector<std::string>& numbers);
 

@@ -20,7 +20,11 @@ constexpr int kTextPrinted = 63;           // the result has been printed
 constexpr int kTextPrinterUnusable = 65;   // the printer cannot be used
 
 // Inputs and the computation's failures (the number of the line or point follows).
-constexpr int kTextBadLine = 8;            // a line does not fit the format
+constexpr int kTextBadLine = 8;            // "#": the line, the list; a line does not fit the format
+constexpr int kTextExtraNumbers = 91;      // "#": the line, the list, the values per line
+constexpr int kTextValueOutOfRange = 92;   // "#": the line, the list
+constexpr int kTextSourceList = 93;        // the source list's name in these messages
+constexpr int kTextTargetList = 94;        // the target list's name
 constexpr int kTextSourceEllipsoid = 9;    // the source ellipsoid is not valid
 constexpr int kTextTargetEllipsoid = 10;   // the target ellipsoid is not valid
 constexpr int kTextCountsDiffer = 11;      // the lists hold different numbers of points

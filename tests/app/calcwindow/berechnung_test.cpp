@@ -108,13 +108,18 @@ TEST_F(Berechnung, FailuresLeaveAnEmptyResultAndAnIdleWindow)
     struct Fall {
         const char* quelle;
         const char* ziel;
-        int text;
+        std::string text;
     };
+    // A line with a number too many (here a height after Z) ends in the
+    // message, never in a report with shifted columns.
+    const std::string cZuViel = "P1 4157223.543 664791.307 4774955.099\r\nP2 4149044.336 688838.443 4778635.188\r\n"
+                                "P3 4172804.511 690342.078 4758132.701 99.5\r\nP4 4177149.376 642999.635 4760767.800";
     const Fall faelle[] = {
-        {"P1 1 2 3\r\nP2 4 5 6", kTarget, 12},
-        {kSource, "P1 1 2 3\r\nP2 1 2 3\r\nP3 1 2 3", 11},
-        {kSource, "P1 1 2\r\n", 8},
-        {kSource, "P1 1 2 3\r\nP2 1 2 3\r\nP3 1 2 3\r\nP4 1 2 3", 14},
+        {"P1 1 2 3\r\nP2 4 5 6", kTarget, Text(12)},
+        {kSource, "P1 1 2 3\r\nP2 1 2 3\r\nP3 1 2 3", Text(11)},
+        {kSource, "P1 1 2\r\n", calc::Filled(Text(8), {"1", Text(94)})},
+        {kSource, "P1 1 2 3\r\nP2 1 2 3\r\nP3 1 2 3\r\nP4 1 2 3", Text(14)},
+        {kSource, cZuViel.c_str(), calc::Filled(Text(91), {"3", Text(94), "3"})},
     };
     for (const Fall& fall : faelle) {
         Kartesisch(kSource, kTarget);
@@ -124,7 +129,7 @@ TEST_F(Berechnung, FailuresLeaveAnEmptyResultAndAnIdleWindow)
         Klicken("BUTBERECHNEN");
         EXPECT_EQ(Ergebnis(), "") << fall.text;
         EXPECT_FALSE(window->lErgebnis);
-        EXPECT_THAT(Fehler(), HasSubstr(Text(fall.text))) << fall.text;
+        EXPECT_THAT(Fehler(), HasSubstr(fall.text));
         ErwarteRuhe();
     }
 }
