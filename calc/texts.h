@@ -39,6 +39,7 @@ constexpr int kTextComputed = 80;          // success
 constexpr int kTextUtmNotConverted = 81;   // a UTM point the library cannot convert
 constexpr int kTextTooManyPoints = 88;     // a list with more than 30,000 points ("#": the line)
 constexpr int kTextOutOfMemory = 89;       // a buffer cannot be allocated
+constexpr int kTextListFull = 95;          // typing or pasting beyond the list field's limit
 constexpr int kTextFileTooLong = 90;       // a point-list file with more than 30,000 lines of data
 
 // Questions and default values of the window.

@@ -67,6 +67,11 @@ void dtaCalcPar::Destroy()
 LRESULT dtaCalcPar::Dispatch(Event& oEvent)
 {
     const LRESULT result = dtaCalcPar_vo::Dispatch(oEvent);
+    // Typing or pasting into a full point list: the field took what fitted.
+    if (oEvent.message == WM_COMMAND && HIWORD(oEvent.wParam) == EN_MAXTEXT &&
+        (reinterpret_cast<HWND>(oEvent.lParam) == oDCKoordListQ->Handle() ||
+         reinterpret_cast<HWND>(oEvent.lParam) == oDCKoordListZ->Handle()))
+        ShowError(calc::kTextListFull);
     if (oEvent.message == WM_TIMER && oEvent.wParam == kBlinkTimer && oDCIconApp) {
         if (blinkState == 2) {
             oDCIconApp->SetBackground(Background());

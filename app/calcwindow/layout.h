@@ -26,8 +26,9 @@ struct CalcParItem {
 // The 69 items in id order (ids 100 to 168).
 extern const std::array<CalcParItem, 69> gaCalcParItems;
 
-// The most characters a point list takes.
-constexpr int kPointListLimit = 1000000;
+// The most characters a point list takes: the largest list (30,000 points)
+// with lines of 80 characters and their line ends, and room to spare.
+constexpr int kPointListLimit = 3000000;
 // The most characters the result field takes: far above the largest report
 // (30,000 pairs with every output option), which is never cut.
 constexpr int kResultLimit = 100000000;
