@@ -16,14 +16,13 @@ std::vector<std::string_view> SplitLines(std::string_view text)
     std::vector<std::string_view> lines;
     std::size_t start = 0;
     for (;;) {
-        std::size_t end = text.find('\n', start);
+        const std::size_t end = text.find("\r\n", start);
         if (end == std::string_view::npos) {
             lines.push_back(text.substr(start));
             return lines;
         }
-        std::size_t stop = (end > start && text[end - 1] == '\r') ? end - 1 : end;
-        lines.push_back(text.substr(start, stop - start));
-        start = end + 1;
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
     }
 }
 

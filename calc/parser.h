@@ -15,8 +15,9 @@ constexpr std::uint32_t kMaxPoints = 30000;
 constexpr double kMaxValue = 60000000.0;
 
 // The lines of a list text as a multi-line edit shows them: separated by
-// CR LF (a lone LF also ends a line); a text ending with a line end has an
-// empty last line, an empty text one empty line.
+// CR LF only (a lone LF ends no line there, so it ends none here, and the
+// line numbers of messages are the ones the user sees); a text ending with a
+// line end has an empty last line, an empty text one empty line.
 std::vector<std::string_view> SplitLines(std::string_view text);
 
 // The numbers of a text, at most `limit` of them. A number starts with a

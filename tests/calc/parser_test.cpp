@@ -234,7 +234,13 @@ TEST(Parser, LineBreaksOfPastedText)
 {
     EXPECT_EQ(calc::SplitLines("").size(), 1u);
     EXPECT_EQ(calc::SplitLines("a\r\nb\r\n"), (std::vector<std::string_view>{"a", "b", ""}));
-    EXPECT_EQ(calc::SplitLines("a\nb"), (std::vector<std::string_view>{"a", "b"}));
+    // A lone LF ends no line in the edit field, so none here: line numbers
+    // in messages are the ones the user sees.
+    EXPECT_EQ(calc::SplitLines("a\nb\r\nc"), (std::vector<std::string_view>{"a\nb", "c"}));
+    Parsed p = Parse("1 2 3\n4 5 6\r\n7 8", 1);
+    EXPECT_EQ(p.result.status, ParseStatus::BadLine);
+    EXPECT_EQ(p.result.badLine, 1u);
+    EXPECT_EQ(p.result.fault, calc::LineFault::ExtraNumbers);
 }
 
 int g_dispatched = 0;
