@@ -166,7 +166,8 @@ void dtaCalcPar::ButtonClick(ControlEvent& oEvent)
 // Exchanges the captions and descriptions of the source and target controls.
 void dtaCalcPar::SwapSideLabels()
 {
-    const std::pair<Control*, Control*> aPaare[] = {{oDCGruppe1, oDCGruppe2},
+    const std::pair<Control*, Control*> aPaare[] = {{oDCTextGruppe1, oDCTextGruppe2},
+                                                    {oDCGruppe1, oDCGruppe2},
                                                     {oDCComEllQ, oDCComEllZ},
                                                     {oDCHalbAchsGQ, oDCHalbAchsGZ},
                                                     {oDCHalbAchsKQ, oDCHalbAchsKZ},

@@ -159,7 +159,8 @@ TEST_F(HandlersTest, ConventionButtonsSetTheTypeAndOfferToRecomputeAResult)
 
 TEST_F(HandlersTest, InverseOptionExchangesTheLabelsOfBothSides)
 {
-    const char* const pairs[][2] = {{"GRUPPE1", "GRUPPE2"},
+    const char* const pairs[][2] = {{"TEXTGRUPPE1", "TEXTGRUPPE2"},
+                                    {"GRUPPE1", "GRUPPE2"},
                                     {"COMELLQ", "COMELLZ"},
                                     {"HALBACHSGQ", "HALBACHSGZ"},
                                     {"HALBACHSKQ", "HALBACHSKZ"},
@@ -185,6 +186,7 @@ TEST_F(HandlersTest, InverseOptionExchangesTheLabelsOfBothSides)
         i += 2;
     }
     EXPECT_EQ(Get("TEXT3")->Caption(), "Identical points in the target reference system");
+    EXPECT_EQ(Get("TEXTGRUPPE1")->Caption(), "Target reference system");  // the heading above it
     EXPECT_EQ(Get<Edit>("KOORDLISTQ")->TextValue(), "1 2 3");
 
     Klicken("CHECKINVERS");
