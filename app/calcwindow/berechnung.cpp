@@ -70,6 +70,35 @@ calc::SideInput InputOfSide(const dtaCalcPar::Side& side, bool ellipsoidValid, M
     return input;
 }
 
+// A command line split into its program and its arguments (with a blank
+// after them when there are any).
+struct ProgramCall {
+    std::string program;
+    std::string arguments;
+};
+
+ProgramCall SplitProgramCall(const std::string& commandLine)
+{
+    const std::string line = AllTrim(commandLine);
+    std::string program, rest;
+    if (line.starts_with('"')) {
+        const std::size_t close = line.find('"', 1);
+        program = line.substr(1, close == std::string::npos ? close : close - 1);
+        if (close != std::string::npos) rest = line.substr(close + 1);
+    } else {
+        // Unquoted (the INI reading drops quotes around the whole value): the
+        // whole line when it names a file, else up to ".exe", else up to a blank.
+        const std::size_t exe = Lower(line + " ").find(".exe ");
+        const std::size_t blank = FileExists(line)           ? std::string::npos
+                                  : exe != std::string::npos ? exe + 4
+                                                             : line.find(' ');
+        program = line.substr(0, blank);
+        if (blank < line.size()) rest = line.substr(blank + 1);
+    }
+    rest = AllTrim(rest);
+    return {program, rest.empty() ? rest : rest + " "};
+}
+
 }  // namespace
 
 dtaCalcPar::BusyScope::BusyScope(dtaCalcPar& window, bool computation) : window_(window), computation_(computation)
@@ -102,13 +131,12 @@ void dtaCalcPar::ButBerechnen()
     const BusyScope busy(*this, true);
 
     std::string cListeQ, cListeZ;
-    // An unnamed side is named in the report by the caption above its group,
-    // the two exchanged by the inverse option.
-    const bool lInvers = oDCCheckInvers->Checked();
-    const calc::SideInput oQuelle = InputOfSide(SourceSide(), lEllOkQ, oDCKoordListQ, oDCEditBezQ,
-                                                lInvers ? oDCTextGruppe2 : oDCTextGruppe1, cListeQ);
-    const calc::SideInput oZiel = InputOfSide(TargetSide(), lEllOkZ, oDCKoordListZ, oDCEditBezZ,
-                                              lInvers ? oDCTextGruppe1 : oDCTextGruppe2, cListeZ);
+    // An unnamed side is named in the report by the heading above its group
+    // (the inverse option exchanges the headings with the labels).
+    const calc::SideInput oQuelle =
+        InputOfSide(SourceSide(), lEllOkQ, oDCKoordListQ, oDCEditBezQ, oDCTextGruppe1, cListeQ);
+    const calc::SideInput oZiel =
+        InputOfSide(TargetSide(), lEllOkZ, oDCKoordListZ, oDCEditBezZ, oDCTextGruppe2, cListeZ);
     calc::Options oOptionen;
     oOptionen.convention = static_cast<geodesy::Convention>(wParTyp >= 1 && wParTyp <= 4 ? wParTyp : 1);
     oOptionen.decimalComma = oDCCheckKomma->Checked();
@@ -234,18 +262,21 @@ void dtaCalcPar::ButDateiSchreibenH()
 }
 
 // The protocol in the configured viewer, else in notepad, else in the
-// program the system opens it with; the path goes in quotes.
+// program the system opens it with; the path goes in quotes. The viewer
+// setting is a program with optional arguments before the path:
+// "C:\Tools\viewer.exe" -r.
 void dtaCalcPar::ButEditProtoDatei()
 {
-    const std::string cDatei = gcPfadProto + "protocol.log";
-    if (!FileExists(cDatei)) return ReportError(calc::TextOf(aSprachTexte, calc::kTextProtocolNotShown));
-    const std::string cArgument = "\"" + cDatei + "\"";
-    const std::string cViewer = GetIniString("Config", "TextEditor", gcPfadUser + "meridoxa.ini");
-    Seam& oSeam = TheSeam();
-    auto gestartet = [](INT_PTR nCode) { return nCode == 1 || nCode > 32; };
-    if (!cViewer.empty() && gestartet(oSeam.ShellExecuteFile(Handle(), "open", cViewer, cArgument, "", SW_SHOWNORMAL)))
+    const std::string path = gcPfadProto + "protocol.log";
+    if (!FileExists(path)) return ReportError(calc::TextOf(aSprachTexte, calc::kTextProtocolNotShown));
+    const std::string quoted = "\"" + path + "\"";
+    const ProgramCall viewer = SplitProgramCall(GetIniString("Config", "TextEditor", gcPfadUser + "meridoxa.ini"));
+    Seam& seam = TheSeam();
+    auto started = [](INT_PTR code) { return code == 1 || code > 32; };
+    if (!viewer.program.empty() &&
+        started(seam.ShellExecuteFile(Handle(), "open", viewer.program, viewer.arguments + quoted, "", SW_SHOWNORMAL)))
         return;
-    if (gestartet(oSeam.ShellExecuteFile(Handle(), "open", "notepad.exe", cArgument, "", SW_SHOWNORMAL))) return;
-    if (gestartet(oSeam.ShellExecuteFile(nullptr, "open", cDatei, "", "", SW_SHOWNORMAL))) return;
+    if (started(seam.ShellExecuteFile(Handle(), "open", "notepad.exe", quoted, "", SW_SHOWNORMAL))) return;
+    if (started(seam.ShellExecuteFile(nullptr, "open", path, "", "", SW_SHOWNORMAL))) return;
     ReportError(calc::TextOf(aSprachTexte, calc::kTextProtocolNotShown));
 }

@@ -154,6 +154,7 @@ private:
     void SetUserEllipsoid(const Side& side, double a, double b);
     void SwapSideLabels();
     void SetStartValues();
+    void WriteUserEllipsoid(const Side& side);
     void FillCombo(ComboBox* oCombo, const std::vector<ListRow>& aListe);
     // Helpers of berechnung.cpp.
     std::string ChooseFile(bool open, std::string& lastFolder, const std::string& fileName, int title, bool textFilter);

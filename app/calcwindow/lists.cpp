@@ -95,15 +95,23 @@ void dtaCalcPar::SetUpSide(const Side& side, int nFormat, int nEll)
 void dtaCalcPar::ButStandard()
 {
     if (!Ask(calc::kTextResetDefaults)) return;
-    for (const Side& side : {SourceSide(), TargetSide()}) {
-        const SemiAxes oAchsen = LibraryUserEllipsoid(side.source);
-        side.semiMajor->SetTextValue(Str(oAchsen.a, 15, 7));
-        side.semiMinor->SetTextValue(Str(oAchsen.b, 15, 7));
-        Axes(side).back() = oAchsen;
-    }
+    for (const Side& side : {SourceSide(), TargetSide()}) WriteUserEllipsoid(side);
     Grundeinstellung();
     wParTyp = 1;
     Anpassen();
+}
+
+// The library's user ellipsoid into the side's fields and list row, its
+// inverse flattening computed and checked (without a message), the side's
+// valid flag set from the check.
+void dtaCalcPar::WriteUserEllipsoid(const Side& side)
+{
+    SemiAxes axes = LibraryUserEllipsoid(side.source);
+    side.semiMajor->SetTextValue(Str(axes.a, 15, 7));
+    side.semiMinor->SetTextValue(Str(axes.b, 15, 7));
+    Axes(side).back() = axes;
+    EllipsoidOk(side) = CalcEllPar(axes.a, axes.b, InverseFlattening(side), 1, false);
+    side.flattening->SetTextValue(EllipsoidOk(side) ? NormNum(InverseFlattening(side)) : std::string());
 }
 
 bool dtaCalcPar::CalcEllPar(double a, double& b, double& f, int nMode, bool lMessage)
@@ -131,13 +139,7 @@ bool dtaCalcPar::CalcEllPar(double a, double& b, double& f, int nMode, bool lMes
 void dtaCalcPar::SetStartValues()
 {
     Grundeinstellung();
-    for (const Side& side : {SourceSide(), TargetSide()}) {
-        SemiAxes oAchsen = LibraryUserEllipsoid(side.source);
-        side.semiMajor->SetTextValue(Str(oAchsen.a, 15, 7));
-        side.semiMinor->SetTextValue(Str(oAchsen.b, 15, 7));
-        EllipsoidOk(side) = CalcEllPar(oAchsen.a, oAchsen.b, InverseFlattening(side), 1, false);
-        if (EllipsoidOk(side)) side.flattening->SetTextValue(NormNum(InverseFlattening(side)));
-    }
+    for (const Side& side : {SourceSide(), TargetSide()}) WriteUserEllipsoid(side);
     wParTyp = 1;
     Anpassen();
     for (SingleLineEdit* oName : {oDCEditBezQ, oDCEditBezZ, oDCKom})

@@ -7,6 +7,7 @@
 #include "app/shell/globals.h"
 #include "calc/computation.h"
 #include "calc/pump.h"
+#include "lib/ini.h"
 #include "platform/framework/app.h"
 #include "calcwindow_fixture.h"
 
@@ -154,6 +155,22 @@ TEST_F(Berechnung, HintsOfTheResidualStepKeepTheResult)
     ErwarteRuhe();
 }
 
+geodesy::Logic __stdcall ThrowInHelmert(const double*, const double*, std::uint32_t, std::uint16_t, double*, double*)
+{
+    throw std::bad_alloc();
+}
+
+// A computation that throws (out of memory in a large report) leaves the
+// window idle: unlocked, timer gone, library event loop off.
+TEST_F(Berechnung, AThrowingComputationLeavesTheWindowIdle)
+{
+    recorded.gettranshelmert = ThrowInHelmert;
+    Kartesisch(kSource, kTarget);
+    EXPECT_THROW(window->ButBerechnen(), std::bad_alloc);
+    EXPECT_FALSE(window->IsBusy());
+    ErwarteRuhe();
+}
+
 dtaCalcPar* g_window = nullptr;
 int g_nested = 0;
 void StartAgain()
@@ -246,6 +263,24 @@ TEST_F(Berechnung, GeographicListsOnTheUserEllipsoid)
     EXPECT_THAT(Ergebnis(), HasSubstr(Text(26) + "\r\n"));
 }
 
+// After a rejected semi-axis the default values give a valid ellipsoid again.
+TEST_F(Berechnung, DefaultValuesAfterARejectedSemiAxisCompute)
+{
+    Eingeben("HALBACHSGQ", "5000000");
+    ASSERT_FALSE(window->lEllOkQ);
+    Get<Edit>("FLATTENINGQ")->SetTextValue("");
+    seam.messageBoxAnswers.push_back(IDYES);
+    Klicken("BUTSTANDARD");
+    EXPECT_TRUE(window->lEllOkQ);
+    EXPECT_TRUE(window->lEllOkZ);
+    EXPECT_EQ(Val(Get<Edit>("FLATTENINGQ")->TextValue()), Val(NormNum(window->fKehrwertQ)));
+    EXPECT_NEAR(window->fKehrwertQ, 298.257, 0.001);
+    Get<MultiLineEdit>("KOORDLISTQ")->SetTextValue("50.1 8.2 120\r\n50.2 8.4 130\r\n50.3 8.1 90\r\n50.0 8.3 100");
+    Get<MultiLineEdit>("KOORDLISTZ")->SetTextValue("50.1 8.2 121\r\n50.2 8.4 131\r\n50.3 8.1 91\r\n50.0 8.3 101");
+    Klicken("BUTBERECHNEN");
+    EXPECT_TRUE(window->lErgebnis) << Fehler();
+}
+
 TEST_F(Berechnung, PointListsWriteAndReadThroughTheFileDialogs)
 {
     Get<MultiLineEdit>("KOORDLISTQ")->SetTextValue(kSource);
@@ -293,6 +328,35 @@ TEST_F(Berechnung, ShowingTheProtocolQuotesItsPath)
     EXPECT_EQ(calls[0].text, "notepad.exe");
     std::string quoted = WorkDir() + "protocol.log\"";
     EXPECT_THAT(calls[0].detail, HasSubstr(quoted.insert(0, 1, '"')));
+}
+
+// A configured viewer starts as program and arguments, the protocol's path last.
+TEST_F(Berechnung, AViewerWithArgumentsStartsWithThemBeforeTheProtocol)
+{
+    std::ofstream("protocol.log") << "x";
+    const std::string quoted = "\"" + WorkDir() + "protocol.log\"";
+    const struct {
+        const char* setting;
+        const char* program;
+        std::string parameters;
+    } cases[] = {
+        {"\"C:\\Tools\\viewer.exe\" -r", "C:\\Tools\\viewer.exe", "-r " + quoted},
+        {"\"C:\\Program Files\\Viewer\\view.exe\"", "C:\\Program Files\\Viewer\\view.exe", quoted},
+        {"C:\\Program Files\\Viewer\\view.exe -r", "C:\\Program Files\\Viewer\\view.exe", "-r " + quoted},
+        {"viewer.exe /a /b", "viewer.exe", "/a /b " + quoted},
+        {"viewer.exe", "viewer.exe", quoted},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.setting);
+        ASSERT_TRUE(WriteIniString("Config", "TextEditor", c.setting, gcPfadUser + "meridoxa.ini"));
+        seam.calls.clear();
+        Klicken("BUTEDITPROTODATEI");
+        const auto calls = seam.CallsOf("ShellExecute");
+        ASSERT_EQ(calls.size(), 1u);
+        EXPECT_EQ(calls[0].text, c.program);
+        EXPECT_EQ(calls[0].detail, "open|" + c.parameters + "|");
+    }
+    DeleteFileA("meridoxa.ini");
 }
 
 }  // namespace
