@@ -8,6 +8,7 @@
 #include "calc/formats.h"
 #include "calc/pump.h"
 #include "platform/runtime/numtext.h"
+#include "platform/runtime/strings.h"
 
 namespace calc {
 
@@ -46,13 +47,6 @@ std::size_t ExponentLength(std::string_view text, std::size_t pos)
     if (i >= text.size() || !IsDigit(text[i])) return 0;
     while (i < text.size() && IsDigit(text[i])) ++i;
     return i - pos;
-}
-
-bool IsBlankLine(std::string_view line)
-{
-    for (char c : line)
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') return false;
-    return true;
 }
 
 // The first run of letters and digits; the text after it stays in `rest`.
@@ -113,7 +107,7 @@ ParseResult ParsePointList(const std::vector<std::string_view>& lines, int forma
     for (std::size_t i = 0; i < lines.size(); ++i) {
         VoEventLoop();
         std::string_view line = lines[i];
-        if (IsBlankLine(line)) continue;
+        if (Empty(line)) continue;
         std::string number;
         std::string_view rest = line;
         bool hasNumber = layout.numbered && CutPointNumber(line, number, rest);

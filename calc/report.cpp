@@ -10,32 +10,13 @@
 #include "calc/pump.h"
 #include "calc/texts.h"
 #include "platform/runtime/numtext.h"
+#include "platform/runtime/strings.h"
 
 namespace calc {
 
 namespace {
 
 constexpr std::size_t kNumberWidth = 30;  // point numbers are cut to this
-
-std::string LTrim(const std::string& s)
-{
-    std::size_t i = s.find_first_not_of(' ');
-    return i == std::string::npos ? std::string() : s.substr(i);
-}
-
-std::string Trim(const std::string& s)
-{
-    std::size_t first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
-std::string PadR(const std::string& s, std::size_t width)
-{
-    std::string result = s.substr(0, width);
-    result.resize(width, ' ');
-    return result;
-}
 
 std::string Count(std::uint32_t n)
 {
@@ -141,7 +122,7 @@ private:
     void Head()
     {
         Line(T(Molodensky() ? kTextMolodenskyTitle : kTextHelmertTitle));
-        std::string name1 = Trim(Input1().name), name2 = Trim(Input2().name);
+        std::string name1 = AllTrim(Input1().name), name2 = AllTrim(Input2().name);
         if (name1.empty()) name1 = source_.groupCaption;
         if (name2.empty()) name2 = target_.groupCaption;
         Line(name1 + " --> " + name2);
@@ -200,7 +181,7 @@ private:
             Line(PadR(T(kTextEllipsoid) + ":", width) + in.ellipsoidName);
             Line(PadR(T(kTextSemiMajor) + ":", width) + in.semiMajorText);
             Line(PadR(T(kTextSemiMinor) + ":", width) + in.semiMinorText);
-            if (!Trim(in.flatteningText).empty())
+            if (!AllTrim(in.flatteningText).empty())
                 Line(PadR(T(kTextInverseFlattening) + ":", width) + in.flatteningText);
             Empty();
         };
