@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "app/shell/globals.h"
 #include "calc/formats.h"
 #include "calc/texts.h"
@@ -94,7 +96,8 @@ bool dtaCalcPar::CallByName(std::string_view cName)
                                                {"BUTDATEISCHREIBENZ", &dtaCalcPar::ButDateiSchreibenZ},
                                                {"BUTDATEISCHREIBENH", &dtaCalcPar::ButDateiSchreibenH},
                                                {"BUTEDITPROTODATEI", &dtaCalcPar::ButEditProtoDatei},
-                                               {"BUTDRUCKENH", &dtaCalcPar::ButDruckenH}};
+                                               {"BUTDRUCKENH", &dtaCalcPar::ButDruckenH},
+                                               {"BUTBEENDEN", &dtaCalcPar::ButBeenden}};
     return table.Call(*this, cName) || dtaCalcPar_vo::CallByName(cName);
 }
 
@@ -172,14 +175,34 @@ void dtaCalcPar::Sprache()
         if (aStandard[i]) aNamen[i]->SetTextValue(aSprachTexte[calc::kTextUnnamed - 1]);
 }
 
-// Refills a combo box from a list and selects the same number again.
-void dtaCalcPar::FillCombo(ComboBox* oCombo, const std::vector<ListRow>& aListe)
+// Refills a combo box from a list and selects the same number again; its
+// drop-down list is as wide as the widest name.
+void dtaCalcPar::FillCombo(ComboBox* combo, const std::vector<ListRow>& rows)
 {
-    const int nWert = oCombo->Value();
-    std::vector<ComboItem> aItems;
-    for (const ListRow& oZeile : aListe) aItems.push_back({oZeile.name, oZeile.number});
-    oCombo->FillUsing(aItems);
-    oCombo->SetValue(nWert);
+    const int value = combo->Value();
+    std::vector<ComboItem> items;
+    for (const ListRow& row : rows) items.push_back({row.name, row.number});
+    combo->FillUsing(items);
+    combo->SetValue(value);
+    HDC dc = GetDC(combo->Handle());
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(combo->Handle(), WM_GETFONT, 0, 0)));
+    int widest = 0;
+    for (const ListRow& row : rows) {
+        SIZE size{};
+        GetTextExtentPoint32A(dc, row.name.c_str(), static_cast<int>(row.name.size()), &size);
+        widest = std::max(widest, static_cast<int>(size.cx));
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(combo->Handle(), dc);
+    const int frame = 2 * GetSystemMetrics(SM_CXEDGE) + GetSystemMetrics(SM_CXVSCROLL) + 8;
+    SendMessageA(combo->Handle(), CB_SETDROPPEDWIDTH, static_cast<WPARAM>(widest + frame), 0);
+}
+
+// The exit button closes the program through its frame window (which
+// refuses while a computation runs).
+void dtaCalcPar::ButBeenden()
+{
+    if (Owner() && Owner()->Handle()) PostMessageA(Owner()->Handle(), WM_CLOSE, 0, 0);
 }
 
 void dtaCalcPar::Anpassen()

@@ -98,6 +98,8 @@ public:
     void SchreibeProto(const std::string& cText);
     // Prints the result field on goDrucker (prnergebnis.cpp).
     void ButDruckenH();
+    // Closes the program (posts a close request to the frame window).
+    void ButBeenden();
 
     // The window's numbered texts (text n at index n - 1).
     const std::vector<std::string>& SprachTexte() const { return aSprachTexte; }
@@ -155,7 +157,7 @@ private:
     void SwapSideLabels();
     void SetStartValues();
     void WriteUserEllipsoid(const Side& side);
-    void FillCombo(ComboBox* oCombo, const std::vector<ListRow>& aListe);
+    void FillCombo(ComboBox* combo, const std::vector<ListRow>& rows);
     // Helpers of berechnung.cpp.
     std::string ChooseFile(bool open, std::string& lastFolder, const std::string& fileName, int title, bool textFilter);
     void ReadList(MultiLineEdit* list, std::string& lastFolder);

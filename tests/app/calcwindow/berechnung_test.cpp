@@ -263,6 +263,17 @@ TEST_F(Berechnung, GeographicListsOnTheUserEllipsoid)
     EXPECT_THAT(Ergebnis(), HasSubstr(Text(26) + "\r\n"));
 }
 
+// The exit button closes the program through its frame window.
+TEST_F(Berechnung, TheExitButtonClosesTheProgram)
+{
+    shell::FrameWindow program;
+    program.ShowCalcWindow();
+    const HWND frameHandle = program.Handle();
+    SendMessageA(program.CalcWindow()->GetControl("BUTBEENDEN")->Handle(), BM_CLICK, 0, 0);
+    for (int i = 0; i < 100 && IsWindow(frameHandle); ++i) ApplicationExec();
+    EXPECT_FALSE(IsWindow(frameHandle));
+}
+
 // After a rejected semi-axis the default values give a valid ellipsoid again.
 TEST_F(Berechnung, DefaultValuesAfterARejectedSemiAxisCompute)
 {

@@ -198,5 +198,29 @@ TEST_F(ListsTest, ConventionOutsideOneToFourBecomesOne)
     }
 }
 
+// The drop-down lists of the formats and ellipsoids show their longest names whole.
+TEST_F(ListsTest, DropDownListsAreAsWideAsTheirLongestName)
+{
+    for (const char* name : {"COMFORMQ", "COMFORMZ", "COMELLQ", "COMELLZ"}) {
+        SCOPED_TRACE(name);
+        auto* combo = Get<ComboBox>(name);
+        HDC dc = GetDC(combo->Handle());
+        HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(combo->Handle(), WM_GETFONT, 0, 0)));
+        LONG widest = 0;
+        const int count = static_cast<int>(SendMessageA(combo->Handle(), CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            char text[256] = {};
+            SendMessageA(combo->Handle(), CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+            SIZE size{};
+            GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+            widest = std::max(widest, size.cx);
+        }
+        SelectObject(dc, previous);
+        ReleaseDC(combo->Handle(), dc);
+        ASSERT_GT(count, 0);
+        EXPECT_GE(SendMessageA(combo->Handle(), CB_GETDROPPEDWIDTH, 0, 0), widest + GetSystemMetrics(SM_CXVSCROLL));
+    }
+}
+
 }  // namespace
 }  // namespace calcwindow_test
