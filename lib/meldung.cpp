@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "lib/sprache.h"
 #include "lib/system.h"
 #include "platform/framework/drawobject.h"
@@ -42,6 +44,11 @@ MessageWindow::MessageWindow(const std::string& cClassName, const Bitmap& oBitma
       bitmap_(oBitmap),
       bitmapOrigin_(CanvasArea().Width() - kPictureSize, 1)
 {
+    RECT field{}, window{};
+    GetWindowRect(oDCText1->Handle(), &field);
+    GetWindowRect(Handle(), &window);
+    fieldSize_ = {field.right - field.left, field.bottom - field.top};
+    windowSize_ = {window.right - window.left, window.bottom - window.top};
     Sprache();
 }
 
@@ -65,9 +72,33 @@ void MessageWindow::Report(const std::string& cText, const std::string& cSound)
         Sprache();
         textsLanguage_ = gcSprache;
     }
-    if (oDCText1->TextValue() != cText) oDCText1->SetTextValue(cText);
+    if (oDCText1->TextValue() != cText) {
+        oDCText1->SetTextValue(cText);
+        FitText(cText);
+    }
     StackVisible();
     Ton(cSound);
+}
+
+int MessageWindow::TextHeight(const std::string& cText) const
+{
+    HDC dc = GetDC(oDCText1->Handle());
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(oDCText1->Handle(), WM_GETFONT, 0, 0)));
+    RECT rect{0, 0, fieldSize_.cx, 0};
+    DrawTextA(dc, cText.c_str(), static_cast<int>(cText.size()), &rect,
+              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
+    SelectObject(dc, previous);
+    ReleaseDC(oDCText1->Handle(), dc);
+    return rect.bottom;
+}
+
+void MessageWindow::FitText(const std::string& cText)
+{
+    const int grow = std::max(0, TextHeight(cText) - static_cast<int>(fieldSize_.cy));
+    SetWindowPos(oDCText1->Handle(), nullptr, 0, 0, fieldSize_.cx, fieldSize_.cy + grow,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, 0, 0, windowSize_.cx, windowSize_.cy + grow,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Places the visible message windows edge to edge from the top left corner

@@ -57,6 +57,11 @@ public:
     // The window's numbered texts; text 1 is its caption.
     const std::vector<std::string>& SprachTexte() const { return texts_; }
 
+    // The height the text field needs for cText at its width and font, in
+    // pixels (the field grows to it when a message needs more than its
+    // template height).
+    int TextHeight(const std::string& cText) const;
+
     LRESULT Dispatch(Event& oEvent) override;
     void Expose(ExposeEvent& oExposeEvent) override;
     bool QueryClose(Event& oEvent) override;
@@ -73,6 +78,9 @@ protected:
 
 private:
     void StackVisible();
+    // Grows the window and its text field (never below their template size)
+    // so that cText shows whole.
+    void FitText(const std::string& cText);
 
     std::string className_;
     int stackPlace_;
@@ -81,6 +89,8 @@ private:
     Bitmap bitmap_;
     Point bitmapOrigin_;
     std::string textsLanguage_;  // the language the texts were last loaded for by a message
+    SIZE fieldSize_{};           // the text field's template size in pixels
+    SIZE windowSize_{};          // the window's template size in pixels
 };
 
 // The success window.
