@@ -101,3 +101,53 @@ INSTANTIATE_TEST_SUITE_P(Languages, MessageFit, ::testing::Values("eng", "ger"))
 
 }  // namespace
 }  // namespace calcwindow_test
+
+namespace calcwindow_test {
+namespace {
+
+// Every caption of the window shows whole in both languages: a button, check
+// box or option in one line beside its box, a text within its field.
+class CaptionFit : public CalcWindowTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    std::string Sprache() const override { return GetParam(); }
+};
+
+TEST_P(CaptionFit, EveryControlCaptionShowsWhole)
+{
+    int measured = 0;
+    for (HWND child = GetWindow(window->Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[32] = {}, caption[512] = {};
+        GetClassNameA(child, className, sizeof className);
+        GetWindowTextA(child, caption, sizeof caption);
+        const LONG style = GetWindowLongA(child, GWL_STYLE);
+        const bool button = lstrcmpiA(className, "Button") == 0, text = lstrcmpiA(className, "Static") == 0;
+        const LONG kind = style & BS_TYPEMASK;
+        if (!caption[0] || !(button || text) || (button && kind == BS_GROUPBOX) || (text && (style & SS_ICON)))
+            continue;
+        SCOPED_TRACE(caption);
+        RECT client{};
+        GetClientRect(child, &client);
+        HDC dc = GetDC(child);
+        HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0)));
+        const bool wraps = text || (style & BS_MULTILINE);
+        RECT need{0, 0, client.right, 0};
+        DrawTextA(dc, caption, -1, &need, DT_CALCRECT | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+        SelectObject(dc, previous);
+        ReleaseDC(child, dc);
+        ++measured;
+        if (text) {
+            EXPECT_LE(need.bottom, client.bottom);
+            EXPECT_LE(need.right, client.right);
+        } else if (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON) {
+            EXPECT_LE(need.right + 2 * GetSystemMetrics(SM_CXEDGE), client.right);
+        } else {  // check box or option: the box and a gap before the text
+            EXPECT_LE(need.right + GetSystemMetrics(SM_CXMENUCHECK) + 4, client.right);
+        }
+    }
+    EXPECT_GT(measured, 40);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, CaptionFit, ::testing::Values("eng", "ger"));
+
+}  // namespace
+}  // namespace calcwindow_test
