@@ -27,28 +27,28 @@ namespace {
 
 constexpr UINT_PTR kBlinkTimer = 1;
 
-std::string Directory(const std::string& cPfad)
+std::string Directory(const std::string& path)
 {
-    const std::size_t nSlash = cPfad.find_last_of("\\/");
-    return nSlash == std::string::npos ? std::string() : cPfad.substr(0, nSlash + 1);
+    const std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-void ReportError(const std::string& cText)
+void ReportError(const std::string& text)
 {
-    if (goFehler) goFehler->FehlerMeldung(cText);
+    if (goFehler) goFehler->FehlerMeldung(text);
 }
 
 // Errors of the computation come without a sound (one failure sound plays at
 // its end); hints with the hint window's own.
 class WindowMessages : public calc::Messages {
 public:
-    void Error(const std::string& cText) override
+    void Error(const std::string& text) override
     {
-        if (goFehler) goFehler->FehlerMeldung(cText, "");
+        if (goFehler) goFehler->FehlerMeldung(text, "");
     }
-    void Hint(const std::string& cText) override
+    void Hint(const std::string& text) override
     {
-        if (goHinweis) goHinweis->HinweisMeldung(cText);
+        if (goHinweis) goHinweis->HinweisMeldung(text);
     }
 };
 
@@ -124,55 +124,55 @@ dtaCalcPar::BusyScope::~BusyScope()
 void dtaCalcPar::ButBerechnen()
 {
     if (lBerechnung) return;
-    for (MessageWindow* oFenster :
+    for (MessageWindow* messageWindow :
          {static_cast<MessageWindow*>(goFehler.get()), static_cast<MessageWindow*>(goHinweis.get()),
           static_cast<MessageWindow*>(goErfolg.get())})
-        if (oFenster && oFenster->IsVisible()) oFenster->HideMeldung();
+        if (messageWindow && messageWindow->IsVisible()) messageWindow->HideMeldung();
     const BusyScope busy(*this, true);
 
-    std::string cListeQ, cListeZ;
+    std::string sourceList, targetList;
     // An unnamed side is named in the report by the heading above its group
     // (the inverse option exchanges the headings with the labels).
-    const calc::SideInput oQuelle =
-        InputOfSide(SourceSide(), lEllOkQ, oDCKoordListQ, oDCEditBezQ, oDCTextGruppe1, cListeQ);
-    const calc::SideInput oZiel =
-        InputOfSide(TargetSide(), lEllOkZ, oDCKoordListZ, oDCEditBezZ, oDCTextGruppe2, cListeZ);
-    calc::Options oOptionen;
-    oOptionen.convention = static_cast<geodesy::Convention>(wParTyp >= 1 && wParTyp <= 4 ? wParTyp : 1);
-    oOptionen.decimalComma = oDCCheckKomma->Checked();
-    oOptionen.inverse = oDCCheckInvers->Checked();
-    oOptionen.rotationMatrix = oDCCheckRotOut->Checked();
-    oOptionen.inputValues = oDCCheckOrgOut->Checked();
-    oOptionen.geographic = oDCCheckGeoOut->Checked();
-    oOptionen.cartesian = oDCCheckKartOut->Checked();
-    oOptionen.residuals = oDCCheckKlafOut->Checked();
-    WindowMessages oMeldungen;
+    const calc::SideInput source =
+        InputOfSide(SourceSide(), lEllOkQ, oDCKoordListQ, oDCEditBezQ, oDCTextGruppe1, sourceList);
+    const calc::SideInput target =
+        InputOfSide(TargetSide(), lEllOkZ, oDCKoordListZ, oDCEditBezZ, oDCTextGruppe2, targetList);
+    calc::Options options;
+    options.convention = static_cast<geodesy::Convention>(wParTyp >= 1 && wParTyp <= 4 ? wParTyp : 1);
+    options.decimalComma = oDCCheckKomma->Checked();
+    options.inverse = oDCCheckInvers->Checked();
+    options.rotationMatrix = oDCCheckRotOut->Checked();
+    options.inputValues = oDCCheckOrgOut->Checked();
+    options.geographic = oDCCheckGeoOut->Checked();
+    options.cartesian = oDCCheckKartOut->Checked();
+    options.residuals = oDCCheckKlafOut->Checked();
+    WindowMessages messages;
     {
-        calc::Computation oRechnung;
-        calc::Prepare(oRechnung, oQuelle, oZiel, oOptionen, aSprachTexte, oMeldungen);
-        if (oRechnung.ok) std::copy(oRechnung.parameters, oRechnung.parameters + 7, aParameter.begin());
+        calc::Computation computation;
+        calc::Prepare(computation, source, target, options, aSprachTexte, messages);
+        if (computation.ok) std::copy(computation.parameters, computation.parameters + 7, aParameter.begin());
         oDCHelmertPar->SetTextValue("");
-        calc::BuildReport(oRechnung, oQuelle, oZiel, oOptionen, aSprachTexte, oMeldungen);
-        if (!oRechnung.report.empty()) {
-            oDCHelmertPar->SetTextValue(oRechnung.report);
+        calc::BuildReport(computation, source, target, options, aSprachTexte, messages);
+        if (!computation.report.empty()) {
+            oDCHelmertPar->SetTextValue(computation.report);
             ApplicationExec();
-            SchreibeProto(oRechnung.protocol);
+            SchreibeProto(computation.protocol);
             ApplicationExec();
         }
-        lErgebnis = oRechnung.ok;
-        if (!oRechnung.ok)
+        lErgebnis = computation.ok;
+        if (!computation.ok)
             Ton("SystemHand");
         else if (goErfolg)
             goErfolg->ErfolgsMeldung(
                 calc::TextOf(aSprachTexte, calc::kTextComputed) + "\r\n" +
-                    calc::Filled(calc::TextOf(aSprachTexte, calc::kTextIdenticalPoints), std::to_string(oRechnung.n)),
+                    calc::Filled(calc::TextOf(aSprachTexte, calc::kTextIdenticalPoints), std::to_string(computation.n)),
                 "SystemAsterisk");
     }
 }
 
-void dtaCalcPar::SchreibeProto(const std::string& cText)
+void dtaCalcPar::SchreibeProto(const std::string& text)
 {
-    calc::AppendProtocol(pProtokoll, gcPfadProto + "protocol.log", cText);
+    calc::AppendProtocol(pProtokoll, gcPfadProto + "protocol.log", text);
 }
 
 std::string dtaCalcPar::ChooseFile(bool open, std::string& lastFolder, const std::string& fileName, int title,
@@ -226,19 +226,19 @@ void dtaCalcPar::ButDateiLesenZ()
     ReadList(oDCKoordListZ, gcLesePfadZ);
 }
 
-void dtaCalcPar::WriteList(const Side& side, MultiLineEdit* oListe, std::string& cLetzterPfad, const char* cName)
+void dtaCalcPar::WriteList(const Side& side, MultiLineEdit* list, std::string& lastFolder, const char* name)
 {
-    const std::string cText = oListe->TextValue();
-    if (cText.empty()) return ReportError(calc::TextOf(aSprachTexte, calc::kTextNothingToWrite));
-    const std::string cDatei = ChooseFile(false, cLetzterPfad, cName, calc::kTextWriteListTitle, true);
-    if (cDatei.empty()) return;
-    std::vector<std::string> aKopf;
+    const std::string text = list->TextValue();
+    if (text.empty()) return ReportError(calc::TextOf(aSprachTexte, calc::kTextNothingToWrite));
+    const std::string path = ChooseFile(false, lastFolder, name, calc::kTextWriteListTitle, true);
+    if (path.empty()) return;
+    std::vector<std::string> header;
     if (oDCCheckEllPar->Checked() && calc::NeedsEllipsoid(side.format->CurrentItemNo()))
-        aKopf = calc::EllipsoidHeader(side.ellipsoid->CurrentText(), Val(side.semiMajor->TextValue()),
-                                      Val(side.semiMinor->TextValue()));
-    std::string cFehler;
-    if (!calc::WriteLines(cDatei, aKopf, calc::SplitLines(cText), cFehler)) ReportError(cFehler);
-    ::SetFocus(oListe->Handle());
+        header = calc::EllipsoidHeader(side.ellipsoid->CurrentText(), Val(side.semiMajor->TextValue()),
+                                       Val(side.semiMinor->TextValue()));
+    std::string error;
+    if (!calc::WriteLines(path, header, calc::SplitLines(text), error)) ReportError(error);
+    ::SetFocus(list->Handle());
 }
 
 void dtaCalcPar::ButDateiSchreibenQ()
@@ -252,12 +252,12 @@ void dtaCalcPar::ButDateiSchreibenZ()
 
 void dtaCalcPar::ButDateiSchreibenH()
 {
-    const std::string cText = oDCHelmertPar->TextValue();
-    if (cText.empty()) return ReportError(calc::TextOf(aSprachTexte, calc::kTextNothingToWrite));
-    const std::string cDatei = ChooseFile(false, gcSchreibPfadH, "helmert.txt", calc::kTextResultTitle, true);
-    if (cDatei.empty()) return;
-    std::string cFehler;
-    if (!calc::WriteLines(cDatei, {}, calc::SplitLines(cText), cFehler)) ReportError(cFehler);
+    const std::string text = oDCHelmertPar->TextValue();
+    if (text.empty()) return ReportError(calc::TextOf(aSprachTexte, calc::kTextNothingToWrite));
+    const std::string path = ChooseFile(false, gcSchreibPfadH, "helmert.txt", calc::kTextResultTitle, true);
+    if (path.empty()) return;
+    std::string error;
+    if (!calc::WriteLines(path, {}, calc::SplitLines(text), error)) ReportError(error);
     ::SetFocus(oDCHelmertPar->Handle());
 }
 

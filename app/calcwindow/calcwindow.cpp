@@ -23,7 +23,7 @@ unsigned char blinkState = 0;
 
 }  // namespace
 
-dtaCalcPar::dtaCalcPar(Window* oOwner) : dtaCalcPar_vo(oOwner)
+dtaCalcPar::dtaCalcPar(Window* owner) : dtaCalcPar_vo(owner)
 {
     goCalcPar = this;
     EnableBorder(0);
@@ -45,7 +45,7 @@ dtaCalcPar::dtaCalcPar(Window* oOwner) : dtaCalcPar_vo(oOwner)
     lBerechnung = false;
     SetStartValues();
     if (!gcPfadProto.empty()) DeleteFileA((gcPfadProto + "protocol.log").c_str());
-    for (Control* oControl : GetAllChildren()) RegisterConditionalControls(oControl);
+    for (Control* control : GetAllChildren()) RegisterConditionalControls(control);
 }
 
 dtaCalcPar::~dtaCalcPar()
@@ -66,15 +66,15 @@ void dtaCalcPar::Destroy()
     dtaCalcPar_vo::Destroy();
 }
 
-LRESULT dtaCalcPar::Dispatch(Event& oEvent)
+LRESULT dtaCalcPar::Dispatch(Event& event)
 {
-    const LRESULT result = dtaCalcPar_vo::Dispatch(oEvent);
+    const LRESULT result = dtaCalcPar_vo::Dispatch(event);
     // Typing or pasting into a full point list: the field took what fitted.
-    if (oEvent.message == WM_COMMAND && HIWORD(oEvent.wParam) == EN_MAXTEXT &&
-        (reinterpret_cast<HWND>(oEvent.lParam) == oDCKoordListQ->Handle() ||
-         reinterpret_cast<HWND>(oEvent.lParam) == oDCKoordListZ->Handle()))
+    if (event.message == WM_COMMAND && HIWORD(event.wParam) == EN_MAXTEXT &&
+        (reinterpret_cast<HWND>(event.lParam) == oDCKoordListQ->Handle() ||
+         reinterpret_cast<HWND>(event.lParam) == oDCKoordListZ->Handle()))
         ShowError(calc::kTextListFull);
-    if (oEvent.message == WM_TIMER && oEvent.wParam == kBlinkTimer && oDCIconApp) {
+    if (event.message == WM_TIMER && event.wParam == kBlinkTimer && oDCIconApp) {
         if (blinkState == 2) {
             oDCIconApp->SetBackground(Background());
             blinkState = 1;
@@ -86,7 +86,7 @@ LRESULT dtaCalcPar::Dispatch(Event& oEvent)
     return result;
 }
 
-bool dtaCalcPar::CallByName(std::string_view cName)
+bool dtaCalcPar::CallByName(std::string_view name)
 {
     static const MethodTable<dtaCalcPar> table{{"BUTSTANDARD", &dtaCalcPar::ButStandard},
                                                {"BUTBERECHNEN", &dtaCalcPar::ButBerechnen},
@@ -98,7 +98,7 @@ bool dtaCalcPar::CallByName(std::string_view cName)
                                                {"BUTEDITPROTODATEI", &dtaCalcPar::ButEditProtoDatei},
                                                {"BUTDRUCKENH", &dtaCalcPar::ButDruckenH},
                                                {"BUTBEENDEN", &dtaCalcPar::ButBeenden}};
-    return table.Call(*this, cName) || dtaCalcPar_vo::CallByName(cName);
+    return table.Call(*this, name) || dtaCalcPar_vo::CallByName(name);
 }
 
 void dtaCalcPar::ControlsAusschalten()
@@ -119,48 +119,48 @@ void dtaCalcPar::ControlsEinschalten()
 }
 
 // Every item of the owner's menu bar, and its system menu, on or off.
-void dtaCalcPar::EnableMenus(bool lEin)
+void dtaCalcPar::EnableMenus(bool on)
 {
     if (!Owner() || !Owner()->Handle()) return;
-    HWND hOwner = Owner()->Handle();
-    if (HMENU hMenu = ::GetMenu(hOwner)) {
-        for (int i = 0, n = GetMenuItemCount(hMenu); i < n; ++i)
-            EnableMenuItem(hMenu, static_cast<UINT>(i), MF_BYPOSITION | (lEin ? MF_ENABLED : MF_GRAYED));
-        DrawMenuBar(hOwner);
+    HWND owner = Owner()->Handle();
+    if (HMENU menu = ::GetMenu(owner)) {
+        for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i)
+            EnableMenuItem(menu, static_cast<UINT>(i), MF_BYPOSITION | (on ? MF_ENABLED : MF_GRAYED));
+        DrawMenuBar(owner);
     }
-    Owner()->EnableSystemMenu(lEin);
+    Owner()->EnableSystemMenu(on);
 }
 
 void dtaCalcPar::EnableSide(const Side& side)
 {
-    const int nFormat = side.format->CurrentItemNo();
-    if (!calc::NeedsEllipsoid(nFormat)) {
-        for (Control* oControl :
+    const int format = side.format->CurrentItemNo();
+    if (!calc::NeedsEllipsoid(format)) {
+        for (Control* control :
              std::initializer_list<Control*>{side.ellipsoid, side.semiMajor, side.semiMinor, side.flattening})
-            oControl->Disable();
+            control->Disable();
     } else if (side.ellipsoid->CurrentItemNo() != static_cast<int>(Axes(side).size())) {
-        for (Control* oControl : std::initializer_list<Control*>{side.semiMajor, side.semiMinor, side.flattening})
-            oControl->Disable();
+        for (Control* control : std::initializer_list<Control*>{side.semiMajor, side.semiMinor, side.flattening})
+            control->Disable();
     }
 }
 
 void dtaCalcPar::Sprache()
 {
-    std::array<SingleLineEdit*, 3> aNamen = {oDCEditBezQ, oDCEditBezZ, oDCKom};
-    std::array<bool, 3> aStandard{};
+    std::array<SingleLineEdit*, 3> names = {oDCEditBezQ, oDCEditBezZ, oDCKom};
+    std::array<bool, 3> isDefault{};
     if (!aSprachTexte.empty())
-        for (size_t i = 0; i < aNamen.size(); ++i)
-            aStandard[i] = AllTrim(aNamen[i]->TextValue()) == aSprachTexte[calc::kTextUnnamed - 1];
+        for (size_t i = 0; i < names.size(); ++i)
+            isDefault[i] = AllTrim(names[i]->TextValue()) == aSprachTexte[calc::kTextUnnamed - 1];
     oDCCheckInvers->SetChecked(false);
-    std::vector<Control*> aControls;
-    const auto aTexte = GetSprachFileControl(*this, "DTACALCPAR", aControls);
+    std::vector<Control*> controls;
+    const auto controlTexts = GetSprachFileControl(*this, "DTACALCPAR", controls);
     aSprachTexte = GetSprachFileText("DTACALCPAR");
-    for (size_t i = 0; i < aControls.size() && i < aTexte.size(); ++i) {
-        if (!aTexte[i] || (aTexte[i]->caption.empty() && aTexte[i]->description.empty())) continue;
-        HyperLabel oLabel = aControls[i]->GetHyperLabel();
-        if (!aTexte[i]->caption.empty()) oLabel.caption = aTexte[i]->caption;
-        if (!aTexte[i]->description.empty()) oLabel.description = aTexte[i]->description;
-        aControls[i]->SetHyperLabel(oLabel);
+    for (size_t i = 0; i < controls.size() && i < controlTexts.size(); ++i) {
+        if (!controlTexts[i] || (controlTexts[i]->caption.empty() && controlTexts[i]->description.empty())) continue;
+        HyperLabel label = controls[i]->GetHyperLabel();
+        if (!controlTexts[i]->caption.empty()) label.caption = controlTexts[i]->caption;
+        if (!controlTexts[i]->description.empty()) label.description = controlTexts[i]->description;
+        controls[i]->SetHyperLabel(label);
     }
     Repaint();
     if (IsVisible()) {
@@ -171,8 +171,8 @@ void dtaCalcPar::Sprache()
         FillCombo(oDCComEllZ, aEllipsoide);
     }
     if (lErgebnis && Ask(calc::kTextRecomputeLanguage)) CallByName("BUTBERECHNEN");
-    for (size_t i = 0; i < aNamen.size(); ++i)
-        if (aStandard[i]) aNamen[i]->SetTextValue(aSprachTexte[calc::kTextUnnamed - 1]);
+    for (size_t i = 0; i < names.size(); ++i)
+        if (isDefault[i]) names[i]->SetTextValue(aSprachTexte[calc::kTextUnnamed - 1]);
 }
 
 // Refills a combo box from a list and selects the same number again; its
@@ -207,21 +207,21 @@ void dtaCalcPar::ButBeenden()
 
 void dtaCalcPar::Anpassen()
 {
-    for (RadioButton* oButton : {oCCHelmertVector, oCCHelmertFrame, oCCHelmertIso19111, oCCMolodensky})
-        oButton->SetPressed(false);
-    const std::array<RadioButton*, 4> aButtons = {oCCHelmertFrame, oCCHelmertVector, oCCHelmertIso19111, oCCMolodensky};
+    for (RadioButton* button : {oCCHelmertVector, oCCHelmertFrame, oCCHelmertIso19111, oCCMolodensky})
+        button->SetPressed(false);
+    const std::array<RadioButton*, 4> buttons = {oCCHelmertFrame, oCCHelmertVector, oCCHelmertIso19111, oCCMolodensky};
     if (wParTyp < 1 || wParTyp > 4) wParTyp = 1;
-    aButtons[static_cast<size_t>(wParTyp - 1)]->SetPressed(true);
+    buttons[static_cast<size_t>(wParTyp - 1)]->SetPressed(true);
 }
 
-void dtaCalcPar::ShowError(int nNummer) const
+void dtaCalcPar::ShowError(int number) const
 {
-    if (goFehler) goFehler->FehlerMeldung(aSprachTexte.at(static_cast<size_t>(nNummer - 1)));
+    if (goFehler) goFehler->FehlerMeldung(aSprachTexte.at(static_cast<size_t>(number - 1)));
 }
 
-bool dtaCalcPar::Ask(int nNummer)
+bool dtaCalcPar::Ask(int number)
 {
-    return TextBox(this, gcProgramm, aSprachTexte.at(static_cast<size_t>(nNummer - 1)), MB_YESNO | MB_ICONQUESTION)
+    return TextBox(this, gcProgramm, aSprachTexte.at(static_cast<size_t>(number - 1)), MB_YESNO | MB_ICONQUESTION)
                .Show() == IDYES;
 }
 

@@ -42,12 +42,12 @@ class dtaCalcPar : public dtaCalcPar_vo {
 public:
     // Builds the window with the frame window as owner and loads its texts,
     // lists and start values; the caller shows it.
-    explicit dtaCalcPar(Window* oOwner);
+    explicit dtaCalcPar(Window* owner);
     ~dtaCalcPar() override;
 
     void Destroy() override;
-    LRESULT Dispatch(Event& oEvent) override;
-    bool CallByName(std::string_view cName) override;
+    LRESULT Dispatch(Event& event) override;
+    bool CallByName(std::string_view name) override;
 
     // Locks the window for a long operation: every control but the icon, the
     // help and the online-info button, the owner's menu and system menu
@@ -82,9 +82,9 @@ public:
     // Presses the radio button of wParTyp (any other value becomes 1).
     void Anpassen();
 
-    void ListBoxSelect(ControlEvent& oEvent) override;
-    void EditFocusChange(EditFocusChangeEvent& oEvent) override;
-    void ButtonClick(ControlEvent& oEvent) override;
+    void ListBoxSelect(ControlEvent& event) override;
+    void EditFocusChange(EditFocusChangeEvent& event) override;
+    void ButtonClick(ControlEvent& event) override;
 
     // The computation, the point-list files, the result file and the
     // protocol (berechnung.cpp).
@@ -95,7 +95,7 @@ public:
     void ButDateiSchreibenZ();
     void ButDateiSchreibenH();
     void ButEditProtoDatei();
-    void SchreibeProto(const std::string& cText);
+    void SchreibeProto(const std::string& text);
     // Prints the result field on goDrucker (prnergebnis.cpp).
     void ButDruckenH();
     // Closes the program (posts a close request to the frame window).
@@ -144,11 +144,11 @@ public:
     bool& EllipsoidOk(const Side& side) { return side.source ? lEllOkQ : lEllOkZ; }
 
 private:
-    void ShowError(int nNummer) const;
-    bool Ask(int nNummer);
-    void EnableMenus(bool lEin);
+    void ShowError(int number) const;
+    bool Ask(int number);
+    void EnableMenus(bool on);
     void EnableSide(const Side& side);
-    void SetUpSide(const Side& side, int nFormat, int nEll);
+    void SetUpSide(const Side& side, int format, int ellipsoid);
     void FormatChosen(const Side& side);
     void EllipsoidChosen(const Side& side);
     void SemiAxisLeft(const Side& side, bool semiMajor);
@@ -161,7 +161,7 @@ private:
     // Helpers of berechnung.cpp.
     std::string ChooseFile(bool open, std::string& lastFolder, const std::string& fileName, int title, bool textFilter);
     void ReadList(MultiLineEdit* list, std::string& lastFolder);
-    void WriteList(const Side& side, MultiLineEdit* oListe, std::string& cLetzterPfad, const char* cName);
+    void WriteList(const Side& side, MultiLineEdit* list, std::string& lastFolder, const char* name);
 
     // The busy state of a long operation (a computation, a file read) for
     // the lifetime of the object: the library's event loop on, the icon

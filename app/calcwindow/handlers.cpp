@@ -10,79 +10,79 @@
 
 namespace {
 
-double NumberIn(const Edit* oFeld)
+double NumberIn(const Edit* field)
 {
-    return Val(oFeld->TextValue());
+    return Val(field->TextValue());
 }
 
 }  // namespace
 
-void dtaCalcPar::ListBoxSelect(ControlEvent& oEvent)
+void dtaCalcPar::ListBoxSelect(ControlEvent& event)
 {
-    dtaCalcPar_vo::ListBoxSelect(oEvent);
-    const std::string cName = oEvent.NameSym();
-    if (SameName(cName, "COMFORMQ"))
+    dtaCalcPar_vo::ListBoxSelect(event);
+    const std::string name = event.NameSym();
+    if (SameName(name, "COMFORMQ"))
         FormatChosen(SourceSide());
-    else if (SameName(cName, "COMFORMZ"))
+    else if (SameName(name, "COMFORMZ"))
         FormatChosen(TargetSide());
-    else if (SameName(cName, "COMELLQ"))
+    else if (SameName(name, "COMELLQ"))
         EllipsoidChosen(SourceSide());
-    else if (SameName(cName, "COMELLZ"))
+    else if (SameName(name, "COMELLZ"))
         EllipsoidChosen(TargetSide());
 }
 
 void dtaCalcPar::FormatChosen(const Side& side)
 {
-    const int nFormat = side.format->CurrentItemNo();
-    if (!calc::NeedsEllipsoid(nFormat)) {
-        for (Control* oControl :
+    const int format = side.format->CurrentItemNo();
+    if (!calc::NeedsEllipsoid(format)) {
+        for (Control* control :
              std::initializer_list<Control*>{side.ellipsoid, side.semiMajor, side.semiMinor, side.flattening}) {
-            oControl->Disable();
-            oControl->Hide();
+            control->Disable();
+            control->Hide();
         }
         return;
     }
-    for (Control* oControl :
+    for (Control* control :
          std::initializer_list<Control*>{side.ellipsoid, side.semiMajor, side.semiMinor, side.flattening})
-        oControl->Show();
+        control->Show();
     side.ellipsoid->Enable();
     if (side.ellipsoid->CurrentItemNo() == static_cast<int>(Axes(side).size()))
-        for (Control* oControl : std::initializer_list<Control*>{side.semiMajor, side.semiMinor, side.flattening})
-            oControl->Enable();
+        for (Control* control : std::initializer_list<Control*>{side.semiMajor, side.semiMinor, side.flattening})
+            control->Enable();
 }
 
 // A listed ellipsoid fills its semi-axes and inverse flattening; only an
 // ellipsoid that passes the check counts as valid.
 void dtaCalcPar::EllipsoidChosen(const Side& side)
 {
-    const int nZeile = side.ellipsoid->CurrentItemNo();
-    if (nZeile < 1 || nZeile > static_cast<int>(Axes(side).size())) return;
-    SemiAxes oAchsen = Axes(side)[static_cast<size_t>(nZeile - 1)];
-    side.semiMajor->SetTextValue(NormNum(oAchsen.a));
-    side.semiMinor->SetTextValue(NormNum(oAchsen.b));
-    const bool lOk = CalcEllPar(oAchsen.a, oAchsen.b, InverseFlattening(side), 1, false);
-    side.flattening->SetTextValue(lOk ? NormNum(InverseFlattening(side)) : std::string());
-    const bool lUser = nZeile == static_cast<int>(Axes(side).size());
-    for (Control* oControl : std::initializer_list<Control*>{side.semiMajor, side.semiMinor, side.flattening}) {
-        if (lUser)
-            oControl->Enable();
+    const int row = side.ellipsoid->CurrentItemNo();
+    if (row < 1 || row > static_cast<int>(Axes(side).size())) return;
+    SemiAxes axes = Axes(side)[static_cast<size_t>(row - 1)];
+    side.semiMajor->SetTextValue(NormNum(axes.a));
+    side.semiMinor->SetTextValue(NormNum(axes.b));
+    const bool ok = CalcEllPar(axes.a, axes.b, InverseFlattening(side), 1, false);
+    side.flattening->SetTextValue(ok ? NormNum(InverseFlattening(side)) : std::string());
+    const bool user = row == static_cast<int>(Axes(side).size());
+    for (Control* control : std::initializer_list<Control*>{side.semiMajor, side.semiMinor, side.flattening}) {
+        if (user)
+            control->Enable();
         else
-            oControl->Disable();
+            control->Disable();
     }
-    EllipsoidOk(side) = lOk;
+    EllipsoidOk(side) = ok;
 }
 
-void dtaCalcPar::EditFocusChange(EditFocusChangeEvent& oEvent)
+void dtaCalcPar::EditFocusChange(EditFocusChangeEvent& event)
 {
-    dtaCalcPar_vo::EditFocusChange(oEvent);
-    if (!IsVisible() || oEvent.GotFocus()) return;
-    const std::string cName = oEvent.NameSym();
+    dtaCalcPar_vo::EditFocusChange(event);
+    if (!IsVisible() || event.GotFocus()) return;
+    const std::string name = event.NameSym();
     for (const Side& side : {SourceSide(), TargetSide()}) {
-        if (SameName(cName, side.semiMajor->NameSym()))
+        if (SameName(name, side.semiMajor->NameSym()))
             SemiAxisLeft(side, true);
-        else if (SameName(cName, side.semiMinor->NameSym()))
+        else if (SameName(name, side.semiMinor->NameSym()))
             SemiAxisLeft(side, false);
-        else if (SameName(cName, side.flattening->NameSym()))
+        else if (SameName(name, side.flattening->NameSym()))
             InverseFlatteningLeft(side);
     }
 }
@@ -93,10 +93,10 @@ void dtaCalcPar::EditFocusChange(EditFocusChangeEvent& oEvent)
 // the library if it passes the check.
 void dtaCalcPar::SemiAxisLeft(const Side& side, bool semiMajor)
 {
-    SingleLineEdit* oFeld = semiMajor ? side.semiMajor : side.semiMinor;
-    SingleLineEdit* oAndere = semiMajor ? side.semiMinor : side.semiMajor;
-    const double x = NumberIn(oFeld);
-    const double y = NumberIn(oAndere);
+    SingleLineEdit* field = semiMajor ? side.semiMajor : side.semiMinor;
+    SingleLineEdit* other = semiMajor ? side.semiMinor : side.semiMajor;
+    const double x = NumberIn(field);
+    const double y = NumberIn(other);
     if (!IsSemiAxis(x) || (semiMajor ? x < y : x > y)) {
         ShowError(side.axisText);
         EllipsoidOk(side) = false;
@@ -105,8 +105,8 @@ void dtaCalcPar::SemiAxisLeft(const Side& side, bool semiMajor)
     EllipsoidOk(side) = true;
     if (side.ellipsoid->Value() != kUserEllipsoid) return;
     (semiMajor ? Axes(side).back().a : Axes(side).back().b) = x;
-    oFeld->SetTextValue(NormNum(x));
-    if (Empty(oAndere->TextValue())) return;
+    field->SetTextValue(NormNum(x));
+    if (Empty(other->TextValue())) return;
     double a = semiMajor ? x : y;
     double b = semiMajor ? y : x;
     EllipsoidOk(side) = CalcEllPar(a, b, InverseFlattening(side), 1, true);
@@ -147,17 +147,17 @@ void dtaCalcPar::SetUserEllipsoid(const Side& side, double a, double b)
     (side.source ? library.setuserellsource : library.setuserelltarget)(kUserEllipsoid, a, b);
 }
 
-void dtaCalcPar::ButtonClick(ControlEvent& oEvent)
+void dtaCalcPar::ButtonClick(ControlEvent& event)
 {
-    dtaCalcPar_vo::ButtonClick(oEvent);
-    const std::string cName = oEvent.NameSym();
-    if (SameName(cName, "CHECKINVERS")) {
+    dtaCalcPar_vo::ButtonClick(event);
+    const std::string name = event.NameSym();
+    if (SameName(name, "CHECKINVERS")) {
         SwapSideLabels();
         return;
     }
-    const std::array<RadioButton*, 4> aButtons = {oCCHelmertFrame, oCCHelmertVector, oCCHelmertIso19111, oCCMolodensky};
-    for (size_t i = 0; i < aButtons.size(); ++i) {
-        if (!SameName(cName, aButtons[i]->NameSym()) || !aButtons[i]->Pressed()) continue;
+    const std::array<RadioButton*, 4> buttons = {oCCHelmertFrame, oCCHelmertVector, oCCHelmertIso19111, oCCMolodensky};
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        if (!SameName(name, buttons[i]->NameSym()) || !buttons[i]->Pressed()) continue;
         wParTyp = static_cast<int>(i) + 1;
         if (lErgebnis && Ask(calc::kTextRecomputeConvention)) CallByName("BUTBERECHNEN");
     }
@@ -166,21 +166,21 @@ void dtaCalcPar::ButtonClick(ControlEvent& oEvent)
 // Exchanges the captions and descriptions of the source and target controls.
 void dtaCalcPar::SwapSideLabels()
 {
-    const std::pair<Control*, Control*> aPaare[] = {{oDCTextGruppe1, oDCTextGruppe2},
-                                                    {oDCGruppe1, oDCGruppe2},
-                                                    {oDCComEllQ, oDCComEllZ},
-                                                    {oDCHalbAchsGQ, oDCHalbAchsGZ},
-                                                    {oDCHalbAchsKQ, oDCHalbAchsKZ},
-                                                    {oDCText3, oDCText7},
-                                                    {oDCKoordListQ, oDCKoordListZ},
-                                                    {oCCButDateiLesenQ, oCCButDateiLesenZ},
-                                                    {oCCButDateiSchreibenQ, oCCButDateiSchreibenZ}};
-    for (const auto& [oQ, oZ] : aPaare) {
-        HyperLabel oLabelQ = oQ->GetHyperLabel();
-        HyperLabel oLabelZ = oZ->GetHyperLabel();
-        std::swap(oLabelQ.caption, oLabelZ.caption);
-        std::swap(oLabelQ.description, oLabelZ.description);
-        oQ->SetHyperLabel(oLabelQ);
-        oZ->SetHyperLabel(oLabelZ);
+    const std::pair<Control*, Control*> pairs[] = {{oDCTextGruppe1, oDCTextGruppe2},
+                                                   {oDCGruppe1, oDCGruppe2},
+                                                   {oDCComEllQ, oDCComEllZ},
+                                                   {oDCHalbAchsGQ, oDCHalbAchsGZ},
+                                                   {oDCHalbAchsKQ, oDCHalbAchsKZ},
+                                                   {oDCText3, oDCText7},
+                                                   {oDCKoordListQ, oDCKoordListZ},
+                                                   {oCCButDateiLesenQ, oCCButDateiLesenZ},
+                                                   {oCCButDateiSchreibenQ, oCCButDateiSchreibenZ}};
+    for (const auto& [sourceControl, targetControl] : pairs) {
+        HyperLabel sourceLabel = sourceControl->GetHyperLabel();
+        HyperLabel targetLabel = targetControl->GetHyperLabel();
+        std::swap(sourceLabel.caption, targetLabel.caption);
+        std::swap(sourceLabel.description, targetLabel.description);
+        sourceControl->SetHyperLabel(sourceLabel);
+        targetControl->SetHyperLabel(targetLabel);
     }
 }

@@ -15,80 +15,80 @@
 
 namespace {
 
-SemiAxes LibraryUserEllipsoid(bool lQuelle)
+SemiAxes LibraryUserEllipsoid(bool source)
 {
-    SemiAxes oAchsen;
+    SemiAxes axes;
     const auto& library = calc::Library();
-    (lQuelle ? library.getellsource : library.getelltarget)(kUserEllipsoid, &oAchsen.a, &oAchsen.b);
-    return oAchsen;
+    (source ? library.getellsource : library.getelltarget)(kUserEllipsoid, &axes.a, &axes.b);
+    return axes;
 }
 
 }  // namespace
 
 void dtaCalcPar::Daten()
 {
-    const bool lDeutsch = gcSprache == "ger";
+    const bool german = gcSprache == "ger";
     aFormate.clear();
-    for (int nFormat = 1; nFormat <= calc::kFormatCount; ++nFormat)
-        aFormate.push_back({calc::FormatName(nFormat, lDeutsch), nFormat});
+    for (int format = 1; format <= calc::kFormatCount; ++format)
+        aFormate.push_back({calc::FormatName(format, german), format});
     const auto& library = calc::Library();
-    library.setlanguage(lDeutsch ? 1 : 2);
+    library.setlanguage(german ? 1 : 2);
     aEllipsoide.clear();
-    const char* cName = nullptr;
-    for (int n = 1; n < kUserEllipsoid && library.getellname(static_cast<std::uint16_t>(n), &cName); ++n) {
-        const std::string cText = cName ? cName : "";
-        const bool lDoppelt = std::any_of(aEllipsoide.begin(), aEllipsoide.end(),
-                                          [&](const ListRow& oZeile) { return oZeile.name == cText; });
-        if (!lDoppelt && Lower(cText).find("ntv2") == std::string::npos) aEllipsoide.push_back({cText, n});
+    const char* name = nullptr;
+    for (int n = 1; n < kUserEllipsoid && library.getellname(static_cast<std::uint16_t>(n), &name); ++n) {
+        const std::string text = name ? name : "";
+        const bool lDoppelt =
+            std::any_of(aEllipsoide.begin(), aEllipsoide.end(), [&](const ListRow& row) { return row.name == text; });
+        if (!lDoppelt && Lower(text).find("ntv2") == std::string::npos) aEllipsoide.push_back({text, n});
     }
     std::stable_sort(aEllipsoide.begin(), aEllipsoide.end(),
                      [](const ListRow& x, const ListRow& y) { return x.name < y.name; });
-    cName = nullptr;
-    library.getellname(kUserEllipsoid, &cName);
-    aEllipsoide.push_back({cName ? cName : "", kUserEllipsoid});
+    name = nullptr;
+    library.getellname(kUserEllipsoid, &name);
+    aEllipsoide.push_back({name ? name : "", kUserEllipsoid});
     aEllParQ.assign(aEllipsoide.size(), {});
     aEllParZ.assign(aEllipsoide.size(), {});
     for (size_t i = 0; i < aEllipsoide.size(); ++i) {
-        const auto nNummer = static_cast<std::uint16_t>(aEllipsoide[i].number);
-        library.getellsource(nNummer, &aEllParQ[i].a, &aEllParQ[i].b);
-        library.getelltarget(nNummer, &aEllParZ[i].a, &aEllParZ[i].b);
+        const auto number = static_cast<std::uint16_t>(aEllipsoide[i].number);
+        library.getellsource(number, &aEllParQ[i].a, &aEllParQ[i].b);
+        library.getelltarget(number, &aEllParZ[i].a, &aEllParZ[i].b);
     }
 }
 
 void dtaCalcPar::Grundeinstellung(const std::string& cCombo)
 {
-    const std::string cWert = cCombo.size() == 16 && !Empty(cCombo) ? cCombo : kStandardCombination;
-    auto nGruppe = [&](size_t nStart) { return static_cast<int>(Val(cWert.substr(nStart, 4))); };
-    SetUpSide(SourceSide(), nGruppe(0), nGruppe(4));
-    SetUpSide(TargetSide(), nGruppe(8), nGruppe(12));
+    const std::string combination = cCombo.size() == 16 && !Empty(cCombo) ? cCombo : kStandardCombination;
+    auto group = [&](size_t nStart) { return static_cast<int>(Val(combination.substr(nStart, 4))); };
+    SetUpSide(SourceSide(), group(0), group(4));
+    SetUpSide(TargetSide(), group(8), group(12));
 }
 
-void dtaCalcPar::SetUpSide(const Side& side, int nFormat, int nEll)
+void dtaCalcPar::SetUpSide(const Side& side, int format, int ellipsoid)
 {
-    if (std::none_of(aFormate.begin(), aFormate.end(), [&](const ListRow& z) { return z.number == nFormat; }))
-        nFormat = 1;
-    if (std::none_of(aEllipsoide.begin(), aEllipsoide.end(), [&](const ListRow& z) { return z.number == nEll; }))
-        nEll = kUserEllipsoid;
-    side.format->SetValue(nFormat);
-    const std::initializer_list<Control*> aFelder = {side.semiMajor, side.semiMinor, side.flattening};
+    if (std::none_of(aFormate.begin(), aFormate.end(), [&](const ListRow& z) { return z.number == format; }))
+        format = 1;
+    if (std::none_of(aEllipsoide.begin(), aEllipsoide.end(), [&](const ListRow& z) { return z.number == ellipsoid; }))
+        ellipsoid = kUserEllipsoid;
+    side.format->SetValue(format);
+    const std::initializer_list<Control*> fields = {side.semiMajor, side.semiMinor, side.flattening};
     if (!side.ellipsoid->IsVisible()) {
         side.ellipsoid->Show();
-        for (Control* oFeld : aFelder) oFeld->Show();
+        for (Control* field : fields) field->Show();
     }
-    side.ellipsoid->SetValue(nEll);
-    if (!calc::NeedsEllipsoid(nFormat))
+    side.ellipsoid->SetValue(ellipsoid);
+    if (!calc::NeedsEllipsoid(format))
         side.ellipsoid->Disable();
     else
         side.ellipsoid->Enable();
-    for (Control* oFeld : aFelder) {
-        if (nEll == kUserEllipsoid && calc::NeedsEllipsoid(nFormat))
-            oFeld->Enable();
+    for (Control* field : fields) {
+        if (ellipsoid == kUserEllipsoid && calc::NeedsEllipsoid(format))
+            field->Enable();
         else
-            oFeld->Disable();
+            field->Disable();
     }
-    if (!calc::NeedsEllipsoid(nFormat)) {
+    if (!calc::NeedsEllipsoid(format)) {
         side.ellipsoid->Hide();
-        for (Control* oFeld : aFelder) oFeld->Hide();
+        for (Control* field : fields) field->Hide();
     }
 }
 
@@ -116,22 +116,22 @@ void dtaCalcPar::WriteUserEllipsoid(const Side& side)
 
 bool dtaCalcPar::CalcEllPar(double a, double& b, double& f, int nMode, bool lMessage)
 {
-    bool lOk = false;
+    bool ok = false;
     if (nMode == 1) {
         f = 0.0;
         if (IsSemiAxis(a) && IsSemiAxis(b) && a > b) {
             f = a / (a - b);
-            lOk = IsInverseFlattening(f);
+            ok = IsInverseFlattening(f);
         }
     } else if (nMode == 2) {
         b = 0.0;
         if (IsSemiAxis(a) && IsInverseFlattening(f)) {
             b = a - a / f;
-            lOk = IsSemiAxis(b) && a > b;
+            ok = IsSemiAxis(b) && a > b;
         }
     }
-    if (!lOk && lMessage) ShowError(calc::kTextInvalidEllipsoid);
-    return lOk;
+    if (!ok && lMessage) ShowError(calc::kTextInvalidEllipsoid);
+    return ok;
 }
 
 // The inputs of a first start: the standard combination with the library's
@@ -142,6 +142,6 @@ void dtaCalcPar::SetStartValues()
     for (const Side& side : {SourceSide(), TargetSide()}) WriteUserEllipsoid(side);
     wParTyp = 1;
     Anpassen();
-    for (SingleLineEdit* oName : {oDCEditBezQ, oDCEditBezZ, oDCKom})
-        oName->SetTextValue(aSprachTexte.at(calc::kTextUnnamed - 1));
+    for (SingleLineEdit* nameField : {oDCEditBezQ, oDCEditBezZ, oDCKom})
+        nameField->SetTextValue(aSprachTexte.at(calc::kTextUnnamed - 1));
 }
