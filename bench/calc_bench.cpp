@@ -181,9 +181,8 @@ int main()
     window->Destroy();
     window.reset();
     frame.reset();
-    for (MeldungFenster* w :
-         {static_cast<MeldungFenster*>(goFehler.get()), static_cast<MeldungFenster*>(goErfolg.get()),
-          static_cast<MeldungFenster*>(goHinweis.get())})
+    for (MessageWindow* w : {static_cast<MessageWindow*>(goFehler.get()), static_cast<MessageWindow*>(goErfolg.get()),
+                             static_cast<MessageWindow*>(goHinweis.get())})
         w->EndDialog();
     return 0;
 }

@@ -16,12 +16,20 @@ std::string TextOf(const Texts& texts, int n)
 
 std::string Filled(const std::string& text, const std::string& fill)
 {
+    return Filled(text, std::vector<std::string>{fill});
+}
+
+std::string Filled(const std::string& text, const std::vector<std::string>& fills)
+{
     std::string result;
+    std::size_t next = 0;
     for (char ch : text) {
-        if (ch == '#')
-            result += fill;
-        else
+        if (ch != '#') {
             result += ch;
+        } else if (!fills.empty()) {
+            result += fills[std::min(next, fills.size() - 1)];
+            ++next;
+        }
     }
     return result;
 }
@@ -33,7 +41,9 @@ class SideReader {
 public:
     SideReader(const Texts& texts, Messages& messages) : texts_(texts), messages_(messages) {}
 
-    bool Read(const SideInput& in, int ellipsoidText, SidePoints& side)
+    // ellipsoidText: the side's text for an invalid ellipsoid; listText: the
+    // side's list name in the messages of a bad line.
+    bool Read(const SideInput& in, int ellipsoidText, int listText, SidePoints& side)
     {
         side.format = in.format;
         if (NeedsEllipsoid(in.format) && !(in.ellipsoidValid && IsUsableEllipsoid(in.ellipsoid)))
@@ -46,8 +56,7 @@ public:
             return Fail(TextOf(texts_, kTextOutOfMemory));
         ParseTarget target{side.geographic.Data(), side.cartesian.Data(), side.inputValues.Data(), capacity};
         ParseResult parsed = ParsePointList(lines, in.format, decimalComma, target, side.numbers);
-        if (parsed.status == ParseStatus::BadLine)
-            return Fail(TextOf(texts_, 8) + " " + std::to_string(parsed.badLine));
+        if (parsed.status == ParseStatus::BadLine) return Fail(BadLineMessage(in, parsed, listText));
         if (parsed.status == ParseStatus::TooManyPoints)
             return Fail(Filled(TextOf(texts_, kTextTooManyPoints), std::to_string(parsed.badLine)));
         count = parsed.count;
@@ -62,19 +71,19 @@ public:
         case FormatClass::Cartesian: return true;
         case FormatClass::Dms:
             if (!Gms2G(side.inputValues.Data(), side.geographic.Data(), n, bad))
-                return Fail(TextOf(texts_, 45) + " " + std::to_string(bad));
+                return Fail(TextOf(texts_, kTextBadMinutes) + " " + std::to_string(bad));
             break;
         case FormatClass::Utm: {
             std::string message;
             if (!Utm2G(side.inputValues.Data(), side.geographic.Data(), in.ellipsoid, n, bad, message))
-                return Fail(TextOf(texts_, 81) + " " + std::to_string(bad) +
+                return Fail(TextOf(texts_, kTextUtmNotConverted) + " " + std::to_string(bad) +
                             (withLibraryMessage ? "\r\n" + message : std::string()));
             break;
         }
         case FormatClass::Geographic: break;
         }
         if (!Blh2Kat(side.geographic.Data(), side.cartesian.Data(), in.ellipsoid, n, bad))
-            return Fail(TextOf(texts_, 13) + " " + std::to_string(bad));
+            return Fail(TextOf(texts_, kTextAngleOutOfRange) + " " + std::to_string(bad));
         return true;
     }
 
@@ -82,6 +91,18 @@ public:
     std::uint32_t count = 0;
 
 private:
+    std::string BadLineMessage(const SideInput& in, const ParseResult& parsed, int listText) const
+    {
+        const std::string line = std::to_string(parsed.badLine), list = TextOf(texts_, listText);
+        switch (parsed.fault) {
+        case LineFault::ExtraNumbers:
+            return Filled(TextOf(texts_, kTextExtraNumbers),
+                          {line, list, std::to_string(FormatOf(in.format).withHeight ? 3 : 2)});
+        case LineFault::OutOfRange: return Filled(TextOf(texts_, kTextValueOutOfRange), {line, list});
+        default: return Filled(TextOf(texts_, kTextBadLine), {line, list});
+        }
+    }
+
     bool Fail(const std::string& text)
     {
         messages_.Error(text);
@@ -117,7 +138,7 @@ bool ComputeParameters(Computation& c, const Options& options, const Texts& text
     const geodesy::GeodesyFunctions& library = Library();
     std::string message;
     bool ok;
-    if (options.convention == 4) {
+    if (options.convention == geodesy::Convention::Molodensky) {
         ok = library.gettransmolodensky(c.side1.cartesian.Data(), c.side2.cartesian.Data(), c.n, c.parameters);
         if (ok) std::fill(c.parameters + 3, c.parameters + 7, 0.0);
     } else {
@@ -125,7 +146,9 @@ bool ComputeParameters(Computation& c, const Options& options, const Texts& text
                                      static_cast<std::uint16_t>(options.convention), c.parameters, c.rotation);
         if (!ok) message = LibraryMessage();
     }
-    if (!ok) messages.Error(message.empty() ? TextOf(texts, 14) : TextOf(texts, 14) + ":\r\n" + message);
+    if (!ok)
+        messages.Error(message.empty() ? TextOf(texts, kTextNoParameters)
+                                       : TextOf(texts, kTextNoParameters) + ":\r\n" + message);
     return ok;
 }
 
@@ -137,12 +160,12 @@ void Prepare(Computation& c, const SideInput& source, const SideInput& target, c
     c.ok = false;
     SideReader reader(texts, messages);
     reader.decimalComma = options.decimalComma;
-    if (!reader.Read(source, 9, c.side1)) return;
+    if (!reader.Read(source, kTextSourceEllipsoid, kTextSourceList, c.side1)) return;
     const std::uint32_t sourceCount = reader.count;
-    if (sourceCount < 3) return messages.Error(TextOf(texts, 12));
+    if (sourceCount < 3) return messages.Error(TextOf(texts, kTextTooFewPoints));
     if (!reader.Convert(source, c.side1, true)) return;
-    if (!reader.Read(target, 10, c.side2)) return;
-    if (reader.count != sourceCount) return messages.Error(TextOf(texts, 11));
+    if (!reader.Read(target, kTextTargetEllipsoid, kTextTargetList, c.side2)) return;
+    if (reader.count != sourceCount) return messages.Error(TextOf(texts, kTextCountsDiffer));
     c.n = sourceCount;
     ShrinkSide(c.side1, c.n, c.side1.cartesian.Count());
     ShrinkSide(c.side2, c.n, c.side2.cartesian.Count());

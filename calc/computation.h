@@ -11,6 +11,7 @@
 
 #include "calc/conversions.h"
 #include "calc/koordpuffer.h"
+#include "platform/geodesy/orbalith32.h"
 
 namespace calc {
 
@@ -37,7 +38,7 @@ struct SideInput {
 };
 
 struct Options {
-    int convention = 1;  // 1 frame, 2 vector, 3 ISO 19111, 4 Molodensky
+    geodesy::Convention convention = geodesy::Convention::CoordinateFrame;
     bool decimalComma = false;
     bool inverse = false;
     bool rotationMatrix = false;
@@ -75,9 +76,11 @@ void Prepare(Computation& c, const SideInput& source, const SideInput& target, c
 void BuildReport(Computation& c, const SideInput& source, const SideInput& target, const Options& options,
                  const Texts& texts, Messages& messages);
 
-// The numbered text n ("" when missing), with every "#" replaced by `fill`
-// when one is given.
+// The numbered text n ("" when missing).
 std::string TextOf(const Texts& texts, int n);
+// The text with every "#" replaced by `fill`; with several fills the k-th
+// "#" takes fill k (the last fill any further "#").
 std::string Filled(const std::string& text, const std::string& fill);
+std::string Filled(const std::string& text, const std::vector<std::string>& fills);
 
 }  // namespace calc

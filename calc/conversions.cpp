@@ -12,6 +12,29 @@ namespace {
 constexpr std::uint16_t kUserEllipsoid = 1000;
 constexpr double kPi = 3.141592653589793;
 
+// The library's user ellipsoids of both sides, read when made and set back
+// when it ends: the conversion borrows them, the window keeps its own there.
+class UserEllipsoidsKept {
+public:
+    explicit UserEllipsoidsKept(const geodesy::GeodesyFunctions& library) : library_(library)
+    {
+        source_ = library_.getellsource(kUserEllipsoid, &sourceA_, &sourceB_);
+        target_ = library_.getelltarget(kUserEllipsoid, &targetA_, &targetB_);
+    }
+    ~UserEllipsoidsKept()
+    {
+        if (source_) library_.setuserellsource(kUserEllipsoid, sourceA_, sourceB_);
+        if (target_) library_.setuserelltarget(kUserEllipsoid, targetA_, targetB_);
+    }
+    UserEllipsoidsKept(const UserEllipsoidsKept&) = delete;
+    UserEllipsoidsKept& operator=(const UserEllipsoidsKept&) = delete;
+
+private:
+    const geodesy::GeodesyFunctions& library_;
+    bool source_, target_;
+    double sourceA_ = 0, sourceB_ = 0, targetA_ = 0, targetB_ = 0;
+};
+
 }  // namespace
 
 bool IsUsableEllipsoid(const Ellipsoid& e)
@@ -55,6 +78,7 @@ bool Utm2G(const double* input, double* geographic, const Ellipsoid& ellipsoid, 
     const geodesy::GeodesyFunctions& library = Library();
     message.clear();
     badPoint = 0;
+    const UserEllipsoidsKept kept(library);
     if (!library.setuserellsource(kUserEllipsoid, ellipsoid.a, ellipsoid.b) ||
         !library.setuserelltarget(kUserEllipsoid, ellipsoid.a, ellipsoid.b) ||
         !library.setuserrefsys(1, 0, 0, 0, 0, 0, 0, 0)) {

@@ -26,7 +26,8 @@ bool Gms2G(const double* input, double* geographic, std::uint32_t n, std::uint32
 
 // UTM east and north of every triple to longitude and latitude on the
 // ellipsoid, through the geodesy library; the height is copied. A failure
-// leaves the library's text in `message`.
+// leaves the library's text in `message`. The library's user ellipsoids
+// (number 1000) of both sides are the same afterwards as before.
 bool Utm2G(const double* input, double* geographic, const Ellipsoid& ellipsoid, std::uint32_t n,
            std::uint32_t& badPoint, std::string& message);
 

@@ -1,5 +1,7 @@
 #include "calc/formats.h"
 
+#include <algorithm>
+
 namespace calc {
 
 namespace {
@@ -34,14 +36,42 @@ constexpr FormatNames kNames[kFormatCount] = {
     {"UTM-Koordinaten [8/7-stellig] (Nr,E,N)", "UTM Coordinates [8/7 digits] (No,E,N)"},
 };
 
+// class, point number first, latitude before longitude, with a height (or Z)
+constexpr Format kFormats[kFormatCount] = {
+    {FormatClass::Cartesian, false, false, true},    // 1: (X,Y,Z)
+    {FormatClass::Cartesian, true, false, true},     // 2: (No,X,Y,Z)
+    {FormatClass::Geographic, false, false, true},   // 3: (lon,lat,hgt)
+    {FormatClass::Geographic, true, false, true},    // 4: (No,lon,lat,hgt)
+    {FormatClass::Geographic, false, true, true},    // 5: (lat,lon,hgt)
+    {FormatClass::Geographic, true, true, true},     // 6: (No,lat,lon,hgt)
+    {FormatClass::Geographic, false, false, false},  // 7: (lon,lat)
+    {FormatClass::Geographic, true, false, false},   // 8: (No,lon,lat)
+    {FormatClass::Geographic, false, true, false},   // 9: (lat,lon)
+    {FormatClass::Geographic, true, true, false},    // 10: (No,lat,lon)
+    {FormatClass::Dms, false, false, true},          // 11: (lon,lat,hgt)
+    {FormatClass::Dms, true, false, true},           // 12: (No,lon,lat,hgt)
+    {FormatClass::Dms, false, true, true},           // 13: (lat,lon,hgt)
+    {FormatClass::Dms, true, true, true},            // 14: (No,lat,lon,hgt)
+    {FormatClass::Dms, false, false, false},         // 15: (lon,lat)
+    {FormatClass::Dms, true, false, false},          // 16: (No,lon,lat)
+    {FormatClass::Dms, false, true, false},          // 17: (lat,lon)
+    {FormatClass::Dms, true, true, false},           // 18: (No,lat,lon)
+    {FormatClass::Utm, false, false, true},          // 19: (E,N,hgt)
+    {FormatClass::Utm, true, false, true},           // 20: (No,E,N,hgt)
+    {FormatClass::Utm, false, false, false},         // 21: (E,N)
+    {FormatClass::Utm, true, false, false},          // 22: (No,E,N)
+};
+
 }  // namespace
+
+const Format& FormatOf(int format)
+{
+    return kFormats[std::clamp(format, 1, kFormatCount) - 1];
+}
 
 FormatClass ClassOfFormat(int format)
 {
-    if (format <= 2) return FormatClass::Cartesian;
-    if (format <= 10) return FormatClass::Geographic;
-    if (format <= 18) return FormatClass::Dms;
-    return FormatClass::Utm;
+    return FormatOf(format).cls;
 }
 
 bool NeedsEllipsoid(int format)

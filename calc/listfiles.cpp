@@ -3,17 +3,14 @@
 #include <windows.h>
 
 #include "calc/parser.h"
+#include "calc/pump.h"
 #include "platform/runtime/files.h"
 #include "platform/runtime/numtext.h"
+#include "platform/runtime/strings.h"
 
 namespace calc {
 
 namespace {
-
-bool IsBlank(const std::string& line)
-{
-    return line.find_first_not_of(" \t") == std::string::npos;
-}
 
 // A semi-axis as the header writes it: 15 characters, 7 decimals.
 bool IsHeaderNumber(const std::string& line)
@@ -38,12 +35,13 @@ ListFile ReadPointListFile(const std::string& path)
     std::vector<std::string> first;  // the first four lines, to recognise the header
     std::size_t kept = 0;
     auto keep = [&](const std::string& line) {
-        if (IsBlank(line)) return;
+        if (Empty(line)) return;
         ++kept;
         result.text += line;
         result.text += "\r\n";
     };
     while (!FEof(file)) {
+        VoEventLoop();
         std::string line = FReadLine(file);
         if (FError() != 0 && FError() != ERROR_HANDLE_EOF) {
             result.status = ReadStatus::Error;

@@ -23,7 +23,8 @@ struct ListFile {
 
 // Reads a point-list file: whole lines of any length, empty and blank lines
 // dropped, the ellipsoid header the program writes (name, two 15-character
-// numbers, an empty line) skipped.
+// numbers, an empty line) skipped. Calls VoEventLoop once per line, so the
+// window stays responsive while a long file is read.
 ListFile ReadPointListFile(const std::string& path);
 
 // The ellipsoid header of a point-list file.

@@ -2,11 +2,13 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "calc/formats.h"
 #include "calc/pump.h"
 #include "platform/runtime/numtext.h"
+#include "platform/runtime/strings.h"
 
 namespace calc {
 
@@ -15,14 +17,13 @@ std::vector<std::string_view> SplitLines(std::string_view text)
     std::vector<std::string_view> lines;
     std::size_t start = 0;
     for (;;) {
-        std::size_t end = text.find('\n', start);
+        const std::size_t end = text.find("\r\n", start);
         if (end == std::string_view::npos) {
             lines.push_back(text.substr(start));
             return lines;
         }
-        std::size_t stop = (end > start && text[end - 1] == '\r') ? end - 1 : end;
-        lines.push_back(text.substr(start, stop - start));
-        start = end + 1;
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
     }
 }
 
@@ -48,13 +49,6 @@ std::size_t ExponentLength(std::string_view text, std::size_t pos)
     return i - pos;
 }
 
-bool IsBlankLine(std::string_view line)
-{
-    for (char c : line)
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') return false;
-    return true;
-}
-
 // The first run of letters and digits; the text after it stays in `rest`.
 bool CutPointNumber(std::string_view line, std::string& number, std::string_view& rest)
 {
@@ -66,20 +60,6 @@ bool CutPointNumber(std::string_view line, std::string& number, std::string_view
     number.assign(line.substr(i, end - i));
     rest = line.substr(end);
     return true;
-}
-
-// Where the values of the format stand in the triple of its buffer.
-struct Layout {
-    bool latitudeFirst;
-    bool needsThree;
-};
-
-Layout LayoutOfFormat(int format)
-{
-    if (format <= 2) return {false, true};
-    int within = (format - 3) % 8;  // the eight geographic layouts repeat for DMS
-    if (format >= 19) return {false, format <= 20};
-    return {within == 2 || within == 3 || within == 6 || within == 7, within < 4};
 }
 
 double* BufferOfFormat(int format, const ParseTarget& target)
@@ -119,8 +99,7 @@ std::vector<double> Tokenise(std::string_view text, std::size_t limit)
 ParseResult ParsePointList(const std::vector<std::string_view>& lines, int format, bool decimalComma,
                            const ParseTarget& target, std::vector<std::string>& numbers)
 {
-    const bool withNumber = format % 2 == 0;
-    const Layout layout = LayoutOfFormat(format);
+    const Format& layout = FormatOf(format);
     double* buffer = BufferOfFormat(format, target);
     numbers.clear();
     std::uint32_t count = 0;
@@ -128,15 +107,16 @@ ParseResult ParsePointList(const std::vector<std::string_view>& lines, int forma
     for (std::size_t i = 0; i < lines.size(); ++i) {
         VoEventLoop();
         std::string_view line = lines[i];
-        if (IsBlankLine(line)) continue;
+        if (Empty(line)) continue;
         std::string number;
         std::string_view rest = line;
-        bool hasNumber = withNumber && CutPointNumber(line, number, rest);
+        bool hasNumber = layout.numbered && CutPointNumber(line, number, rest);
         text.assign(rest);
         if (decimalComma)
             for (char& c : text)
                 if (c == ',') c = '.';
-        std::vector<double> values = Tokenise(text);
+        const std::size_t taken = layout.withHeight ? 3 : 2;
+        std::vector<double> values = Tokenise(text, taken + 1);
         if (values.empty()) continue;
         const std::uint32_t lineNumber = static_cast<std::uint32_t>(i + 1);
         if (count == target.capacity) {
@@ -144,18 +124,21 @@ ParseResult ParsePointList(const std::vector<std::string_view>& lines, int forma
             return {ParseStatus::TooManyPoints, 0, lineNumber};
         }
         ++count;
-        bool bad = values.size() < 2 || (layout.needsThree && values.size() != 3);
-        for (double v : values)
-            if (!(std::fabs(v) <= kMaxValue)) bad = true;
-        if (bad) {
+        LineFault fault = values.size() < taken   ? LineFault::Layout
+                          : values.size() > taken ? LineFault::ExtraNumbers
+                                                  : LineFault::None;
+        if (fault == LineFault::None &&
+            std::any_of(values.begin(), values.end(), [](double v) { return !(std::fabs(v) <= kMaxValue); }))
+            fault = LineFault::OutOfRange;
+        if (fault != LineFault::None) {
             numbers.clear();
-            return {ParseStatus::BadLine, 0, lineNumber};
+            return {ParseStatus::BadLine, 0, lineNumber, fault};
         }
         numbers.push_back(hasNumber ? number : std::to_string(count));
         double* triple = buffer + 3 * (count - 1);
         triple[0] = layout.latitudeFirst ? values[1] : values[0];
         triple[1] = layout.latitudeFirst ? values[0] : values[1];
-        triple[2] = layout.needsThree ? values[2] : 0.0;
+        triple[2] = layout.withHeight ? values[2] : 0.0;
     }
     return {ParseStatus::Ok, count, 0};
 }

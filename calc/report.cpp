@@ -10,32 +10,13 @@
 #include "calc/pump.h"
 #include "calc/texts.h"
 #include "platform/runtime/numtext.h"
+#include "platform/runtime/strings.h"
 
 namespace calc {
 
 namespace {
 
 constexpr std::size_t kNumberWidth = 30;  // point numbers are cut to this
-
-std::string LTrim(const std::string& s)
-{
-    std::size_t i = s.find_first_not_of(' ');
-    return i == std::string::npos ? std::string() : s.substr(i);
-}
-
-std::string Trim(const std::string& s)
-{
-    std::size_t first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
-std::string PadR(const std::string& s, std::size_t width)
-{
-    std::string result = s.substr(0, width);
-    result.resize(width, ' ');
-    return result;
-}
 
 std::string Count(std::uint32_t n)
 {
@@ -123,33 +104,51 @@ private:
     }
     void Empty() { out_ += "\r\n"; }
 
+    bool Molodensky() const { return options_.convention == geodesy::Convention::Molodensky; }
+    int ConventionName() const
+    {
+        switch (options_.convention) {
+        case geodesy::Convention::CoordinateFrame: return kTextCoordinateFrame;
+        case geodesy::Convention::PositionVector: return kTextPositionVector;
+        case geodesy::Convention::Iso19111: return kTextIso19111;
+        case geodesy::Convention::Molodensky: break;
+        }
+        return kTextMolodensky;
+    }
+
     const SideInput& Input1() const { return options_.inverse ? target_ : source_; }
     const SideInput& Input2() const { return options_.inverse ? source_ : target_; }
 
     void Head()
     {
-        Line(T(options_.convention == 4 ? 69 : 15));
-        std::string name1 = Trim(Input1().name), name2 = Trim(Input2().name);
+        Line(T(Molodensky() ? kTextMolodenskyTitle : kTextHelmertTitle));
+        std::string name1 = AllTrim(Input1().name), name2 = AllTrim(Input2().name);
         if (name1.empty()) name1 = source_.groupCaption;
         if (name2.empty()) name2 = target_.groupCaption;
         Line(name1 + " --> " + name2);
-        Line(Filled(T(87), Count(c_.n)));
+        Line(Filled(T(kTextIdenticalPoints), Count(c_.n)));
         Empty();
     }
 
     void Parameters()
     {
-        static const int kHeadings[4][2] = {{23, 24}, {56, 24}, {57, 24}, {70, 71}};
-        const int convention = options_.convention;
-        Line(T(kHeadings[convention - 1][0]));
-        Line(T(kHeadings[convention - 1][1]));
+        using geodesy::Convention;
+        const Convention convention = options_.convention;
+        Line(T(ConventionName()));
+        Line(T(Molodensky() ? kTextTranslationsFirstToSecond : kTextParametersFirstToSecond));
         struct Row {
             int base, decimals, label;
         };
-        std::vector<Row> rows{{17, 6, 16}, {17, 6, 17}, {17, 6, 18}};
-        if (convention == 1 || convention == 2) rows.insert(rows.end(), {{19, 8, 19}, {19, 8, 20}, {19, 8, 21}});
-        if (convention == 3) rows.insert(rows.end(), {{18, 7, 58}, {18, 7, 59}, {18, 7, 60}});
-        if (convention != 4) rows.push_back({18, 7, 22});
+        std::vector<Row> rows{
+            {17, 6, kTextTranslationX}, {17, 6, kTextTranslationX + 1}, {17, 6, kTextTranslationX + 2}};
+        if (convention == Convention::CoordinateFrame || convention == Convention::PositionVector)
+            rows.insert(rows.end(),
+                        {{19, 8, kTextRotationX}, {19, 8, kTextRotationX + 1}, {19, 8, kTextRotationX + 2}});
+        if (convention == Convention::Iso19111)
+            rows.insert(
+                rows.end(),
+                {{18, 7, kTextRotationTermX}, {18, 7, kTextRotationTermX + 1}, {18, 7, kTextRotationTermX + 2}});
+        if (!Molodensky()) rows.push_back({18, 7, kTextScale});
         int width = 0;
         for (std::size_t i = 0; i < rows.size(); ++i)
             width =
@@ -161,9 +160,9 @@ private:
 
     void RotationMatrix()
     {
-        if (!options_.rotationMatrix || options_.convention == 4) return;
-        Line(T(options_.convention == 1 ? 23 : options_.convention == 2 ? 56 : 57));
-        Line(T(86));
+        if (!options_.rotationMatrix || Molodensky()) return;
+        Line(T(ConventionName()));
+        Line(T(kTextRotationMatrix));
         for (int row = 0; row < 3; ++row) {
             const double* r = c_.rotation + 3 * row;
             Line(Str(r[0], 14, 11) + " " + Str(r[1], 14, 11) + " " + Str(r[2], 14, 11));
@@ -174,18 +173,20 @@ private:
     void Ellipsoids()
     {
         std::size_t width = 0;
-        for (int n : {62, 76, 77, 78}) width = std::max(width, T(n).size());
+        for (int n : {kTextEllipsoid, kTextSemiMajor, kTextSemiMinor, kTextInverseFlattening})
+            width = std::max(width, T(n).size());
         width += 2;
         auto block = [&](int heading, const SideInput& in) {
             Line(T(heading));
-            Line(PadR(T(62) + ":", width) + in.ellipsoidName);
-            Line(PadR(T(76) + ":", width) + in.semiMajorText);
-            Line(PadR(T(77) + ":", width) + in.semiMinorText);
-            if (!Trim(in.flatteningText).empty()) Line(PadR(T(78) + ":", width) + in.flatteningText);
+            Line(PadR(T(kTextEllipsoid) + ":", width) + in.ellipsoidName);
+            Line(PadR(T(kTextSemiMajor) + ":", width) + in.semiMajorText);
+            Line(PadR(T(kTextSemiMinor) + ":", width) + in.semiMinorText);
+            if (!AllTrim(in.flatteningText).empty())
+                Line(PadR(T(kTextInverseFlattening) + ":", width) + in.flatteningText);
             Empty();
         };
-        if (NeedsEllipsoid(c_.side1.format)) block(74, Input1());
-        if (NeedsEllipsoid(c_.side2.format)) block(75, Input2());
+        if (NeedsEllipsoid(c_.side1.format)) block(kTextEllipsoidFirst, Input1());
+        if (NeedsEllipsoid(c_.side2.format)) block(kTextEllipsoidSecond, Input2());
     }
 
     void CutPointNumbers()
@@ -224,12 +225,14 @@ private:
             const FormatClass cls = ClassOfFormat(side.format);
             if (cls == FormatClass::Cartesian || (cls == FormatClass::Geographic && options_.geographic)) return;
             Line(T(heading));
-            Line(T(cls == FormatClass::Dms ? 84 : cls == FormatClass::Utm ? 85 : 27));
+            Line(T(cls == FormatClass::Dms   ? kTextDmsColumns
+                   : cls == FormatClass::Utm ? kTextUtmColumns
+                                             : kTextGeographicColumns));
             const double* values = cls == FormatClass::Geographic ? side.geographic.Data() : side.inputValues.Data();
             TripleList(side, width, values, 19, 8);
         };
-        list(c_.side1, width1_, 82);
-        list(c_.side2, width2_, 83);
+        list(c_.side1, width1_, kTextInputFirst);
+        list(c_.side2, width2_, kTextInputSecond);
     }
 
     void GeographicLists()
@@ -238,11 +241,11 @@ private:
         auto list = [&](const SidePoints& side, std::size_t width, int heading) {
             if (!NeedsEllipsoid(side.format)) return;
             Line(T(heading));
-            Line(T(27));
+            Line(T(kTextGeographicColumns));
             TripleList(side, width, side.geographic.Data(), 19, 8);
         };
-        list(c_.side1, width1_, 25);
-        list(c_.side2, width2_, 26);
+        list(c_.side1, width1_, kTextGeographicFirst);
+        list(c_.side2, width2_, kTextGeographicSecond);
     }
 
     void CartesianLists()
@@ -250,11 +253,11 @@ private:
         if (!options_.cartesian) return;
         auto list = [&](const SidePoints& side, std::size_t width, int heading) {
             Line(T(heading));
-            Line(T(30));
+            Line(T(kTextCartesianColumns));
             TripleList(side, width, side.cartesian.Data(), 15, 4);
         };
-        list(c_.side1, width1_, 28);
-        list(c_.side2, width2_, 29);
+        list(c_.side1, width1_, kTextCartesianFirst);
+        list(c_.side2, width2_, kTextCartesianSecond);
     }
 
     std::string PairNumbers(std::uint32_t k) const
@@ -280,7 +283,7 @@ private:
                                             [&](std::uint32_t k) { return k < 1 || k > c_.n; })) {
             error = true;  // an answer that names no pair of this computation
         }
-        if (error) return messages_.Hint(T(37) + ":\r\n" + message);
+        if (error) return messages_.Hint(T(kTextNoOutliers) + ":\r\n" + message);
         if (count < 0.75 * m) {
             values.Shrink(count);
             indices.Shrink(count);
@@ -288,10 +291,10 @@ private:
         if (count == 0) return;
         std::string section;
         section.swap(out_);
-        Line(T(40));
-        Line(T(41));
-        Line(Filled(T(43), Count(count)));
-        Line(T(42));
+        Line(T(kTextOutliers));
+        Line(T(kTextOutlierExplanation));
+        Line(Filled(T(kTextOutliersFound), Count(count)));
+        Line(T(kTextOutlierColumns));
         const Column column = MeasureColumn(values.Data(), count, 13, 2);
         for (std::uint32_t i = 0; i < count; ++i) {
             VoEventLoop();
@@ -304,21 +307,21 @@ private:
         section.swap(out_);
         out_ += section;
         c_.protocol += section;
-        messages_.Hint(Filled(T(43), Count(count)));
+        messages_.Hint(Filled(T(kTextOutliersFound), Count(count)));
     }
 
     void Residuals()
     {
         ExplicitBlock<double> residuals;
         if (!residuals.Allocate(3 * static_cast<std::size_t>(c_.n)))
-            return messages_.Hint(T(31) + ":\r\n" + T(kTextOutOfMemory));
+            return messages_.Hint(T(kTextNoResiduals) + ":\r\n" + T(kTextOutOfMemory));
         const geodesy::GeodesyFunctions& library = Library();
         if (!library.gettransresiduals(c_.side1.cartesian.Data(), c_.side2.cartesian.Data(), residuals.Data(), c_.n,
                                        static_cast<std::uint16_t>(options_.convention), c_.parameters))
-            return messages_.Hint(T(31) + ":\r\n" + LibraryMessage());
+            return messages_.Hint(T(kTextNoResiduals) + ":\r\n" + LibraryMessage());
         if (options_.residuals) {
-            Line(T(32));
-            Line(T(33));
+            Line(T(kTextResiduals));
+            Line(T(kTextResidualColumns));
             const double* r = residuals.Data();
             const std::array<Column, 3> columns = MeasureTriples(r, c_.n, 15, 4, 15, 4);
             for (std::uint32_t k = 0; k < c_.n; ++k) {
@@ -336,16 +339,16 @@ private:
         if (!library.gettransresidualmax(residuals.Data(), c_.n, &stats[0]) ||
             !library.gettransresidualaverage(residuals.Data(), c_.n, &stats[1]) ||
             !library.gettransresidualrms(residuals.Data(), c_.n, &stats[2]))
-            return messages_.Hint(T(31) + ":\r\n" + LibraryMessage());
+            return messages_.Hint(T(kTextNoResiduals) + ":\r\n" + LibraryMessage());
         VoEventLoop();
         const Column column = MeasureColumn(stats, 3, 15, 4, false);
         std::string section;
         section.swap(out_);
-        Line(T(34));
+        Line(T(kTextStatistics));
         for (std::size_t i = 0; i < 3; ++i) {
             column.Append(out_, i);
             out_ += ' ';
-            Line(T(i == 0 ? 35 : i == 1 ? 36 : 61));
+            Line(T(i == 0 ? kTextMaximum : i == 1 ? kTextAverage : kTextRootMeanSquare));
         }
         Empty();
         section.swap(out_);

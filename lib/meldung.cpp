@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "lib/sprache.h"
 #include "lib/system.h"
 #include "platform/framework/drawobject.h"
@@ -35,49 +37,78 @@ dlgMeldung_vo::dlgMeldung_vo(Window* oOwner) : DialogWindow(oOwner, "dlgMeldung_
     SetBackground(white);
 }
 
-MeldungFenster::MeldungFenster(const std::string& cClassName, const Bitmap& oBitmap, int nStackPlace)
+MessageWindow::MessageWindow(const std::string& cClassName, const Bitmap& oBitmap, int nStackPlace)
     : dlgMeldung_vo(nullptr),
-      cClassName_(cClassName),
-      nStackPlace_(nStackPlace),
-      oBitmap_(oBitmap),
-      oBitmapOrigin_(CanvasArea().Width() - kPictureSize, 1)
+      className_(cClassName),
+      stackPlace_(nStackPlace),
+      bitmap_(oBitmap),
+      bitmapOrigin_(CanvasArea().Width() - kPictureSize, 1)
 {
+    RECT field{}, window{};
+    GetWindowRect(oDCText1->Handle(), &field);
+    GetWindowRect(Handle(), &window);
+    fieldSize_ = {field.right - field.left, field.bottom - field.top};
+    windowSize_ = {window.right - window.left, window.bottom - window.top};
     Sprache();
 }
 
-void MeldungFenster::Sprache()
+void MessageWindow::Sprache()
 {
-    aSprachTexte_ = GetSprachFileText(cClassName_);
-    SetCaption(aSprachTexte_[0]);
+    texts_ = GetSprachFileText(className_);
+    SetCaption(texts_[0]);
 }
 
-void MeldungFenster::HideMeldung()
+void MessageWindow::HideMeldung()
 {
     KillTimer(Handle(), kHideTimer);
     Hide();
 }
 
-void MeldungFenster::Melden(const std::string& cText, const std::string& cSound)
+void MessageWindow::Report(const std::string& cText, const std::string& cSound)
 {
     if (!Handle()) return;
-    SetTimer(Handle(), kHideTimer, nHideInterval_, nullptr);
-    if (gcSprache != cTexteSprache_) {
+    SetTimer(Handle(), kHideTimer, hideInterval_, nullptr);
+    if (gcSprache != textsLanguage_) {
         Sprache();
-        cTexteSprache_ = gcSprache;
+        textsLanguage_ = gcSprache;
     }
-    if (oDCText1->TextValue() != cText) oDCText1->SetTextValue(cText);
-    Stapeln();
+    if (oDCText1->TextValue() != cText) {
+        oDCText1->SetTextValue(cText);
+        FitText(cText);
+    }
+    StackVisible();
     Ton(cSound);
+}
+
+int MessageWindow::TextHeight(const std::string& cText) const
+{
+    HDC dc = GetDC(oDCText1->Handle());
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(oDCText1->Handle(), WM_GETFONT, 0, 0)));
+    RECT rect{0, 0, fieldSize_.cx, 0};
+    DrawTextA(dc, cText.c_str(), static_cast<int>(cText.size()), &rect,
+              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
+    SelectObject(dc, previous);
+    ReleaseDC(oDCText1->Handle(), dc);
+    return rect.bottom;
+}
+
+void MessageWindow::FitText(const std::string& cText)
+{
+    const int grow = std::max(0, TextHeight(cText) - static_cast<int>(fieldSize_.cy));
+    SetWindowPos(oDCText1->Handle(), nullptr, 0, 0, fieldSize_.cx, fieldSize_.cy + grow,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, 0, 0, windowSize_.cx, windowSize_.cy + grow,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Places the visible message windows edge to edge from the top left corner
 // of the screen in the order success, error, hint; this window is shown.
-void MeldungFenster::Stapeln()
+void MessageWindow::StackVisible()
 {
-    MeldungFenster* stack[] = {goErfolg.get(), goFehler.get(), goHinweis.get()};
-    stack[nStackPlace_] = this;
+    MessageWindow* stack[] = {goErfolg.get(), goFehler.get(), goHinweis.get()};
+    stack[stackPlace_] = this;
     int y = kStackTop;
-    for (MeldungFenster* window : stack) {
+    for (MessageWindow* window : stack) {
         if (!window || (window != this && !window->IsVisible())) continue;
         SetWindowPos(window->Handle(), HWND_TOP, kStackLeft, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
         if (window == this && !IsVisible()) Show(SW_SHOWNOACTIVATE);
@@ -85,26 +116,26 @@ void MeldungFenster::Stapeln()
     }
 }
 
-LRESULT MeldungFenster::Dispatch(Event& oEvent)
+LRESULT MessageWindow::Dispatch(Event& oEvent)
 {
     const LRESULT result = dlgMeldung_vo::Dispatch(oEvent);
     if (oEvent.message == WM_TIMER && oEvent.wParam == kHideTimer) HideMeldung();
     return result;
 }
 
-void MeldungFenster::Expose(ExposeEvent& oExposeEvent)
+void MessageWindow::Expose(ExposeEvent& oExposeEvent)
 {
     dlgMeldung_vo::Expose(oExposeEvent);
-    Draw(BitmapObject(oBitmapOrigin_, Dimension(kPictureSize, kPictureSize), oBitmap_));
+    Draw(BitmapObject(bitmapOrigin_, Dimension(kPictureSize, kPictureSize), bitmap_));
 }
 
-bool MeldungFenster::QueryClose(Event&)
+bool MessageWindow::QueryClose(Event&)
 {
     HideMeldung();
     return false;
 }
 
-void MeldungFenster::MenuCommand(int nId)
+void MessageWindow::MenuCommand(int nId)
 {
     if (nId == IDCANCEL)
         HideMeldung();
@@ -112,32 +143,32 @@ void MeldungFenster::MenuCommand(int nId)
         dlgMeldung_vo::MenuCommand(nId);
 }
 
-void MeldungFenster::Close(Event& oEvent)
+void MessageWindow::Close(Event& oEvent)
 {
     dlgMeldung_vo::Close(oEvent);
-    aSprachTexte_.clear();
-    oBitmap_ = Bitmap();
+    texts_.clear();
+    bitmap_ = Bitmap();
     KillTimer(Handle(), kHideTimer);
 }
 
-DlgErfolg::DlgErfolg() : MeldungFenster("DLGERFOLG", BmpErfolg(), 0)
+DlgErfolg::DlgErfolg() : MessageWindow("DLGERFOLG", BmpErfolg(), 0)
 {
 }
 
 DlgErfolg& DlgErfolg::ErfolgsMeldung(const std::string& cText, const std::string& cSound)
 {
-    Melden(cText, cSound);
+    Report(cText, cSound);
     return *this;
 }
 
-DlgFehler::DlgFehler() : MeldungFenster("DLGFEHLER", BmpFehler(), 1)
+DlgFehler::DlgFehler() : MessageWindow("DLGFEHLER", BmpFehler(), 1)
 {
 }
 
 DlgFehler& DlgFehler::FehlerMeldung(const std::string& cText, const std::string& cSound)
 {
-    Melden(cText, cSound);
-    lFehler_ = true;
+    Report(cText, cSound);
+    errorFlag_ = true;
     return *this;
 }
 
@@ -148,16 +179,16 @@ std::string DlgFehler::GetFehler() const
 
 bool DlgFehler::FehlerKontrolle(std::optional<bool> lFlag)
 {
-    if (lFlag) lFehler_ = *lFlag;
-    return lFehler_;
+    if (lFlag) errorFlag_ = *lFlag;
+    return errorFlag_;
 }
 
-DlgHinweis::DlgHinweis() : MeldungFenster("DLGHINWEIS", BmpHinweis(), 2)
+DlgHinweis::DlgHinweis() : MessageWindow("DLGHINWEIS", BmpHinweis(), 2)
 {
 }
 
 DlgHinweis& DlgHinweis::HinweisMeldung(const std::string& cText, const std::string& cSound)
 {
-    Melden(cText, cSound);
+    Report(cText, cSound);
     return *this;
 }

@@ -48,14 +48,19 @@ protected:
 // the keyboard (Esc, Alt+F4) hides the window like HideMeldung, so the
 // process-wide references stay valid for the whole run. At shutdown the holder
 // of a reference ends the window with EndDialog and then empties the reference.
-class MeldungFenster : public dlgMeldung_vo {
+class MessageWindow : public dlgMeldung_vo {
 public:
     // Reloads the window's texts in the current language and sets the caption.
     void Sprache();
     // Stops the hide timer and hides the window.
     void HideMeldung();
     // The window's numbered texts; text 1 is its caption.
-    const std::vector<std::string>& SprachTexte() const { return aSprachTexte_; }
+    const std::vector<std::string>& SprachTexte() const { return texts_; }
+
+    // The height the text field needs for cText at its width and font, in
+    // pixels (the field grows to it when a message needs more than its
+    // template height).
+    int TextHeight(const std::string& cText) const;
 
     LRESULT Dispatch(Event& oEvent) override;
     void Expose(ExposeEvent& oExposeEvent) override;
@@ -65,33 +70,38 @@ public:
 protected:
     // cClassName names the window's language sections; nStackPlace is its place
     // in the stack (0 success, 1 error, 2 hint).
-    MeldungFenster(const std::string& cClassName, const Bitmap& oBitmap, int nStackPlace);
+    MessageWindow(const std::string& cClassName, const Bitmap& oBitmap, int nStackPlace);
     // Shows cText: restarts the hide timer, reloads the texts after a language
     // switch, stacks the visible message windows and plays cSound.
-    void Melden(const std::string& cText, const std::string& cSound);
+    void Report(const std::string& cText, const std::string& cSound);
     void MenuCommand(int nId) override;
 
 private:
-    void Stapeln();
+    void StackVisible();
+    // Grows the window and its text field (never below their template size)
+    // so that cText shows whole.
+    void FitText(const std::string& cText);
 
-    std::string cClassName_;
-    int nStackPlace_;
-    std::vector<std::string> aSprachTexte_;
-    unsigned nHideInterval_ = 15000;
-    Bitmap oBitmap_;
-    Point oBitmapOrigin_;
-    std::string cTexteSprache_;  // the language the texts were last loaded for by a message
+    std::string className_;
+    int stackPlace_;
+    std::vector<std::string> texts_;
+    unsigned hideInterval_ = 15000;
+    Bitmap bitmap_;
+    Point bitmapOrigin_;
+    std::string textsLanguage_;  // the language the texts were last loaded for by a message
+    SIZE fieldSize_{};           // the text field's template size in pixels
+    SIZE windowSize_{};          // the window's template size in pixels
 };
 
 // The success window.
-class DlgErfolg : public MeldungFenster {
+class DlgErfolg : public MessageWindow {
 public:
     DlgErfolg();
     DlgErfolg& ErfolgsMeldung(const std::string& cText, const std::string& cSound = "SystemAsterisk");
 };
 
 // The error window; it also keeps a flag that every error message sets.
-class DlgFehler : public MeldungFenster {
+class DlgFehler : public MessageWindow {
 public:
     DlgFehler();
     DlgFehler& FehlerMeldung(const std::string& cText, const std::string& cSound = "SystemHand");
@@ -101,11 +111,11 @@ public:
     bool FehlerKontrolle(std::optional<bool> lFlag = std::nullopt);
 
 private:
-    bool lFehler_ = false;
+    bool errorFlag_ = false;
 };
 
 // The hint window.
-class DlgHinweis : public MeldungFenster {
+class DlgHinweis : public MessageWindow {
 public:
     DlgHinweis();
     DlgHinweis& HinweisMeldung(const std::string& cText, const std::string& cSound = "SystemExclamation");

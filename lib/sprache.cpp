@@ -124,18 +124,18 @@ std::vector<std::vector<std::string>> GetSprachFileMenue(const std::string& cCla
     return texts;
 }
 
-std::vector<std::optional<ControlTexte>> GetSprachFileControl(Window& oWindow, const std::string& cClassName,
+std::vector<std::optional<ControlTexts>> GetSprachFileControl(Window& oWindow, const std::string& cClassName,
                                                               std::vector<Control*>& aControls)
 {
     ApplicationExec();
     aControls = oWindow.GetAllChildren();
     const TextSource source;
     const std::string section = cClassName + "_CONTROL";
-    std::vector<std::optional<ControlTexte>> texts(aControls.size());
+    std::vector<std::optional<ControlTexts>> texts(aControls.size());
     for (std::size_t i = 0; i < aControls.size(); ++i) {
         const std::string& name = aControls[i]->NameSym();
         if (name.empty()) continue;
-        texts[i] = ControlTexte{ReplaceAll(source.Find(section, name + "_C"), "<LF>", "\r\n"),
+        texts[i] = ControlTexts{ReplaceAll(source.Find(section, name + "_C"), "<LF>", "\r\n"),
                                 ReplaceAll(source.Find(section, name + "_D"), "<LF>", "\n")};
     }
     return texts;

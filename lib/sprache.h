@@ -49,9 +49,9 @@ std::vector<std::vector<std::string>> GetSprachFileMenue(const std::string& cCla
                                                          const std::vector<std::string>& aCommands);
 
 // The caption and description of one control.
-struct ControlTexte {
-    std::string cCaption;
-    std::string cDescription;
+struct ControlTexts {
+    std::string caption;
+    std::string description;
 };
 
 // The control texts of a window class, one row per child control of oWindow
@@ -59,7 +59,7 @@ struct ControlTexte {
 // and description found for the control's name, empty when none is found;
 // no row at all for a child without a name. Waiting window messages are
 // dispatched first, so that a window being built is up to date.
-std::vector<std::optional<ControlTexte>> GetSprachFileControl(Window& oWindow, const std::string& cClassName,
+std::vector<std::optional<ControlTexts>> GetSprachFileControl(Window& oWindow, const std::string& cClassName,
                                                               std::vector<Control*>& aControls);
 
 // The path of a language's file; empty when the code has no row.

@@ -2,13 +2,13 @@
 // result file and the protocol of the calculation window.
 
 #include <windows.h>
-#include <commdlg.h>
 
 #include <algorithm>
 
 #include "app/calcwindow/calcwindow.h"
 #include "app/shell/globals.h"
 #include "calc/computation.h"
+#include "calc/formats.h"
 #include "calc/library.h"
 #include "calc/listfiles.h"
 #include "calc/parser.h"
@@ -18,6 +18,7 @@
 #include "lib/system.h"
 #include "platform/framework/app.h"
 #include "platform/framework/seam.h"
+#include "platform/framework/standard_dialogs.h"
 #include "platform/runtime/files.h"
 #include "platform/runtime/numtext.h"
 #include "platform/runtime/strings.h"
@@ -26,229 +27,256 @@ namespace {
 
 constexpr UINT_PTR kBlinkTimer = 1;
 
-std::string Directory(const std::string& cPfad)
+std::string Directory(const std::string& path)
 {
-    const std::size_t nSlash = cPfad.find_last_of("\\/");
-    return nSlash == std::string::npos ? std::string() : cPfad.substr(0, nSlash + 1);
+    const std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-void Fehler(const std::string& cText)
+void ReportError(const std::string& text)
 {
-    if (goFehler) goFehler->FehlerMeldung(cText);
+    if (goFehler) goFehler->FehlerMeldung(text);
 }
 
 // Errors of the computation come without a sound (one failure sound plays at
 // its end); hints with the hint window's own.
-class Meldungen : public calc::Messages {
+class WindowMessages : public calc::Messages {
 public:
-    void Error(const std::string& cText) override
+    void Error(const std::string& text) override
     {
-        if (goFehler) goFehler->FehlerMeldung(cText, "");
+        if (goFehler) goFehler->FehlerMeldung(text, "");
     }
-    void Hint(const std::string& cText) override
+    void Hint(const std::string& text) override
     {
-        if (goHinweis) goHinweis->HinweisMeldung(cText);
+        if (goHinweis) goHinweis->HinweisMeldung(text);
     }
 };
 
-calc::SideInput Eingabe(const dtaCalcPar::Seite& oSeite, MultiLineEdit* oListe, SingleLineEdit* oName,
-                        const TextControl* oGruppe, std::string& cListe)
+calc::SideInput InputOfSide(const dtaCalcPar::Side& side, bool ellipsoidValid, MultiLineEdit* list,
+                            SingleLineEdit* name, const TextControl* group, std::string& listText)
 {
-    cListe = oListe->TextValue();
-    calc::SideInput oEingabe;
-    oEingabe.list = cListe;
-    oEingabe.format = oSeite.oFormat->CurrentItemNo();
-    oEingabe.ellipsoidValid = *oSeite.lEllOk;
-    oEingabe.ellipsoid = {Val(oSeite.oA->TextValue()), Val(oSeite.oB->TextValue())};
-    oEingabe.name = oName->TextValue();
-    oEingabe.groupCaption = oGruppe->TextValue();
-    oEingabe.ellipsoidName = oSeite.oEll->CurrentText();
-    oEingabe.semiMajorText = oSeite.oA->TextValue();
-    oEingabe.semiMinorText = oSeite.oB->TextValue();
-    oEingabe.flatteningText = oSeite.oF->TextValue();
-    return oEingabe;
+    listText = list->TextValue();
+    calc::SideInput input;
+    input.list = listText;
+    input.format = side.format->CurrentItemNo();
+    input.ellipsoidValid = ellipsoidValid;
+    input.ellipsoid = {Val(side.semiMajor->TextValue()), Val(side.semiMinor->TextValue())};
+    input.name = name->TextValue();
+    input.groupCaption = group->TextValue();
+    input.ellipsoidName = side.ellipsoid->CurrentText();
+    input.semiMajorText = side.semiMajor->TextValue();
+    input.semiMinorText = side.semiMinor->TextValue();
+    input.flatteningText = side.flattening->TextValue();
+    return input;
+}
+
+// A command line split into its program and its arguments (with a blank
+// after them when there are any).
+struct ProgramCall {
+    std::string program;
+    std::string arguments;
+};
+
+ProgramCall SplitProgramCall(const std::string& commandLine)
+{
+    const std::string line = AllTrim(commandLine);
+    std::string program, rest;
+    if (line.starts_with('"')) {
+        const std::size_t close = line.find('"', 1);
+        program = line.substr(1, close == std::string::npos ? close : close - 1);
+        if (close != std::string::npos) rest = line.substr(close + 1);
+    } else {
+        // Unquoted (the INI reading drops quotes around the whole value): the
+        // whole line when it names a file, else up to ".exe", else up to a blank.
+        const std::size_t exe = Lower(line + " ").find(".exe ");
+        const std::size_t blank = FileExists(line)           ? std::string::npos
+                                  : exe != std::string::npos ? exe + 4
+                                                             : line.find(' ');
+        program = line.substr(0, blank);
+        if (blank < line.size()) rest = line.substr(blank + 1);
+    }
+    rest = AllTrim(rest);
+    return {program, rest.empty() ? rest : rest + " "};
 }
 
 }  // namespace
 
-// The busy state of long operations: the library's event loop, the blinking
-// icon and the locked window.
-void dtaCalcPar::Beschaeftigt(bool lEin)
+dtaCalcPar::BusyScope::BusyScope(dtaCalcPar& window, bool computation) : window_(window), computation_(computation)
 {
-    if (lEin) {
-        calc::Library().seteventloop(1);
-        SetTimer(Handle(), kBlinkTimer, 100, nullptr);
-        ControlsAusschalten();
-        return;
-    }
-    ControlsEinschalten();
+    if (computation_) window_.lBerechnung = true;
+    window_.busy_ = true;
+    calc::Library().seteventloop(1);
+    SetTimer(window_.Handle(), kBlinkTimer, 100, nullptr);
+    window_.ControlsAusschalten();
+}
+
+dtaCalcPar::BusyScope::~BusyScope()
+{
+    window_.ControlsEinschalten();
     calc::Library().seteventloop(0);
-    KillTimer(Handle(), kBlinkTimer);
-    oDCIconApp->SetBackground(Background());
-    oDCIconApp->Repaint();
+    KillTimer(window_.Handle(), kBlinkTimer);
+    window_.oDCIconApp->SetBackground(window_.Background());
+    window_.oDCIconApp->Repaint();
+    window_.busy_ = false;
+    if (computation_) window_.lBerechnung = false;
 }
 
 void dtaCalcPar::ButBerechnen()
 {
     if (lBerechnung) return;
-    for (MeldungFenster* oFenster :
-         {static_cast<MeldungFenster*>(goFehler.get()), static_cast<MeldungFenster*>(goHinweis.get()),
-          static_cast<MeldungFenster*>(goErfolg.get())})
-        if (oFenster && oFenster->IsVisible()) oFenster->HideMeldung();
-    lBerechnung = true;
-    Beschaeftigt(true);
+    for (MessageWindow* messageWindow :
+         {static_cast<MessageWindow*>(goFehler.get()), static_cast<MessageWindow*>(goHinweis.get()),
+          static_cast<MessageWindow*>(goErfolg.get())})
+        if (messageWindow && messageWindow->IsVisible()) messageWindow->HideMeldung();
+    const BusyScope busy(*this, true);
 
-    std::string cListeQ, cListeZ;
-    // An unnamed side is named in the report by the caption above its group,
-    // the two exchanged by the inverse option.
-    const bool lInvers = oDCCheckInvers->Checked();
-    const calc::SideInput oQuelle =
-        Eingabe(SeiteQ(), oDCKoordListQ, oDCEditBezQ, lInvers ? oDCTextGruppe2 : oDCTextGruppe1, cListeQ);
-    const calc::SideInput oZiel =
-        Eingabe(SeiteZ(), oDCKoordListZ, oDCEditBezZ, lInvers ? oDCTextGruppe1 : oDCTextGruppe2, cListeZ);
-    calc::Options oOptionen;
-    oOptionen.convention = wParTyp >= 1 && wParTyp <= 4 ? wParTyp : 1;
-    oOptionen.decimalComma = oDCCheckKomma->Checked();
-    oOptionen.inverse = oDCCheckInvers->Checked();
-    oOptionen.rotationMatrix = oDCCheckRotOut->Checked();
-    oOptionen.inputValues = oDCCheckOrgOut->Checked();
-    oOptionen.geographic = oDCCheckGeoOut->Checked();
-    oOptionen.cartesian = oDCCheckKartOut->Checked();
-    oOptionen.residuals = oDCCheckKlafOut->Checked();
-    Meldungen oMeldungen;
+    std::string sourceList, targetList;
+    // An unnamed side is named in the report by the heading above its group
+    // (the inverse option exchanges the headings with the labels).
+    const calc::SideInput source =
+        InputOfSide(SourceSide(), lEllOkQ, oDCKoordListQ, oDCEditBezQ, oDCTextGruppe1, sourceList);
+    const calc::SideInput target =
+        InputOfSide(TargetSide(), lEllOkZ, oDCKoordListZ, oDCEditBezZ, oDCTextGruppe2, targetList);
+    calc::Options options;
+    options.convention = static_cast<geodesy::Convention>(wParTyp >= 1 && wParTyp <= 4 ? wParTyp : 1);
+    options.decimalComma = oDCCheckKomma->Checked();
+    options.inverse = oDCCheckInvers->Checked();
+    options.rotationMatrix = oDCCheckRotOut->Checked();
+    options.inputValues = oDCCheckOrgOut->Checked();
+    options.geographic = oDCCheckGeoOut->Checked();
+    options.cartesian = oDCCheckKartOut->Checked();
+    options.residuals = oDCCheckKlafOut->Checked();
+    WindowMessages messages;
     {
-        calc::Computation oRechnung;
-        calc::Prepare(oRechnung, oQuelle, oZiel, oOptionen, aSprachTexte, oMeldungen);
-        if (oRechnung.ok) std::copy(oRechnung.parameters, oRechnung.parameters + 7, aParameter.begin());
+        calc::Computation computation;
+        calc::Prepare(computation, source, target, options, aSprachTexte, messages);
+        if (computation.ok) std::copy(computation.parameters, computation.parameters + 7, aParameter.begin());
         oDCHelmertPar->SetTextValue("");
-        calc::BuildReport(oRechnung, oQuelle, oZiel, oOptionen, aSprachTexte, oMeldungen);
-        if (!oRechnung.report.empty()) {
-            oDCHelmertPar->SetTextValue(oRechnung.report);
+        calc::BuildReport(computation, source, target, options, aSprachTexte, messages);
+        if (!computation.report.empty()) {
+            oDCHelmertPar->SetTextValue(computation.report);
             ApplicationExec();
-            SchreibeProto(oRechnung.protocol);
+            SchreibeProto(computation.protocol);
             ApplicationExec();
         }
-        lErgebnis = oRechnung.ok;
-        if (!oRechnung.ok)
+        lErgebnis = computation.ok;
+        if (!computation.ok)
             Ton("SystemHand");
         else if (goErfolg)
-            goErfolg->ErfolgsMeldung(calc::TextOf(aSprachTexte, 80) + "\r\n" +
-                                         calc::Filled(calc::TextOf(aSprachTexte, 87), std::to_string(oRechnung.n)),
-                                     "SystemAsterisk");
+            goErfolg->ErfolgsMeldung(
+                calc::TextOf(aSprachTexte, calc::kTextComputed) + "\r\n" +
+                    calc::Filled(calc::TextOf(aSprachTexte, calc::kTextIdenticalPoints), std::to_string(computation.n)),
+                "SystemAsterisk");
     }
-    Beschaeftigt(false);
-    lBerechnung = false;
 }
 
-void dtaCalcPar::SchreibeProto(const std::string& cText)
+void dtaCalcPar::SchreibeProto(const std::string& text)
 {
-    calc::AppendProtocol(pProtokoll, gcPfadProto + "protocol.log", cText);
+    calc::AppendProtocol(pProtokoll, gcPfadProto + "protocol.log", text);
 }
 
-std::string dtaCalcPar::DateiWaehlen(bool lOeffnen, std::string& cLetzterPfad, const std::string& cName, int nTitel,
-                                     bool lTxtFilter)
+std::string dtaCalcPar::ChooseFile(bool open, std::string& lastFolder, const std::string& fileName, int title,
+                                   bool textFilter)
 {
-    const std::string cPfad = Lower(cLetzterPfad);
-    std::string cFilter = calc::TextOf(aSprachTexte, 3) + '\0' + "*.*" + '\0';
-    if (lTxtFilter) cFilter += calc::TextOf(aSprachTexte, 7) + '\0' + "*.txt" + '\0';
-    cFilter += '\0';
-    const std::string cTitel = gcProgramm + " -- " + calc::TextOf(aSprachTexte, nTitel);
-    char cDatei[MAX_PATH * 4] = {};
-    lstrcpynA(cDatei, (cPfad + cName).c_str(), sizeof cDatei);
-    OPENFILENAMEA oAnfrage{};
-    oAnfrage.lStructSize = sizeof oAnfrage;
-    oAnfrage.hwndOwner = Handle();
-    oAnfrage.lpstrFilter = cFilter.c_str();
-    oAnfrage.nFilterIndex = lTxtFilter ? 2 : 1;
-    oAnfrage.lpstrFile = cDatei;
-    oAnfrage.nMaxFile = sizeof cDatei;
-    oAnfrage.lpstrInitialDir = cPfad.c_str();
-    oAnfrage.lpstrTitle = cTitel.c_str();
-    oAnfrage.Flags = OFN_HIDEREADONLY | (lOeffnen ? 0 : OFN_OVERWRITEPROMPT);
-    if (!TheSeam().ChooseFile(oAnfrage, lOeffnen) || cDatei[0] == '\0') return "";
-    char cVoll[MAX_PATH * 4];
-    const DWORD n = GetFullPathNameA(cDatei, sizeof cVoll, cVoll, nullptr);
-    const std::string cGewaehlt = Lower(n > 0 && n < sizeof cVoll ? std::string(cVoll, n) : std::string(cDatei));
-    cLetzterPfad = Directory(cGewaehlt);
-    if (calc::IsSameFile(cGewaehlt, gcPfadProto + "protocol.log")) {
-        Fehler(calc::TextOf(aSprachTexte, 4));
+    const std::string folder = Lower(lastFolder);
+    StandardFileDialog dialog(this, folder + fileName, open);
+    dialog.SetFlags(OFN_HIDEREADONLY | (open ? 0 : OFN_OVERWRITEPROMPT));
+    std::vector<std::string> masks{"*.*"}, texts{calc::TextOf(aSprachTexte, calc::kTextAllFiles)};
+    if (textFilter) {
+        masks.push_back("*.txt");
+        texts.push_back(calc::TextOf(aSprachTexte, calc::kTextTextFiles));
+    }
+    dialog.SetFilter(masks, texts, textFilter ? 2 : 1);
+    dialog.SetInitialDirectory(folder);
+    dialog.SetCaption(gcProgramm + " -- " + calc::TextOf(aSprachTexte, title));
+    if (!dialog.Show() || dialog.FileName().empty()) return "";
+    char full[MAX_PATH * 4];
+    const DWORD n = GetFullPathNameA(dialog.FileName().c_str(), sizeof full, full, nullptr);
+    const std::string path = Lower(n > 0 && n < sizeof full ? std::string(full, n) : dialog.FileName());
+    lastFolder = Directory(path);
+    if (calc::IsSameFile(path, gcPfadProto + "protocol.log")) {
+        ReportError(calc::TextOf(aSprachTexte, calc::kTextProtocolNotChosen));
         return "";
     }
-    return cGewaehlt;
+    return path;
 }
 
-void dtaCalcPar::ListeLesen(MultiLineEdit* oListe, std::string& cLetzterPfad)
+void dtaCalcPar::ReadList(MultiLineEdit* list, std::string& lastFolder)
 {
-    if (!oListe->TextValue().empty() && !Frage(1)) return;
-    const std::string cDatei = DateiWaehlen(true, cLetzterPfad, "*.*", 2, false);
-    if (cDatei.empty()) return;
-    Beschaeftigt(true);
-    const calc::ListFile oDatei = calc::ReadPointListFile(cDatei);
-    if (oDatei.status == calc::ReadStatus::Ok) oListe->SetTextValue(oDatei.text);
-    Beschaeftigt(false);
-    ::SetFocus(oListe->Handle());
-    if (oDatei.status == calc::ReadStatus::Error) Fehler(oDatei.error);
-    if (oDatei.status == calc::ReadStatus::TooManyLines) Fehler(calc::TextOf(aSprachTexte, calc::kTextFileTooLong));
+    if (!list->TextValue().empty() && !Ask(calc::kTextReplaceList)) return;
+    const std::string path = ChooseFile(true, lastFolder, "*.*", calc::kTextReadListTitle, false);
+    if (path.empty()) return;
+    calc::ListFile file;
+    {
+        const BusyScope busy(*this, false);
+        file = calc::ReadPointListFile(path);
+        if (file.status == calc::ReadStatus::Ok) list->SetTextValue(file.text);
+    }
+    ::SetFocus(list->Handle());
+    if (file.status == calc::ReadStatus::Error) ReportError(file.error);
+    if (file.status == calc::ReadStatus::TooManyLines) ReportError(calc::TextOf(aSprachTexte, calc::kTextFileTooLong));
 }
 
 void dtaCalcPar::ButDateiLesenQ()
 {
-    ListeLesen(oDCKoordListQ, gcLesePfadQ);
+    ReadList(oDCKoordListQ, gcLesePfadQ);
 }
 void dtaCalcPar::ButDateiLesenZ()
 {
-    ListeLesen(oDCKoordListZ, gcLesePfadZ);
+    ReadList(oDCKoordListZ, gcLesePfadZ);
 }
 
-void dtaCalcPar::ListeSchreiben(const Seite& oSeite, MultiLineEdit* oListe, std::string& cLetzterPfad,
-                                const char* cName)
+void dtaCalcPar::WriteList(const Side& side, MultiLineEdit* list, std::string& lastFolder, const char* name)
 {
-    const std::string cText = oListe->TextValue();
-    if (cText.empty()) return Fehler(calc::TextOf(aSprachTexte, 5));
-    const std::string cDatei = DateiWaehlen(false, cLetzterPfad, cName, 6, true);
-    if (cDatei.empty()) return;
-    std::vector<std::string> aKopf;
-    if (oDCCheckEllPar->Checked() && oSeite.oFormat->CurrentItemNo() >= 3)
-        aKopf =
-            calc::EllipsoidHeader(oSeite.oEll->CurrentText(), Val(oSeite.oA->TextValue()), Val(oSeite.oB->TextValue()));
-    std::string cFehler;
-    if (!calc::WriteLines(cDatei, aKopf, calc::SplitLines(cText), cFehler)) Fehler(cFehler);
-    ::SetFocus(oListe->Handle());
+    const std::string text = list->TextValue();
+    if (text.empty()) return ReportError(calc::TextOf(aSprachTexte, calc::kTextNothingToWrite));
+    const std::string path = ChooseFile(false, lastFolder, name, calc::kTextWriteListTitle, true);
+    if (path.empty()) return;
+    std::vector<std::string> header;
+    if (oDCCheckEllPar->Checked() && calc::NeedsEllipsoid(side.format->CurrentItemNo()))
+        header = calc::EllipsoidHeader(side.ellipsoid->CurrentText(), Val(side.semiMajor->TextValue()),
+                                       Val(side.semiMinor->TextValue()));
+    std::string error;
+    if (!calc::WriteLines(path, header, calc::SplitLines(text), error)) ReportError(error);
+    ::SetFocus(list->Handle());
 }
 
 void dtaCalcPar::ButDateiSchreibenQ()
 {
-    ListeSchreiben(SeiteQ(), oDCKoordListQ, gcSchreibPfadQ, "coordQ.txt");
+    WriteList(SourceSide(), oDCKoordListQ, gcSchreibPfadQ, "coordQ.txt");
 }
 void dtaCalcPar::ButDateiSchreibenZ()
 {
-    ListeSchreiben(SeiteZ(), oDCKoordListZ, gcSchreibPfadZ, "coordZ.txt");
+    WriteList(TargetSide(), oDCKoordListZ, gcSchreibPfadZ, "coordZ.txt");
 }
 
 void dtaCalcPar::ButDateiSchreibenH()
 {
-    const std::string cText = oDCHelmertPar->TextValue();
-    if (cText.empty()) return Fehler(calc::TextOf(aSprachTexte, 5));
-    const std::string cDatei = DateiWaehlen(false, gcSchreibPfadH, "helmert.txt", 44, true);
-    if (cDatei.empty()) return;
-    std::string cFehler;
-    if (!calc::WriteLines(cDatei, {}, calc::SplitLines(cText), cFehler)) Fehler(cFehler);
+    const std::string text = oDCHelmertPar->TextValue();
+    if (text.empty()) return ReportError(calc::TextOf(aSprachTexte, calc::kTextNothingToWrite));
+    const std::string path = ChooseFile(false, gcSchreibPfadH, "helmert.txt", calc::kTextResultTitle, true);
+    if (path.empty()) return;
+    std::string error;
+    if (!calc::WriteLines(path, {}, calc::SplitLines(text), error)) ReportError(error);
     ::SetFocus(oDCHelmertPar->Handle());
 }
 
 // The protocol in the configured viewer, else in notepad, else in the
-// program the system opens it with; the path goes in quotes.
+// program the system opens it with; the path goes in quotes. The viewer
+// setting is a program with optional arguments before the path:
+// "C:\Tools\viewer.exe" -r.
 void dtaCalcPar::ButEditProtoDatei()
 {
-    const std::string cDatei = gcPfadProto + "protocol.log";
-    if (!FileExists(cDatei)) return Fehler(calc::TextOf(aSprachTexte, 39));
-    const std::string cArgument = "\"" + cDatei + "\"";
-    const std::string cViewer = GetIniString("Config", "TextEditor", gcPfadUser + "meridoxa.ini");
-    Seam& oSeam = TheSeam();
-    auto gestartet = [](INT_PTR nCode) { return nCode == 1 || nCode > 32; };
-    if (!cViewer.empty() && gestartet(oSeam.ShellExecuteFile(Handle(), "open", cViewer, cArgument, "", SW_SHOWNORMAL)))
+    const std::string path = gcPfadProto + "protocol.log";
+    if (!FileExists(path)) return ReportError(calc::TextOf(aSprachTexte, calc::kTextProtocolNotShown));
+    const std::string quoted = "\"" + path + "\"";
+    const ProgramCall viewer = SplitProgramCall(GetIniString("Config", "TextEditor", gcPfadUser + "meridoxa.ini"));
+    Seam& seam = TheSeam();
+    auto started = [](INT_PTR code) { return code == 1 || code > 32; };
+    if (!viewer.program.empty() &&
+        started(seam.ShellExecuteFile(Handle(), "open", viewer.program, viewer.arguments + quoted, "", SW_SHOWNORMAL)))
         return;
-    if (gestartet(oSeam.ShellExecuteFile(Handle(), "open", "notepad.exe", cArgument, "", SW_SHOWNORMAL))) return;
-    if (gestartet(oSeam.ShellExecuteFile(nullptr, "open", cDatei, "", "", SW_SHOWNORMAL))) return;
-    Fehler(calc::TextOf(aSprachTexte, 39));
+    if (started(seam.ShellExecuteFile(Handle(), "open", "notepad.exe", quoted, "", SW_SHOWNORMAL))) return;
+    if (started(seam.ShellExecuteFile(nullptr, "open", path, "", "", SW_SHOWNORMAL))) return;
+    ReportError(calc::TextOf(aSprachTexte, calc::kTextProtocolNotShown));
 }

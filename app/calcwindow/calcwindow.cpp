@@ -2,7 +2,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "app/shell/globals.h"
+#include "calc/formats.h"
+#include "calc/texts.h"
 #include "lib/meldung.h"
 #include "lib/sprache.h"
 #include "platform/framework/seam.h"
@@ -15,14 +19,11 @@ namespace {
 constexpr UINT_PTR kBlinkTimer = 1;
 // The blink state of the icon: 0 or 1, the next tick shows black; 2, the
 // next tick restores the window's background.
-unsigned char gnBlink = 0;
-
-constexpr int kTextStandardName = 47;
-constexpr int kTextNeuBerechnenSprache = 67;
+unsigned char blinkState = 0;
 
 }  // namespace
 
-dtaCalcPar::dtaCalcPar(Window* oOwner) : dtaCalcPar_vo(oOwner)
+dtaCalcPar::dtaCalcPar(Window* owner) : dtaCalcPar_vo(owner)
 {
     goCalcPar = this;
     EnableBorder(0);
@@ -36,15 +37,15 @@ dtaCalcPar::dtaCalcPar(Window* oOwner) : dtaCalcPar_vo(oOwner)
     aFelderCombo = {oDCComFormQ, oDCComFormZ, oDCComEllQ, oDCComEllZ};
     Sprache();
     Daten();
-    ComboFuellen(oDCComFormQ, aFormate);
-    ComboFuellen(oDCComFormZ, aFormate);
-    ComboFuellen(oDCComEllQ, aEllipsoide);
-    ComboFuellen(oDCComEllZ, aEllipsoide);
+    FillCombo(oDCComFormQ, aFormate);
+    FillCombo(oDCComFormZ, aFormate);
+    FillCombo(oDCComEllQ, aEllipsoide);
+    FillCombo(oDCComEllZ, aEllipsoide);
     lErgebnis = false;
     lBerechnung = false;
-    Startwerte();
+    SetStartValues();
     if (!gcPfadProto.empty()) DeleteFileA((gcPfadProto + "protocol.log").c_str());
-    for (Control* oControl : GetAllChildren()) RegisterConditionalControls(oControl);
+    for (Control* control : GetAllChildren()) RegisterConditionalControls(control);
 }
 
 dtaCalcPar::~dtaCalcPar()
@@ -65,22 +66,27 @@ void dtaCalcPar::Destroy()
     dtaCalcPar_vo::Destroy();
 }
 
-LRESULT dtaCalcPar::Dispatch(Event& oEvent)
+LRESULT dtaCalcPar::Dispatch(Event& event)
 {
-    const LRESULT result = dtaCalcPar_vo::Dispatch(oEvent);
-    if (oEvent.message == WM_TIMER && oEvent.wParam == kBlinkTimer && oDCIconApp) {
-        if (gnBlink == 2) {
+    const LRESULT result = dtaCalcPar_vo::Dispatch(event);
+    // Typing or pasting into a full point list: the field took what fitted.
+    if (event.message == WM_COMMAND && HIWORD(event.wParam) == EN_MAXTEXT &&
+        (reinterpret_cast<HWND>(event.lParam) == oDCKoordListQ->Handle() ||
+         reinterpret_cast<HWND>(event.lParam) == oDCKoordListZ->Handle()))
+        ShowError(calc::kTextListFull);
+    if (event.message == WM_TIMER && event.wParam == kBlinkTimer && oDCIconApp) {
+        if (blinkState == 2) {
             oDCIconApp->SetBackground(Background());
-            gnBlink = 1;
+            blinkState = 1;
         } else {
             oDCIconApp->SetBackground(Brush::Stock(BLACK_BRUSH));
-            gnBlink = 2;
+            blinkState = 2;
         }
     }
     return result;
 }
 
-bool dtaCalcPar::CallByName(std::string_view cName)
+bool dtaCalcPar::CallByName(std::string_view name)
 {
     static const MethodTable<dtaCalcPar> table{{"BUTSTANDARD", &dtaCalcPar::ButStandard},
                                                {"BUTBERECHNEN", &dtaCalcPar::ButBerechnen},
@@ -90,8 +96,9 @@ bool dtaCalcPar::CallByName(std::string_view cName)
                                                {"BUTDATEISCHREIBENZ", &dtaCalcPar::ButDateiSchreibenZ},
                                                {"BUTDATEISCHREIBENH", &dtaCalcPar::ButDateiSchreibenH},
                                                {"BUTEDITPROTODATEI", &dtaCalcPar::ButEditProtoDatei},
-                                               {"BUTDRUCKENH", &dtaCalcPar::ButDruckenH}};
-    return table.Call(*this, cName) || dtaCalcPar_vo::CallByName(cName);
+                                               {"BUTDRUCKENH", &dtaCalcPar::ButDruckenH},
+                                               {"BUTBEENDEN", &dtaCalcPar::ButBeenden}};
+    return table.Call(*this, name) || dtaCalcPar_vo::CallByName(name);
 }
 
 void dtaCalcPar::ControlsAusschalten()
@@ -100,110 +107,144 @@ void dtaCalcPar::ControlsAusschalten()
     oDCIconApp->Enable();
     oCCButHelmertHilfe->Enable();
     oCCButOnlineInfo->Enable();
-    MenueSchalten(false);
+    EnableMenus(false);
 }
 
 void dtaCalcPar::ControlsEinschalten()
 {
     EnableConditionalControls();
-    MenueSchalten(true);
-    SeiteEinschalten(SeiteQ());
-    SeiteEinschalten(SeiteZ());
+    EnableMenus(true);
+    EnableSide(SourceSide());
+    EnableSide(TargetSide());
 }
 
 // Every item of the owner's menu bar, and its system menu, on or off.
-void dtaCalcPar::MenueSchalten(bool lEin)
+void dtaCalcPar::EnableMenus(bool on)
 {
     if (!Owner() || !Owner()->Handle()) return;
-    HWND hOwner = Owner()->Handle();
-    if (HMENU hMenu = ::GetMenu(hOwner)) {
-        for (int i = 0, n = GetMenuItemCount(hMenu); i < n; ++i)
-            EnableMenuItem(hMenu, static_cast<UINT>(i), MF_BYPOSITION | (lEin ? MF_ENABLED : MF_GRAYED));
-        DrawMenuBar(hOwner);
+    HWND owner = Owner()->Handle();
+    if (HMENU menu = ::GetMenu(owner)) {
+        for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i)
+            EnableMenuItem(menu, static_cast<UINT>(i), MF_BYPOSITION | (on ? MF_ENABLED : MF_GRAYED));
+        DrawMenuBar(owner);
     }
-    Owner()->EnableSystemMenu(lEin);
+    Owner()->EnableSystemMenu(on);
 }
 
-void dtaCalcPar::SeiteEinschalten(const Seite& oSeite)
+void dtaCalcPar::EnableSide(const Side& side)
 {
-    const int nFormat = oSeite.oFormat->CurrentItemNo();
-    if (nFormat == 1 || nFormat == 2) {
-        for (Control* oControl : std::initializer_list<Control*>{oSeite.oEll, oSeite.oA, oSeite.oB, oSeite.oF})
-            oControl->Disable();
-    } else if (oSeite.oEll->CurrentItemNo() != static_cast<int>(oSeite.aEllPar->size())) {
-        for (Control* oControl : std::initializer_list<Control*>{oSeite.oA, oSeite.oB, oSeite.oF}) oControl->Disable();
+    const int format = side.format->CurrentItemNo();
+    if (!calc::NeedsEllipsoid(format)) {
+        for (Control* control :
+             std::initializer_list<Control*>{side.ellipsoid, side.semiMajor, side.semiMinor, side.flattening})
+            control->Disable();
+    } else if (side.ellipsoid->CurrentItemNo() != static_cast<int>(Axes(side).size())) {
+        for (Control* control : std::initializer_list<Control*>{side.semiMajor, side.semiMinor, side.flattening})
+            control->Disable();
     }
 }
 
 void dtaCalcPar::Sprache()
 {
-    std::array<SingleLineEdit*, 3> aNamen = {oDCEditBezQ, oDCEditBezZ, oDCKom};
-    std::array<bool, 3> aStandard{};
+    std::array<SingleLineEdit*, 3> names = {oDCEditBezQ, oDCEditBezZ, oDCKom};
+    std::array<bool, 3> isDefault{};
     if (!aSprachTexte.empty())
-        for (size_t i = 0; i < aNamen.size(); ++i)
-            aStandard[i] = AllTrim(aNamen[i]->TextValue()) == aSprachTexte[kTextStandardName - 1];
+        for (size_t i = 0; i < names.size(); ++i)
+            isDefault[i] = AllTrim(names[i]->TextValue()) == aSprachTexte[calc::kTextUnnamed - 1];
     oDCCheckInvers->SetChecked(false);
-    std::vector<Control*> aControls;
-    const auto aTexte = GetSprachFileControl(*this, "DTACALCPAR", aControls);
+    std::vector<Control*> controls;
+    const auto controlTexts = GetSprachFileControl(*this, "DTACALCPAR", controls);
     aSprachTexte = GetSprachFileText("DTACALCPAR");
-    for (size_t i = 0; i < aControls.size() && i < aTexte.size(); ++i) {
-        if (!aTexte[i] || (aTexte[i]->cCaption.empty() && aTexte[i]->cDescription.empty())) continue;
-        HyperLabel oLabel = aControls[i]->GetHyperLabel();
-        if (!aTexte[i]->cCaption.empty()) oLabel.caption = aTexte[i]->cCaption;
-        if (!aTexte[i]->cDescription.empty()) oLabel.description = aTexte[i]->cDescription;
-        aControls[i]->SetHyperLabel(oLabel);
+    for (size_t i = 0; i < controls.size() && i < controlTexts.size(); ++i) {
+        if (!controlTexts[i] || (controlTexts[i]->caption.empty() && controlTexts[i]->description.empty())) continue;
+        HyperLabel label = controls[i]->GetHyperLabel();
+        if (!controlTexts[i]->caption.empty()) label.caption = controlTexts[i]->caption;
+        if (!controlTexts[i]->description.empty()) label.description = controlTexts[i]->description;
+        controls[i]->SetHyperLabel(label);
     }
     Repaint();
     if (IsVisible()) {
         Daten();
-        ComboFuellen(oDCComFormQ, aFormate);
-        ComboFuellen(oDCComFormZ, aFormate);
-        ComboFuellen(oDCComEllQ, aEllipsoide);
-        ComboFuellen(oDCComEllZ, aEllipsoide);
+        FillCombo(oDCComFormQ, aFormate);
+        FillCombo(oDCComFormZ, aFormate);
+        FillCombo(oDCComEllQ, aEllipsoide);
+        FillCombo(oDCComEllZ, aEllipsoide);
     }
-    if (lErgebnis && Frage(kTextNeuBerechnenSprache)) CallByName("BUTBERECHNEN");
-    for (size_t i = 0; i < aNamen.size(); ++i)
-        if (aStandard[i]) aNamen[i]->SetTextValue(aSprachTexte[kTextStandardName - 1]);
+    if (lErgebnis && Ask(calc::kTextRecomputeLanguage)) CallByName("BUTBERECHNEN");
+    for (size_t i = 0; i < names.size(); ++i)
+        if (isDefault[i]) names[i]->SetTextValue(aSprachTexte[calc::kTextUnnamed - 1]);
 }
 
-// Refills a combo box from a list and selects the same number again.
-void dtaCalcPar::ComboFuellen(ComboBox* oCombo, const std::vector<ListenZeile>& aListe)
+// Refills a combo box from a list and selects the same number again; its
+// drop-down list is as wide as the widest name.
+void dtaCalcPar::FillCombo(ComboBox* combo, const std::vector<ListRow>& rows)
 {
-    const int nWert = oCombo->Value();
-    std::vector<ComboItem> aItems;
-    for (const ListenZeile& oZeile : aListe) aItems.push_back({oZeile.cName, oZeile.nNummer});
-    oCombo->FillUsing(aItems);
-    oCombo->SetValue(nWert);
+    const int value = combo->Value();
+    std::vector<ComboItem> items;
+    for (const ListRow& row : rows) items.push_back({row.name, row.number});
+    combo->FillUsing(items);
+    combo->SetValue(value);
+    HDC dc = GetDC(combo->Handle());
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(combo->Handle(), WM_GETFONT, 0, 0)));
+    int widest = 0;
+    for (const ListRow& row : rows) {
+        SIZE size{};
+        GetTextExtentPoint32A(dc, row.name.c_str(), static_cast<int>(row.name.size()), &size);
+        widest = std::max(widest, static_cast<int>(size.cx));
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(combo->Handle(), dc);
+    const int frame = 2 * GetSystemMetrics(SM_CXEDGE) + GetSystemMetrics(SM_CXVSCROLL) + 8;
+    SendMessageA(combo->Handle(), CB_SETDROPPEDWIDTH, static_cast<WPARAM>(widest + frame), 0);
+}
+
+// The exit button closes the program through its frame window (which
+// refuses while a computation runs).
+void dtaCalcPar::ButBeenden()
+{
+    if (Owner() && Owner()->Handle()) PostMessageA(Owner()->Handle(), WM_CLOSE, 0, 0);
 }
 
 void dtaCalcPar::Anpassen()
 {
-    for (RadioButton* oButton : {oCCHelmertVector, oCCHelmertFrame, oCCHelmertIso19111, oCCMolodensky})
-        oButton->SetPressed(false);
-    const std::array<RadioButton*, 4> aButtons = {oCCHelmertFrame, oCCHelmertVector, oCCHelmertIso19111, oCCMolodensky};
+    for (RadioButton* button : {oCCHelmertVector, oCCHelmertFrame, oCCHelmertIso19111, oCCMolodensky})
+        button->SetPressed(false);
+    const std::array<RadioButton*, 4> buttons = {oCCHelmertFrame, oCCHelmertVector, oCCHelmertIso19111, oCCMolodensky};
     if (wParTyp < 1 || wParTyp > 4) wParTyp = 1;
-    aButtons[static_cast<size_t>(wParTyp - 1)]->SetPressed(true);
+    buttons[static_cast<size_t>(wParTyp - 1)]->SetPressed(true);
 }
 
-void dtaCalcPar::Text(int nNummer) const
+void dtaCalcPar::ShowError(int number) const
 {
-    if (goFehler) goFehler->FehlerMeldung(aSprachTexte.at(static_cast<size_t>(nNummer - 1)));
+    if (goFehler) goFehler->FehlerMeldung(aSprachTexte.at(static_cast<size_t>(number - 1)));
 }
 
-bool dtaCalcPar::Frage(int nNummer)
+bool dtaCalcPar::Ask(int number)
 {
-    return TextBox(this, gcProgramm, aSprachTexte.at(static_cast<size_t>(nNummer - 1)), MB_YESNO | MB_ICONQUESTION)
+    return TextBox(this, gcProgramm, aSprachTexte.at(static_cast<size_t>(number - 1)), MB_YESNO | MB_ICONQUESTION)
                .Show() == IDYES;
 }
 
-dtaCalcPar::Seite dtaCalcPar::SeiteQ()
+dtaCalcPar::Side dtaCalcPar::SourceSide()
 {
-    return {oDCComFormQ, oDCComEllQ, oDCHalbAchsGQ, oDCHalbAchsKQ, oDCFlatteningQ, &aEllParQ, &fKehrwertQ, &lEllOkQ,
-            9,           72,         true};
+    return {true,
+            oDCComFormQ,
+            oDCComEllQ,
+            oDCHalbAchsGQ,
+            oDCHalbAchsKQ,
+            oDCFlatteningQ,
+            calc::kTextSourceEllipsoid,
+            calc::kTextSourceFlattening};
 }
 
-dtaCalcPar::Seite dtaCalcPar::SeiteZ()
+dtaCalcPar::Side dtaCalcPar::TargetSide()
 {
-    return {oDCComFormZ, oDCComEllZ, oDCHalbAchsGZ, oDCHalbAchsKZ, oDCFlatteningZ, &aEllParZ, &fKehrwertZ, &lEllOkZ,
-            10,          73,         false};
+    return {false,
+            oDCComFormZ,
+            oDCComEllZ,
+            oDCHalbAchsGZ,
+            oDCHalbAchsKZ,
+            oDCFlatteningZ,
+            calc::kTextTargetEllipsoid,
+            calc::kTextTargetFlattening};
 }

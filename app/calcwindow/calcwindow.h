@@ -12,13 +12,13 @@
 #include "platform/framework/controls.h"
 
 // One row of the format or ellipsoid list: the name shown and its number.
-struct ListenZeile {
-    std::string cName;
-    int nNummer = 0;
+struct ListRow {
+    std::string name;
+    int number = 0;
 };
 
 // The semi-axes of one ellipsoid in metres.
-struct HalbAchsen {
+struct SemiAxes {
     double a = 0;
     double b = 0;
 };
@@ -26,28 +26,28 @@ struct HalbAchsen {
 // The number of the user-defined ellipsoid, always the last list row.
 constexpr int kUserEllipsoid = 1000;
 // Ellipsoid ranges, bounds included: semi-axes in metres, inverse flattening.
-inline bool IstHalbachse(double x)
+inline bool IsSemiAxis(double x)
 {
     return x >= 6000000.0 && x <= 6700000.0;
 }
-inline bool IstKehrwert(double f)
+inline bool IsInverseFlattening(double f)
 {
     return f >= 50.0 && f <= 1000.0;
 }
 
 // The standard combination: format 5 and the user ellipsoid on both sides.
-inline constexpr const char* kStandardKombination = "0005100000051000";
+inline constexpr const char* kStandardCombination = "0005100000051000";
 
 class dtaCalcPar : public dtaCalcPar_vo {
 public:
     // Builds the window with the frame window as owner and loads its texts,
     // lists and start values; the caller shows it.
-    explicit dtaCalcPar(Window* oOwner);
+    explicit dtaCalcPar(Window* owner);
     ~dtaCalcPar() override;
 
     void Destroy() override;
-    LRESULT Dispatch(Event& oEvent) override;
-    bool CallByName(std::string_view cName) override;
+    LRESULT Dispatch(Event& event) override;
+    bool CallByName(std::string_view name) override;
 
     // Locks the window for a long operation: every control but the icon, the
     // help and the online-info button, the owner's menu and system menu
@@ -55,6 +55,8 @@ public:
     // ellipsoid rules of both sides again.
     void ControlsAusschalten();
     void ControlsEinschalten();
+    // A computation or a file read runs (the window is locked for it).
+    bool IsBusy() const { return busy_; }
 
     // Loads the texts of the current language: control captions and
     // descriptions, the numbered texts, and (while visible) the format and
@@ -80,9 +82,9 @@ public:
     // Presses the radio button of wParTyp (any other value becomes 1).
     void Anpassen();
 
-    void ListBoxSelect(ControlEvent& oEvent) override;
-    void EditFocusChange(EditFocusChangeEvent& oEvent) override;
-    void ButtonClick(ControlEvent& oEvent) override;
+    void ListBoxSelect(ControlEvent& event) override;
+    void EditFocusChange(EditFocusChangeEvent& event) override;
+    void ButtonClick(ControlEvent& event) override;
 
     // The computation, the point-list files, the result file and the
     // protocol (berechnung.cpp).
@@ -93,9 +95,11 @@ public:
     void ButDateiSchreibenZ();
     void ButDateiSchreibenH();
     void ButEditProtoDatei();
-    void SchreibeProto(const std::string& cText);
+    void SchreibeProto(const std::string& text);
     // Prints the result field on goDrucker (prnergebnis.cpp).
     void ButDruckenH();
+    // Closes the program (posts a close request to the frame window).
+    void ButBeenden();
 
     // The window's numbered texts (text n at index n - 1).
     const std::vector<std::string>& SprachTexte() const { return aSprachTexte; }
@@ -108,10 +112,10 @@ public:
     int wParTyp = 0;           // convention: 1 CFR, 2 PVT, 3 ISO 19111, 4 Molodensky
     double fKehrwertQ = 0;     // inverse flattening of the source ellipsoid
     double fKehrwertZ = 0;
-    std::vector<ListenZeile> aFormate;
-    std::vector<ListenZeile> aEllipsoide;
-    std::vector<HalbAchsen> aEllParQ;
-    std::vector<HalbAchsen> aEllParZ;
+    std::vector<ListRow> aFormate;
+    std::vector<ListRow> aEllipsoide;
+    std::vector<SemiAxes> aEllParQ;
+    std::vector<SemiAxes> aEllParZ;
     std::array<double, 7> aParameter{};
     HANDLE pProtokoll = nullptr;
 
@@ -120,45 +124,63 @@ public:
     std::vector<Control*> aFelderEdit;
     std::vector<Control*> aFelderCombo;
 
-    // The controls of one side.
-    struct Seite {
-        ComboBox* oFormat;
-        ComboBox* oEll;
-        SingleLineEdit* oA;
-        SingleLineEdit* oB;
-        SingleLineEdit* oF;
-        std::vector<HalbAchsen>* aEllPar;
-        double* fKehrwert;
-        bool* lEllOk;
-        int nTextAchse;     // text for a semi-axis out of range
-        int nTextKehrwert;  // text for an inverse flattening out of range
-        bool lQuelle;
+    // One side of the window: which one, its controls and the numbers of its
+    // range messages. Its state lives in the fields of its letter (Q source,
+    // Z target), reached through the accessors below.
+    struct Side {
+        bool source;
+        ComboBox* format;
+        ComboBox* ellipsoid;
+        SingleLineEdit* semiMajor;
+        SingleLineEdit* semiMinor;
+        SingleLineEdit* flattening;
+        int axisText;        // text for a semi-axis out of range
+        int flatteningText;  // text for an inverse flattening out of range
     };
-    Seite SeiteQ();
-    Seite SeiteZ();
+    Side SourceSide();
+    Side TargetSide();
+    std::vector<SemiAxes>& Axes(const Side& side) { return side.source ? aEllParQ : aEllParZ; }
+    double& InverseFlattening(const Side& side) { return side.source ? fKehrwertQ : fKehrwertZ; }
+    bool& EllipsoidOk(const Side& side) { return side.source ? lEllOkQ : lEllOkZ; }
 
 private:
-    void Text(int nNummer) const;
-    bool Frage(int nNummer);
-    void MenueSchalten(bool lEin);
-    void SeiteEinschalten(const Seite& oSeite);
-    void SeiteGrundeinstellung(const Seite& oSeite, int nFormat, int nEll);
-    void FormatGewaehlt(const Seite& oSeite);
-    void EllipsoidGewaehlt(const Seite& oSeite);
-    void AchseVerlassen(const Seite& oSeite, bool lHalbachseA);
-    void KehrwertVerlassen(const Seite& oSeite);
-    void UserEllipsoidSetzen(const Seite& oSeite, double a, double b);
-    void Invertieren();
-    void Startwerte();
-    void ComboFuellen(ComboBox* oCombo, const std::vector<ListenZeile>& aListe);
+    void ShowError(int number) const;
+    bool Ask(int number);
+    void EnableMenus(bool on);
+    void EnableSide(const Side& side);
+    void SetUpSide(const Side& side, int format, int ellipsoid);
+    void FormatChosen(const Side& side);
+    void EllipsoidChosen(const Side& side);
+    void SemiAxisLeft(const Side& side, bool semiMajor);
+    void InverseFlatteningLeft(const Side& side);
+    void SetUserEllipsoid(const Side& side, double a, double b);
+    void SwapSideLabels();
+    void SetStartValues();
+    void WriteUserEllipsoid(const Side& side);
+    void FillCombo(ComboBox* combo, const std::vector<ListRow>& rows);
     // Helpers of berechnung.cpp.
-    void Beschaeftigt(bool lEin);
-    std::string DateiWaehlen(bool lOeffnen, std::string& cLetzterPfad, const std::string& cName, int nTitel,
-                             bool lTxtFilter);
-    void ListeLesen(MultiLineEdit* oListe, std::string& cLetzterPfad);
-    void ListeSchreiben(const Seite& oSeite, MultiLineEdit* oListe, std::string& cLetzterPfad, const char* cName);
+    std::string ChooseFile(bool open, std::string& lastFolder, const std::string& fileName, int title, bool textFilter);
+    void ReadList(MultiLineEdit* list, std::string& lastFolder);
+    void WriteList(const Side& side, MultiLineEdit* list, std::string& lastFolder, const char* name);
+
+    // The busy state of a long operation (a computation, a file read) for
+    // the lifetime of the object: the library's event loop on, the icon
+    // blinking, the window locked (and lBerechnung set for a computation).
+    // The destructor restores the idle state, after an exception too.
+    class BusyScope {
+    public:
+        BusyScope(dtaCalcPar& window, bool computation);
+        ~BusyScope();
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+    private:
+        dtaCalcPar& window_;
+        bool computation_;
+    };
 
     std::vector<std::string> aSprachTexte;
+    bool busy_ = false;
 };
 
 // The calculation window of the program; null while there is none.

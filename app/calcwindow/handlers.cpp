@@ -1,86 +1,89 @@
 // The input handlers: format and ellipsoid choices, the ellipsoid fields of
 // the user ellipsoid, the parameter convention and the inverse option.
 #include "app/calcwindow/calcwindow.h"
+#include "calc/formats.h"
 #include "calc/library.h"
+#include "calc/texts.h"
 #include "lib/number.h"
 #include "platform/runtime/numtext.h"
 #include "platform/runtime/strings.h"
 
 namespace {
 
-constexpr int kTextNeuBerechnenTyp = 68;
-
-double Wert(const Edit* oFeld)
+double NumberIn(const Edit* field)
 {
-    return Val(oFeld->TextValue());
+    return Val(field->TextValue());
 }
 
 }  // namespace
 
-void dtaCalcPar::ListBoxSelect(ControlEvent& oEvent)
+void dtaCalcPar::ListBoxSelect(ControlEvent& event)
 {
-    dtaCalcPar_vo::ListBoxSelect(oEvent);
-    const std::string cName = oEvent.NameSym();
-    if (SameName(cName, "COMFORMQ"))
-        FormatGewaehlt(SeiteQ());
-    else if (SameName(cName, "COMFORMZ"))
-        FormatGewaehlt(SeiteZ());
-    else if (SameName(cName, "COMELLQ"))
-        EllipsoidGewaehlt(SeiteQ());
-    else if (SameName(cName, "COMELLZ"))
-        EllipsoidGewaehlt(SeiteZ());
+    dtaCalcPar_vo::ListBoxSelect(event);
+    const std::string name = event.NameSym();
+    if (SameName(name, "COMFORMQ"))
+        FormatChosen(SourceSide());
+    else if (SameName(name, "COMFORMZ"))
+        FormatChosen(TargetSide());
+    else if (SameName(name, "COMELLQ"))
+        EllipsoidChosen(SourceSide());
+    else if (SameName(name, "COMELLZ"))
+        EllipsoidChosen(TargetSide());
 }
 
-void dtaCalcPar::FormatGewaehlt(const Seite& oSeite)
+void dtaCalcPar::FormatChosen(const Side& side)
 {
-    const int nFormat = oSeite.oFormat->CurrentItemNo();
-    if (nFormat == 1 || nFormat == 2) {
-        for (Control* oControl : std::initializer_list<Control*>{oSeite.oEll, oSeite.oA, oSeite.oB, oSeite.oF}) {
-            oControl->Disable();
-            oControl->Hide();
+    const int format = side.format->CurrentItemNo();
+    if (!calc::NeedsEllipsoid(format)) {
+        for (Control* control :
+             std::initializer_list<Control*>{side.ellipsoid, side.semiMajor, side.semiMinor, side.flattening}) {
+            control->Disable();
+            control->Hide();
         }
         return;
     }
-    for (Control* oControl : std::initializer_list<Control*>{oSeite.oEll, oSeite.oA, oSeite.oB, oSeite.oF})
-        oControl->Show();
-    oSeite.oEll->Enable();
-    if (oSeite.oEll->CurrentItemNo() == static_cast<int>(oSeite.aEllPar->size()))
-        for (Control* oControl : std::initializer_list<Control*>{oSeite.oA, oSeite.oB, oSeite.oF}) oControl->Enable();
+    for (Control* control :
+         std::initializer_list<Control*>{side.ellipsoid, side.semiMajor, side.semiMinor, side.flattening})
+        control->Show();
+    side.ellipsoid->Enable();
+    if (side.ellipsoid->CurrentItemNo() == static_cast<int>(Axes(side).size()))
+        for (Control* control : std::initializer_list<Control*>{side.semiMajor, side.semiMinor, side.flattening})
+            control->Enable();
 }
 
 // A listed ellipsoid fills its semi-axes and inverse flattening; only an
 // ellipsoid that passes the check counts as valid.
-void dtaCalcPar::EllipsoidGewaehlt(const Seite& oSeite)
+void dtaCalcPar::EllipsoidChosen(const Side& side)
 {
-    const int nZeile = oSeite.oEll->CurrentItemNo();
-    if (nZeile < 1 || nZeile > static_cast<int>(oSeite.aEllPar->size())) return;
-    HalbAchsen oAchsen = (*oSeite.aEllPar)[static_cast<size_t>(nZeile - 1)];
-    oSeite.oA->SetTextValue(NormNum(oAchsen.a));
-    oSeite.oB->SetTextValue(NormNum(oAchsen.b));
-    const bool lOk = CalcEllPar(oAchsen.a, oAchsen.b, *oSeite.fKehrwert, 1, false);
-    oSeite.oF->SetTextValue(lOk ? NormNum(*oSeite.fKehrwert) : std::string());
-    const bool lUser = nZeile == static_cast<int>(oSeite.aEllPar->size());
-    for (Control* oControl : std::initializer_list<Control*>{oSeite.oA, oSeite.oB, oSeite.oF}) {
-        if (lUser)
-            oControl->Enable();
+    const int row = side.ellipsoid->CurrentItemNo();
+    if (row < 1 || row > static_cast<int>(Axes(side).size())) return;
+    SemiAxes axes = Axes(side)[static_cast<size_t>(row - 1)];
+    side.semiMajor->SetTextValue(NormNum(axes.a));
+    side.semiMinor->SetTextValue(NormNum(axes.b));
+    const bool ok = CalcEllPar(axes.a, axes.b, InverseFlattening(side), 1, false);
+    side.flattening->SetTextValue(ok ? NormNum(InverseFlattening(side)) : std::string());
+    const bool user = row == static_cast<int>(Axes(side).size());
+    for (Control* control : std::initializer_list<Control*>{side.semiMajor, side.semiMinor, side.flattening}) {
+        if (user)
+            control->Enable();
         else
-            oControl->Disable();
+            control->Disable();
     }
-    *oSeite.lEllOk = lOk;
+    EllipsoidOk(side) = ok;
 }
 
-void dtaCalcPar::EditFocusChange(EditFocusChangeEvent& oEvent)
+void dtaCalcPar::EditFocusChange(EditFocusChangeEvent& event)
 {
-    dtaCalcPar_vo::EditFocusChange(oEvent);
-    if (!IsVisible() || oEvent.GotFocus()) return;
-    const std::string cName = oEvent.NameSym();
-    for (const Seite& oSeite : {SeiteQ(), SeiteZ()}) {
-        if (SameName(cName, oSeite.oA->NameSym()))
-            AchseVerlassen(oSeite, true);
-        else if (SameName(cName, oSeite.oB->NameSym()))
-            AchseVerlassen(oSeite, false);
-        else if (SameName(cName, oSeite.oF->NameSym()))
-            KehrwertVerlassen(oSeite);
+    dtaCalcPar_vo::EditFocusChange(event);
+    if (!IsVisible() || event.GotFocus()) return;
+    const std::string name = event.NameSym();
+    for (const Side& side : {SourceSide(), TargetSide()}) {
+        if (SameName(name, side.semiMajor->NameSym()))
+            SemiAxisLeft(side, true);
+        else if (SameName(name, side.semiMinor->NameSym()))
+            SemiAxisLeft(side, false);
+        else if (SameName(name, side.flattening->NameSym()))
+            InverseFlatteningLeft(side);
     }
 }
 
@@ -88,95 +91,96 @@ void dtaCalcPar::EditFocusChange(EditFocusChangeEvent& oEvent)
 // a >= b; with the user ellipsoid chosen it is stored and, when the other
 // axis is given, the inverse flattening computed and the ellipsoid handed to
 // the library if it passes the check.
-void dtaCalcPar::AchseVerlassen(const Seite& oSeite, bool lHalbachseA)
+void dtaCalcPar::SemiAxisLeft(const Side& side, bool semiMajor)
 {
-    SingleLineEdit* oFeld = lHalbachseA ? oSeite.oA : oSeite.oB;
-    SingleLineEdit* oAndere = lHalbachseA ? oSeite.oB : oSeite.oA;
-    const double x = Wert(oFeld);
-    const double y = Wert(oAndere);
-    if (!IstHalbachse(x) || (lHalbachseA ? x < y : x > y)) {
-        Text(oSeite.nTextAchse);
-        *oSeite.lEllOk = false;
+    SingleLineEdit* field = semiMajor ? side.semiMajor : side.semiMinor;
+    SingleLineEdit* other = semiMajor ? side.semiMinor : side.semiMajor;
+    const double x = NumberIn(field);
+    const double y = NumberIn(other);
+    if (!IsSemiAxis(x) || (semiMajor ? x < y : x > y)) {
+        ShowError(side.axisText);
+        EllipsoidOk(side) = false;
         return;
     }
-    *oSeite.lEllOk = true;
-    if (oSeite.oEll->Value() != kUserEllipsoid) return;
-    (lHalbachseA ? oSeite.aEllPar->back().a : oSeite.aEllPar->back().b) = x;
-    oFeld->SetTextValue(NormNum(x));
-    if (Empty(oAndere->TextValue())) return;
-    double a = lHalbachseA ? x : y;
-    double b = lHalbachseA ? y : x;
-    *oSeite.lEllOk = CalcEllPar(a, b, *oSeite.fKehrwert, 1, true);
-    if (*oSeite.lEllOk) {
-        oSeite.oF->SetTextValue(NormNum(*oSeite.fKehrwert));
-        UserEllipsoidSetzen(oSeite, a, b);
+    EllipsoidOk(side) = true;
+    if (side.ellipsoid->Value() != kUserEllipsoid) return;
+    (semiMajor ? Axes(side).back().a : Axes(side).back().b) = x;
+    field->SetTextValue(NormNum(x));
+    if (Empty(other->TextValue())) return;
+    double a = semiMajor ? x : y;
+    double b = semiMajor ? y : x;
+    EllipsoidOk(side) = CalcEllPar(a, b, InverseFlattening(side), 1, true);
+    if (EllipsoidOk(side)) {
+        side.flattening->SetTextValue(NormNum(InverseFlattening(side)));
+        SetUserEllipsoid(side, a, b);
     }
 }
 
 // The inverse-flattening field lost the focus: 1/f must lie in the range;
 // with the user ellipsoid chosen and a given, b follows from a and 1/f.
-void dtaCalcPar::KehrwertVerlassen(const Seite& oSeite)
+void dtaCalcPar::InverseFlatteningLeft(const Side& side)
 {
-    double f = Wert(oSeite.oF);
-    if (!IstKehrwert(f)) {
-        Text(oSeite.nTextKehrwert);
-        *oSeite.lEllOk = false;
+    double f = NumberIn(side.flattening);
+    if (!IsInverseFlattening(f)) {
+        ShowError(side.flatteningText);
+        EllipsoidOk(side) = false;
         return;
     }
-    *oSeite.lEllOk = true;
-    if (oSeite.oEll->Value() != kUserEllipsoid) return;
-    *oSeite.fKehrwert = f;
-    oSeite.oF->SetTextValue(NormNum(f));
-    if (Empty(oSeite.oA->TextValue())) return;
-    const double a = Wert(oSeite.oA);
+    EllipsoidOk(side) = true;
+    if (side.ellipsoid->Value() != kUserEllipsoid) return;
+    InverseFlattening(side) = f;
+    side.flattening->SetTextValue(NormNum(f));
+    if (Empty(side.semiMajor->TextValue())) return;
+    const double a = NumberIn(side.semiMajor);
     double b = 0;
-    *oSeite.lEllOk = CalcEllPar(a, b, f, 2, true);
-    if (*oSeite.lEllOk) {
-        oSeite.oB->SetTextValue(NormNum(b));
-        oSeite.aEllPar->back().b = b;
-        UserEllipsoidSetzen(oSeite, a, b);
+    EllipsoidOk(side) = CalcEllPar(a, b, f, 2, true);
+    if (EllipsoidOk(side)) {
+        side.semiMinor->SetTextValue(NormNum(b));
+        Axes(side).back().b = b;
+        SetUserEllipsoid(side, a, b);
     }
 }
 
-void dtaCalcPar::UserEllipsoidSetzen(const Seite& oSeite, double a, double b)
+void dtaCalcPar::SetUserEllipsoid(const Side& side, double a, double b)
 {
     const auto& library = calc::Library();
-    (oSeite.lQuelle ? library.setuserellsource : library.setuserelltarget)(kUserEllipsoid, a, b);
+    (side.source ? library.setuserellsource : library.setuserelltarget)(kUserEllipsoid, a, b);
 }
 
-void dtaCalcPar::ButtonClick(ControlEvent& oEvent)
+void dtaCalcPar::ButtonClick(ControlEvent& event)
 {
-    dtaCalcPar_vo::ButtonClick(oEvent);
-    const std::string cName = oEvent.NameSym();
-    if (SameName(cName, "CHECKINVERS")) {
-        Invertieren();
+    dtaCalcPar_vo::ButtonClick(event);
+    const std::string name = event.NameSym();
+    if (SameName(name, "CHECKINVERS")) {
+        SwapSideLabels();
         return;
     }
-    const std::array<RadioButton*, 4> aButtons = {oCCHelmertFrame, oCCHelmertVector, oCCHelmertIso19111, oCCMolodensky};
-    for (size_t i = 0; i < aButtons.size(); ++i) {
-        if (!SameName(cName, aButtons[i]->NameSym()) || !aButtons[i]->Pressed()) continue;
+    const std::array<RadioButton*, 4> buttons = {oCCHelmertFrame, oCCHelmertVector, oCCHelmertIso19111, oCCMolodensky};
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        if (!SameName(name, buttons[i]->NameSym()) || !buttons[i]->Pressed()) continue;
         wParTyp = static_cast<int>(i) + 1;
-        if (lErgebnis && Frage(kTextNeuBerechnenTyp)) CallByName("BUTBERECHNEN");
+        if (lErgebnis && Ask(calc::kTextRecomputeConvention)) CallByName("BUTBERECHNEN");
     }
 }
 
 // Exchanges the captions and descriptions of the source and target controls.
-void dtaCalcPar::Invertieren()
+void dtaCalcPar::SwapSideLabels()
 {
-    const std::pair<Control*, Control*> aPaare[] = {{oDCGruppe1, oDCGruppe2},
-                                                    {oDCComEllQ, oDCComEllZ},
-                                                    {oDCHalbAchsGQ, oDCHalbAchsGZ},
-                                                    {oDCHalbAchsKQ, oDCHalbAchsKZ},
-                                                    {oDCText3, oDCText7},
-                                                    {oDCKoordListQ, oDCKoordListZ},
-                                                    {oCCButDateiLesenQ, oCCButDateiLesenZ},
-                                                    {oCCButDateiSchreibenQ, oCCButDateiSchreibenZ}};
-    for (const auto& [oQ, oZ] : aPaare) {
-        HyperLabel oLabelQ = oQ->GetHyperLabel();
-        HyperLabel oLabelZ = oZ->GetHyperLabel();
-        std::swap(oLabelQ.caption, oLabelZ.caption);
-        std::swap(oLabelQ.description, oLabelZ.description);
-        oQ->SetHyperLabel(oLabelQ);
-        oZ->SetHyperLabel(oLabelZ);
+    const std::pair<Control*, Control*> pairs[] = {{oDCTextGruppe1, oDCTextGruppe2},
+                                                   {oDCGruppe1, oDCGruppe2},
+                                                   {oDCComEllQ, oDCComEllZ},
+                                                   {oDCHalbAchsGQ, oDCHalbAchsGZ},
+                                                   {oDCHalbAchsKQ, oDCHalbAchsKZ},
+                                                   {oDCText3, oDCText7},
+                                                   {oDCKoordListQ, oDCKoordListZ},
+                                                   {oCCButDateiLesenQ, oCCButDateiLesenZ},
+                                                   {oCCButDateiSchreibenQ, oCCButDateiSchreibenZ}};
+    for (const auto& [sourceControl, targetControl] : pairs) {
+        HyperLabel sourceLabel = sourceControl->GetHyperLabel();
+        HyperLabel targetLabel = targetControl->GetHyperLabel();
+        std::swap(sourceLabel.caption, targetLabel.caption);
+        std::swap(sourceLabel.description, targetLabel.description);
+        sourceControl->SetHyperLabel(sourceLabel);
+        targetControl->SetHyperLabel(targetLabel);
     }
 }

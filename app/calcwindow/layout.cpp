@@ -102,7 +102,7 @@ const CalcParItem& ItemOf(int nId)
     return gaCalcParItems.at(static_cast<size_t>(nId - gaCalcParItems.front().nId));
 }
 
-int FeldIndex(std::string_view cName)
+int FieldIndex(std::string_view cName)
 {
     const auto* it = std::find_if(dtaCalcPar_vo::aFeldNamen.begin(), dtaCalcPar_vo::aFeldNamen.end(),
                                   [&](const char* cFeld) { return SameName(cFeld, cName); });
@@ -118,15 +118,15 @@ T* dtaCalcPar_vo::Make(int nId)
     T* control = AddControl<T>(nId);
     control->SetHyperLabel({item.cName, item.cCaption, "", ""});
     if (IsGroupItem(item.cName)) control->SetTextColor(Color::FromColorRef(1));
-    if (item.nFont > 0) control->SetFont(aFonts_[static_cast<size_t>(item.nFont - 1)]);
+    if (item.nFont > 0) control->SetFont(fonts_[static_cast<size_t>(item.nFont - 1)]);
     return control;
 }
 
 dtaCalcPar_vo::dtaCalcPar_vo(Window* oWindow) : DataWindow(oWindow, "dtaCalcPar_vo")
 {
-    for (size_t i = 0; i < aFonts_.size(); ++i) {
-        aFonts_[i] = Font(kFonts[i].nPoints, kFonts[i].cFace);
-        aFonts_[i].Bold(kFonts[i].lBold);
+    for (size_t i = 0; i < fonts_.size(); ++i) {
+        fonts_[i] = Font(kFonts[i].nPoints, kFonts[i].cFace);
+        fonts_[i].Bold(kFonts[i].lBold);
     }
     oDCTextGruppe1 = Make<FixedText>(100);
     oDCGruppe1 = Make<GroupBox>(101);
@@ -197,16 +197,16 @@ dtaCalcPar_vo::dtaCalcPar_vo(Window* oWindow) : DataWindow(oWindow, "dtaCalcPar_
     oCCButHelmertHilfe = Make<PushButton>(166);
     oCCButOnlineInfo = Make<PushButton>(167);
     oCCButBeenden = Make<PushButton>(168);
-    oDCKoordListQ->SetTextLimit(kPunktlisteLimit);
-    oDCKoordListZ->SetTextLimit(kPunktlisteLimit);
-    oDCHelmertPar->SetTextLimit(kErgebnisLimit);
+    oDCKoordListQ->SetTextLimit(kPointListLimit);
+    oDCKoordListZ->SetTextLimit(kPointListLimit);
+    oDCHelmertPar->SetTextLimit(kResultLimit);
     SetCaption("");
     SetHyperLabel({"DTACALCPAR_VO", "", "", ""});
 }
 
 Value dtaCalcPar_vo::FieldGet(std::string_view cName) const
 {
-    if (FeldIndex(cName) < 0) return {};
+    if (FieldIndex(cName) < 0) return {};
     Control* control = GetControl(cName);
     if (auto* combo = dynamic_cast<ComboBox*>(control)) return combo->Value();
     if (auto* check = dynamic_cast<CheckBox*>(control)) return check->Checked();
@@ -215,7 +215,7 @@ Value dtaCalcPar_vo::FieldGet(std::string_view cName) const
 
 Value dtaCalcPar_vo::FieldPut(std::string_view cName, const Value& uValue)
 {
-    const int nIndex = FeldIndex(cName);
+    const int nIndex = FieldIndex(cName);
     if (nIndex < 0) return {};
     Control* control = GetControl(cName);
     if (auto* combo = dynamic_cast<ComboBox*>(control))
@@ -224,13 +224,13 @@ Value dtaCalcPar_vo::FieldPut(std::string_view cName, const Value& uValue)
         check->SetChecked(uValue.IsLogic() && uValue.AsLogic());
     else
         static_cast<TextControl*>(control)->SetTextValue(uValue.IsText() ? uValue.AsText() : std::string());
-    aFeldWerte_[static_cast<size_t>(nIndex)] = uValue;
+    fieldValues_[static_cast<size_t>(nIndex)] = uValue;
     return uValue;
 }
 
 const Value& dtaCalcPar_vo::FieldStored(std::string_view cName) const
 {
     static const Value nil;
-    const int nIndex = FeldIndex(cName);
-    return nIndex < 0 ? nil : aFeldWerte_[static_cast<size_t>(nIndex)];
+    const int nIndex = FieldIndex(cName);
+    return nIndex < 0 ? nil : fieldValues_[static_cast<size_t>(nIndex)];
 }

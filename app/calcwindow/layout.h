@@ -26,11 +26,12 @@ struct CalcParItem {
 // The 69 items in id order (ids 100 to 168).
 extern const std::array<CalcParItem, 69> gaCalcParItems;
 
-// The most characters a point list takes.
-constexpr int kPunktlisteLimit = 1000000;
+// The most characters a point list takes: the largest list (30,000 points)
+// with lines of 80 characters and their line ends, and room to spare.
+constexpr int kPointListLimit = 3000000;
 // The most characters the result field takes: far above the largest report
 // (30,000 pairs with every output option), which is never cut.
-constexpr int kErgebnisLimit = 100000000;
+constexpr int kResultLimit = 100000000;
 
 class dtaCalcPar_vo : public DataWindow {
 public:
@@ -125,6 +126,6 @@ protected:
 private:
     template <class T>
     T* Make(int nId);
-    std::array<Font, 5> aFonts_;
-    std::array<Value, 24> aFeldWerte_;
+    std::array<Font, 5> fonts_;
+    std::array<Value, 24> fieldValues_;
 };

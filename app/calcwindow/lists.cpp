@@ -7,6 +7,7 @@
 #include "app/shell/globals.h"
 #include "calc/formats.h"
 #include "calc/library.h"
+#include "calc/texts.h"
 #include "lib/number.h"
 #include "lib/sprache.h"
 #include "platform/runtime/numtext.h"
@@ -14,140 +15,133 @@
 
 namespace {
 
-constexpr int kTextStandardwerte = 38;
-constexpr int kTextEllipsoidUngueltig = 79;
-constexpr int kTextStandardName = 47;
-
-bool IstKartesisch(int nFormat)
+SemiAxes LibraryUserEllipsoid(bool source)
 {
-    return nFormat == 1 || nFormat == 2;
-}
-
-HalbAchsen UserEllipsoid(bool lQuelle)
-{
-    HalbAchsen oAchsen;
+    SemiAxes axes;
     const auto& library = calc::Library();
-    (lQuelle ? library.getellsource : library.getelltarget)(kUserEllipsoid, &oAchsen.a, &oAchsen.b);
-    return oAchsen;
+    (source ? library.getellsource : library.getelltarget)(kUserEllipsoid, &axes.a, &axes.b);
+    return axes;
 }
 
 }  // namespace
 
 void dtaCalcPar::Daten()
 {
-    const bool lDeutsch = gcSprache == "ger";
+    const bool german = gcSprache == "ger";
     aFormate.clear();
-    for (int nFormat = 1; nFormat <= calc::kFormatCount; ++nFormat)
-        aFormate.push_back({calc::FormatName(nFormat, lDeutsch), nFormat});
+    for (int format = 1; format <= calc::kFormatCount; ++format)
+        aFormate.push_back({calc::FormatName(format, german), format});
     const auto& library = calc::Library();
-    library.setlanguage(lDeutsch ? 1 : 2);
+    library.setlanguage(german ? 1 : 2);
     aEllipsoide.clear();
-    const char* cName = nullptr;
-    for (int n = 1; n < kUserEllipsoid && library.getellname(static_cast<std::uint16_t>(n), &cName); ++n) {
-        const std::string cText = cName ? cName : "";
-        const bool lDoppelt = std::any_of(aEllipsoide.begin(), aEllipsoide.end(),
-                                          [&](const ListenZeile& oZeile) { return oZeile.cName == cText; });
-        if (!lDoppelt && Lower(cText).find("ntv2") == std::string::npos) aEllipsoide.push_back({cText, n});
+    const char* name = nullptr;
+    for (int n = 1; n < kUserEllipsoid && library.getellname(static_cast<std::uint16_t>(n), &name); ++n) {
+        const std::string text = name ? name : "";
+        const bool lDoppelt =
+            std::any_of(aEllipsoide.begin(), aEllipsoide.end(), [&](const ListRow& row) { return row.name == text; });
+        if (!lDoppelt && Lower(text).find("ntv2") == std::string::npos) aEllipsoide.push_back({text, n});
     }
     std::stable_sort(aEllipsoide.begin(), aEllipsoide.end(),
-                     [](const ListenZeile& x, const ListenZeile& y) { return x.cName < y.cName; });
-    cName = nullptr;
-    library.getellname(kUserEllipsoid, &cName);
-    aEllipsoide.push_back({cName ? cName : "", kUserEllipsoid});
+                     [](const ListRow& x, const ListRow& y) { return x.name < y.name; });
+    name = nullptr;
+    library.getellname(kUserEllipsoid, &name);
+    aEllipsoide.push_back({name ? name : "", kUserEllipsoid});
     aEllParQ.assign(aEllipsoide.size(), {});
     aEllParZ.assign(aEllipsoide.size(), {});
     for (size_t i = 0; i < aEllipsoide.size(); ++i) {
-        const auto nNummer = static_cast<std::uint16_t>(aEllipsoide[i].nNummer);
-        library.getellsource(nNummer, &aEllParQ[i].a, &aEllParQ[i].b);
-        library.getelltarget(nNummer, &aEllParZ[i].a, &aEllParZ[i].b);
+        const auto number = static_cast<std::uint16_t>(aEllipsoide[i].number);
+        library.getellsource(number, &aEllParQ[i].a, &aEllParQ[i].b);
+        library.getelltarget(number, &aEllParZ[i].a, &aEllParZ[i].b);
     }
 }
 
 void dtaCalcPar::Grundeinstellung(const std::string& cCombo)
 {
-    const std::string cWert = cCombo.size() == 16 && !Empty(cCombo) ? cCombo : kStandardKombination;
-    auto nGruppe = [&](size_t nStart) { return static_cast<int>(Val(cWert.substr(nStart, 4))); };
-    SeiteGrundeinstellung(SeiteQ(), nGruppe(0), nGruppe(4));
-    SeiteGrundeinstellung(SeiteZ(), nGruppe(8), nGruppe(12));
+    const std::string combination = cCombo.size() == 16 && !Empty(cCombo) ? cCombo : kStandardCombination;
+    auto group = [&](size_t nStart) { return static_cast<int>(Val(combination.substr(nStart, 4))); };
+    SetUpSide(SourceSide(), group(0), group(4));
+    SetUpSide(TargetSide(), group(8), group(12));
 }
 
-void dtaCalcPar::SeiteGrundeinstellung(const Seite& oSeite, int nFormat, int nEll)
+void dtaCalcPar::SetUpSide(const Side& side, int format, int ellipsoid)
 {
-    if (std::none_of(aFormate.begin(), aFormate.end(), [&](const ListenZeile& z) { return z.nNummer == nFormat; }))
-        nFormat = 1;
-    if (std::none_of(aEllipsoide.begin(), aEllipsoide.end(), [&](const ListenZeile& z) { return z.nNummer == nEll; }))
-        nEll = kUserEllipsoid;
-    oSeite.oFormat->SetValue(nFormat);
-    const std::initializer_list<Control*> aFelder = {oSeite.oA, oSeite.oB, oSeite.oF};
-    if (!oSeite.oEll->IsVisible()) {
-        oSeite.oEll->Show();
-        for (Control* oFeld : aFelder) oFeld->Show();
+    if (std::none_of(aFormate.begin(), aFormate.end(), [&](const ListRow& z) { return z.number == format; }))
+        format = 1;
+    if (std::none_of(aEllipsoide.begin(), aEllipsoide.end(), [&](const ListRow& z) { return z.number == ellipsoid; }))
+        ellipsoid = kUserEllipsoid;
+    side.format->SetValue(format);
+    const std::initializer_list<Control*> fields = {side.semiMajor, side.semiMinor, side.flattening};
+    if (!side.ellipsoid->IsVisible()) {
+        side.ellipsoid->Show();
+        for (Control* field : fields) field->Show();
     }
-    oSeite.oEll->SetValue(nEll);
-    if (IstKartesisch(nFormat))
-        oSeite.oEll->Disable();
+    side.ellipsoid->SetValue(ellipsoid);
+    if (!calc::NeedsEllipsoid(format))
+        side.ellipsoid->Disable();
     else
-        oSeite.oEll->Enable();
-    for (Control* oFeld : aFelder) {
-        if (nEll == kUserEllipsoid && !IstKartesisch(nFormat))
-            oFeld->Enable();
+        side.ellipsoid->Enable();
+    for (Control* field : fields) {
+        if (ellipsoid == kUserEllipsoid && calc::NeedsEllipsoid(format))
+            field->Enable();
         else
-            oFeld->Disable();
+            field->Disable();
     }
-    if (IstKartesisch(nFormat)) {
-        oSeite.oEll->Hide();
-        for (Control* oFeld : aFelder) oFeld->Hide();
+    if (!calc::NeedsEllipsoid(format)) {
+        side.ellipsoid->Hide();
+        for (Control* field : fields) field->Hide();
     }
 }
 
 void dtaCalcPar::ButStandard()
 {
-    if (!Frage(kTextStandardwerte)) return;
-    for (const Seite& oSeite : {SeiteQ(), SeiteZ()}) {
-        const HalbAchsen oAchsen = UserEllipsoid(oSeite.lQuelle);
-        oSeite.oA->SetTextValue(Str(oAchsen.a, 15, 7));
-        oSeite.oB->SetTextValue(Str(oAchsen.b, 15, 7));
-        oSeite.aEllPar->back() = oAchsen;
-    }
+    if (!Ask(calc::kTextResetDefaults)) return;
+    for (const Side& side : {SourceSide(), TargetSide()}) WriteUserEllipsoid(side);
     Grundeinstellung();
     wParTyp = 1;
     Anpassen();
+}
+
+// The library's user ellipsoid into the side's fields and list row, its
+// inverse flattening computed and checked (without a message), the side's
+// valid flag set from the check.
+void dtaCalcPar::WriteUserEllipsoid(const Side& side)
+{
+    SemiAxes axes = LibraryUserEllipsoid(side.source);
+    side.semiMajor->SetTextValue(Str(axes.a, 15, 7));
+    side.semiMinor->SetTextValue(Str(axes.b, 15, 7));
+    Axes(side).back() = axes;
+    EllipsoidOk(side) = CalcEllPar(axes.a, axes.b, InverseFlattening(side), 1, false);
+    side.flattening->SetTextValue(EllipsoidOk(side) ? NormNum(InverseFlattening(side)) : std::string());
 }
 
 bool dtaCalcPar::CalcEllPar(double a, double& b, double& f, int nMode, bool lMessage)
 {
-    bool lOk = false;
+    bool ok = false;
     if (nMode == 1) {
         f = 0.0;
-        if (IstHalbachse(a) && IstHalbachse(b) && a > b) {
+        if (IsSemiAxis(a) && IsSemiAxis(b) && a > b) {
             f = a / (a - b);
-            lOk = IstKehrwert(f);
+            ok = IsInverseFlattening(f);
         }
     } else if (nMode == 2) {
         b = 0.0;
-        if (IstHalbachse(a) && IstKehrwert(f)) {
+        if (IsSemiAxis(a) && IsInverseFlattening(f)) {
             b = a - a / f;
-            lOk = IstHalbachse(b) && a > b;
+            ok = IsSemiAxis(b) && a > b;
         }
     }
-    if (!lOk && lMessage) Text(kTextEllipsoidUngueltig);
-    return lOk;
+    if (!ok && lMessage) ShowError(calc::kTextInvalidEllipsoid);
+    return ok;
 }
 
 // The inputs of a first start: the standard combination with the library's
 // user ellipsoids, convention 1 and the default names.
-void dtaCalcPar::Startwerte()
+void dtaCalcPar::SetStartValues()
 {
     Grundeinstellung();
-    for (const Seite& oSeite : {SeiteQ(), SeiteZ()}) {
-        HalbAchsen oAchsen = UserEllipsoid(oSeite.lQuelle);
-        oSeite.oA->SetTextValue(Str(oAchsen.a, 15, 7));
-        oSeite.oB->SetTextValue(Str(oAchsen.b, 15, 7));
-        *oSeite.lEllOk = CalcEllPar(oAchsen.a, oAchsen.b, *oSeite.fKehrwert, 1, false);
-        if (*oSeite.lEllOk) oSeite.oF->SetTextValue(NormNum(*oSeite.fKehrwert));
-    }
+    for (const Side& side : {SourceSide(), TargetSide()}) WriteUserEllipsoid(side);
     wParTyp = 1;
     Anpassen();
-    for (SingleLineEdit* oName : {oDCEditBezQ, oDCEditBezZ, oDCKom})
-        oName->SetTextValue(aSprachTexte.at(kTextStandardName - 1));
+    for (SingleLineEdit* nameField : {oDCEditBezQ, oDCEditBezZ, oDCKom})
+        nameField->SetTextValue(aSprachTexte.at(calc::kTextUnnamed - 1));
 }

@@ -6,6 +6,7 @@
 #include "app/calcwindow/calcwindow.h"
 #include "app/shell/globals.h"
 #include "calc/computation.h"
+#include "calc/texts.h"
 #include "lib/meldung.h"
 #include "lib/sprache.h"
 
@@ -13,22 +14,22 @@ namespace {
 
 // The page layout of one orientation: the lines a page is divided into and
 // the margins as shares of the page's height and width.
-struct Seitenmass {
-    int nZeilen;
-    double fRandOben;
-    double fRandSeite;
+struct PageLayout {
+    int lines;
+    double topMargin;
+    double sideMargin;
 };
 
-constexpr Seitenmass kHochformat{66, 0.07, 0.1};
-constexpr Seitenmass kQuerformat{46, 0.1, 0.07};
-constexpr int kQuer = DMORIENT_LANDSCAPE;
+constexpr PageLayout kPortrait{66, 0.07, 0.1};
+constexpr PageLayout kLandscape{46, 0.1, 0.07};
+constexpr int kLandscapeCode = DMORIENT_LANDSCAPE;
 
-Font Schrift(int nPunkte, const std::string& cName, bool lFett, bool lFesteBreite = false)
+Font MakeFont(int points, const std::string& face, bool bold, bool fixedPitch = false)
 {
-    LOGFONTA oMerkmale = Font(nPunkte, cName).GetLogFontStruct();
-    oMerkmale.lfWeight = lFett ? FW_BOLD : FW_NORMAL;
-    if (lFesteBreite) oMerkmale.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-    return Font(oMerkmale);
+    LOGFONTA attributes = Font(points, face).GetLogFontStruct();
+    attributes.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    if (fixedPitch) attributes.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    return Font(attributes);
 }
 
 }  // namespace
@@ -45,55 +46,55 @@ void prnErgebnis::Sprache()
     aSprachTexte = GetSprachFileText("PRNERGEBNIS");
 }
 
-bool prnErgebnis::PrinterExpose(PrinterExposeEvent& oEvent)
+bool prnErgebnis::PrinterExpose(PrinterExposeEvent& event)
 {
-    const std::string cSeite = std::to_string(oEvent.PageNo());
-    if (goErfolg) goErfolg->ErfolgsMeldung(calc::Filled(calc::TextOf(aSprachTexte, 1), cSeite), "");
+    const std::string page = std::to_string(event.PageNo());
+    if (goErfolg) goErfolg->ErfolgsMeldung(calc::Filled(calc::TextOf(aSprachTexte, 1), page), "");
 
-    const Seitenmass& oMass = nOrientation == kQuer ? kQuerformat : kHochformat;
-    const int nH = oEvent.ExposedArea().Height();
-    const int nW = oEvent.ExposedArea().Width();
-    const int nB0 = static_cast<int>(nH * oMass.fRandOben);
-    const int nT0 = nH - nB0;
-    const int nS = (nT0 - nB0) / (oMass.nZeilen - 1);
-    const int nB = nB0 + nS;
-    const int nL = static_cast<int>(nW * oMass.fRandSeite);
-    const int nD = nW - nL - nL;
-    auto zentriert = [&](const std::string& cText, int nY) {
-        TextPrint(cText, {nL + (nD - SizeText(cText).width) / 2, nY});
+    const PageLayout& layout = nOrientation == kLandscapeCode ? kLandscape : kPortrait;
+    const int height = event.ExposedArea().Height();
+    const int width = event.ExposedArea().Width();
+    const int bottom0 = static_cast<int>(height * layout.topMargin);
+    const int top0 = height - bottom0;
+    const int step = (top0 - bottom0) / (layout.lines - 1);
+    const int bottom = bottom0 + step;
+    const int left = static_cast<int>(width * layout.sideMargin);
+    const int span = width - left - left;
+    auto centred = [&](const std::string& text, int y) {
+        TextPrint(text, {left + (span - SizeText(text).width) / 2, y});
     };
-    int nY = nT0 + nS;
-    const Font oVorher = GetFont();
+    int y = top0 + step;
+    const Font previousFont = GetFont();
 
-    if (oEvent.PageNo() == 1) {
-        SetFont(Schrift(16, "Arial", true));
-        zentriert(gcProgramm, nY - nS);
-        nY = nT0 - 2 * nS;
+    if (event.PageNo() == 1) {
+        SetFont(MakeFont(16, "Arial", true));
+        centred(gcProgramm, y - step);
+        y = top0 - 2 * step;
         nZeile = 0;
     }
-    nY -= 2 * nS;
+    y -= 2 * step;
 
-    SetFont(Schrift(9, "Courier New", false, true));
-    bool lWeiter = true;
-    auto* oFeld = goCalcPar ? dynamic_cast<MultiLineEdit*>(goCalcPar->GetControl("HELMERTPAR")) : nullptr;
-    const int nZeilen = oFeld ? oFeld->LineCount() : 0;
-    while (nY >= nB + nS) {
-        if (++nZeile > nZeilen) {
-            lWeiter = false;
+    SetFont(MakeFont(9, "Courier New", false, true));
+    bool more = true;
+    auto* field = goCalcPar ? dynamic_cast<MultiLineEdit*>(goCalcPar->GetControl("HELMERTPAR")) : nullptr;
+    const int lines = field ? field->LineCount() : 0;
+    while (y >= bottom + step) {
+        if (++nZeile > lines) {
+            more = false;
             break;
         }
-        TextPrint(oFeld->GetLine(nZeile), {nL, nY});
-        nY -= nS;
+        TextPrint(field->GetLine(nZeile), {left, y});
+        y -= step;
     }
 
-    SetFont(Schrift(8, "Arial", true));
-    zentriert("Seite " + cSeite, nB - 3 * nS);
-    SetFont(Schrift(8, "Arial", false));
-    const Window* oRahmen = goCalcPar ? goCalcPar->Owner() : nullptr;
-    zentriert(oRahmen ? oRahmen->Caption() : std::string(), static_cast<int>(nH * 0.01));
+    SetFont(MakeFont(8, "Arial", true));
+    centred("Seite " + page, bottom - 3 * step);
+    SetFont(MakeFont(8, "Arial", false));
+    const Window* frame = goCalcPar ? goCalcPar->Owner() : nullptr;
+    centred(frame ? frame->Caption() : std::string(), static_cast<int>(height * 0.01));
 
-    SetFont(oVorher);
-    return lWeiter;
+    SetFont(previousFont);
+    return more;
 }
 
 void prnErgebnis::Destroy()
@@ -105,15 +106,15 @@ void prnErgebnis::Destroy()
 void dtaCalcPar::ButDruckenH()
 {
     if (oDCHelmertPar->TextValue().empty()) {
-        if (goHinweis) goHinweis->HinweisMeldung(calc::TextOf(aSprachTexte, 50));
+        if (goHinweis) goHinweis->HinweisMeldung(calc::TextOf(aSprachTexte, calc::kTextNoResultToPrint));
         return;
     }
     if (!goDrucker) goDrucker = std::make_unique<PrintingDevice>();
-    prnErgebnis oDruck;
-    if (oDruck.IsValid() && oDruck.Start()) {
-        if (goErfolg) goErfolg->ErfolgsMeldung(calc::TextOf(aSprachTexte, 63), "");
+    prnErgebnis job;
+    if (job.IsValid() && job.Start()) {
+        if (goErfolg) goErfolg->ErfolgsMeldung(calc::TextOf(aSprachTexte, calc::kTextPrinted), "");
     } else if (goFehler) {
-        goFehler->FehlerMeldung(calc::TextOf(aSprachTexte, 65));
+        goFehler->FehlerMeldung(calc::TextOf(aSprachTexte, calc::kTextPrinterUnusable));
     }
-    oDruck.Destroy();
+    job.Destroy();
 }

@@ -20,7 +20,7 @@ public:
     // Loads the page status text of the current language.
     void Sprache();
     // Prints one page; true when another page follows.
-    bool PrinterExpose(PrinterExposeEvent& oEvent) override;
+    bool PrinterExpose(PrinterExposeEvent& event) override;
     void Destroy() override;
 
 private:

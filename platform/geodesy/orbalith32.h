@@ -82,6 +82,9 @@ namespace geodesy {
 // Logic result of every export: nonzero = success.
 using Logic = std::int32_t;
 
+// The four conventions above by their codes.
+enum class Convention : std::uint16_t { CoordinateFrame = 1, PositionVector = 2, Iso19111 = 3, Molodensky = 4 };
+
 // seteventloop(on): while on, long loops (over 10,000 pairs) dispatch waiting
 // window messages now and then.
 using SetEventLoopFn = Logic(__stdcall*)(std::uint32_t on);

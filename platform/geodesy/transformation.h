@@ -7,9 +7,9 @@
 
 #include <Eigen/Dense>
 
-namespace geodesy {
+#include "platform/geodesy/orbalith32.h"
 
-enum class Convention : std::uint16_t { CoordinateFrame = 1, PositionVector = 2, Iso19111 = 3, Molodensky = 4 };
+namespace geodesy {
 
 // Accepts the codes first..last; fails with a message otherwise.
 bool ToConvention(std::uint16_t code, std::uint16_t last, Convention& convention);

@@ -39,7 +39,7 @@ std::string PadR(const std::string& text, std::size_t length)
     return text + std::string(length - text.size(), ' ');
 }
 
-bool Empty(const std::string& text)
+bool Empty(std::string_view text)
 {
     return text.find_first_not_of(" \t\r\n") == std::string::npos;
 }

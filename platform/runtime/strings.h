@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 // Trims remove blanks (spaces) only, as the program's texts expect.
 std::string LTrim(const std::string& text);
@@ -19,7 +20,7 @@ std::string Lower(const std::string& text);
 std::string PadR(const std::string& text, std::size_t length);
 
 // The emptiness test of texts: no characters, or only blanks, tabs, CR and LF.
-bool Empty(const std::string& text);
+bool Empty(std::string_view text);
 
 // The alphanumeric test of the ANSI code page: digits and letters, national
 // letters such as "\xE4" (a-umlaut in Windows-1252) included.

@@ -25,6 +25,9 @@ calc::Texts MakeTexts()
     texts[87 - 1] = "# pairs";
     texts[43 - 1] = "# outliers";
     texts[88 - 1] = "t88 #";
+    texts[8 - 1] = "t8 # #";
+    texts[91 - 1] = "t91 # # #";
+    texts[92 - 1] = "t92 # #";
     return texts;
 }
 
@@ -84,7 +87,7 @@ const std::string kStatistics = "t34\r\n0.0123 t35\r\n0.0100 t36\r\n0.0110 t61\r
 calc::Options AllOn(int convention)
 {
     calc::Options o;
-    o.convention = convention;
+    o.convention = static_cast<geodesy::Convention>(convention);
     o.rotationMatrix = o.inputValues = o.geographic = o.cartesian = o.residuals = true;
     return o;
 }
@@ -132,7 +135,7 @@ TEST_F(Report, MolodenskyWithOptionsOffUsesTheCommonWidth)
     library.script.parameters[1] = -12.25;
     library.script.parameters[2] = 100.0;
     calc::Options options;
-    options.convention = 4;
+    options.convention = geodesy::Convention::Molodensky;
     options.rotationMatrix = true;  // no matrix for Molodensky
     calc::Computation c = Run(Cartesian(kSourceList, "A", ""), Cartesian(kTargetList, "B", ""), options);
     ASSERT_TRUE(c.ok);
@@ -299,8 +302,12 @@ std::vector<FailureCase> FailureCases()
         {"source ellipsoid invalid", noEllipsoid, cart(three), 1, none, "t9"},
         {"source axes misordered", badAxes, cart(three), 1, none, "t9"},
         {"target ellipsoid invalid", cart(three), noEllipsoid, 1, none, "t10"},
-        {"bad line in full", cart(manyBad.c_str()), cart(three), 1, none, "t8 1234"},
-        {"bad target line", cart(three), cart("1 2 3\r\nx 5"), 1, none, "t8 2"},
+        {"bad line in full", cart(manyBad.c_str()), cart(three), 1, none, "t8 1234 t93"},
+        {"bad target line", cart(three), cart("1 2 3\r\nx 5"), 1, none, "t8 2 t94"},
+        {"extra numbers", cart("1 2 3\r\nP1 4120658.967 699532.681 4801329.4\r\n7 8 9"), cart(three), 1, none,
+         "t91 2 t93 3"},
+        {"extra numbers, two per line", cart(three), geo("8 50\r\n8 30 0 50 30 20.5", 15), 1, none, "t91 2 t94 2"},
+        {"value beyond the range", cart(three), geo("32500000 5000000\r\n60500000 5000000", 21), 1, none, "t92 2 t94"},
         {"too few points", cart("1 2 3\r\n\r\n4 5 6"), cart("1 2"), 1, none, "t12"},
         {"different counts", cart(three), cart("1 2 3\r\n4 5 6\r\n7 8 9\r\n1 1 1"), 1, none, "t11"},
         {"bad DMS", geo("1 2 3\r\n4 506000 6\r\n7 8 9", 11), cart(three), 1, none, "t45 2"},
@@ -326,7 +333,7 @@ TEST_P(Failures, ShowOneErrorAndLeaveNoReport)
     FailureCase test = FailureCases()[GetParam()];
     test.setup(library.script);
     calc::Options options;
-    options.convention = test.convention;
+    options.convention = static_cast<geodesy::Convention>(test.convention);
     calc::Computation c = Run(test.source, test.target, options);
     EXPECT_FALSE(c.ok) << test.name;
     EXPECT_THAT(messages.errors, ElementsAre(test.error)) << test.name;
@@ -369,6 +376,8 @@ TEST_F(Report, ShortListsAreShrunkToTheirPointCount)
 TEST(Texts, FilledReplacesEveryPlaceholder)
 {
     EXPECT_EQ(calc::Filled("# of #", "12"), "12 of 12");
+    EXPECT_EQ(calc::Filled("# of # (#, #)", {"1", "list", "3"}), "1 of list (3, 3)");
+    EXPECT_EQ(calc::Filled("# and #", std::vector<std::string>{}), " and ");
     EXPECT_EQ(calc::TextOf({"a", "b"}, 2), "b");
     EXPECT_EQ(calc::TextOf({"a"}, 5), "");
 }
@@ -398,7 +407,7 @@ TEST_F(Report, TheLargestReportFitsTheResultField)
     calc::Computation c = Run(q, z, AllOn(1));
     ASSERT_TRUE(c.ok) << messages.errors.at(0);
     EXPECT_GT(c.report.size(), 10000000u);
-    EXPECT_LT(c.report.size(), static_cast<std::size_t>(kErgebnisLimit));
+    EXPECT_LT(c.report.size(), static_cast<std::size_t>(kResultLimit));
 }
 
 }  // namespace

@@ -124,6 +124,32 @@ TEST(Utm, ConvertsThroughTheLibrary)
     EXPECT_FALSE(message.empty());
 }
 
+// The conversion borrows the library's user ellipsoids and gives them back,
+// after a success and after a failure.
+TEST(Utm, KeepsTheUserEllipsoidsOfBothSides)
+{
+    const geodesy::GeodesyFunctions& library = calc::Library();
+    const calc::Ellipsoid bessel{6377397.155, 6356078.963}, hayford{6378388.0, 6356911.946};
+    const calc::Ellipsoid wgs84{6378137.0, 6356752.314245};
+    for (double northing : {5761038.0, 99999999.0}) {
+        SCOPED_TRACE(northing);
+        ASSERT_TRUE(library.setuserellsource(1000, bessel.a, bessel.b));
+        ASSERT_TRUE(library.setuserelltarget(1000, hayford.a, hayford.b));
+        std::vector<double> input{32500000, northing, 0};
+        std::vector<double> geo(3);
+        std::uint32_t bad = 0;
+        std::string message;
+        calc::Utm2G(input.data(), geo.data(), wgs84, 1, bad, message);
+        double a = 0, b = 0;
+        ASSERT_TRUE(library.getellsource(1000, &a, &b));
+        EXPECT_EQ(a, bessel.a);
+        EXPECT_EQ(b, bessel.b);
+        ASSERT_TRUE(library.getelltarget(1000, &a, &b));
+        EXPECT_EQ(a, hayford.a);
+        EXPECT_EQ(b, hayford.b);
+    }
+}
+
 geodesy::Logic __stdcall RefuseEllipsoid(std::uint16_t, double, double)
 {
     return 0;

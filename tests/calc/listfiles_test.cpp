@@ -1,5 +1,7 @@
 #include "calc/listfiles.h"
 
+#include "calc/pump.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -58,6 +60,28 @@ TEST(PointListFiles, MoreThan30000LinesAreRefused)
     calc::ListFile over = calc::ReadPointListFile("over.txt");
     EXPECT_EQ(over.status, calc::ReadStatus::TooManyLines);
     EXPECT_EQ(over.text, "");
+}
+
+int g_dispatches = 0;
+void CountDispatch()
+{
+    ++g_dispatches;
+}
+
+// A long read dispatches the waiting messages as the computation does (every
+// 26th line), so the window blinks and repaints meanwhile.
+TEST(PointListFiles, ReadingDispatchesMessagesLineByLine)
+{
+    std::string text;
+    for (int i = 0; i < 2600; ++i) text += "1 2 3\r\n";
+    Spit("long.txt", text);
+    g_dispatches = 0;
+    const calc::MessageDispatcher previous = calc::SetMessageDispatcher(CountDispatch);
+    const calc::ListFile read = calc::ReadPointListFile("long.txt");
+    calc::SetMessageDispatcher(previous);
+    EXPECT_EQ(read.text, text);
+    EXPECT_GE(g_dispatches, 99);
+    EXPECT_LE(g_dispatches, 101);
 }
 
 TEST(PointListFiles, FailuresCarryTheSystemText)

@@ -62,9 +62,9 @@ INSTANTIATE_TEST_SUITE_P(Formats, EveryFormat,
                                            FormatCase{4, "A1 8.2 50.1 120", "A1", {8.2, 50.1, 120}},
                                            FormatCase{5, "50.1 8.2 120", "1", {8.2, 50.1, 120}},
                                            FormatCase{6, "7 50.1 8.2 120", "7", {8.2, 50.1, 120}},
-                                           FormatCase{7, "8.2 50.1 120", "1", {8.2, 50.1, 0}},
+                                           FormatCase{7, "8.2 50.1", "1", {8.2, 50.1, 0}},
                                            FormatCase{8, "x 8.2 50.1", "x", {8.2, 50.1, 0}},
-                                           FormatCase{9, "50.1 8.2 120", "1", {8.2, 50.1, 0}},
+                                           FormatCase{9, "50.1 8.2", "1", {8.2, 50.1, 0}},
                                            FormatCase{10, "Q9 50.1 8.2", "Q9", {8.2, 50.1, 0}},
                                            FormatCase{11, "83000 503020.5 99.5", "1", {83000, 503020.5, 99.5}},
                                            FormatCase{12, "N1 83000 503020.5 99.5", "N1", {83000, 503020.5, 99.5}},
@@ -72,12 +72,12 @@ INSTANTIATE_TEST_SUITE_P(Formats, EveryFormat,
                                            FormatCase{14, "N2 503020.5 83000 99.5", "N2", {83000, 503020.5, 99.5}},
                                            FormatCase{15, "83000 503020.5", "1", {83000, 503020.5, 0}},
                                            FormatCase{16, "N3 83000 503020.5", "N3", {83000, 503020.5, 0}},
-                                           FormatCase{17, "503020.5 83000 7", "1", {83000, 503020.5, 0}},
+                                           FormatCase{17, "503020.5 83000", "1", {83000, 503020.5, 0}},
                                            FormatCase{18, "N4 503020.5 83000", "N4", {83000, 503020.5, 0}},
                                            FormatCase{19, "32500000 5600000 12", "1", {32500000, 5600000, 12}},
                                            FormatCase{20, "U1 32500000 5600000 12", "U1", {32500000, 5600000, 12}},
                                            FormatCase{21, "32500000 5600000", "1", {32500000, 5600000, 0}},
-                                           FormatCase{22, "U2 32500000 5600000 12", "U2", {32500000, 5600000, 0}}));
+                                           FormatCase{22, "U2 32500000 5600000", "U2", {32500000, 5600000, 0}}));
 
 TEST(FormatTable, ClassesNamesAndEllipsoidNeed)
 {
@@ -127,25 +127,36 @@ TEST(Parser, DecimalCommaAppliesAfterThePointNumber)
     EXPECT_DOUBLE_EQ(on.triples[0], 8.25);
     EXPECT_DOUBLE_EQ(on.triples[1], 50.5);
 
+    // Without the option the commas split the numbers: four numbers where
+    // the format takes two.
     Parsed off = Parse("8,25;50,5", 7, false);
-    ASSERT_EQ(off.result.status, ParseStatus::Ok);
-    EXPECT_DOUBLE_EQ(off.triples[0], 8);
-    EXPECT_DOUBLE_EQ(off.triples[1], 25);
+    EXPECT_EQ(off.result.status, ParseStatus::BadLine);
+    EXPECT_EQ(off.result.fault, calc::LineFault::ExtraNumbers);
 
-    Parsed numbered = Parse("P1,5 8,25 50,5", 8, true);
+    Parsed numbered = Parse("P1 8,25 50,5", 8, true);
     ASSERT_EQ(numbered.result.status, ParseStatus::Ok);
     EXPECT_EQ(numbered.numbers[0], "P1");
-    EXPECT_DOUBLE_EQ(numbered.triples[0], 5);  // the comma after the cut-off number: ",5" reads as 5
-    EXPECT_DOUBLE_EQ(numbered.triples[1], 8.25);
+    EXPECT_DOUBLE_EQ(numbered.triples[0], 8.25);
+    EXPECT_DOUBLE_EQ(numbered.triples[1], 50.5);
+
+    // A point number cut at its comma leaves a number too many.
+    Parsed cut = Parse("P1,5 8,25 50,5", 8, true);
+    EXPECT_EQ(cut.result.status, ParseStatus::BadLine);
+    EXPECT_EQ(cut.result.fault, calc::LineFault::ExtraNumbers);
 }
 
 TEST(Parser, PointNumberRunsAndSkippedLines)
 {
-    Parsed p = Parse("12.5 40 50 60\r\nP17\r\n   \r\n\r\ntext only\r\n-3 1 2 3", 2);
+    Parsed p = Parse("12 40 50 60\r\nP17\r\n   \r\n\r\ntext only\r\n-3 1 2 3", 2);
     ASSERT_EQ(p.result.status, ParseStatus::Ok);
     ASSERT_EQ(p.result.count, 2u);
     EXPECT_EQ(p.numbers, (std::vector<std::string>{"12", "3"}));
-    EXPECT_EQ(p.triples, (std::vector<double>{5, 40, 50, 1, 2, 3}));
+    EXPECT_EQ(p.triples, (std::vector<double>{40, 50, 60, 1, 2, 3}));
+
+    // A point number that runs into a point leaves its fraction as a number too many.
+    Parsed cut = Parse("12.5 40 50 60", 2);
+    EXPECT_EQ(cut.result.status, ParseStatus::BadLine);
+    EXPECT_EQ(cut.result.fault, calc::LineFault::ExtraNumbers);
 }
 
 TEST(Parser, CountedPointNumbersSkipLinesWithoutNumbers)
@@ -164,6 +175,7 @@ struct BadCase {
     int format;
     std::string text;
     std::uint32_t line;
+    calc::LineFault fault;
 };
 
 class BadLines : public ::testing::TestWithParam<BadCase> {};
@@ -175,14 +187,25 @@ TEST_P(BadLines, AreReportedWithTheirLineNumber)
     EXPECT_EQ(p.result.status, ParseStatus::BadLine) << c.text;
     EXPECT_EQ(p.result.badLine, c.line) << c.text;
     EXPECT_EQ(p.result.count, 0u);
+    EXPECT_EQ(p.result.fault, c.fault) << c.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, BadLines,
-                         ::testing::Values(BadCase{7, "8.2", 1}, BadCase{1, "1 2 3\r\n5", 2}, BadCase{3, "1 2", 1},
-                                           BadCase{19, "1 2 3\r\n\r\n1 2", 3}, BadCase{21, "1", 1},
-                                           BadCase{2, "P1 1 2", 1}, BadCase{1, "60000000.0001 0 0", 1},
-                                           BadCase{7, "1 2 -60000001", 1}, BadCase{1, "1e400 0 0", 1},
-                                           BadCase{12, "N1 2 3\r\nN2 1 2 3", 1}));
+using enum calc::LineFault;
+INSTANTIATE_TEST_SUITE_P(
+    Lines, BadLines,
+    ::testing::Values(BadCase{7, "8.2", 1, Layout}, BadCase{1, "1 2 3\r\n5", 2, Layout}, BadCase{3, "1 2", 1, Layout},
+                      BadCase{19, "1 2 3\r\n\r\n1 2", 3, Layout}, BadCase{21, "1", 1, Layout},
+                      BadCase{2, "P1 1 2", 1, Layout}, BadCase{1, "60000000.0001 0 0", 1, OutOfRange},
+                      BadCase{7, "1 2 -60000001", 1, ExtraNumbers}, BadCase{7, "1 -60000001", 1, OutOfRange},
+                      BadCase{1, "1e400 0 0", 1, OutOfRange}, BadCase{12, "N1 2 3\r\nN2 1 2 3", 1, Layout},
+                      // more numbers than the format takes: never dropped
+                      BadCase{1, "1 2 3\r\nP1 4120658.967 699532.681 4801329.4", 2, ExtraNumbers},
+                      BadCase{1, "1,000,000 2 3", 1, ExtraNumbers},
+                      BadCase{11, "8 30 0 50 30 20.5 99.5", 1, ExtraNumbers}, BadCase{2, "P_1 1 2 3", 1, ExtraNumbers},
+                      BadCase{7, "8.5 50.25 100", 1, ExtraNumbers},
+                      BadCase{22, "N1 32500000 5000000 100", 1, ExtraNumbers},
+                      // a zone-60 easting is beyond every format's range
+                      BadCase{21, "60500000 5000000", 1, OutOfRange}));
 
 TEST(Parser, ExactLimitPassesAndEmptyListsHoldNoPoints)
 {
@@ -211,7 +234,13 @@ TEST(Parser, LineBreaksOfPastedText)
 {
     EXPECT_EQ(calc::SplitLines("").size(), 1u);
     EXPECT_EQ(calc::SplitLines("a\r\nb\r\n"), (std::vector<std::string_view>{"a", "b", ""}));
-    EXPECT_EQ(calc::SplitLines("a\nb"), (std::vector<std::string_view>{"a", "b"}));
+    // A lone LF ends no line in the edit field, so none here: line numbers
+    // in messages are the ones the user sees.
+    EXPECT_EQ(calc::SplitLines("a\nb\r\nc"), (std::vector<std::string_view>{"a\nb", "c"}));
+    Parsed p = Parse("1 2 3\n4 5 6\r\n7 8", 1);
+    EXPECT_EQ(p.result.status, ParseStatus::BadLine);
+    EXPECT_EQ(p.result.badLine, 1u);
+    EXPECT_EQ(p.result.fault, calc::LineFault::ExtraNumbers);
 }
 
 int g_dispatched = 0;

@@ -34,7 +34,7 @@ protected:
 TEST_F(MessageWindows, StackFromTheTopInTheOrderSuccessErrorHint)
 {
     enum Kind { Success, Error, Hint };
-    MeldungFenster* windows[] = {goErfolg.get(), goFehler.get(), goHinweis.get()};
+    MessageWindow* windows[] = {goErfolg.get(), goFehler.get(), goHinweis.get()};
     const struct {
         const char* what;
         Kind shown;  // a message to this window, or a hide by its timer

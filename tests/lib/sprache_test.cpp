@@ -166,12 +166,12 @@ TEST_F(LanguageFiles, ControlTextsFollowTheChildren)
     EXPECT_EQ(children, window.GetAllChildren());
     ASSERT_EQ(rows.size(), 3u);
     ASSERT_TRUE(rows[0].has_value());
-    EXPECT_EQ(rows[0]->cCaption, "&OK\r\nnow");
-    EXPECT_EQ(rows[0]->cDescription, "Takes\nthe input");
+    EXPECT_EQ(rows[0]->caption, "&OK\r\nnow");
+    EXPECT_EQ(rows[0]->description, "Takes\nthe input");
     EXPECT_FALSE(rows[1].has_value());
     ASSERT_TRUE(rows[2].has_value());
-    EXPECT_EQ(rows[2]->cCaption, "N\xE4me");
-    EXPECT_EQ(rows[2]->cDescription, "The name <#>");
+    EXPECT_EQ(rows[2]->caption, "N\xE4me");
+    EXPECT_EQ(rows[2]->description, "The name <#>");
 }
 
 TEST_F(LanguageFiles, LooksLanguagesUpExactly)

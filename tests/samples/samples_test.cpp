@@ -31,7 +31,7 @@ TEST(Samples, GiveTheWgs72ToWgs84ParametersBack)
     z.ellipsoidValid = true;
     z.ellipsoid = {6378137.0, 6378137.0 * (1 - 1 / 298.257223563)};  // WGS 84
     calc::Options options;
-    options.convention = 2;  // position vector
+    options.convention = geodesy::Convention::PositionVector;
     calc::Computation c;
     Collected messages;
     calc::Prepare(c, q, z, options, calc::Texts(100), messages);

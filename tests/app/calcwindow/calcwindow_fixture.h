@@ -85,9 +85,9 @@ protected:
     void Klicken(const char* cName) { SendMessageA(Get(cName)->Handle(), BM_CLICK, 0, 0); }
 
     // The user ellipsoid the library holds for a side.
-    HalbAchsen UserEllipsoid(bool lQuelle)
+    SemiAxes UserEllipsoid(bool lQuelle)
     {
-        HalbAchsen oAchsen;
+        SemiAxes oAchsen;
         (lQuelle ? library.getellsource : library.getelltarget)(kUserEllipsoid, &oAchsen.a, &oAchsen.b);
         return oAchsen;
     }

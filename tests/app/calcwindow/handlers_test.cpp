@@ -43,7 +43,7 @@ TEST_F(HandlersTest, EllipsoidChoiceFillsTheFieldsAndSetsTheFlagFromTheCheck)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.nItem);
         Waehlen("COMELLQ", c.nItem);
-        const HalbAchsen& achsen = window->aEllParQ[static_cast<size_t>(c.nItem - 1)];
+        const SemiAxes& achsen = window->aEllParQ[static_cast<size_t>(c.nItem - 1)];
         EXPECT_EQ(Get<Edit>("HALBACHSGQ")->TextValue(), NormNum(achsen.a));
         EXPECT_EQ(Get<Edit>("HALBACHSKQ")->TextValue(), NormNum(achsen.b));
         EXPECT_EQ(window->lEllOkQ, c.lOk);
@@ -92,7 +92,7 @@ TEST_F(HandlersTest, EditedEllipsoidFieldsAreCheckedStoredAndHandedToTheLibrary)
         Eingeben(c.cField, c.cText);
         EXPECT_EQ(Fehler(), c.nText ? AllTrim(Text(c.nText)) : "");
         EXPECT_EQ(lQuelle ? window->lEllOkQ : window->lEllOkZ, c.lOk);
-        const HalbAchsen lib = UserEllipsoid(lQuelle);
+        const SemiAxes lib = UserEllipsoid(lQuelle);
         EXPECT_NEAR(lib.a, c.aLib, 1e-6);
         EXPECT_NEAR(lib.b, c.bLib, 1e-6);
         // A field that passes its own range check is written back formatted.
@@ -159,7 +159,8 @@ TEST_F(HandlersTest, ConventionButtonsSetTheTypeAndOfferToRecomputeAResult)
 
 TEST_F(HandlersTest, InverseOptionExchangesTheLabelsOfBothSides)
 {
-    const char* const pairs[][2] = {{"GRUPPE1", "GRUPPE2"},
+    const char* const pairs[][2] = {{"TEXTGRUPPE1", "TEXTGRUPPE2"},
+                                    {"GRUPPE1", "GRUPPE2"},
                                     {"COMELLQ", "COMELLZ"},
                                     {"HALBACHSGQ", "HALBACHSGZ"},
                                     {"HALBACHSKQ", "HALBACHSKZ"},
@@ -185,6 +186,7 @@ TEST_F(HandlersTest, InverseOptionExchangesTheLabelsOfBothSides)
         i += 2;
     }
     EXPECT_EQ(Get("TEXT3")->Caption(), "Identical points in the target reference system");
+    EXPECT_EQ(Get("TEXTGRUPPE1")->Caption(), "Target reference system");  // the heading above it
     EXPECT_EQ(Get<Edit>("KOORDLISTQ")->TextValue(), "1 2 3");
 
     Klicken("CHECKINVERS");

@@ -83,10 +83,46 @@ TEST_F(LayoutTest, TemplateGivesSizeStylesAndTheRadioGroup)
 TEST_F(LayoutTest, TextLimitsHoldTheLargestListsAndReports)
 {
     auto limit = [&](const char* cName) { return SendMessageA(Get(cName)->Handle(), EM_GETLIMITTEXT, 0, 0); };
-    EXPECT_EQ(limit("KOORDLISTQ"), 1000000);
-    EXPECT_EQ(limit("KOORDLISTZ"), 1000000);
-    EXPECT_EQ(limit("HELMERTPAR"), kErgebnisLimit);
-    EXPECT_GT(kErgebnisLimit, 10000000);
+    EXPECT_EQ(limit("KOORDLISTQ"), kPointListLimit);
+    EXPECT_EQ(limit("KOORDLISTZ"), kPointListLimit);
+    EXPECT_GE(kPointListLimit, 30000 * (80 + 2));  // 30,000 lines of 80 characters with CR LF
+    EXPECT_EQ(limit("HELMERTPAR"), kResultLimit);
+    EXPECT_GT(kResultLimit, 10000000);
+}
+
+// Pasting into a point list: the whole text arrives, or the field says that
+// it did not take everything; never a silent cut.
+TEST_F(LayoutTest, PastingBeyondTheListLimitEndsWholeOrInTheMessage)
+{
+    const std::string line = "P12345 " + std::string(71, '7') + "\r\n";
+    struct Case {
+        std::size_t lines;
+        bool fits;
+    };
+    for (const Case c : {Case{30000, true}, Case{kPointListLimit / line.size() + 10, false}}) {
+        SCOPED_TRACE(c.lines);
+        std::string text;
+        for (std::size_t i = 0; i < c.lines; ++i) text += line;
+        ASSERT_TRUE(OpenClipboard(window->Handle()));
+        EmptyClipboard();
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+        memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+        GlobalUnlock(memory);
+        SetClipboardData(CF_TEXT, memory);
+        CloseClipboard();
+        goFehler->HideMeldung();
+        auto* list = Get<MultiLineEdit>("KOORDLISTZ");
+        list->SetTextValue("");
+        SendMessageA(list->Handle(), WM_PASTE, 0, 0);
+        const std::size_t taken = list->TextValue().size();
+        if (c.fits) {
+            EXPECT_EQ(taken, text.size());
+            EXPECT_EQ(Fehler(), "");
+        } else {
+            EXPECT_LT(taken, text.size());
+            EXPECT_EQ(Fehler(), Text(95));
+        }
+    }
 }
 
 TEST_F(LayoutTest, FieldAccessReadsAndWritesTheControlByName)
@@ -157,7 +193,7 @@ TEST_F(GermanLayoutTest, CaptionsFormatsAndEllipsoidsInGerman)
     EXPECT_EQ(Get("BUTBEENDEN")->Caption(), "Progr. beenden");
     EXPECT_EQ(Get("CHECKINVERS")->GetHyperLabel().Description(),
               "Berechnet die Parameter vom Ziel- in das Quell-Bezugssystem");
-    EXPECT_EQ(window->aFormate.at(18).cName, "UTM-Koordinaten [8/7-stellig] (E,N,H)");
+    EXPECT_EQ(window->aFormate.at(18).name, "UTM-Koordinaten [8/7-stellig] (E,N,H)");
 }
 
 }  // namespace

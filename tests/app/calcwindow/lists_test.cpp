@@ -39,15 +39,15 @@ TEST_F(ListsTest, EllipsoidListSkipsGridsAndDoublesSortsAndEndsWithTheUserEllips
         const bool lDeutsch = gcSprache == "ger";
         EXPECT_EQ(gnSprache, lDeutsch ? 1 : 2);
         ASSERT_EQ(window->aFormate.size(), 22u);
-        EXPECT_EQ(window->aFormate[0].cName,
+        EXPECT_EQ(window->aFormate[0].name,
                   lDeutsch ? "Kartesische Koordinaten (X,Y,Z)" : "Cartesian Coordinates (X,Y,Z)");
-        EXPECT_EQ(window->aFormate[21].nNummer, 22);
+        EXPECT_EQ(window->aFormate[21].number, 22);
         const std::vector<std::pair<std::string, int>> expected = {
             {"Alpha", 2}, {"Beta", 5}, {"Zeta", 1}, {"Aaa user", kUserEllipsoid}};
         ASSERT_EQ(window->aEllipsoide.size(), expected.size());
         for (size_t i = 0; i < expected.size(); ++i) {
-            EXPECT_EQ(window->aEllipsoide[i].cName, expected[i].first);
-            EXPECT_EQ(window->aEllipsoide[i].nNummer, expected[i].second);
+            EXPECT_EQ(window->aEllipsoide[i].name, expected[i].first);
+            EXPECT_EQ(window->aEllipsoide[i].number, expected[i].second);
         }
         ASSERT_EQ(window->aEllParQ.size(), expected.size());
         ASSERT_EQ(window->aEllParZ.size(), expected.size());
@@ -62,11 +62,11 @@ TEST_F(ListsTest, RealCatalogueGivesSemiAxesPerRowAndSide)
     library.setuserelltarget(kUserEllipsoid, 6378388.0, 6356911.946);
     window->Daten();
     for (size_t i = 0; i < window->aEllipsoide.size(); ++i) {
-        SCOPED_TRACE(window->aEllipsoide[i].cName);
+        SCOPED_TRACE(window->aEllipsoide[i].name);
         EXPECT_GT(window->aEllParQ[i].a, 6000000.0);
         EXPECT_GE(window->aEllParQ[i].a, window->aEllParQ[i].b);
         if (i + 2 < window->aEllipsoide.size()) {
-            EXPECT_LE(window->aEllipsoide[i].cName, window->aEllipsoide[i + 1].cName);
+            EXPECT_LE(window->aEllipsoide[i].name, window->aEllipsoide[i + 1].name);
         }
         if (i + 1 < window->aEllipsoide.size()) {
             EXPECT_EQ(window->aEllParQ[i].a, window->aEllParZ[i].a);
@@ -78,7 +78,7 @@ TEST_F(ListsTest, RealCatalogueGivesSemiAxesPerRowAndSide)
 
 TEST_F(ListsTest, CombinationSetsCombosVisibilityAndEnabling)
 {
-    const int nListed = window->aEllipsoide.front().nNummer;
+    const int nListed = window->aEllipsoide.front().number;
     char cListed[5];
     snprintf(cListed, sizeof cListed, "%04d", nListed);
     const struct {
@@ -195,6 +195,30 @@ TEST_F(ListsTest, ConventionOutsideOneToFourBecomesOne)
         const char* cButtons[] = {"HELMERTFRAME", "HELMERTVECTOR", "HELMERTISO19111", "MOLODENSKY"};
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(Get<RadioButton>(cButtons[i])->Pressed(), i + 1 == nErwartet) << nTyp << cButtons[i];
+    }
+}
+
+// The drop-down lists of the formats and ellipsoids show their longest names whole.
+TEST_F(ListsTest, DropDownListsAreAsWideAsTheirLongestName)
+{
+    for (const char* name : {"COMFORMQ", "COMFORMZ", "COMELLQ", "COMELLZ"}) {
+        SCOPED_TRACE(name);
+        auto* combo = Get<ComboBox>(name);
+        HDC dc = GetDC(combo->Handle());
+        HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(combo->Handle(), WM_GETFONT, 0, 0)));
+        LONG widest = 0;
+        const int count = static_cast<int>(SendMessageA(combo->Handle(), CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            char text[256] = {};
+            SendMessageA(combo->Handle(), CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+            SIZE size{};
+            GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+            widest = std::max(widest, size.cx);
+        }
+        SelectObject(dc, previous);
+        ReleaseDC(combo->Handle(), dc);
+        ASSERT_GT(count, 0);
+        EXPECT_GE(SendMessageA(combo->Handle(), CB_GETDROPPEDWIDTH, 0, 0), widest + GetSystemMetrics(SM_CXVSCROLL));
     }
 }
 

@@ -98,7 +98,7 @@ protected:
     }
 
     // The text a message window shows.
-    static std::string MeldungsText(const MeldungFenster& oFenster)
+    static std::string MeldungsText(const MessageWindow& oFenster)
     {
         char cText[256] = "";
         GetDlgItemTextA(oFenster.Handle(), 100, cText, sizeof cText);

@@ -1,0 +1,53 @@
+#include "app/shell/framewindow.h"
+
+#include "app/shell/globals.h"
+#include "app/shell/settings.h"
+#include "lib/sprache.h"
+#include "platform/framework/app.h"
+
+namespace shell {
+
+FrameWindow::FrameWindow()
+{
+    SetCaption(gcProgramm + " " + gcVersion);
+    SprachenLaden();
+    ProfilLaden(*this);
+}
+
+void FrameWindow::ShowCalcWindow()
+{
+    Show();
+    calcPar_ = std::make_unique<dtaCalcPar>(this);
+    FitCalcWindow();
+    calcPar_->Show();
+}
+
+void FrameWindow::Resize(ResizeEvent& event)
+{
+    TopAppWindow::Resize(event);
+    FitCalcWindow();
+}
+
+void FrameWindow::FitCalcWindow()
+{
+    if (!calcPar_) return;
+    calcPar_->SetSize(CanvasArea().extent);
+    calcPar_->SetOrigin({0, 0});
+}
+
+// A computation or a file read dispatches messages while it runs, so a close
+// request (Alt+F4, the close box) can arrive in the middle of it.
+bool FrameWindow::QueryClose(Event& event)
+{
+    if (calcPar_ && calcPar_->IsBusy()) return false;
+    return TopAppWindow::QueryClose(event);
+}
+
+void FrameWindow::Close(Event&)
+{
+    ProfilSichern(*this);
+    if (calcPar_) calcPar_->Destroy();
+    if (App* app = App::Current()) app->Quit();
+}
+
+}  // namespace shell

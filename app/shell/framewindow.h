@@ -1,0 +1,33 @@
+// The program's plain frame: it reads the settings when it is made, holds the
+// calculation window on its whole canvas and writes the settings when it
+// closes; closing it ends the program. While the calculation window is busy
+// (a computation or a file read runs) a close request is refused.
+#pragma once
+
+#include <memory>
+
+#include "app/calcwindow/calcwindow.h"
+#include "platform/framework/appwindow.h"
+
+namespace shell {
+
+class FrameWindow : public TopAppWindow {
+public:
+    FrameWindow();
+
+    // Shows the frame and makes the calculation window on its canvas.
+    void ShowCalcWindow();
+    // The calculation window; null before ShowCalcWindow.
+    dtaCalcPar* CalcWindow() const { return calcPar_.get(); }
+
+    void Resize(ResizeEvent& event) override;
+    bool QueryClose(Event& event) override;
+    void Close(Event& event) override;
+
+private:
+    void FitCalcWindow();
+
+    std::unique_ptr<dtaCalcPar> calcPar_;
+};
+
+}  // namespace shell
