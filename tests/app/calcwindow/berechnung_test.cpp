@@ -212,6 +212,8 @@ void RequestClose()
 TEST_F(Berechnung, ACloseRequestDuringAComputationIsRefused)
 {
     shell::FrameWindow program;
+    // The frame's settings put the protocol into UserData\ of the user folder.
+    CreateDirectoryA(gcPfadProto.c_str(), nullptr);
     program.ShowCalcWindow();
     dtaCalcPar* calc = program.CalcWindow();
     auto list = [&](const char* name) { return dynamic_cast<MultiLineEdit*>(calc->GetControl(name)); };
@@ -242,7 +244,7 @@ TEST_F(Berechnung, ACloseRequestDuringAComputationIsRefused)
     const std::string report = list("HELMERTPAR")->TextValue();
     EXPECT_THAT(report, HasSubstr(Text(15) + "\r\n"));
     EXPECT_THAT(report, HasSubstr("P59 P59 "));
-    const std::string protocol = Slurp("protocol.log");
+    const std::string protocol = Slurp(gcPfadProto + "protocol.log");
     EXPECT_THAT(protocol, HasSubstr(Text(15) + "\r\n"));
     EXPECT_THAT(protocol, HasSubstr(" " + Text(16) + "\r\n"));
     EXPECT_THAT(protocol, HasSubstr(calc::Filled(Text(87), "60") + "\r\n"));
