@@ -75,25 +75,6 @@ public:
     // The same shift rotated by the text angle.
     const Graphics& GetOriginPointAngle(int32_t& x, int32_t& y, double w, double h, uint32_t nOrigin) const;
 
-    // ---- Colours ----
-    // Appends a colour to gaColorArray and returns its number.
-    static int32_t SetColorCode(int32_t nRed, int32_t nGreen, int32_t nBlue);
-    static uint32_t ChangeNum2Rgb(int32_t nNumber);
-    static uint32_t ChangeNum2Bgr(int32_t nNumber);
-    static uint32_t ChangeColor2Rgb(const ColorTriple& oColor);
-    static uint32_t ChangeColor2Bgr(const ColorTriple& oColor);
-    static ColorTriple ChangeRgb2Color(uint32_t nRgb);
-    static uint32_t ChangeRgb2Invert(uint32_t nRgb);
-    // Grey of black-and-white mode: a grey stays, other colours weight red by a
-    // third and blue by a half and go halfway toward white.
-    static uint32_t ChangeRgb2Gray(uint32_t nRgb);
-    // Number of the nearest table colour (sum of the component differences; the
-    // lowest number among equals), or 0.
-    static int32_t ChangeRgb2Num(uint32_t nRgb);
-    // A colour argument by its kind (number or colour) in RGB or BGR order.
-    static uint32_t ChangeColorArg2Rgb(const ColorArg& uColor);
-    static uint32_t ChangeColorArg2Bgr(const ColorArg& uColor);
-
     // ---- Refresh bitmap and saved area ----
     Graphics& InternGenRefreshBmp();
     Graphics& InternFreeRefreshBmp();

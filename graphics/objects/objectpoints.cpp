@@ -24,7 +24,7 @@ std::vector<DeviceGroupPoint> DeviceGroup(const objectShape& oShape, const Graph
     aDevice.reserve(aPoints.size());
     COLORREF nColor = oGraphics._nLineColor;
     for (const GroupPoint& e : aPoints) {
-        if (e.uColor) nColor = Graphics::ChangeColorArg2Rgb(*e.uColor);
+        if (e.uColor) nColor = ChangeColorArg2Rgb(*e.uColor);
         aDevice.push_back(
             {{oShape.DevicePosX(e.x + fOffsetX), oShape.DevicePosY(e.y + fOffsetY)}, nColor, e.uColor.has_value()});
     }

@@ -129,7 +129,7 @@ TEST(PainterTest, BlackAndWhiteModeLocksLinesAndGreysFills)
     EXPECT_EQ(g._nRasterMode, 13);
     EXPECT_EQ(g._nTextColor, 0U);
     g.SetFillColor(4).SetGradientColor(4).SetBackgroundColor(4);
-    const uint32_t nGrey = Graphics::ChangeRgb2Gray(Graphics::ChangeNum2Rgb(4));
+    const uint32_t nGrey = ChangeRgb2Gray(ChangeNum2Rgb(4));
     EXPECT_EQ(g._nFillColor, nGrey);
     EXPECT_EQ(g._nGradientColor, nGrey);
     EXPECT_EQ(g._nBackgrColor, nGrey);

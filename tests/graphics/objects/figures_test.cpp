@@ -98,7 +98,7 @@ TEST_F(FiguresTest, LinesGroupsAndPolygons)
 
 TEST_F(FiguresTest, PointsAndPointGroups)
 {
-    const COLORREF c4 = Graphics::ChangeNum2Rgb(4), c9 = Graphics::ChangeNum2Rgb(9);
+    const COLORREF c4 = ChangeNum2Rgb(4), c9 = ChangeNum2Rgb(9);
     Check({
         {"point with offsets (10, 20)",
          [](Graphics& g) { g.SetWorldOrigin(10, 20).PaintPoint(5, 5); },
@@ -164,7 +164,7 @@ TEST_F(FiguresTest, MarkersAt96PixelsPerInch)
 
 TEST_F(FiguresTest, MarkerGroups)
 {
-    const COLORREF c3 = Graphics::ChangeNum2Rgb(3);
+    const COLORREF c3 = ChangeNum2Rgb(3);
     auto group = [](int32_t nType) {
         return [=](Graphics& g) {
             g.SetMarkerSize(12.0).SetMarkerSurface(nType).PaintMarkerGroup({{10, 10, {}}, {30, 20, 3}, {50, 30, {}}});
