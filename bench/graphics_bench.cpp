@@ -83,7 +83,7 @@ void MemoryDevice(int nPass)
     Report("  rectangle", MicrosPerOp([&](int i) { g.PaintRectangle(i % 950, i % 960, 40, 30, 1); }),
            MicrosPerOp([&](int i) { StraightRectangle(hDC, i % 950, i % 960); }));
     Report("  text", MicrosPerOp([&](int i) { g.PaintString(i % 900, i % 980, "Meridoxa 42"); }),
-           MicrosPerOp([&](int i) { StraightText(hDC, g._pFont, i % 900, i % 980); }));
+           MicrosPerOp([&](int i) { StraightText(hDC, g.State()._pFont.Get(), i % 900, i % 980); }));
 }
 
 void ScreenWindow(int nPass)
@@ -93,7 +93,7 @@ void ScreenWindow(int nPass)
     oWindow.Show();
     ApplicationExec();
     Graphics& g = *oWindow._oGraphics;
-    if (g._pRefreshMemDC == nullptr) {
+    if (g.State()._oRefreshCanvas.DC() == nullptr) {
         std::printf("screen window: no display, skipped\n");
         return;
     }
@@ -104,7 +104,7 @@ void ScreenWindow(int nPass)
     // refresh bitmap's DC.
     HDC hWindow = GetDC(oWindow.Handle());
     SetUpwardMapping(hWindow, s.cx, s.cy, 0);
-    HDC hBitmap = g._pRefreshMemDC;
+    HDC hBitmap = g.State()._oRefreshCanvas.DC();
     Report("  rectangle", MicrosPerOp([&](int i) { g.PaintRectangle(i % 950, i % 960, 40, 30, 1); }),
            MicrosPerOp([&](int i) {
                StraightRectangle(hWindow, i % 950, i % 960);
@@ -112,8 +112,8 @@ void ScreenWindow(int nPass)
            }));
     Report("  text", MicrosPerOp([&](int i) { g.PaintString(i % 900, i % 980, "Meridoxa 42"); }),
            MicrosPerOp([&](int i) {
-               StraightText(hWindow, g._pFont, i % 900, i % 980);
-               StraightText(hBitmap, g._pFont, i % 900, i % 980);
+               StraightText(hWindow, g.State()._pFont.Get(), i % 900, i % 980);
+               StraightText(hBitmap, g.State()._pFont.Get(), i % 900, i % 980);
            }));
     ReleaseDC(oWindow.Handle(), hWindow);
 }

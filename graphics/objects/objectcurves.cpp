@@ -2,12 +2,12 @@
 
 #include <limits>
 
-#include "graphics/core/graphics.h"
+#include "graphics/core/painterstate.h"
 #include "graphics/objects/objectlines.h"
 #include "platform/runtime/numtext.h"
 
-objectSpline::objectSpline(Graphics& oGraphics, const WorldPoints& aPoints, double fSmoothing)
-    : objectShape(oGraphics),
+objectSpline::objectSpline(GraphicsDevice& oDevice, const WorldPoints& aPoints, double fSmoothing)
+    : objectShape(oDevice),
       _fSmoothing(fSmoothing),
       _aPoints(aPoints)
 {
@@ -15,7 +15,7 @@ objectSpline::objectSpline(Graphics& oGraphics, const WorldPoints& aPoints, doub
 
 void objectSpline::Draw()
 {
-    const Graphics& g = *_oShapeGraphics;
+    const PainterState& g = State();
     // Knots in device units, unrounded; the list ends at the first knot that
     // does not lie strictly right of the one before.
     std::vector<double> x, y, sigma;
@@ -68,8 +68,8 @@ std::vector<POINT> BezierChain(std::vector<POINT> p, bool lSmooth)
     return p;
 }
 
-objectBezier::objectBezier(Graphics& oGraphics, const WorldPoints& aPoints, bool lSmooth, uint16_t nFill)
-    : objectShape(oGraphics),
+objectBezier::objectBezier(GraphicsDevice& oDevice, const WorldPoints& aPoints, bool lSmooth, uint16_t nFill)
+    : objectShape(oDevice),
       _aPoints(aPoints),
       _nFill(nFill),
       _lSmooth(lSmooth)
@@ -80,10 +80,10 @@ void objectBezier::Draw()
 {
     const std::vector<POINT> aChain = BezierChain(DeviceVertices(*this, _aPoints), _lSmooth);
     if (aChain.empty()) return;
-    const ShapeFill oFill = ResolveFill(*_oShapeGraphics, _nFill);
+    const ShapeFill oFill = ResolveFill(State(), _nFill);
     const DWORD nCount = static_cast<DWORD>(aChain.size());
     ForEachPass([&](HDC hDC) {
-        ClosedShapeTools oTools(hDC, *_oShapeGraphics, oFill);
+        ClosedShapeTools oTools(hDC, State(), oFill);
         if (oFill.lFill) {
             BeginPath(hDC);
             PolyBezier(hDC, aChain.data(), nCount);

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "graphics/core/graphics.h"
+#include "graphics/core/painterstate.h"
 #include "platform/runtime/numtext.h"
 
-objectRectangle::objectRectangle(Graphics& oGraphics, double a, double b, double c, double d, uint32_t nFill,
+objectRectangle::objectRectangle(GraphicsDevice& oDevice, double a, double b, double c, double d, uint32_t nFill,
                                  uint32_t nOrigin, uint32_t nAligned)
-    : objectShape(oGraphics),
+    : objectShape(oDevice),
       _fX1(a),
       _fY1(b),
       _fX2(c),
@@ -20,7 +20,7 @@ objectRectangle::objectRectangle(Graphics& oGraphics, double a, double b, double
 
 void objectRectangle::Draw()
 {
-    const Graphics& g = *_oShapeGraphics;
+    const PainterState& g = State();
     double x1, y1, x2, y2;
     if (_nAligned == 1) {
         x1 = std::min(_fX1, _fX2);
@@ -60,9 +60,9 @@ void objectRectangle::Draw()
     });
 }
 
-objectRectangleRounded::objectRectangleRounded(Graphics& oGraphics, double x, double y, double w, double h,
+objectRectangleRounded::objectRectangleRounded(GraphicsDevice& oDevice, double x, double y, double w, double h,
                                                double fCornerW, double fCornerH, uint32_t nFill, uint32_t nOrigin)
-    : objectShape(oGraphics),
+    : objectShape(oDevice),
       _fX(x),
       _fY(y),
       _fWidth(w),
@@ -76,7 +76,7 @@ objectRectangleRounded::objectRectangleRounded(Graphics& oGraphics, double x, do
 
 void objectRectangleRounded::Draw()
 {
-    const Graphics& g = *_oShapeGraphics;
+    const PainterState& g = State();
     if (_nOriginMode != 0) {
         int32_t nX = Long(_fX), nY = Long(_fY);
         g.GetOriginPoint(nX, nY, _fWidth, _fHeight, _nOriginMode);

@@ -61,6 +61,8 @@ public:
     void Draw(const std::vector<objectShape*>& aShapes);
     void SetBackground(COLORREF nColor) override { _nBackground = nColor; }
     HDC BitmapDC() const override { return _pBitmapDC; }
+    // One pass, into the bitmap.
+    HDC PassDC(int nPass, HDC /*hPrepared*/) const override { return nPass == 1 ? _pBitmapDC : nullptr; }
 
     COLORREF Background() const { return _nBackground; }
 

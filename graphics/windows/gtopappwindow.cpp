@@ -78,7 +78,7 @@ void gTopAppWindow::PaintNew()
 {
     if (!_oGraphics) return;
     _oGraphics->InternSetDevPar();
-    const SIZE oDim = _oGraphics->_oDim;
+    const SIZE oDim = _oGraphics->State()._oDim;
     if (oDim.cx <= 10 || oDim.cy <= 10) return;
     _oGraphics->SetClipRegion(0, 0, oDim.cx, oDim.cy, 0);
     if (!IsIconic() && IsVisible()) Paint();
@@ -97,7 +97,7 @@ void gTopAppWindow::Expose(ExposeEvent& oEvent)
     if (_lResizeAktiv || !_oGraphics) return;
     const BoundingBox oCanvas = CanvasArea();
     const int32_t w = oCanvas.Width(), h = oCanvas.Height();
-    if (_oGraphics->_pRefreshMemDC == nullptr || w != _nLastWidth || h != _nLastHeight) {
+    if (_oGraphics->State()._oRefreshCanvas.DC() == nullptr || w != _nLastWidth || h != _nLastHeight) {
         PaintNew();
         _nLastWidth = w;
         _nLastHeight = h;
@@ -137,6 +137,12 @@ void gTopAppWindow::Draw(objectShape& oShape)
     oShape.Draw();
     oShape.SetHandle(nullptr);
     ReleaseDC(Handle(), hDC);
+}
+
+HDC gTopAppWindow::PassDC(int nPass, HDC hPrepared) const
+{
+    if (nPass == 1) return hPrepared;
+    return nPass == 2 && Painter() != nullptr ? Painter()->_oRefreshCanvas.DC() : nullptr;
 }
 
 void gTopAppWindow::SetBackground(COLORREF nColor)

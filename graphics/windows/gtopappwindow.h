@@ -50,6 +50,8 @@ public:
     void Draw(objectShape& oShape) override;
     using TopAppWindow::SetBackground;
     void SetBackground(COLORREF nColor) override;
+    // The prepared window DC, then the refresh bitmap.
+    HDC PassDC(int nPass, HDC hPrepared) const override;
 
     std::unique_ptr<Graphics> _oGraphics;
 

@@ -8,6 +8,7 @@
 
 #include "graphics/objects/canvas_fixture.h"
 #include "graphics/objects/fractalengine.h"
+#include "graphics/painter_access.h"
 
 namespace {
 
@@ -190,8 +191,8 @@ TEST_F(FractalTest, DefaultPictureFillsItsRectangle)
     for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x < kWidth; ++x)
             EXPECT_EQ(Pixel(x, y) == kGreen, x < 5 || x >= 45 || y < 5 || y >= 35) << x << "," << y;
-    EXPECT_EQ(G()._r4TopV, 1.1F);
-    EXPECT_EQ(G()._r4LeftV, -1.5F);
+    EXPECT_EQ(G().State()._r4TopV, 1.1F);
+    EXPECT_EQ(G().State()._r4LeftV, -1.5F);
 }
 
 TEST_F(FractalTest, PixelOrdersDrawTheSamePicture)
@@ -228,7 +229,7 @@ TEST_F(FractalTest, ZoomProposesEverSmallerWindowsAndStartsAgain)
     bool lRestarted = false;
     for (int i = 0; i < 12 && !lRestarted; ++i) {
         G().PaintFractal(5, 5, 40, 30, 0, &a, false);
-        const double drawn = G()._r4TopV - G()._r4BottomV;
+        const double drawn = G().State()._r4TopV - G().State()._r4BottomV;
         if (i > 0 && drawn > height) lRestarted = true;
         EXPECT_TRUE(i == 0 || lRestarted || std::fabs(height / drawn - 5.0) < 0.5) << i << ": " << height / drawn;
         height = drawn;
@@ -248,22 +249,23 @@ TEST_F(FractalTest, ZoomModesProposeDrawAndRepeatWindows)
     for (const Case& c : aCases) {
         Renew();
         Graphics& g = G();
-        g._r4Top = kNext[0], g._r4Bottom = kNext[1], g._r4Left = kNext[2], g._r4Right = kNext[3];
+        PainterTestAccess::State(g)._r4Top = kNext[0], PainterTestAccess::State(g)._r4Bottom = kNext[1],
+        PainterTestAccess::State(g)._r4Left = kNext[2], PainterTestAccess::State(g)._r4Right = kNext[3];
         Entries a(22);
         a[17] = c.nMode;
         g.PaintFractal(5, 5, 40, 30, 0, &a, false);
-        EXPECT_EQ(g._r4TopV, c.lDrawsProposed ? kNext[0] : 1.1F) << c.nMode;
-        EXPECT_EQ(g._r4LeftV, c.lDrawsProposed ? kNext[2] : -1.5F) << c.nMode;
-        EXPECT_EQ(g._r4Top != kNext[0], c.lProposes) << c.nMode;
+        EXPECT_EQ(g.State()._r4TopV, c.lDrawsProposed ? kNext[0] : 1.1F) << c.nMode;
+        EXPECT_EQ(g.State()._r4LeftV, c.lDrawsProposed ? kNext[2] : -1.5F) << c.nMode;
+        EXPECT_EQ(g.State()._r4Top != kNext[0], c.lProposes) << c.nMode;
     }
     // Mode 4 draws the window drawn last once more.
     Graphics& g = G();
-    const float top = g._r4TopV, left = g._r4LeftV;
+    const float top = g.State()._r4TopV, left = g.State()._r4LeftV;
     Entries a(22);
     a[17] = 4;
     g.PaintFractal(5, 5, 40, 30, 0, &a, false);
-    EXPECT_EQ(g._r4TopV, top);
-    EXPECT_EQ(g._r4LeftV, left);
+    EXPECT_EQ(g.State()._r4TopV, top);
+    EXPECT_EQ(g.State()._r4LeftV, left);
 }
 
 TEST_F(FractalTest, TheNextWindowIsFramedOnThePicture)

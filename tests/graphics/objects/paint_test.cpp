@@ -8,6 +8,7 @@
 #include "graphics/core/graphics.h"
 #include "graphics/test_device.h"
 #include "graphics/windows/gmemory.h"
+#include "graphics/painter_access.h"
 
 namespace {
 
@@ -218,8 +219,8 @@ TEST_F(PaintTest, EraseAreaIsOnePixelShortAndAlignsOnDevicePixels)
 TEST_F(PaintTest, NothingIsDrawnOutsideTheClipRegion)
 {
     g.SetClipRegion(10, 10, 20, 10);
-    EXPECT_EQ(g._nClipX, 10);
-    EXPECT_EQ(g._nClipWidth, 20);
+    EXPECT_EQ(g.State()._nClipX, 10);
+    EXPECT_EQ(g.State()._nClipWidth, 20);
     g.SetBackgroundColor(12).PaintEraseCanvas();
     // The region reaches one pixel beyond the width and the height.
     EXPECT_EQ(
@@ -231,8 +232,8 @@ TEST_F(PaintTest, NothingIsDrawnOutsideTheClipRegion)
                                          }() +
                                          std::string(25, '.') + "\n" + std::string(25, '.') + "\n");
     g.SetWorldSystem(2, 2).SetClipRegion(10, 10, 4, 4, 1, 10);  // device (20, 20), 8 x 8 centred
-    EXPECT_EQ(g._nClipX, 16);
-    EXPECT_EQ(g._nClipY, 16);
+    EXPECT_EQ(g.State()._nClipX, 16);
+    EXPECT_EQ(g.State()._nClipY, 16);
     g.SetBackgroundColor(9).PaintEraseCanvas();
     EXPECT_EQ(Pixel(16, 16), kBlue);
     EXPECT_EQ(Pixel(24, 24), kBlue);
@@ -246,12 +247,13 @@ TEST_F(PaintTest, NothingIsDrawnOutsideTheClipRegion)
 TEST_F(PaintTest, ClipLeftOfAndBelowTheCanvasIsKeptAndRestoredAsItWas)
 {
     g.SetWorldSystem(2, 2).SetClipRegion(-5, -7, 10, 12, 1);
-    EXPECT_EQ(g._nClipX, -10);
-    EXPECT_EQ(g._nClipY, -14);
-    g.SetClipRegion().SetClipRegion(g._nClipX, g._nClipY, g._nClipWidth, g._nClipHeight);
-    EXPECT_EQ(g._nClipX, 0) << "the whole area first";
+    EXPECT_EQ(g.State()._nClipX, -10);
+    EXPECT_EQ(g.State()._nClipY, -14);
+    g.SetClipRegion().SetClipRegion(g.State()._nClipX, g.State()._nClipY, g.State()._nClipWidth,
+                                    g.State()._nClipHeight);
+    EXPECT_EQ(g.State()._nClipX, 0) << "the whole area first";
     g.SetClipRegion(-10, -14, 20, 24);
-    g.SetClipRegion(g._nClipX, g._nClipY, g._nClipWidth, g._nClipHeight);
+    g.SetClipRegion(g.State()._nClipX, g.State()._nClipY, g.State()._nClipWidth, g.State()._nClipHeight);
     g.SetBackgroundColor(12).PaintEraseCanvas();
     EXPECT_EQ(Pixel(10, 10), kRed);
     EXPECT_EQ(Pixel(11, 10), kWhite);
@@ -289,7 +291,7 @@ TEST_F(PaintTest, FloodFillHatchKeepsTheGapsInTheFillColourOrTransparent)
 TEST_F(PaintTest, SavedAreaNeedsARefreshBitmap)
 {
     g.SetSaveArea(0, 0, 10, 10);
-    EXPECT_EQ(g._pSaveMemDC, nullptr);
+    EXPECT_EQ(g.State()._oSaveCanvas.DC(), nullptr);
     g.SetBackgroundColor(12).PaintSavedArea(0, 0, 10, 10);
     EXPECT_EQ(Pixel(0, 0), kWhite);
 }
@@ -303,7 +305,7 @@ TEST(ScreenPaintTest, FiguresLandInTheWindowAndTheRefreshBitmapAlike)
     g.SetFillHatch(4).PaintRectangleRounded(30, 5, 20, 15, 6, 6, 1).PaintFrameCanvas();
     for (int y = 0; y < 48; ++y) {
         for (int x = 0; x < 64; ++x) {
-            ASSERT_EQ(oDevice.Pixel(x, y), GetPixel(g._pRefreshMemDC, x, y)) << x << "," << y;
+            ASSERT_EQ(oDevice.Pixel(x, y), GetPixel(g.State()._oRefreshCanvas.DC(), x, y)) << x << "," << y;
         }
     }
 }
@@ -314,7 +316,7 @@ TEST(ScreenPaintTest, ClipUnderAToolBarCoversTheRectangleOnly)
     Graphics g(oDevice);
     g.SetBackgroundColor(15).PaintEraseCanvas().SetClipRegion(10, 10, 20, 10);
     g.SetBackgroundColor(12).PaintEraseCanvas();
-    for (HDC hDC : {oDevice.DC(), g._pRefreshMemDC}) {
+    for (HDC hDC : {oDevice.DC(), g.State()._oRefreshCanvas.DC()}) {
         EXPECT_EQ(GetPixel(hDC, 10, 10), RGB(255, 0, 0));
         EXPECT_EQ(GetPixel(hDC, 30, 20), RGB(255, 0, 0));
         EXPECT_EQ(GetPixel(hDC, 20, 21), RGB(255, 255, 255)) << "not the tool bar's height more";
@@ -330,7 +332,7 @@ TEST(ScreenPaintTest, FloodFillRunsInTheBitmapAndCopiesTheAreaToTheWindow)
     SetPixelV(oDevice.DC(), 50, 40, RGB(255, 0, 0));  // only on the window: the copy overwrites it
     g.SetFillColor(10).PaintFloodFill(20, 20);
     EXPECT_EQ(oDevice.Pixel(20, 20), RGB(0, 255, 0));
-    EXPECT_EQ(GetPixel(g._pRefreshMemDC, 20, 20), RGB(0, 255, 0));
+    EXPECT_EQ(GetPixel(g.State()._oRefreshCanvas.DC(), 20, 20), RGB(0, 255, 0));
     EXPECT_EQ(oDevice.Pixel(50, 40), RGB(255, 255, 255));
 }
 
@@ -343,13 +345,13 @@ TEST(ScreenPaintTest, SavedAreaIsCopiedBackAnywhere)
     g.PaintSavedArea(30, 20, 5, 6);
     EXPECT_EQ(oDevice.Pixel(30, 20), RGB(255, 0, 0));
     EXPECT_EQ(oDevice.Pixel(34, 25), RGB(0, 0, 255));
-    EXPECT_EQ(GetPixel(g._pRefreshMemDC, 34, 25), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(g.State()._oRefreshCanvas.DC(), 34, 25), RGB(0, 0, 255));
     g.PaintSavedArea(50, 40, 2, 2);  // the lower-left corner part only
     EXPECT_EQ(oDevice.Pixel(50, 40), RGB(255, 0, 0));
     EXPECT_EQ(oDevice.Pixel(52, 40), RGB(255, 255, 255));
-    const HBITMAP hFirst = g._pSaveBmp;
+    const HBITMAP hFirst = g.State()._oSaveCanvas.Bitmap();
     g.SetSaveArea(0, 0, 4, 4, 10);
-    EXPECT_NE(g._pSaveBmp, nullptr);
+    EXPECT_NE(g.State()._oSaveCanvas.Bitmap(), nullptr);
     EXPECT_EQ(GetObjectType(hFirst), 0U) << "the first saved area was freed";
 }
 
@@ -357,11 +359,11 @@ TEST(ScreenPaintTest, RefreshCopiesTheAreaBackFromTheBitmapWithTheScrollOffset)
 {
     TestDevice oDevice(kDeviceScreen, 100, 80);
     Graphics g(oDevice);
-    g._nScrollOffsX = 50;
-    g._nScrollOffsY = 20;
-    SetPixelV(g._pRefreshMemDC, 60, 31, RGB(255, 0, 0));
-    SetPixelV(g._pRefreshMemDC, 89, 70, RGB(0, 0, 255));
-    SetPixelV(g._pRefreshMemDC, 90, 71, RGB(0, 255, 0));
+    PainterTestAccess::State(g)._nScrollOffsX = 50;
+    PainterTestAccess::State(g)._nScrollOffsY = 20;
+    SetPixelV(g.State()._oRefreshCanvas.DC(), 60, 31, RGB(255, 0, 0));
+    SetPixelV(g.State()._oRefreshCanvas.DC(), 89, 70, RGB(0, 0, 255));
+    SetPixelV(g.State()._oRefreshCanvas.DC(), 90, 71, RGB(0, 255, 0));
     g.InternRefresh({10, 11, 30, 40});
     EXPECT_EQ(oDevice.Pixel(10, 11), RGB(255, 0, 0));
     EXPECT_EQ(oDevice.Pixel(39, 50), RGB(0, 0, 255));
@@ -410,7 +412,7 @@ TEST(ShadowPaintTest, ShadowAndTextLieOnOppositeSidesOfThePoint)
         // The parts of the shadow on the far side of the text are not covered.
         EXPECT_EQ(c.dx > 0 ? rShadow.right - rText.right : rShadow.left - rText.left, c.dx) << c.nDirection;
         EXPECT_EQ(c.dy > 0 ? rShadow.bottom - rText.bottom : rShadow.top - rText.top, c.dy) << c.nDirection;
-        EXPECT_EQ(g._nTextColor, 0U) << "the text colour is back";
+        EXPECT_EQ(g.State()._nTextColor, 0U) << "the text colour is back";
     }
 }
 
@@ -439,10 +441,10 @@ TEST(ControlPaintTest, FramesEncloseTheControlAndKeepTheWorldSystem)
         Graphics g(oDevice);
         g.PaintEraseCanvas().SetWorldSystem(2, 3).SetWorldOrigin(5, 6).SetLineColor(16);
         g.PaintControl(oControl, nForm, 0);
-        EXPECT_DOUBLE_EQ(g._fFactorX, 2);
-        EXPECT_DOUBLE_EQ(g._fFactorY, 3);
-        EXPECT_EQ(g._nOffsetX, 5);
-        EXPECT_EQ(g._nOffsetY, 6);
+        EXPECT_DOUBLE_EQ(g.State()._fFactorX, 2);
+        EXPECT_DOUBLE_EQ(g.State()._fFactorY, 3);
+        EXPECT_EQ(g.State()._nOffsetX, 5);
+        EXPECT_EQ(g.State()._nOffsetY, 6);
         const RECT r = BoxOf(oDevice.DC(), 160, 120, RGB(0, 0, 0));
         if (nForm == 5) {
             EXPECT_LT(r.right, r.left) << "form 5 draws nothing";

@@ -56,14 +56,15 @@ protected:
     std::pair<int, int> Compare(uint32_t nBackground)
     {
         const Graphics& g = G();
-        const DeviceBox oArea{0, 0, g._oDim.cx, g._oDim.cy};
+        const DeviceBox oArea{0, 0, g.State()._oDim.cx, g.State()._oDim.cy};
         HDC hDC = GetDC(oWindow.Handle());
         const int32_t nTop = oWindow.OwnToolBarHeight();
         const SIZE s = oWindow.CanvasSize();
         SetUpwardMapping(hDC, s.cx, s.cy - nTop, nTop);
         const std::vector<uint32_t> aWindow = Capture(hDC, DeviceRect(hDC, oArea));
         ReleaseDC(oWindow.Handle(), hDC);
-        const std::vector<uint32_t> aBitmap = Capture(g._pRefreshMemDC, DeviceRect(g._pRefreshMemDC, oArea));
+        const std::vector<uint32_t> aBitmap =
+            Capture(g.State()._oRefreshCanvas.DC(), DeviceRect(g.State()._oRefreshCanvas.DC(), oArea));
         int nDiffer = 0, nPainted = 0;
         for (size_t i = 0; i < aWindow.size(); ++i) {
             nDiffer += aWindow[i] != aBitmap[i];
@@ -132,7 +133,7 @@ int NotBlack(Graphics& g, int x0, int y0, int w, int h)
 {
     int n = 0;
     for (int y = y0; y < y0 + h; ++y)
-        for (int x = x0; x < x0 + w; ++x) n += GetPixel(g._pRefreshMemDC, x, y) != RGB(0, 0, 0);
+        for (int x = x0; x < x0 + w; ++x) n += GetPixel(g.State()._oRefreshCanvas.DC(), x, y) != RGB(0, 0, 0);
     return n;
 }
 

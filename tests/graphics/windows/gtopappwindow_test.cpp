@@ -2,6 +2,7 @@
 // figure on the window and in its refresh bitmap, exposes served from the
 // bitmap, full repaints on a new size, the resize state and the timer.
 #include "graphics/windows/gtopappwindow.h"
+#include "graphics/painter_access.h"
 
 #include <gtest/gtest.h>
 
@@ -53,8 +54,9 @@ protected:
     {
         const Graphics& g = *oWindow._oGraphics;
         int n = 0;
-        for (int y = 0; y < g._oDim.cy; ++y) {
-            for (int x = 0; x < g._oDim.cx; ++x) n += WindowPixel(x, y) != GetPixel(g._pRefreshMemDC, x, y);
+        for (int y = 0; y < g.State()._oDim.cy; ++y) {
+            for (int x = 0; x < g.State()._oDim.cx; ++x)
+                n += WindowPixel(x, y) != GetPixel(g.State()._oRefreshCanvas.DC(), x, y);
         }
         return n;
     }
@@ -65,7 +67,7 @@ TEST_F(TopAppWindowTest, TheFigureLandsOnTheSamePixelsInTheWindowAndItsBitmap)
 {
     ASSERT_EQ(oWindow.nPaints, 1) << "the first expose paints in full";
     const SIZE s = oWindow.CanvasSize();
-    EXPECT_EQ(oWindow._oGraphics->_oDim.cx, s.cx);
+    EXPECT_EQ(oWindow._oGraphics->State()._oDim.cx, s.cx);
     EXPECT_EQ(WindowPixel(10, 10), RGB(0, 0, 0)) << "lower-left corner of the rectangle";
     EXPECT_EQ(WindowPixel(0, 0), RGB(0, 160, 0)) << "the frame";
     EXPECT_EQ(WindowPixel(140, 5), RGB(255, 255, 0)) << "background";
@@ -93,8 +95,8 @@ TEST_F(TopAppWindowTest, ANewSizeRepaintsThroughPaintNew)
     Settle();
     EXPECT_EQ(oWindow.nPaints, 2);
     const SIZE s = oWindow.CanvasSize();
-    EXPECT_EQ(oWindow._oGraphics->_nRefreshWidth, s.cx);
-    EXPECT_EQ(oWindow._oGraphics->_nRefreshHeight, s.cy);
+    EXPECT_EQ(oWindow._oGraphics->State()._nRefreshWidth, s.cx);
+    EXPECT_EQ(oWindow._oGraphics->State()._nRefreshHeight, s.cy);
     EXPECT_EQ(Differences(), 0);
 }
 
@@ -118,9 +120,9 @@ TEST_F(TopAppWindowTest, PaintNewPaintsOnlyAreasWiderAndHigherThanTen)
     const std::pair<Dimension, int> aCases[] = {{{10, 300}, 0}, {{300, 10}, 0}, {{11, 11}, 1}};
     for (const auto& [oSize, nPaints] : aCases) {
         Graphics& g = *oWindow._oGraphics;
-        g._lSizeFromDevice = false;
-        g._nWidth = oSize.width;
-        g._nHeight = oSize.height;
+        PainterTestAccess::State(g)._lSizeFromDevice = false;
+        PainterTestAccess::State(g)._nWidth = oSize.width;
+        PainterTestAccess::State(g)._nHeight = oSize.height;
         const int nBefore = oWindow.nPaints;
         oWindow.PaintNew();
         EXPECT_EQ(oWindow.nPaints - nBefore, nPaints) << oSize.width << " x " << oSize.height;
