@@ -131,8 +131,12 @@ void gTopAppWindow::Draw(objectShape& oShape)
     const SIZE s = CanvasSize();
     const int32_t nTop = OwnToolBarHeight();
     SetUpwardMapping(hDC, s.cx, s.cy - nTop, nTop);
-    // A window DC keeps no clip region between drawings.
-    if (_oGraphics) _oGraphics->SelectClipDevice(hDC);
+    // A window DC keeps neither clip region nor background colour between
+    // drawings; the refresh bitmap's DC has the painter's.
+    if (_oGraphics) {
+        _oGraphics->SelectClipDevice(hDC);
+        SetBkColor(hDC, _oGraphics->State()._nBackgrColor);
+    }
     oShape.SetHandle(hDC);
     oShape.Draw();
     oShape.SetHandle(nullptr);
