@@ -48,9 +48,6 @@ void MemoryCanvas::Reset()
     hOld_ = nullptr;
 }
 
-namespace {
-
-// Shift of the anchor point by the origin mode for a w x h box.
 void OriginShift(double w, double h, uint32_t nOrigin, double& dx, double& dy)
 {
     dx = 0.0;
@@ -79,8 +76,6 @@ void OriginShift(double w, double h, uint32_t nOrigin, double& dx, double& dy)
     default: break;
     }
 }
-
-}  // namespace
 
 void PainterState::GetOriginPoint(int32_t& x, int32_t& y, double w, double h, uint32_t nOrigin) const
 {

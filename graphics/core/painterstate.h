@@ -57,6 +57,10 @@ private:
 using FontHandle = OwnedGdiObject<HFONT>;
 using RegionHandle = OwnedGdiObject<HRGN>;
 
+// Shift of the anchor point of a w x h box by the origin mode: the anchor
+// less the shift is the lower-left corner.
+void OriginShift(double w, double h, uint32_t nOrigin, double& dx, double& dy);
+
 struct PainterState {
     // Moves the device point (x, y) so that it becomes the lower-left corner of
     // a w x h box whose point of the origin mode was given.

@@ -34,12 +34,12 @@ void objectRectangle::Draw()
         y2 = _fY1 + _fY2;
     }
     if (_nOriginMode != 0) {
-        // The shift works on the world values, stored back as whole numbers.
+        // The shift works on the world values; they become pixels once.
         const double w = _nAligned == 1 ? x2 - x1 : _fX2, h = _nAligned == 1 ? y2 - y1 : _fY2;
-        int32_t nX = Long(x1), nY = Long(y1);
-        g.GetOriginPoint(nX, nY, w, h, _nOriginMode);
-        x1 = nX;
-        y1 = nY;
+        double dx, dy;
+        OriginShift(w, h, _nOriginMode, dx, dy);
+        x1 -= dx;
+        y1 -= dy;
         x2 = x1 + w;
         y2 = y1 + h;
     }
@@ -78,10 +78,10 @@ void objectRectangleRounded::Draw()
 {
     const PainterState& g = State();
     if (_nOriginMode != 0) {
-        int32_t nX = Long(_fX), nY = Long(_fY);
-        g.GetOriginPoint(nX, nY, _fWidth, _fHeight, _nOriginMode);
-        _fX = nX;
-        _fY = nY;
+        double dx, dy;
+        OriginShift(_fWidth, _fHeight, _nOriginMode, dx, dy);
+        _fX -= dx;
+        _fY -= dy;
     }
     const int32_t x = DevicePosX(_fX), y = DevicePosY(_fY);
     const int32_t w = DeviceExtentX(_fWidth), h = DeviceExtentY(_fHeight);

@@ -106,6 +106,48 @@ TEST_F(PaintTest, RectangleFormsGiveTheSamePixels)
     }
 }
 
+TEST_F(PaintTest, OriginModesShiftFractionalWorldPositionsBeforeTheConversion)
+{
+    // World factor 20: one world unit is 20 pixels, a box of 1 x 1 covers 21
+    // columns and rows with its outline.
+    struct Case {
+        const char* cName;
+        void (*fn)(Graphics&);
+        RECT rBox;  // left, bottom, right, top, all inclusive
+    };
+    const Case aCases[] = {
+        {"centre (10)", [](Graphics& o) { o.PaintRectangle(1.5, 1.5, 1, 1, 0, 10); }, {20, 20, 40, 40}},
+        {"upper right (4)", [](Graphics& o) { o.PaintRectangle(2.25, 1.75, 1, 1, 0, 4); }, {25, 15, 45, 35}},
+        {"top centre (3)", [](Graphics& o) { o.PaintRectangle(1.5, 2.25, 1, 1, 0, 3); }, {20, 25, 40, 45}},
+        {"aligned, centre (10)",
+         [](Graphics& o) { o.PaintRectangleAligned(1.5, 1.5, 2.5, 2.5, 0, 10); },
+         {20, 20, 40, 40}},
+        {"rounded, centre (10)",
+         [](Graphics& o) { o.PaintRectangleRounded(1.5, 1.5, 1, 1, 0.2, 0.2, 0, 10); },
+         {20, 20, 40, 40}},
+        {"rounded, upper right (4)",
+         [](Graphics& o) { o.PaintRectangleRounded(2.25, 1.75, 1, 1, 0.2, 0.2, 0, 4); },
+         {25, 15, 45, 35}},
+    };
+    for (const Case& c : aCases) {
+        SCOPED_TRACE(c.cName);
+        g.SetWorldSystem(1, 1).PaintEraseCanvas().SetLineColor(16).SetWorldSystem(20, 20);
+        c.fn(g);
+        RECT r{64, 48, -1, -1};
+        for (int y = 0; y < 48; ++y) {
+            for (int x = 0; x < 64; ++x) {
+                if (Pixel(x, y) != kBlack) continue;
+                r = {std::min<LONG>(r.left, x), std::min<LONG>(r.top, y), std::max<LONG>(r.right, x),
+                     std::max<LONG>(r.bottom, y)};
+            }
+        }
+        EXPECT_EQ(r.left, c.rBox.left);
+        EXPECT_EQ(r.top, c.rBox.top);
+        EXPECT_EQ(r.right, c.rBox.right);
+        EXPECT_EQ(r.bottom, c.rBox.bottom);
+    }
+}
+
 // Which of red, green and blue show in a 16 x 16 window inside (10, 10).
 std::string ColoursInside(const std::string& cRed, const std::string& cGreen, const std::string& cBlue)
 {
