@@ -156,6 +156,7 @@ void objectFractal::Draw()
         unregister();
         return;
     }
+    const SIZE oDimAtStart = g._oDim;
     const int nOldRop = SetROP2(hDC1, g._nRasterMode);
     if (hDC2 != nullptr) SetROP2(hDC2, g._nRasterMode);
 
@@ -174,6 +175,14 @@ void objectFractal::Draw()
             // The window may have gone while its messages ran: then neither it nor
             // its painter may be touched again.
             if (!IsWindow(hWnd) || Device().Painter() == nullptr) {
+                _oZoom.reset();
+                unregister();
+                return;
+            }
+            // A repaint that ran meanwhile (a new size, a new refresh bitmap)
+            // draws the window anew; this drawing's DCs and mapping are stale.
+            const SIZE oDim = State()._oDim;
+            if (SelectDrawDC(2) != hDC2 || oDim.cx != oDimAtStart.cx || oDim.cy != oDimAtStart.cy) {
                 _oZoom.reset();
                 unregister();
                 return;

@@ -15,6 +15,16 @@
 
 namespace {
 
+// A window whose full repaint runs the test's figure, if it has one.
+class FigureWindow : public gTopAppWindow {
+public:
+    void Paint() override
+    {
+        if (fnPaint) fnPaint(*_oGraphics);
+    }
+    std::function<void(Graphics&)> fnPaint;
+};
+
 class FigureWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -77,7 +87,7 @@ protected:
         G().SetBackgroundColor(uColor).PaintEraseCanvas();
     }
 
-    gTopAppWindow oWindow;
+    FigureWindow oWindow;
 };
 
 TEST_F(FigureWindowTest, EveryFigureLandsInTheWindowAndItsBitmapAlike)
@@ -170,6 +180,27 @@ TEST_F(FigureWindowTest, AFractalInAnotherWindowDoesNotStopIt)
     EXPECT_EQ(gfnOnTimer, nullptr);
     EXPECT_EQ(NotBlack(*oOther._oGraphics, 5, 5, 60, 40), 0);
     EXPECT_GT(NotBlack(G(), 10, 10, 120, 90), 120 * 90 / 2);
+}
+
+TEST_F(FigureWindowTest, AResizeDuringTheDrawingLeavesTheRepaintAlone)
+{
+    // The repaint after the resize draws the figure anew with the new size.
+    oWindow.fnPaint = [](Graphics& g) {
+        g.SetBackgroundColor(ColorArg::Rgb(255, 255, 255)).PaintEraseCanvas().PaintFractal(10, 10, 120, 90);
+    };
+    Erase();
+    gfnOnTimer = [&] {
+        oWindow.SetSize({300, 240});
+        UpdateWindow(oWindow.Handle());
+    };
+    SetTimer(nullptr, 0, 1, OnTimer);
+    G().PaintFractal(10, 10, 120, 90, 0, nullptr, true);
+    EXPECT_EQ(gfnOnTimer, nullptr) << "the timer ran during the drawing";
+    Settle();
+    EXPECT_EQ(Compare(0xFFFFFF).first, 0) << "window and bitmap";
+    // Nothing outside the rectangle, in the window or in the bitmap.
+    G().PaintEraseArea(10, 10, 121, 91);
+    EXPECT_EQ(Compare(0xFFFFFF), std::make_pair(0, 0));
 }
 
 TEST_F(FigureWindowTest, TheDrawingEndsWhenItsWindowGoes)
