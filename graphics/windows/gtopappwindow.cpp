@@ -151,5 +151,17 @@ HDC gTopAppWindow::PassDC(int nPass, HDC hPrepared) const
 
 void gTopAppWindow::SetBackground(COLORREF nColor)
 {
+    // The painter hands over the brush for later erases; the framework's
+    // SetBackground would repaint the whole window besides, so the window gets
+    // back the update region it had before.
+    if (Handle() == nullptr) {
+        TopAppWindow::SetBackground(Brush(Color::FromColorRef(nColor)));
+        return;
+    }
+    HRGN hPending = CreateRectRgn(0, 0, 0, 0);
+    const int nPending = GetUpdateRgn(Handle(), hPending, FALSE);
     TopAppWindow::SetBackground(Brush(Color::FromColorRef(nColor)));
+    ValidateRect(Handle(), nullptr);
+    if (nPending != NULLREGION && nPending != ERROR) InvalidateRgn(Handle(), hPending, TRUE);
+    DeleteObject(hPending);
 }

@@ -21,7 +21,19 @@ public:
         _oGraphics->SetLineColor(2).PaintFrameCanvas();
     }
     void TimerEvent(uint32_t nInterval) override { aTicks.push_back(nInterval); }
+    LRESULT Dispatch(Event& oEvent) override
+    {
+        if (oEvent.message == WM_ERASEBKGND) ++nErases;
+        return gTopAppWindow::Dispatch(oEvent);
+    }
+    void Expose(ExposeEvent& oEvent) override
+    {
+        ++nExposes;
+        gTopAppWindow::Expose(oEvent);
+    }
     int nPaints = 0;
+    int nErases = 0;
+    int nExposes = 0;
     std::vector<uint32_t> aTicks;
 };
 
@@ -72,6 +84,26 @@ TEST_F(TopAppWindowTest, TheFigureLandsOnTheSamePixelsInTheWindowAndItsBitmap)
     EXPECT_EQ(WindowPixel(0, 0), RGB(0, 160, 0)) << "the frame";
     EXPECT_EQ(WindowPixel(140, 5), RGB(255, 255, 0)) << "background";
     EXPECT_EQ(Differences(), 0);
+}
+
+TEST_F(TopAppWindowTest, AFullRepaintNeitherErasesNorExposesTheWindowAgain)
+{
+    oWindow.nErases = oWindow.nExposes = 0;
+    oWindow.PaintNew();
+    Settle();
+    EXPECT_EQ(oWindow.nPaints, 2);
+    EXPECT_EQ(oWindow.nErases, 0);
+    EXPECT_EQ(oWindow.nExposes, 0);
+    EXPECT_EQ(Differences(), 0);
+    // A change of the background colour is no repaint either; an expose from
+    // outside still erases.
+    oWindow._oGraphics->SetBackgroundColor(2);
+    Settle();
+    EXPECT_EQ(oWindow.nErases, 0);
+    InvalidateRect(oWindow.Handle(), nullptr, TRUE);
+    Settle();
+    EXPECT_EQ(oWindow.nErases, 1);
+    EXPECT_EQ(oWindow.nExposes, 1);
 }
 
 TEST_F(TopAppWindowTest, AnExposeOfTheSameSizeIsServedFromTheBitmap)
