@@ -3,8 +3,13 @@
 // drawing on a memory device.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <limits>
 #include <map>
 #include <set>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "graphics/objects/canvas_fixture.h"
 #include "graphics/objects/fractalengine.h"
@@ -160,6 +165,55 @@ TEST(FractalPixelOrderTest, InterlacedRowsAndTheSpiralStart)
     std::vector<std::pair<int, int>> path;
     for (int i = 0; i < 7 && spiral.Next(r, c); ++i) path.push_back({r, c});
     EXPECT_EQ(path, (std::vector<std::pair<int, int>>{{4, 4}, {5, 4}, {5, 5}, {4, 5}, {3, 5}, {3, 4}, {3, 3}}));
+}
+
+TEST(FractalPixelOrderTest, TheSpiralOfALongThinRectangleCoversItQuickly)
+{
+    const auto tStart = std::chrono::steady_clock::now();
+    for (const auto& [w, h] : {std::pair{1, 20000}, std::pair{20000, 1}, std::pair{2, 20001}}) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        FractalPixelOrder o(3, w, h, 0);
+        std::vector<bool> aSeen(static_cast<size_t>(w) * h);
+        int r = 0, c = 0, n = 0;
+        while (o.Next(r, c)) {
+            ++n;
+            ASSERT_TRUE(r >= 0 && r < h && c >= 0 && c < w) << r << "," << c;
+            ASSERT_FALSE(aSeen[static_cast<size_t>(r) * w + c]) << r << "," << c;
+            aSeen[static_cast<size_t>(r) * w + c] = true;
+        }
+        EXPECT_EQ(n, w * h);
+    }
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - tStart).count(), 5.0);
+}
+
+TEST(FractalPixelOrderTest, TheSpiralOfARectangleIsThatOfASquareAroundIt)
+{
+    // The path from the centre is the same for every size; a rectangle sees
+    // the part of it that falls inside.
+    constexpr int kSide = 64;
+    for (const auto& [w, h] : {std::pair{3, 30}, std::pair{30, 3}, std::pair{7, 12}}) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        const int dy = (kSide / 2 - 1) - (h / 2 - 1), dx = kSide / 2 - w / 2;
+        FractalPixelOrder oSquare(3, kSide, kSide, 0), oRect(3, w, h, 0);
+        std::vector<std::pair<int, int>> aExpected, aPath;
+        int r = 0, c = 0;
+        while (oSquare.Next(r, c))
+            if (r - dy >= 0 && r - dy < h && c - dx >= 0 && c - dx < w) aExpected.push_back({r - dy, c - dx});
+        while (oRect.Next(r, c)) aPath.push_back({r, c});
+        EXPECT_EQ(aPath, aExpected);
+    }
+}
+
+TEST(FractalPixelOrderTest, ARandomOrderBeyondTheAddressSpaceDrawsNothing)
+{
+    int r = 0, c = 0;
+    FractalPixelOrder oHuge(4, std::numeric_limits<int>::max(), std::numeric_limits<int>::max(), 0);
+    EXPECT_FALSE(oHuge.Next(r, c));
+    if constexpr (sizeof(size_t) == 4) {
+        // 65536 x 65537 pixels: 2^32 + 65536, which a 32-bit product wraps to 65536.
+        FractalPixelOrder oWrapping(4, 65536, 65537, 0);
+        EXPECT_FALSE(oWrapping.Next(r, c));
+    }
 }
 
 class FractalTest : public CanvasTest {
