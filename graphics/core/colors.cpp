@@ -58,10 +58,18 @@ uint32_t Pack(int32_t nLow, int32_t nMid, int32_t nHigh)
     return Byte(nLow) | (static_cast<uint32_t>(Byte(nMid)) << 8) | (static_cast<uint32_t>(Byte(nHigh)) << 16);
 }
 
+// The table, filled with its fixed colours on first use.
+std::vector<ColorTriple>& Table()
+{
+    if (gaColorArray.empty()) SetColorArray();
+    return gaColorArray;
+}
+
 const ColorTriple& Entry(int32_t nNumber)
 {
-    if (nNumber < 1 || nNumber > static_cast<int32_t>(gaColorArray.size())) nNumber = 16;
-    return gaColorArray[nNumber - 1];
+    const std::vector<ColorTriple>& a = Table();
+    if (nNumber < 1 || nNumber > static_cast<int32_t>(a.size())) nNumber = 16;
+    return a[nNumber - 1];
 }
 
 }  // namespace
@@ -123,8 +131,9 @@ int32_t ChangeRgb2Num(uint32_t nRgb)
 {
     const ColorTriple c = ChangeRgb2Color(nRgb);
     int32_t nBest = 765, nFound = 0;
-    for (size_t i = 0; i < gaColorArray.size(); ++i) {
-        const ColorTriple& e = gaColorArray[i];
+    const std::vector<ColorTriple>& a = Table();
+    for (size_t i = 0; i < a.size(); ++i) {
+        const ColorTriple& e = a[i];
         const int32_t d =
             std::abs(c.nRed - Byte(e.nRed)) + std::abs(c.nGreen - Byte(e.nGreen)) + std::abs(c.nBlue - Byte(e.nBlue));
         if (d == 0) return static_cast<int32_t>(i + 1);
@@ -138,8 +147,9 @@ int32_t ChangeRgb2Num(uint32_t nRgb)
 
 int32_t SetColorCode(int32_t nRed, int32_t nGreen, int32_t nBlue)
 {
-    gaColorArray.push_back({nRed, nGreen, nBlue});
-    return static_cast<int32_t>(gaColorArray.size());
+    std::vector<ColorTriple>& a = Table();
+    a.push_back({nRed, nGreen, nBlue});
+    return static_cast<int32_t>(a.size());
 }
 
 uint32_t ChangeColorArg2Rgb(const ColorArg& uColor)

@@ -15,8 +15,8 @@ struct ColorTriple {
     int32_t nBlue;
 };
 
-// Process-wide colour table; empty until the first painter fills it, then it
-// only grows (SetColorCode).
+// Process-wide colour table; empty until its first use (a conversion, a new
+// colour, a painter) fills it, then it only grows (SetColorCode).
 extern std::vector<ColorTriple> gaColorArray;
 
 // Fills the table with its 411 fixed colours.

@@ -55,7 +55,6 @@ void Graphics::Init(GraphicsDevice& oDevice, bool lSizeFromDevice)
     _lSizeFromDevice = lSizeFromDevice;
     _oDevice = &oDevice;
     oDevice.BindPainter(this);
-    if (gaColorArray.empty()) SetColorArray();
     _nRefreshWidth = 0;
     _nRefreshHeight = 0;
     _nBackgrColor = ChangeNum2Rgb(15);

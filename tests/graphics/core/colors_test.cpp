@@ -1,6 +1,8 @@
 // The colour table and the colour conversions.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "graphics/core/graphics.h"
 #include "graphics/test_device.h"
 
@@ -13,6 +15,19 @@ protected:
     TestDevice oDevice{2, 10, 10};
     std::unique_ptr<Graphics> oGraphics;
 };
+
+TEST(ColorTableTest, ConversionsBeforeAnyPainterFillTheTable)
+{
+    // In a process of its own, which has made no painter.
+    EXPECT_EXIT(
+        {
+            const bool lEmpty = gaColorArray.empty();
+            const bool lValues = ChangeNum2Rgb(15) == 0xFFFFFF && ChangeNum2Bgr(0) == 0 &&
+                                 ChangeRgb2Num(0x0000FF) == 12 && SetColorCode(1, 2, 3) == 412;
+            std::exit(lEmpty && lValues ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
 
 TEST_F(ColorsTest, NumbersGiveTheirValuesInBothOrdersAndOutOfRangeIsBlack)
 {
