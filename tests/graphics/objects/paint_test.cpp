@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <limits>
 #include <string>
 
 #include "graphics/core/graphics.h"
@@ -473,6 +475,22 @@ TEST(ShadowPaintTest, SolidShadowFillsTheStepsBetween)
     for (int k = 1; k <= 8; ++k) {
         EXPECT_EQ(GetPixel(oMemory.GetMemoryDC(), rText.right + k, rText.top - k), RGB(255, 0, 0)) << k;
     }
+}
+
+TEST(ShadowPaintTest, SolidShadowOfAnEndlessOrHugeDistanceEndsAtOnce)
+{
+    const auto tStart = std::chrono::steady_clock::now();
+    const double kInf = std::numeric_limits<double>::infinity();
+    for (const double fDistance : {kInf, -kInf, std::numeric_limits<double>::quiet_NaN(), 1e12, 1e300}) {
+        SCOPED_TRACE(fDistance);
+        gMemory oMemory(2, 120, 80);
+        Graphics& g = *oMemory._oGraphics;
+        g.SetBackgroundColor(15).PaintEraseCanvas();
+        g.SetStringFont("Arial", 12.0, 20.0, 2U, 2U).SetStringColor(16).SetStringShadow(fDistance, 12, 7);
+        g.PaintString3D(60, 40, "I", 10);
+        EXPECT_EQ(g.State()._nTextColor, 0U) << "the text colour is back";
+    }
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - tStart).count(), 5.0);
 }
 
 TEST(ControlPaintTest, FramesEncloseTheControlAndKeepTheWorldSystem)
