@@ -1,5 +1,9 @@
 #include "graphics/objects/objectshape.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 #include "graphics/core/painterstate.h"
 #include "platform/runtime/numtext.h"
 
@@ -37,13 +41,24 @@ HBRUSH objectShape::CreateBmpBrush(const std::array<uint32_t, 64>& aPattern)
     return CreateDIBPatternBrushPt(&oImage, DIB_RGB_COLORS);
 }
 
+namespace {
+
+// A rounded position plus the offset, held within the 32-bit range.
+int32_t Shifted(int32_t nPos, int32_t nOffset)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(int64_t{nPos} + nOffset, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+}  // namespace
+
 int32_t objectShape::DevicePosX(double x) const
 {
-    return Long(x * State()._fFactorX) + State()._nOffsetX;
+    return Shifted(Long(x * State()._fFactorX), State()._nOffsetX);
 }
 int32_t objectShape::DevicePosY(double y) const
 {
-    return Long(y * State()._fFactorY) + State()._nOffsetY;
+    return Shifted(Long(y * State()._fFactorY), State()._nOffsetY);
 }
 int32_t objectShape::DeviceExtentX(double w) const
 {

@@ -108,6 +108,16 @@ TEST_F(PaintTest, RectangleFormsGiveTheSamePixels)
     }
 }
 
+TEST_F(PaintTest, WorldPositionsBeyondTheIntegerRangeSaturate)
+{
+    g.SetWorldOrigin(10, 20).SetLineColor(12).PaintLine(0, 0, 1e12, 0).PaintLine(0, 5, -1e12, 5);
+    for (int x = 0; x < 64; ++x) {
+        SCOPED_TRACE(x);
+        EXPECT_EQ(Pixel(x, 20), x < 10 ? kWhite : kRed) << "to the right";
+        EXPECT_EQ(Pixel(x, 25), x > 10 ? kWhite : kRed) << "to the left";
+    }
+}
+
 TEST_F(PaintTest, OriginModesShiftFractionalWorldPositionsBeforeTheConversion)
 {
     // World factor 20: one world unit is 20 pixels, a box of 1 x 1 covers 21
