@@ -87,6 +87,23 @@ TEST(MemoryTest, PaintNewPaintsOnlyAreasWiderAndHigherThanTen)
     }
 }
 
+TEST(MemoryTest, ASubclassIsMadeWithItsFullRepaint)
+{
+    class Picture : public gMemory {
+    public:
+        Picture() : gMemory(2, 40, 30, false) {}
+        void Paint() override
+        {
+            ++nPaints;
+            _oGraphics->SetBackgroundColor(ColorArg::Rgb(0, 0, 255)).PaintEraseCanvas();
+        }
+        int nPaints = 0;
+    };
+    const std::unique_ptr<Picture> oPicture = gMemory::Painted<Picture>();
+    EXPECT_EQ(oPicture->nPaints, 1);
+    EXPECT_EQ(GetPixel(oPicture->GetMemoryDC(), 20, 15), RGB(0, 0, 255));
+}
+
 TEST(MemoryTest, HandleIsACopyMadeOnce)
 {
     gMemory oMemory(2, 20, 20);
