@@ -235,10 +235,7 @@ protected:
 TEST_F(FractalTest, DefaultPictureFillsItsRectangle)
 {
     const COLORREF kGreen = RGB(0, 255, 0);
-    RECT r{0, 0, kWidth, kHeight};
-    const HBRUSH hBrush = CreateSolidBrush(kGreen);
-    FillRect(ScreenDC(), &r, hBrush);
-    DeleteObject(hBrush);
+    FillBox(ScreenDC(), {0, 0, kWidth, kHeight}, kGreen);
     G().PaintFractal(5, 5, 40, 30);
     // Every pixel of the rectangle takes a red or white shade, nothing else
     // changes.
