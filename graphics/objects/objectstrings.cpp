@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "graphics/core/painterstate.h"
@@ -69,11 +70,10 @@ void objectString::Draw()
     // The text is measured once, on the DC of pass 1.
     const HDC hDC1 = SelectDrawDC(1);
     if (hDC1 == nullptr) return;
-    SIZE s;
-    {
-        const SelectedObject oFont(hDC1, g._pFont.Get(), false);
-        s = TextExtent(hDC1, _cText.data(), _cText.size());
-    }
+    // The font stays selected in the DC of pass 1 from the measuring to the
+    // drawing: selecting a font is what a text costs most.
+    const SelectedObject oFont1(hDC1, g._pFont.Get(), false);
+    const SIZE s = TextExtent(hDC1, _cText.data(), _cText.size());
     if (_lMeasure) {
         const double wx = s.cx / g._fFactorX, wy = s.cx / g._fFactorY;
         const double hy = s.cy / g._fFactorY, hx = s.cy / g._fFactorX;
@@ -95,7 +95,8 @@ void objectString::Draw()
             g.GetOriginPointAngle(x, y, s.cx, s.cy, _nOriginMode);
     }
     ForEachPass([&](HDC hDC) {
-        const SelectedObject oFont(hDC, g._pFont.Get(), false);
+        std::optional<SelectedObject> oFont;
+        if (hDC != hDC1) oFont.emplace(hDC, g._pFont.Get(), false);
         const TextTools oTools(hDC, g, TA_BOTTOM | TA_LEFT, _nBackMode == 10 ? TRANSPARENT : OPAQUE);
         TextOutA(hDC, x, y, _cText.data(), static_cast<int>(_cText.size()));
     });
