@@ -26,6 +26,7 @@ gTopAppWindow::~gTopAppWindow()
 
 LRESULT gTopAppWindow::Dispatch(Event& oEvent)
 {
+    if (oEvent.message == WM_DESTROY) ReleasePreparedDC();
     const LRESULT nResult = TopAppWindow::Dispatch(oEvent);
     switch (oEvent.message) {
     case WM_SIZING: _lResizeAktiv = true; break;
@@ -56,6 +57,7 @@ void gTopAppWindow::SetTimer(uint32_t nMilliseconds)
 
 void gTopAppWindow::Destroy()
 {
+    ReleasePreparedDC();
     if (_oGraphics) {
         _oGraphics->Destroy();
         _oGraphics.reset();
@@ -125,22 +127,49 @@ SIZE gTopAppWindow::CanvasSize() const
     return {oCanvas.Width(), oCanvas.Height()};
 }
 
-void gTopAppWindow::Draw(objectShape& oShape)
+HDC gTopAppWindow::PrepareDC()
 {
-    HDC hDC = GetDC(Handle());
+    PreparedDC& p = _oPrepared;
+    if (Handle() == nullptr) return nullptr;
+    if (p.hDC == nullptr) {
+        p = PreparedDC{};
+        p.hDC = GetDC(Handle());
+        if (p.hDC == nullptr) return nullptr;
+    }
     const SIZE s = CanvasSize();
     const int32_t nTop = OwnToolBarHeight();
-    SetUpwardMapping(hDC, s.cx, s.cy - nTop, nTop);
-    // A window DC keeps neither clip region nor background colour between
-    // drawings; the refresh bitmap's DC has the painter's.
-    if (_oGraphics) {
-        _oGraphics->SelectClipDevice(hDC);
-        SetBkColor(hDC, _oGraphics->State()._nBackgrColor);
+    if (s.cx != p.oCanvas.cx || s.cy != p.oCanvas.cy || nTop != p.nTop) {
+        SetUpwardMapping(p.hDC, s.cx, s.cy - nTop, nTop);
+        p.oCanvas = s;
+        p.nTop = nTop;
     }
-    oShape.SetHandle(hDC);
+    // The refresh bitmap's DC has the painter's clip region and background
+    // colour; the window DC gets them too.
+    if (_oGraphics) {
+        const PainterState& g = _oGraphics->State();
+        if (g._hClipRegion.Get() != p.hClip) {
+            _oGraphics->SelectClipDevice(p.hDC);
+            p.hClip = g._hClipRegion.Get();
+        }
+        if (g._nBackgrColor != p.nBackground) {
+            SetBkColor(p.hDC, g._nBackgrColor);
+            p.nBackground = g._nBackgrColor;
+        }
+    }
+    return p.hDC;
+}
+
+void gTopAppWindow::ReleasePreparedDC()
+{
+    if (_oPrepared.hDC != nullptr && Handle() != nullptr) ReleaseDC(Handle(), _oPrepared.hDC);
+    _oPrepared = PreparedDC{};
+}
+
+void gTopAppWindow::Draw(objectShape& oShape)
+{
+    oShape.SetHandle(PrepareDC());
     oShape.Draw();
     oShape.SetHandle(nullptr);
-    ReleaseDC(Handle(), hDC);
 }
 
 HDC gTopAppWindow::PassDC(int nPass, HDC hPrepared) const
