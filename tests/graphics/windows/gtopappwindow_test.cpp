@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/framework/app.h"
 
 namespace {
@@ -104,6 +106,35 @@ TEST_F(TopAppWindowTest, AFullRepaintNeitherErasesNorExposesTheWindowAgain)
     Settle();
     EXPECT_EQ(oWindow.nErases, 1);
     EXPECT_EQ(oWindow.nExposes, 1);
+}
+
+TEST_F(TopAppWindowTest, TheKeptWindowDCFollowsEveryChange)
+{
+    // Each change, then a figure that the window and its bitmap must show alike.
+    struct Case {
+        const char* cName;
+        std::function<void(PaintingWindow&)> fnChange;
+    };
+    const Case aCases[] = {
+        {"a new size",
+         [](PaintingWindow& w) {
+             w.SetSize({340, 260});
+         }},
+        {"a clip rectangle", [](PaintingWindow& w) { w._oGraphics->SetClipRegion(30, 20, 60, 40); }},
+        {"the whole area again", [](PaintingWindow& w) { w._oGraphics->SetClipRegion(); }},
+        {"a world origin", [](PaintingWindow& w) { w._oGraphics->SetWorldOrigin(25, 15); }},
+        {"a background colour", [](PaintingWindow& w) { w._oGraphics->SetBackgroundColor(13); }},
+        {"a repaint from outside", [](PaintingWindow& w) { InvalidateRect(w.Handle(), nullptr, TRUE); }},
+    };
+    for (const Case& c : aCases) {
+        SCOPED_TRACE(c.cName);
+        c.fnChange(oWindow);
+        Settle();
+        Graphics& g = *oWindow._oGraphics;
+        g.SetLineColor(12).SetFillColor(11).SetFillHatch(32).PaintRectangle(5, 5, 150, 100, 1);
+        g.SetStringColor(16).PaintString(10, 10, "Kept", 0, 0);
+        EXPECT_EQ(Differences(), 0);
+    }
 }
 
 TEST_F(TopAppWindowTest, AnExposeOfTheSameSizeIsServedFromTheBitmap)
