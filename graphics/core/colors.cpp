@@ -1,7 +1,5 @@
 #include "graphics/core/colors.h"
 
-#include "graphics/core/graphics.h"
-
 #include <cstdlib>
 
 std::vector<ColorTriple> gaColorArray;
@@ -60,10 +58,18 @@ uint32_t Pack(int32_t nLow, int32_t nMid, int32_t nHigh)
     return Byte(nLow) | (static_cast<uint32_t>(Byte(nMid)) << 8) | (static_cast<uint32_t>(Byte(nHigh)) << 16);
 }
 
+// The table, filled with its fixed colours on first use.
+std::vector<ColorTriple>& Table()
+{
+    if (gaColorArray.empty()) SetColorArray();
+    return gaColorArray;
+}
+
 const ColorTriple& Entry(int32_t nNumber)
 {
-    if (nNumber < 1 || nNumber > static_cast<int32_t>(gaColorArray.size())) nNumber = 16;
-    return gaColorArray[nNumber - 1];
+    const std::vector<ColorTriple>& a = Table();
+    if (nNumber < 1 || nNumber > static_cast<int32_t>(a.size())) nNumber = 16;
+    return a[nNumber - 1];
 }
 
 }  // namespace
@@ -77,36 +83,36 @@ void SetColorArray()
     }
 }
 
-uint32_t Graphics::ChangeColor2Rgb(const ColorTriple& oColor)
+uint32_t ChangeColor2Rgb(const ColorTriple& oColor)
 {
     return Pack(oColor.nRed, oColor.nGreen, oColor.nBlue);
 }
-uint32_t Graphics::ChangeColor2Bgr(const ColorTriple& oColor)
+uint32_t ChangeColor2Bgr(const ColorTriple& oColor)
 {
     return Pack(oColor.nBlue, oColor.nGreen, oColor.nRed);
 }
-uint32_t Graphics::ChangeNum2Rgb(int32_t nNumber)
+uint32_t ChangeNum2Rgb(int32_t nNumber)
 {
     return ChangeColor2Rgb(Entry(nNumber));
 }
-uint32_t Graphics::ChangeNum2Bgr(int32_t nNumber)
+uint32_t ChangeNum2Bgr(int32_t nNumber)
 {
     return ChangeColor2Bgr(Entry(nNumber));
 }
 
-ColorTriple Graphics::ChangeRgb2Color(uint32_t nRgb)
+ColorTriple ChangeRgb2Color(uint32_t nRgb)
 {
     return {static_cast<int32_t>(nRgb & 255), static_cast<int32_t>((nRgb >> 8) & 255),
             static_cast<int32_t>((nRgb >> 16) & 255)};
 }
 
-uint32_t Graphics::ChangeRgb2Invert(uint32_t nRgb)
+uint32_t ChangeRgb2Invert(uint32_t nRgb)
 {
     const ColorTriple c = ChangeRgb2Color(nRgb);
     return Pack(255 - c.nRed, 255 - c.nGreen, 255 - c.nBlue);
 }
 
-uint32_t Graphics::ChangeRgb2Gray(uint32_t nRgb)
+uint32_t ChangeRgb2Gray(uint32_t nRgb)
 {
     int32_t b0 = nRgb & 255, b1 = (nRgb >> 8) & 255, b2 = (nRgb >> 16) & 255;
     int32_t g;
@@ -121,12 +127,13 @@ uint32_t Graphics::ChangeRgb2Gray(uint32_t nRgb)
     return Pack(g, g, g);
 }
 
-int32_t Graphics::ChangeRgb2Num(uint32_t nRgb)
+int32_t ChangeRgb2Num(uint32_t nRgb)
 {
     const ColorTriple c = ChangeRgb2Color(nRgb);
     int32_t nBest = 765, nFound = 0;
-    for (size_t i = 0; i < gaColorArray.size(); ++i) {
-        const ColorTriple& e = gaColorArray[i];
+    const std::vector<ColorTriple>& a = Table();
+    for (size_t i = 0; i < a.size(); ++i) {
+        const ColorTriple& e = a[i];
         const int32_t d =
             std::abs(c.nRed - Byte(e.nRed)) + std::abs(c.nGreen - Byte(e.nGreen)) + std::abs(c.nBlue - Byte(e.nBlue));
         if (d == 0) return static_cast<int32_t>(i + 1);
@@ -138,18 +145,19 @@ int32_t Graphics::ChangeRgb2Num(uint32_t nRgb)
     return nFound;
 }
 
-int32_t Graphics::SetColorCode(int32_t nRed, int32_t nGreen, int32_t nBlue)
+int32_t SetColorCode(int32_t nRed, int32_t nGreen, int32_t nBlue)
 {
-    gaColorArray.push_back({nRed, nGreen, nBlue});
-    return static_cast<int32_t>(gaColorArray.size());
+    std::vector<ColorTriple>& a = Table();
+    a.push_back({nRed, nGreen, nBlue});
+    return static_cast<int32_t>(a.size());
 }
 
-uint32_t Graphics::ChangeColorArg2Rgb(const ColorArg& uColor)
+uint32_t ChangeColorArg2Rgb(const ColorArg& uColor)
 {
     return uColor.IsNumber() ? ChangeNum2Rgb(uColor.Number()) : ChangeColor2Rgb(uColor.Color());
 }
 
-uint32_t Graphics::ChangeColorArg2Bgr(const ColorArg& uColor)
+uint32_t ChangeColorArg2Bgr(const ColorArg& uColor)
 {
     return uColor.IsNumber() ? ChangeNum2Bgr(uColor.Number()) : ChangeColor2Bgr(uColor.Color());
 }

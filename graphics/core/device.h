@@ -8,6 +8,7 @@
 #include <vector>
 
 class objectShape;
+struct PainterState;
 
 // A box in device pixels: lower-left corner and extents.
 struct DeviceBox {
@@ -73,6 +74,18 @@ public:
     // DC (_pMetafileDC); NULL on the other devices.
     virtual HDC BitmapDC() const { return nullptr; }
     virtual HDC MetafileDC() const { return nullptr; }
+    // The DC of pass 1 or 2 of a drawing for which the device prepared
+    // hPrepared (NULL where it prepares none); NULL ends the drawing. By
+    // default the prepared DC is the only pass.
+    virtual HDC PassDC(int nPass, HDC hPrepared) const { return nPass == 1 ? hPrepared : nullptr; }
+
+    // The state of the painter bound to the device, which its drawing objects
+    // read; NULL while none is bound. Only the painter binds itself.
+    const PainterState* Painter() const { return _oPainter; }
+    void BindPainter(const PainterState* oPainter) { _oPainter = oPainter; }
 
     int32_t _nDeviceTyp = kDeviceScreen;
+
+private:
+    const PainterState* _oPainter = nullptr;
 };

@@ -134,10 +134,9 @@ LOGFONTA Graphics::StringFontSpec() const
 
 Graphics& Graphics::InternGenStringFont()
 {
-    if (_pFont != nullptr) DeleteObject(_pFont);
     const LOGFONTA lf = StringFontSpec();
     _nFontPixHeight = -lf.lfHeight;
-    _pFont = CreateFontIndirectA(&lf);
+    _pFont = FontHandle(CreateFontIndirectA(&lf));
     return *this;
 }
 

@@ -8,43 +8,41 @@
 
 namespace {
 
-// Reads the resolution of the device's drawing DC into the painter.
+// Reads the resolution of the device's drawing DC.
 class objectDeviceValues : public objectShape {
 public:
-    explicit objectDeviceValues(Graphics& oGraphics) : objectShape(oGraphics) {}
+    using objectShape::objectShape;
     void Draw() override
     {
         HDC hDC = SelectDrawDC(1);
-        _oShapeGraphics->_nPixProInchX = static_cast<uint32_t>(GetDeviceCaps(hDC, LOGPIXELSX));
-        _oShapeGraphics->_nPixProInchY = static_cast<uint32_t>(GetDeviceCaps(hDC, LOGPIXELSY));
+        _nPixProInchX = static_cast<uint32_t>(GetDeviceCaps(hDC, LOGPIXELSX));
+        _nPixProInchY = static_cast<uint32_t>(GetDeviceCaps(hDC, LOGPIXELSY));
     }
+    uint32_t _nPixProInchX = 0;
+    uint32_t _nPixProInchY = 0;
 };
 
 }  // namespace
 
-Graphics::Graphics(GraphicsDevice& oDevice) : _lSizeFromDevice(true), _oDevice(&oDevice)
+Graphics::Graphics(GraphicsDevice& oDevice)
 {
-    Init();
+    Init(oDevice, true);
 }
 
 Graphics::Graphics(GraphicsDevice& oDevice, int32_t nWidth, int32_t nHeight)
-    : _lSizeFromDevice(false),
-      _oDevice(&oDevice),
-      _nWidth(nWidth),
-      _nHeight(nHeight)
 {
-    Init();
+    _nWidth = nWidth;
+    _nHeight = nHeight;
+    Init(oDevice, false);
 }
 
 Graphics::Graphics(GraphicsDevice& oDevice, uint32_t nPosX, uint32_t nPosY, int32_t nWidth, int32_t nHeight)
-    : _lSizeFromDevice(false),
-      _oDevice(&oDevice),
-      _nPosX(nPosX),
-      _nPosY(nPosY),
-      _nWidth(nWidth),
-      _nHeight(nHeight)
 {
-    Init();
+    _nPosX = nPosX;
+    _nPosY = nPosY;
+    _nWidth = nWidth;
+    _nHeight = nHeight;
+    Init(oDevice, false);
 }
 
 Graphics::~Graphics()
@@ -52,9 +50,11 @@ Graphics::~Graphics()
     Destroy();
 }
 
-void Graphics::Init()
+void Graphics::Init(GraphicsDevice& oDevice, bool lSizeFromDevice)
 {
-    if (gaColorArray.empty()) SetColorArray();
+    _lSizeFromDevice = lSizeFromDevice;
+    _oDevice = &oDevice;
+    oDevice.BindPainter(this);
     _nRefreshWidth = 0;
     _nRefreshHeight = 0;
     _nBackgrColor = ChangeNum2Rgb(15);
@@ -88,29 +88,14 @@ void Graphics::Init()
 
 Graphics& Graphics::Destroy()
 {
-    if (_pRefreshMemDC != nullptr) {
-        InternFreeRefreshBmp();
-        _pRefreshMemDC = nullptr;
-    }
-    if (_pSaveMemDC != nullptr) {
-        InternFreeSavedBmp();
-        _pSaveMemDC = nullptr;
-    }
-    if (_pFont != nullptr) {
-        DeleteObject(_pFont);
-        _pFont = nullptr;
-    }
-    if (_hClipRegion != nullptr) {
-        DeleteObject(_hClipRegion);
-        _hClipRegion = nullptr;
-    }
+    _oRefreshCanvas.Reset();
+    _oSaveCanvas.Reset();
+    _pFont.Reset();
+    _hClipRegion.Reset();
+    if (_oDevice != nullptr) _oDevice->BindPainter(nullptr);
     _oDevice = nullptr;
     _oDim = {0, 0};
     _oOrigin = {0, 0};
-    _pSaveBmp = nullptr;
-    _pSaveBmpOld = nullptr;
-    _pRefreshBmp = nullptr;
-    _pRefreshBmpOld = nullptr;
     return *this;
 }
 
@@ -156,8 +141,12 @@ Graphics& Graphics::InternSetDevPar()
 
 Graphics& Graphics::InternGetDevValues()
 {
-    objectDeviceValues oValues(*this);
-    return DrawShape(oValues);
+    if (_oDevice == nullptr) return *this;
+    objectDeviceValues oValues(*_oDevice);
+    DrawShape(oValues);
+    _nPixProInchX = oValues._nPixProInchX;
+    _nPixProInchY = oValues._nPixProInchY;
+    return *this;
 }
 
 int32_t Graphics::GetDeviceType() const

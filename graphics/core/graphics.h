@@ -14,26 +14,23 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <variant>
+#include <utility>
 #include <vector>
 
 #include "graphics/core/colors.h"
 #include "graphics/core/device.h"
 #include "graphics/core/figurepoints.h"
+#include "graphics/core/painterstate.h"
 #include "platform/runtime/value.h"
 
 class objectShape;
-
-// Font face: a number is the Windows pitch-and-family value, a text the face
-// name.
-using FontFace = std::variant<int32_t, std::string>;
 
 // A point or offset in world units.
 struct WorldPoint {
     double x, y;
 };
 
-class Graphics {
+class Graphics : private PainterState {
 public:
     // Drawing area following the device's whole canvas.
     explicit Graphics(GraphicsDevice& oDevice);
@@ -75,25 +72,6 @@ public:
     const Graphics& GetOriginPoint(int32_t& x, int32_t& y, double w, double h, uint32_t nOrigin) const;
     // The same shift rotated by the text angle.
     const Graphics& GetOriginPointAngle(int32_t& x, int32_t& y, double w, double h, uint32_t nOrigin) const;
-
-    // ---- Colours ----
-    // Appends a colour to gaColorArray and returns its number.
-    static int32_t SetColorCode(int32_t nRed, int32_t nGreen, int32_t nBlue);
-    static uint32_t ChangeNum2Rgb(int32_t nNumber);
-    static uint32_t ChangeNum2Bgr(int32_t nNumber);
-    static uint32_t ChangeColor2Rgb(const ColorTriple& oColor);
-    static uint32_t ChangeColor2Bgr(const ColorTriple& oColor);
-    static ColorTriple ChangeRgb2Color(uint32_t nRgb);
-    static uint32_t ChangeRgb2Invert(uint32_t nRgb);
-    // Grey of black-and-white mode: a grey stays, other colours weight red by a
-    // third and blue by a half and go halfway toward white.
-    static uint32_t ChangeRgb2Gray(uint32_t nRgb);
-    // Number of the nearest table colour (sum of the component differences; the
-    // lowest number among equals), or 0.
-    static int32_t ChangeRgb2Num(uint32_t nRgb);
-    // A colour argument by its kind (number or colour) in RGB or BGR order.
-    static uint32_t ChangeColorArg2Rgb(const ColorArg& uColor);
-    static uint32_t ChangeColorArg2Bgr(const ColorArg& uColor);
 
     // ---- Refresh bitmap and saved area ----
     Graphics& InternGenRefreshBmp();
@@ -143,10 +121,8 @@ public:
     // device pixels); without arguments to the whole drawing area.
     Graphics& SetClipRegion();
     Graphics& SetClipRegion(double x, double y, double w, double h, uint32_t nMode = 0, uint32_t nOrigin = 0);
-    // Keeps the clip region (in the DCs' device units, rows downward) and
-    // selects it into a DC; a window selects it into each DC it prepares for a
-    // drawing, as its DCs do not keep it.
-    void SetClipDevice(const RECT& rRegion);
+    // Selects the kept clip region into a DC; a window selects it into each DC
+    // it prepares for a drawing, as its DCs do not keep it.
     void SelectClipDevice(HDC hDC) const;
 
     // ---- Rectangles (paint_rectangles.cpp) ----
@@ -258,79 +234,25 @@ public:
     Graphics& SetAutoScale(Array& aDef, const Value& aData, double nIntervalsX, double nIntervalsY,
                            const Value& nMode = Value(), double* nOriginX = nullptr, double* nOriginY = nullptr);
 
-    // ---- Painter state, read by the drawing objects and the devices ----
-    int32_t _nSurfaceWidth = 0;
-    int32_t _nSurfaceHeight = 0;
-    uint32_t _nShadowDirection = 0;
-    uint32_t _nShadowColor = 0;
-    int32_t _nFontPixHeight = 0;
-    int32_t _nRefreshWidth = 0;
-    int32_t _nRefreshHeight = 0;
-    double _fShadowDistance = 0.0;
-    double _fFontWidth = 0.0;
-    double _fFontHeight = 0.0;
-    HBITMAP _pSaveBmpOld = nullptr;
-    HBITMAP _pSaveBmp = nullptr;
-    FontFace _uFontFace = 32;
-    bool _lSizeFromDevice = true;
-    GraphicsDevice* _oDevice = nullptr;
-    POINT _oOrigin{0, 0};
-    SIZE _oDim{0, 0};
-    uint32_t _nBackgrColor = 0;
-    uint32_t _nTextColor = 0;
-    uint32_t _nLineColor = 0;
-    uint32_t _nFillColor = 0;
-    uint32_t _nFillHatchCol = 0;
-    uint32_t _nGradientColor = 0;
-    uint32_t _nPosX = 0;
-    uint32_t _nPosY = 0;
-    uint32_t _nFontDesign = 0;
-    uint32_t _nFontQuality = 0;
-    uint32_t _nFontRespond = 0;
-    uint32_t _nPixProInchX = 0;
-    uint32_t _nPixProInchY = 0;
-    // Clip rectangle; signed, so that a clip position left of or below the
-    // canvas is kept and restored as it was.
-    int32_t _nClipX = 0;
-    int32_t _nClipY = 0;
-    int32_t _nClipWidth = 0;
-    int32_t _nClipHeight = 0;
-    // The clip region in the DCs' device units; NULL until the first clip.
-    HRGN _hClipRegion = nullptr;
-    int32_t _nOriginX = 0;
-    int32_t _nOriginY = 0;
-    int32_t _nOffsetX = 0;
-    int32_t _nOffsetY = 0;
-    int32_t _nFillPattern = 0;
-    int32_t _nLineWidth = 0;
-    int32_t _nLinePattern = 0;
-    int32_t _nLineCap = 0;
-    int32_t _nRasterMode = 0;
-    int32_t _nScrollOffsX = 0;
-    int32_t _nScrollOffsY = 0;
-    int32_t _nMarkerSurf = 0;
-    int32_t _nMarkerLineWidth = 0;
-    int32_t _nWidth = 0;
-    int32_t _nHeight = 0;
-    int32_t _nMaxWidth = 0;
-    int32_t _nMaxHeight = 0;
-    int32_t _nTopSpace = 0;
-    double _fFactorX = 0.0;
-    double _fFactorY = 0.0;
-    double _fFontAngle = 0.0;
-    double _fMarkerSize = 0.0;
-    bool _lBlackWhite = false;
-    HDC _pRefreshMemDC = nullptr;
-    HBITMAP _pRefreshBmp = nullptr;
-    HGDIOBJ _pRefreshBmpOld = nullptr;
-    HDC _pSaveMemDC = nullptr;
-    HFONT _pFont = nullptr;
-    std::array<uint32_t, 64> _aFillPattern{};
-    float _r4Top = 0.0F, _r4Bottom = 0.0F, _r4Left = 0.0F, _r4Right = 0.0F;
-    float _r4TopV = 0.0F, _r4BottomV = 0.0F, _r4LeftV = 0.0F, _r4RightV = 0.0F;
+    // ---- Painter state ----
+    // Read by the devices, the drawing objects (through their device) and the
+    // windows; only the painter's own operations change it.
+    const PainterState& State() const { return *this; }
 
 private:
-    void Init();
+    friend class PainterTestAccess;  // the tests' way to set up a state
+    class BlackWhiteGradient;
+
+    void Init(GraphicsDevice& oDevice, bool lSizeFromDevice);
+    // Has the device draw a new Shape made of its device and the arguments;
+    // nothing once the painter has forgotten its device.
+    template <typename Shape, typename... Args>
+    Graphics& Paint(Args&&... aArgs)
+    {
+        if (_oDevice == nullptr) return *this;
+        Shape oShape(*_oDevice, std::forward<Args>(aArgs)...);
+        return DrawShape(oShape);
+    }
     // Stores a colour (grey in black-and-white mode when lGreyInBw).
     uint32_t ColorOf(const ColorArg& uColor, bool lGreyInBw) const;
 };

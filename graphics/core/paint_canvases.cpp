@@ -4,32 +4,27 @@
 
 Graphics& Graphics::PaintEraseCanvas()
 {
-    objectEraseCanvas o(*this);
-    return DrawShape(o);
+    return Paint<objectEraseCanvas>();
 }
 
 Graphics& Graphics::PaintFrameCanvas()
 {
-    objectFrameCanvas o(*this);
-    return DrawShape(o);
+    return Paint<objectFrameCanvas>();
 }
 
 Graphics& Graphics::PaintEraseArea(double x, double y, double w, double h, uint32_t nOrigin)
 {
-    objectEraseArea o(*this, x, y, w, h, nOrigin);
-    return DrawShape(o);
+    return Paint<objectEraseArea>(x, y, w, h, nOrigin);
 }
 
 Graphics& Graphics::PaintSavedArea(double x, double y, double w, double h, uint32_t nOrigin)
 {
-    if (_pSaveMemDC == nullptr) return *this;
-    objectSavedArea o(*this, x, y, w, h, nOrigin);
-    return DrawShape(o);
+    if (_oSaveCanvas.DC() == nullptr) return *this;
+    return Paint<objectSavedArea>(x, y, w, h, nOrigin);
 }
 
 Graphics& Graphics::PaintFloodFill(double x, double y)
 {
     if (GetDeviceType() == kDevicePrinter) return *this;
-    objectFilling o(*this, x, y);
-    return DrawShape(o);
+    return Paint<objectFilling>(x, y);
 }

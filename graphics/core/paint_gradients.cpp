@@ -1,10 +1,9 @@
 #include "graphics/core/graphics.h"
 #include "graphics/objects/objectgradients.h"
 
-namespace {
 // Black-and-white mode: the gradient runs from white at intensity 5; the
 // painter's background colour comes back when the drawing is done.
-class BlackWhiteGradient {
+class Graphics::BlackWhiteGradient {
 public:
     BlackWhiteGradient(Graphics& g, double& fIntensity) : _g(g), _nSaved(g._nBackgrColor)
     {
@@ -20,29 +19,25 @@ private:
     Graphics& _g;
     uint32_t _nSaved;
 };
-}  // namespace
 
 Graphics& Graphics::PaintGradientCanvas(double fIntensity, uint32_t nDirection)
 {
     const BlackWhiteGradient oMode(*this, fIntensity);
-    objectGradientCanvas o(*this, fIntensity, static_cast<uint16_t>(nDirection));
-    return DrawShape(o);
+    return Paint<objectGradientCanvas>(fIntensity, static_cast<uint16_t>(nDirection));
 }
 
 Graphics& Graphics::PaintSpotCanvas(double fIntensity, uint32_t nDirection)
 {
     const BlackWhiteGradient oMode(*this, fIntensity);
-    objectSpotCanvas o(*this, fIntensity, static_cast<uint16_t>(nDirection));
-    return DrawShape(o);
+    return Paint<objectSpotCanvas>(fIntensity, static_cast<uint16_t>(nDirection));
 }
 
 Graphics& Graphics::PaintGradientArea(double x, double y, double w, double h, double fIntensity, uint32_t nOrigin,
                                       uint32_t nDirection)
 {
     const BlackWhiteGradient oMode(*this, fIntensity);
-    objectGradientArea o(*this, x, y, w, h, static_cast<uint16_t>(nOrigin), fIntensity,
-                         static_cast<uint16_t>(nDirection));
-    return DrawShape(o);
+    return Paint<objectGradientArea>(x, y, w, h, static_cast<uint16_t>(nOrigin), fIntensity,
+                                     static_cast<uint16_t>(nDirection));
 }
 
 Graphics& Graphics::PaintSpotArea(double x, double y, double w, double h, double fIntensity, uint32_t nOrigin,

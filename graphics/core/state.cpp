@@ -24,7 +24,7 @@ Graphics& Graphics::SetBackgroundColor(std::optional<ColorArg> uColor)
     if (uColor) _nBackgrColor = ChangeColorArg2Rgb(*uColor);
     if (_lBlackWhite) _nBackgrColor = ChangeRgb2Gray(_nBackgrColor);
     _oDevice->SetBackground(_nBackgrColor);
-    if (_pRefreshMemDC != nullptr) SetBkColor(_pRefreshMemDC, _nBackgrColor);
+    if (_oRefreshCanvas.DC() != nullptr) SetBkColor(_oRefreshCanvas.DC(), _nBackgrColor);
     return *this;
 }
 
@@ -125,17 +125,19 @@ Graphics& Graphics::SetClipRegion()
 
 Graphics& Graphics::SetClipRegion(double x, double y, double w, double h, uint32_t nMode, uint32_t nOrigin)
 {
-    objectClipRegion oClip(*this, x, y, w, h, nMode, nOrigin);
+    if (_oDevice == nullptr) return *this;
+    objectClipRegion oClip(*_oDevice, x, y, w, h, nMode, nOrigin);
+    DrawShape(oClip);
+    const objectClipRegion::Clip& c = oClip.Result();
+    _nClipX = c.x;
+    _nClipY = c.y;
+    _nClipWidth = c.w;
+    _nClipHeight = c.h;
+    _hClipRegion = c.hRegion;
     return *this;
-}
-
-void Graphics::SetClipDevice(const RECT& rRegion)
-{
-    if (_hClipRegion != nullptr) DeleteObject(_hClipRegion);
-    _hClipRegion = CreateRectRgnIndirect(&rRegion);
 }
 
 void Graphics::SelectClipDevice(HDC hDC) const
 {
-    if (_hClipRegion != nullptr) SelectClipRgn(hDC, _hClipRegion);
+    if (_hClipRegion.Get() != nullptr) SelectClipRgn(hDC, _hClipRegion.Get());
 }

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <new>
+#include <stdexcept>
 #include <utility>
 
 #include "platform/runtime/numtext.h"
@@ -207,9 +210,13 @@ FractalPixelOrder::FractalPixelOrder(int order, int width, int height, unsigned 
       _oRandom(seed)
 {
     if (_nOrder == 4 && _nWidth > 0 && _nHeight > 0) {
+        const uint64_t nPixels = static_cast<uint64_t>(_nWidth) * static_cast<uint64_t>(_nHeight);
         try {
-            _aMap.assign(static_cast<size_t>(_nWidth) * static_cast<size_t>(_nHeight), 0);
+            if (nPixels > std::numeric_limits<size_t>::max()) throw std::bad_alloc();
+            _aMap.assign(static_cast<size_t>(nPixels), 0);
         } catch (const std::bad_alloc&) {
+            _lFailed = true;
+        } catch (const std::length_error&) {
             _lFailed = true;
         }
     }
@@ -249,14 +256,17 @@ bool FractalPixelOrder::Next(int& row, int& column)
 bool FractalPixelOrder::NextSpiral(int& row, int& column)
 {
     // The spiral covers a square around the centre; it is bounded by the
-    // larger side, so a position inside is always found.
+    // larger side, so a position inside is always found. Stretches outside
+    // the rectangle are skipped, not walked: a long thin rectangle would
+    // otherwise cost the square of its length.
     for (;;) {
+        SkipSpiralOutside();
         const int step = _lPositive ? 1 : -1;
         if (_lRowMove)
             _yc += step;
         else
             _xc += step;
-        const int r = _yc, c = _xc;
+        const int64_t r = _yc, c = _xc;
         if (_nRun == 0) {
             _nRun = 1;
         } else if (_nSteps / _nRun > _nRun) {
@@ -268,11 +278,36 @@ bool FractalPixelOrder::NextSpiral(int& row, int& column)
         if (++_nInRun == _nRun + 1) _lRowMove = false;
         ++_nSteps;
         if (r >= 0 && r < _nHeight && c >= 0 && c < _nWidth) {
-            row = r;
-            column = c;
+            row = static_cast<int>(r);
+            column = static_cast<int>(c);
             return true;
         }
     }
+}
+
+void FractalPixelOrder::SkipSpiralOutside()
+{
+    if (_nRun == 0) return;
+    // The direction holds for the next k moves: the run turns after the move
+    // that finds _nSteps at _nRun (_nRun + 1), the row moves end after the one
+    // that brings _nInRun to _nRun + 1. The k - 1 moves before change nothing
+    // but position and counters.
+    int64_t k = std::max<int64_t>(_nRun * (_nRun + 1) - _nSteps + 1, 1);
+    if (_lRowMove) k = std::min<int64_t>(k, _nRun + 1 - _nInRun);
+    const int64_t d = _lPositive ? 1 : -1;
+    int64_t& p = _lRowMove ? _yc : _xc;
+    const int64_t n = _lRowMove ? _nHeight : _nWidth;
+    const int64_t q = _lRowMove ? _xc : _yc, nq = _lRowMove ? _nWidth : _nHeight;
+    int64_t m = k - 1;
+    if (q >= 0 && q < nq) {
+        // The first move j >= 1 that lands inside, if any.
+        const int64_t j = d > 0 ? std::max<int64_t>(1, -p) : std::max<int64_t>(1, p - n + 1);
+        if (d > 0 ? j <= n - 1 - p : j <= p) m = std::min(m, j - 1);
+    }
+    if (m <= 0) return;
+    p += d * m;
+    _nSteps += m;
+    _nInRun += m;
 }
 
 bool FractalPixelOrder::NextRandom(int& row, int& column)

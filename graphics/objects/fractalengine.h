@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <optional>
 #include <random>
 #include <vector>
@@ -67,18 +68,21 @@ class FractalPixelOrder {
 public:
     FractalPixelOrder(int order, int width, int height, unsigned seed);
     // False once every pixel has been handed out, or when the map of the
-    // random order could not be allocated.
+    // random order (one byte per pixel) could not be allocated.
     bool Next(int& row, int& column);
     bool SpiralNegative() const { return !_lPositive; }
 
 private:
     bool NextSpiral(int& row, int& column);
+    // Moves the spiral on over the positions outside the rectangle that lie
+    // before its next turn, as if it had walked them.
+    void SkipSpiralOutside();
     bool NextRandom(int& row, int& column);
 
     int _nOrder, _nWidth, _nHeight;
     int _i = 0, _j = 0;
     // spiral
-    int _yc, _xc, _nSteps = 0, _nRun = 0, _nInRun = 0;
+    int64_t _yc, _xc, _nSteps = 0, _nRun = 0, _nInRun = 0;
     bool _lRowMove = true, _lPositive = true;
     // random
     std::vector<unsigned char> _aMap;

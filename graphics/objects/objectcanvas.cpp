@@ -1,11 +1,11 @@
 #include "graphics/objects/objectcanvas.h"
 
-#include "graphics/core/graphics.h"
+#include "graphics/core/painterstate.h"
 
 namespace {
 
 // The whole drawing area.
-DeviceBox CanvasBox(const Graphics& g)
+DeviceBox CanvasBox(const PainterState& g)
 {
     return {g._oOrigin.x, g._oOrigin.y, g._oDim.cx, g._oDim.cy};
 }
@@ -14,13 +14,13 @@ DeviceBox CanvasBox(const Graphics& g)
 
 void objectEraseCanvas::Draw()
 {
-    const DeviceBox b = CanvasBox(*_oShapeGraphics);
-    ForEachPass([&](HDC hDC) { FillBox(hDC, b, _oShapeGraphics->_nBackgrColor); });
+    const DeviceBox b = CanvasBox(State());
+    ForEachPass([&](HDC hDC) { FillBox(hDC, b, State()._nBackgrColor); });
 }
 
 void objectFrameCanvas::Draw()
 {
-    const Graphics& g = *_oShapeGraphics;
+    const PainterState& g = State();
     const DeviceBox b = CanvasBox(g);
     ForEachPass([&](HDC hDC) {
         HGDIOBJ hOldBrush = SelectObject(hDC, GetStockObject(HOLLOW_BRUSH));
@@ -36,8 +36,8 @@ void objectFrameCanvas::Draw()
     });
 }
 
-objectArea::objectArea(Graphics& oGraphics, double x, double y, double w, double h, uint32_t nOrigin)
-    : objectShape(oGraphics),
+objectArea::objectArea(GraphicsDevice& oDevice, double x, double y, double w, double h, uint32_t nOrigin)
+    : objectShape(oDevice),
       _fX(x),
       _fY(y),
       _fWidth(w),
@@ -59,7 +59,7 @@ void objectEraseArea::Draw()
     // One pixel short of the area's extents in each direction.
     const DeviceBox a = DeviceArea();
     const DeviceBox b{a.x, a.y, a.w - 1, a.h - 1};
-    ForEachPass([&](HDC hDC) { FillBox(hDC, b, _oShapeGraphics->_nBackgrColor); });
+    ForEachPass([&](HDC hDC) { FillBox(hDC, b, State()._nBackgrColor); });
 }
 
 void objectSavedArea::Draw()
@@ -68,6 +68,6 @@ void objectSavedArea::Draw()
     // the area's lower-left corner.
     const DeviceBox a = DeviceArea();
     BITMAP oSaved{};
-    GetObjectA(_oShapeGraphics->_pSaveBmp, sizeof oSaved, &oSaved);
-    ForEachPass([&](HDC hDC) { CopyBox(hDC, a, _oShapeGraphics->_pSaveMemDC, 0, oSaved.bmHeight - a.h); });
+    GetObjectA(State()._oSaveCanvas.Bitmap(), sizeof oSaved, &oSaved);
+    ForEachPass([&](HDC hDC) { CopyBox(hDC, a, State()._oSaveCanvas.DC(), 0, oSaved.bmHeight - a.h); });
 }

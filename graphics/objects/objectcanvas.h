@@ -22,7 +22,7 @@ public:
 // aligned by the origin mode after the conversion to device pixels.
 class objectArea : public objectShape {
 public:
-    objectArea(Graphics& oGraphics, double x, double y, double w, double h, uint32_t nOrigin);
+    objectArea(GraphicsDevice& oDevice, double x, double y, double w, double h, uint32_t nOrigin);
 
 protected:
     // Device position and size of the area.

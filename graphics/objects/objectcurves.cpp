@@ -1,13 +1,15 @@
 #include "graphics/objects/objectcurves.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <limits>
 
-#include "graphics/core/graphics.h"
+#include "graphics/core/painterstate.h"
 #include "graphics/objects/objectlines.h"
 #include "platform/runtime/numtext.h"
 
-objectSpline::objectSpline(Graphics& oGraphics, const WorldPoints& aPoints, double fSmoothing)
-    : objectShape(oGraphics),
+objectSpline::objectSpline(GraphicsDevice& oDevice, const WorldPoints& aPoints, double fSmoothing)
+    : objectShape(oDevice),
       _fSmoothing(fSmoothing),
       _aPoints(aPoints)
 {
@@ -15,7 +17,7 @@ objectSpline::objectSpline(Graphics& oGraphics, const WorldPoints& aPoints, doub
 
 void objectSpline::Draw()
 {
-    const Graphics& g = *_oShapeGraphics;
+    const PainterState& g = State();
     // Knots in device units, unrounded; the list ends at the first knot that
     // does not lie strictly right of the one before.
     std::vector<double> x, y, sigma;
@@ -34,12 +36,31 @@ void objectSpline::Draw()
     if (n < 2) return;
     _fSmoothing = _oCurve.CalculateSpline(_fSmoothing);
 
+    // One vertex per device column between the outer knots, but only for the
+    // columns the DCs can show, widened by the pen so that wide lines enter
+    // from outside as they would.
+    int64_t nLeft = std::numeric_limits<int32_t>::max(), nRight = std::numeric_limits<int32_t>::min();
+    ForEachPass([&](HDC hDC) {
+        RECT r;
+        if (GetClipBox(hDC, &r) == ERROR) return;
+        nLeft = std::min<int64_t>(nLeft, std::min(r.left, r.right));
+        nRight = std::max<int64_t>(nRight, std::max(r.left, r.right));
+    });
+    const int64_t nMargin = std::max(g._nLineWidth, 1) + 2;
+    nLeft -= nMargin;
+    nRight += nMargin;
     const double x1 = _oCurve.KnotX(1), xn = _oCurve.KnotX(n);
     std::vector<POINT> aVertices;
-    aVertices.push_back({Long(x1), _oCurve.GetCoordinate(x1)});
-    for (int32_t column = Long(x1) + 1; column <= Long(xn) - 1; ++column)
-        aVertices.push_back({column, _oCurve.GetCoordinate(column)});
-    aVertices.push_back({Long(xn), _oCurve.GetCoordinate(xn)});
+    int nInterval = 1;
+    auto vertex = [&](int64_t column, double x) {
+        if (column >= nLeft && column <= nRight)
+            aVertices.push_back({static_cast<LONG>(column), _oCurve.GetCoordinate(x, nInterval)});
+    };
+    vertex(Long(x1), x1);
+    const int64_t nFirst = std::max<int64_t>(Long(x1) + 1, nLeft), nLast = std::min<int64_t>(Long(xn) - 1, nRight);
+    for (int64_t column = nFirst; column <= nLast; ++column) vertex(column, static_cast<double>(column));
+    vertex(Long(xn), xn);
+    if (aVertices.empty()) return;
 
     ForEachPass([&](HDC hDC) {
         ClosedShapeTools oTools(hDC, g, ShapeFill{});
@@ -68,8 +89,8 @@ std::vector<POINT> BezierChain(std::vector<POINT> p, bool lSmooth)
     return p;
 }
 
-objectBezier::objectBezier(Graphics& oGraphics, const WorldPoints& aPoints, bool lSmooth, uint16_t nFill)
-    : objectShape(oGraphics),
+objectBezier::objectBezier(GraphicsDevice& oDevice, const WorldPoints& aPoints, bool lSmooth, uint16_t nFill)
+    : objectShape(oDevice),
       _aPoints(aPoints),
       _nFill(nFill),
       _lSmooth(lSmooth)
@@ -80,10 +101,10 @@ void objectBezier::Draw()
 {
     const std::vector<POINT> aChain = BezierChain(DeviceVertices(*this, _aPoints), _lSmooth);
     if (aChain.empty()) return;
-    const ShapeFill oFill = ResolveFill(*_oShapeGraphics, _nFill);
+    const ShapeFill oFill = ResolveFill(State(), _nFill);
     const DWORD nCount = static_cast<DWORD>(aChain.size());
     ForEachPass([&](HDC hDC) {
-        ClosedShapeTools oTools(hDC, *_oShapeGraphics, oFill);
+        ClosedShapeTools oTools(hDC, State(), oFill);
         if (oFill.lFill) {
             BeginPath(hDC);
             PolyBezier(hDC, aChain.data(), nCount);

@@ -17,7 +17,7 @@ public:
     // fSmoothing: 0 interpolates, a positive value bounds the weighted squared
     // deviations, a negative one joins the points by straight segments, -1
     // stands for 10000.
-    objectSpline(Graphics& oGraphics, const WorldPoints& aPoints, double fSmoothing = 0.0);
+    objectSpline(GraphicsDevice& oDevice, const WorldPoints& aPoints, double fSmoothing = 0.0);
     void Draw() override;
 
 private:
@@ -28,7 +28,7 @@ private:
 
 class objectBezier : public objectShape {
 public:
-    objectBezier(Graphics& oGraphics, const WorldPoints& aPoints, bool lSmooth = false, uint16_t nFill = 0);
+    objectBezier(GraphicsDevice& oDevice, const WorldPoints& aPoints, bool lSmooth = false, uint16_t nFill = 0);
     void Draw() override;
 
 private:

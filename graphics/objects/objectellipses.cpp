@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "graphics/core/graphics.h"
+#include "graphics/core/painterstate.h"
 #include "graphics/core/kit.h"
 #include "platform/runtime/numtext.h"
 
@@ -25,9 +25,9 @@ POINT Radial(int32_t cx, int32_t cy, double fAngle)
 }
 }  // namespace
 
-objectEllipse::objectEllipse(Graphics& oGraphics, double x, double y, double rx, double ry, uint32_t nFill,
+objectEllipse::objectEllipse(GraphicsDevice& oDevice, double x, double y, double rx, double ry, uint32_t nFill,
                              uint32_t nOrigin)
-    : objectShape(oGraphics),
+    : objectShape(oDevice),
       _fX(x),
       _fY(y),
       _fRadiusX(rx),
@@ -40,16 +40,16 @@ objectEllipse::objectEllipse(Graphics& oGraphics, double x, double y, double rx,
 void objectEllipse::Draw()
 {
     const RECT r = EllipseBox(*this, _fX, _fY, _fRadiusX, _fRadiusY, _nOriginMode);
-    const ShapeFill oFill = ResolveFill(*_oShapeGraphics, _nFill);
+    const ShapeFill oFill = ResolveFill(State(), _nFill);
     ForEachPass([&](HDC hDC) {
-        ClosedShapeTools oTools(hDC, *_oShapeGraphics, oFill);
+        ClosedShapeTools oTools(hDC, State(), oFill);
         Ellipse(hDC, r.left, r.top, r.right, r.bottom);
     });
 }
 
-objectEllipsePart::objectEllipsePart(Graphics& oGraphics, double x, double y, double rx, double ry, double fAngle1,
+objectEllipsePart::objectEllipsePart(GraphicsDevice& oDevice, double x, double y, double rx, double ry, double fAngle1,
                                      double fAngle2, uint16_t nKind, uint16_t nFill, uint16_t nOrigin)
-    : objectShape(oGraphics),
+    : objectShape(oDevice),
       _fX(x),
       _fY(y),
       _fRadiusX(rx),
@@ -68,9 +68,9 @@ void objectEllipsePart::Draw()
     const int32_t cx = r.left + ((r.right - r.left) >> 1), cy = r.top + ((r.bottom - r.top) >> 1);
     // The first angle ends the figure, the second starts it.
     const POINT e = Radial(cx, cy, _fAngle1), s = Radial(cx, cy, _fAngle2);
-    const ShapeFill oFill = ResolveFill(*_oShapeGraphics, _nFill);
+    const ShapeFill oFill = ResolveFill(State(), _nFill);
     ForEachPass([&](HDC hDC) {
-        ClosedShapeTools oTools(hDC, *_oShapeGraphics, oFill);
+        ClosedShapeTools oTools(hDC, State(), oFill);
         if (_nKind == kArc)
             Arc(hDC, r.left, r.top, r.right, r.bottom, s.x, s.y, e.x, e.y);
         else if (_nKind == kPie)

@@ -11,7 +11,7 @@
 
 class objectEllipse : public objectShape {
 public:
-    objectEllipse(Graphics& oGraphics, double x, double y, double rx, double ry, uint32_t nFill = 0,
+    objectEllipse(GraphicsDevice& oDevice, double x, double y, double rx, double ry, uint32_t nFill = 0,
                   uint32_t nOrigin = 10);
     void Draw() override;
 
@@ -26,7 +26,7 @@ public:
     // Kinds of the part.
     enum : uint16_t { kArc = 0, kChord = 1, kPie = 2 };
 
-    objectEllipsePart(Graphics& oGraphics, double x, double y, double rx, double ry, double fAngle1, double fAngle2,
+    objectEllipsePart(GraphicsDevice& oDevice, double x, double y, double rx, double ry, double fAngle1, double fAngle2,
                       uint16_t nKind = kPie, uint16_t nFill = 0, uint16_t nOrigin = 10);
     void Draw() override;
 

@@ -1,18 +1,18 @@
 #include "graphics/objects/objectfilling.h"
 
-#include "graphics/core/graphics.h"
+#include "graphics/core/painterstate.h"
 
-objectFilling::objectFilling(Graphics& oGraphics, double x, double y) : objectShape(oGraphics), _fX(x), _fY(y)
+objectFilling::objectFilling(GraphicsDevice& oDevice, double x, double y) : objectShape(oDevice), _fX(x), _fY(y)
 {
 }
 
 void objectFilling::Draw()
 {
-    const Graphics& g = *_oShapeGraphics;
+    const PainterState& g = State();
     const int32_t x = DevicePosX(_fX), y = DevicePosY(_fY);
     // No fill flag here, and code 160 is a transparent solid fill.
     const ShapeFill oFill = ResolveFill(g, 1, false);
-    HDC hFill = SelectDrawDC(g._oDevice->_nDeviceTyp == kDeviceScreen ? 2 : 1);
+    HDC hFill = SelectDrawDC(Device()._nDeviceTyp == kDeviceScreen ? 2 : 1);
     if (hFill == nullptr) return;
     {
         ClosedShapeTools oTools(hFill, g, oFill);

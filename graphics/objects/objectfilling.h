@@ -7,7 +7,7 @@
 
 class objectFilling : public objectShape {
 public:
-    objectFilling(Graphics& oGraphics, double x, double y);
+    objectFilling(GraphicsDevice& oDevice, double x, double y);
     void Draw() override;
 
 private:

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "graphics/core/colors.h"
-#include "graphics/core/graphics.h"
+#include "graphics/core/painterstate.h"
 #include "graphics/objects/fractalengine.h"
 
 namespace {
@@ -73,9 +73,9 @@ void ApplicationExecCloseOnQuit()
     }
 }
 
-objectFractal::objectFractal(Graphics& oGraphics, double x, double y, double w, double h, uint16_t nOrigin,
+objectFractal::objectFractal(GraphicsDevice& oDevice, double x, double y, double w, double h, uint16_t nOrigin,
                              FractalParameters* aParameters, bool lInterruptible)
-    : objectShape(oGraphics),
+    : objectShape(oDevice),
       _fX(x),
       _fY(y),
       _fWidth(w),
@@ -83,7 +83,7 @@ objectFractal::objectFractal(Graphics& oGraphics, double x, double y, double w, 
       _nOriginMode(nOrigin),
       _aDefaults(kFractalEntries),
       _aParameters(aParameters != nullptr ? aParameters : &_aDefaults),
-      _lInterruptible(lInterruptible && oGraphics.GetDeviceType() == kDeviceScreen)
+      _lInterruptible(lInterruptible && oDevice._nDeviceTyp == kDeviceScreen)
 {
     if (_aParameters->size() < kFractalEntries) _aParameters->resize(kFractalEntries);
 }
@@ -96,7 +96,10 @@ objectFractal::~objectFractal()
 
 void objectFractal::Draw()
 {
-    Graphics& g = *_oShapeGraphics;
+    const PainterState& g = State();
+    _oZoom = FractalZoomWindows{g._r4Top,  g._r4Bottom,  g._r4Left,  g._r4Right,
+                                g._r4TopV, g._r4BottomV, g._r4LeftV, g._r4RightV};
+    FractalZoomWindows& z = *_oZoom;
 
     // 1. Registration: a newer drawing into the same window stops the older.
     HWND hWnd = nullptr;
@@ -130,14 +133,14 @@ void objectFractal::Draw()
     // 5.-6. Base colours and the window of the complex plane.
     const FractalColouring oColouring(s, g._nLineColor, g._nBackgrColor, std::move(aTable));
     FractalWindow oWindow{s.fTop, s.fBottom, s.fLeft, s.fRight};
-    if ((s.nZoomMode == 2 || s.nZoomMode == 3) && g._r4Top != 0.0F)
-        oWindow = {g._r4Top, g._r4Bottom, g._r4Left, g._r4Right};
-    else if (s.nZoomMode == 4 && g._r4TopV != 0.0F)
-        oWindow = {g._r4TopV, g._r4BottomV, g._r4LeftV, g._r4RightV};
-    g._r4TopV = static_cast<float>(oWindow.fTop);
-    g._r4BottomV = static_cast<float>(oWindow.fBottom);
-    g._r4LeftV = static_cast<float>(oWindow.fLeft);
-    g._r4RightV = static_cast<float>(oWindow.fRight);
+    if ((s.nZoomMode == 2 || s.nZoomMode == 3) && z.r4Top != 0.0F)
+        oWindow = {z.r4Top, z.r4Bottom, z.r4Left, z.r4Right};
+    else if (s.nZoomMode == 4 && z.r4TopV != 0.0F)
+        oWindow = {z.r4TopV, z.r4BottomV, z.r4LeftV, z.r4RightV};
+    z.r4TopV = static_cast<float>(oWindow.fTop);
+    z.r4BottomV = static_cast<float>(oWindow.fBottom);
+    z.r4LeftV = static_cast<float>(oWindow.fLeft);
+    z.r4RightV = static_cast<float>(oWindow.fRight);
     if (w <= 0 || h <= 0) {
         unregister();
         return;
@@ -153,6 +156,7 @@ void objectFractal::Draw()
         unregister();
         return;
     }
+    const SIZE oDimAtStart = g._oDim;
     const int nOldRop = SetROP2(hDC1, g._nRasterMode);
     if (hDC2 != nullptr) SetROP2(hDC2, g._nRasterMode);
 
@@ -170,7 +174,16 @@ void objectFractal::Draw()
             ApplicationExecCloseOnQuit();
             // The window may have gone while its messages ran: then neither it nor
             // its painter may be touched again.
-            if (!IsWindow(hWnd) || g._oDevice == nullptr) {
+            if (!IsWindow(hWnd) || Device().Painter() == nullptr) {
+                _oZoom.reset();
+                unregister();
+                return;
+            }
+            // A repaint that ran meanwhile (a new size, a new refresh bitmap)
+            // draws the window anew; this drawing's DCs and mapping are stale.
+            const SIZE oDim = State()._oDim;
+            if (SelectDrawDC(2) != hDC2 || oDim.cx != oDimAtStart.cx || oDim.cy != oDimAtStart.cy) {
+                _oZoom.reset();
                 unregister();
                 return;
             }
@@ -184,11 +197,11 @@ void objectFractal::Draw()
     // 12. The next zoom window.
     if (lZoom) {
         const FractalAutoZoom::Result oNext = oZoom.Finish(oWindow);
-        g._r4Top = static_cast<float>(oNext.oNext.fTop);
+        z.r4Top = static_cast<float>(oNext.oNext.fTop);
         if (oNext.oNext.fTop != 0.0) {
-            g._r4Bottom = static_cast<float>(oNext.oNext.fBottom);
-            g._r4Right = static_cast<float>(oNext.oNext.fRight);
-            g._r4Left = static_cast<float>(oNext.oNext.fLeft);
+            z.r4Bottom = static_cast<float>(oNext.oNext.fBottom);
+            z.r4Right = static_cast<float>(oNext.oNext.fRight);
+            z.r4Left = static_cast<float>(oNext.oNext.fLeft);
         }
         if (oNext.lFrame) {
             const RECT rFrame{oNext.oFrame.left + x0, oNext.oFrame.top + y0, oNext.oFrame.right + x0,

@@ -8,18 +8,30 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 
 #include "graphics/core/figurepoints.h"
 #include "graphics/objects/objectshape.h"
+
+// The fractal's zoom windows after a drawing, for the painter to keep in its
+// fields of the same names: the window proposed for the next drawing (_r4Top
+// ..) and the one of the last drawing (_r4TopV ..).
+struct FractalZoomWindows {
+    float r4Top, r4Bottom, r4Left, r4Right;
+    float r4TopV, r4BottomV, r4LeftV, r4RightV;
+};
 
 class objectFractal : public objectShape {
 public:
     // aParameters: the caller's parameter array (changed in place: extended to
     // 22 entries, the values used written back), or nullptr for the defaults.
-    objectFractal(Graphics& oGraphics, double x, double y, double w, double h, uint16_t nOrigin,
+    objectFractal(GraphicsDevice& oDevice, double x, double y, double w, double h, uint16_t nOrigin,
                   FractalParameters* aParameters, bool lInterruptible);
     ~objectFractal() override;
     void Draw() override;
+    // The zoom windows after the drawing; none when the window went during it
+    // (its painter went along) or no drawing took place.
+    const std::optional<FractalZoomWindows>& ZoomWindows() const { return _oZoom; }
 
     // Stop request, set by a newer fractal in the same window.
     bool _lStop = false;
@@ -33,6 +45,7 @@ private:
     FractalParameters _aDefaults;
     FractalParameters* _aParameters;
     bool _lInterruptible;
+    std::optional<FractalZoomWindows> _oZoom;
 };
 
 // Dispatches the waiting window messages of the thread; a quit message ends

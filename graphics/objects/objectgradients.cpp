@@ -4,9 +4,10 @@
 #include <utility>
 #include <vector>
 
-#include "graphics/core/graphics.h"
+#include "graphics/core/painterstate.h"
 #include "graphics/core/kit.h"
 #include "graphics/objects/gradientramp.h"
+#include "graphics/objects/objectcanvas.h"
 #include "platform/runtime/numtext.h"
 
 namespace {
@@ -45,8 +46,8 @@ bool ColumnDirection(uint16_t nDirection)
 
 }  // namespace
 
-objectGradientCanvas::objectGradientCanvas(Graphics& oGraphics, double fIntensity, uint16_t nDirection)
-    : objectShape(oGraphics),
+objectGradientCanvas::objectGradientCanvas(GraphicsDevice& oDevice, double fIntensity, uint16_t nDirection)
+    : objectShape(oDevice),
       _nDirection(nDirection),
       _fIntensity(fIntensity)
 {
@@ -54,10 +55,11 @@ objectGradientCanvas::objectGradientCanvas(Graphics& oGraphics, double fIntensit
 
 void objectGradientCanvas::Draw()
 {
-    Graphics& g = *_oShapeGraphics;
+    const PainterState& g = State();
     const double fI = ClampGradientIntensity(_fIntensity);
     if (fI < 0.1) {
-        g.PaintEraseCanvas();
+        objectEraseCanvas oErase(Device());
+        DrawPart(oErase);
         return;
     }
     const double factor = GradientLengthFactor(fI);
@@ -79,8 +81,8 @@ void objectGradientCanvas::Draw()
     });
 }
 
-objectSpotCanvas::objectSpotCanvas(Graphics& oGraphics, double fIntensity, uint16_t nDirection)
-    : objectShape(oGraphics),
+objectSpotCanvas::objectSpotCanvas(GraphicsDevice& oDevice, double fIntensity, uint16_t nDirection)
+    : objectShape(oDevice),
       _nDirection(nDirection),
       _fIntensity(fIntensity)
 {
@@ -88,14 +90,16 @@ objectSpotCanvas::objectSpotCanvas(Graphics& oGraphics, double fIntensity, uint1
 
 void objectSpotCanvas::Draw()
 {
-    Graphics& g = *_oShapeGraphics;
+    const PainterState& g = State();
     const double fI = ClampGradientIntensity(_fIntensity);
     if (fI < 0.1) {
-        g.PaintEraseCanvas();
+        objectEraseCanvas oErase(Device());
+        DrawPart(oErase);
         return;
     }
     if (_nDirection <= 3) {
-        g.PaintGradientCanvas(_fIntensity, _nDirection);
+        objectGradientCanvas oLinear(Device(), _fIntensity, _nDirection);
+        DrawPart(oLinear);
         return;
     }
     const int32_t w = g._oDim.cx, h = g._oDim.cy;
@@ -128,7 +132,7 @@ void objectSpotCanvas::Draw()
 
 void objectSpotCanvas::DrawRows(HDC hDC, const Strips& oStrips) const
 {
-    const Graphics& g = *_oShapeGraphics;
+    const PainterState& g = State();
     const int32_t x = g._oOrigin.x, y = g._oOrigin.y, w = g._oDim.cx, h = g._oDim.cy;
     // Row i (0 .. H) of the corner's side shows the ramp from strip pixel
     // off(i) on: the lines of equal colour are quarter-ellipse arcs round the
@@ -148,9 +152,9 @@ void objectSpotCanvas::DrawRows(HDC hDC, const Strips& oStrips) const
                       &oStrips.oInfo, DIB_RGB_COLORS, SRCCOPY);
 }
 
-objectGradientArea::objectGradientArea(Graphics& oGraphics, double x, double y, double w, double h, uint16_t nOrigin,
-                                       double fIntensity, uint16_t nDirection)
-    : objectShape(oGraphics),
+objectGradientArea::objectGradientArea(GraphicsDevice& oDevice, double x, double y, double w, double h,
+                                       uint16_t nOrigin, double fIntensity, uint16_t nDirection)
+    : objectShape(oDevice),
       _fX(x),
       _fY(y),
       _fWidth(w),
@@ -163,10 +167,11 @@ objectGradientArea::objectGradientArea(Graphics& oGraphics, double x, double y, 
 
 void objectGradientArea::Draw()
 {
-    Graphics& g = *_oShapeGraphics;
+    const PainterState& g = State();
     const double fI = ClampGradientIntensity(_fIntensity);
     if (fI < 0.1) {
-        g.PaintEraseArea(_fX, _fY, _fWidth, _fHeight, _nOriginMode);
+        objectEraseArea oErase(Device(), _fX, _fY, _fWidth, _fHeight, _nOriginMode);
+        DrawPart(oErase);
         return;
     }
     const double factor = GradientLengthFactor(fI);

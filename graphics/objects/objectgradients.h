@@ -17,7 +17,7 @@
 
 class objectGradientCanvas : public objectShape {
 public:
-    objectGradientCanvas(Graphics& oGraphics, double fIntensity = 6.0, uint16_t nDirection = 0);
+    objectGradientCanvas(GraphicsDevice& oDevice, double fIntensity = 6.0, uint16_t nDirection = 0);
     void Draw() override;
 
 private:
@@ -27,7 +27,7 @@ private:
 
 class objectSpotCanvas : public objectShape {
 public:
-    objectSpotCanvas(Graphics& oGraphics, double fIntensity = 6.0, uint16_t nDirection = 7);
+    objectSpotCanvas(GraphicsDevice& oDevice, double fIntensity = 6.0, uint16_t nDirection = 7);
     void Draw() override;
 
 private:
@@ -43,7 +43,7 @@ private:
 
 class objectGradientArea : public objectShape {
 public:
-    objectGradientArea(Graphics& oGraphics, double x, double y, double w, double h, uint16_t nOrigin = 0,
+    objectGradientArea(GraphicsDevice& oDevice, double x, double y, double w, double h, uint16_t nOrigin = 0,
                        double fIntensity = 6.0, uint16_t nDirection = 0);
     void Draw() override;
 

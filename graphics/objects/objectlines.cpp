@@ -1,9 +1,9 @@
 #include "graphics/objects/objectlines.h"
 
-#include "graphics/core/graphics.h"
+#include "graphics/core/painterstate.h"
 
-objectLine::objectLine(Graphics& oGraphics, double x1, double y1, double x2, double y2)
-    : objectShape(oGraphics),
+objectLine::objectLine(GraphicsDevice& oDevice, double x1, double y1, double x2, double y2)
+    : objectShape(oDevice),
       _fX1(x1),
       _fY1(y1),
       _fX2(x2),
@@ -16,14 +16,15 @@ void objectLine::Draw()
     const POINT a{DevicePosX(_fX1), DevicePosY(_fY1)};
     const POINT b{DevicePosX(_fX2), DevicePosY(_fY2)};
     ForEachPass([&](HDC hDC) {
-        LinePenTools oTools(hDC, *_oShapeGraphics);
+        LinePenTools oTools(hDC, State());
         MoveToEx(hDC, a.x, a.y, nullptr);
         LineTo(hDC, b.x, b.y);
     });
 }
 
-ObjectLinienGroup::ObjectLinienGroup(Graphics& oGraphics, const WorldPoints& aPoints, double fOffsetX, double fOffsetY)
-    : objectShape(oGraphics),
+ObjectLinienGroup::ObjectLinienGroup(GraphicsDevice& oDevice, const WorldPoints& aPoints, double fOffsetX,
+                                     double fOffsetY)
+    : objectShape(oDevice),
       _aPoints(aPoints),
       _fOffsetX(fOffsetX),
       _fOffsetY(fOffsetY)
@@ -49,7 +50,7 @@ void ObjectLinienGroup::Draw()
             aSteps.push_back({false, toDevice(e[0], e[1]), {}});
     }
     ForEachPass([&](HDC hDC) {
-        LinePenTools oTools(hDC, *_oShapeGraphics);
+        LinePenTools oTools(hDC, State());
         bool lFirst = true;
         for (const Step& s : aSteps) {
             if (s.lSegment) {
@@ -75,8 +76,8 @@ std::vector<POINT> DeviceVertices(const objectShape& oShape, const WorldPoints& 
     return aDevice;
 }
 
-objectPolygon::objectPolygon(Graphics& oGraphics, const WorldPoints& aPoints, uint16_t nFill)
-    : objectShape(oGraphics),
+objectPolygon::objectPolygon(GraphicsDevice& oDevice, const WorldPoints& aPoints, uint16_t nFill)
+    : objectShape(oDevice),
       _aPoints(aPoints),
       _nFill(nFill)
 {
@@ -89,9 +90,9 @@ void objectPolygon::Draw()
     const POINT first = aVertices.front(), last = aVertices.back();
     if (first.x != last.x || first.y != last.y) aVertices.push_back(first);
     // The polygon knows no "outline only" code: 160 fills solid.
-    const ShapeFill oFill = ResolveFill(*_oShapeGraphics, _nFill, false);
+    const ShapeFill oFill = ResolveFill(State(), _nFill, false);
     ForEachPass([&](HDC hDC) {
-        ClosedShapeTools oTools(hDC, *_oShapeGraphics, oFill);
+        ClosedShapeTools oTools(hDC, State(), oFill);
         Polygon(hDC, aVertices.data(), static_cast<int>(aVertices.size()));
     });
 }

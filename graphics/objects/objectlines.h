@@ -13,7 +13,7 @@
 
 class objectLine : public objectShape {
 public:
-    objectLine(Graphics& oGraphics, double x1, double y1, double x2, double y2);
+    objectLine(GraphicsDevice& oDevice, double x1, double y1, double x2, double y2);
     void Draw() override;
 
 private:
@@ -22,7 +22,8 @@ private:
 
 class ObjectLinienGroup : public objectShape {
 public:
-    ObjectLinienGroup(Graphics& oGraphics, const WorldPoints& aPoints, double fOffsetX = 0.0, double fOffsetY = 0.0);
+    ObjectLinienGroup(GraphicsDevice& oDevice, const WorldPoints& aPoints, double fOffsetX = 0.0,
+                      double fOffsetY = 0.0);
     void Draw() override;
 
 private:
@@ -32,7 +33,7 @@ private:
 
 class objectPolygon : public objectShape {
 public:
-    objectPolygon(Graphics& oGraphics, const WorldPoints& aPoints, uint16_t nFill = 0);
+    objectPolygon(GraphicsDevice& oDevice, const WorldPoints& aPoints, uint16_t nFill = 0);
     void Draw() override;
 
 private:

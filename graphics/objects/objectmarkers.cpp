@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "graphics/core/graphics.h"
+#include "graphics/core/painterstate.h"
 #include "graphics/objects/objectpoints.h"
 #include "graphics/objects/objecttools.h"
 #include "platform/runtime/numtext.h"
@@ -70,23 +70,23 @@ void SelectMarkerBrush(std::optional<SelectedObject>& oBrush, HDC hDC, int32_t n
 
 }  // namespace
 
-MarkerExtents MarkerExtentsOf(const Graphics& oGraphics, double nScale)
+MarkerExtents MarkerExtentsOf(const PainterState& oState, double nScale)
 {
-    const double half = oGraphics._fMarkerSize / 2.0;
-    const double fx = oGraphics._nPixProInchX * half / 72.0;
-    const double fy = oGraphics._nPixProInchY * half / 72.0;
+    const double half = oState._fMarkerSize / 2.0;
+    const double fx = oState._nPixProInchX * half / 72.0;
+    const double fy = oState._nPixProInchY * half / 72.0;
     const double gx = fx * 0.707, gy = fy * 0.707;
     return {std::max(Long(fx * nScale), 1), std::max(Long(fy * nScale), 1), std::max(Long(gx * nScale), 1),
             std::max(Long(gy * nScale), 1)};
 }
 
-objectMarker::objectMarker(Graphics& oGraphics, double x, double y) : objectShape(oGraphics), _fX(x), _fY(y)
+objectMarker::objectMarker(GraphicsDevice& oDevice, double x, double y) : objectShape(oDevice), _fX(x), _fY(y)
 {
 }
 
 void objectMarker::Draw()
 {
-    const Graphics& g = *_oShapeGraphics;
+    const PainterState& g = State();
     const int32_t cx = DevicePosX(_fX), cy = DevicePosY(_fY);
     const int32_t nCode = g._nMarkerSurf;
     const MarkerExtents e = MarkerExtentsOf(g, nCode >= 11 ? 2.0 : 1.0);
@@ -100,8 +100,9 @@ void objectMarker::Draw()
     });
 }
 
-objectMarkerGroup::objectMarkerGroup(Graphics& oGraphics, const GroupPoints& aPoints, double fOffsetX, double fOffsetY)
-    : objectShape(oGraphics),
+objectMarkerGroup::objectMarkerGroup(GraphicsDevice& oDevice, const GroupPoints& aPoints, double fOffsetX,
+                                     double fOffsetY)
+    : objectShape(oDevice),
       _aPoints(aPoints),
       _fOffsetX(fOffsetX),
       _fOffsetY(fOffsetY)
@@ -110,7 +111,7 @@ objectMarkerGroup::objectMarkerGroup(Graphics& oGraphics, const GroupPoints& aPo
 
 void objectMarkerGroup::Draw()
 {
-    const Graphics& g = *_oShapeGraphics;
+    const PainterState& g = State();
     const std::vector<DeviceGroupPoint> aDevice = DeviceGroup(*this, g, _aPoints, _fOffsetX, _fOffsetY);
     const int32_t nCode = g._nMarkerSurf;
     if (nCode < 1 || nCode > 10) return;

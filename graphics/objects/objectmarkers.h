@@ -16,11 +16,11 @@ struct MarkerExtents {
     int32_t dx, dy, ex, ey;
 };
 // nScale 2 gives the doubled extents of the arrows.
-MarkerExtents MarkerExtentsOf(const Graphics& oGraphics, double nScale = 1.0);
+MarkerExtents MarkerExtentsOf(const PainterState& oState, double nScale = 1.0);
 
 class objectMarker : public objectShape {
 public:
-    objectMarker(Graphics& oGraphics, double x, double y);
+    objectMarker(GraphicsDevice& oDevice, double x, double y);
     void Draw() override;
 
 private:
@@ -29,7 +29,8 @@ private:
 
 class objectMarkerGroup : public objectShape {
 public:
-    objectMarkerGroup(Graphics& oGraphics, const GroupPoints& aPoints, double fOffsetX = 0.0, double fOffsetY = 0.0);
+    objectMarkerGroup(GraphicsDevice& oDevice, const GroupPoints& aPoints, double fOffsetX = 0.0,
+                      double fOffsetY = 0.0);
     // Draws marker types 1 to 10; the arrows (11 to 14) only as single markers.
     void Draw() override;
 

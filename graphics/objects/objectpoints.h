@@ -11,7 +11,7 @@
 
 class objectPoint : public objectShape {
 public:
-    objectPoint(Graphics& oGraphics, double x, double y);
+    objectPoint(GraphicsDevice& oDevice, double x, double y);
     void Draw() override;
 
 private:
@@ -20,7 +20,7 @@ private:
 
 class objectPointGroup : public objectShape {
 public:
-    objectPointGroup(Graphics& oGraphics, const GroupPoints& aPoints, double fOffsetX = 0.0, double fOffsetY = 0.0);
+    objectPointGroup(GraphicsDevice& oDevice, const GroupPoints& aPoints, double fOffsetX = 0.0, double fOffsetY = 0.0);
     void Draw() override;
 
 private:
@@ -30,7 +30,7 @@ private:
 
 class objectPointColor : public objectShape {
 public:
-    objectPointColor(Graphics& oGraphics, double x, double y);
+    objectPointColor(GraphicsDevice& oDevice, double x, double y);
     // Reads the pixel: from the refresh bitmap on a screen window, else from
     // the device's own DC. Draws nothing.
     void Draw() override;
@@ -52,5 +52,5 @@ struct DeviceGroupPoint {
 // Converts a point or marker group: the world offset is added before the
 // scaling; a colour carried by an entry holds for the following entries, the
 // entries before the first coloured one take the line colour.
-std::vector<DeviceGroupPoint> DeviceGroup(const objectShape& oShape, const Graphics& oGraphics,
+std::vector<DeviceGroupPoint> DeviceGroup(const objectShape& oShape, const PainterState& oState,
                                           const GroupPoints& aPoints, double fOffsetX, double fOffsetY);

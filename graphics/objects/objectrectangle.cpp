@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "graphics/core/graphics.h"
+#include "graphics/core/painterstate.h"
 #include "platform/runtime/numtext.h"
 
-objectRectangle::objectRectangle(Graphics& oGraphics, double a, double b, double c, double d, uint32_t nFill,
+objectRectangle::objectRectangle(GraphicsDevice& oDevice, double a, double b, double c, double d, uint32_t nFill,
                                  uint32_t nOrigin, uint32_t nAligned)
-    : objectShape(oGraphics),
+    : objectShape(oDevice),
       _fX1(a),
       _fY1(b),
       _fX2(c),
@@ -20,7 +20,7 @@ objectRectangle::objectRectangle(Graphics& oGraphics, double a, double b, double
 
 void objectRectangle::Draw()
 {
-    const Graphics& g = *_oShapeGraphics;
+    const PainterState& g = State();
     double x1, y1, x2, y2;
     if (_nAligned == 1) {
         x1 = std::min(_fX1, _fX2);
@@ -34,12 +34,12 @@ void objectRectangle::Draw()
         y2 = _fY1 + _fY2;
     }
     if (_nOriginMode != 0) {
-        // The shift works on the world values, stored back as whole numbers.
+        // The shift works on the world values; they become pixels once.
         const double w = _nAligned == 1 ? x2 - x1 : _fX2, h = _nAligned == 1 ? y2 - y1 : _fY2;
-        int32_t nX = Long(x1), nY = Long(y1);
-        g.GetOriginPoint(nX, nY, w, h, _nOriginMode);
-        x1 = nX;
-        y1 = nY;
+        double dx, dy;
+        OriginShift(w, h, _nOriginMode, dx, dy);
+        x1 -= dx;
+        y1 -= dy;
         x2 = x1 + w;
         y2 = y1 + h;
     }
@@ -60,9 +60,9 @@ void objectRectangle::Draw()
     });
 }
 
-objectRectangleRounded::objectRectangleRounded(Graphics& oGraphics, double x, double y, double w, double h,
+objectRectangleRounded::objectRectangleRounded(GraphicsDevice& oDevice, double x, double y, double w, double h,
                                                double fCornerW, double fCornerH, uint32_t nFill, uint32_t nOrigin)
-    : objectShape(oGraphics),
+    : objectShape(oDevice),
       _fX(x),
       _fY(y),
       _fWidth(w),
@@ -76,12 +76,12 @@ objectRectangleRounded::objectRectangleRounded(Graphics& oGraphics, double x, do
 
 void objectRectangleRounded::Draw()
 {
-    const Graphics& g = *_oShapeGraphics;
+    const PainterState& g = State();
     if (_nOriginMode != 0) {
-        int32_t nX = Long(_fX), nY = Long(_fY);
-        g.GetOriginPoint(nX, nY, _fWidth, _fHeight, _nOriginMode);
-        _fX = nX;
-        _fY = nY;
+        double dx, dy;
+        OriginShift(_fWidth, _fHeight, _nOriginMode, dx, dy);
+        _fX -= dx;
+        _fY -= dy;
     }
     const int32_t x = DevicePosX(_fX), y = DevicePosY(_fY);
     const int32_t w = DeviceExtentX(_fWidth), h = DeviceExtentY(_fHeight);

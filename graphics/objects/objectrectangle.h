@@ -6,7 +6,7 @@
 
 class objectRectangle : public objectShape {
 public:
-    objectRectangle(Graphics& oGraphics, double a, double b, double c, double d, uint32_t nFill, uint32_t nOrigin,
+    objectRectangle(GraphicsDevice& oDevice, double a, double b, double c, double d, uint32_t nFill, uint32_t nOrigin,
                     uint32_t nAligned);
     void Draw() override;
 
@@ -17,7 +17,7 @@ private:
 
 class objectRectangleRounded : public objectShape {
 public:
-    objectRectangleRounded(Graphics& oGraphics, double x, double y, double w, double h, double fCornerW,
+    objectRectangleRounded(GraphicsDevice& oDevice, double x, double y, double w, double h, double fCornerW,
                            double fCornerH, uint32_t nFill, uint32_t nOrigin);
     void Draw() override;
 

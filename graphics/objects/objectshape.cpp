@@ -1,33 +1,28 @@
 #include "graphics/objects/objectshape.h"
 
-#include "graphics/core/graphics.h"
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "graphics/core/painterstate.h"
 #include "platform/runtime/numtext.h"
 
-objectShape::objectShape(Graphics& oGraphics) : _oShapeGraphics(&oGraphics)
+objectShape::objectShape(GraphicsDevice& oDevice) : _oShapeDevice(&oDevice)
 {
 }
 
-objectShape::~objectShape()
-{
-    _oShapeGraphics = nullptr;
-}
+objectShape::~objectShape() = default;
 
 HDC objectShape::SelectDrawDC(int nPass) const
 {
-    const GraphicsDevice* oDevice = _oShapeGraphics->_oDevice;
-    if (oDevice == nullptr) return nullptr;
-    const int32_t t = oDevice->_nDeviceTyp;
-    if (nPass == 1) {
-        switch (t) {
-        case kDeviceScreen:
-        case kDevicePrinter: return _hHandle;
-        case kDeviceMemory: return oDevice->BitmapDC();
-        case kDeviceMetafile: return oDevice->MetafileDC();
-        default: return nullptr;
-        }
-    }
-    if (nPass == 2 && t == kDeviceScreen) return _oShapeGraphics->_pRefreshMemDC;
-    return nullptr;
+    return _oShapeDevice->PassDC(nPass, _hHandle);
+}
+
+void objectShape::DrawPart(objectShape& oPart) const
+{
+    oPart.SetHandle(_hHandle);
+    oPart.Draw();
+    oPart.SetHandle(nullptr);
 }
 
 HBRUSH objectShape::CreateBmpBrush(const std::array<uint32_t, 64>& aPattern)
@@ -46,33 +41,44 @@ HBRUSH objectShape::CreateBmpBrush(const std::array<uint32_t, 64>& aPattern)
     return CreateDIBPatternBrushPt(&oImage, DIB_RGB_COLORS);
 }
 
+namespace {
+
+// A rounded position plus the offset, held within the 32-bit range.
+int32_t Shifted(int32_t nPos, int32_t nOffset)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(int64_t{nPos} + nOffset, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+}  // namespace
+
 int32_t objectShape::DevicePosX(double x) const
 {
-    return Long(x * _oShapeGraphics->_fFactorX) + _oShapeGraphics->_nOffsetX;
+    return Shifted(Long(x * State()._fFactorX), State()._nOffsetX);
 }
 int32_t objectShape::DevicePosY(double y) const
 {
-    return Long(y * _oShapeGraphics->_fFactorY) + _oShapeGraphics->_nOffsetY;
+    return Shifted(Long(y * State()._fFactorY), State()._nOffsetY);
 }
 int32_t objectShape::DeviceExtentX(double w) const
 {
-    return Long(w * _oShapeGraphics->_fFactorX);
+    return Long(w * State()._fFactorX);
 }
 int32_t objectShape::DeviceExtentY(double h) const
 {
-    return Long(h * _oShapeGraphics->_fFactorY);
+    return Long(h * State()._fFactorY);
 }
 
 void objectShape::AlignOrigin(int32_t& x, int32_t& y, int32_t w, int32_t h, uint32_t nOrigin) const
 {
-    if (nOrigin != 0) _oShapeGraphics->GetOriginPoint(x, y, w, h, nOrigin);
+    if (nOrigin != 0) State().GetOriginPoint(x, y, w, h, nOrigin);
 }
 
-ShapeFill ResolveFill(const Graphics& oGraphics, uint32_t nFillFlag, bool lOutlineCode160)
+ShapeFill ResolveFill(const PainterState& oState, uint32_t nFillFlag, bool lOutlineCode160)
 {
     ShapeFill oFill;
     if (nFillFlag != 1) return oFill;
-    const int32_t s = oGraphics._nFillPattern;
+    const int32_t s = oState._nFillPattern;
     if (s == 160 && lOutlineCode160) return oFill;
     oFill.lFill = true;
     if (s >= 128) {
@@ -84,28 +90,28 @@ ShapeFill ResolveFill(const Graphics& oGraphics, uint32_t nFillFlag, bool lOutli
     return oFill;
 }
 
-ClosedShapeTools::ClosedShapeTools(HDC hDC, const Graphics& oGraphics, const ShapeFill& oFill) : _hDC(hDC)
+ClosedShapeTools::ClosedShapeTools(HDC hDC, const PainterState& oState, const ShapeFill& oFill) : _hDC(hDC)
 {
     _lOwnBrush = oFill.lFill;
     if (!oFill.lFill) {
         _hBrush = static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH));
     } else if (oFill.nStyle == 32) {
-        _hBrush = CreateSolidBrush(oGraphics._nFillColor);
+        _hBrush = CreateSolidBrush(oState._nFillColor);
     } else if (oFill.nStyle == 64) {
-        _hBrush = objectShape::CreateBmpBrush(oGraphics._aFillPattern);
+        _hBrush = objectShape::CreateBmpBrush(oState._aFillPattern);
     } else {
-        _hBrush = CreateHatchBrush(oFill.nStyle, oGraphics._nFillHatchCol);
+        _hBrush = CreateHatchBrush(oFill.nStyle, oState._nFillHatchCol);
     }
     _hOldBrush = SelectObject(hDC, _hBrush);
-    _hPen = CreatePen(oGraphics._nLinePattern, oGraphics._nLineWidth, oGraphics._nLineColor);
+    _hPen = CreatePen(oState._nLinePattern, oState._nLineWidth, oState._nLineColor);
     _hOldPen = SelectObject(hDC, _hPen);
     if (oFill.lFill && oFill.lOpaque) {
-        _nOldBkColor = SetBkColor(hDC, oGraphics._nFillColor);
+        _nOldBkColor = SetBkColor(hDC, oState._nFillColor);
         _nOldBkMode = SetBkMode(hDC, OPAQUE);
     } else {
         _nOldBkMode = SetBkMode(hDC, TRANSPARENT);
     }
-    _nOldRop = SetROP2(hDC, oGraphics._nRasterMode);
+    _nOldRop = SetROP2(hDC, oState._nRasterMode);
 }
 
 ClosedShapeTools::~ClosedShapeTools()
@@ -119,14 +125,14 @@ ClosedShapeTools::~ClosedShapeTools()
     if (_lOwnBrush) DeleteObject(_hBrush);
 }
 
-LinePenTools::LinePenTools(HDC hDC, const Graphics& oGraphics) : _hDC(hDC)
+LinePenTools::LinePenTools(HDC hDC, const PainterState& oState) : _hDC(hDC)
 {
-    LOGBRUSH oBrush{BS_SOLID, oGraphics._nLineColor, 0};
-    _hPen = ExtCreatePen(static_cast<DWORD>(oGraphics._nLineCap | oGraphics._nLinePattern),
-                         static_cast<DWORD>(oGraphics._nLineWidth), &oBrush, 0, nullptr);
+    LOGBRUSH oBrush{BS_SOLID, oState._nLineColor, 0};
+    _hPen = ExtCreatePen(static_cast<DWORD>(oState._nLineCap | oState._nLinePattern),
+                         static_cast<DWORD>(oState._nLineWidth), &oBrush, 0, nullptr);
     _hOldPen = SelectObject(hDC, _hPen);
     _nOldBkMode = SetBkMode(hDC, TRANSPARENT);
-    _nOldRop = SetROP2(hDC, oGraphics._nRasterMode);
+    _nOldRop = SetROP2(hDC, oState._nRasterMode);
 }
 
 LinePenTools::~LinePenTools()

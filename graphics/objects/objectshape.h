@@ -1,7 +1,7 @@
 #pragma once
 // objectShape: the base of every short-lived drawing object. A paint operation
 // of the painter creates one, hands it to its device's Draw and drops it; the
-// object reads the painter's state when it draws, converts its world values to
+// object reads the painter's state through its device when it draws, converts its world values to
 // device pixels once and draws into one DC per pass: on a screen window the
 // window and then the refresh bitmap, on every other device once.
 #include <windows.h>
@@ -10,12 +10,12 @@
 #include <cstdint>
 
 #include "graphics/core/device.h"
-
-class Graphics;
+#include "graphics/core/painterstate.h"
 
 class objectShape {
 public:
-    explicit objectShape(Graphics& oGraphics);
+    // The object of a device that a painter is bound to.
+    explicit objectShape(GraphicsDevice& oDevice);
     virtual ~objectShape();
     objectShape(const objectShape&) = delete;
     objectShape& operator=(const objectShape&) = delete;
@@ -27,8 +27,14 @@ public:
     HDC Handle() const { return _hHandle; }
     void SetHandle(HDC hDC) { _hHandle = hDC; }
 
-    // DC of pass 1 or 2 by the device type; NULL ends the drawing.
+    // DC of pass 1 or 2 as the device gives it; NULL ends the drawing.
     HDC SelectDrawDC(int nPass) const;
+    // The state of the painter that the device is bound to.
+    const PainterState& State() const { return *_oShapeDevice->Painter(); }
+    GraphicsDevice& Device() const { return *_oShapeDevice; }
+    // Draws another object of the same device into this object's DCs, as a
+    // part of this drawing.
+    void DrawPart(objectShape& oPart) const;
     // A new 8 x 8 pattern brush of 64 pixels (blue in the low byte, bottom row
     // first); the caller selects and deletes it.
     static HBRUSH CreateBmpBrush(const std::array<uint32_t, 64>& aPattern);
@@ -53,10 +59,8 @@ public:
     // mode 0 leaves it).
     void AlignOrigin(int32_t& x, int32_t& y, int32_t w, int32_t h, uint32_t nOrigin) const;
 
-protected:
-    Graphics* _oShapeGraphics;
-
 private:
+    GraphicsDevice* _oShapeDevice;
     HDC _hHandle = nullptr;
 };
 
@@ -70,14 +74,14 @@ struct ShapeFill {
 // nFillFlag 1 fills by the style code; lOutlineCode160 makes code 160 mean
 // "outline only" (rectangles, ellipses, Bezier curves), otherwise 160 is
 // taken as 128 + 32.
-ShapeFill ResolveFill(const Graphics& oGraphics, uint32_t nFillFlag, bool lOutlineCode160 = true);
+ShapeFill ResolveFill(const PainterState& oState, uint32_t nFillFlag, bool lOutlineCode160 = true);
 
 // For one pass of a closed shape: selects the brush of the fill and the
 // painter's cosmetic pen, sets background mode, background colour and raster
 // operation; restores all and deletes what it made when it goes.
 class ClosedShapeTools {
 public:
-    ClosedShapeTools(HDC hDC, const Graphics& oGraphics, const ShapeFill& oFill);
+    ClosedShapeTools(HDC hDC, const PainterState& oState, const ShapeFill& oFill);
     ~ClosedShapeTools();
     ClosedShapeTools(const ClosedShapeTools&) = delete;
     ClosedShapeTools& operator=(const ClosedShapeTools&) = delete;
@@ -98,7 +102,7 @@ private:
 // joins by the line cap code), transparent background and raster operation.
 class LinePenTools {
 public:
-    LinePenTools(HDC hDC, const Graphics& oGraphics);
+    LinePenTools(HDC hDC, const PainterState& oState);
     ~LinePenTools();
     LinePenTools(const LinePenTools&) = delete;
     LinePenTools& operator=(const LinePenTools&) = delete;

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
-#include "graphics/core/graphics.h"
+#include "graphics/core/painterstate.h"
 #include "graphics/core/kit.h"
 #include "graphics/objects/objecttools.h"
 #include "platform/runtime/numtext.h"
@@ -15,7 +16,7 @@ namespace {
 // restored in reverse order.
 class TextTools {
 public:
-    TextTools(HDC hDC, const Graphics& g, UINT nAlign, int nBkMode)
+    TextTools(HDC hDC, const PainterState& g, UINT nAlign, int nBkMode)
         : _hDC(hDC),
           _nOldColor(SetTextColor(hDC, g._nTextColor)),
           _nOldAlign(SetTextAlign(hDC, nAlign)),
@@ -51,9 +52,9 @@ constexpr double kDegreesPerRadian = 57.29577951308232;
 
 }  // namespace
 
-objectString::objectString(Graphics& oGraphics, double x, double y, std::string cText, uint16_t nOrigin,
+objectString::objectString(GraphicsDevice& oDevice, double x, double y, std::string cText, uint16_t nOrigin,
                            uint16_t nBackground, bool lMeasure)
-    : objectShape(oGraphics),
+    : objectShape(oDevice),
       _fX(x),
       _fY(y),
       _cText(std::move(cText)),
@@ -65,15 +66,14 @@ objectString::objectString(Graphics& oGraphics, double x, double y, std::string 
 
 void objectString::Draw()
 {
-    const Graphics& g = *_oShapeGraphics;
+    const PainterState& g = State();
     // The text is measured once, on the DC of pass 1.
     const HDC hDC1 = SelectDrawDC(1);
     if (hDC1 == nullptr) return;
-    SIZE s;
-    {
-        const SelectedObject oFont(hDC1, g._pFont, false);
-        s = TextExtent(hDC1, _cText.data(), _cText.size());
-    }
+    // The font stays selected in the DC of pass 1 from the measuring to the
+    // drawing: selecting a font is what a text costs most.
+    const SelectedObject oFont1(hDC1, g._pFont.Get(), false);
+    const SIZE s = TextExtent(hDC1, _cText.data(), _cText.size());
     if (_lMeasure) {
         const double wx = s.cx / g._fFactorX, wy = s.cx / g._fFactorY;
         const double hy = s.cy / g._fFactorY, hx = s.cy / g._fFactorX;
@@ -95,15 +95,16 @@ void objectString::Draw()
             g.GetOriginPointAngle(x, y, s.cx, s.cy, _nOriginMode);
     }
     ForEachPass([&](HDC hDC) {
-        const SelectedObject oFont(hDC, g._pFont, false);
+        std::optional<SelectedObject> oFont;
+        if (hDC != hDC1) oFont.emplace(hDC, g._pFont.Get(), false);
         const TextTools oTools(hDC, g, TA_BOTTOM | TA_LEFT, _nBackMode == 10 ? TRANSPARENT : OPAQUE);
         TextOutA(hDC, x, y, _cText.data(), static_cast<int>(_cText.size()));
     });
 }
 
-objectStringRing::objectStringRing(Graphics& oGraphics, double x, double y, double fRadius, double fAngle,
+objectStringRing::objectStringRing(GraphicsDevice& oDevice, double x, double y, double fRadius, double fAngle,
                                    uint16_t nAlign, uint16_t nRingMode, std::string cText, uint16_t nOrigin)
-    : objectShape(oGraphics),
+    : objectShape(oDevice),
       _fX(x),
       _fY(y),
       _fRadius(fRadius),
@@ -117,7 +118,7 @@ objectStringRing::objectStringRing(Graphics& oGraphics, double x, double y, doub
 
 void objectStringRing::Draw()
 {
-    const Graphics& g = *_oShapeGraphics;
+    const PainterState& g = State();
     const size_t n = std::min(_cText.size(), kMaxChars);
     const HDC hDC1 = SelectDrawDC(1);
     if (n == 0 || hDC1 == nullptr) return;
@@ -137,8 +138,8 @@ void objectStringRing::Draw()
     std::vector<double> w(n);
     double inset = 0.0;
     {
-        const SelectedObject oSelected(hDC1, g._pFont, false);
-        if (GetObjectA(g._pFont, sizeof(oFont), &oFont) == 0) return;
+        const SelectedObject oSelected(hDC1, g._pFont.Get(), false);
+        if (GetObjectA(g._pFont.Get(), sizeof(oFont), &oFont) == 0) return;
         for (size_t i = 0; i < n; ++i) {
             w[i] = TextExtent(hDC1, &_cText[i], 1).cx;
             // A character wider than the radius cannot be set on the ring.
@@ -153,7 +154,7 @@ void objectStringRing::Draw()
     const double a0 = _fAngle - total * kDegreesPerRadian + sign * kDegreesPerRadian * GAsin(w[0] / 2.0 / r);
 
     ForEachPass([&](HDC hDC) {
-        const SelectedObject oSelected(hDC, g._pFont, false);
+        const SelectedObject oSelected(hDC, g._pFont.Get(), false);
         const TextTools oTools(hDC, g, TA_BASELINE | TA_LEFT, TRANSPARENT);
         double acc = 0.0;
         for (size_t i = 0; i < n; ++i) {

@@ -13,7 +13,7 @@ class objectString : public objectShape {
 public:
     // nBackground 10 draws transparently, any other value fills the text cell;
     // lMeasure draws nothing and sets _fWeite and _fHoehe instead.
-    objectString(Graphics& oGraphics, double x, double y, std::string cText, uint16_t nOrigin = 0,
+    objectString(GraphicsDevice& oDevice, double x, double y, std::string cText, uint16_t nOrigin = 0,
                  uint16_t nBackground = 10, bool lMeasure = false);
     void Draw() override;
 
@@ -36,8 +36,8 @@ public:
     // nRingMode 3 runs the characters along increasing angles with their
     // baseline on the circle; any other value along decreasing angles, turned
     // by 180 degrees and moved inward by half the height of "A".
-    objectStringRing(Graphics& oGraphics, double x, double y, double fRadius, double fAngle, uint16_t nAlign = kCentre,
-                     uint16_t nRingMode = 3, std::string cText = {}, uint16_t nOrigin = 10);
+    objectStringRing(GraphicsDevice& oDevice, double x, double y, double fRadius, double fAngle,
+                     uint16_t nAlign = kCentre, uint16_t nRingMode = 3, std::string cText = {}, uint16_t nOrigin = 10);
     void Draw() override;
 
     // At most this many characters are set.

@@ -215,6 +215,11 @@ double SplineCurve::Value(double x) const
     int i = 1;
     while (i < n - 1 && !(_aKnotX[i] <= x && x <= _aKnotX[i + 1])) ++i;
     if (x < _aKnotX[1]) i = 1;
+    return ValueOn(i, x);
+}
+
+double SplineCurve::ValueOn(int i, double x) const
+{
     const double t = x - _aKnotX[i];
     return _aCoeffA[i] + t * (_aCoeffB[i] + t * (_aCoeffC[i] + t * _aCoeffD[i] / 3.0) / 2.0);
 }
@@ -222,4 +227,11 @@ double SplineCurve::Value(double x) const
 long SplineCurve::GetCoordinate(double x) const
 {
     return std::lround(Value(x));
+}
+
+long SplineCurve::GetCoordinate(double x, int& nInterval) const
+{
+    if (_nCount < 2) return std::lround(Value(x));
+    while (nInterval < _nCount - 1 && x > _aKnotX[nInterval + 1]) ++nInterval;
+    return std::lround(ValueOn(nInterval, x));
 }

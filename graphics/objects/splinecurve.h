@@ -25,6 +25,9 @@ public:
 
     // f(x) for X[1] <= x <= X[n], rounded to a whole number.
     long GetCoordinate(double x) const;
+    // The same for x that only grow from call to call: the interval nInterval
+    // (start with 1) moves on instead of being searched.
+    long GetCoordinate(double x, int& nInterval) const;
     // f(x) unrounded, for callers that check the curve itself.
     double Value(double x) const;
 
@@ -36,6 +39,8 @@ private:
     void Finish(double lambda, double p);
     double WeightedDeviation() const;
     double& M(int row, int col) { return _aMatrix[row * 8 + col]; }
+    // f(x) on interval i.
+    double ValueOn(int i, double x) const;
 
     // Arrays are 1-based: entry 0 is unused.
     int _nCount = 0;

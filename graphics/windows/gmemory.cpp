@@ -116,8 +116,8 @@ gMemory& gMemory::PaintNew()
 {
     if (!_oGraphics) return *this;
     _oGraphics->InternSetDevPar();
-    if (_oGraphics->_oDim.cx <= 10 || _oGraphics->_oDim.cy <= 10) return *this;
-    _oGraphics->SetClipRegion(0, 0, _oGraphics->_oDim.cx, _oGraphics->_oDim.cy, 0);
+    if (_oGraphics->State()._oDim.cx <= 10 || _oGraphics->State()._oDim.cy <= 10) return *this;
+    _oGraphics->SetClipRegion(0, 0, _oGraphics->State()._oDim.cx, _oGraphics->State()._oDim.cy, 0);
     Paint();
     return *this;
 }

@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -30,8 +31,19 @@ using MemorySource = std::variant<int32_t, std::string, ModuleBitmap, HBITMAP>;
 class gMemory : public GraphicsDevice {
 public:
     // nWidth, nHeight: the wanted size; 0 takes the picture's own (500 for a
-    // blank canvas). lPaint: end with a full repaint (PaintNew).
+    // blank canvas). lPaint: end with a full repaint (PaintNew). A constructor
+    // reaches only gMemory::Paint: a subclass passes false and is made with
+    // Painted.
     explicit gMemory(const MemorySource& uSource, int32_t nWidth = 0, int32_t nHeight = 0, bool lPaint = true);
+    // A new device of class Device (gMemory or a subclass), made of the
+    // arguments, after its full repaint, which reaches Device's Paint.
+    template <typename Device, typename... Args>
+    static std::unique_ptr<Device> Painted(Args&&... aArgs)
+    {
+        auto oDevice = std::make_unique<Device>(std::forward<Args>(aArgs)...);
+        oDevice->PaintNew();
+        return oDevice;
+    }
     ~gMemory() override;
     gMemory(const gMemory&) = delete;
     gMemory& operator=(const gMemory&) = delete;
@@ -61,6 +73,8 @@ public:
     void Draw(const std::vector<objectShape*>& aShapes);
     void SetBackground(COLORREF nColor) override { _nBackground = nColor; }
     HDC BitmapDC() const override { return _pBitmapDC; }
+    // One pass, into the bitmap.
+    HDC PassDC(int nPass, HDC /*hPrepared*/) const override { return nPass == 1 ? _pBitmapDC : nullptr; }
 
     COLORREF Background() const { return _nBackground; }
 

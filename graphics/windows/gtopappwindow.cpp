@@ -26,6 +26,7 @@ gTopAppWindow::~gTopAppWindow()
 
 LRESULT gTopAppWindow::Dispatch(Event& oEvent)
 {
+    if (oEvent.message == WM_DESTROY) ReleasePreparedDC();
     const LRESULT nResult = TopAppWindow::Dispatch(oEvent);
     switch (oEvent.message) {
     case WM_SIZING: _lResizeAktiv = true; break;
@@ -56,6 +57,7 @@ void gTopAppWindow::SetTimer(uint32_t nMilliseconds)
 
 void gTopAppWindow::Destroy()
 {
+    ReleasePreparedDC();
     if (_oGraphics) {
         _oGraphics->Destroy();
         _oGraphics.reset();
@@ -78,7 +80,7 @@ void gTopAppWindow::PaintNew()
 {
     if (!_oGraphics) return;
     _oGraphics->InternSetDevPar();
-    const SIZE oDim = _oGraphics->_oDim;
+    const SIZE oDim = _oGraphics->State()._oDim;
     if (oDim.cx <= 10 || oDim.cy <= 10) return;
     _oGraphics->SetClipRegion(0, 0, oDim.cx, oDim.cy, 0);
     if (!IsIconic() && IsVisible()) Paint();
@@ -97,7 +99,7 @@ void gTopAppWindow::Expose(ExposeEvent& oEvent)
     if (_lResizeAktiv || !_oGraphics) return;
     const BoundingBox oCanvas = CanvasArea();
     const int32_t w = oCanvas.Width(), h = oCanvas.Height();
-    if (_oGraphics->_pRefreshMemDC == nullptr || w != _nLastWidth || h != _nLastHeight) {
+    if (_oGraphics->State()._oRefreshCanvas.DC() == nullptr || w != _nLastWidth || h != _nLastHeight) {
         PaintNew();
         _nLastWidth = w;
         _nLastHeight = h;
@@ -125,21 +127,70 @@ SIZE gTopAppWindow::CanvasSize() const
     return {oCanvas.Width(), oCanvas.Height()};
 }
 
-void gTopAppWindow::Draw(objectShape& oShape)
+HDC gTopAppWindow::PrepareDC()
 {
-    HDC hDC = GetDC(Handle());
+    PreparedDC& p = _oPrepared;
+    if (Handle() == nullptr) return nullptr;
+    if (p.hDC == nullptr) {
+        p = PreparedDC{};
+        p.hDC = GetDC(Handle());
+        if (p.hDC == nullptr) return nullptr;
+    }
     const SIZE s = CanvasSize();
     const int32_t nTop = OwnToolBarHeight();
-    SetUpwardMapping(hDC, s.cx, s.cy - nTop, nTop);
-    // A window DC keeps no clip region between drawings.
-    if (_oGraphics) _oGraphics->SelectClipDevice(hDC);
-    oShape.SetHandle(hDC);
+    if (s.cx != p.oCanvas.cx || s.cy != p.oCanvas.cy || nTop != p.nTop) {
+        SetUpwardMapping(p.hDC, s.cx, s.cy - nTop, nTop);
+        p.oCanvas = s;
+        p.nTop = nTop;
+    }
+    // The refresh bitmap's DC has the painter's clip region and background
+    // colour; the window DC gets them too.
+    if (_oGraphics) {
+        const PainterState& g = _oGraphics->State();
+        if (g._hClipRegion.Get() != p.hClip) {
+            _oGraphics->SelectClipDevice(p.hDC);
+            p.hClip = g._hClipRegion.Get();
+        }
+        if (g._nBackgrColor != p.nBackground) {
+            SetBkColor(p.hDC, g._nBackgrColor);
+            p.nBackground = g._nBackgrColor;
+        }
+    }
+    return p.hDC;
+}
+
+void gTopAppWindow::ReleasePreparedDC()
+{
+    if (_oPrepared.hDC != nullptr && Handle() != nullptr) ReleaseDC(Handle(), _oPrepared.hDC);
+    _oPrepared = PreparedDC{};
+}
+
+void gTopAppWindow::Draw(objectShape& oShape)
+{
+    oShape.SetHandle(PrepareDC());
     oShape.Draw();
     oShape.SetHandle(nullptr);
-    ReleaseDC(Handle(), hDC);
+}
+
+HDC gTopAppWindow::PassDC(int nPass, HDC hPrepared) const
+{
+    if (nPass == 1) return hPrepared;
+    return nPass == 2 && Painter() != nullptr ? Painter()->_oRefreshCanvas.DC() : nullptr;
 }
 
 void gTopAppWindow::SetBackground(COLORREF nColor)
 {
+    // The painter hands over the brush for later erases; the framework's
+    // SetBackground would repaint the whole window besides, so the window gets
+    // back the update region it had before.
+    if (Handle() == nullptr) {
+        TopAppWindow::SetBackground(Brush(Color::FromColorRef(nColor)));
+        return;
+    }
+    HRGN hPending = CreateRectRgn(0, 0, 0, 0);
+    const int nPending = GetUpdateRgn(Handle(), hPending, FALSE);
     TopAppWindow::SetBackground(Brush(Color::FromColorRef(nColor)));
+    ValidateRect(Handle(), nullptr);
+    if (nPending != NULLREGION && nPending != ERROR) InvalidateRgn(Handle(), hPending, TRUE);
+    DeleteObject(hPending);
 }

@@ -50,6 +50,8 @@ public:
     void Draw(objectShape& oShape) override;
     using TopAppWindow::SetBackground;
     void SetBackground(COLORREF nColor) override;
+    // The prepared window DC, then the refresh bitmap.
+    HDC PassDC(int nPass, HDC hPrepared) const override;
 
     std::unique_ptr<Graphics> _oGraphics;
 
@@ -59,6 +61,21 @@ private:
     template <typename Fn>
     void ForEachVisibleChild(Fn fn);
 
+    // The window DC that figures are drawn on, kept from drawing to drawing:
+    // mapped upward for a canvas of oCanvas with a tool bar of nTop rows, with
+    // the painter's clip region hClip and background colour nBackground
+    // selected. Each drawing compares and renews what changed.
+    struct PreparedDC {
+        HDC hDC = nullptr;
+        SIZE oCanvas{-1, -1};
+        int32_t nTop = -1;
+        HRGN hClip = nullptr;
+        COLORREF nBackground = CLR_INVALID;
+    };
+    HDC PrepareDC();
+    void ReleasePreparedDC();
+
+    PreparedDC _oPrepared;
     int32_t _nLastWidth = -1;
     int32_t _nLastHeight = -1;
     uint32_t _nTimerInterval = 0;

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "graphics/core/device.h"
+#include "graphics/core/painterstate.h"
 #include "graphics/objects/objectshape.h"
 
 class TestDevice : public GraphicsDevice {
@@ -46,6 +47,23 @@ public:
     int32_t OwnToolBarHeight() const override { return _nToolBar; }
     bool KeepsToolBarSpace() const override { return lKeepsToolBarSpace; }
     HDC BitmapDC() const override { return _hDC; }
+    // The passes of the device that the type code names: a window's prepared
+    // DC and refresh bitmap, a printer's prepared DC, the bitmap DC, the
+    // metafile's DC.
+    HDC PassDC(int nPass, HDC hPrepared) const override
+    {
+        if (nPass == 2) {
+            return _nDeviceTyp == kDeviceScreen && Painter() != nullptr ? Painter()->_oRefreshCanvas.DC() : nullptr;
+        }
+        if (nPass != 1) return nullptr;
+        switch (_nDeviceTyp) {
+        case kDeviceScreen:
+        case kDevicePrinter: return hPrepared;
+        case kDeviceMemory: return BitmapDC();
+        case kDeviceMetafile: return MetafileDC();
+        default: return nullptr;
+        }
+    }
 
     HDC DC() const { return _hDC; }
     COLORREF Pixel(int x, int y) const { return GetPixel(_hDC, x, y); }

@@ -1,6 +1,8 @@
 // The colour table and the colour conversions.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "graphics/core/graphics.h"
 #include "graphics/test_device.h"
 
@@ -13,6 +15,19 @@ protected:
     TestDevice oDevice{2, 10, 10};
     std::unique_ptr<Graphics> oGraphics;
 };
+
+TEST(ColorTableTest, ConversionsBeforeAnyPainterFillTheTable)
+{
+    // In a process of its own, which has made no painter.
+    EXPECT_EXIT(
+        {
+            const bool lEmpty = gaColorArray.empty();
+            const bool lValues = ChangeNum2Rgb(15) == 0xFFFFFF && ChangeNum2Bgr(0) == 0 &&
+                                 ChangeRgb2Num(0x0000FF) == 12 && SetColorCode(1, 2, 3) == 412;
+            std::exit(lEmpty && lValues ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
 
 TEST_F(ColorsTest, NumbersGiveTheirValuesInBothOrdersAndOutOfRangeIsBlack)
 {
@@ -36,34 +51,34 @@ TEST_F(ColorsTest, NumbersGiveTheirValuesInBothOrdersAndOutOfRangeIsBlack)
     };
     ASSERT_EQ(gaColorArray.size(), 411U);
     for (const Case& c : aCases) {
-        EXPECT_EQ(Graphics::ChangeNum2Rgb(c.nNumber), c.nRgb) << c.nNumber;
-        EXPECT_EQ(Graphics::ChangeNum2Bgr(c.nNumber), c.nBgr) << c.nNumber;
+        EXPECT_EQ(ChangeNum2Rgb(c.nNumber), c.nRgb) << c.nNumber;
+        EXPECT_EQ(ChangeNum2Bgr(c.nNumber), c.nBgr) << c.nNumber;
     }
 }
 
 TEST_F(ColorsTest, SetColorCodeAppendsANumberValidAtOnce)
 {
     const size_t nBefore = gaColorArray.size();
-    const int32_t n = Graphics::SetColorCode(10, 20, 30);
+    const int32_t n = SetColorCode(10, 20, 30);
     EXPECT_EQ(n, static_cast<int32_t>(nBefore + 1));
-    EXPECT_EQ(Graphics::ChangeNum2Rgb(n), 10U + 20 * 256 + 30 * 65536);
+    EXPECT_EQ(ChangeNum2Rgb(n), 10U + 20 * 256 + 30 * 65536);
     gaColorArray.pop_back();
 }
 
 TEST_F(ColorsTest, ConversionsOfValues)
 {
-    EXPECT_EQ(Graphics::ChangeColor2Rgb({1, 2, 3}), 0x030201U);
-    EXPECT_EQ(Graphics::ChangeColor2Bgr({1, 2, 3}), 0x010203U);
-    EXPECT_EQ(Graphics::ChangeColor2Rgb({256 + 7, -1, 0}), 0x00FF07U) << "components become bytes";
-    const ColorTriple c = Graphics::ChangeRgb2Color(0x123456);
+    EXPECT_EQ(ChangeColor2Rgb({1, 2, 3}), 0x030201U);
+    EXPECT_EQ(ChangeColor2Bgr({1, 2, 3}), 0x010203U);
+    EXPECT_EQ(ChangeColor2Rgb({256 + 7, -1, 0}), 0x00FF07U) << "components become bytes";
+    const ColorTriple c = ChangeRgb2Color(0x123456);
     EXPECT_EQ(c.nRed, 0x56);
     EXPECT_EQ(c.nGreen, 0x34);
     EXPECT_EQ(c.nBlue, 0x12);
-    EXPECT_EQ(Graphics::ChangeRgb2Invert(0xFFFFFF), 0U);
-    EXPECT_EQ(Graphics::ChangeRgb2Invert(0), 0xFFFFFFU);
-    EXPECT_EQ(Graphics::ChangeRgb2Invert(0x7F102030), 0xEFDFCFU) << "the fourth byte is dropped";
-    EXPECT_EQ(Graphics::ChangeColorArg2Rgb(ColorArg::Rgb(255, 0, 0)), 0x0000FFU);
-    EXPECT_EQ(Graphics::ChangeColorArg2Bgr(ColorArg(1)), 0x0000A0U);
+    EXPECT_EQ(ChangeRgb2Invert(0xFFFFFF), 0U);
+    EXPECT_EQ(ChangeRgb2Invert(0), 0xFFFFFFU);
+    EXPECT_EQ(ChangeRgb2Invert(0x7F102030), 0xEFDFCFU) << "the fourth byte is dropped";
+    EXPECT_EQ(ChangeColorArg2Rgb(ColorArg::Rgb(255, 0, 0)), 0x0000FFU);
+    EXPECT_EQ(ChangeColorArg2Bgr(ColorArg(1)), 0x0000A0U);
 }
 
 TEST_F(ColorsTest, GreyOfBlackAndWhiteMode)
@@ -77,7 +92,7 @@ TEST_F(ColorsTest, GreyOfBlackAndWhiteMode)
         {0xFFFFFF, 255}, {0, 0},          {0x808080, 128}, {0x404040, 64},
     };
     for (const Case& c : aCases) {
-        EXPECT_EQ(Graphics::ChangeRgb2Gray(c.nRgb), c.nGrey * 0x010101U) << std::hex << c.nRgb;
+        EXPECT_EQ(ChangeRgb2Gray(c.nRgb), c.nGrey * 0x010101U) << std::hex << c.nRgb;
     }
 }
 
@@ -91,10 +106,10 @@ TEST_F(ColorsTest, NearestNumberTakesTheLowestAmongEquals)
         {0xFFFFFF, 15}, {0, 16}, {0xC0C0C0, 7}, {0x0000FF, 12}, {0x010000FE, 12}, {0x0100FE, 12},  // one step off red
         {0x808080, 8},  // grey 128 also stands at 146: the lower number wins
     };
-    for (const Case& c : aCases) EXPECT_EQ(Graphics::ChangeRgb2Num(c.nRgb), c.nNumber) << std::hex << c.nRgb;
+    for (const Case& c : aCases) EXPECT_EQ(ChangeRgb2Num(c.nRgb), c.nNumber) << std::hex << c.nRgb;
     std::vector<ColorTriple> aSaved = gaColorArray;
     gaColorArray.assign(1, {255, 255, 255});
-    EXPECT_EQ(Graphics::ChangeRgb2Num(0), 0) << "at distance 765 from every colour";
+    EXPECT_EQ(ChangeRgb2Num(0), 0) << "at distance 765 from every colour";
     gaColorArray = aSaved;
 }
 

@@ -6,6 +6,7 @@
 
 #include "graphics/core/graphics.h"
 #include "graphics/test_device.h"
+#include "graphics/painter_access.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ TEST(FontTest, SizeModesAndEscapement)
         EXPECT_EQ(lf.lfHeight, -c.nFontH) << c.cName;
         EXPECT_EQ(lf.lfEscapement, c.nEscapement) << c.cName;
         EXPECT_EQ(lf.lfOrientation, c.nEscapement) << c.cName;
-        EXPECT_EQ(g._nFontPixHeight, c.nFontH) << c.cName;
+        EXPECT_EQ(g.State()._nFontPixHeight, c.nFontH) << c.cName;
     }
 }
 
@@ -49,10 +50,10 @@ TEST(FontTest, PointsFollowTheResolution)
 {
     TestDevice oDevice(2, 100, 100);
     Graphics g(oDevice, 100, 100);
-    g._nPixProInchX = 96;
-    g._nPixProInchY = 96;
+    PainterTestAccess::State(g)._nPixProInchX = 96;
+    PainterTestAccess::State(g)._nPixProInchY = 96;
     g.SetStringFont(std::nullopt, 9.0, 12.0, std::nullopt, 5U);
-    EXPECT_EQ(g._nFontPixHeight, 16);
+    EXPECT_EQ(g.State()._nFontPixHeight, 16);
     EXPECT_EQ(g.StringFontSpec().lfWidth, 12);
 }
 
@@ -108,10 +109,10 @@ TEST(FontTest, FaceQualityAndKeptSettings)
     }
     const BYTE nPrecision = g.StringFontSpec().lfOutPrecision;
     EXPECT_TRUE(nPrecision == 4 || nPrecision == 6 || nPrecision == 7) << int(nPrecision);
-    const HFONT hBefore = g._pFont;
+    const HFONT hBefore = g.State()._pFont.Get();
     g.SetStringFont(std::nullopt, 12.0);
-    EXPECT_NE(g._pFont, nullptr);
-    EXPECT_NE(GetObjectType(g._pFont), 0U);
+    EXPECT_NE(g.State()._pFont.Get(), nullptr);
+    EXPECT_NE(GetObjectType(g.State()._pFont.Get()), 0U);
     EXPECT_EQ(GetObjectType(hBefore), 0U) << "the previous font was deleted";
 }
 

@@ -5,6 +5,7 @@
 #include "graphics/core/kit.h"
 #include "lib/placement.h"
 #include "graphics/test_device.h"
+#include "graphics/painter_access.h"
 
 namespace {
 
@@ -12,24 +13,24 @@ TEST(PainterTest, DefaultsAfterInit)
 {
     TestDevice oDevice(2, 50, 40);
     Graphics g(oDevice, 50, 40);
-    EXPECT_EQ(g._nTextColor, 0U);
-    EXPECT_EQ(g._nLineColor, 0U);
-    EXPECT_EQ(g._nFillHatchCol, 0U);
-    EXPECT_EQ(g._nGradientColor, 0U);
-    EXPECT_EQ(g._nBackgrColor, 0xFFFFFFU);
-    EXPECT_EQ(g._nFillColor, 0xFFFFFFU);
-    EXPECT_EQ(g._nShadowColor, 0x808080U);
-    for (uint32_t n : g._aFillPattern) EXPECT_EQ(n, 0xFFFFFFU);
-    EXPECT_EQ(g._nFillPattern, 32);
-    EXPECT_EQ(g._nLineCap, 0x11200);
-    EXPECT_EQ(g._nRasterMode, 13);
-    EXPECT_EQ(g._nLineWidth, 1);
-    EXPECT_EQ(g._nMarkerSurf, 5);
-    EXPECT_DOUBLE_EQ(g._fMarkerSize, 5.67);
-    EXPECT_DOUBLE_EQ(g._fShadowDistance, 4.0);
-    EXPECT_EQ(g._nShadowDirection, 7U);
-    EXPECT_NE(g._pFont, nullptr);
-    EXPECT_GT(g._nPixProInchX, 0U) << "read from the device's DC";
+    EXPECT_EQ(g.State()._nTextColor, 0U);
+    EXPECT_EQ(g.State()._nLineColor, 0U);
+    EXPECT_EQ(g.State()._nFillHatchCol, 0U);
+    EXPECT_EQ(g.State()._nGradientColor, 0U);
+    EXPECT_EQ(g.State()._nBackgrColor, 0xFFFFFFU);
+    EXPECT_EQ(g.State()._nFillColor, 0xFFFFFFU);
+    EXPECT_EQ(g.State()._nShadowColor, 0x808080U);
+    for (uint32_t n : g.State()._aFillPattern) EXPECT_EQ(n, 0xFFFFFFU);
+    EXPECT_EQ(g.State()._nFillPattern, 32);
+    EXPECT_EQ(g.State()._nLineCap, 0x11200);
+    EXPECT_EQ(g.State()._nRasterMode, 13);
+    EXPECT_EQ(g.State()._nLineWidth, 1);
+    EXPECT_EQ(g.State()._nMarkerSurf, 5);
+    EXPECT_DOUBLE_EQ(g.State()._fMarkerSize, 5.67);
+    EXPECT_DOUBLE_EQ(g.State()._fShadowDistance, 4.0);
+    EXPECT_EQ(g.State()._nShadowDirection, 7U);
+    EXPECT_NE(g.State()._pFont.Get(), nullptr);
+    EXPECT_GT(g.State()._nPixProInchX, 0U) << "read from the device's DC";
     EXPECT_EQ(oDevice.nBackground, 0xFFFFFFU) << "the device got the background brush";
 }
 
@@ -53,26 +54,26 @@ TEST(PainterTest, BindingToTheDevice)
         TestDevice oDevice(c.nType, c.nCanvasW, c.nCanvasH, c.nToolBar);
         oDevice.lKeepsToolBarSpace = c.lKeep;
         Graphics g(oDevice);
-        EXPECT_EQ(g._nMaxWidth, c.nMaxW) << c.cName;
-        EXPECT_EQ(g._nMaxHeight, c.nMaxH) << c.cName;
-        EXPECT_EQ(g._oDim.cy, c.nMaxH) << c.cName;
-        EXPECT_EQ(g._nTopSpace, c.nTopSpace) << c.cName;
-        EXPECT_EQ(g._pRefreshMemDC != nullptr, c.lRefresh) << c.cName;
+        EXPECT_EQ(g.State()._nMaxWidth, c.nMaxW) << c.cName;
+        EXPECT_EQ(g.State()._nMaxHeight, c.nMaxH) << c.cName;
+        EXPECT_EQ(g.State()._oDim.cy, c.nMaxH) << c.cName;
+        EXPECT_EQ(g.State()._nTopSpace, c.nTopSpace) << c.cName;
+        EXPECT_EQ(g.State()._oRefreshCanvas.DC() != nullptr, c.lRefresh) << c.cName;
         if (c.lRefresh) {
-            EXPECT_EQ(g._nRefreshWidth, c.nMaxW) << c.cName;
-            EXPECT_EQ(g._nRefreshHeight, c.nMaxH) << c.cName;
+            EXPECT_EQ(g.State()._nRefreshWidth, c.nMaxW) << c.cName;
+            EXPECT_EQ(g.State()._nRefreshHeight, c.nMaxH) << c.cName;
             BITMAP b{};
-            GetObjectA(g._pRefreshBmp, sizeof b, &b);
+            GetObjectA(g.State()._oRefreshCanvas.Bitmap(), sizeof b, &b);
             EXPECT_EQ(b.bmWidth, c.nMaxW) << c.cName;
             EXPECT_EQ(b.bmHeight, c.nMaxH + c.nTopSpace) << c.cName;
             POINT oWindowOrg;
-            GetWindowOrgEx(g._pRefreshMemDC, &oWindowOrg);
+            GetWindowOrgEx(g.State()._oRefreshCanvas.DC(), &oWindowOrg);
             EXPECT_EQ(oWindowOrg.y, c.nTopSpace) << c.cName;
         }
         if (c.nType == kDeviceScreen) {
-            EXPECT_EQ(g._nSurfaceWidth, GetMonitorWidth()) << c.cName;
+            EXPECT_EQ(g.State()._nSurfaceWidth, GetMonitorWidth()) << c.cName;
         } else {
-            EXPECT_EQ(g._nSurfaceWidth, c.nCanvasW) << c.cName;
+            EXPECT_EQ(g.State()._nSurfaceWidth, c.nCanvasW) << c.cName;
         }
     }
 }
@@ -81,20 +82,20 @@ TEST(PainterTest, RefreshBitmapStaysWhileTheSizeStaysAndIsRenewedWhenItChanges)
 {
     TestDevice oDevice(0, 40, 30);
     Graphics g(oDevice);
-    SetPixelV(g._pRefreshMemDC, 5, 5, RGB(255, 0, 0));
-    const HBITMAP hFirst = g._pRefreshBmp;
+    SetPixelV(g.State()._oRefreshCanvas.DC(), 5, 5, RGB(255, 0, 0));
+    const HBITMAP hFirst = g.State()._oRefreshCanvas.Bitmap();
     g.InternSetDevPar();
-    EXPECT_EQ(g._pRefreshBmp, hFirst);
-    EXPECT_EQ(GetPixel(g._pRefreshMemDC, 5, 5), RGB(255, 0, 0));
-    g._lSizeFromDevice = false;
-    g._nWidth = 50;
-    g._nHeight = 30;
+    EXPECT_EQ(g.State()._oRefreshCanvas.Bitmap(), hFirst);
+    EXPECT_EQ(GetPixel(g.State()._oRefreshCanvas.DC(), 5, 5), RGB(255, 0, 0));
+    PainterTestAccess::State(g)._lSizeFromDevice = false;
+    PainterTestAccess::State(g)._nWidth = 50;
+    PainterTestAccess::State(g)._nHeight = 30;
     g.SetBackgroundColor(2);
     g.InternSetDevPar();
-    EXPECT_EQ(g._nRefreshWidth, 50);
-    EXPECT_EQ(GetPixel(g._pRefreshMemDC, 5, 5), RGB(0, 160, 0)) << "new bitmap in the background colour";
-    EXPECT_EQ(GetPixel(g._pRefreshMemDC, 49, 29), RGB(0, 160, 0));
-    EXPECT_EQ(GetPixel(g._pRefreshMemDC, 0, 0), RGB(0, 160, 0));
+    EXPECT_EQ(g.State()._nRefreshWidth, 50);
+    EXPECT_EQ(GetPixel(g.State()._oRefreshCanvas.DC(), 5, 5), RGB(0, 160, 0)) << "new bitmap in the background colour";
+    EXPECT_EQ(GetPixel(g.State()._oRefreshCanvas.DC(), 49, 29), RGB(0, 160, 0));
+    EXPECT_EQ(GetPixel(g.State()._oRefreshCanvas.DC(), 0, 0), RGB(0, 160, 0));
 }
 
 TEST(PainterTest, DestroyReleasesAndCanBeRepeated)
@@ -102,12 +103,12 @@ TEST(PainterTest, DestroyReleasesAndCanBeRepeated)
     TestDevice oDevice(0, 40, 30);
     Graphics g(oDevice);
     g.SetSaveArea(0, 0, 10, 10);
-    ASSERT_NE(g._pSaveMemDC, nullptr);
+    ASSERT_NE(g.State()._oSaveCanvas.DC(), nullptr);
     g.Destroy();
-    EXPECT_EQ(g._pRefreshMemDC, nullptr);
-    EXPECT_EQ(g._pSaveMemDC, nullptr);
-    EXPECT_EQ(g._pFont, nullptr);
-    EXPECT_EQ(g._oDevice, nullptr);
+    EXPECT_EQ(g.State()._oRefreshCanvas.DC(), nullptr);
+    EXPECT_EQ(g.State()._oSaveCanvas.DC(), nullptr);
+    EXPECT_EQ(g.State()._pFont.Get(), nullptr);
+    EXPECT_EQ(g.State()._oDevice, nullptr);
     g.Destroy();
 }
 
@@ -117,31 +118,31 @@ TEST(PainterTest, BlackAndWhiteModeLocksLinesAndGreysFills)
     Graphics g(oDevice, 40, 30);
     g.SetLineColor(4).SetFillColor(2).SetRasterMode(7).SetStringColor(12);
     g.SetBlackAndWhite();
-    EXPECT_EQ(g._nBackgrColor, 0xFFFFFFU);
-    EXPECT_EQ(g._nLineColor, 0U);
-    EXPECT_EQ(g._nTextColor, 0U);
-    EXPECT_EQ(g._nFillColor, 0xC0C0C0U);
-    EXPECT_EQ(g._nShadowColor, 0xC0C0C0U);
-    EXPECT_EQ(g._nRasterMode, 13);
+    EXPECT_EQ(g.State()._nBackgrColor, 0xFFFFFFU);
+    EXPECT_EQ(g.State()._nLineColor, 0U);
+    EXPECT_EQ(g.State()._nTextColor, 0U);
+    EXPECT_EQ(g.State()._nFillColor, 0xC0C0C0U);
+    EXPECT_EQ(g.State()._nShadowColor, 0xC0C0C0U);
+    EXPECT_EQ(g.State()._nRasterMode, 13);
     g.SetLineColor(4).SetFillHatchColor(4).SetRasterMode(7).SetStringColor(4);
-    EXPECT_EQ(g._nLineColor, 0U);
-    EXPECT_EQ(g._nFillHatchCol, 0U);
-    EXPECT_EQ(g._nRasterMode, 13);
-    EXPECT_EQ(g._nTextColor, 0U);
+    EXPECT_EQ(g.State()._nLineColor, 0U);
+    EXPECT_EQ(g.State()._nFillHatchCol, 0U);
+    EXPECT_EQ(g.State()._nRasterMode, 13);
+    EXPECT_EQ(g.State()._nTextColor, 0U);
     g.SetFillColor(4).SetGradientColor(4).SetBackgroundColor(4);
-    const uint32_t nGrey = Graphics::ChangeRgb2Gray(Graphics::ChangeNum2Rgb(4));
-    EXPECT_EQ(g._nFillColor, nGrey);
-    EXPECT_EQ(g._nGradientColor, nGrey);
-    EXPECT_EQ(g._nBackgrColor, nGrey);
+    const uint32_t nGrey = ChangeRgb2Gray(ChangeNum2Rgb(4));
+    EXPECT_EQ(g.State()._nFillColor, nGrey);
+    EXPECT_EQ(g.State()._nGradientColor, nGrey);
+    EXPECT_EQ(g.State()._nBackgrColor, nGrey);
     EXPECT_EQ(oDevice.nBackground, nGrey);
     g.SetStringShadow(2.0, 4, 3);
-    EXPECT_DOUBLE_EQ(g._fShadowDistance, 2.0);
-    EXPECT_EQ(g._nShadowDirection, 3U);
-    EXPECT_EQ(g._nShadowColor, 0xC0C0C0U);
+    EXPECT_DOUBLE_EQ(g.State()._fShadowDistance, 2.0);
+    EXPECT_EQ(g.State()._nShadowDirection, 3U);
+    EXPECT_EQ(g.State()._nShadowColor, 0xC0C0C0U);
     g.SetBlackAndWhite(false);
-    EXPECT_EQ(g._nFillColor, nGrey) << "switching off restores nothing";
+    EXPECT_EQ(g.State()._nFillColor, nGrey) << "switching off restores nothing";
     g.SetLineColor(4);
-    EXPECT_EQ(g._nLineColor, 0x0000A0U);
+    EXPECT_EQ(g.State()._nLineColor, 0x0000A0U);
 }
 
 TEST(PainterTest, BackgroundWithoutColourIsAppliedAgain)
@@ -151,9 +152,9 @@ TEST(PainterTest, BackgroundWithoutColourIsAppliedAgain)
     g.SetBackgroundColor(ColorArg::Rgb(1, 2, 3));
     const int nSets = oDevice.nBackgroundSets;
     g.SetBackgroundColor();
-    EXPECT_EQ(g._nBackgrColor, 0x030201U);
+    EXPECT_EQ(g.State()._nBackgrColor, 0x030201U);
     EXPECT_EQ(oDevice.nBackgroundSets, nSets + 1);
-    EXPECT_EQ(GetBkColor(g._pRefreshMemDC), 0x030201U);
+    EXPECT_EQ(GetBkColor(g.State()._oRefreshCanvas.DC()), 0x030201U);
 }
 
 TEST(PainterTest, LineCapCodes)
@@ -165,7 +166,7 @@ TEST(PainterTest, LineCapCodes)
     Graphics g(oDevice, 10, 10);
     for (const auto& [nCap, nStored] : aCases) {
         g.SetLineCap(nCap);
-        EXPECT_EQ(g._nLineCap, nStored);
+        EXPECT_EQ(g.State()._nLineCap, nStored);
     }
 }
 
@@ -180,10 +181,10 @@ TEST(PainterTest, FillPatternRowsLandTopRowFirstAndExtraEntriesAreIgnored)
     aExpected[57] = 0x0000FF;
     aExpected[48] = 0x00FF00;
     aExpected[49] = 0x010203;
-    EXPECT_EQ(g._aFillPattern, aExpected);
+    EXPECT_EQ(g.State()._aFillPattern, aExpected);
     // Nine rows of nine: the ninth value of each row and the ninth row are left out.
     g.SetFillPattern(std::vector<std::vector<ColorArg>>(9, std::vector<ColorArg>(9, 16)));
-    for (uint32_t n : g._aFillPattern) EXPECT_EQ(n, 0U);
+    for (uint32_t n : g.State()._aFillPattern) EXPECT_EQ(n, 0U);
 }
 
 TEST(PainterTest, KitFunctions)

@@ -3,6 +3,7 @@
 
 #include "graphics/core/graphics.h"
 #include "graphics/test_device.h"
+#include "graphics/painter_access.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ TEST(WorldTest, OriginPointAngleRotatesTheShift)
     TestDevice oDevice(2, 800, 600);
     Graphics g(oDevice, 800, 600);
     for (const Case& c : aCases) {
-        g._fFontAngle = c.fAngle;
+        PainterTestAccess::State(g)._fFontAngle = c.fAngle;
         int32_t x = 100, y = 100;
         g.GetOriginPointAngle(x, y, 40, 20, c.nMode);
         EXPECT_EQ(x, c.x) << c.fAngle << "/" << c.nMode;
@@ -67,8 +68,8 @@ TEST(WorldTest, NewPainterMapsWorldOneToOne)
     Graphics g(oDevice, 200, 100);
     EXPECT_DOUBLE_EQ(g.GetWorldCoordX(100), 100.0);
     EXPECT_DOUBLE_EQ(g.GetPhysCoordY(20.5), 20.5);
-    EXPECT_EQ(g._nOffsetX, 0);
-    EXPECT_EQ(g._nOffsetY, 0);
+    EXPECT_EQ(g.State()._nOffsetX, 0);
+    EXPECT_EQ(g.State()._nOffsetY, 0);
 }
 
 TEST(WorldTest, NormalWorldOnAnArea)
@@ -76,30 +77,30 @@ TEST(WorldTest, NormalWorldOnAnArea)
     TestDevice oDevice(2, 800, 600);
     Graphics g(oDevice, 800, 600);
     g.SetWorldSysNorm(true);
-    EXPECT_DOUBLE_EQ(g._fFactorX, 0.8);
-    EXPECT_DOUBLE_EQ(g._fFactorY, 0.6);
-    EXPECT_EQ(g._nOriginX, 400);
-    EXPECT_EQ(g._nOriginY, 300);
+    EXPECT_DOUBLE_EQ(g.State()._fFactorX, 0.8);
+    EXPECT_DOUBLE_EQ(g.State()._fFactorY, 0.6);
+    EXPECT_EQ(g.State()._nOriginX, 400);
+    EXPECT_EQ(g.State()._nOriginY, 300);
     EXPECT_DOUBLE_EQ(g.GetPhysCoordX(500), 800.0);
     EXPECT_DOUBLE_EQ(g.GetPhysCoordY(500), 600.0);
     EXPECT_DOUBLE_EQ(g.GetWorldCoordX(0), -500.0);
     g.SetWorldSysNorm();
-    EXPECT_DOUBLE_EQ(g._fFactorX, 0.8);
-    EXPECT_EQ(g._nOriginX, 1);
-    EXPECT_EQ(g._nOriginY, 1);
+    EXPECT_DOUBLE_EQ(g.State()._fFactorX, 0.8);
+    EXPECT_EQ(g.State()._nOriginX, 1);
+    EXPECT_EQ(g.State()._nOriginY, 1);
 }
 
 TEST(WorldTest, FixedAreaAddsItsPositionToTheOffset)
 {
     TestDevice oDevice(1, 3000, 4000);
     Graphics g(oDevice, 100U, 150U, 2000, 3000);
-    EXPECT_EQ(g._oOrigin.x, 100);
-    EXPECT_EQ(g._oOrigin.y, 150);
-    EXPECT_EQ(g._nOffsetX, 100);
-    EXPECT_EQ(g._nOffsetY, 150);
+    EXPECT_EQ(g.State()._oOrigin.x, 100);
+    EXPECT_EQ(g.State()._oOrigin.y, 150);
+    EXPECT_EQ(g.State()._nOffsetX, 100);
+    EXPECT_EQ(g.State()._nOffsetY, 150);
     g.SetWorldOrigin(10, 20);
-    EXPECT_EQ(g._nOffsetX, 110);
-    EXPECT_EQ(g._nOffsetY, 170);
+    EXPECT_EQ(g.State()._nOffsetX, 110);
+    EXPECT_EQ(g.State()._nOffsetY, 170);
     EXPECT_DOUBLE_EQ(g.GetPhysCoordX(0), 10.0);
 }
 
@@ -107,14 +108,14 @@ TEST(WorldTest, PointsToWorldUnitsFollowTheResolution)
 {
     TestDevice oDevice(2, 100, 100);
     Graphics g(oDevice, 100, 100);
-    g._nPixProInchX = 96;
-    g._nPixProInchY = 120;
+    PainterTestAccess::State(g)._nPixProInchX = 96;
+    PainterTestAccess::State(g)._nPixProInchY = 120;
     EXPECT_DOUBLE_EQ(g.GetWorldPointX(72), 96.0);
     EXPECT_DOUBLE_EQ(g.GetWorldPointY(72), 120.0);
     g.SetWorldSystem(2.0, 4.0);
     EXPECT_DOUBLE_EQ(g.GetWorldPointX(72), 48.0);
     EXPECT_DOUBLE_EQ(g.GetWorldPointY(72), 30.0);
-    g._nPixProInchX = 0;
+    PainterTestAccess::State(g)._nPixProInchX = 0;
     EXPECT_DOUBLE_EQ(g.GetWorldPointX(72), 0.0);
 }
 

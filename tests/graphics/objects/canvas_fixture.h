@@ -29,14 +29,8 @@ protected:
     }
     Graphics& G() { return *oMemory->_oGraphics; }
 
-    // Fills the whole canvas white.
-    void Clear()
-    {
-        RECT r{0, 0, kWidth, kHeight};
-        const HBRUSH hBrush = CreateSolidBrush(kWhite);
-        FillRect(ScreenDC(), &r, hBrush);
-        DeleteObject(hBrush);
-    }
+    // Fills the whole canvas white, in device units as the painter does.
+    void Clear() { FillBox(ScreenDC(), {0, 0, kWidth, kHeight}, kWhite); }
     HDC ScreenDC() const { return oMemory->GetMemoryDC(); }
     COLORREF Pixel(int x, int y) const { return GetPixel(ScreenDC(), x, y); }
 

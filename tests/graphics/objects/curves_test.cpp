@@ -2,6 +2,7 @@
 // smoothing bound, its drawing per device column, and the Bezier chain.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <vector>
 
@@ -120,6 +121,16 @@ TEST_F(CurvesTest, SplineKnotsMustIncreaseInDeviceUnits)
         G().PaintSpline(c.aPoints, -1.0);
         EXPECT_EQ(PaintedBox(), c.cBox) << c.cName;
     }
+}
+
+TEST_F(CurvesTest, SplineOverAWideSpanEvaluatesOnlyTheVisibleColumns)
+{
+    // A billion columns between the outer knots, 64 of them on the canvas.
+    const auto tStart = std::chrono::steady_clock::now();
+    G().PaintSpline({{1, 10}, {5e8, 30}, {1e9, 10}});
+    const double fSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - tStart).count();
+    EXPECT_LT(fSeconds, 5.0);
+    EXPECT_EQ(PaintedBox(), "1,10-63,10");
 }
 
 TEST_F(CurvesTest, SplineSigmaZeroCountsAsThirty)

@@ -98,7 +98,7 @@ TEST_F(FiguresTest, LinesGroupsAndPolygons)
 
 TEST_F(FiguresTest, PointsAndPointGroups)
 {
-    const COLORREF c4 = Graphics::ChangeNum2Rgb(4), c9 = Graphics::ChangeNum2Rgb(9);
+    const COLORREF c4 = ChangeNum2Rgb(4), c9 = ChangeNum2Rgb(9);
     Check({
         {"point with offsets (10, 20)",
          [](Graphics& g) { g.SetWorldOrigin(10, 20).PaintPoint(5, 5); },
@@ -125,7 +125,7 @@ TEST_F(FiguresTest, PointColourReadsTheMemoryBitmap)
     g.SetLineColor(ColorArg::Rgb(255, 0, 0)).PaintPoint(7, 8);
     // The painter's query answers only from a window's refresh bitmap.
     EXPECT_EQ(g.GetPointColor(7, 8), 0xFFFFFFFFu);
-    objectPointColor o(g, 7, 8);
+    objectPointColor o(*oMemory, 7, 8);
     EXPECT_EQ(o.GetColor(), 0xFFFFFFFFu);
     oMemory->Draw(o);
     EXPECT_EQ(o.GetColor(), kRed);
@@ -133,7 +133,7 @@ TEST_F(FiguresTest, PointColourReadsTheMemoryBitmap)
 
 TEST_F(FiguresTest, MarkersAt96PixelsPerInch)
 {
-    ASSERT_EQ(G()._nPixProInchX, 96u);
+    ASSERT_EQ(G().State()._nPixProInchX, 96u);
     auto marker = [](int32_t nType, double fSize = 12.0) {
         return [=](Graphics& g) { g.SetMarkerSize(fSize).SetMarkerSurface(nType).PaintMarker(30, 24); };
     };
@@ -164,7 +164,7 @@ TEST_F(FiguresTest, MarkersAt96PixelsPerInch)
 
 TEST_F(FiguresTest, MarkerGroups)
 {
-    const COLORREF c3 = Graphics::ChangeNum2Rgb(3);
+    const COLORREF c3 = ChangeNum2Rgb(3);
     auto group = [](int32_t nType) {
         return [=](Graphics& g) {
             g.SetMarkerSize(12.0).SetMarkerSurface(nType).PaintMarkerGroup({{10, 10, {}}, {30, 20, 3}, {50, 30, {}}});

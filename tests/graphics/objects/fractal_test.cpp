@@ -3,11 +3,17 @@
 // drawing on a memory device.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <limits>
 #include <map>
 #include <set>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "graphics/objects/canvas_fixture.h"
 #include "graphics/objects/fractalengine.h"
+#include "graphics/painter_access.h"
 
 namespace {
 
@@ -161,6 +167,55 @@ TEST(FractalPixelOrderTest, InterlacedRowsAndTheSpiralStart)
     EXPECT_EQ(path, (std::vector<std::pair<int, int>>{{4, 4}, {5, 4}, {5, 5}, {4, 5}, {3, 5}, {3, 4}, {3, 3}}));
 }
 
+TEST(FractalPixelOrderTest, TheSpiralOfALongThinRectangleCoversItQuickly)
+{
+    const auto tStart = std::chrono::steady_clock::now();
+    for (const auto& [w, h] : {std::pair{1, 20000}, std::pair{20000, 1}, std::pair{2, 20001}}) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        FractalPixelOrder o(3, w, h, 0);
+        std::vector<bool> aSeen(static_cast<size_t>(w) * h);
+        int r = 0, c = 0, n = 0;
+        while (o.Next(r, c)) {
+            ++n;
+            ASSERT_TRUE(r >= 0 && r < h && c >= 0 && c < w) << r << "," << c;
+            ASSERT_FALSE(aSeen[static_cast<size_t>(r) * w + c]) << r << "," << c;
+            aSeen[static_cast<size_t>(r) * w + c] = true;
+        }
+        EXPECT_EQ(n, w * h);
+    }
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - tStart).count(), 5.0);
+}
+
+TEST(FractalPixelOrderTest, TheSpiralOfARectangleIsThatOfASquareAroundIt)
+{
+    // The path from the centre is the same for every size; a rectangle sees
+    // the part of it that falls inside.
+    constexpr int kSide = 64;
+    for (const auto& [w, h] : {std::pair{3, 30}, std::pair{30, 3}, std::pair{7, 12}}) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        const int dy = (kSide / 2 - 1) - (h / 2 - 1), dx = kSide / 2 - w / 2;
+        FractalPixelOrder oSquare(3, kSide, kSide, 0), oRect(3, w, h, 0);
+        std::vector<std::pair<int, int>> aExpected, aPath;
+        int r = 0, c = 0;
+        while (oSquare.Next(r, c))
+            if (r - dy >= 0 && r - dy < h && c - dx >= 0 && c - dx < w) aExpected.push_back({r - dy, c - dx});
+        while (oRect.Next(r, c)) aPath.push_back({r, c});
+        EXPECT_EQ(aPath, aExpected);
+    }
+}
+
+TEST(FractalPixelOrderTest, ARandomOrderBeyondTheAddressSpaceDrawsNothing)
+{
+    int r = 0, c = 0;
+    FractalPixelOrder oHuge(4, std::numeric_limits<int>::max(), std::numeric_limits<int>::max(), 0);
+    EXPECT_FALSE(oHuge.Next(r, c));
+    if constexpr (sizeof(size_t) == 4) {
+        // 65536 x 65537 pixels: 2^32 + 65536, which a 32-bit product wraps to 65536.
+        FractalPixelOrder oWrapping(4, 65536, 65537, 0);
+        EXPECT_FALSE(oWrapping.Next(r, c));
+    }
+}
+
 class FractalTest : public CanvasTest {
 protected:
     std::map<std::pair<int, int>, COLORREF> Picture() const
@@ -180,18 +235,15 @@ protected:
 TEST_F(FractalTest, DefaultPictureFillsItsRectangle)
 {
     const COLORREF kGreen = RGB(0, 255, 0);
-    RECT r{0, 0, kWidth, kHeight};
-    const HBRUSH hBrush = CreateSolidBrush(kGreen);
-    FillRect(ScreenDC(), &r, hBrush);
-    DeleteObject(hBrush);
+    FillBox(ScreenDC(), {0, 0, kWidth, kHeight}, kGreen);
     G().PaintFractal(5, 5, 40, 30);
     // Every pixel of the rectangle takes a red or white shade, nothing else
     // changes.
     for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x < kWidth; ++x)
             EXPECT_EQ(Pixel(x, y) == kGreen, x < 5 || x >= 45 || y < 5 || y >= 35) << x << "," << y;
-    EXPECT_EQ(G()._r4TopV, 1.1F);
-    EXPECT_EQ(G()._r4LeftV, -1.5F);
+    EXPECT_EQ(G().State()._r4TopV, 1.1F);
+    EXPECT_EQ(G().State()._r4LeftV, -1.5F);
 }
 
 TEST_F(FractalTest, PixelOrdersDrawTheSamePicture)
@@ -228,7 +280,7 @@ TEST_F(FractalTest, ZoomProposesEverSmallerWindowsAndStartsAgain)
     bool lRestarted = false;
     for (int i = 0; i < 12 && !lRestarted; ++i) {
         G().PaintFractal(5, 5, 40, 30, 0, &a, false);
-        const double drawn = G()._r4TopV - G()._r4BottomV;
+        const double drawn = G().State()._r4TopV - G().State()._r4BottomV;
         if (i > 0 && drawn > height) lRestarted = true;
         EXPECT_TRUE(i == 0 || lRestarted || std::fabs(height / drawn - 5.0) < 0.5) << i << ": " << height / drawn;
         height = drawn;
@@ -248,22 +300,23 @@ TEST_F(FractalTest, ZoomModesProposeDrawAndRepeatWindows)
     for (const Case& c : aCases) {
         Renew();
         Graphics& g = G();
-        g._r4Top = kNext[0], g._r4Bottom = kNext[1], g._r4Left = kNext[2], g._r4Right = kNext[3];
+        PainterTestAccess::State(g)._r4Top = kNext[0], PainterTestAccess::State(g)._r4Bottom = kNext[1],
+        PainterTestAccess::State(g)._r4Left = kNext[2], PainterTestAccess::State(g)._r4Right = kNext[3];
         Entries a(22);
         a[17] = c.nMode;
         g.PaintFractal(5, 5, 40, 30, 0, &a, false);
-        EXPECT_EQ(g._r4TopV, c.lDrawsProposed ? kNext[0] : 1.1F) << c.nMode;
-        EXPECT_EQ(g._r4LeftV, c.lDrawsProposed ? kNext[2] : -1.5F) << c.nMode;
-        EXPECT_EQ(g._r4Top != kNext[0], c.lProposes) << c.nMode;
+        EXPECT_EQ(g.State()._r4TopV, c.lDrawsProposed ? kNext[0] : 1.1F) << c.nMode;
+        EXPECT_EQ(g.State()._r4LeftV, c.lDrawsProposed ? kNext[2] : -1.5F) << c.nMode;
+        EXPECT_EQ(g.State()._r4Top != kNext[0], c.lProposes) << c.nMode;
     }
     // Mode 4 draws the window drawn last once more.
     Graphics& g = G();
-    const float top = g._r4TopV, left = g._r4LeftV;
+    const float top = g.State()._r4TopV, left = g.State()._r4LeftV;
     Entries a(22);
     a[17] = 4;
     g.PaintFractal(5, 5, 40, 30, 0, &a, false);
-    EXPECT_EQ(g._r4TopV, top);
-    EXPECT_EQ(g._r4LeftV, left);
+    EXPECT_EQ(g.State()._r4TopV, top);
+    EXPECT_EQ(g.State()._r4LeftV, left);
 }
 
 TEST_F(FractalTest, TheNextWindowIsFramedOnThePicture)

@@ -6,6 +6,7 @@
 
 #include "graphics/objects/canvas_fixture.h"
 #include "graphics/objects/gradientramp.h"
+#include "graphics/painter_access.h"
 
 namespace {
 
@@ -176,16 +177,16 @@ TEST_F(GradientsTest, AreaShowsTheCanvasRampOneRowOn)
 TEST_F(GradientsTest, BlackAndWhiteModeRunsFromWhiteAtIntensityFive)
 {
     G().SetGradientColor(ColorArg::Rgb(0, 0, 0)).SetBackgroundColor(ColorArg::Rgb(10, 20, 30));
-    const uint32_t nBackground = G()._nBackgrColor;
+    const uint32_t nBackground = G().State()._nBackgrColor;
     G().SetBackgroundColor(ColorArg::Rgb(255, 255, 255)).PaintSpotCanvas(5.0, 4);
     const auto expected = Rows();
     G().SetBackgroundColor(ColorArg::Rgb(10, 20, 30));
     Clear();
     G().SetBlackAndWhite(true);
-    G()._nBackgrColor = nBackground;
+    PainterTestAccess::State(G())._nBackgrColor = nBackground;
     G().PaintSpotCanvas(15.0, 4);
     EXPECT_EQ(Rows(), expected);
-    EXPECT_EQ(G()._nBackgrColor, nBackground);
+    EXPECT_EQ(G().State()._nBackgrColor, nBackground);
 }
 
 TEST_F(GradientsTest, SpotAreaClipsAndRestoresTheClipRectangle)
@@ -193,10 +194,10 @@ TEST_F(GradientsTest, SpotAreaClipsAndRestoresTheClipRectangle)
     G().SetClipRegion(2, 3, 50, 40, 0);
     G().PaintSpotArea(10, 10, 20, 15);
     EXPECT_EQ(PaintedBox(), "10,10-30,25");
-    EXPECT_EQ(G()._nClipX, 2);
-    EXPECT_EQ(G()._nClipY, 3);
-    EXPECT_EQ(G()._nClipWidth, 50);
-    EXPECT_EQ(G()._nClipHeight, 40);
+    EXPECT_EQ(G().State()._nClipX, 2);
+    EXPECT_EQ(G().State()._nClipY, 3);
+    EXPECT_EQ(G().State()._nClipWidth, 50);
+    EXPECT_EQ(G().State()._nClipHeight, 40);
     // With world factors the rectangle is in world units.
     Renew();
     G().SetWorldSystem(2.0, 2.0).PaintSpotArea(5, 5, 10, 5);

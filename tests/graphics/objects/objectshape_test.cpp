@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "graphics/core/graphics.h"
+#include "graphics/painter_access.h"
 #include "graphics/test_device.h"
 
 namespace {
@@ -38,19 +39,18 @@ TEST(ObjectShapeTest, SelectDrawDCByDeviceTypeAndPass)
     };
     MetafileTestDevice oDevice(2, 40, 30);
     Graphics g(oDevice, 40, 30);
-    HDC hHandle = CreateCompatibleDC(nullptr), hRefresh = CreateCompatibleDC(nullptr);
+    HDC hHandle = CreateCompatibleDC(nullptr);
     oDevice.hMetafile = CreateCompatibleDC(nullptr);
-    g._pRefreshMemDC = hRefresh;
+    PainterTestAccess::State(g)._oRefreshCanvas = MemoryCanvas(nullptr, CreateBitmap(1, 1, 1, 1, nullptr));
+    const HDC hRefresh = g.State()._oRefreshCanvas.DC();
     for (const PassCase& c : aCases) {
         oDevice._nDeviceTyp = c.nType;
-        ProbeShape o(g);
+        ProbeShape o(oDevice);
         o.SetHandle(hHandle);
         const HDC aExpected[] = {nullptr, hHandle, oDevice.DC(), oDevice.hMetafile, hRefresh};
         EXPECT_EQ(o.SelectDrawDC(c.nPass), aExpected[c.eExpected]) << "type " << c.nType << " pass " << c.nPass;
     }
-    g._pRefreshMemDC = nullptr;
     DeleteDC(hHandle);
-    DeleteDC(hRefresh);
     DeleteDC(oDevice.hMetafile);
 }
 
@@ -94,7 +94,7 @@ TEST(ObjectShapeTest, FillFlagAndStyleCodeGiveTheFill)
     Graphics g(oDevice, 20, 20);
     for (const Case& c : aCases) {
         g.SetFillHatch(c.nCode);
-        const ShapeFill f = ResolveFill(g, c.nFlag, c.lOutline160);
+        const ShapeFill f = ResolveFill(g.State(), c.nFlag, c.lOutline160);
         EXPECT_EQ(f.lFill, c.oExpected.lFill) << c.nFlag << "/" << c.nCode;
         if (f.lFill) {
             EXPECT_EQ(f.nStyle, c.oExpected.nStyle) << c.nCode;
@@ -108,7 +108,7 @@ TEST(ObjectShapeTest, WorldToDeviceUsesFactorsAndOffsetOnPositionsOnly)
     TestDevice oDevice(2, 100, 100);
     Graphics g(oDevice, 100, 100);
     g.SetWorldSystem(2.5, -0.5).SetWorldOrigin(10, 90);
-    ProbeShape o(g);
+    ProbeShape o(oDevice);
     EXPECT_EQ(o.DevicePosX(3.0), 18);  // 7.5 rounds to 8, plus 10
     EXPECT_EQ(o.DevicePosY(3.0), 88);  // -1.5 rounds to -2, plus 90
     EXPECT_EQ(o.DeviceExtentX(3.0), 8);

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <limits>
 #include <string>
 
 #include "graphics/core/graphics.h"
 #include "graphics/test_device.h"
 #include "graphics/windows/gmemory.h"
+#include "graphics/painter_access.h"
 
 namespace {
 
@@ -102,6 +105,58 @@ TEST_F(PaintTest, RectangleFormsGiveTheSamePixels)
             EXPECT_EQ(Pixel(40, 36), kWhite);
         }
         EXPECT_EQ(cPicture, cExpected) << c.cName;
+    }
+}
+
+TEST_F(PaintTest, WorldPositionsBeyondTheIntegerRangeSaturate)
+{
+    g.SetWorldOrigin(10, 20).SetLineColor(12).PaintLine(0, 0, 1e12, 0).PaintLine(0, 5, -1e12, 5);
+    for (int x = 0; x < 64; ++x) {
+        SCOPED_TRACE(x);
+        EXPECT_EQ(Pixel(x, 20), x < 10 ? kWhite : kRed) << "to the right";
+        EXPECT_EQ(Pixel(x, 25), x > 10 ? kWhite : kRed) << "to the left";
+    }
+}
+
+TEST_F(PaintTest, OriginModesShiftFractionalWorldPositionsBeforeTheConversion)
+{
+    // World factor 20: one world unit is 20 pixels, a box of 1 x 1 covers 21
+    // columns and rows with its outline.
+    struct Case {
+        const char* cName;
+        void (*fn)(Graphics&);
+        RECT rBox;  // left, bottom, right, top, all inclusive
+    };
+    const Case aCases[] = {
+        {"centre (10)", [](Graphics& o) { o.PaintRectangle(1.5, 1.5, 1, 1, 0, 10); }, {20, 20, 40, 40}},
+        {"upper right (4)", [](Graphics& o) { o.PaintRectangle(2.25, 1.75, 1, 1, 0, 4); }, {25, 15, 45, 35}},
+        {"top centre (3)", [](Graphics& o) { o.PaintRectangle(1.5, 2.25, 1, 1, 0, 3); }, {20, 25, 40, 45}},
+        {"aligned, centre (10)",
+         [](Graphics& o) { o.PaintRectangleAligned(1.5, 1.5, 2.5, 2.5, 0, 10); },
+         {20, 20, 40, 40}},
+        {"rounded, centre (10)",
+         [](Graphics& o) { o.PaintRectangleRounded(1.5, 1.5, 1, 1, 0.2, 0.2, 0, 10); },
+         {20, 20, 40, 40}},
+        {"rounded, upper right (4)",
+         [](Graphics& o) { o.PaintRectangleRounded(2.25, 1.75, 1, 1, 0.2, 0.2, 0, 4); },
+         {25, 15, 45, 35}},
+    };
+    for (const Case& c : aCases) {
+        SCOPED_TRACE(c.cName);
+        g.SetWorldSystem(1, 1).PaintEraseCanvas().SetLineColor(16).SetWorldSystem(20, 20);
+        c.fn(g);
+        RECT r{64, 48, -1, -1};
+        for (int y = 0; y < 48; ++y) {
+            for (int x = 0; x < 64; ++x) {
+                if (Pixel(x, y) != kBlack) continue;
+                r = {std::min<LONG>(r.left, x), std::min<LONG>(r.top, y), std::max<LONG>(r.right, x),
+                     std::max<LONG>(r.bottom, y)};
+            }
+        }
+        EXPECT_EQ(r.left, c.rBox.left);
+        EXPECT_EQ(r.top, c.rBox.top);
+        EXPECT_EQ(r.right, c.rBox.right);
+        EXPECT_EQ(r.bottom, c.rBox.bottom);
     }
 }
 
@@ -218,8 +273,8 @@ TEST_F(PaintTest, EraseAreaIsOnePixelShortAndAlignsOnDevicePixels)
 TEST_F(PaintTest, NothingIsDrawnOutsideTheClipRegion)
 {
     g.SetClipRegion(10, 10, 20, 10);
-    EXPECT_EQ(g._nClipX, 10);
-    EXPECT_EQ(g._nClipWidth, 20);
+    EXPECT_EQ(g.State()._nClipX, 10);
+    EXPECT_EQ(g.State()._nClipWidth, 20);
     g.SetBackgroundColor(12).PaintEraseCanvas();
     // The region reaches one pixel beyond the width and the height.
     EXPECT_EQ(
@@ -231,8 +286,8 @@ TEST_F(PaintTest, NothingIsDrawnOutsideTheClipRegion)
                                          }() +
                                          std::string(25, '.') + "\n" + std::string(25, '.') + "\n");
     g.SetWorldSystem(2, 2).SetClipRegion(10, 10, 4, 4, 1, 10);  // device (20, 20), 8 x 8 centred
-    EXPECT_EQ(g._nClipX, 16);
-    EXPECT_EQ(g._nClipY, 16);
+    EXPECT_EQ(g.State()._nClipX, 16);
+    EXPECT_EQ(g.State()._nClipY, 16);
     g.SetBackgroundColor(9).PaintEraseCanvas();
     EXPECT_EQ(Pixel(16, 16), kBlue);
     EXPECT_EQ(Pixel(24, 24), kBlue);
@@ -246,12 +301,13 @@ TEST_F(PaintTest, NothingIsDrawnOutsideTheClipRegion)
 TEST_F(PaintTest, ClipLeftOfAndBelowTheCanvasIsKeptAndRestoredAsItWas)
 {
     g.SetWorldSystem(2, 2).SetClipRegion(-5, -7, 10, 12, 1);
-    EXPECT_EQ(g._nClipX, -10);
-    EXPECT_EQ(g._nClipY, -14);
-    g.SetClipRegion().SetClipRegion(g._nClipX, g._nClipY, g._nClipWidth, g._nClipHeight);
-    EXPECT_EQ(g._nClipX, 0) << "the whole area first";
+    EXPECT_EQ(g.State()._nClipX, -10);
+    EXPECT_EQ(g.State()._nClipY, -14);
+    g.SetClipRegion().SetClipRegion(g.State()._nClipX, g.State()._nClipY, g.State()._nClipWidth,
+                                    g.State()._nClipHeight);
+    EXPECT_EQ(g.State()._nClipX, 0) << "the whole area first";
     g.SetClipRegion(-10, -14, 20, 24);
-    g.SetClipRegion(g._nClipX, g._nClipY, g._nClipWidth, g._nClipHeight);
+    g.SetClipRegion(g.State()._nClipX, g.State()._nClipY, g.State()._nClipWidth, g.State()._nClipHeight);
     g.SetBackgroundColor(12).PaintEraseCanvas();
     EXPECT_EQ(Pixel(10, 10), kRed);
     EXPECT_EQ(Pixel(11, 10), kWhite);
@@ -289,7 +345,7 @@ TEST_F(PaintTest, FloodFillHatchKeepsTheGapsInTheFillColourOrTransparent)
 TEST_F(PaintTest, SavedAreaNeedsARefreshBitmap)
 {
     g.SetSaveArea(0, 0, 10, 10);
-    EXPECT_EQ(g._pSaveMemDC, nullptr);
+    EXPECT_EQ(g.State()._oSaveCanvas.DC(), nullptr);
     g.SetBackgroundColor(12).PaintSavedArea(0, 0, 10, 10);
     EXPECT_EQ(Pixel(0, 0), kWhite);
 }
@@ -303,7 +359,7 @@ TEST(ScreenPaintTest, FiguresLandInTheWindowAndTheRefreshBitmapAlike)
     g.SetFillHatch(4).PaintRectangleRounded(30, 5, 20, 15, 6, 6, 1).PaintFrameCanvas();
     for (int y = 0; y < 48; ++y) {
         for (int x = 0; x < 64; ++x) {
-            ASSERT_EQ(oDevice.Pixel(x, y), GetPixel(g._pRefreshMemDC, x, y)) << x << "," << y;
+            ASSERT_EQ(oDevice.Pixel(x, y), GetPixel(g.State()._oRefreshCanvas.DC(), x, y)) << x << "," << y;
         }
     }
 }
@@ -314,7 +370,7 @@ TEST(ScreenPaintTest, ClipUnderAToolBarCoversTheRectangleOnly)
     Graphics g(oDevice);
     g.SetBackgroundColor(15).PaintEraseCanvas().SetClipRegion(10, 10, 20, 10);
     g.SetBackgroundColor(12).PaintEraseCanvas();
-    for (HDC hDC : {oDevice.DC(), g._pRefreshMemDC}) {
+    for (HDC hDC : {oDevice.DC(), g.State()._oRefreshCanvas.DC()}) {
         EXPECT_EQ(GetPixel(hDC, 10, 10), RGB(255, 0, 0));
         EXPECT_EQ(GetPixel(hDC, 30, 20), RGB(255, 0, 0));
         EXPECT_EQ(GetPixel(hDC, 20, 21), RGB(255, 255, 255)) << "not the tool bar's height more";
@@ -330,7 +386,7 @@ TEST(ScreenPaintTest, FloodFillRunsInTheBitmapAndCopiesTheAreaToTheWindow)
     SetPixelV(oDevice.DC(), 50, 40, RGB(255, 0, 0));  // only on the window: the copy overwrites it
     g.SetFillColor(10).PaintFloodFill(20, 20);
     EXPECT_EQ(oDevice.Pixel(20, 20), RGB(0, 255, 0));
-    EXPECT_EQ(GetPixel(g._pRefreshMemDC, 20, 20), RGB(0, 255, 0));
+    EXPECT_EQ(GetPixel(g.State()._oRefreshCanvas.DC(), 20, 20), RGB(0, 255, 0));
     EXPECT_EQ(oDevice.Pixel(50, 40), RGB(255, 255, 255));
 }
 
@@ -343,13 +399,13 @@ TEST(ScreenPaintTest, SavedAreaIsCopiedBackAnywhere)
     g.PaintSavedArea(30, 20, 5, 6);
     EXPECT_EQ(oDevice.Pixel(30, 20), RGB(255, 0, 0));
     EXPECT_EQ(oDevice.Pixel(34, 25), RGB(0, 0, 255));
-    EXPECT_EQ(GetPixel(g._pRefreshMemDC, 34, 25), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(g.State()._oRefreshCanvas.DC(), 34, 25), RGB(0, 0, 255));
     g.PaintSavedArea(50, 40, 2, 2);  // the lower-left corner part only
     EXPECT_EQ(oDevice.Pixel(50, 40), RGB(255, 0, 0));
     EXPECT_EQ(oDevice.Pixel(52, 40), RGB(255, 255, 255));
-    const HBITMAP hFirst = g._pSaveBmp;
+    const HBITMAP hFirst = g.State()._oSaveCanvas.Bitmap();
     g.SetSaveArea(0, 0, 4, 4, 10);
-    EXPECT_NE(g._pSaveBmp, nullptr);
+    EXPECT_NE(g.State()._oSaveCanvas.Bitmap(), nullptr);
     EXPECT_EQ(GetObjectType(hFirst), 0U) << "the first saved area was freed";
 }
 
@@ -357,11 +413,11 @@ TEST(ScreenPaintTest, RefreshCopiesTheAreaBackFromTheBitmapWithTheScrollOffset)
 {
     TestDevice oDevice(kDeviceScreen, 100, 80);
     Graphics g(oDevice);
-    g._nScrollOffsX = 50;
-    g._nScrollOffsY = 20;
-    SetPixelV(g._pRefreshMemDC, 60, 31, RGB(255, 0, 0));
-    SetPixelV(g._pRefreshMemDC, 89, 70, RGB(0, 0, 255));
-    SetPixelV(g._pRefreshMemDC, 90, 71, RGB(0, 255, 0));
+    PainterTestAccess::State(g)._nScrollOffsX = 50;
+    PainterTestAccess::State(g)._nScrollOffsY = 20;
+    SetPixelV(g.State()._oRefreshCanvas.DC(), 60, 31, RGB(255, 0, 0));
+    SetPixelV(g.State()._oRefreshCanvas.DC(), 89, 70, RGB(0, 0, 255));
+    SetPixelV(g.State()._oRefreshCanvas.DC(), 90, 71, RGB(0, 255, 0));
     g.InternRefresh({10, 11, 30, 40});
     EXPECT_EQ(oDevice.Pixel(10, 11), RGB(255, 0, 0));
     EXPECT_EQ(oDevice.Pixel(39, 50), RGB(0, 0, 255));
@@ -410,7 +466,7 @@ TEST(ShadowPaintTest, ShadowAndTextLieOnOppositeSidesOfThePoint)
         // The parts of the shadow on the far side of the text are not covered.
         EXPECT_EQ(c.dx > 0 ? rShadow.right - rText.right : rShadow.left - rText.left, c.dx) << c.nDirection;
         EXPECT_EQ(c.dy > 0 ? rShadow.bottom - rText.bottom : rShadow.top - rText.top, c.dy) << c.nDirection;
-        EXPECT_EQ(g._nTextColor, 0U) << "the text colour is back";
+        EXPECT_EQ(g.State()._nTextColor, 0U) << "the text colour is back";
     }
 }
 
@@ -431,6 +487,22 @@ TEST(ShadowPaintTest, SolidShadowFillsTheStepsBetween)
     }
 }
 
+TEST(ShadowPaintTest, SolidShadowOfAnEndlessOrHugeDistanceEndsAtOnce)
+{
+    const auto tStart = std::chrono::steady_clock::now();
+    const double kInf = std::numeric_limits<double>::infinity();
+    for (const double fDistance : {kInf, -kInf, std::numeric_limits<double>::quiet_NaN(), 1e12, 1e300}) {
+        SCOPED_TRACE(fDistance);
+        gMemory oMemory(2, 120, 80);
+        Graphics& g = *oMemory._oGraphics;
+        g.SetBackgroundColor(15).PaintEraseCanvas();
+        g.SetStringFont("Arial", 12.0, 20.0, 2U, 2U).SetStringColor(16).SetStringShadow(fDistance, 12, 7);
+        g.PaintString3D(60, 40, "I", 10);
+        EXPECT_EQ(g.State()._nTextColor, 0U) << "the text colour is back";
+    }
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - tStart).count(), 5.0);
+}
+
 TEST(ControlPaintTest, FramesEncloseTheControlAndKeepTheWorldSystem)
 {
     const DeviceBox oControl{60, 40, 40, 20};
@@ -439,10 +511,10 @@ TEST(ControlPaintTest, FramesEncloseTheControlAndKeepTheWorldSystem)
         Graphics g(oDevice);
         g.PaintEraseCanvas().SetWorldSystem(2, 3).SetWorldOrigin(5, 6).SetLineColor(16);
         g.PaintControl(oControl, nForm, 0);
-        EXPECT_DOUBLE_EQ(g._fFactorX, 2);
-        EXPECT_DOUBLE_EQ(g._fFactorY, 3);
-        EXPECT_EQ(g._nOffsetX, 5);
-        EXPECT_EQ(g._nOffsetY, 6);
+        EXPECT_DOUBLE_EQ(g.State()._fFactorX, 2);
+        EXPECT_DOUBLE_EQ(g.State()._fFactorY, 3);
+        EXPECT_EQ(g.State()._nOffsetX, 5);
+        EXPECT_EQ(g.State()._nOffsetY, 6);
         const RECT r = BoxOf(oDevice.DC(), 160, 120, RGB(0, 0, 0));
         if (nForm == 5) {
             EXPECT_LT(r.right, r.left) << "form 5 draws nothing";

@@ -15,6 +15,16 @@
 
 namespace {
 
+// A window whose full repaint runs the test's figure, if it has one.
+class FigureWindow : public gTopAppWindow {
+public:
+    void Paint() override
+    {
+        if (fnPaint) fnPaint(*_oGraphics);
+    }
+    std::function<void(Graphics&)> fnPaint;
+};
+
 class FigureWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -56,14 +66,15 @@ protected:
     std::pair<int, int> Compare(uint32_t nBackground)
     {
         const Graphics& g = G();
-        const DeviceBox oArea{0, 0, g._oDim.cx, g._oDim.cy};
+        const DeviceBox oArea{0, 0, g.State()._oDim.cx, g.State()._oDim.cy};
         HDC hDC = GetDC(oWindow.Handle());
         const int32_t nTop = oWindow.OwnToolBarHeight();
         const SIZE s = oWindow.CanvasSize();
         SetUpwardMapping(hDC, s.cx, s.cy - nTop, nTop);
         const std::vector<uint32_t> aWindow = Capture(hDC, DeviceRect(hDC, oArea));
         ReleaseDC(oWindow.Handle(), hDC);
-        const std::vector<uint32_t> aBitmap = Capture(g._pRefreshMemDC, DeviceRect(g._pRefreshMemDC, oArea));
+        const std::vector<uint32_t> aBitmap =
+            Capture(g.State()._oRefreshCanvas.DC(), DeviceRect(g.State()._oRefreshCanvas.DC(), oArea));
         int nDiffer = 0, nPainted = 0;
         for (size_t i = 0; i < aWindow.size(); ++i) {
             nDiffer += aWindow[i] != aBitmap[i];
@@ -71,9 +82,12 @@ protected:
         }
         return {nDiffer, nPainted};
     }
-    void Erase() { G().SetBackgroundColor(ColorArg::Rgb(255, 255, 255)).PaintEraseCanvas(); }
+    void Erase(const ColorArg& uColor = ColorArg::Rgb(255, 255, 255))
+    {
+        G().SetBackgroundColor(uColor).PaintEraseCanvas();
+    }
 
-    gTopAppWindow oWindow;
+    FigureWindow oWindow;
 };
 
 TEST_F(FigureWindowTest, EveryFigureLandsInTheWindowAndItsBitmapAlike)
@@ -100,11 +114,13 @@ TEST_F(FigureWindowTest, EveryFigureLandsInTheWindowAndItsBitmapAlike)
          [](Graphics& g) { g.PaintString(20, 20, "Meridoxa", 0, 0).PaintStringRing(130, 100, 70, 0, 2, 3, "RING"); }},
         {"fractal", [](Graphics& g) { g.PaintFractal(10, 10, 120, 90); }},
     };
+    // A background other than the DCs' default white: opaque texts and hatch
+    // gaps show it.
     for (const auto& [cName, fnDraw] : aFigures) {
-        Erase();
+        Erase(ColorArg::Rgb(255, 255, 0));
         G().SetLineColor(ColorArg::Rgb(200, 0, 0)).SetFillColor(ColorArg::Rgb(0, 0, 200));
         fnDraw(G());
-        const auto [nDiffer, nPainted] = Compare(0xFFFFFF);
+        const auto [nDiffer, nPainted] = Compare(0xFFFF00);
         EXPECT_EQ(nDiffer, 0) << cName;
         EXPECT_GT(nPainted, 0) << cName;
     }
@@ -132,7 +148,7 @@ int NotBlack(Graphics& g, int x0, int y0, int w, int h)
 {
     int n = 0;
     for (int y = y0; y < y0 + h; ++y)
-        for (int x = x0; x < x0 + w; ++x) n += GetPixel(g._pRefreshMemDC, x, y) != RGB(0, 0, 0);
+        for (int x = x0; x < x0 + w; ++x) n += GetPixel(g.State()._oRefreshCanvas.DC(), x, y) != RGB(0, 0, 0);
     return n;
 }
 
@@ -164,6 +180,27 @@ TEST_F(FigureWindowTest, AFractalInAnotherWindowDoesNotStopIt)
     EXPECT_EQ(gfnOnTimer, nullptr);
     EXPECT_EQ(NotBlack(*oOther._oGraphics, 5, 5, 60, 40), 0);
     EXPECT_GT(NotBlack(G(), 10, 10, 120, 90), 120 * 90 / 2);
+}
+
+TEST_F(FigureWindowTest, AResizeDuringTheDrawingLeavesTheRepaintAlone)
+{
+    // The repaint after the resize draws the figure anew with the new size.
+    oWindow.fnPaint = [](Graphics& g) {
+        g.SetBackgroundColor(ColorArg::Rgb(255, 255, 255)).PaintEraseCanvas().PaintFractal(10, 10, 120, 90);
+    };
+    Erase();
+    gfnOnTimer = [&] {
+        oWindow.SetSize({300, 240});
+        UpdateWindow(oWindow.Handle());
+    };
+    SetTimer(nullptr, 0, 1, OnTimer);
+    G().PaintFractal(10, 10, 120, 90, 0, nullptr, true);
+    EXPECT_EQ(gfnOnTimer, nullptr) << "the timer ran during the drawing";
+    Settle();
+    EXPECT_EQ(Compare(0xFFFFFF).first, 0) << "window and bitmap";
+    // Nothing outside the rectangle, in the window or in the bitmap.
+    G().PaintEraseArea(10, 10, 121, 91);
+    EXPECT_EQ(Compare(0xFFFFFF), std::make_pair(0, 0));
 }
 
 TEST_F(FigureWindowTest, TheDrawingEndsWhenItsWindowGoes)

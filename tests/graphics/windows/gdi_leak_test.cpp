@@ -36,7 +36,7 @@ protected:
         g.PaintRectangle(4, 4, 6, 6, 1);
         EXPECT_EQ(oDevice.Pixel(4, 4), RGB(255, 0, 0));
         EXPECT_EQ(oDevice.Pixel(6, 6), RGB(255, 0, 0));
-        EXPECT_EQ(GetPixel(g._pRefreshMemDC, 6, 6), RGB(255, 0, 0));
+        EXPECT_EQ(GetPixel(g.State()._oRefreshCanvas.DC(), 6, 6), RGB(255, 0, 0));
     }
     TestDevice oDevice{kDeviceScreen, 24, 24};
     Graphics g{oDevice};

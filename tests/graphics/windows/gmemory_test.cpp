@@ -31,7 +31,7 @@ TEST(MemoryTest, SizesBySourceAndRequest)
         EXPECT_EQ(oMemory.GetMemoryDC() != nullptr, c.nDeviceTyp == kDeviceMemory);
         EXPECT_EQ(oMemory._oGraphics != nullptr, c.nDeviceTyp == kDeviceMemory);
         if (oMemory._oGraphics) {
-            EXPECT_EQ(oMemory._oGraphics->_oDim.cx, c.oExpected.cx);
+            EXPECT_EQ(oMemory._oGraphics->State()._oDim.cx, c.oExpected.cx);
         }
     }
     gMemory oNone(0);
@@ -82,9 +82,26 @@ TEST(MemoryTest, PaintNewPaintsOnlyAreasWiderAndHigherThanTen)
         oMemory.PaintNew();
         EXPECT_EQ(oMemory.nPaints, nPaints) << oSize.cx << " x " << oSize.cy;
         if (nPaints > 0) {
-            EXPECT_EQ(oMemory._oGraphics->_nClipWidth, oSize.cx) << "clipped to the whole area";
+            EXPECT_EQ(oMemory._oGraphics->State()._nClipWidth, oSize.cx) << "clipped to the whole area";
         }
     }
+}
+
+TEST(MemoryTest, ASubclassIsMadeWithItsFullRepaint)
+{
+    class Picture : public gMemory {
+    public:
+        Picture() : gMemory(2, 40, 30, false) {}
+        void Paint() override
+        {
+            ++nPaints;
+            _oGraphics->SetBackgroundColor(ColorArg::Rgb(0, 0, 255)).PaintEraseCanvas();
+        }
+        int nPaints = 0;
+    };
+    const std::unique_ptr<Picture> oPicture = gMemory::Painted<Picture>();
+    EXPECT_EQ(oPicture->nPaints, 1);
+    EXPECT_EQ(GetPixel(oPicture->GetMemoryDC(), 20, 15), RGB(0, 0, 255));
 }
 
 TEST(MemoryTest, HandleIsACopyMadeOnce)
@@ -127,7 +144,9 @@ TEST(MemoryTest, DrawsEachObjectOfAListInOrder)
 {
     class Marking : public objectShape {
     public:
-        Marking(Graphics& g, std::vector<int>& aOrder, int n) : objectShape(g), _aOrder(aOrder), _n(n) {}
+        Marking(GraphicsDevice& oDevice, std::vector<int>& aOrder, int n) : objectShape(oDevice), _aOrder(aOrder), _n(n)
+        {
+        }
         void Draw() override { _aOrder.push_back(_n); }
 
     private:
@@ -136,7 +155,7 @@ TEST(MemoryTest, DrawsEachObjectOfAListInOrder)
     };
     gMemory oMemory(2, 20, 20);
     std::vector<int> aOrder;
-    Marking a(*oMemory._oGraphics, aOrder, 1), b(*oMemory._oGraphics, aOrder, 2);
+    Marking a(oMemory, aOrder, 1), b(oMemory, aOrder, 2);
     oMemory.Draw(std::vector<objectShape*>{&a, nullptr, &b});
     EXPECT_EQ(aOrder, (std::vector<int>{1, 2}));
 }

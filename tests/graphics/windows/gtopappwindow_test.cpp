@@ -2,8 +2,11 @@
 // figure on the window and in its refresh bitmap, exposes served from the
 // bitmap, full repaints on a new size, the resize state and the timer.
 #include "graphics/windows/gtopappwindow.h"
+#include "graphics/painter_access.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "platform/framework/app.h"
 
@@ -20,7 +23,19 @@ public:
         _oGraphics->SetLineColor(2).PaintFrameCanvas();
     }
     void TimerEvent(uint32_t nInterval) override { aTicks.push_back(nInterval); }
+    LRESULT Dispatch(Event& oEvent) override
+    {
+        if (oEvent.message == WM_ERASEBKGND) ++nErases;
+        return gTopAppWindow::Dispatch(oEvent);
+    }
+    void Expose(ExposeEvent& oEvent) override
+    {
+        ++nExposes;
+        gTopAppWindow::Expose(oEvent);
+    }
     int nPaints = 0;
+    int nErases = 0;
+    int nExposes = 0;
     std::vector<uint32_t> aTicks;
 };
 
@@ -53,8 +68,9 @@ protected:
     {
         const Graphics& g = *oWindow._oGraphics;
         int n = 0;
-        for (int y = 0; y < g._oDim.cy; ++y) {
-            for (int x = 0; x < g._oDim.cx; ++x) n += WindowPixel(x, y) != GetPixel(g._pRefreshMemDC, x, y);
+        for (int y = 0; y < g.State()._oDim.cy; ++y) {
+            for (int x = 0; x < g.State()._oDim.cx; ++x)
+                n += WindowPixel(x, y) != GetPixel(g.State()._oRefreshCanvas.DC(), x, y);
         }
         return n;
     }
@@ -65,11 +81,60 @@ TEST_F(TopAppWindowTest, TheFigureLandsOnTheSamePixelsInTheWindowAndItsBitmap)
 {
     ASSERT_EQ(oWindow.nPaints, 1) << "the first expose paints in full";
     const SIZE s = oWindow.CanvasSize();
-    EXPECT_EQ(oWindow._oGraphics->_oDim.cx, s.cx);
+    EXPECT_EQ(oWindow._oGraphics->State()._oDim.cx, s.cx);
     EXPECT_EQ(WindowPixel(10, 10), RGB(0, 0, 0)) << "lower-left corner of the rectangle";
     EXPECT_EQ(WindowPixel(0, 0), RGB(0, 160, 0)) << "the frame";
     EXPECT_EQ(WindowPixel(140, 5), RGB(255, 255, 0)) << "background";
     EXPECT_EQ(Differences(), 0);
+}
+
+TEST_F(TopAppWindowTest, AFullRepaintNeitherErasesNorExposesTheWindowAgain)
+{
+    oWindow.nErases = oWindow.nExposes = 0;
+    oWindow.PaintNew();
+    Settle();
+    EXPECT_EQ(oWindow.nPaints, 2);
+    EXPECT_EQ(oWindow.nErases, 0);
+    EXPECT_EQ(oWindow.nExposes, 0);
+    EXPECT_EQ(Differences(), 0);
+    // A change of the background colour is no repaint either; an expose from
+    // outside still erases.
+    oWindow._oGraphics->SetBackgroundColor(2);
+    Settle();
+    EXPECT_EQ(oWindow.nErases, 0);
+    InvalidateRect(oWindow.Handle(), nullptr, TRUE);
+    Settle();
+    EXPECT_EQ(oWindow.nErases, 1);
+    EXPECT_EQ(oWindow.nExposes, 1);
+}
+
+TEST_F(TopAppWindowTest, TheKeptWindowDCFollowsEveryChange)
+{
+    // Each change, then a figure that the window and its bitmap must show alike.
+    struct Case {
+        const char* cName;
+        std::function<void(PaintingWindow&)> fnChange;
+    };
+    const Case aCases[] = {
+        {"a new size",
+         [](PaintingWindow& w) {
+             w.SetSize({340, 260});
+         }},
+        {"a clip rectangle", [](PaintingWindow& w) { w._oGraphics->SetClipRegion(30, 20, 60, 40); }},
+        {"the whole area again", [](PaintingWindow& w) { w._oGraphics->SetClipRegion(); }},
+        {"a world origin", [](PaintingWindow& w) { w._oGraphics->SetWorldOrigin(25, 15); }},
+        {"a background colour", [](PaintingWindow& w) { w._oGraphics->SetBackgroundColor(13); }},
+        {"a repaint from outside", [](PaintingWindow& w) { InvalidateRect(w.Handle(), nullptr, TRUE); }},
+    };
+    for (const Case& c : aCases) {
+        SCOPED_TRACE(c.cName);
+        c.fnChange(oWindow);
+        Settle();
+        Graphics& g = *oWindow._oGraphics;
+        g.SetLineColor(12).SetFillColor(11).SetFillHatch(32).PaintRectangle(5, 5, 150, 100, 1);
+        g.SetStringColor(16).PaintString(10, 10, "Kept", 0, 0);
+        EXPECT_EQ(Differences(), 0);
+    }
 }
 
 TEST_F(TopAppWindowTest, AnExposeOfTheSameSizeIsServedFromTheBitmap)
@@ -93,8 +158,8 @@ TEST_F(TopAppWindowTest, ANewSizeRepaintsThroughPaintNew)
     Settle();
     EXPECT_EQ(oWindow.nPaints, 2);
     const SIZE s = oWindow.CanvasSize();
-    EXPECT_EQ(oWindow._oGraphics->_nRefreshWidth, s.cx);
-    EXPECT_EQ(oWindow._oGraphics->_nRefreshHeight, s.cy);
+    EXPECT_EQ(oWindow._oGraphics->State()._nRefreshWidth, s.cx);
+    EXPECT_EQ(oWindow._oGraphics->State()._nRefreshHeight, s.cy);
     EXPECT_EQ(Differences(), 0);
 }
 
@@ -118,9 +183,9 @@ TEST_F(TopAppWindowTest, PaintNewPaintsOnlyAreasWiderAndHigherThanTen)
     const std::pair<Dimension, int> aCases[] = {{{10, 300}, 0}, {{300, 10}, 0}, {{11, 11}, 1}};
     for (const auto& [oSize, nPaints] : aCases) {
         Graphics& g = *oWindow._oGraphics;
-        g._lSizeFromDevice = false;
-        g._nWidth = oSize.width;
-        g._nHeight = oSize.height;
+        PainterTestAccess::State(g)._lSizeFromDevice = false;
+        PainterTestAccess::State(g)._nWidth = oSize.width;
+        PainterTestAccess::State(g)._nHeight = oSize.height;
         const int nBefore = oWindow.nPaints;
         oWindow.PaintNew();
         EXPECT_EQ(oWindow.nPaints - nBefore, nPaints) << oSize.width << " x " << oSize.height;
