@@ -74,11 +74,11 @@ std::vector<std::string> EllipsoidHeader(const std::string& name, double a, doub
 }
 
 bool WriteLines(const std::string& path, const std::vector<std::string>& header,
-                const std::vector<std::string_view>& lines, std::string& error)
+                const std::vector<std::string_view>& lines, std::string& error, const std::string& notCreated)
 {
     HANDLE file = FCreate(path);
     if (file == F_ERROR) {
-        error = DosErrString(FError());
+        error = notCreated.empty() ? DosErrString(FError()) : notCreated;
         return false;
     }
     std::string text;

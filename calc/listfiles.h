@@ -32,9 +32,10 @@ std::vector<std::string> EllipsoidHeader(const std::string& name, double a, doub
 
 // Writes the lines, each followed by CR LF, into a new file (an existing one
 // is replaced). Every write and the close are checked; after a failure the
-// file is removed and `error` holds the system's text.
+// file is removed and `error` holds the system's text, or notCreated when it
+// is given and the file cannot be created.
 bool WriteLines(const std::string& path, const std::vector<std::string>& header,
-                const std::vector<std::string_view>& lines, std::string& error);
+                const std::vector<std::string_view>& lines, std::string& error, const std::string& notCreated = "");
 
 // Appends an entry and an empty line to the protocol file. `lastOpening` is
 // null until the file has been created in this run (the first entry creates

@@ -15,9 +15,17 @@ constexpr int kTextWriteListTitle = 6;     // title of the save dialog of a list
 constexpr int kTextTextFiles = 7;          // filter text "*.txt"
 constexpr int kTextResultTitle = 44;       // title of the save dialog of the result
 constexpr int kTextProtocolNotShown = 39;  // the protocol cannot be shown
-constexpr int kTextNoResultToPrint = 50;   // printing without a result
+constexpr int kTextNoResult = 50;          // printing or exporting without a computed result
 constexpr int kTextPrinted = 63;           // the result has been printed
 constexpr int kTextPrinterUnusable = 65;   // the printer cannot be used
+
+// Configuration and export files (the file name and ": " come first).
+constexpr int kTextFileNotOpened = 46;           // a file cannot be created or opened
+constexpr int kTextLoadConfigurationTitle = 48;  // title of the open dialog of a configuration
+constexpr int kTextConfigurationFiles = 49;      // filter text "*.kns", "*.knt", "*.kne"
+constexpr int kTextEllipsoidsInvalid = 51;       // exporting invalid ellipsoids
+constexpr int kTextNoConfiguration = 52;         // a file without the configuration header
+constexpr int kTextSaveConfigurationTitle = 53;  // title of the save dialogs of configuration and exports
 
 // Inputs and the computation's failures (the number of the line or point follows).
 constexpr int kTextBadLine = 8;            // "#": the line, the list; a line does not fit the format

@@ -150,7 +150,10 @@ void dtaCalcPar::ButBerechnen()
     {
         calc::Computation computation;
         calc::Prepare(computation, source, target, options, aSprachTexte, messages);
-        if (computation.ok) std::copy(computation.parameters, computation.parameters + 7, aParameter.begin());
+        if (computation.ok) {
+            std::copy(computation.parameters, computation.parameters + 7, aParameter.begin());
+            parameterConvention_ = static_cast<int>(options.convention);
+        }
         oDCHelmertPar->SetTextValue("");
         calc::BuildReport(computation, source, target, options, aSprachTexte, messages);
         if (!computation.report.empty()) {
@@ -175,25 +178,36 @@ void dtaCalcPar::SchreibeProto(const std::string& text)
     calc::AppendProtocol(pProtokoll, gcPfadProto + "protocol.log", text);
 }
 
+std::string dtaCalcPar::FullPath(const std::string& name, std::string& lastFolder)
+{
+    char full[MAX_PATH * 4];
+    const DWORD n = GetFullPathNameA(name.c_str(), sizeof full, full, nullptr);
+    const std::string path = Lower(n > 0 && n < sizeof full ? std::string(full, n) : name);
+    lastFolder = Directory(path);
+    return path;
+}
+
 std::string dtaCalcPar::ChooseFile(bool open, std::string& lastFolder, const std::string& fileName, int title,
-                                   bool textFilter)
+                                   const std::string& mask)
 {
     const std::string folder = Lower(lastFolder);
     StandardFileDialog dialog(this, folder + fileName, open);
     dialog.SetFlags(OFN_HIDEREADONLY | (open ? 0 : OFN_OVERWRITEPROMPT));
     std::vector<std::string> masks{"*.*"}, texts{calc::TextOf(aSprachTexte, calc::kTextAllFiles)};
-    if (textFilter) {
-        masks.push_back("*.txt");
+    int chosen = 1;
+    if (mask == "*.txt") {
+        masks.push_back(mask);
         texts.push_back(calc::TextOf(aSprachTexte, calc::kTextTextFiles));
+        chosen = 2;
+    } else if (!mask.empty()) {
+        masks.insert(masks.begin(), mask);
+        texts.insert(texts.begin(), calc::TextOf(aSprachTexte, calc::kTextConfigurationFiles));
     }
-    dialog.SetFilter(masks, texts, textFilter ? 2 : 1);
+    dialog.SetFilter(masks, texts, chosen);
     dialog.SetInitialDirectory(folder);
     dialog.SetCaption(gcProgramm + " -- " + calc::TextOf(aSprachTexte, title));
     if (!dialog.Show() || dialog.FileName().empty()) return "";
-    char full[MAX_PATH * 4];
-    const DWORD n = GetFullPathNameA(dialog.FileName().c_str(), sizeof full, full, nullptr);
-    const std::string path = Lower(n > 0 && n < sizeof full ? std::string(full, n) : dialog.FileName());
-    lastFolder = Directory(path);
+    const std::string path = FullPath(dialog.FileName(), lastFolder);
     if (calc::IsSameFile(path, gcPfadProto + "protocol.log")) {
         ReportError(calc::TextOf(aSprachTexte, calc::kTextProtocolNotChosen));
         return "";
@@ -204,7 +218,7 @@ std::string dtaCalcPar::ChooseFile(bool open, std::string& lastFolder, const std
 void dtaCalcPar::ReadList(MultiLineEdit* list, std::string& lastFolder)
 {
     if (!list->TextValue().empty() && !Ask(calc::kTextReplaceList)) return;
-    const std::string path = ChooseFile(true, lastFolder, "*.*", calc::kTextReadListTitle, false);
+    const std::string path = ChooseFile(true, lastFolder, "*.*", calc::kTextReadListTitle, "");
     if (path.empty()) return;
     calc::ListFile file;
     {
@@ -230,7 +244,7 @@ void dtaCalcPar::WriteList(const Side& side, MultiLineEdit* list, std::string& l
 {
     const std::string text = list->TextValue();
     if (text.empty()) return ReportError(calc::TextOf(aSprachTexte, calc::kTextNothingToWrite));
-    const std::string path = ChooseFile(false, lastFolder, name, calc::kTextWriteListTitle, true);
+    const std::string path = ChooseFile(false, lastFolder, name, calc::kTextWriteListTitle, "*.txt");
     if (path.empty()) return;
     std::vector<std::string> header;
     if (oDCCheckEllPar->Checked() && calc::NeedsEllipsoid(side.format->CurrentItemNo()))
@@ -254,7 +268,7 @@ void dtaCalcPar::ButDateiSchreibenH()
 {
     const std::string text = oDCHelmertPar->TextValue();
     if (text.empty()) return ReportError(calc::TextOf(aSprachTexte, calc::kTextNothingToWrite));
-    const std::string path = ChooseFile(false, gcSchreibPfadH, "helmert.txt", calc::kTextResultTitle, true);
+    const std::string path = ChooseFile(false, gcSchreibPfadH, "helmert.txt", calc::kTextResultTitle, "*.txt");
     if (path.empty()) return;
     std::string error;
     if (!calc::WriteLines(path, {}, calc::SplitLines(text), error)) ReportError(error);

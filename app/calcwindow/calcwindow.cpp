@@ -43,7 +43,7 @@ dtaCalcPar::dtaCalcPar(Window* owner) : dtaCalcPar_vo(owner)
     FillCombo(oDCComEllZ, aEllipsoide);
     lErgebnis = false;
     lBerechnung = false;
-    SetStartValues();
+    ProfilIni2Prg();
     if (!gcPfadProto.empty()) DeleteFileA((gcPfadProto + "protocol.log").c_str());
     for (Control* control : GetAllChildren()) RegisterConditionalControls(control);
 }
@@ -55,6 +55,7 @@ dtaCalcPar::~dtaCalcPar()
 
 void dtaCalcPar::Destroy()
 {
+    if (Handle()) ProfilPrg2Ini();
     aFelderText.clear();
     aFelderEdit.clear();
     aFelderCombo.clear();
@@ -97,7 +98,14 @@ bool dtaCalcPar::CallByName(std::string_view name)
                                                {"BUTDATEISCHREIBENH", &dtaCalcPar::ButDateiSchreibenH},
                                                {"BUTEDITPROTODATEI", &dtaCalcPar::ButEditProtoDatei},
                                                {"BUTDRUCKENH", &dtaCalcPar::ButDruckenH},
+                                               {"BUTKONFSICHERN", &dtaCalcPar::ButKonfSichern},
+                                               {"BUTKONFTRDBEZ", &dtaCalcPar::ButKonfTrdBez},
+                                               {"BUTKONFTRDELL", &dtaCalcPar::ButKonfTrdEll},
                                                {"BUTBEENDEN", &dtaCalcPar::ButBeenden}};
+    if (SameName(name, "BUTKONFLADEN")) {
+        ButKonfLaden();
+        return true;
+    }
     return table.Call(*this, name) || dtaCalcPar_vo::CallByName(name);
 }
 

@@ -35,6 +35,14 @@ inline bool IsInverseFlattening(double f)
     return f >= 50.0 && f <= 1000.0;
 }
 
+// One row of a profile: the window's inputs as key and value texts, kept in
+// section ProgrammFen of meridoxa.ini and in configuration files (*.kns).
+struct ProfileRow {
+    std::string key;
+    std::string value;
+};
+using Profile = std::vector<ProfileRow>;
+
 // The standard combination: format 5 and the user ellipsoid on both sides.
 inline constexpr const char* kStandardCombination = "0005100000051000";
 
@@ -82,6 +90,20 @@ public:
     // Presses the radio button of wParTyp (any other value becomes 1).
     void Anpassen();
 
+    // The last inputs (profile.cpp). ProfilPrg2Array gives the inputs as the
+    // seven rows ParaEllQ, ParaEllZ, ParaCombo, ParaTyp, ParaBezQ, ParaBezZ,
+    // ParaKom; a side whose ellipsoid fields are not valid stores the
+    // library's user ellipsoid and its combo moves to it. ProfilArray2Prg
+    // applies any profile: the first row of each key counts, missing or empty
+    // values give the start values, rows of other keys are ignored; only an
+    // ellipsoid that passes the check is valid and handed to the library.
+    Profile ProfilPrg2Array();
+    void ProfilArray2Prg(const Profile& aProfile);
+    // Section ProgrammFen of gcPfadUser + "meridoxa.ini"; without a user
+    // folder nothing is written, and reading gives the start values.
+    void ProfilPrg2Ini();
+    void ProfilIni2Prg();
+
     void ListBoxSelect(ControlEvent& event) override;
     void EditFocusChange(EditFocusChangeEvent& event) override;
     void ButtonClick(ControlEvent& event) override;
@@ -96,6 +118,16 @@ public:
     void ButDateiSchreibenH();
     void ButEditProtoDatei();
     void SchreibeProto(const std::string& text);
+    // Configuration files and the exports for LORVANTE (konfig.cpp). A
+    // configuration (*.kns) holds the header "MERIDOXA KNS" and the profile,
+    // one row a line: the key padded to 20 characters, the value from
+    // column 21. BUTKONFLADEN loads cFile when given, else asks for a file.
+    void ButKonfSichern();
+    void ButKonfLaden(const std::string& cFile = "");
+    // The parameters of the last successful computation as a reference
+    // system (*.knt), the semi-axes of both sides as ellipsoids (*.kne).
+    void ButKonfTrdBez();
+    void ButKonfTrdEll();
     // Prints the result field on goDrucker (prnergebnis.cpp).
     void ButDruckenH();
     // Closes the program (posts a close request to the frame window).
@@ -155,11 +187,24 @@ private:
     void InverseFlatteningLeft(const Side& side);
     void SetUserEllipsoid(const Side& side, double a, double b);
     void SwapSideLabels();
-    void SetStartValues();
+    void ApplyStoredEllipsoid(const Side& side, const std::string& value);
+    SemiAxes LibraryEllipsoid(const Side& side, int number) const;
     void WriteUserEllipsoid(const Side& side);
     void FillCombo(ComboBox* combo, const std::vector<ListRow>& rows);
     // Helpers of berechnung.cpp.
-    std::string ChooseFile(bool open, std::string& lastFolder, const std::string& fileName, int title, bool textFilter);
+    // The full path of a file name in lower case; its folder into lastFolder.
+    std::string FullPath(const std::string& name, std::string& lastFolder);
+    // The file dialog: the path chosen, in lower case, its folder kept in
+    // lastFolder; empty when cancelled. Filters: all files, and a mask with
+    // its text: "*.txt" after all files and chosen, another mask before it.
+    std::string ChooseFile(bool open, std::string& lastFolder, const std::string& fileName, int title,
+                           const std::string& mask);
+    // Writes a configuration or export file: the file name and ": " before
+    // text 46 when it cannot be created, before the system's text when a
+    // write fails (the file then removed).
+    void WriteConfigurationFile(const std::string& path, const std::vector<std::string>& lines);
+    // The export dialog and file of a mask, unless text `refusal` applies.
+    void Export(const char* mask, bool allowed, int refusal, const std::vector<std::string>& lines);
     void ReadList(MultiLineEdit* list, std::string& lastFolder);
     void WriteList(const Side& side, MultiLineEdit* list, std::string& lastFolder, const char* name);
 
@@ -181,6 +226,8 @@ private:
 
     std::vector<std::string> aSprachTexte;
     bool busy_ = false;
+    // The convention aParameter was computed with.
+    int parameterConvention_ = 1;
 };
 
 // The calculation window of the program; null while there is none.

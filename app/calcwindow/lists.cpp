@@ -13,18 +13,6 @@
 #include "platform/runtime/numtext.h"
 #include "platform/runtime/strings.h"
 
-namespace {
-
-SemiAxes LibraryUserEllipsoid(bool source)
-{
-    SemiAxes axes;
-    const auto& library = calc::Library();
-    (source ? library.getellsource : library.getelltarget)(kUserEllipsoid, &axes.a, &axes.b);
-    return axes;
-}
-
-}  // namespace
-
 void dtaCalcPar::Daten()
 {
     const bool german = gcSprache == "ger";
@@ -106,7 +94,7 @@ void dtaCalcPar::ButStandard()
 // valid flag set from the check.
 void dtaCalcPar::WriteUserEllipsoid(const Side& side)
 {
-    SemiAxes axes = LibraryUserEllipsoid(side.source);
+    SemiAxes axes = LibraryEllipsoid(side, kUserEllipsoid);
     side.semiMajor->SetTextValue(Str(axes.a, 15, 7));
     side.semiMinor->SetTextValue(Str(axes.b, 15, 7));
     Axes(side).back() = axes;
@@ -134,14 +122,11 @@ bool dtaCalcPar::CalcEllPar(double a, double& b, double& f, int nMode, bool lMes
     return ok;
 }
 
-// The inputs of a first start: the standard combination with the library's
-// user ellipsoids, convention 1 and the default names.
-void dtaCalcPar::SetStartValues()
+// The semi-axes the library holds for an ellipsoid number on a side.
+SemiAxes dtaCalcPar::LibraryEllipsoid(const Side& side, int number) const
 {
-    Grundeinstellung();
-    for (const Side& side : {SourceSide(), TargetSide()}) WriteUserEllipsoid(side);
-    wParTyp = 1;
-    Anpassen();
-    for (SingleLineEdit* nameField : {oDCEditBezQ, oDCEditBezZ, oDCKom})
-        nameField->SetTextValue(aSprachTexte.at(calc::kTextUnnamed - 1));
+    SemiAxes axes;
+    const auto& library = calc::Library();
+    (side.source ? library.getellsource : library.getelltarget)(static_cast<std::uint16_t>(number), &axes.a, &axes.b);
+    return axes;
 }

@@ -106,7 +106,7 @@ void prnErgebnis::Destroy()
 void dtaCalcPar::ButDruckenH()
 {
     if (oDCHelmertPar->TextValue().empty()) {
-        if (goHinweis) goHinweis->HinweisMeldung(calc::TextOf(aSprachTexte, calc::kTextNoResultToPrint));
+        if (goHinweis) goHinweis->HinweisMeldung(calc::TextOf(aSprachTexte, calc::kTextNoResult));
         return;
     }
     if (!goDrucker) goDrucker = std::make_unique<PrintingDevice>();

@@ -7,8 +7,10 @@
 #include "app/shell/globals.h"
 #include "calc/computation.h"
 #include "calc/pump.h"
+#include "calc/texts.h"
 #include "lib/ini.h"
 #include "platform/framework/app.h"
+#include "platform/runtime/files.h"
 #include "calcwindow_fixture.h"
 
 namespace calcwindow_test {
@@ -51,6 +53,7 @@ protected:
     {
         gcPfadProto = gcPfadUser = WorkDir();
         DeleteFileA("protocol.log");
+        DeleteFileA("meridoxa.ini");
         CalcWindowTest::SetUp();
         recorded = library;
         recorded.seteventloop = RecordEventLoop;
@@ -386,6 +389,212 @@ TEST_F(Berechnung, TheResultFieldHoldsReportsBeyondTenMillionCharacters)
     while (cBericht.size() <= 12000000) cBericht += cZeile;
     Get<MultiLineEdit>("HELMERTPAR")->SetTextValue(cBericht);
     EXPECT_EQ(Ergebnis().size(), cBericht.size());
+}
+
+// After a rejected inverse flattening the default values give 1/f of the
+// semi-axes they write, and a valid flag.
+TEST_F(Berechnung, DefaultValuesAfterARejectedInverseFlattening)
+{
+    Eingeben("FLATTENINGQ", "10");
+    ASSERT_FALSE(window->lEllOkQ);
+    seam.messageBoxAnswers.push_back(IDYES);
+    Klicken("BUTSTANDARD");
+    EXPECT_TRUE(window->lEllOkQ);
+    const double a = Val(Get<Edit>("HALBACHSGQ")->TextValue()), b = Val(Get<Edit>("HALBACHSKQ")->TextValue());
+    EXPECT_NEAR(Val(Get<Edit>("FLATTENINGQ")->TextValue()), a / (a - b), 1e-6);
+}
+
+// A key padded to 20 columns, then its value.
+std::string KnsLine(const std::string& key, const std::string& value)
+{
+    return key + std::string(20 - key.size(), ' ') + value + "\r\n";
+}
+
+TEST_F(Berechnung, AConfigurationIsSavedByteForByteAndLoadedBack)
+{
+    gcDateiPfadK = "c:\\";
+    Waehlen("COMFORMQ", 2);
+    Klicken("MOLODENSKY");
+    Get<Edit>("EDITBEZQ")->SetTextValue("  Potsdam  ");
+    Get<Edit>("EDITBEZZ")->SetTextValue("ETRS89");
+    Get<Edit>("KOM")->SetTextValue("Kom");
+    seam.fileAnswers.push_back(WorkDir() + "Config.KNS");
+    Klicken("BUTKONFSICHERN");
+    const std::string axes = "6378137.00000006356752.3141404";
+    EXPECT_EQ(Slurp("config.kns"), "MERIDOXA KNS\r\n" + KnsLine("ParaEllQ", axes) + KnsLine("ParaEllZ", axes) +
+                                       KnsLine("ParaCombo", "0002100000051000") + KnsLine("ParaTyp", "4") +
+                                       KnsLine("ParaBezQ", "  Potsdam  ") + KnsLine("ParaBezZ", "ETRS89") +
+                                       KnsLine("ParaKom", "Kom"));
+    EXPECT_EQ(gcDateiPfadK, WorkDir());
+    const auto saves = seam.CallsOf("SaveFile");
+    ASSERT_EQ(saves.size(), 1u);
+    EXPECT_EQ(saves[0].text, "c:\\*.kns");
+    EXPECT_EQ(saves[0].detail, gcProgramm + " -- " + Text(calc::kTextSaveConfigurationTitle));
+
+    seam.messageBoxAnswers.push_back(IDYES);
+    Klicken("BUTSTANDARD");
+    Get<Edit>("EDITBEZQ")->SetTextValue("other");
+    gcDateiPfadK = "c:\\";
+    seam.fileAnswers.push_back(WorkDir() + "CONFIG.kns");
+    Klicken("BUTKONFLADEN");
+    EXPECT_EQ(seam.CallsOf("OpenFile").back().detail, gcProgramm + " -- " + Text(calc::kTextLoadConfigurationTitle));
+    EXPECT_EQ(gcDateiPfadK, WorkDir());
+    EXPECT_EQ(Get<ComboBox>("COMFORMQ")->Value(), 2);
+    EXPECT_EQ(window->wParTyp, 4);
+    EXPECT_TRUE(Get<RadioButton>("MOLODENSKY")->Pressed());
+    EXPECT_EQ(Get<Edit>("EDITBEZQ")->TextValue(), "  Potsdam  ");
+    EXPECT_EQ(Get<Edit>("KOM")->TextValue(), "Kom");
+    EXPECT_EQ(Fehler(), "");
+}
+
+TEST_F(Berechnung, ConfigurationFilesThatAreNotRightChangeNothingOrGiveDefaults)
+{
+    const std::string unnamed = Text(calc::kTextUnnamed);
+    const std::string path = WorkDir() + "bad.kns";
+    struct Case {
+        const char* what;
+        std::string content;
+        std::string error;  // after the file name and ": "; empty: loaded
+        int typ;
+        std::string nameQ;
+    } cases[] = {
+        {"wrong header", "MERIDOXA KNT\r\n" + KnsLine("ParaTyp", "3"), Text(calc::kTextNoConfiguration), 2, "mine"},
+        {"binary garbage", std::string("\0\xff\x01MERIDOXA KNS\r\n", 18), Text(calc::kTextNoConfiguration), 2, "mine"},
+        {"empty file", "", Text(calc::kTextNoConfiguration), 2, "mine"},
+        {"short lines, blank lines, other keys",
+         "MERIDOXA KNS\r\nParaBezQ\r\nParaCombo  \r\n\r\n" + KnsLine("Other", "x") + KnsLine("ParaTyp", "3") +
+             KnsLine("ParaTyp", "4") + KnsLine("ParaBezZ", "    "),
+         "", 3, unnamed},
+        {"without a convention", "MERIDOXA KNS\n" + KnsLine("ParaBezQ", "  q"), "", 1, "  q"},
+        {"reading stops after 1,000 lines", "MERIDOXA KNS\r\n" + std::string(1000, '\n') + KnsLine("ParaTyp", "3"), "",
+         1, unnamed},
+        {"a name of 10,000 characters", "MERIDOXA KNS\r\n" + KnsLine("ParaBezQ", std::string(10000, 'n')), "", 1,
+         std::string(10000, 'n')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        window->wParTyp = 2;
+        window->Anpassen();
+        Get<Edit>("EDITBEZQ")->SetTextValue("mine");
+        goFehler->HideMeldung();
+        std::ofstream(path, std::ios::binary) << c.content;
+        window->ButKonfLaden(path);
+        EXPECT_EQ(Fehler(), c.error.empty() ? "" : path + ": " + c.error);
+        EXPECT_EQ(window->wParTyp, c.typ);
+        EXPECT_EQ(Get<Edit>("EDITBEZQ")->TextValue(), c.nameQ);
+        if (c.error.empty()) {
+            EXPECT_EQ(Get<Edit>("EDITBEZZ")->TextValue(), unnamed);
+        }
+    }
+    goFehler->HideMeldung();
+    window->ButKonfLaden(WorkDir() + "missing.kns");
+    EXPECT_EQ(Fehler(), WorkDir() + "missing.kns: " + Text(calc::kTextFileNotOpened));
+}
+
+TEST_F(Berechnung, AConfigurationThatCannotBeWrittenLeavesNoFile)
+{
+    const std::string noFolder = WorkDir() + "no such folder\\x.kns";
+    seam.fileAnswers.push_back(noFolder);
+    Klicken("BUTKONFSICHERN");
+    EXPECT_EQ(Fehler(), noFolder + ": " + Text(calc::kTextFileNotOpened));
+    goFehler->HideMeldung();
+    DeleteFileA("failed.kns");
+    FWriteFailNext();
+    seam.fileAnswers.push_back(WorkDir() + "failed.kns");
+    Klicken("BUTKONFSICHERN");
+    EXPECT_EQ(Fehler(), WorkDir() + "failed.kns: " + DosErrString(ERROR_WRITE_FAULT));
+    EXPECT_FALSE(FileExists("failed.kns"));
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
+TEST_F(Berechnung, TheReferenceSystemExportWritesTheComputedParameters)
+{
+    Klicken("BUTKONFTRDBEZ");
+    EXPECT_EQ(Fehler(), Text(calc::kTextNoResult));
+    EXPECT_TRUE(seam.CallsOf("SaveFile").empty());
+
+    Kartesisch(kSource, kTarget);
+    Klicken("MOLODENSKY");
+    Klicken("BUTBERECHNEN");
+    ASSERT_TRUE(window->lErgebnis);
+    // Another convention, the recompute declined: the file names the one
+    // the parameters were computed with.
+    seam.messageBoxAnswers.push_back(IDNO);
+    Klicken("HELMERTFRAME");
+    ASSERT_EQ(window->wParTyp, 1);
+    Get<Edit>("KOM")->SetTextValue("");
+    seam.fileAnswers.push_back(WorkDir() + "Shift.knt");
+    Klicken("BUTKONFTRDBEZ");
+    EXPECT_EQ(seam.CallsOf("SaveFile").back().text, gcDateiPfadK.empty() ? "*.knt" : Lower(gcDateiPfadK) + "*.knt");
+    const std::string text = Slurp("shift.knt");
+    EXPECT_TRUE(text.ends_with("0.0\r\n\r\n"));
+    std::vector<std::string> lines = Lines(text);
+    ASSERT_EQ(lines.size(), 18u);
+    EXPECT_EQ(lines[0], "LORVANTE KNT");
+    EXPECT_EQ(lines[1], "4");
+    EXPECT_EQ(lines[2], "1");
+    for (int i = 0; i < 3; ++i) EXPECT_NEAR(Val(lines[3 + i]), i + 1.0, 1e-6) << lines[3 + i];
+    for (int i = 6; i < 17; ++i) EXPECT_EQ(lines[i], "0.0") << i;
+    EXPECT_EQ(lines[17], "");
+
+    // Helmert: the rotations and the scale as computed, numbers with a point.
+    seam.messageBoxAnswers.push_back(IDYES);
+    Klicken("HELMERTVECTOR");
+    ASSERT_TRUE(window->lErgebnis);
+    Get<Edit>("KOM")->SetTextValue("Test 1");
+    seam.fileAnswers.push_back(WorkDir() + "helmert.knt");
+    Klicken("BUTKONFTRDBEZ");
+    lines = Lines(Slurp("helmert.knt"));
+    ASSERT_EQ(lines.size(), 18u);
+    EXPECT_EQ(lines[1], "2");
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(lines[3 + i], NormNum(window->aParameter[static_cast<size_t>(i)], 15, true));
+        EXPECT_EQ(lines[3 + i].find(','), std::string::npos);
+    }
+    EXPECT_EQ(lines[17], "Test 1");
+
+    // A failed computation: no result to export.
+    Get<MultiLineEdit>("KOORDLISTQ")->SetTextValue("");
+    Klicken("BUTBERECHNEN");
+    goFehler->HideMeldung();
+    Klicken("BUTKONFTRDBEZ");
+    EXPECT_EQ(Fehler(), Text(calc::kTextNoResult));
+}
+
+TEST_F(Berechnung, TheEllipsoidExportWritesTheSemiAxesShown)
+{
+    Get<Edit>("HALBACHSGQ")->SetTextValue("6378137,25");  // typed, not yet left
+    Waehlen("COMELLZ", 1);
+    const double listedB = window->aEllParZ.front().b;
+    Waehlen("COMFORMZ", 2);  // cartesian: the fields hidden, still written
+    Get<Edit>("KOM")->SetTextValue("K");
+    seam.fileAnswers.push_back(WorkDir() + "ell.kne");
+    Klicken("BUTKONFTRDELL");
+    const std::vector<std::string> lines = Lines(Slurp("ell.kne"));
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[0], "LORVANTE KNE");
+    EXPECT_EQ(lines[1], "1000");
+    EXPECT_EQ(lines[2], "1000");
+    EXPECT_EQ(lines[3], "6378137.25");
+    EXPECT_EQ(lines[4], "6356752.3141404");
+    EXPECT_NEAR(Val(lines[6]), listedB, 1e-6);
+    EXPECT_EQ(lines[7], "K");
+
+    Waehlen("COMFORMZ", 5);
+    Waehlen("COMELLZ", static_cast<int>(window->aEllipsoide.size()));
+    Eingeben("HALBACHSKZ", "5");
+    goFehler->HideMeldung();
+    const auto saves = seam.CallsOf("SaveFile").size();
+    Klicken("BUTKONFTRDELL");
+    EXPECT_EQ(Fehler(), Text(calc::kTextEllipsoidsInvalid));
+    EXPECT_EQ(seam.CallsOf("SaveFile").size(), saves);
 }
 
 }  // namespace

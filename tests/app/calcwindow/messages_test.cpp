@@ -47,7 +47,7 @@ TEST_P(MessageFit, EveryMessageShowsWhole)
         t(kTextProtocolNotChosen),
         t(kTextNothingToWrite),
         t(kTextProtocolNotShown),
-        t(kTextNoResultToPrint),
+        t(kTextNoResult),
         t(kTextPrinted),
         t(kTextPrinterUnusable),
         Filled(t(kTextBadLine), {line, list}),
