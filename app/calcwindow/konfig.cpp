@@ -63,7 +63,8 @@ void dtaCalcPar::ButKonfLaden(const std::string& cFile)
     if (file == F_ERROR) return ReportError(path + ": " + calc::TextOf(aSprachTexte, calc::kTextFileNotOpened));
     std::string error;
     Profile aProfile;
-    if (FReadLine(file) != kConfigurationHeader) {
+    // One character more than the header is enough to tell a foreign file.
+    if (FReadLine(file, std::string_view(kConfigurationHeader).size() + 1) != kConfigurationHeader) {
         error = calc::TextOf(aSprachTexte, calc::kTextNoConfiguration);
     } else {
         for (int n = 0; n < kMaxConfigurationLines && !FEof(file); ++n) {

@@ -43,6 +43,7 @@ TEST_P(MessageFit, EveryMessageShowsWhole)
     const std::string list =
         t(kTextSourceList).size() > t(kTextTargetList).size() ? t(kTextSourceList) : t(kTextTargetList);
     const std::string line = "30001", point = " 30000";
+    const std::string file = "c:\\users\\geodesist\\meridoxa\\userdata\\configurations\\project 2026.kns";
     const std::vector<std::string> sent = {
         t(kTextProtocolNotChosen),
         t(kTextNothingToWrite),
@@ -72,6 +73,9 @@ TEST_P(MessageFit, EveryMessageShowsWhole)
         t(kTextNoResiduals) + ":\r\n" + t(kTextOutOfMemory),
         Filled(t(kTextOutliersFound), "10000"),
         Filled(GetSprachFileText("PRNERGEBNIS").at(0), "999"),
+        t(kTextEllipsoidsInvalid),
+        file + ": " + t(kTextFileNotOpened),
+        file + ": " + t(kTextNoConfiguration),
     };
     const int height = FieldHeight();
     for (const std::string& text : sent) {
