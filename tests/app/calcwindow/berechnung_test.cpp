@@ -404,6 +404,22 @@ TEST_F(Berechnung, DefaultValuesAfterARejectedInverseFlattening)
     EXPECT_NEAR(Val(Get<Edit>("FLATTENINGQ")->TextValue()), a / (a - b), 1e-6);
 }
 
+// Stored semi-axes that fail the check: the fields show them, but the
+// computation and the ellipsoid export refuse them.
+TEST_F(Berechnung, AStoredInvalidEllipsoidIsRefused)
+{
+    window->ProfilArray2Prg({{"ParaEllQ", "6378137.00000006378137.0000000"}});
+    EXPECT_EQ(Get<Edit>("HALBACHSKQ")->TextValue(), "6378137.0000000");
+    Get<MultiLineEdit>("KOORDLISTQ")->SetTextValue("50.1 8.2 120\r\n50.2 8.4 130\r\n50.3 8.1 90\r\n50.0 8.3 100");
+    Get<MultiLineEdit>("KOORDLISTZ")->SetTextValue("50.1 8.2 121\r\n50.2 8.4 131\r\n50.3 8.1 91\r\n50.0 8.3 101");
+    Klicken("BUTBERECHNEN");
+    EXPECT_FALSE(window->lErgebnis);
+    EXPECT_THAT(Fehler(), HasSubstr(Text(calc::kTextSourceEllipsoid)));
+    goFehler->HideMeldung();
+    Klicken("BUTKONFTRDELL");
+    EXPECT_EQ(Fehler(), Text(calc::kTextEllipsoidsInvalid));
+}
+
 // A key padded to 20 columns, then its value.
 std::string KnsLine(const std::string& key, const std::string& value)
 {
