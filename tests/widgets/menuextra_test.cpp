@@ -38,10 +38,16 @@ MenueEintrag Item(const std::string& key, const std::string& command = "DUMMY")
     return entry;
 }
 
+// "a" followed by "b" (written so that GCC 12 sees no overlapping copy).
+std::string Joined(std::string a, const std::string& b)
+{
+    a += b;
+    return a;
+}
+
 std::string KeyName(int i)
 {
-    std::string name = std::to_string(i);
-    return name.insert(0, 1, 'K');
+    return Joined("K", std::to_string(i));
 }
 
 MenueEintrag WithButton(MenueEintrag entry, int button)
@@ -246,6 +252,170 @@ TEST(MenuExtraTest, ItemStateByKeyIsMirroredOnMenuAndToolBar)
     EXPECT_FALSE(menu.IsDisabled(MenuKey::Symbol("B")));
     EXPECT_FALSE(GetMenuState(handle, 24503, MF_BYCOMMAND) & MF_GRAYED);
     EXPECT_TRUE(SendMessageA(bar, TB_ISBUTTONENABLED, 24502, 0));
+}
+
+// A menu of popups, each given as {header caption, item captions...}.
+struct Captions {
+    std::vector<std::vector<std::string>> popups;
+};
+
+std::vector<MenueEintrag> TableOf(const Captions& captions)
+{
+    std::vector<MenueEintrag> table;
+    for (size_t p = 0; p < captions.popups.size(); ++p) {
+        table.push_back(Header(Joined("P", std::to_string(p)), static_cast<int>(p)));
+        for (size_t j = 1; j < captions.popups[p].size(); ++j) table.push_back(Item(KeyName(static_cast<int>(j))));
+    }
+    return table;
+}
+
+LanguageTexts TextsOf(const Captions& captions)
+{
+    LanguageTexts texts;
+    for (const auto& popup : captions.popups)
+        for (const std::string& caption : popup) texts.push_back({caption, Joined("Help ", caption)});
+    return texts;
+}
+
+Captions Shown(const MenuExtra& menu, const Captions& shape)
+{
+    Captions shown;
+    for (size_t p = 0; p < shape.popups.size(); ++p) {
+        HMENU popup = GetSubMenu(menu.Handle(), static_cast<int>(p));
+        shown.popups.push_back({MenuText(menu.Handle(), static_cast<int>(p))});
+        for (size_t j = 1; j < shape.popups[p].size(); ++j)
+            shown.popups.back().push_back(MenuText(popup, static_cast<int>(j) - 1));
+    }
+    return shown;
+}
+
+TEST(MenuExtraTest, AccessKeysNeverRepeatWithinALevel)
+{
+    struct Case {
+        const char* name;
+        int mode;
+        Captions captions;
+        Captions expected;
+    };
+    const std::vector<Case> cases = {
+        {"first letters stay free for the captions that begin with them",
+         2,
+         {{{"Datei", "Drucken", "Beenden", "Druckereinstellungen"}}},
+         {{{"&Datei", "&Drucken", "&Beenden", "D&ruckereinstellungen"}}}},
+        {"an author's key used before gives way",
+         1,
+         {{{"&Datei", "&Neu", "&Nachricht"}}},
+         {{{"&Datei", "&Neu", "N&achricht"}}}},
+        {"mode 0 removes every marker", 0, {{{"&Datei", "&Neu", "Nachricht"}}}, {{{"Datei", "Neu", "Nachricht"}}}},
+        {"digits are keys, parentheses are not",
+         2,
+         {{{"Ebenen", "1. Ebene", "(leer)"}}},
+         {{{"&Ebenen", "&1. Ebene", "(&leer)"}}}},
+        {"levels are independent",
+         2,
+         {{{"Programm", "Neu"}, {"Aktionen", "Rechnen"}, {"Hilfe", "Hilfe"}}},
+         {{{"&Programm", "&Neu"}, {"&Aktionen", "&Rechnen"}, {"&Hilfe", "&Hilfe"}}}},
+        {"mode 2 replaces the author's keys", 2, {{{"Dat&ei", "N&eu"}}}, {{{"&Datei", "&Neu"}}}},
+        {"a marker at the end is invalid", 1, {{{"Datei&", "Neu&"}}}, {{{"&Datei", "&Neu"}}}},
+        {"an empty popup caption still begins its own level",
+         2,
+         {{{"Datei", "Neu"}, {"", "Neu", "Nachricht"}}},
+         {{{"&Datei", "&Neu"}, {"", "&Neu", "N&achricht"}}}},
+        {"a caption without a usable character stays without key",
+         2,
+         {{{"Datei", "D", "...", "Dd"}}},
+         {{{"&Datei", "&D", "...", "Dd"}}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MenuFrame frame;
+        MenuExtra menu(frame, TableOf(c.captions), 0, {}, {}, {}, c.mode);
+        menu.SpracheArray(TextsOf(c.captions));
+        EXPECT_EQ(Shown(menu, c.captions).popups, c.expected.popups);
+    }
+}
+
+TEST(MenuExtraTest, TextsKeepTheirKeysShortcutTextsAndStates)
+{
+    Captions captions{{{"&Programm", "&Beenden", "&Neu"}}};
+    std::vector<MenueEintrag> table = TableOf(captions);
+    table[1].shortcutText = "Ctrl+B";
+    table[1].checked = true;
+    table[2].disabled = true;
+    MenuFrame frame;
+    MenuExtra menu(frame, table, 1, {TextsOf(captions)});
+    HMENU popup = GetSubMenu(menu.Handle(), 0);
+    EXPECT_EQ(MenuText(popup, 0), "&Beenden\tCtrl+B");
+    EXPECT_TRUE(GetMenuState(popup, 24502, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(GetMenuState(popup, 24503, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_EQ(menu.GetHyperLabel(24502)->Description(), "Help &Beenden");
+    EXPECT_EQ(menu.GetHyperLabel(24502)->Name(), "DUMMY");
+    // The list keeps its markers: applying it again changes nothing.
+    EXPECT_EQ(menu.LanguageLists()[0][1][0], "&Beenden");
+    menu.Sprache(1);
+    EXPECT_EQ(MenuText(popup, 0), "&Beenden\tCtrl+B");
+    EXPECT_TRUE(GetMenuState(popup, 24502, MF_BYCOMMAND) & MF_CHECKED);
+
+    // Out of range: nothing changes; mode 0 takes every marker away.
+    menu.Sprache(0).Sprache(2);
+    EXPECT_EQ(MenuText(popup, 1), "&Neu");
+    menu.Shortcut(0);
+    EXPECT_EQ(MenuText(popup, 1), "&Neu");
+    menu.Sprache(1);
+    EXPECT_EQ(MenuText(menu.Handle(), 0), "Programm");
+    EXPECT_EQ(MenuText(popup, 0), "Beenden\tCtrl+B");
+    EXPECT_EQ(MenuText(popup, 1), "Neu");
+}
+
+TEST(MenuExtraTest, ShortListsCountTheirMissingTextsAsEmpty)
+{
+    MenuFrame frame;
+    MenuExtra menu(frame, {Header("P0", 0), Item("A"), Separator(), Item("B")}, 7,
+                   {{{"Programm"}}, {}, {{"Other", ""}}});
+    // The empty list ends the lists; the number out of range means 1.
+    ASSERT_EQ(menu.LanguageLists().size(), 1u);
+    EXPECT_EQ(menu.LanguageLists()[0].size(), 4u);
+    EXPECT_EQ(MenuText(menu.Handle(), 0), "&Programm");
+    HMENU popup = GetSubMenu(menu.Handle(), 0);
+    EXPECT_EQ(MenuText(popup, 0), "");
+    EXPECT_EQ(MenuText(popup, 2), "");
+    EXPECT_EQ(GetMenuItemCount(popup), 3);
+}
+
+TEST(MenuExtraTest, CommandsAcceleratorsAndMenuHelpReachTheOwner)
+{
+    MenuFrame frame;
+    MenueEintrag exit = Item("MENUE1_1", "PROENDE");
+    exit.acceleratorKey = 'B';
+    exit.acceleratorFlags = FCONTROL;
+    exit.shortcutText = "Ctrl+B";
+    MenuExtra menu(frame, {Header("PROGRAMM", 0), exit});
+    auto bar = std::make_unique<widgets::statusbar2>(frame);
+    frame.SetStatusBar(bar.get());
+    bar->DisplayMessage();
+    menu.SpracheArray({{"Programm", ""}, {"Beenden", "Ends the program"}});
+    frame.Show();
+
+    PostMessageA(frame.Handle(), WM_COMMAND, MAKEWPARAM(24502, 0), 0);
+    ApplicationExec();
+    EXPECT_EQ(frame.endCalls, 1);
+
+    SetForegroundWindow(frame.Handle());
+    SetFocus(frame.Handle());
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    PostMessageA(frame.Handle(), WM_KEYDOWN, 'B', 1);
+    ApplicationExec();
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(frame.endCalls, 2);
+
+    SendMessageA(frame.Handle(), WM_MENUSELECT, MAKEWPARAM(24502, MF_HILITE), reinterpret_cast<LPARAM>(menu.Handle()));
+    EXPECT_EQ(bar->GetText(StatusBar::kMessageArea), "Ends the program");
+    EXPECT_EQ(bar->CurrentKind(), MessageMenu);
+    frame.SetStatusBar(nullptr);
 }
 
 }  // namespace
