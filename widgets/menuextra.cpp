@@ -188,22 +188,28 @@ void MenuExtra::BuildToolBar(const std::optional<std::string>& buttonBitmap)
     }
 }
 
-int16_t MenuExtra::SucheItem(const MenuKey& key) const
+const MenueEintrag* MenuExtra::Find(const MenuKey& key) const
 {
     auto found = std::find_if(items_.begin(), items_.end(), [&](const MenueEintrag& e) { return e.key == key; });
-    return found == items_.end() ? -1 : static_cast<int16_t>(itemIds_[found - items_.begin()]);
+    return found == items_.end() ? nullptr : &*found;
+}
+
+int16_t MenuExtra::SucheItem(const MenuKey& key) const
+{
+    const MenueEintrag* entry = Find(key);
+    return entry ? static_cast<int16_t>(itemIds_[entry - items_.data()]) : -1;
 }
 
 bool MenuExtra::IsChecked(const MenuKey& key) const
 {
-    auto found = std::find_if(items_.begin(), items_.end(), [&](const MenueEintrag& e) { return e.key == key; });
-    return found != items_.end() && found->checked;
+    const MenueEintrag* entry = Find(key);
+    return entry && entry->checked;
 }
 
 bool MenuExtra::IsDisabled(const MenuKey& key) const
 {
-    auto found = std::find_if(items_.begin(), items_.end(), [&](const MenueEintrag& e) { return e.key == key; });
-    return found != items_.end() && found->disabled;
+    const MenueEintrag* entry = Find(key);
+    return entry && entry->disabled;
 }
 
 MenuExtra& MenuExtra::CheckItem(const MenuKey& key)

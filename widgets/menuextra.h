@@ -124,6 +124,8 @@ public:
     MenExtBr* GetToolBar() const { return toolBar_.get(); }
 
 private:
+    // The first entry with the key, or null.
+    const MenueEintrag* Find(const MenuKey& key) const;
     void BuildPopups();
     void BuildAccelerators();
     void BuildToolBar(const std::optional<std::string>& buttonBitmap);
