@@ -94,8 +94,8 @@ HFONT Font::Handle() const
     return static_cast<HFONT>(handle_->Get());
 }
 
-Bitmap::Bitmap(const std::string& resourceName)
-    : handle_(LoadImageA(ProgramModule(), resourceName.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION), true)
+Bitmap::Bitmap(const std::string& resourceName, UINT loadOptions)
+    : handle_(LoadImageA(ProgramModule(), resourceName.c_str(), IMAGE_BITMAP, 0, 0, loadOptions), true)
 {
 }
 

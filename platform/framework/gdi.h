@@ -100,7 +100,8 @@ private:
 class Bitmap {
 public:
     Bitmap() = default;
-    explicit Bitmap(const std::string& resourceName);
+    // A bitmap resource of the program, loaded with LoadImage's options.
+    explicit Bitmap(const std::string& resourceName, UINT loadOptions = LR_CREATEDIBSECTION);
     // A bitmap object that takes over a bitmap handle and deletes it with its
     // last copy.
     static Bitmap Adopt(HBITMAP handle);

@@ -45,6 +45,11 @@ public:
     const ::Accelerator& GetAccelerator() const { return accelerator_; }
     void SetAccelerator(const ::Accelerator& accelerator) { accelerator_ = accelerator; }
 
+    // The number a menu keeps for updating its items' states; nothing
+    // reads it yet.
+    int AutoUpdate() const { return autoUpdate_; }
+    void SetAutoUpdate(int autoUpdate) { autoUpdate_ = autoUpdate; }
+
     // Lets go of the menu; a window showing it shows none afterwards.
     virtual void Destroy();
 
@@ -54,4 +59,5 @@ private:
     std::vector<std::unique_ptr<Menu>> popups_;
     ::Accelerator accelerator_;
     bool ownsHandle_ = true;
+    int autoUpdate_ = 0;
 };
