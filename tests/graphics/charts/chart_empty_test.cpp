@@ -160,7 +160,7 @@ TEST_F(EmptyChart, ElementsInTheirColours)
 
     // The title: far end (right), side 2, its top at s + height of "A" in
     // the label font + a quarter of it in the title font below the axis.
-    const double quarter = g.GetStringHeight("A") / 4.0;
+    const double quarter = g.SetStringFont(32, 8.0, 12.0, 0, 4, 0.0).GetStringHeight("A") / 4.0;
     g.SetStringFont(32, 20.0, 20.0, 0, 4, 0.0);
     const double t = 10.0 + g.GetStringHeight("A") + quarter;
     const RECT titleBox = Extent(c(title));
@@ -186,6 +186,61 @@ TEST_F(EmptyChart, SidesAndArrowsFollowTheAxis)
     EXPECT_FALSE(ColourNear(120, 195, c(marks)));
     const RECT labelBox = Extent(c(labels));
     EXPECT_GT(labelBox.top, 210) << "labels above the tick marks";
+}
+
+TEST_F(EmptyChart, TitlePlaceAndDistance)
+{
+    // The title on a default axis at (200, 200), the other axis hidden, lands
+    // where the same text drawn by hand at its point and origin mode lands.
+    struct Case {
+        const char* what;
+        bool yAxis;
+        Elements elements;  // numbers of the x axis's elements, for the axis drawn
+        double along;       // the title point along the axis
+        int side;
+        uint32_t mode;
+        bool labelWidth;  // the distance counts the widest label, not the height of "A"
+    };
+    const Case cases[] = {
+        {"x, smaller end, side 2", false, {{16, 2}, {17, 1}}, 100, 2, 2, false},
+        {"x, middle, side 1 opposite the labels", false, {{16, 1}, {17, 3}}, 200, 1, 7, false},
+        {"x, far end, side 2", false, {}, 300, 2, 4, false},
+        {"y, far end, labels across", true, {{10, 1}}, 300, 1, 6, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::size_t base = c.yAxis ? 24 : 0;
+        Array aDef = Def({{base + 15, "Title"}, {base + 19, 20}, {c.yAxis ? 20U : 44U, 1}});
+        for (const auto& [i, v] : c.elements) aDef[base + i] = v;
+        PatBlt(oDevice.DC(), -10, -10, 420, 420, WHITENESS);
+        g.PaintChartEmpty(200, 200, aDef);
+        const double sign = (c.side == 1) != c.yAxis ? 1.0 : -1.0;
+        // Beyond the ticks and labels only the title is black.
+        const auto titleBox = [&] {
+            return c.yAxis    ? Extent(0, 0, 0, 180, 399)
+                   : sign > 0 ? Extent(0, 0, 201, 399, 399)
+                              : Extent(0, 0, 0, 399, 180);
+        };
+        const RECT drawn = titleBox();
+
+        const double quarter = g.SetStringFont(32, 20.0, 20.0, 0, 4, 0.0).GetStringHeight("A") / 4.0;
+        g.SetStringFont(32, 6.0, 9.0, 0, 4, 0.0);
+        const double label = c.labelWidth ? g.GetStringWidth("-100") : g.GetStringHeight("A");
+        const double t = (c.side == 1 && !c.yAxis ? 0.0 : 10.0 + label) + quarter;
+        PatBlt(oDevice.DC(), -10, -10, 420, 420, WHITENESS);
+        g.SetStringFont(32, 20.0, 20.0, 0, 4, c.yAxis ? 270.0 : 0.0);
+        const double across = 200 + sign * t;
+        if (c.yAxis)
+            g.PaintString(across, c.along, "Title", c.mode);
+        else
+            g.PaintString(c.along, across, "Title", c.mode);
+        const RECT expected = titleBox();
+        ASSERT_LE(expected.left, expected.right);
+        EXPECT_EQ(drawn.left, expected.left);
+        EXPECT_EQ(drawn.right, expected.right);
+        EXPECT_EQ(drawn.top, expected.top);
+        EXPECT_EQ(drawn.bottom, expected.bottom);
+    }
 }
 
 TEST_F(EmptyChart, LabelsByBlockAndGap)
