@@ -204,6 +204,16 @@ public:
     Graphics& PaintControl(const DeviceBox& oControl, uint32_t nForm, uint32_t nFill);
 
     // ---- Charts (graphics/charts/) ----
+    // The empty chart with its origin (where the axes cross) at (nX, nY):
+    // validates aDef in place (a null array becomes a new one), then draws
+    // the filled plot area, each axis's grid lines, line, arrow, tick marks,
+    // tick labels and title, and the frame, and fills element 55 with the
+    // ticks element 56 asks for. An axis without a scale (equal values at its
+    // ends, zero length) gets line, arrow and title but no ticks, and an
+    // empty tick list. The painter's colours, line width and font object are
+    // as before.
+    Graphics& PaintChartEmpty(double nX, double nY, Array& aDef);
+
     // Data preparers; they use no painter state and draw nothing.
     // The table {x, f(x)} of n points from the smaller to the larger end,
     // equally spaced, both ends included (n = 1: the one point {a, f(a)}); a
@@ -242,6 +252,7 @@ public:
 private:
     friend class PainterTestAccess;  // the tests' way to set up a state
     class BlackWhiteGradient;
+    class EmptyChart;
 
     void Init(GraphicsDevice& oDevice, bool lSizeFromDevice);
     // Has the device draw a new Shape made of its device and the arguments;
