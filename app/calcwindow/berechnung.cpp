@@ -18,7 +18,7 @@
 #include "lib/system.h"
 #include "platform/framework/app.h"
 #include "platform/framework/seam.h"
-#include "platform/framework/standard_dialogs.h"
+#include "widgets/opensavedialog.h"
 #include "platform/runtime/files.h"
 #include "platform/runtime/numtext.h"
 #include "platform/runtime/strings.h"
@@ -191,8 +191,12 @@ std::string dtaCalcPar::ChooseFile(bool open, std::string& lastFolder, const std
                                    const std::string& mask)
 {
     const std::string folder = Lower(lastFolder);
-    StandardFileDialog dialog(this, folder + fileName, open);
-    dialog.SetFlags(OFN_HIDEREADONLY | (open ? 0 : OFN_OVERWRITEPROMPT));
+    widgets::OpenSaveDialog dialog(this, folder + fileName, open);
+    dialog.SetStyle(OFN_HIDEREADONLY, true);
+    if (!open) {
+        if (mask == "*.txt") dialog.SetStyle(OFN_SHOWHELP, false);
+        dialog.SetStyle(OFN_OVERWRITEPROMPT, true);
+    }
     std::vector<std::string> masks{"*.*"}, texts{calc::TextOf(aSprachTexte, calc::kTextAllFiles)};
     int chosen = 1;
     if (mask == "*.txt") {

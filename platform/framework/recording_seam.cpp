@@ -42,6 +42,7 @@ bool RecordingSeam::ChooseFile(OPENFILENAMEA& request, bool open)
 {
     Record({open ? "OpenFile" : "SaveFile", request.lpstrFile ? request.lpstrFile : "",
             request.lpstrTitle ? request.lpstrTitle : "", static_cast<long long>(request.Flags), request.hwndOwner});
+    if (inspectFileRequest) inspectFileRequest(request);
     if (fileAnswers.empty()) return false;
     std::string answer = fileAnswers.front();
     fileAnswers.pop_front();
@@ -54,7 +55,7 @@ bool RecordingSeam::ChooseFile(OPENFILENAMEA& request, bool open)
     size_t dot = answer.find_last_of('.');
     request.nFileExtension =
         static_cast<WORD>(dot == std::string::npos || dot < request.nFileOffset ? answer.size() : dot + 1);
-    return true;
+    return open || saveExtendedError == 0;
 }
 
 bool RecordingSeam::ChooseFolder(HWND owner, const std::string& title, std::string& folder)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -49,6 +50,12 @@ public:
     // A file answer may hold several names separated by NUL characters;
     // an empty one cancels.
     std::deque<std::string> fileAnswers;
+    // Runs inside every file dialog call with the record as it was handed
+    // over, before the answer is written into it.
+    std::function<void(OPENFILENAMEA&)> inspectFileRequest;
+    // The extended error a save dialog reports after its answer; not 0:
+    // the answer is written but the dialog fails.
+    DWORD saveExtendedError = 0;
     std::deque<std::string> folderAnswers;
     bool soundsPlay = true;
     INT_PTR shellExecuteAnswer = 33;

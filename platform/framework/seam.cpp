@@ -25,7 +25,9 @@ public:
 
     bool ChooseFile(OPENFILENAMEA& request, bool open) override
     {
-        return open ? GetOpenFileNameA(&request) : GetSaveFileNameA(&request);
+        if (open) return GetOpenFileNameA(&request);
+        // A save dialog can return a name and still report a pending error.
+        return GetSaveFileNameA(&request) && CommDlgExtendedError() == 0;
     }
 
     bool ChooseFolder(HWND owner, const std::string& title, std::string& folder) override

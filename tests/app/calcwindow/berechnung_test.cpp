@@ -305,12 +305,15 @@ TEST_F(Berechnung, PointListsWriteAndReadThroughTheFileDialogs)
     Klicken("BUTDATEISCHREIBENQ");
     EXPECT_THAT(Slurp("points.txt"), HasSubstr("6378137.0000000\r\n"));
     EXPECT_EQ(gcSchreibPfadQ, WorkDir());
+    constexpr DWORD kExplorer = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_ENABLESIZING | OFN_ENABLEHOOK;
+    EXPECT_EQ(seam.CallsOf("SaveFile").back().number, kExplorer | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
 
     seam.messageBoxAnswers.push_back(IDYES);
     seam.fileAnswers.push_back(WorkDir() + "points.txt");
     Get<MultiLineEdit>("KOORDLISTZ")->SetTextValue("old");
     Klicken("BUTDATEILESENZ");
     EXPECT_EQ(Get<MultiLineEdit>("KOORDLISTZ")->TextValue(), kSource);
+    EXPECT_EQ(seam.CallsOf("OpenFile").back().number, kExplorer | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST);
     ErwarteRuhe();
 
     // The protocol file is refused, whatever the case of its name.
