@@ -84,7 +84,11 @@ bool MenuKey::operator==(const MenuKey& other) const
 
 MenExtBr::MenExtBr(Window& owner) : ToolBar(owner)
 {
+    // The bar stands along the top, the only place it has, alone in its
+    // row (a plain tool bar has no bands).
+    SetBorderStyle(2);
     SetButtonStyle(1);
+    SetGapSize(0);
     SetSeparatorSize(10);
 }
 

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 ToolBar::ToolBar(Window& owner) : Window(&owner)
 {
     RegisterCommonControls();
@@ -102,6 +104,24 @@ void ToolBar::SetButtonStyle(int style)
     LONG bar = GetWindowLongA(Handle(), GWL_STYLE);
     SetWindowLongA(Handle(), GWL_STYLE, style == 1 ? bar | TBSTYLE_FLAT : bar & ~TBSTYLE_FLAT);
     Repaint();
+}
+
+void ToolBar::SetBorderStyle(int style)
+{
+    if (style < 0 || style > 2) return;
+    LONG bar = GetWindowLongA(Handle(), GWL_STYLE);
+    SetWindowLongA(Handle(), GWL_STYLE, style == 0 ? bar | CCS_NODIVIDER : bar & ~CCS_NODIVIDER);
+    LONG extended = GetWindowLongA(Handle(), GWL_EXSTYLE);
+    SetWindowLongA(Handle(), GWL_EXSTYLE, style == 2 ? extended | WS_EX_STATICEDGE : extended & ~WS_EX_STATICEDGE);
+    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Layout();
+}
+
+void ToolBar::SetGapSize(int pixels)
+{
+    SendMessageA(Handle(), TB_SETINDENT, static_cast<WPARAM>(std::max(pixels, 0)), 0);
+    Layout();
 }
 
 void ToolBar::Layout()

@@ -40,6 +40,11 @@ public:
     void SetButtonStyle(int style);
     // Width of a separator in pixels.
     void SetSeparatorSize(int pixels) { separatorSize_ = pixels; }
+    // 0: no border; 1: a divider line above the bar; 2: the line and a
+    // sunken edge round the bar. Other values are ignored.
+    void SetBorderStyle(int style);
+    // Pixels left free before the first button.
+    void SetGapSize(int pixels);
 
     // Fits the bar to the width of the owner's canvas.
     void Layout();

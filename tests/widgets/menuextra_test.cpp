@@ -193,6 +193,22 @@ TEST(MenuExtraTest, ToolBarButtonsFollowTheTableWithSeparatorsBetweenPopups)
     EXPECT_EQ(buttons[3].iBitmap, STD_PRINT);
     EXPECT_EQ(buttons[4].idCommand, 24509);
     EXPECT_EQ(buttons[4].dwData, 134u);
+
+    // A flat bar along the top with a divider line and a sunken edge, its
+    // first button at its left end (no gap). Wine 8 lays out the buttons
+    // without the gap that TB_SETINDENT asks for, so a larger one is not
+    // measured here.
+    ToolBar* toolBar = menu.GetToolBar();
+    HWND bar = toolBar->Handle();
+    const LONG style = GetWindowLongA(bar, GWL_STYLE);
+    EXPECT_EQ(style & (CCS_TOP | TBSTYLE_FLAT | CCS_NODIVIDER), CCS_TOP | TBSTYLE_FLAT);
+    EXPECT_TRUE(GetWindowLongA(bar, GWL_EXSTYLE) & WS_EX_STATICEDGE);
+    RECT first{};
+    SendMessageA(bar, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    EXPECT_EQ(first.left, 0);
+    toolBar->SetBorderStyle(0);
+    EXPECT_TRUE(GetWindowLongA(bar, GWL_STYLE) & CCS_NODIVIDER);
+    EXPECT_FALSE(GetWindowLongA(bar, GWL_EXSTYLE) & WS_EX_STATICEDGE);
 }
 
 TEST(MenuExtraTest, CustomButtonsShowTheirImageAndNeedTheBitmap)
