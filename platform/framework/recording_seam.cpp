@@ -124,9 +124,40 @@ HDC RecordingSeam::CreatePrinterDC(const std::string& driver, const std::string&
     ReleaseDC(nullptr, screen);
     pages_.push_back(page);
     SelectObject(dc, page);
-    RECT all{0, 0, GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES)};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    WhitePage(dc);
     return dc;
+}
+
+void RecordingSeam::WhitePage(HDC printer)
+{
+    RECT all{0, 0, GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES)};
+    FillRect(printer, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+}
+
+COLORREF RecordingSeam::PrintedPage::Pixel(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= width || y >= height) return RGB(255, 255, 255);
+    return pixels[static_cast<size_t>(y) * width + x];
+}
+
+void RecordingSeam::KeepPage(HDC printer)
+{
+    auto* bitmap = static_cast<HBITMAP>(GetCurrentObject(printer, OBJ_BITMAP));
+    BITMAP size{};
+    if (!bitmap || !GetObjectA(bitmap, sizeof size, &size)) return;
+    PrintedPage page{size.bmWidth, size.bmHeight, std::vector<COLORREF>(size_t(size.bmWidth) * size.bmHeight)};
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.bmWidth, -size.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    // GetDIBits wants the bitmap out of every DC: it goes back afterwards.
+    HBITMAP standIn = CreateCompatibleBitmap(printer, 1, 1);
+    SelectObject(printer, standIn);
+    GetDIBits(printer, bitmap, 0, size.bmHeight, page.pixels.data(), &info, DIB_RGB_COLORS);
+    SelectObject(printer, bitmap);
+    DeleteObject(standIn);
+    // DIB pixels are 0x00RRGGBB; a COLORREF is 0x00BBGGRR.
+    for (COLORREF& pixel : page.pixels) pixel = RGB(GetBValue(pixel), GetGValue(pixel), GetRValue(pixel));
+    printedPages.push_back(std::move(page));
+    WhitePage(printer);
 }
 
 int RecordingSeam::PrintCall(const char* kind, const std::string& text)
@@ -145,8 +176,9 @@ int RecordingSeam::StartPage(HDC)
     return PrintCall("StartPage");
 }
 
-int RecordingSeam::EndPage(HDC)
+int RecordingSeam::EndPage(HDC printer)
 {
+    KeepPage(printer);
     return PrintCall("EndPage");
 }
 

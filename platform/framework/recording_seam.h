@@ -67,6 +67,15 @@ public:
     std::string defaultPrinter;
     // The printer call of this kind ("StartDoc", "StartPage", ...) fails.
     std::string refusedPrintCall;
+    // A copy of each printed page, taken at EndPage; the page is then white
+    // again for the next one.
+    struct PrintedPage {
+        int width = 0, height = 0;
+        std::vector<COLORREF> pixels;
+        // The pixel in column x of row y, row 0 at the top; white outside.
+        COLORREF Pixel(int x, int y) const;
+    };
+    std::vector<PrintedPage> printedPages;
 
     int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) override;
     bool ChooseFile(OPENFILENAMEA& request, bool open) override;
@@ -91,6 +100,8 @@ public:
 private:
     void Record(Call call);
     int PrintCall(const char* kind, const std::string& text = "");
+    static void WhitePage(HDC printer);
+    void KeepPage(HDC printer);
     mutable std::mutex mutex_;
     Seam* previous_;
     std::vector<HBITMAP> pages_;
