@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "graphics/core/graphics.h"
+#include "graphics/windows/genhmetafile.h"
 #include "graphics/windows/gmemory.h"
 #include "graphics/windows/gtopappwindow.h"
 #include "platform/framework/app.h"
@@ -157,11 +158,31 @@ void ScreenWindow(int nPass)
     ReleaseDC(oWindow.Handle(), hWindow);
 }
 
+void MetafileDevice(int nPass)
+{
+    std::printf("metafile device 500 x 500, pass %d\n", nPass);
+    gEnhMetaFile oMetafile("bench.emf", {}, {}, "Bench", false);
+    Graphics& g = *oMetafile._oGraphics;
+    Prepare(g);
+    // Straight: the same calls on a plain metafile DC mapped the same way.
+    HDC hDC = CreateEnhMetaFileA(nullptr, "bench_straight.emf", nullptr, nullptr);
+    SetUpwardMapping(hDC, 500, 500, 0);
+    Report("  rectangle", MicrosPerOp([&](int i) { g.PaintRectangle(i % 450, i % 460, 40, 30, 1); }),
+           MicrosPerOp([&](int i) { StraightRectangle(hDC, i % 450, i % 460); }));
+    Report("  text", MicrosPerOp([&](int i) { g.PaintString(i % 400, i % 480, "Meridoxa 42"); }),
+           MicrosPerOp([&](int i) { StraightText(hDC, g.State()._pFont.Get(), i % 400, i % 480); }));
+    DeleteEnhMetaFile(CloseEnhMetaFile(hDC));
+    oMetafile.Destroy();
+    DeleteFileA("bench.emf");
+    DeleteFileA("bench_straight.emf");
+}
+
 }  // namespace
 
 int main()
 {
     for (int nPass = 1; nPass <= 2; ++nPass) MemoryDevice(nPass);
+    for (int nPass = 1; nPass <= 2; ++nPass) MetafileDevice(nPass);
     for (int nPass = 1; nPass <= 2; ++nPass) ScreenWindow(nPass);
     return 0;
 }

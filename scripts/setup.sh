@@ -18,6 +18,7 @@ packages=(
   python3-chm                 # an independent reader of the compiled help, for the tests
   fonts-liberation            # metric-compatible stand-ins for the Windows fonts
   socat                       # a pseudo-terminal pair as the serial port of the tests
+  printemf                    # an independent reader of enhanced metafiles, for the tests
   g++ libproj-dev             # bench only: the native PROJ program of scripts/geodesy-bench.sh
 )
 

@@ -50,6 +50,10 @@ public:
     // Recomputes the device values: drawing area, tool-bar space, surface,
     // offsets, refresh bitmap, background, resolution.
     Graphics& InternSetDevPar();
+    // The start of a device's full repaint: the device values, then the clip
+    // to the whole drawing area. False, with no clip set, when the area is
+    // 10 pixels or less in either direction: such an area is not painted.
+    bool PrepareAreaPaint();
     Graphics& InternGetDevValues();
     int32_t GetDeviceWidth() const { return _nMaxWidth; }
     int32_t GetDeviceHeight() const { return _nMaxHeight; }

@@ -118,6 +118,14 @@ Graphics& Graphics::SetBlackAndWhite(bool lOn)
     return SetBackgroundColor();
 }
 
+bool Graphics::PrepareAreaPaint()
+{
+    InternSetDevPar();
+    if (_oDim.cx <= 10 || _oDim.cy <= 10) return false;
+    SetClipRegion(_oOrigin.x, _oOrigin.y, _oDim.cx, _oDim.cy, 0);
+    return true;
+}
+
 Graphics& Graphics::SetClipRegion()
 {
     return SetClipRegion(0, 0, _oDim.cx, _oDim.cy, 0);

@@ -18,6 +18,13 @@ HDC objectShape::SelectDrawDC(int nPass) const
     return _oShapeDevice->PassDC(nPass, _hHandle);
 }
 
+void objectShape::DrawEach(const std::vector<objectShape*>& aShapes)
+{
+    for (objectShape* oShape : aShapes) {
+        if (oShape != nullptr) oShape->Draw();
+    }
+}
+
 void objectShape::DrawPart(objectShape& oPart) const
 {
     oPart.SetHandle(_hHandle);

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "graphics/core/device.h"
 #include "graphics/core/painterstate.h"
@@ -22,6 +23,8 @@ public:
 
     // Draws the figure in all passes.
     virtual void Draw() = 0;
+    // Has each object of the list (null entries skipped) draw itself, in order.
+    static void DrawEach(const std::vector<objectShape*>& aShapes);
 
     // The DC that a window or printer prepared for this drawing (HANDLE).
     HDC Handle() const { return _hHandle; }

@@ -114,11 +114,7 @@ gMemory& gMemory::Destroy()
 
 gMemory& gMemory::PaintNew()
 {
-    if (!_oGraphics) return *this;
-    _oGraphics->InternSetDevPar();
-    if (_oGraphics->State()._oDim.cx <= 10 || _oGraphics->State()._oDim.cy <= 10) return *this;
-    _oGraphics->SetClipRegion(0, 0, _oGraphics->State()._oDim.cx, _oGraphics->State()._oDim.cy, 0);
-    Paint();
+    if (_oGraphics && _oGraphics->PrepareAreaPaint()) Paint();
     return *this;
 }
 
@@ -129,9 +125,7 @@ void gMemory::Draw(objectShape& oShape)
 
 void gMemory::Draw(const std::vector<objectShape*>& aShapes)
 {
-    for (objectShape* oShape : aShapes) {
-        if (oShape != nullptr) oShape->Draw();
-    }
+    objectShape::DrawEach(aShapes);
 }
 
 HBITMAP gMemory::CopyCanvas() const
