@@ -300,6 +300,15 @@ void Edit::Notified(WORD code)
     Owner()->EditFocusChange(event);
 }
 
+void FixedText::SetDrawStyle(UINT style, bool on)
+{
+    drawStyle_ = on ? drawStyle_ | style : drawStyle_ & ~style;
+    LONG bits = GetWindowLongA(Handle(), GWL_STYLE) & ~SS_TYPEMASK;
+    bits |= (drawStyle_ & DT_SINGLELINE) ? SS_LEFTNOWORDWRAP : SS_LEFT;
+    SetWindowLongA(Handle(), GWL_STYLE, bits);
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 void Edit::SetTextLimit(int characters)
 {
     SendMessageA(Handle(), EM_SETLIMITTEXT, characters, 0);

@@ -192,10 +192,24 @@ void Window::Attach(HWND hwnd, WNDPROC defaultProc)
     }
 }
 
+void Window::Rebind(HWND hwnd)
+{
+    Detach();
+    hwnd_ = hwnd;
+    HandleMap()[hwnd] = this;
+    subclassed_ = true;
+    unicode_ = IsWindowUnicode(hwnd);
+    auto procedure = reinterpret_cast<LONG_PTR>(FrameworkControlProc);
+    defaultProc_ = reinterpret_cast<WNDPROC>(unicode_ ? SetWindowLongPtrW(hwnd, GWLP_WNDPROC, procedure)
+                                                      : SetWindowLongPtrA(hwnd, GWLP_WNDPROC, procedure));
+}
+
 void Window::Detach()
 {
-    if (subclassed_) SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
+    if (subclassed_ && unicode_) SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
+    if (subclassed_ && !unicode_) SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
     subclassed_ = false;
+    unicode_ = false;
     HandleMap().erase(hwnd_);
     hwnd_ = nullptr;
 }
@@ -225,6 +239,8 @@ LRESULT Window::Receive(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT Window::DefaultProcedure(const Event& event)
 {
+    // A Unicode window's messages reach its procedure in UTF-16 and go on so.
+    if (unicode_) return CallWindowProcW(defaultProc_, event.hWnd, event.message, event.wParam, event.lParam);
     return CallWindowProcA(defaultProc_, event.hWnd, event.message, event.wParam, event.lParam);
 }
 

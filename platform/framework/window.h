@@ -248,6 +248,8 @@ public:
 
     std::string Caption() const;
     void SetCaption(const std::string& caption);
+    // The size a one-line text takes in the window's font.
+    Dimension SizeText(const std::string& text) const;
 
     const Brush& Background() const { return background_; }
     // The brush the window's canvas (or the control's background) is filled with.
@@ -308,6 +310,11 @@ protected:
     // to defaultProc. Without a defaultProc the window (a control made from a
     // dialog template) is subclassed and keeps its own procedure as default.
     void Attach(HWND hwnd, WNDPROC defaultProc);
+    // Moves the object onto another window that replaces its own (the caller
+    // destroys the old one): the old handle leaves the registry and its
+    // subclassing, the new one is subclassed (as a Unicode window when it is
+    // one, so that it stays Unicode) and registered.
+    void Rebind(HWND hwnd);
     // Runs the default procedure of the window for an event.
     virtual LRESULT DefaultProcedure(const Event& event);
     // The object that receives the first messages of a window being made,
@@ -351,6 +358,7 @@ private:
     Window* owner_ = nullptr;
     WNDPROC defaultProc_ = nullptr;
     bool subclassed_ = false;
+    bool unicode_ = false;
     Brush background_;
     ::Font font_;
     ::Pointer pointer_;
