@@ -403,8 +403,20 @@ void Window::SetExStyle(DWORD bits, bool on)
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
+namespace {
+
+std::optional<bool> visualStylesAnswer;
+
+}  // namespace
+
+void OverrideVisualStyles(std::optional<bool> answer)
+{
+    visualStylesAnswer = answer;
+}
+
 bool VisualStylesInUse()
 {
+    if (visualStylesAnswer) return *visualStylesAnswer;
     HMODULE controls = GetModuleHandleA("comctl32.dll");
     auto getVersion =
         controls

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -387,5 +388,7 @@ bool IsFrameworkDialog(HWND hwnd);
 
 // True when the program's controls are drawn with visual styles (themes).
 bool VisualStylesInUse();
+// Lets a test decide that answer; no answer gives the system's again.
+void OverrideVisualStyles(std::optional<bool> answer);
 // Registers the window classes of the common controls (once).
 void RegisterCommonControls();

@@ -1,7 +1,7 @@
 // The kit window protocol on a gTopAppWindow under the test display: the
 // figure on the window and in its refresh bitmap, exposes served from the
 // bitmap, full repaints on a new size, the resize state and the timer.
-#include "graphics/windows/gtopappwindow.h"
+#include "graphics/windows/gkitwindow.h"
 #include "graphics/painter_access.h"
 
 #include <gtest/gtest.h>
