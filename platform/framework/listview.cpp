@@ -2,18 +2,8 @@
 
 #include <commctrl.h>
 
-namespace {
-
-const char* ListViewClass()
-{
-    RegisterCommonControls();
-    return WC_LISTVIEWA;
-}
-
-}  // namespace
-
 ListView::ListView(Window& owner, int id, Point origin, Dimension size, DWORD style)
-    : Control(owner, id, ListViewClass(), style, origin, size)
+    : Control(owner, id, CommonControlClass(WC_LISTVIEWA), style, origin, size)
 {
 }
 

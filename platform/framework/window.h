@@ -389,3 +389,5 @@ bool IsFrameworkDialog(HWND hwnd);
 bool VisualStylesInUse();
 // Registers the window classes of the common controls (once).
 void RegisterCommonControls();
+// The class name of a common control, its class registered.
+const char* CommonControlClass(const char* className);

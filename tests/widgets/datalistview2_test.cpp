@@ -95,18 +95,13 @@ int ColumnPixels(HWND view, int index)
 
 int HeaderColumns(HWND view)
 {
-    auto header = reinterpret_cast<HWND>(SendMessageA(view, LVM_GETHEADER, 0, 0));
-    return static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    return Header_GetItemCount(ListView_GetHeader(view));
 }
 
 std::string ItemText(HWND view, int item, int subItem)
 {
     char text[64] = {};
-    LVITEMA attributes{};
-    attributes.iSubItem = subItem;
-    attributes.pszText = text;
-    attributes.cchTextMax = sizeof text;
-    SendMessageA(view, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&attributes));
+    ListView_GetItemText(view, item, subItem, text, sizeof text);
     return text;
 }
 
@@ -140,13 +135,14 @@ protected:
     DataListView2 view{owner, 101, Point{10, 10}, Dimension{660, 300}, LVS_REPORT | WS_VISIBLE | WS_BORDER};
     MemoryServer server{{Field("NAME", "FIRST NAME", 'C', 20), Field("BORN", "date of birth", 'D', 8),
                          Field("PAY", "Salary", 'N', 10), Field("NOTE", "MEMO  text", 'M', 1),
-                         Field("OK", "ACTIVE", 'L', 1)}};
+                         // Windows-1252: "äNDÖRBAR".
+                         Field("OK", "\xe4ND\xd6RBAR", 'L', 1)}};
 };
 
 TEST_F(DataListView2Window, OneFittedColumnPerFieldInProperCase)
 {
     view.Use(&server);
-    const char* captions[] = {"First Name", "Date Of Birth", "Salary", "Memo  Text", "Active"};
+    const char* captions[] = {"First Name", "Date Of Birth", "Salary", "Memo  Text", "\xc4nd\xf6rbar"};
     for (int index = 0; index < 5; ++index) EXPECT_EQ(ColumnCaption(view.Handle(), index), captions[index]);
     ExpectFittedColumns(server, {1, 2, 3, 4, 5});
     EXPECT_GT(view.StringWidth(kDigits), 0);

@@ -12,18 +12,13 @@ namespace {
 std::string ItemText(HWND view, int item, int subItem)
 {
     char text[64] = {};
-    LVITEMA attributes{};
-    attributes.iSubItem = subItem;
-    attributes.pszText = text;
-    attributes.cchTextMax = sizeof text;
-    SendMessageA(view, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&attributes));
+    ListView_GetItemText(view, item, subItem, text, sizeof text);
     return text;
 }
 
 int HeaderColumns(HWND view)
 {
-    auto header = reinterpret_cast<HWND>(SendMessageA(view, LVM_GETHEADER, 0, 0));
-    return static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    return Header_GetItemCount(ListView_GetHeader(view));
 }
 
 DataField Field(const char* name, const char* caption, char valType, int length)
