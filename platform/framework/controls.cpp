@@ -181,18 +181,8 @@ bool ScrollBar::Reflect(Event& event, LRESULT& result)
     return true;
 }
 
-namespace {
-
-const char* TabControlClass()
-{
-    RegisterCommonControls();
-    return WC_TABCONTROLA;
-}
-
-}  // namespace
-
 TabControl::TabControl(Window& owner, int id, Point origin, Dimension size, DWORD style)
-    : Control(owner, id, TabControlClass(), style | WS_CLIPSIBLINGS, origin, size)
+    : Control(owner, id, CommonControlClass(WC_TABCONTROLA), style | WS_CLIPSIBLINGS, origin, size)
 {
 }
 

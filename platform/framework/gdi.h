@@ -96,6 +96,8 @@ public:
     LOGFONTA GetLogFontStruct() const { return attributes_; }
 
     HFONT Handle() const;
+    // True for the same font: this one or a copy of it, neither changed since.
+    bool IsSame(const Font& other) const { return handle_ == other.handle_; }
 
 private:
     void Changed();

@@ -134,6 +134,12 @@ void RegisterCommonControls()
     (void)registered;
 }
 
+const char* CommonControlClass(const char* className)
+{
+    RegisterCommonControls();
+    return className;
+}
+
 bool IsFrameworkDialog(HWND hwnd)
 {
     char className[32] = {};

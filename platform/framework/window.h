@@ -392,3 +392,5 @@ bool VisualStylesInUse();
 void OverrideVisualStyles(std::optional<bool> answer);
 // Registers the window classes of the common controls (once).
 void RegisterCommonControls();
+// The class name of a common control, its class registered.
+const char* CommonControlClass(const char* className);
