@@ -1,0 +1,32 @@
+#include "graphics/shapefile/filewindow.h"
+
+#include <algorithm>
+
+#include "platform/runtime/files.h"
+
+namespace shapefile {
+
+const uint8_t* FileWindow::Bytes(uint64_t nPos, uint64_t nCount, uint64_t nReach, uint64_t& nGot)
+{
+    if (nPos >= nStart_ && nPos - nStart_ + nCount <= nLength_) {
+        nGot = nCount;
+        return buffer_.data() + (nPos - nStart_);
+    }
+    nGot = 0;
+    nStart_ = nPos;
+    nLength_ = 0;
+    if (nPos >= nFileSize_) return buffer_.data();
+    const uint64_t nWant = std::min(std::max(nCount, nReach), nFileSize_ - nPos);
+    if (buffer_.size() < nWant) buffer_.resize(nWant);
+    if (FSeek(hFile_, static_cast<int64_t>(nPos)) != static_cast<int64_t>(nPos)) return buffer_.data();
+    while (nLength_ < nWant) {
+        const DWORD nChunk = static_cast<DWORD>(std::min<uint64_t>(nWant - nLength_, 1U << 30));
+        const DWORD nRead = FRead(hFile_, buffer_.data() + nLength_, nChunk);
+        if (nRead == 0) break;
+        nLength_ += nRead;
+    }
+    nGot = std::min(nCount, nLength_);
+    return buffer_.data();
+}
+
+}  // namespace shapefile
