@@ -8,7 +8,7 @@ namespace shapefile {
 
 const uint8_t* FileWindow::Bytes(uint64_t nPos, uint64_t nCount, uint64_t nReach, uint64_t& nGot)
 {
-    if (nPos >= nStart_ && nPos - nStart_ + nCount <= nLength_) {
+    if (Holds(nPos, nCount)) {
         nGot = nCount;
         return buffer_.data() + (nPos - nStart_);
     }

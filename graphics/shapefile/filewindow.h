@@ -15,6 +15,8 @@ public:
     // nFileSize: the file's real size, which bounds every read.
     FileWindow(HANDLE hFile, uint64_t nFileSize) : hFile_(hFile), nFileSize_(nFileSize) {}
 
+    // TRUE when the bytes nPos .. nPos + nCount - 1 are in the buffer.
+    bool Holds(uint64_t nPos, uint64_t nCount) const { return nPos >= nStart_ && nPos - nStart_ + nCount <= nLength_; }
     // The bytes nPos .. nPos + nCount - 1, or as many of them as the file
     // holds (nGot; fewer than nCount only at the end of the file or when the
     // system read fails). When they are not in the buffer, it is refilled

@@ -316,7 +316,7 @@ bool ShapeFile::RunShapeArray()
         // Reads on over the following records to draw while they lie close
         // behind, so that a run of them costs one read.
         uint64_t nEnd = uint64_t{oEntry.nDataPosition} + oEntry.nDataLength;
-        for (std::size_t j = i + 1; j < aToDraw.size(); ++j) {
+        for (std::size_t j = i + 1; j < aToDraw.size() && !oMain.Holds(oEntry.nDataPosition, oEntry.nDataLength); ++j) {
             const ShapeIndexEntry& oNext = _pRecIndex[aToDraw[j] - 1];
             const uint64_t nNextEnd = uint64_t{oNext.nDataPosition} + oNext.nDataLength;
             if (oNext.nDataPosition < nEnd || oNext.nDataPosition - nEnd > kReadOverGap ||

@@ -1,12 +1,14 @@
-// A map on a screen window under the test display: the window and its
-// refresh bitmap get the same pixels and the window's pointer is back after
-// the paint; and a large map painted twice leaks no GDI object.
+// A map on the other devices: on a screen window under the test display the
+// window and its refresh bitmap get the same pixels and the window's pointer
+// is back after the paint; a metafile records one polygon call per record;
+// and a large map painted twice leaks no GDI object.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <memory>
 
 #include "graphics/shapefile/shapefile.h"
+#include "graphics/windows/genhmetafile.h"
 #include "graphics/windows/gmemory.h"
 #include "graphics/windows/gtopappwindow.h"
 #include "platform/framework/app.h"
@@ -26,7 +28,7 @@ public:
 
 }  // namespace
 
-TEST(ShapeFileWindow, WindowAndRefreshBitmapAlikePointerBack)
+TEST(ShapeFileDevices, WindowAndRefreshBitmapAlikePointerBack)
 {
     MapWindow oWindow;
     oWindow.SetSize({300, 240});
@@ -66,7 +68,34 @@ TEST(ShapeFileWindow, WindowAndRefreshBitmapAlikePointerBack)
     oWindow.Destroy();
 }
 
-TEST(ShapeFileWindow, LargeMapPaintedTwiceLeaksNoGdiObject)
+TEST(ShapeFileDevices, MetafileRecordsOnePolygonCallPerRecord)
+{
+    // polygon.shp: a polygon with a hole (PolyPolygon) and two squares.
+    {
+        gEnhMetaFile oMeta("map.emf", {}, {}, "Map");
+        ShapeFile oMap("MAP", *oMeta._oGraphics, "polygon.shp");
+        ASSERT_TRUE(oMap.ReadFileHeader());
+        EXPECT_TRUE(oMap.SetShapeColorNormal().PaintShapeFigures());
+        oMeta.Destroy();
+    }
+    HENHMETAFILE hMeta = GetEnhMetaFileA("map.emf");
+    ASSERT_NE(hMeta, nullptr);
+    int aCalls[2] = {0, 0};  // polygons, polypolygons
+    EnumEnhMetaFile(
+        nullptr, hMeta,
+        [](HDC, HANDLETABLE*, const ENHMETARECORD* r, int, LPARAM p) {
+            int* a = reinterpret_cast<int*>(p);
+            a[0] += r->iType == EMR_POLYGON || r->iType == EMR_POLYGON16;
+            a[1] += r->iType == EMR_POLYPOLYGON || r->iType == EMR_POLYPOLYGON16;
+            return 1;
+        },
+        aCalls, nullptr);
+    DeleteEnhMetaFile(hMeta);
+    EXPECT_EQ(aCalls[0], 2);
+    EXPECT_EQ(aCalls[1], 1);
+}
+
+TEST(ShapeFileDevices, LargeMapPaintedTwiceLeaksNoGdiObject)
 {
     // 100,000 polygons: each draw makes and deletes a pen and a brush; a leak
     // would exhaust Wine's handle table of about 65,000 objects.
