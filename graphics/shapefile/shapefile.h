@@ -46,7 +46,7 @@ static_assert(sizeof(ShapeIndexEntry) == 56, "the index is a block of packed 56-
 // Why the last pass failed, or the last damaged record it met.
 struct ShapeFileFault {
     uint32_t nEntry;   // entry position; 0 for the file as a whole
-    uint64_t nOffset;  // main-file offset of the record header, or of the index entry's target
+    uint64_t nOffset;  // main-file offset: of the record header, or of the record data when they are damaged
     std::string cWhat;
 };
 
@@ -98,6 +98,9 @@ public:
     ShapeFile& SetShapeUnselectArea();
 
     // ---- Extraction list (entry positions) ----
+    // The list is taken as it stands: its whole numbers are kept sorted, so
+    // that the test is a binary search; later changes to the caller's array
+    // do not reach it.
     ShapeFile& SetShapeExtractRec(const Array& aEntries, bool lInvert = false);
     ShapeFile& SetShapeUnextractRec();
     // TRUE when entry nEntry is in the list, or, inverted, is not in it.

@@ -226,7 +226,7 @@ bool ShapeFile::RunShapeFirst(bool lDraw)
         if (nPos >= _nFileLength) break;
         uint64_t nGot;
         const uint8_t* pHeader = oMain.Bytes(nPos, kRecordHeaderSize, kReadAhead, nGot);
-        if (nGot == 0) {
+        if (nGot == 0 && nPos >= _nFileSize) {
             // The walk ends here, as at the end of the file.
             _oFault = ShapeFileFault{n, nPos,
                                      "the file is shorter than its header says (" + Bytes(_nFileSize) + " of " +
