@@ -14,14 +14,13 @@
 #include <memory>
 #include <vector>
 
+#include "bench/bench_window.h"
 #include "bench/timing.h"
 #include "graphics/core/graphics.h"
 #include "graphics/objects/objectshape.h"
 #include "graphics/shapefile/recorddecoder.h"
 #include "graphics/shapefile/shapefile.h"
 #include "graphics/windows/gmemory.h"
-#include "graphics/windows/gtopappwindow.h"
-#include "platform/framework/app.h"
 #include "platform/runtime/files.h"
 
 namespace {
@@ -116,21 +115,15 @@ int main(int argc, char** argv)
         gMemory oMemory(2, 1000, 1000);
         Measure("memory device 1000 x 1000", *oMemory._oGraphics, {oMemory.GetMemoryDC()}, cFile);
     }
-    gTopAppWindow oWindow;
-    oWindow.SetSize({1000, 1000});
-    oWindow.Show();
-    ApplicationExec();
-    Graphics& g = *oWindow._oGraphics;
-    if (g.State()._oRefreshCanvas.DC() == nullptr) {
-        std::printf("screen window: no display, skipped\n");
-        return 0;
-    }
-    const SIZE s = oWindow.CanvasSize();
-    HDC hWindow = GetDC(oWindow.Handle());
+    const std::unique_ptr<gTopAppWindow> oWindow = ShownBenchWindow();
+    if (!oWindow) return 0;
+    Graphics& g = *oWindow->_oGraphics;
+    const SIZE s = oWindow->CanvasSize();
+    HDC hWindow = GetDC(oWindow->Handle());
     SetUpwardMapping(hWindow, s.cx, s.cy, 0);
     char cName[64];
     std::snprintf(cName, sizeof cName, "screen window %ld x %ld", s.cx, s.cy);
     Measure(cName, g, {hWindow, g.State()._oRefreshCanvas.DC()}, cFile);
-    ReleaseDC(oWindow.Handle(), hWindow);
+    ReleaseDC(oWindow->Handle(), hWindow);
     return 0;
 }
