@@ -1,6 +1,8 @@
 #include "graphics/shapefile/filewindow.h"
 
 #include <algorithm>
+#include <limits>
+#include <new>
 
 #include "platform/runtime/files.h"
 
@@ -17,7 +19,12 @@ const uint8_t* FileWindow::Bytes(uint64_t nPos, uint64_t nCount, uint64_t nReach
     nLength_ = 0;
     if (nPos >= nFileSize_) return buffer_.data();
     const uint64_t nWant = std::min(std::max(nCount, nReach), nFileSize_ - nPos);
-    if (buffer_.size() < nWant) buffer_.resize(nWant);
+    if (nWant > std::numeric_limits<std::size_t>::max()) return buffer_.data();
+    try {
+        if (buffer_.size() < nWant) buffer_.resize(static_cast<std::size_t>(nWant));
+    } catch (const std::bad_alloc&) {
+        return buffer_.data();
+    }
     if (FSeek(hFile_, static_cast<int64_t>(nPos)) != static_cast<int64_t>(nPos)) return buffer_.data();
     while (nLength_ < nWant) {
         const DWORD nChunk = static_cast<DWORD>(std::min<uint64_t>(nWant - nLength_, 1U << 30));

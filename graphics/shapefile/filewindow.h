@@ -18,8 +18,8 @@ public:
     // TRUE when the bytes nPos .. nPos + nCount - 1 are in the buffer.
     bool Holds(uint64_t nPos, uint64_t nCount) const { return nPos >= nStart_ && nPos - nStart_ + nCount <= nLength_; }
     // The bytes nPos .. nPos + nCount - 1, or as many of them as the file
-    // holds (nGot; fewer than nCount only at the end of the file or when the
-    // system read fails). When they are not in the buffer, it is refilled
+    // holds (nGot; fewer than nCount only at the end of the file, when the
+    // system read fails or when no buffer of that size can be had). When they are not in the buffer, it is refilled
     // from nPos with nReach bytes (at least nCount, at most to the file's
     // end). Valid until the next call.
     const uint8_t* Bytes(uint64_t nPos, uint64_t nCount, uint64_t nReach, uint64_t& nGot);

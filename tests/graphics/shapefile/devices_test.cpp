@@ -26,6 +26,16 @@ public:
     bool lPainted = false;
 };
 
+// Counts a metafile's polygon records into int[0] and its polypolygon
+// records into int[1].
+int CALLBACK CountPolygonCalls(HDC, HANDLETABLE*, const ENHMETARECORD* r, int, LPARAM p)
+{
+    int* a = reinterpret_cast<int*>(p);
+    a[0] += r->iType == EMR_POLYGON || r->iType == EMR_POLYGON16;
+    a[1] += r->iType == EMR_POLYPOLYGON || r->iType == EMR_POLYPOLYGON16;
+    return 1;
+}
+
 }  // namespace
 
 TEST(ShapeFileDevices, WindowAndRefreshBitmapAlikePointerBack)
@@ -80,16 +90,8 @@ TEST(ShapeFileDevices, MetafileRecordsOnePolygonCallPerRecord)
     }
     HENHMETAFILE hMeta = GetEnhMetaFileA("map.emf");
     ASSERT_NE(hMeta, nullptr);
-    int aCalls[2] = {0, 0};  // polygons, polypolygons
-    EnumEnhMetaFile(
-        nullptr, hMeta,
-        [](HDC, HANDLETABLE*, const ENHMETARECORD* r, int, LPARAM p) {
-            int* a = reinterpret_cast<int*>(p);
-            a[0] += r->iType == EMR_POLYGON || r->iType == EMR_POLYGON16;
-            a[1] += r->iType == EMR_POLYPOLYGON || r->iType == EMR_POLYPOLYGON16;
-            return 1;
-        },
-        aCalls, nullptr);
+    int aCalls[2] = {0, 0};
+    EnumEnhMetaFile(nullptr, hMeta, CountPolygonCalls, aCalls, nullptr);
     DeleteEnhMetaFile(hMeta);
     EXPECT_EQ(aCalls[0], 2);
     EXPECT_EQ(aCalls[1], 1);
