@@ -1,7 +1,8 @@
 // A map on the other devices: on a screen window under the test display the
-// window and its refresh bitmap get the same pixels and the window's pointer
-// is back after the paint; a metafile records one polygon call per record;
-// and a large map painted twice leaks no GDI object.
+// window and its refresh bitmap get the same pixels, the wait pointer shows
+// while the map draws and the window's own is back after the paint; a
+// metafile records one polygon call per record; and a large map painted
+// twice leaks no GDI object.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -22,8 +23,15 @@ public:
     {
         if (oMap) lPainted = oMap->PaintShapeFigures();
     }
+    // Notes the pointer shown while the map draws.
+    void Draw(objectShape& oShape) override
+    {
+        hPointerWhileDrawing = GetPointer().Handle();
+        gTopAppWindow::Draw(oShape);
+    }
     std::unique_ptr<ShapeFile> oMap;
     bool lPainted = false;
+    HCURSOR hPointerWhileDrawing = nullptr;
 };
 
 // Counts a metafile's polygon records into int[0] and its polypolygon
@@ -57,6 +65,7 @@ TEST(ShapeFileDevices, WindowAndRefreshBitmapAlikePointerBack)
         UpdateWindow(oWindow.Handle());
         ApplicationExec();
         EXPECT_TRUE(oWindow.lPainted);
+        EXPECT_EQ(oWindow.hPointerWhileDrawing, LoadCursorA(nullptr, IDC_WAIT));
         EXPECT_EQ(oWindow.GetPointer().Handle(), oCross.Handle());
         // Sample the canvas on a grid in both DCs, in painter coordinates.
         const PainterState& s = g.State();
