@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench/bench_window.h"
 #include "graphics/core/graphics.h"
 #include "graphics/windows/genhmetafile.h"
 #include "graphics/windows/gmemory.h"
@@ -120,21 +121,15 @@ void MemoryDevice(int nPass)
 
 void ScreenWindow(int nPass)
 {
-    gTopAppWindow oWindow;
-    oWindow.SetSize({1000, 1000});
-    oWindow.Show();
-    ApplicationExec();
-    Graphics& g = *oWindow._oGraphics;
-    if (g.State()._oRefreshCanvas.DC() == nullptr) {
-        std::printf("screen window: no display, skipped\n");
-        return;
-    }
+    const std::unique_ptr<gTopAppWindow> oWindow = ShownBenchWindow();
+    if (!oWindow) return;
+    Graphics& g = *oWindow->_oGraphics;
     Prepare(g);
-    const SIZE s = oWindow.CanvasSize();
+    const SIZE s = oWindow->CanvasSize();
     std::printf("screen window %ld x %ld, pass %d\n", s.cx, s.cy, nPass);
     // Straight: the same calls on the window's DC (taken once) and on the
     // refresh bitmap's DC.
-    HDC hWindow = GetDC(oWindow.Handle());
+    HDC hWindow = GetDC(oWindow->Handle());
     SetUpwardMapping(hWindow, s.cx, s.cy, 0);
     HDC hBitmap = g.State()._oRefreshCanvas.DC();
     Report("  rectangle", MicrosPerOp([&](int i) { g.PaintRectangle(i % 950, i % 960, 40, 30, 1); }),
@@ -155,7 +150,7 @@ void ScreenWindow(int nPass)
                    StraightPolyline(hBitmap, aLines[i % 3]);
                },
                kPolylines));
-    ReleaseDC(oWindow.Handle(), hWindow);
+    ReleaseDC(oWindow->Handle(), hWindow);
 }
 
 void MetafileDevice(int nPass)

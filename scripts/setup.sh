@@ -20,6 +20,8 @@ packages=(
   socat                       # a pseudo-terminal pair as the serial port of the tests
   printemf                    # an independent reader of enhanced metafiles, for the tests
   g++ libproj-dev             # bench only: the native PROJ program of scripts/geodesy-bench.sh
+  python3-pyshp shapelib      # an independent shapefile writer and reader and a second reader (shpdump), for the tests
+  libshp-dev                  # bench only: shapelib's reading floor of scripts/shapefile-bench.sh
 )
 
 sudo_() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }

@@ -24,6 +24,9 @@
 #include "platform/runtime/value.h"
 
 class objectShape;
+namespace shapefile {
+class PainterFields;
+}
 
 // A point or offset in world units.
 struct WorldPoint {
@@ -255,6 +258,9 @@ public:
 
 private:
     friend class PainterTestAccess;  // the tests' way to set up a state
+    // A shapefile paint sets the world-to-device mapping and the record
+    // colours directly and restores them afterwards.
+    friend class shapefile::PainterFields;
     class BlackWhiteGradient;
     class EmptyChart;
 

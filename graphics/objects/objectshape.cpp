@@ -59,13 +59,17 @@ int32_t Shifted(int32_t nPos, int32_t nOffset)
 
 }  // namespace
 
+int32_t objectShape::DevicePos(double v, double fFactor, int32_t nOffset)
+{
+    return Shifted(Long(v * fFactor), nOffset);
+}
 int32_t objectShape::DevicePosX(double x) const
 {
-    return Shifted(Long(x * State()._fFactorX), State()._nOffsetX);
+    return DevicePos(x, State()._fFactorX, State()._nOffsetX);
 }
 int32_t objectShape::DevicePosY(double y) const
 {
-    return Shifted(Long(y * State()._fFactorY), State()._nOffsetY);
+    return DevicePos(y, State()._fFactorY, State()._nOffsetY);
 }
 int32_t objectShape::DeviceExtentX(double w) const
 {

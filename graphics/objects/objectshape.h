@@ -54,6 +54,10 @@ public:
     }
 
     // World to device: positions with the world offset, extents without.
+    // DevicePos is the rule of both positions: the value times the factor,
+    // rounded as every float stored into an integer, plus the offset, held
+    // within the 32-bit range.
+    static int32_t DevicePos(double v, double fFactor, int32_t nOffset);
     int32_t DevicePosX(double x) const;
     int32_t DevicePosY(double y) const;
     int32_t DeviceExtentX(double w) const;

@@ -257,6 +257,9 @@ public:
     virtual void SetBackground(const Brush& brush);
     const ::Font& GetFont() const { return font_; }
     virtual void SetFont(const ::Font& font);
+    // The pointer shown over the canvas; none (a null handle) leaves the
+    // class cursor.
+    const ::Pointer& GetPointer() const { return pointer_; }
     void SetPointer(const ::Pointer& pointer);
     // The window's icons in the title bar and task switcher.
     void SetIcon(const ::Icon& icon);
