@@ -50,6 +50,8 @@ public:
     void Draw(objectShape& oShape) override;
     using TopAppWindow::SetBackground;
     void SetBackground(COLORREF nColor) override;
+    ::Pointer DevicePointer() const override { return GetPointer(); }
+    void SetDevicePointer(const ::Pointer& oPointer) override { SetPointer(oPointer); }
     // The prepared window DC, then the refresh bitmap.
     HDC PassDC(int nPass, HDC hPrepared) const override;
 

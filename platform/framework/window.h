@@ -254,6 +254,7 @@ public:
     virtual void SetBackground(const Brush& brush);
     const ::Font& GetFont() const { return font_; }
     virtual void SetFont(const ::Font& font);
+    const ::Pointer& GetPointer() const { return pointer_; }
     void SetPointer(const ::Pointer& pointer);
     // The window's icons in the title bar and task switcher.
     void SetIcon(const ::Icon& icon);

@@ -70,6 +70,34 @@ bool SaveIndexed(const std::string& cFile, int w, int h, const std::vector<RGBQU
     return SaveImageGif(cFile, oBitmap.DC(), oBitmap.Bitmap());
 }
 
+// Fills rows with a fixed pseudo-random sequence of indices.
+auto Noise(int w)
+{
+    return [w, nSeed = uint32_t{12345}](int, uint8_t* p) mutable {
+        for (int i = 0; i < w; ++i) {
+            nSeed = nSeed * 1103515245u + 12345u;
+            p[i] = static_cast<uint8_t>(nSeed >> 16);
+        }
+    };
+}
+
+// Saves a screen bitmap of w x h whose pixel (x, y), y downward, is
+// fColour(x, y); returns its pixels as the file must show them: upside down,
+// the bitmap's bottom row first.
+template <typename Colour>
+std::vector<uint8_t> SaveScreenBitmap(const std::string& cFile, int w, int h, Colour fColour)
+{
+    BitmapDC oBitmap(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) SetPixel(oBitmap.DC(), x, y, fColour(x, y));
+    EXPECT_TRUE(SaveImageGif(cFile, oBitmap.DC(), oBitmap.Bitmap()));
+    const std::vector<uint8_t> aRgb = RgbOf(oBitmap.DC(), w, h);
+    std::vector<uint8_t> aFile;
+    for (int y = h - 1; y >= 0; --y)
+        aFile.insert(aFile.end(), aRgb.begin() + y * w * 3, aRgb.begin() + (y + 1) * w * 3);
+    return aFile;
+}
+
 std::vector<RGBQUAD> Grey()
 {
     std::vector<RGBQUAD> a(256);
@@ -137,13 +165,7 @@ TEST(GifWriterTest, OneColourRowCodesGrowingRuns)
 
 TEST(GifWriterTest, NoiseRowClearsAfterCode511AndStaysBelow512)
 {
-    uint32_t nSeed = 12345;
-    ASSERT_TRUE(SaveIndexed("noise.gif", 600, 3, Grey(), [&](int, uint8_t* p) {
-        for (int i = 0; i < 600; ++i) {
-            nSeed = nSeed * 1103515245u + 12345u;
-            p[i] = static_cast<uint8_t>(nSeed >> 16);
-        }
-    }));
+    ASSERT_TRUE(SaveIndexed("noise.gif", 600, 3, Grey(), Noise(600)));
     const Gif o = ParseGif("noise.gif");
     ASSERT_TRUE(o.lWellFormed);
     ASSERT_GT(o.aCodes.size(), 300u);
@@ -159,13 +181,7 @@ TEST(GifWriterTest, NoiseRowClearsAfterCode511AndStaysBelow512)
 
 TEST(GifWriterTest, LargeImageDataIsSplitInto255ByteSubBlocks)
 {
-    uint32_t nSeed = 7;
-    ASSERT_TRUE(SaveIndexed("blocks.gif", 200, 20, Grey(), [&](int, uint8_t* p) {
-        for (int i = 0; i < 200; ++i) {
-            nSeed = nSeed * 1103515245u + 12345u;
-            p[i] = static_cast<uint8_t>(nSeed >> 16);
-        }
-    }));
+    ASSERT_TRUE(SaveIndexed("blocks.gif", 200, 20, Grey(), Noise(200)));
     const Gif o = ParseGif("blocks.gif");
     ASSERT_TRUE(o.lWellFormed);
     ASSERT_GT(o.aSubBlocks.size(), 2u);
@@ -267,36 +283,15 @@ TEST(GifWriterTest, WritesPicturesForTheIndependentReaders)
     // A screen bitmap in the palette's own colours comes back exact; the
     // bitmap holds the picture upside down (red at its bottom), the file
     // upright (red at its top).
-    {
-        const COLORREF aPalette[] = {RGB(255, 0, 0),     RGB(0, 0, 255), RGB(192, 192, 192), RGB(0, 128, 0),
-                                     RGB(255, 255, 255), RGB(0, 0, 0),   RGB(51, 102, 153)};
-        const int w = 7, h = 6;
-        BitmapDC oBitmap(w, h);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) SetPixel(oBitmap.DC(), x, y, aPalette[(x + (h - 1 - y)) % 7]);
-        ASSERT_TRUE(SaveImageGif("palette.gif", oBitmap.DC(), oBitmap.Bitmap()));
-        std::vector<uint8_t> aRgb = RgbOf(oBitmap.DC(), w, h);
-        std::vector<uint8_t> aUpright;
-        for (int y = h - 1; y >= 0; --y) {
-            aUpright.insert(aUpright.end(), aRgb.begin() + y * w * 3, aRgb.begin() + (y + 1) * w * 3);
-        }
-        WriteBytes("palette.rgb", aUpright);
-        EXPECT_EQ(aUpright[0], 255);  // red at the file's top-left
-        EXPECT_EQ(aUpright[2], 0);
-    }
-
+    const COLORREF aPalette[] = {RGB(255, 0, 0),     RGB(0, 0, 255), RGB(192, 192, 192), RGB(0, 128, 0),
+                                 RGB(255, 255, 255), RGB(0, 0, 0),   RGB(51, 102, 153)};
+    const std::vector<uint8_t> aPaletteRgb =
+        SaveScreenBitmap("palette.gif", 7, 6, [&](int x, int y) { return aPalette[(x + (5 - y)) % 7]; });
+    WriteBytes("palette.rgb", aPaletteRgb);
+    EXPECT_EQ(aPaletteRgb[0], 255);  // red at the file's top-left
+    EXPECT_EQ(aPaletteRgb[2], 0);
     // A gradient maps every pixel to its nearest table colour.
-    {
-        const int w = 64, h = 16;
-        BitmapDC oBitmap(w, h);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) SetPixel(oBitmap.DC(), x, y, RGB(x * 4, 255 - y * 16, (x * 2 + y * 8) % 256));
-        ASSERT_TRUE(SaveImageGif("gradient.gif", oBitmap.DC(), oBitmap.Bitmap()));
-        std::vector<uint8_t> aRgb = RgbOf(oBitmap.DC(), w, h);
-        std::vector<uint8_t> aUpright;
-        for (int y = h - 1; y >= 0; --y) {
-            aUpright.insert(aUpright.end(), aRgb.begin() + y * w * 3, aRgb.begin() + (y + 1) * w * 3);
-        }
-        WriteBytes("gradient.src", aUpright);
-    }
+    WriteBytes("gradient.src", SaveScreenBitmap("gradient.gif", 64, 16, [](int x, int y) {
+                   return RGB(x * 4, 255 - y * 16, (x * 2 + y * 8) % 256);
+               }));
 }
