@@ -52,27 +52,23 @@ public:
         for (int32_t r = 0; r < nHeight && lOk_; ++r) CodeRow(pPixels + r * nStride, nWidth);
         MemFree(pNext_);
         pNext_ = nullptr;
+        // The last data byte, its high bits that no code reaches zero.
+        if (nPendingBits_ > 0) PutByte(static_cast<uint8_t>(nPending_));
         return lOk_ && Append(aBlock_.data(), aBlock_[0] + 1u);
     }
     const uint8_t* Output() const { return pOutput_; }
     std::size_t OutputLength() const { return nOutputLength_; }
 
-    // Appends the code as 9 bits.
+    // Appends the code as 9 bits, least significant first; every full byte
+    // goes into the current sub-block.
     void OutputBits(uint16_t nCode)
     {
-        for (uint32_t i = 0; i < 9; ++i) {
-            if (nBitPos_ == 8) {
-                if (aBlock_[0] == 255) {
-                    if (!Append(aBlock_.data(), aBlock_.size())) lOk_ = false;
-                    aBlock_[0] = 1;
-                } else {
-                    ++aBlock_[0];
-                }
-                aBlock_[aBlock_[0]] = 0;
-                nBitPos_ = 0;
-            }
-            if ((nCode & Pow2(i)) != 0) aBlock_[aBlock_[0]] |= static_cast<uint8_t>(Pow2(nBitPos_));
-            ++nBitPos_;
+        nPending_ |= uint32_t{nCode} << nPendingBits_;
+        nPendingBits_ += 9;
+        while (nPendingBits_ >= 8) {
+            PutByte(static_cast<uint8_t>(nPending_ & (Pow2(8) - 1u)));
+            nPending_ >>= 8;
+            nPendingBits_ -= 8;
         }
     }
 
@@ -108,6 +104,16 @@ private:
         }
         OutputBits(nCurrent);
     }
+    // A full sub-block moves to the output only when the next byte comes, so
+    // the last one always holds at least one byte.
+    void PutByte(uint8_t nByte)
+    {
+        if (aBlock_[0] == 255) {
+            if (!Append(aBlock_.data(), aBlock_.size())) lOk_ = false;
+            aBlock_[0] = 0;
+        }
+        aBlock_[++aBlock_[0]] = nByte;
+    }
     bool Append(const uint8_t* pData, std::size_t nBytes)
     {
         if (nOutputLength_ + nBytes > MemSize(pOutput_)) {
@@ -123,7 +129,8 @@ private:
     uint8_t* pOutput_ = nullptr;
     std::size_t nOutputLength_ = 0;
     std::array<uint8_t, 256> aBlock_{};
-    uint32_t nBitPos_ = 8;
+    uint32_t nPending_ = 0;  // bits not yet in a byte, the oldest lowest
+    uint32_t nPendingBits_ = 0;
     bool lOk_ = true;
     uint16_t* pNext_ = nullptr;
     std::array<uint32_t, kLastCode - kFirstCode + 1> aKeys_{};
