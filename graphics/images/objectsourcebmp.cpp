@@ -290,10 +290,14 @@ void objectSourceBmp::Draw()
         ForEachPass([&](HDC hDC) { PutCanvas(hDC, oBox, oComposite); });
         return;
     }
+    // Printer, memory and metafile devices: the destination keeps its
+    // pixels where the mask is 1. Three raster operations rather than one
+    // MaskBlt, which a metafile context under Wine does not record:
+    // D xor P, then and the mask (white where transparent), then xor P.
     const RECT r = DeviceRect(hDraw, oBox);
     DeviceUnits oUnits(hDraw);
-    const HGDIOBJ hOldBrush = SelectObject(hDraw, GetStockObject(BLACK_BRUSH));
-    MaskBlt(hDraw, r.left, r.top, oBox.w, oBox.h, oWork->DC(), 0, 0, oMask.Bitmap(), 0, 0,
-            MAKEROP4(PATINVERT, SRCCOPY));
-    SelectObject(hDraw, hOldBrush);
+    const MonoColors oColors(hDraw);
+    BitBlt(hDraw, r.left, r.top, oBox.w, oBox.h, oWork->DC(), 0, 0, SRCINVERT);
+    BitBlt(hDraw, r.left, r.top, oBox.w, oBox.h, oMask.DC(), 0, 0, SRCAND);
+    BitBlt(hDraw, r.left, r.top, oBox.w, oBox.h, oWork->DC(), 0, 0, SRCINVERT);
 }

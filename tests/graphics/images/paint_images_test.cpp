@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <string>
 
 #include "graphics/core/graphics.h"
 #include "graphics/test_device.h"
+#include "graphics/windows/genhmetafile.h"
 #include "graphics/windows/gmemory.h"
 #include "image_support.h"
 
@@ -218,4 +220,33 @@ TEST(PaintImagesTest, MemoryDeviceFromAPictureFile)
     gMemory oNone(std::string("garbage.png"));
     EXPECT_EQ(oNone.GetMemoryDC(), nullptr);
     EXPECT_EQ(oNone.CanvasSize().cx, 0);
+}
+
+TEST(PaintImagesTest, AMetafileDeviceRecordsPicturesAndWritesNoPictureFiles)
+{
+    {
+        gEnhMetaFile oDevice("pictures.emf");
+        Graphics& g = *oDevice._oGraphics;
+        g.SetBmpCanvasToFile("recorded.bmp").SetGifCanvasToFile("recorded.gif").SetImgCanvasToFile("recorded_img.bmp");
+        g.PaintBmpRestore(kFixtures + "corner.png");
+        g.PaintBmpOriginal(200, 0, SmallPicture(), 0, true, RGB(0, 0, 200), 1);
+        g.PaintBmpDirect(300, 0, 0, 0, kFixtures + "corner.bmp");
+    }
+    for (const char* cFile : {"recorded.bmp", "recorded.gif", "recorded_img.bmp"}) EXPECT_FALSE(Exists(cFile)) << cFile;
+    // Each picture is recorded as block transfers: one for the plain one,
+    // three for the transparent one (picture, mask, picture), and the direct
+    // one as the picture object renders it.
+    HENHMETAFILE hMeta = GetEnhMetaFileA("pictures.emf");
+    ASSERT_NE(hMeta, nullptr);
+    std::map<DWORD, int> aRecords;
+    EnumEnhMetaFile(
+        nullptr, hMeta,
+        [](HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, LPARAM lCounts) {
+            ++(*reinterpret_cast<std::map<DWORD, int>*>(lCounts))[pRecord->iType];
+            return 1;
+        },
+        &aRecords, nullptr);
+    DeleteEnhMetaFile(hMeta);
+    EXPECT_EQ(aRecords[EMR_BITBLT], 4);
+    EXPECT_EQ(aRecords[EMR_STRETCHBLT] + aRecords[EMR_STRETCHDIBITS], 1);
 }
