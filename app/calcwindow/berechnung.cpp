@@ -106,7 +106,7 @@ dtaCalcPar::BusyScope::BusyScope(dtaCalcPar& window, bool computation) : window_
     if (computation_) window_.lBerechnung = true;
     window_.busy_ = true;
     calc::Library().seteventloop(1);
-    SetTimer(window_.Handle(), kBlinkTimer, 100, nullptr);
+    ::SetTimer(window_.Handle(), kBlinkTimer, 100, nullptr);
     window_.ControlsAusschalten();
 }
 

@@ -45,6 +45,7 @@ dtaCalcPar::dtaCalcPar(Window* owner) : dtaCalcPar_vo(owner)
     lBerechnung = false;
     ProfilIni2Prg();
     if (!gcPfadProto.empty()) DeleteFileA((gcPfadProto + "protocol.log").c_str());
+    SetTransparent(true, false);
     for (Control* control : GetAllChildren()) RegisterConditionalControls(control);
 }
 

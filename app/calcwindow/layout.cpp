@@ -122,7 +122,7 @@ T* dtaCalcPar_vo::Make(int nId)
     return control;
 }
 
-dtaCalcPar_vo::dtaCalcPar_vo(Window* oWindow) : DataWindow(oWindow, "dtaCalcPar_vo")
+dtaCalcPar_vo::dtaCalcPar_vo(Window* oWindow) : gDataWindow(oWindow, "dtaCalcPar_vo")
 {
     for (size_t i = 0; i < fonts_.size(); ++i) {
         fonts_[i] = Font(kFonts[i].nPoints, kFonts[i].cFace);
@@ -202,6 +202,7 @@ dtaCalcPar_vo::dtaCalcPar_vo(Window* oWindow) : DataWindow(oWindow, "dtaCalcPar_
     oDCHelmertPar->SetTextLimit(kResultLimit);
     SetCaption("");
     SetHyperLabel({"DTACALCPAR_VO", "", "", ""});
+    PostInit();
 }
 
 Value dtaCalcPar_vo::FieldGet(std::string_view cName) const

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "graphics/windows/gformwindow.h"
 #include "platform/framework/controls.h"
 #include "platform/framework/dialogs.h"
 #include "platform/runtime/value.h"
@@ -33,7 +34,7 @@ constexpr int kPointListLimit = 3000000;
 // (30,000 pairs with every output option), which is never cut.
 constexpr int kResultLimit = 100000000;
 
-class dtaCalcPar_vo : public DataWindow {
+class dtaCalcPar_vo : public gDataWindow {
 public:
     // oWindow is the owner (null: a top-level window); oServer would be the
     // window's data server, which this window never has.

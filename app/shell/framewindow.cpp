@@ -22,6 +22,14 @@ void FrameWindow::ShowCalcWindow()
     calcPar_->Show();
 }
 
+LRESULT FrameWindow::Dispatch(Event& event)
+{
+    const LRESULT result = TopAppWindow::Dispatch(event);
+    if ((event.message == WM_SIZING || event.message == WM_EXITSIZEMOVE) && calcPar_ && calcPar_->Handle())
+        SendMessageA(calcPar_->Handle(), event.message, event.wParam, event.lParam);
+    return result;
+}
+
 void FrameWindow::Resize(ResizeEvent& event)
 {
     TopAppWindow::Resize(event);

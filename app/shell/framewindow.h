@@ -20,6 +20,9 @@ public:
     // The calculation window; null before ShowCalcWindow.
     dtaCalcPar* CalcWindow() const { return calcPar_.get(); }
 
+    // The calculation window learns of the frame's border drags, so that it
+    // paints once when a drag ends.
+    LRESULT Dispatch(Event& event) override;
     void Resize(ResizeEvent& event) override;
     bool QueryClose(Event& event) override;
     void Close(Event& event) override;

@@ -5,6 +5,7 @@
 #include "app/shell/framewindow.h"
 #include "app/shell/globals.h"
 #include "calc/library.h"
+#include "graphics/windows/gkit.h"
 #include "lib/meldung.h"
 #include "platform/runtime/numtext.h"
 
@@ -12,6 +13,7 @@ namespace shell {
 
 void MeridoxaApp::Start()
 {
+    InitFunction();
     if (!GetPfade(facts_)) {
         ApplicationExec();
         Quit();

@@ -181,18 +181,8 @@ bool ScrollBar::Reflect(Event& event, LRESULT& result)
     return true;
 }
 
-namespace {
-
-const char* TabControlClass()
-{
-    RegisterCommonControls();
-    return WC_TABCONTROLA;
-}
-
-}  // namespace
-
 TabControl::TabControl(Window& owner, int id, Point origin, Dimension size, DWORD style)
-    : Control(owner, id, TabControlClass(), style | WS_CLIPSIBLINGS, origin, size)
+    : Control(owner, id, CommonControlClass(WC_TABCONTROLA), style | WS_CLIPSIBLINGS, origin, size)
 {
 }
 
@@ -298,6 +288,15 @@ void Edit::Notified(WORD code)
     static_cast<ControlEvent&>(event) = MakeEvent();
     event.gotFocus = code == EN_SETFOCUS;
     Owner()->EditFocusChange(event);
+}
+
+void FixedText::SetDrawStyle(UINT style, bool on)
+{
+    drawStyle_ = on ? drawStyle_ | style : drawStyle_ & ~style;
+    LONG bits = GetWindowLongA(Handle(), GWL_STYLE) & ~SS_TYPEMASK;
+    bits |= (drawStyle_ & DT_SINGLELINE) ? SS_LEFTNOWORDWRAP : SS_LEFT;
+    SetWindowLongA(Handle(), GWL_STYLE, bits);
+    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void Edit::SetTextLimit(int characters)

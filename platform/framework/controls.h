@@ -89,6 +89,11 @@ protected:
 class PushButton : public Button {
 public:
     using Button::Button;
+    // A new push button at a place of the owner's canvas.
+    PushButton(Window& owner, int id, Point origin, Dimension size, DWORD style = BS_PUSHBUTTON | WS_TABSTOP)
+        : Button(owner, id, "Button", style, origin, size)
+    {
+    }
 
 protected:
     void Clicked() override;
@@ -120,6 +125,18 @@ public:
 class FixedText : public TextControl {
 public:
     using TextControl::TextControl;
+    // A new static text at a place of the owner's canvas.
+    FixedText(Window& owner, int id, Point origin, Dimension size, DWORD style = SS_LEFT)
+        : TextControl(owner, id, "Static", style, origin, size)
+    {
+    }
+    // Switches DrawText styles of the text on or off. A single line
+    // (DT_SINGLELINE) is never wrapped; DT_NOCLIP is kept for the caller.
+    void SetDrawStyle(UINT style, bool on);
+    UINT DrawStyle() const { return drawStyle_; }
+
+private:
+    UINT drawStyle_ = 0;
 };
 
 // A track bar; its horizontal moves reach the owner's HorizontalSlide.
@@ -203,6 +220,9 @@ public:
 class FixedIcon : public FixedImage {
 public:
     using FixedImage::FixedImage;
+    // A new static icon at a place of the owner's canvas; its size follows
+    // the icon it is given.
+    FixedIcon(Window& owner, int id, Point origin) : FixedImage(owner, id, "Static", SS_ICON, origin, {0, 0}) {}
     void SetIcon(const ::Icon& icon);
 
 private:

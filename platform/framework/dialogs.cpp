@@ -8,8 +8,23 @@ DialogWindow::DialogWindow(Window* owner, const std::string& templateName, bool 
     CreateDialogHandle(templateName, owner ? owner->Handle() : nullptr, 0, WS_VISIBLE | WS_CHILD);
 }
 
+namespace {
+
+constexpr UINT_PTR kDialogTimer = 0x4454;
+
+}  // namespace
+
+void DialogWindow::RegisterTimer(int seconds)
+{
+    if (Handle() && seconds > 0) SetTimer(Handle(), kDialogTimer, static_cast<UINT>(seconds) * 1000, nullptr);
+}
+
 LRESULT DialogWindow::Dispatch(Event& event)
 {
+    if (event.message == WM_TIMER && event.wParam == kDialogTimer) {
+        Timer();
+        return 0;
+    }
     if (event.message != WM_CLOSE) return Window::Dispatch(event);
     if (QueryClose(event)) EndDialog(0);
     return 0;

@@ -18,6 +18,9 @@ public:
     void EndDialog(int result = 0);
     int Result() const { return result_; }
     bool IsModal() const { return modal_; }
+    // Calls Timer every so many seconds while the dialog lives.
+    void RegisterTimer(int seconds);
+    virtual void Timer() {}
 
 protected:
     // Escape (IDCANCEL without a control of that id) closes a dialog that

@@ -22,6 +22,24 @@ void BitmapObject::Draw(HDC dc, int canvasHeight) const
     DeleteDC(source);
 }
 
+RectangleObject::RectangleObject(Point origin, Dimension size, const ::Pen& pen, const ::Brush& brush)
+    : DrawObject(origin),
+      size_(size),
+      pen_(pen),
+      brush_(brush)
+{
+}
+
+void RectangleObject::Draw(HDC dc, int canvasHeight) const
+{
+    const int top = canvasHeight - Origin().y - size_.height;
+    HGDIOBJ oldPen = SelectObject(dc, pen_.Handle() ? pen_.Handle() : GetStockObject(NULL_PEN));
+    HGDIOBJ oldBrush = SelectObject(dc, brush_.Handle() ? brush_.Handle() : GetStockObject(NULL_BRUSH));
+    Rectangle(dc, Origin().x, top, Origin().x + size_.width, top + size_.height);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+}
+
 void Window::Draw(const DrawObject& object)
 {
     HDC dc = GetDC(hwnd_);

@@ -19,6 +19,19 @@ private:
     Point origin_;
 };
 
+// A rectangle of a size outlined with a pen and filled with a brush.
+class RectangleObject : public DrawObject {
+public:
+    RectangleObject(Point origin, Dimension size, const ::Pen& pen, const ::Brush& brush);
+    void Draw(HDC dc, int canvasHeight) const override;
+    Dimension Size() const { return size_; }
+
+private:
+    Dimension size_;
+    ::Pen pen_;
+    ::Brush brush_;
+};
+
 // A bitmap drawn at a point in a size.
 class BitmapObject : public DrawObject {
 public:

@@ -65,6 +65,19 @@ Font::Font(const LOGFONTA& attributes) : attributes_(attributes)
         MulDiv(attributes.lfHeight < 0 ? -attributes.lfHeight : attributes.lfHeight, 72, ScreenPixelsPerInch());
 }
 
+Font::Font(Dimension pixelSize, const std::string& faceName)
+    : Font(MulDiv(pixelSize.height < 0 ? -pixelSize.height : pixelSize.height, 72, ScreenPixelsPerInch()), faceName)
+{
+    attributes_.lfWidth = pixelSize.width;
+    attributes_.lfHeight = pixelSize.height;
+}
+
+void Font::Light(bool light)
+{
+    attributes_.lfWeight = light ? FW_LIGHT : FW_NORMAL;
+    Changed();
+}
+
 void Font::Bold(bool bold)
 {
     attributes_.lfWeight = bold ? FW_BOLD : FW_NORMAL;
@@ -131,6 +144,23 @@ UserHandle::UserHandle(HANDLE handle, bool owned, bool cursor)
 Icon::Icon(const std::string& resourceName, int size)
     : handle_(LoadImageA(ProgramModule(), resourceName.c_str(), IMAGE_ICON, size, size, size ? 0 : LR_DEFAULTSIZE),
               true, false)
+{
+}
+
+namespace {
+
+// The program's icon of that number (owned), or the system's shared one.
+UserHandle NumberedIcon(int number)
+{
+    if (number <= 0 || number > 0xFFFF) return {};
+    LPCSTR id = MAKEINTRESOURCEA(number);
+    if (HANDLE own = LoadImageA(ProgramModule(), id, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)) return {own, true, false};
+    return {LoadIconA(nullptr, id), false, false};
+}
+
+}  // namespace
+
+Icon::Icon(int number) : handle_(NumberedIcon(number))
 {
 }
 

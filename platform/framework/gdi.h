@@ -76,17 +76,28 @@ public:
     // A font of a point size on the screen and a face name.
     Font(int pointSize, const std::string& faceName);
     explicit Font(const LOGFONTA& attributes);
+    // A font of a width and height in pixels (as LOGFONT takes them: a
+    // negative height is a character height; width 0 the face's own) and a
+    // face name, of no particular family.
+    Font(Dimension pixelSize, const std::string& faceName);
 
     void Bold(bool bold);
+    // Light (FW_LIGHT) or, when false, normal weight.
+    void Light(bool light);
     bool IsBold() const { return attributes_.lfWeight >= FW_BOLD; }
     void Italic(bool italic);
     void Underline(bool underline);
     int PointSize() const { return pointSize_; }
     std::string FaceName() const { return attributes_.lfFaceName; }
+    // The width and height kept for the font, as GetLogFontStruct gives them.
+    int Width2() const { return attributes_.lfWidth; }
+    int Height2() const { return attributes_.lfHeight; }
     // The attributes as a LOGFONT record of the caller's own.
     LOGFONTA GetLogFontStruct() const { return attributes_; }
 
     HFONT Handle() const;
+    // True for the same font: this one or a copy of it, neither changed since.
+    bool IsSame(const Font& other) const { return handle_ == other.handle_; }
 
 private:
     void Changed();
@@ -130,6 +141,9 @@ public:
     Icon() = default;
     // Loads the icon resource; a size of 0 takes the system's icon size.
     explicit Icon(const std::string& resourceName, int size = 0);
+    // The program's icon resource of that number, else the system's icon of
+    // that id (IDI_QUESTION and so on).
+    explicit Icon(int number);
     HICON Handle() const { return static_cast<HICON>(handle_.Get()); }
 
 private:

@@ -58,6 +58,19 @@ bool RecordingSeam::ChooseFile(OPENFILENAMEA& request, bool open)
     return open || saveExtendedError == 0;
 }
 
+bool RecordingSeam::ChooseScreenFont(CHOOSEFONTA& request)
+{
+    Record({"Font", request.lpLogFont ? request.lpLogFont->lfFaceName : "", "", static_cast<long long>(request.Flags),
+            request.hwndOwner});
+    if (inspectFontRequest) inspectFontRequest(request);
+    if (fontAnswers.empty()) return false;
+    std::optional<LOGFONTA> answer = fontAnswers.front();
+    fontAnswers.pop_front();
+    if (!answer || !request.lpLogFont) return false;
+    *request.lpLogFont = *answer;
+    return true;
+}
+
 bool RecordingSeam::ChooseFolder(HWND owner, const std::string& title, std::string& folder)
 {
     Record({"Folder", folder, title, 0, owner});

@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ public:
     //   MessageBox    text, caption, type
     //   OpenFile      initial file name, title, flags (also SaveFile)
     //   Folder        start folder, title
+    //   Font          starting face name, -, flags
     //   Sound         alias
     //   Beep          -, -, type
     //   Tone          -, milliseconds, frequency
@@ -57,6 +59,11 @@ public:
     // the answer is written but the dialog fails.
     DWORD saveExtendedError = 0;
     std::deque<std::string> folderAnswers;
+    // The fonts the font dialog answers with, from the front; none, or an
+    // empty script: cancelled. The hook runs inside every font dialog call
+    // with the request as it was handed over.
+    std::deque<std::optional<LOGFONTA>> fontAnswers;
+    std::function<void(CHOOSEFONTA&)> inspectFontRequest;
     bool soundsPlay = true;
     INT_PTR shellExecuteAnswer = 33;
     UINT startProgramAnswer = 33;
@@ -80,6 +87,7 @@ public:
     int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) override;
     bool ChooseFile(OPENFILENAMEA& request, bool open) override;
     bool ChooseFolder(HWND owner, const std::string& title, std::string& folder) override;
+    bool ChooseScreenFont(CHOOSEFONTA& request) override;
     bool PlaySystemSound(const std::string& alias) override;
     void SystemBeep(UINT type) override;
     void Tone(int frequency, int milliseconds) override;

@@ -30,6 +30,8 @@ public:
         return GetSaveFileNameA(&request) && CommDlgExtendedError() == 0;
     }
 
+    bool ChooseScreenFont(CHOOSEFONTA& request) override { return ChooseFontA(&request); }
+
     bool ChooseFolder(HWND owner, const std::string& title, std::string& folder) override
     {
         BROWSEINFOA info{};

@@ -22,6 +22,9 @@ public:
     // The folder chooser starting in folder; true when the user chose, and
     // folder is then the chosen one.
     virtual bool ChooseFolder(HWND owner, const std::string& title, std::string& folder) = 0;
+    // The font dialog (ChooseFontA) on the request, which starts from and
+    // receives the font of its lpLogFont; true when the user confirmed one.
+    virtual bool ChooseScreenFont(CHOOSEFONTA& request) = 0;
     // Plays a system sound by its alias ("SystemHand", ...) without waiting;
     // false when it cannot be played.
     virtual bool PlaySystemSound(const std::string& alias) = 0;

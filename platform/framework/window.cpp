@@ -134,6 +134,12 @@ void RegisterCommonControls()
     (void)registered;
 }
 
+const char* CommonControlClass(const char* className)
+{
+    RegisterCommonControls();
+    return className;
+}
+
 bool IsFrameworkDialog(HWND hwnd)
 {
     char className[32] = {};
@@ -192,10 +198,24 @@ void Window::Attach(HWND hwnd, WNDPROC defaultProc)
     }
 }
 
+void Window::Rebind(HWND hwnd)
+{
+    Detach();
+    hwnd_ = hwnd;
+    HandleMap()[hwnd] = this;
+    subclassed_ = true;
+    unicode_ = IsWindowUnicode(hwnd);
+    auto procedure = reinterpret_cast<LONG_PTR>(FrameworkControlProc);
+    defaultProc_ = reinterpret_cast<WNDPROC>(unicode_ ? SetWindowLongPtrW(hwnd, GWLP_WNDPROC, procedure)
+                                                      : SetWindowLongPtrA(hwnd, GWLP_WNDPROC, procedure));
+}
+
 void Window::Detach()
 {
-    if (subclassed_) SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
+    if (subclassed_ && unicode_) SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
+    if (subclassed_ && !unicode_) SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
     subclassed_ = false;
+    unicode_ = false;
     HandleMap().erase(hwnd_);
     hwnd_ = nullptr;
 }
@@ -225,6 +245,8 @@ LRESULT Window::Receive(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT Window::DefaultProcedure(const Event& event)
 {
+    // A Unicode window's messages reach its procedure in UTF-16 and go on so.
+    if (unicode_) return CallWindowProcW(defaultProc_, event.hWnd, event.message, event.wParam, event.lParam);
     return CallWindowProcA(defaultProc_, event.hWnd, event.message, event.wParam, event.lParam);
 }
 
@@ -387,8 +409,20 @@ void Window::SetExStyle(DWORD bits, bool on)
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
+namespace {
+
+std::optional<bool> visualStylesAnswer;
+
+}  // namespace
+
+void OverrideVisualStyles(std::optional<bool> answer)
+{
+    visualStylesAnswer = answer;
+}
+
 bool VisualStylesInUse()
 {
+    if (visualStylesAnswer) return *visualStylesAnswer;
     HMODULE controls = GetModuleHandleA("comctl32.dll");
     auto getVersion =
         controls

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -248,6 +249,8 @@ public:
 
     std::string Caption() const;
     void SetCaption(const std::string& caption);
+    // The size a one-line text takes in the window's font.
+    Dimension SizeText(const std::string& text) const;
 
     const Brush& Background() const { return background_; }
     // The brush the window's canvas (or the control's background) is filled with.
@@ -309,6 +312,11 @@ protected:
     // to defaultProc. Without a defaultProc the window (a control made from a
     // dialog template) is subclassed and keeps its own procedure as default.
     void Attach(HWND hwnd, WNDPROC defaultProc);
+    // Moves the object onto another window that replaces its own (the caller
+    // destroys the old one): the old handle leaves the registry and its
+    // subclassing, the new one is subclassed (as a Unicode window when it is
+    // one, so that it stays Unicode) and registered.
+    void Rebind(HWND hwnd);
     // Runs the default procedure of the window for an event.
     virtual LRESULT DefaultProcedure(const Event& event);
     // The object that receives the first messages of a window being made,
@@ -352,6 +360,7 @@ private:
     Window* owner_ = nullptr;
     WNDPROC defaultProc_ = nullptr;
     bool subclassed_ = false;
+    bool unicode_ = false;
     Brush background_;
     ::Font font_;
     ::Pointer pointer_;
@@ -380,5 +389,9 @@ bool IsFrameworkDialog(HWND hwnd);
 
 // True when the program's controls are drawn with visual styles (themes).
 bool VisualStylesInUse();
+// Lets a test decide that answer; no answer gives the system's again.
+void OverrideVisualStyles(std::optional<bool> answer);
 // Registers the window classes of the common controls (once).
 void RegisterCommonControls();
+// The class name of a common control, its class registered.
+const char* CommonControlClass(const char* className);

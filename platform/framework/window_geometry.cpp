@@ -50,6 +50,18 @@ Dimension Window::Size() const
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
+Dimension Window::SizeText(const std::string& text) const
+{
+    HDC dc = GetDC(hwnd_);
+    HFONT font = font_.Handle() ? font_.Handle() : reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0));
+    HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd_, dc);
+    return {extent.cx, extent.cy};
+}
+
 void Window::SetSize(Dimension size)
 {
     Point origin = Origin();

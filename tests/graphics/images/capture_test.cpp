@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "graphics/images/gifwriter.h"
-#include "graphics/windows/gtopappwindow.h"
+#include "graphics/windows/gkitwindow.h"
 #include "image_support.h"
 #include "platform/framework/app.h"
 

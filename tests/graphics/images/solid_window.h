@@ -3,7 +3,7 @@
 // with its paints handled.
 #include <windows.h>
 
-#include "graphics/windows/gtopappwindow.h"
+#include "graphics/windows/gkitwindow.h"
 #include "platform/framework/app.h"
 
 class SolidWindow : public gTopAppWindow {

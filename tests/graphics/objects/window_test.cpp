@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "graphics/objects/objectfractal.h"
-#include "graphics/windows/gtopappwindow.h"
+#include "graphics/windows/gkitwindow.h"
 #include "platform/framework/app.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // The kit window protocol on a gTopAppWindow under the test display: the
 // figure on the window and in its refresh bitmap, exposes served from the
-// bitmap, full repaints on a new size, the resize state and the timer.
-#include "graphics/windows/gtopappwindow.h"
-#include "graphics/painter_access.h"
+// bitmap, full repaints on a new size and the repaint of kit children. What
+// every kit window shares is tested over all kinds in kit_windows_test.cpp.
+#include "graphics/windows/gkitwindow.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,6 @@ public:
         _oGraphics->PaintRectangle(10, 10, 120, 60, 1).PaintRectangleRounded(150, 20, 80, 90, 20, 20, 1);
         _oGraphics->SetLineColor(2).PaintFrameCanvas();
     }
-    void TimerEvent(uint32_t nInterval) override { aTicks.push_back(nInterval); }
     LRESULT Dispatch(Event& oEvent) override
     {
         if (oEvent.message == WM_ERASEBKGND) ++nErases;
@@ -36,7 +35,6 @@ public:
     int nPaints = 0;
     int nErases = 0;
     int nExposes = 0;
-    std::vector<uint32_t> aTicks;
 };
 
 class TopAppWindowTest : public ::testing::Test {
@@ -161,52 +159,6 @@ TEST_F(TopAppWindowTest, ANewSizeRepaintsThroughPaintNew)
     EXPECT_EQ(oWindow._oGraphics->State()._nRefreshWidth, s.cx);
     EXPECT_EQ(oWindow._oGraphics->State()._nRefreshHeight, s.cy);
     EXPECT_EQ(Differences(), 0);
-}
-
-TEST_F(TopAppWindowTest, NothingIsPaintedWhileTheBorderIsDragged)
-{
-    SendMessageA(oWindow.Handle(), WM_SIZING, WMSZ_RIGHT, 0);
-    oWindow.SetSize({320, 220});
-    InvalidateRect(oWindow.Handle(), nullptr, FALSE);
-    Settle();
-    EXPECT_EQ(oWindow.nPaints, 1);
-    SendMessageA(oWindow.Handle(), WM_EXITSIZEMOVE, 0, 0);
-    Settle();
-    EXPECT_EQ(oWindow.nPaints, 2) << "one full repaint after the drag";
-    SendMessageA(oWindow.Handle(), WM_EXITSIZEMOVE, 0, 0);
-    Settle();
-    EXPECT_EQ(oWindow.nPaints, 2) << "a plain move repaints nothing";
-}
-
-TEST_F(TopAppWindowTest, PaintNewPaintsOnlyAreasWiderAndHigherThanTen)
-{
-    const std::pair<Dimension, int> aCases[] = {{{10, 300}, 0}, {{300, 10}, 0}, {{11, 11}, 1}};
-    for (const auto& [oSize, nPaints] : aCases) {
-        Graphics& g = *oWindow._oGraphics;
-        PainterTestAccess::State(g)._lSizeFromDevice = false;
-        PainterTestAccess::State(g)._nWidth = oSize.width;
-        PainterTestAccess::State(g)._nHeight = oSize.height;
-        const int nBefore = oWindow.nPaints;
-        oWindow.PaintNew();
-        EXPECT_EQ(oWindow.nPaints - nBefore, nPaints) << oSize.width << " x " << oSize.height;
-    }
-}
-
-TEST_F(TopAppWindowTest, HiddenWindowIsNotPainted)
-{
-    oWindow.Hide();
-    oWindow.PaintNew();
-    EXPECT_EQ(oWindow.nPaints, 1);
-}
-
-TEST_F(TopAppWindowTest, TimerTicksReachTimerEventOnlyWhileItRuns)
-{
-    oWindow.SetTimer(500);
-    SendMessageA(oWindow.Handle(), WM_TIMER, 1, 0);
-    SendMessageA(oWindow.Handle(), WM_TIMER, 2, 0);
-    oWindow.SetTimer(0);
-    SendMessageA(oWindow.Handle(), WM_TIMER, 1, 0);
-    EXPECT_EQ(oWindow.aTicks, std::vector<uint32_t>{500});
 }
 
 // A kit child window: it counts the repaint requests it gets.

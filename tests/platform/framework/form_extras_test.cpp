@@ -155,3 +155,18 @@ TEST_F(FormTest, BitmapIsDrawnAtItsLowerLeftCornerInItsSize)
 }
 
 }  // namespace
+
+TEST_F(FormTest, RectangleIsOutlinedAndFilledFromItsLowerLeftCorner)
+{
+    const int height = form.CanvasArea().Height();
+    form.Draw(RectangleObject({40, 10}, {20, 12}, Pen(Color(255, 0, 0)), Brush(Color(0, 0, 255))));
+
+    HDC dc = GetDC(form.Handle());
+    // Rows count from the top: the rectangle covers rows height-22 to height-11.
+    EXPECT_EQ(GetPixel(dc, 40, height - 11), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(dc, 59, height - 22), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(dc, 50, height - 16), RGB(0, 0, 255));
+    EXPECT_NE(GetPixel(dc, 50, height - 10), RGB(255, 0, 0));
+    EXPECT_NE(GetPixel(dc, 50, height - 23), RGB(255, 0, 0));
+    ReleaseDC(form.Handle(), dc);
+}

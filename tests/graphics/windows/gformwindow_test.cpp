@@ -1,0 +1,286 @@
+// The form windows of the kit: controls drawn over the painted surface, the
+// check-state notices, the repaints that leave nothing old behind, and the
+// preparation of the controls after they are made.
+#include "graphics/windows/gformwindow.h"
+
+#include <gtest/gtest.h>
+
+#include "graphics/windows/gkit.h"
+#include "lib/system.h"
+#include "platform/framework/app.h"
+#include "platform/framework/controls.h"
+
+namespace {
+
+// The test form: every kind of control on a surface of red and blue stripes,
+// so that a copy from the wrong place shows; the painter's background colour
+// is yellow, which the stripes never show.
+template <class Form>
+class StripedForm : public Form {
+public:
+    template <typename... Args>
+    explicit StripedForm(Args&&... aArgs) : Form(nullptr, "KIT_FORM", std::forward<Args>(aArgs)...)
+    {
+        oText = this->template AddControl<FixedText>(100);
+        oCheck = this->template AddControl<CheckBox>(101);
+        oOne = this->template AddControl<RadioButton>(102);
+        oTwo = this->template AddControl<RadioButton>(103);
+        oGroup = this->template AddControl<GroupBox>(104);
+        oEdit = this->template AddControl<SingleLineEdit>(105);
+        oIcon = this->template AddControl<FixedIcon>(106);
+        oSlider = this->template AddControl<HorizontalSlider>(107);
+        oButton = this->template AddControl<PushButton>(108);
+        this->_oGraphics->SetBackgroundColor(14);
+        this->PostInit();
+    }
+    void Paint() override
+    {
+        Graphics& g = *this->_oGraphics;
+        const SIZE s = g.State()._oDim;
+        for (int x = 0; x < s.cx; x += 6) {
+            const int nColor = x % 12 == 0 ? 12 : 2;
+            g.SetLineColor(nColor).SetFillColor(nColor).PaintRectangle(x, 0, 6, s.cy, 1);
+        }
+    }
+    LRESULT Dispatch(Event& oEvent) override
+    {
+        if (oEvent.message == WM_USER && oEvent.wParam == kGMsgCheckChanged) {
+            const auto hControl = reinterpret_cast<HWND>(oEvent.lParam);
+            aNotices.push_back({hControl, SendMessageA(hControl, BM_GETCHECK, 0, 0) == BST_CHECKED});
+        }
+        return Form::Dispatch(oEvent);
+    }
+
+    FixedText* oText = nullptr;
+    CheckBox* oCheck = nullptr;
+    RadioButton* oOne = nullptr;
+    RadioButton* oTwo = nullptr;
+    GroupBox* oGroup = nullptr;
+    SingleLineEdit* oEdit = nullptr;
+    FixedIcon* oIcon = nullptr;
+    HorizontalSlider* oSlider = nullptr;
+    PushButton* oButton = nullptr;
+    // The controls that announced a change, with their state at that moment.
+    std::vector<std::pair<HWND, bool>> aNotices;
+};
+
+class FormWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { InitFunction(); }
+    void SetUp() override
+    {
+        SetWindowPos(oForm.Handle(), nullptr, 40, 40, 420, 300, SWP_NOZORDER);
+        oForm.Show();
+        Settle();
+    }
+    void Settle()
+    {
+        for (int i = 0; i < 3; ++i) {
+            RedrawWindow(oForm.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            ApplicationExec();
+        }
+    }
+    // A point in the empty right end of a control (of a group frame: just
+    // behind the top of its caption), in client pixels from the top.
+    POINT EmptyPartOf(const Window& oControl) const
+    {
+        RECT r;
+        GetWindowRect(oControl.Handle(), &r);
+        MapWindowPoints(HWND_DESKTOP, oForm.Handle(), reinterpret_cast<POINT*>(&r), 2);
+        if (dynamic_cast<const GroupBox*>(&oControl) != nullptr) return {r.left + 10, r.top + 1};
+        return {r.right - 3, (r.top + r.bottom) / 2};
+    }
+    COLORREF ScreenPixel(POINT p) const
+    {
+        HDC hDC = GetDC(oForm.Handle());
+        const COLORREF c = GetPixel(hDC, p.x, p.y);
+        ReleaseDC(oForm.Handle(), hDC);
+        return c;
+    }
+    COLORREF SurfacePixel(POINT p) const
+    {
+        const int nHeight = oForm.CanvasArea().Height();
+        return GetPixel(oForm._oGraphics->State()._oRefreshCanvas.DC(), p.x, nHeight - 1 - p.y);
+    }
+    bool ShowsSurface(const Window& oControl) const
+    {
+        const POINT p = EmptyPartOf(oControl);
+        return ScreenPixel(p) == SurfacePixel(p);
+    }
+
+    StripedForm<gDataWindow> oForm;
+};
+
+TEST_F(FormWindowTest, ControlsShowTheSurfaceOrTheFrameworksColours)
+{
+    const COLORREF nYellow = RGB(255, 255, 0);
+    for (const bool lTransparent : {true, false}) {
+        for (const bool lBackgroundColor : {true, false}) {
+            SCOPED_TRACE(testing::Message()
+                         << "transparent " << lTransparent << ", background colour " << lBackgroundColor);
+            oForm.SetTransparent(lTransparent, lBackgroundColor);
+            Settle();
+            for (const Window* oControl : {static_cast<Window*>(oForm.oText), static_cast<Window*>(oForm.oCheck),
+                                           static_cast<Window*>(oForm.oOne), static_cast<Window*>(oForm.oGroup)})
+                EXPECT_EQ(ShowsSurface(*oControl), lTransparent) << static_cast<const Control*>(oControl)->ControlId();
+            EXPECT_FALSE(ShowsSurface(*oForm.oEdit)) << "an edit field keeps the framework's colours";
+            for (const Window* oControl : {static_cast<Window*>(oForm.oIcon), static_cast<Window*>(oForm.oSlider)}) {
+                const COLORREF nPixel = ScreenPixel(EmptyPartOf(*oControl));
+                EXPECT_EQ(nPixel == nYellow, lTransparent && lBackgroundColor)
+                    << static_cast<const Control*>(oControl)->ControlId();
+                EXPECT_NE(nPixel, SurfacePixel(EmptyPartOf(*oControl)));
+            }
+        }
+    }
+}
+
+// Blackens the control's place on the form, as a window lying over it would.
+void Spoil(const Window& oForm, const Window& oControl)
+{
+    RECT r;
+    GetWindowRect(oControl.Handle(), &r);
+    MapWindowPoints(HWND_DESKTOP, oForm.Handle(), reinterpret_cast<POINT*>(&r), 2);
+    HDC hDC = GetDC(oForm.Handle());
+    FillRect(hDC, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    ReleaseDC(oForm.Handle(), hDC);
+}
+
+TEST_F(FormWindowTest, ACheckBoxWithTheFocusIsNotCopiedUnder)
+{
+    for (const bool lFocus : {false, true}) {
+        SetFocus(lFocus ? oForm.oCheck->Handle() : oForm.oButton->Handle());
+        Settle();
+        Spoil(oForm, *oForm.oCheck);
+        RedrawWindow(oForm.oCheck->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_EQ(ShowsSurface(*oForm.oCheck), !lFocus) << "focus " << lFocus;
+    }
+}
+
+TEST_F(FormWindowTest, RepaintsLeaveNothingOldBehind)
+{
+    oForm.oText->SetCaption("A much longer label");
+    Settle();
+    oForm.oText->SetCaption("A");
+    Settle();
+    EXPECT_TRUE(ShowsSurface(*oForm.oText)) << "a shorter text leaves no trace";
+
+    // Disabled, the text is drawn greyed over the surface.
+    Spoil(oForm, *oForm.oText);
+    oForm.oText->Disable();
+    Settle();
+    EXPECT_TRUE(ShowsSurface(*oForm.oText));
+    Spoil(oForm, *oForm.oText);
+    oForm.oText->Enable();
+    Settle();
+    EXPECT_TRUE(ShowsSurface(*oForm.oText));
+
+    // Not transparent: only the framework's part runs, nothing is copied.
+    oForm.SetTransparent(false, false);
+    Settle();
+    Spoil(oForm, *oForm.oText);
+    oForm._oGraphics->PaintRectangle(0, 0, 1, 1, 0);  // no repaint of the form between
+    oForm.oText->Disable();
+    EXPECT_FALSE(ShowsSurface(*oForm.oText));
+}
+
+TEST_F(FormWindowTest, ACheckStateChangeIsAnnouncedOnceBeforeItHappens)
+{
+    oForm.oCheck->SetChecked(true);
+    ASSERT_EQ(oForm.aNotices.size(), 1u);
+    EXPECT_EQ(oForm.aNotices[0], std::make_pair(oForm.oCheck->Handle(), false)) << "the state before";
+    EXPECT_TRUE(oForm.oCheck->Checked());
+
+    // A click on a radio button: each button of the group whose state is set.
+    oForm.aNotices.clear();
+    oForm.oOne->SetPressed(true);
+    oForm.aNotices.clear();
+    SendMessageA(oForm.oTwo->Handle(), BM_CLICK, 0, 0);
+    std::vector<HWND> aFrom;
+    for (const auto& [hControl, lChecked] : oForm.aNotices) aFrom.push_back(hControl);
+    EXPECT_NE(std::find(aFrom.begin(), aFrom.end(), oForm.oOne->Handle()), aFrom.end());
+    EXPECT_NE(std::find(aFrom.begin(), aFrom.end(), oForm.oTwo->Handle()), aFrom.end());
+    EXPECT_TRUE(oForm.oTwo->Pressed());
+
+    // Hidden control or hidden window: no notice, the state changes all the same.
+    oForm.aNotices.clear();
+    oForm.oCheck->Hide();
+    oForm.oCheck->SetChecked(false);
+    oForm.oCheck->Show();
+    oForm.Hide();
+    oForm.oCheck->SetChecked(true);
+    EXPECT_TRUE(oForm.aNotices.empty());
+    EXPECT_TRUE(oForm.oCheck->Checked());
+}
+
+TEST_F(FormWindowTest, ANoticeRedrawsTheControlUnlessItHasTheFocus)
+{
+    for (const bool lFocus : {false, true}) {
+        SetFocus(lFocus ? oForm.oCheck->Handle() : oForm.oButton->Handle());
+        Settle();
+        SendMessageA(oForm.Handle(), WM_USER, kGMsgCheckChanged, reinterpret_cast<LPARAM>(oForm.oCheck->Handle()));
+        RECT r;
+        EXPECT_EQ(GetUpdateRect(oForm.oCheck->Handle(), &r, FALSE) != FALSE, !lFocus) << "focus " << lFocus;
+    }
+    // A handle without an object is ignored.
+    SendMessageA(oForm.Handle(), WM_USER, kGMsgCheckChanged, reinterpret_cast<LPARAM>(GetDesktopWindow()));
+    SendMessageA(oForm.Handle(), WM_USER, kGMsgCheckChanged, 0);
+}
+
+TEST_F(FormWindowTest, TheFormProcedureLetsEveryFrameworkEventThrough)
+{
+    EXPECT_EQ(GetWindowLongPtrA(oForm.Handle(), GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(DataWinProc));
+    struct Pressing : StripedForm<gDialogWindow> {
+        bool CallByName(std::string_view cName) override
+        {
+            if (SameName(cName, "PRESS")) return ++nPresses, true;
+            return StripedForm<gDialogWindow>::CallByName(cName);
+        }
+        int nPresses = 0;
+    } oDialog;
+    oDialog.oButton->SetHyperLabel({"PRESS", "Press", "", ""});
+    oDialog.Show();
+    SendMessageA(oDialog.oButton->Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(oDialog.nPresses, 1);
+}
+
+TEST(FormPostInitTest, WithVisualStylesCheckBoxesAndRadioButtonsDrawTransparently)
+{
+    const unsigned short nSaved = gnPlattformVersion;
+    for (const unsigned short nVersion : {26, 27, 28}) {
+        for (const bool lStyles : {false, true}) {
+            gnPlattformVersion = nVersion;
+            OverrideVisualStyles(lStyles);
+            StripedForm<gDialogWindow> oForm;
+            const auto Transparent = [](const Window& w) {
+                return (GetWindowLongA(w.Handle(), GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0;
+            };
+            EXPECT_EQ(Transparent(*oForm.oCheck), lStyles) << nVersion;
+            EXPECT_EQ(Transparent(*oForm.oTwo), lStyles) << nVersion;
+            EXPECT_FALSE(Transparent(*oForm.oText)) << nVersion;
+        }
+    }
+    OverrideVisualStyles(std::nullopt);
+    gnPlattformVersion = nSaved;
+}
+
+TEST(FontTest, LogFontStructKeepsSignsAndCutsLongFaceNames)
+{
+    LOGFONTA oTurned{};
+    oTurned.lfHeight = -13;
+    oTurned.lfWeight = 700;
+    oTurned.lfEscapement = -900;
+    oTurned.lfOrientation = -900;
+    strcpy(oTurned.lfFaceName, "Arial");
+    const LOGFONTA a = Font(oTurned).GetLogFontStruct();
+    EXPECT_EQ(a.lfHeight, -13);
+    EXPECT_EQ(a.lfWeight, 700);
+    EXPECT_EQ(a.lfEscapement, -900);
+    EXPECT_EQ(a.lfOrientation, -900);
+    EXPECT_EQ(memcmp(a.lfFaceName, "Arial", 6), 0);
+
+    const std::string cLong(40, 'F');
+    const LOGFONTA b = Font(10, cLong).GetLogFontStruct();
+    EXPECT_EQ(std::string(b.lfFaceName), cLong.substr(0, 31));
+}
+
+}  // namespace

@@ -1,0 +1,216 @@
+// The window protocol that every kit window keeps, run over the four kinds:
+// the application windows (top-level and child) and the form windows (form
+// and dialog), each with the expectations in which the kinds differ.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "graphics/painter_access.h"
+#include "graphics/windows/gformwindow.h"
+#include "lib/system.h"
+#include "platform/framework/app.h"
+
+namespace {
+
+// A kit window that counts its full paints and its timer ticks.
+template <class Kit>
+class Counting : public Kit {
+public:
+    using Kit::Kit;
+    void Paint() override
+    {
+        ++nPaints;
+        this->_oGraphics->SetFillColor(12).PaintRectangle(0, 0, 40, 40, 0);
+    }
+    void TimerEvent(uint32_t nInterval) override { aTicks.push_back(nInterval); }
+    int nPaints = 0;
+    std::vector<uint32_t> aTicks;
+};
+
+// The kinds: how each is made and where it differs.
+struct TopKind {
+    using Kit = Counting<gTopAppWindow>;
+    static constexpr bool kForm = false;
+    static std::unique_ptr<Kit> Make(Window&) { return std::make_unique<Kit>(nullptr); }
+};
+struct ChildKind {
+    using Kit = Counting<gChildAppWindow>;
+    static constexpr bool kForm = false;
+    static std::unique_ptr<Kit> Make(Window& oOwner) { return std::make_unique<Kit>(&oOwner); }
+};
+struct DataKind {
+    using Kit = Counting<gDataWindow>;
+    static constexpr bool kForm = true;
+    static std::unique_ptr<Kit> Make(Window&) { return std::make_unique<Kit>(nullptr, "KIT_FORM"); }
+};
+struct DialogKind {
+    using Kit = Counting<gDialogWindow>;
+    static constexpr bool kForm = true;
+    static std::unique_ptr<Kit> Make(Window&) { return std::make_unique<Kit>(nullptr, "KIT_FORM", false); }
+};
+
+template <class Kind>
+class KitWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        oOwner.SetSize({500, 400});
+        oOwner.Show();
+        oWindow = Kind::Make(oOwner);
+        oWindow->SetOrigin({0, 0});
+        oWindow->SetSize({300, 200});
+        oWindow->Show();
+        Settle();
+    }
+    void TearDown() override { gnPlattformVersion = nSavedVersion; }
+    void Settle()
+    {
+        UpdateWindow(oWindow->Handle());
+        ApplicationExec();
+    }
+    // The window has an update region waiting, that is a repaint was asked for.
+    bool RepaintPending() const
+    {
+        RECT r;
+        return GetUpdateRect(oWindow->Handle(), &r, FALSE) != FALSE;
+    }
+    LRESULT Send(UINT nMessage, WPARAM wParam = 0, LPARAM lParam = 0)
+    {
+        return SendMessageA(oWindow->Handle(), nMessage, wParam, lParam);
+    }
+
+    const unsigned short nSavedVersion = gnPlattformVersion;
+    TopAppWindow oOwner;
+    std::unique_ptr<typename Kind::Kit> oWindow;
+};
+
+using Kinds = ::testing::Types<TopKind, ChildKind, DataKind, DialogKind>;
+class KindNames {
+public:
+    template <class T>
+    static std::string GetName(int)
+    {
+        if (std::is_same_v<T, TopKind>) return "Top";
+        if (std::is_same_v<T, ChildKind>) return "Child";
+        if (std::is_same_v<T, DataKind>) return "Data";
+        return "Dialog";
+    }
+};
+TYPED_TEST_SUITE(KitWindowTest, Kinds, KindNames);
+
+TYPED_TEST(KitWindowTest, TheFirstExposePaintsAndTheNextCopiesFromTheBitmap)
+{
+    auto& w = *this->oWindow;
+    ASSERT_EQ(w.nPaints, 1);
+    const RECT r{5, 5, 60, 40};
+    InvalidateRect(w.Handle(), &r, TRUE);
+    this->Settle();
+    EXPECT_EQ(w.nPaints, 1);
+    EXPECT_FALSE(this->RepaintPending());
+}
+
+TYPED_TEST(KitWindowTest, OnlyAreasWiderAndHigherThanTenArePainted)
+{
+    auto& w = *this->oWindow;
+    const std::pair<Dimension, int> aCases[] = {{{10, 300}, 0}, {{300, 10}, 0}, {{11, 11}, 1}};
+    for (const auto& [oSize, nPaints] : aCases) {
+        PainterState& g = PainterTestAccess::State(*w._oGraphics);
+        g._lSizeFromDevice = false;
+        g._nWidth = oSize.width;
+        g._nHeight = oSize.height;
+        const int nBefore = w.nPaints;
+        w.PaintNew();
+        EXPECT_EQ(w.nPaints - nBefore, nPaints) << oSize.width << " x " << oSize.height;
+    }
+}
+
+TYPED_TEST(KitWindowTest, AHiddenWindowPaintsOnlyWhenItIsAForm)
+{
+    auto& w = *this->oWindow;
+    w.Hide();
+    w.PaintNew();
+    EXPECT_EQ(w.nPaints, TypeParam::kForm ? 2 : 1);
+}
+
+TYPED_TEST(KitWindowTest, AnIconicWindowIsNotPainted)
+{
+    if constexpr (std::is_same_v<TypeParam, ChildKind>) GTEST_SKIP() << "a child window is never iconic here";
+    auto& w = *this->oWindow;
+    ShowWindow(w.Handle(), SW_MINIMIZE);
+    ASSERT_TRUE(w.IsIconic());
+    const int nBefore = w.nPaints;
+    w.PaintNew();
+    EXPECT_EQ(w.nPaints, nBefore);
+}
+
+TYPED_TEST(KitWindowTest, ADragPaintsOnceAndAPlainMoveRepaintsOnlyForms)
+{
+    auto& w = *this->oWindow;
+    RECT r{0, 0, 320, 220};
+    this->Send(WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&r));
+    w.SetSize({320, 220});
+    InvalidateRect(w.Handle(), nullptr, FALSE);
+    this->Settle();
+    EXPECT_EQ(w.nPaints, 1) << "nothing during the drag";
+    this->Send(WM_EXITSIZEMOVE);
+    this->Settle();
+    EXPECT_EQ(w.nPaints, 2) << "one full repaint at its end";
+    this->Send(WM_EXITSIZEMOVE);
+    EXPECT_EQ(this->RepaintPending(), TypeParam::kForm);
+    this->Settle();
+    EXPECT_EQ(w.nPaints, 2) << "the size is the same: served from the bitmap";
+}
+
+TYPED_TEST(KitWindowTest, RestoreAndMaximizeRepaintWhenComparedInFull)
+{
+    const struct {
+        WPARAM nCommand;
+        bool lRepaint;
+    } aCases[] = {{SC_RESTORE, true}, {SC_RESTORE | 1, false}};
+    for (const auto& c : aCases) {
+        this->Settle();
+        this->Send(WM_SYSCOMMAND, c.nCommand);
+        EXPECT_EQ(this->RepaintPending(), c.lRepaint) << std::hex << c.nCommand;
+    }
+}
+
+TYPED_TEST(KitWindowTest, TheTimerTicksOnlyWhileItRuns)
+{
+    auto& w = *this->oWindow;
+    w.SetTimer(500);
+    this->Send(WM_TIMER, 1);
+    this->Send(WM_TIMER, 2);
+    w.SetTimer(0);
+    this->Send(WM_TIMER, 1);
+    EXPECT_EQ(w.aTicks, std::vector<uint32_t>{500});
+}
+
+TYPED_TEST(KitWindowTest, FormsAnswerErasingAndPaintingWithOne)
+{
+    this->Settle();
+    HDC hDC = GetDC(this->oWindow->Handle());
+    const LRESULT nErase = this->Send(WM_ERASEBKGND, reinterpret_cast<WPARAM>(hDC));
+    ReleaseDC(this->oWindow->Handle(), hDC);
+    const LRESULT nPaint = this->Send(WM_PAINT);
+    if (TypeParam::kForm) {
+        EXPECT_EQ(nErase, 1);
+        EXPECT_EQ(nPaint, 1);
+    } else {
+        EXPECT_EQ(nPaint, 0);
+    }
+}
+
+TYPED_TEST(KitWindowTest, FormsAnswerSizingWithZeroFromPlatformVersion27)
+{
+    RECT r{0, 0, 300, 200};
+    gnPlattformVersion = 26;  // the framework's answer
+    const LRESULT nFramework = this->Send(WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&r));
+    for (unsigned short nVersion : {27, 28}) {
+        gnPlattformVersion = nVersion;
+        const LRESULT nResult = this->Send(WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&r));
+        EXPECT_EQ(nResult, TypeParam::kForm ? 0 : nFramework) << nVersion;
+    }
+    this->Send(WM_EXITSIZEMOVE);
+}
+
+}  // namespace
