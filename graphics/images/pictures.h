@@ -52,8 +52,9 @@ HBITMAP LoadPictureFile(const std::string& cFile, HDC hDC, int32_t& nWidth, int3
 class PictureObject {
 public:
     // Empty when the file is missing, cannot be held in memory or is no
-    // picture the system reads.
-    explicit PictureObject(const std::string& cFile);
+    // picture the system reads. lRunMode is the picture object's run mode
+    // (the loader loads without it, the direct drawing with it).
+    explicit PictureObject(const std::string& cFile, bool lRunMode = false);
     ~PictureObject();
     PictureObject(const PictureObject&) = delete;
     PictureObject& operator=(const PictureObject&) = delete;

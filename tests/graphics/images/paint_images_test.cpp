@@ -56,6 +56,13 @@ int Painted(const TestDevice& oDevice, int w, int h)
     return n;
 }
 
+// Counts a metafile record by its type into the map that lCounts points to.
+int CALLBACK CountRecord(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, LPARAM lCounts)
+{
+    ++(*reinterpret_cast<std::map<DWORD, int>*>(lCounts))[pRecord->iType];
+    return 1;
+}
+
 Bitmap SmallPicture()
 {
     BitmapDC oDC(3, 2);
@@ -239,13 +246,7 @@ TEST(PaintImagesTest, AMetafileDeviceRecordsPicturesAndWritesNoPictureFiles)
     HENHMETAFILE hMeta = GetEnhMetaFileA("pictures.emf");
     ASSERT_NE(hMeta, nullptr);
     std::map<DWORD, int> aRecords;
-    EnumEnhMetaFile(
-        nullptr, hMeta,
-        [](HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, LPARAM lCounts) {
-            ++(*reinterpret_cast<std::map<DWORD, int>*>(lCounts))[pRecord->iType];
-            return 1;
-        },
-        &aRecords, nullptr);
+    EnumEnhMetaFile(nullptr, hMeta, CountRecord, &aRecords, nullptr);
     DeleteEnhMetaFile(hMeta);
     EXPECT_EQ(aRecords[EMR_BITBLT], 4);
     EXPECT_EQ(aRecords[EMR_STRETCHBLT] + aRecords[EMR_STRETCHDIBITS], 1);
