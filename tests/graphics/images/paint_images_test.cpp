@@ -5,8 +5,13 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <typeindex>
+#include <typeinfo>
+#include <vector>
 
 #include "graphics/core/graphics.h"
+#include "graphics/images/objectfiles.h"
+#include "graphics/images/objectplayback.h"
 #include "graphics/test_device.h"
 #include "graphics/windows/genhmetafile.h"
 #include "graphics/windows/gmemory.h"
@@ -63,6 +68,18 @@ int CALLBACK CountRecord(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, L
     return 1;
 }
 
+// A test device that notes the type of every object it draws.
+class ObjectRecordingDevice : public TestDevice {
+public:
+    using TestDevice::TestDevice;
+    void Draw(objectShape& oShape) override
+    {
+        aObjects.emplace_back(typeid(oShape));
+        TestDevice::Draw(oShape);
+    }
+    std::vector<std::type_index> aObjects;
+};
+
 Bitmap SmallPicture()
 {
     BitmapDC oDC(3, 2);
@@ -77,40 +94,51 @@ TEST(PaintImagesTest, SavingOperationsReadOnlyDevicesWithPixelsWhileDrawingOpera
 {
     RecordHalves("halves.emf");
     const Bitmap oPicture = SmallPicture();
-    using Operation = std::function<void(Graphics&)>;
-    const std::pair<const char*, Operation> aSaving[] = {
-        {"canvas.bmp", [](Graphics& g) { g.SetBmpCanvasToFile("canvas.bmp"); }},
-        {"area.bmp", [](Graphics& g) { g.SetBmpAreaToFile(1, 1, 5, 5, "area.bmp"); }},
-        {"canvas_img.bmp", [](Graphics& g) { g.SetImgCanvasToFile("canvas_img.bmp"); }},
-        {"area_img.bmp", [](Graphics& g) { g.SetImgAreaToFile(1, 1, 5, 5, "area_img.bmp", 0); }},
-        {"canvas.gif", [](Graphics& g) { g.SetGifCanvasToFile("canvas.gif"); }},
-        {"area.gif", [](Graphics& g) { g.SetGifAreaToFile(1, 1, 5, 5, "area.gif"); }},
+    struct Operation {
+        const char* cName;  // the file a saving operation writes
+        std::type_index oObject;
+        std::function<void(Graphics&)> fPaint;
     };
-    const std::pair<const char*, Operation> aDrawing[] = {
-        {"canvas", [&](Graphics& g) { g.PaintBmpCanvas(oPicture); }},
-        {"repeat", [&](Graphics& g) { g.PaintBmpRepeat(oPicture); }},
-        {"restore", [&](Graphics& g) { g.PaintBmpRestore(oPicture); }},
-        {"original", [&](Graphics& g) { g.PaintBmpOriginal(4, 4, oPicture); }},
-        {"stretched", [&](Graphics& g) { g.PaintBmpStretched(4, 4, 10, 10, oPicture); }},
-        {"direct", [](Graphics& g) { g.PaintBmpDirect(0, 0, 20, 10, kFixtures + "corner.png"); }},
-        {"metafile area", [](Graphics& g) { g.PaintEnhMetaArea(2, 2, 10, 10, "halves.emf"); }},
-        {"metafile canvas", [](Graphics& g) { g.PaintEnhMetaCanvas("halves.emf"); }},
+    const Operation aSaving[] = {
+        {"canvas.bmp", typeid(objectBmpFile), [](Graphics& g) { g.SetBmpCanvasToFile("canvas.bmp"); }},
+        {"area.bmp", typeid(objectBmpFile), [](Graphics& g) { g.SetBmpAreaToFile(1, 1, 5, 5, "area.bmp"); }},
+        {"canvas_img.bmp", typeid(objectImgFile), [](Graphics& g) { g.SetImgCanvasToFile("canvas_img.bmp"); }},
+        {"area_img.bmp", typeid(objectImgFile), [](Graphics& g) { g.SetImgAreaToFile(1, 1, 5, 5, "area_img.bmp"); }},
+        {"canvas.gif", typeid(objectGifFile), [](Graphics& g) { g.SetGifCanvasToFile("canvas.gif"); }},
+        {"area.gif", typeid(objectGifFile), [](Graphics& g) { g.SetGifAreaToFile(1, 1, 5, 5, "area.gif"); }},
+    };
+    const Operation aDrawing[] = {
+        {"canvas", typeid(objectSourceBmp), [&](Graphics& g) { g.PaintBmpCanvas(oPicture); }},
+        {"repeat", typeid(objectSourceBmp), [&](Graphics& g) { g.PaintBmpRepeat(oPicture); }},
+        {"restore", typeid(objectSourceBmp), [&](Graphics& g) { g.PaintBmpRestore(oPicture); }},
+        {"original", typeid(objectSourceBmp), [&](Graphics& g) { g.PaintBmpOriginal(4, 4, oPicture); }},
+        {"stretched", typeid(objectSourceBmp), [&](Graphics& g) { g.PaintBmpStretched(4, 4, 10, 10, oPicture); }},
+        {"direct", typeid(objectDirectBmp),
+         [](Graphics& g) { g.PaintBmpDirect(0, 0, 20, 10, kFixtures + "corner.png"); }},
+        {"metafile area", typeid(objectEnhMeta), [](Graphics& g) { g.PaintEnhMetaArea(2, 2, 10, 10, "halves.emf"); }},
+        {"metafile canvas", typeid(objectEnhMeta), [](Graphics& g) { g.PaintEnhMetaCanvas("halves.emf"); }},
     };
     for (int32_t nType : {kDevicePrinter, kDeviceMemory, kDeviceMetafile}) {
         SCOPED_TRACE(nType);
-        TestDevice oDevice(nType, 40, 30);
+        ObjectRecordingDevice oDevice(nType, 40, 30);
         Graphics g(oDevice);
-        for (const auto& [cFile, fSave] : aSaving) {
-            SCOPED_TRACE(cFile);
-            DeleteFileA(cFile);
-            fSave(g);
-            EXPECT_EQ(Exists(cFile), nType == kDeviceMemory);
+        for (const Operation& o : aSaving) {
+            SCOPED_TRACE(o.cName);
+            DeleteFileA(o.cName);
+            oDevice.aObjects.clear();
+            o.fPaint(g);
+            EXPECT_EQ(Exists(o.cName), nType == kDeviceMemory);
+            // A printer has no pixels to read: no object is made.
+            EXPECT_EQ(oDevice.aObjects, nType == kDevicePrinter ? std::vector<std::type_index>{}
+                                                                : std::vector<std::type_index>{o.oObject});
         }
-        for (const auto& [cName, fDraw] : aDrawing) {
-            SCOPED_TRACE(cName);
+        for (const Operation& o : aDrawing) {
+            SCOPED_TRACE(o.cName);
             FillBox(oDevice.DC(), {0, 0, 40, 30}, kWhite);
-            fDraw(g);
+            oDevice.aObjects.clear();
+            o.fPaint(g);
             EXPECT_GT(Painted(oDevice, 40, 30), 0);
+            EXPECT_EQ(oDevice.aObjects, std::vector<std::type_index>{o.oObject});
         }
     }
 }
