@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/framework/gdi.h"
+
 class objectShape;
 struct PainterState;
 
@@ -79,6 +81,11 @@ public:
     // default the prepared DC is the only pass.
     virtual HDC PassDC(int nPass, HDC hPrepared) const { return nPass == 1 ? hPrepared : nullptr; }
 
+    // The mouse pointer the device shows over its canvas; a device without a
+    // window only keeps it.
+    virtual ::Pointer DevicePointer() const { return _oPointer; }
+    virtual void SetDevicePointer(const ::Pointer& oPointer) { _oPointer = oPointer; }
+
     // The state of the painter bound to the device, which its drawing objects
     // read; NULL while none is bound. Only the painter binds itself.
     const PainterState* Painter() const { return _oPainter; }
@@ -88,4 +95,5 @@ public:
 
 private:
     const PainterState* _oPainter = nullptr;
+    ::Pointer _oPointer;
 };

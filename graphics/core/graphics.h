@@ -21,6 +21,7 @@
 #include "graphics/core/device.h"
 #include "graphics/core/figurepoints.h"
 #include "graphics/core/painterstate.h"
+#include "graphics/images/objectsourcebmp.h"
 #include "platform/runtime/value.h"
 
 class objectShape;
@@ -209,6 +210,39 @@ public:
     // rectangle, 1 ellipse, 2 circle, 3 twelve-pointed and 4 twenty-four-pointed
     // star; any other form draws nothing.
     Graphics& PaintControl(const DeviceBox& oControl, uint32_t nForm, uint32_t nFill);
+
+    // ---- Pictures and picture files (graphics/images/) ----
+    // The canvas, or an area of it (world units; a width or height of 0 means
+    // the whole canvas), saved as a BMP file by the kit's encoder, as a BMP
+    // file through the system's picture objects (Img) or as a GIF file. A
+    // printer has no pixels to read: these return at once there.
+    Graphics& SetBmpCanvasToFile(const std::string& cFile);
+    Graphics& SetBmpAreaToFile(double x, double y, double w, double h, const std::string& cFile, uint32_t nOrigin = 0);
+    Graphics& SetImgCanvasToFile(const std::string& cFile);
+    Graphics& SetImgAreaToFile(double x, double y, double w, double h, const std::string& cFile, uint32_t nOrigin = 0);
+    Graphics& SetGifCanvasToFile(const std::string& cFile);
+    Graphics& SetGifAreaToFile(double x, double y, double w, double h, const std::string& cFile, uint32_t nOrigin = 0);
+    // A picture (objectSourceBmp) stretched over the canvas, tiled over it
+    // unscaled, at its own size at the world origin, at its own size at a
+    // point, or stretched into a rectangle; with a transparent colour
+    // (9999: the picture's top-left pixel) and a transform code.
+    Graphics& PaintBmpCanvas(const PictureSource& uSource, bool lTransparent = false, uint32_t nColor = 9999,
+                             uint32_t nTransform = 0);
+    Graphics& PaintBmpRepeat(const PictureSource& uSource, bool lTransparent = false, uint32_t nColor = 9999,
+                             uint32_t nTransform = 0);
+    Graphics& PaintBmpRestore(const PictureSource& uSource, bool lTransparent = false, uint32_t nColor = 9999,
+                              uint32_t nTransform = 0);
+    Graphics& PaintBmpOriginal(double x, double y, const PictureSource& uSource, uint32_t nOrigin = 0,
+                               bool lTransparent = false, uint32_t nColor = 9999, uint32_t nTransform = 0);
+    Graphics& PaintBmpStretched(double x, double y, double w, double h, const PictureSource& uSource,
+                                uint32_t nOrigin = 0, bool lTransparent = false, uint32_t nColor = 9999,
+                                uint32_t nTransform = 0);
+    // A picture file rendered by the system's picture object, at its own size
+    // when w or h is 0.
+    Graphics& PaintBmpDirect(double x, double y, double w, double h, const std::string& cFile, uint32_t nOrigin = 0);
+    // An enhanced metafile played into a rectangle or over the whole canvas.
+    Graphics& PaintEnhMetaArea(double x, double y, double w, double h, const std::string& cFile, uint32_t nOrigin = 0);
+    Graphics& PaintEnhMetaCanvas(const std::string& cFile);
 
     // ---- Charts (graphics/charts/) ----
     // The empty chart with its origin (where the axes cross) at (nX, nY):

@@ -72,6 +72,8 @@ public:
     void Draw(objectShape& oShape) override;
     using Base::SetBackground;
     void SetBackground(COLORREF nColor) override;
+    ::Pointer DevicePointer() const override { return Base::GetPointer(); }
+    void SetDevicePointer(const ::Pointer& oPointer) override { Base::SetPointer(oPointer); }
     // The prepared window DC, then the refresh bitmap.
     HDC PassDC(int nPass, HDC hPrepared) const override;
 

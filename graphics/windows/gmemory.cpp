@@ -1,6 +1,8 @@
 #include "graphics/windows/gmemory.h"
 
+#include "graphics/images/pictures.h"
 #include "graphics/objects/objectshape.h"
+#include "platform/runtime/files.h"
 
 namespace {
 
@@ -9,6 +11,8 @@ struct Visitor {
     int32_t& nWidth;
     int32_t& nHeight;
     bool& lCallers;
+    int32_t& nPictureWidth;
+    int32_t& nPictureHeight;
 
     HBITMAP operator()(int32_t nKind) const
     {
@@ -19,6 +23,7 @@ struct Visitor {
     }
     HBITMAP operator()(const std::string& cName) const
     {
+        if (FileExists(cName)) return images::LoadPictureFile(cName, hScreen, nPictureWidth, nPictureHeight);
         return static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), cName.c_str(), IMAGE_BITMAP, 0, 0, 0));
     }
     HBITMAP operator()(const ModuleBitmap& oResource) const
@@ -47,12 +52,14 @@ gMemory::gMemory(const MemorySource& uSource, int32_t nWidth, int32_t nHeight, b
 {
     HDC hScreen = GetDC(nullptr);
     bool lCallers = false;
-    HBITMAP hSource = std::visit(Visitor{hScreen, nWidth, nHeight, lCallers}, uSource);
+    HBITMAP hSource = std::visit(Visitor{hScreen, nWidth, nHeight, lCallers, _nCanvasWidth, _nCanvasHeight}, uSource);
     if (hSource != nullptr) {
-        BITMAP oInfo{};
-        GetObjectA(hSource, sizeof oInfo, &oInfo);
-        _nCanvasWidth = oInfo.bmWidth;
-        _nCanvasHeight = oInfo.bmHeight;
+        if (_nCanvasWidth == 0) {
+            BITMAP oInfo{};
+            GetObjectA(hSource, sizeof oInfo, &oInfo);
+            _nCanvasWidth = oInfo.bmWidth;
+            _nCanvasHeight = oInfo.bmHeight;
+        }
         if (nWidth == 0) nWidth = _nCanvasWidth;
         if (nHeight == 0) nHeight = _nCanvasHeight;
         _pBitmapDC = CreateCompatibleDC(hScreen);
@@ -126,6 +133,11 @@ void gMemory::Draw(objectShape& oShape)
 void gMemory::Draw(const std::vector<objectShape*>& aShapes)
 {
     objectShape::DrawEach(aShapes);
+}
+
+void gMemory::GetMemoryFile(const std::string& cFile)
+{
+    if (_pBitmapDC != nullptr) _oGraphics->SetBmpCanvasToFile(cFile);
 }
 
 HBITMAP gMemory::CopyCanvas() const

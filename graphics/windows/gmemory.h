@@ -15,17 +15,13 @@
 
 #include "graphics/core/device.h"
 #include "graphics/core/graphics.h"
+#include "graphics/images/objectsourcebmp.h"
 #include "platform/framework/gdi.h"
 
-// A bitmap resource of another module.
-struct ModuleBitmap {
-    std::string cName;
-    HINSTANCE hModule;
-};
-
 // The picture a memory device starts from: the number 2 is a blank canvas
-// (any other number none), a text the program's bitmap resource of that name,
-// a ModuleBitmap, or a bitmap handle of the caller.
+// (any other number none), a text the name of a picture file (read by the
+// loaders' fall-back order) or else the program's bitmap resource of that
+// name, a ModuleBitmap, or a bitmap handle of the caller.
 using MemorySource = std::variant<int32_t, std::string, ModuleBitmap, HBITMAP>;
 
 class gMemory : public GraphicsDevice {
@@ -65,6 +61,8 @@ public:
     // it owns its bitmap. Without bitmap it holds none.
     Bitmap GetMemoryObject();
     HDC GetMemoryDC() const { return _pBitmapDC; }
+    // Writes the whole canvas to cFile as a BMP file; nothing without bitmap.
+    void GetMemoryFile(const std::string& cFile);
 
     // GraphicsDevice
     SIZE CanvasSize() const override { return {_nCanvasWidth, _nCanvasHeight}; }

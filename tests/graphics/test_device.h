@@ -1,7 +1,7 @@
 #pragma once
 // A stand-in drawing device for the painter tests: it draws into a memory DC
 // of its own, which plays the window's (or printer's) DC for device types 0
-// and 1 and the bitmap DC for type 2. Its DC is mapped upward like every DC
+// and 1, the bitmap DC for type 2 and the recording DC for type 3. Its DC is mapped upward like every DC
 // of the kit, so pixels read through Pixel() are in painter coordinates.
 #include <windows.h>
 
@@ -47,6 +47,7 @@ public:
     int32_t OwnToolBarHeight() const override { return _nToolBar; }
     bool KeepsToolBarSpace() const override { return lKeepsToolBarSpace; }
     HDC BitmapDC() const override { return _hDC; }
+    HDC MetafileDC() const override { return _nDeviceTyp == kDeviceMetafile ? _hDC : nullptr; }
     // The passes of the device that the type code names: a window's prepared
     // DC and refresh bitmap, a printer's prepared DC, the bitmap DC, the
     // metafile's DC.
