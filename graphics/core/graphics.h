@@ -273,6 +273,18 @@ public:
     // before too.
     Graphics& PaintChartIntegral(double nX, double nY, const Array& aDef, Array& aData, const Value& aColors,
                                  const Value& nOutline, const Value& nMarker);
+    // A pie of the slices {value, label, colour, exploded} around (nX, nY)
+    // with radius fRadius: each slice is completed in place to four elements
+    // and drawn as a sector of its share of 360 degrees (whole degrees, the
+    // last slice takes the rest), an exploded one moved out by a fifth of the
+    // radius. The first label with a "%" or "#" decides whether "%" shows
+    // the percentage or "#" the value. nOutline 1 outlines the sectors in the
+    // line colour; labels are drawn in uTextColor, else in the inverse of
+    // their slice's colour. Nothing is drawn when the values add up to 0 or
+    // to no finite number, or the radius is not a positive number. The
+    // painter's colours and font handle are as before.
+    Graphics& PaintChartPie(double nX, double nY, double fRadius, const Array& aSlices, const Value& nOutline,
+                            const Value& uTextColor);
     // Data preparers; they use no painter state and draw nothing.
     // The table {x, f(x)} of n points from the smaller to the larger end,
     // equally spaced, both ends included (n = 1: the one point {a, f(a)}); a
