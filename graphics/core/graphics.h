@@ -285,6 +285,15 @@ public:
     // painter's colours and font handle are as before.
     Graphics& PaintChartPie(double nX, double nY, double fRadius, const Array& aSlices, const Value& nOutline,
                             const Value& uTextColor);
+    // A legend of the entries {text, colour, pattern}, each a short line in
+    // its colour and pattern (an entry without a pattern keeps the one of the
+    // entry below) and its text in black, in a box whose lower left corner
+    // (for nOrigin above 0: whose point of that origin mode) is (nX, nY). The
+    // seven-element definition aDef is completed in place (a null array: one
+    // of the call's own). The painter's colours but the fill colour, its line
+    // width and pattern and its font handle are as before.
+    Graphics& PaintChartLegend(double nX, double nY, Array& aDef, const Array& aEntries, const Value& nOrigin);
+
     // Data preparers; they use no painter state and draw nothing.
     // The table {x, f(x)} of n points from the smaller to the larger end,
     // equally spaced, both ends included (n = 1: the one point {a, f(a)}); a
