@@ -34,6 +34,7 @@ Graphics& Graphics::PaintChartLegend(double nX, double nY, Array& aDef, const Ar
     charts::ValidateLegendDefinition(def, {_nTextColor, _nLineColor, _nFillColor});
     const auto whole = [&def](std::size_t i) { return static_cast<int32_t>(GInteg(def[i].AsNumber())); };
     const bool framed = whole(5) == 1, filled = whole(7) == 1;
+    if (!std::isfinite(nX) || !std::isfinite(nY)) return *this;
 
     const ChartState saved(*this, ChartState::kTextColor | ChartState::kLineColor | ChartState::kLineWidth |
                                       ChartState::kLinePattern | ChartState::kFont);

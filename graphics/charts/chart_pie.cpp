@@ -103,8 +103,8 @@ Graphics& Graphics::PaintChartPie(double nX, double nY, double fRadius, const Ar
     std::vector<charts::Slice> slices = charts::CompleteSlices(aSlices, _nFillColor, mode);
     double total = 0.0;
     for (const charts::Slice& s : slices) total += s.value;
-    if (slices.empty() || !std::isfinite(total) || total == 0.0 || !(std::isfinite(fRadius) && fRadius > 0.0))
-        return *this;
+    const bool placed = std::isfinite(nX) && std::isfinite(nY) && std::isfinite(fRadius) && fRadius > 0.0;
+    if (slices.empty() || !std::isfinite(total) || total == 0.0 || !placed) return *this;
     charts::Share(slices, total);
 
     const double r = fRadius, fontWidth = r / 20.0, fontHeight = fontWidth * 1.5;

@@ -281,8 +281,9 @@ public:
     // the percentage or "#" the value. nOutline 1 outlines the sectors in the
     // line colour; labels are drawn in uTextColor, else in the inverse of
     // their slice's colour. Nothing is drawn when the values add up to 0 or
-    // to no finite number, or the radius is not a positive number. The
-    // painter's colours and font handle are as before.
+    // to no finite number, the radius is not a positive number or the centre
+    // not a finite point. The painter's colours and font handle are as
+    // before.
     Graphics& PaintChartPie(double nX, double nY, double fRadius, const Array& aSlices, const Value& nOutline,
                             const Value& uTextColor);
     // A legend of the entries {text, colour, pattern}, each a short line in
@@ -290,8 +291,10 @@ public:
     // entry below) and its text in black, in a box whose lower left corner
     // (for nOrigin above 0: whose point of that origin mode) is (nX, nY). The
     // seven-element definition aDef is completed in place (a null array: one
-    // of the call's own). The painter's colours but the fill colour, its line
-    // width and pattern and its font handle are as before.
+    // of the call's own). An entry of the wrong shape leaves its row empty;
+    // a reference point that is not finite draws nothing. The painter's
+    // colours but the fill colour, its line width and pattern and its font
+    // handle are as before.
     Graphics& PaintChartLegend(double nX, double nY, Array& aDef, const Array& aEntries, const Value& nOrigin);
 
     // Data preparers; they use no painter state and draw nothing.
