@@ -33,11 +33,6 @@ std::size_t SeriesCount(const Array& aData)
     return m;
 }
 
-}  // namespace
-}  // namespace charts
-
-namespace {
-
 // A filled and outlined bar; nothing when a corner is not finite.
 void PaintBar(Graphics& g, double x1, double y1, double x2, double y2)
 {
@@ -46,6 +41,7 @@ void PaintBar(Graphics& g, double x1, double y1, double x2, double y2)
 }
 
 }  // namespace
+}  // namespace charts
 
 Graphics& Graphics::PaintChartBar(double nX, double nY, const Array& aDef, const Array& aData, const Value& uColor)
 {
@@ -59,7 +55,7 @@ Graphics& Graphics::PaintChartBar(double nX, double nY, const Array& aDef, const
         const auto x = charts::NumberAt(entry, 1), y = charts::NumberAt(entry, 2);
         if (!x || !y) continue;
         const double cx = axes->x.Map(*x), w = charts::WidthOf(entry, w0);
-        PaintBar(*this, cx - w / 2, nY, cx + w / 2, axes->y.Map(*y));
+        charts::PaintBar(*this, cx - w / 2, nY, cx + w / 2, axes->y.Map(*y));
     }
     return *this;
 }
@@ -85,7 +81,7 @@ Graphics& Graphics::PaintChartPillar(double nX, double nY, const Array& aDef, co
             if (!v) continue;
             const double top = axes->y.MapFrom(base, *v);
             SetFillColor(colors[j - 1]);
-            PaintBar(*this, cx - w / 2, base, cx + w / 2, top);
+            charts::PaintBar(*this, cx - w / 2, base, cx + w / 2, top);
             if (std::isfinite(top)) base = top;
         }
     }
@@ -116,7 +112,7 @@ Graphics& Graphics::PaintChartMultiBar(double nX, double nY, const Array& aDef, 
             const std::optional<double> v = charts::NumberOfItem(*values, j);
             if (!v) continue;
             SetFillColor(colors[j - 1]);
-            PaintBar(*this, bx - w / 2, nY, bx + w / 2, axes->y.Map(*v));
+            charts::PaintBar(*this, bx - w / 2, nY, bx + w / 2, axes->y.Map(*v));
         }
     }
     return *this;

@@ -13,6 +13,7 @@
 #include "graphics/windows/genhmetafile.h"
 #include "graphics/windows/gmemory.h"
 #include "graphics/windows/gprinter.h"
+#include "graphics/metafile_playback.h"
 #include "platform/framework/recording_seam.h"
 
 namespace {
@@ -112,14 +113,7 @@ TEST(ChartDevices, MetafilePlayedBackGivesTheMemoryDevicesPixels)
     gMemory direct(2, size.cx, size.cy);
     AllCharts(*direct._oGraphics);
     gMemory played(2, size.cx, size.cy);
-    HENHMETAFILE meta = GetEnhMetaFileA("charts.emf");
-    ASSERT_NE(meta, nullptr);
-    {
-        DeviceUnits units(played.GetMemoryDC());
-        const RECT all{0, 0, size.cx, size.cy};
-        PlayEnhMetaFile(played.GetMemoryDC(), meta, &all);
-    }
-    DeleteEnhMetaFile(meta);
+    ASSERT_TRUE(PlayBack("charts.emf", played, size));
     DeviceUnits directUnits(direct.GetMemoryDC()), playedUnits(played.GetMemoryDC());
     const auto Direct = [&](int x, int y) { return GetPixel(direct.GetMemoryDC(), x, y); };
     const auto Played = [&](int x, int y) { return GetPixel(played.GetMemoryDC(), x, y); };
