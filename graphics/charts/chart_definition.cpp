@@ -110,6 +110,60 @@ void ValidateChartDefinition(Array& aDef, const CurrentColors& colors)
     CheckWhole(aDef, 59, 4, 5, 4);
 }
 
+bool IsValidatedChartDefinition(const Array& aDef)
+{
+    if (aDef.Len() < kChartElements) return false;
+    for (std::size_t base : {std::size_t{0}, kYAxis}) {
+        for (std::size_t k = 1; k <= 4; ++k)
+            if (!IsFinite(aDef[base + k])) return false;
+        const Value& reversed = aDef[base + 21];
+        if (!reversed.IsNumber() || (reversed.AsNumber() != 0.0 && reversed.AsNumber() != 1.0)) return false;
+    }
+    return ColorOfValue(aDef[12]) && ColorOfValue(aDef[53]) && aDef[54].IsNumber();
+}
+
+AxisScale::AxisScale(const Array& aDef, std::size_t base, double origin) : origin_(origin)
+{
+    const double p1 = aDef[base + 1].AsNumber(), p2 = aDef[base + 2].AsNumber();
+    a_ = std::min(p1, p2);
+    b_ = std::max(p1, p2);
+    d_ = aDef[base + 21].AsNumber() == 1.0 ? -1.0 : 1.0;
+    v0_ = aDef[base + 3].AsNumber();
+    k_ = (b_ - a_) / (aDef[base + 4].AsNumber() - v0_);
+}
+
+std::optional<ColorArg> ColorOfValue(const Value& v)
+{
+    if (v.IsColor()) return Rgb(v.AsColor().rgb);
+    if (!IsFinite(v)) return std::nullopt;
+    const double n = std::clamp(GInteg(v.AsNumber()), -2147483648.0, 2147483647.0);
+    return ColorArg(static_cast<std::int32_t>(n));
+}
+
+ColorArg Rgb(std::uint32_t rgb)
+{
+    return ColorArg::Rgb(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+void ValidateLegendDefinition(Array& aDef, const CurrentColors& colors)
+{
+    if (aDef.Len() < kLegendElements) aDef.Resize(kLegendElements);
+    CheckWhole(aDef, 1, 1, 10, 5);
+    CheckSize(aDef, 2, {6, 9});
+    CheckWhole(aDef, 3, 0, 50, 1);
+    CheckColor(aDef, 4, Value::Color{colors.line});
+    CheckWhole(aDef, 5, 0, 1, 0);
+    CheckColor(aDef, 6, Value::Color{colors.fill});
+    CheckWhole(aDef, 7, 0, 1, 0);
+}
+
+Value::Dimension SizeOfElement(const Value& e)
+{
+    if (e.IsDimension()) return e.AsDimension();
+    const int n = static_cast<int>(GInteg(e.AsNumber()));  // validated: 2 to 50
+    return {n, n};
+}
+
 Value DefaultLabelFormat()
 {
     return Value::CodeBlock([](const std::vector<Value>& arguments) -> Value {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "graphics/charts/chart_definition.h"
+#include "graphics/charts/chart_state.h"
 #include "graphics/core/graphics.h"
 #include "graphics/core/kit.h"
 
@@ -17,13 +18,6 @@ namespace {
 // counts as one without a scale.
 constexpr double kMaxIntervals = 2000.0;
 
-Value::Dimension SizeOfElement(const Value& e)
-{
-    if (e.IsDimension()) return e.AsDimension();
-    const int n = static_cast<int>(GInteg(e.AsNumber()));  // validated: 2 to 50
-    return {n, n};
-}
-
 // One axis of a validated array: its geometry and its ticks. Coordinates
 // along the axis are world x on the x axis and world y on the y axis; across
 // it the other one.
@@ -32,24 +26,20 @@ public:
     Axis(const Array& aDef, std::size_t base, double origin, double across)
         : def_(aDef),
           base_(base),
-          origin_(origin),
+          scale_(aDef, base, origin),
           across_(across)
     {
-        const double p1 = Number(1), p2 = Number(2);
-        a_ = std::min(p1, p2);
-        b_ = std::max(p1, p2);
-        d_ = p1 > p2 ? -1.0 : 1.0;
-        const double e3 = Number(3), length = b_ - a_;
-        const double k = length / (Number(4) - e3);
-        const double w = std::fabs(Number(5) * k);
+        const double length = scale_.Length();
+        const double w = std::fabs(Number(5) * scale_.Scale());
         if (!(std::isfinite(w) && w > 0.0 && length / w <= kMaxIntervals)) return;  // no scale: no ticks
-        const double phase = Whole(8) == 2 ? 0.0 : std::fmod(-a_ / w, 1.0) * w;
+        const double a = std::min(Number(1), Number(2));
+        const double phase = Whole(8) == 2 ? 0.0 : std::fmod(-a / w, 1.0) * w;
         const int n = static_cast<int>(GInteg(length / w));
         for (int i = 0; i <= n + 1; ++i) {
             const double t = i * w + phase;
             if (t < -1e-6 || t > length + 1e-6) continue;
-            positions_.push_back(Near() + d_ * t);
-            values_.push_back(t / k + e3);
+            positions_.push_back(Near() + scale_.Direction() * t);
+            values_.push_back(scale_.ValueAt(t));
         }
     }
 
@@ -59,11 +49,11 @@ public:
     int Whole(std::size_t k) const { return static_cast<int>(GInteg(Number(k))); }
     bool IsX() const { return base_ == 0; }
 
-    double Origin() const { return origin_; }
+    double Origin() const { return scale_.Origin(); }
     double Across() const { return across_; }
-    bool Reversed() const { return d_ < 0; }
-    double Near() const { return origin_ + d_ * a_; }
-    double Far() const { return origin_ + d_ * b_; }
+    bool Reversed() const { return scale_.Reversed(); }
+    double Near() const { return scale_.Near(); }
+    double Far() const { return scale_.Far(); }
     double Smaller() const { return std::min(Near(), Far()); }
     double Larger() const { return std::max(Near(), Far()); }
     // The direction of a side across the axis: side 1 of the x axis is
@@ -81,23 +71,10 @@ public:
 private:
     const Array& def_;
     std::size_t base_;
-    double origin_, across_;
-    double a_ = 0.0, b_ = 0.0, d_ = 1.0;
+    AxisScale scale_;
+    double across_;
     std::vector<double> positions_, values_;
 };
-
-ColorArg Rgb(std::uint32_t rgb)
-{
-    return ColorArg::Rgb(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
-}
-
-// A validated colour element: a colour object or a colour number.
-ColorArg ColorOfElement(const Value& e)
-{
-    if (e.IsColor()) return Rgb(e.AsColor().rgb);
-    const double n = std::clamp(GInteg(e.AsNumber()), -2147483648.0, 2147483647.0);
-    return ColorArg(static_cast<std::int32_t>(n));
-}
 
 }  // namespace
 }  // namespace charts
@@ -106,24 +83,13 @@ ColorArg ColorOfElement(const Value& e)
 // and its two axes.
 class Graphics::EmptyChart {
 public:
-    // Saves the painter's colours, line width and font; the chart's own
-    // fonts never delete the caller's.
+    // Saves the painter's colours, line width and font.
     EmptyChart(Graphics& g, double nX, double nY, const Array& aDef)
         : g_(g),
           def_(aDef),
           x_(aDef, 0, nX, nY),
           y_(aDef, charts::kYAxis, nY, nX)
     {
-        g_._pFont.Reset();
-    }
-    // Puts the saved state back; the chart's last font goes with its handle.
-    ~EmptyChart()
-    {
-        g_._nLineWidth = lineWidth_;
-        g_._nTextColor = textColor_;
-        g_._nFillColor = fillColor_;
-        g_._nLineColor = lineColor_;
-        g_._pFont = font_;
     }
     EmptyChart(const EmptyChart&) = delete;
     EmptyChart& operator=(const EmptyChart&) = delete;
@@ -147,7 +113,7 @@ private:
     using Axis = charts::Axis;
 
     int Whole(std::size_t i) const { return static_cast<int>(GInteg(def_[i].AsNumber())); }
-    static ColorArg ColorOf(const Value& e) { return charts::ColorOfElement(e); }
+    static ColorArg ColorOf(const Value& e) { return *charts::ColorOfValue(e); }  // validated
     ColorArg ColorOf(std::size_t i) const { return ColorOf(def_[i]); }
 
     void PlotArea(uint32_t nFill) { g_.PaintRectangleAligned(x_.Near(), y_.Near(), x_.Far(), y_.Far(), nFill); }
@@ -292,9 +258,11 @@ private:
     Graphics& g_;
     const Array& def_;
     Axis x_, y_;
-    const uint32_t textColor_ = g_._nTextColor, fillColor_ = g_._nFillColor, lineColor_ = g_._nLineColor;
-    const int32_t lineWidth_ = g_._nLineWidth;
-    const FontHandle font_ = g_._pFont;
+    // Puts the colours, line width and font back; the chart's last font goes
+    // with its handle.
+    const ChartState saved_{g_, ChartState::kFillColor | ChartState::kLineColor | ChartState::kTextColor |
+                                    ChartState::kLineWidth | ChartState::kFont};
+    const uint32_t textColor_ = saved_.TextColor(), fillColor_ = saved_.FillColor(), lineColor_ = saved_.LineColor();
 };
 
 Graphics& Graphics::PaintChartEmpty(double nX, double nY, Array& aDef)

@@ -78,6 +78,8 @@ public:
     // Moves the device point (x, y) so that it becomes the lower-left corner of
     // a w x h box whose point of the origin mode was given.
     const Graphics& GetOriginPoint(int32_t& x, int32_t& y, double w, double h, uint32_t nOrigin) const;
+    // The same shift for a point in world units, without rounding.
+    const Graphics& GetOriginPoint(double& x, double& y, double w, double h, uint32_t nOrigin) const;
     // The same shift rotated by the text angle.
     const Graphics& GetOriginPointAngle(int32_t& x, int32_t& y, double w, double h, uint32_t nOrigin) const;
 
@@ -255,6 +257,83 @@ public:
     // as before.
     Graphics& PaintChartEmpty(double nX, double nY, Array& aDef);
 
+    // The data painters draw the data of an axis chart into the frame that
+    // PaintChartEmpty drew from the same array and origin (nX, nY). They
+    // draw nothing, and leave the painter as it was, when aDef has not been
+    // validated by PaintChartEmpty, when an axis has no scale (equal values
+    // at its ends, zero length) or when there are no data. A data entry of
+    // the wrong shape is skipped, and so is a point whose position is not
+    // finite. Colours are colour numbers or colour objects; the painter's
+    // fill and line colours are as before the call.
+
+    // One bar per entry {x, y} or {x, y, width}, from the origin's y to the
+    // value, filled in uColor (else the current fill colour) and outlined
+    // in element 12. The default width is 0.6 of the slot, the axis length
+    // over the number of entries; an own width counts when it is a finite
+    // number of at least 0.
+    Graphics& PaintChartBar(double nX, double nY, const Array& aDef, const Array& aData, const Value& uColor);
+    // One column per entry {x, values} or {x, values, width}: the values
+    // stacked from the origin's y in series order, value j in colour j of
+    // aColors. The caller's colour array (NIL: one of the call's own) grows
+    // to m, the largest number of values, and its entries 1 to m that are
+    // no colour become colour objects of the fill colour at entry. A value
+    // that is not a number draws no segment.
+    Graphics& PaintChartPillar(double nX, double nY, const Array& aDef, const Array& aData, const Value& aColors);
+    // The values of each entry side by side as a group of bars centred on
+    // its x, each rising from the origin's y; the bars step by 1 - nOverlap
+    // bar widths (nOverlap a number from -1 to 1, else the step is 0).
+    // Colours as for the pillar chart.
+    Graphics& PaintChartMultiBar(double nX, double nY, const Array& aDef, const Array& aData, const Value& aColors,
+                                 const Value& nOverlap);
+    // The points {x, y} joined in data order in uColor (else the current line
+    // colour), with a marker on every point when nMarker is the number 1,
+    // filled in element 53 when element 54 is 1, else in white.
+    Graphics& PaintChartLine(double nX, double nY, const Array& aDef, const Array& aData, const Value& nMarker,
+                             const Value& uColor);
+    // As the line chart, joined by a spline of the smoothing fSmoothing; the
+    // points reach the curve reversed when the first lies right of the last.
+    Graphics& PaintChartSpline(double nX, double nY, const Array& aDef, const Array& aData, double fSmoothing,
+                               const Value& nMarker, const Value& uColor);
+    // The points {x, y} or {x, y, colour} as pixels (marker type 1) or
+    // markers of the current type, each in its colour, a point without one in
+    // the colour of the points before it (else the line colour).
+    Graphics& PaintChartScatter(double nX, double nY, const Array& aDef, const Array& aData);
+    // The stacked area chart of the entries {x, values}: level k (from 1 to
+    // m, the largest number of values) is the polygon from the origin's y up
+    // to the sum of the first m - k + 1 series, in colour k, so colour m is
+    // the bottom band and colour 1 the top one; a level's points run in
+    // increasing x (entries of equal x in data order). Shorter value lists
+    // get zeros appended in the caller's arrays, and colour entries 1 to m
+    // that are no colour become random colour numbers. nOutline and nMarker
+    // as the number 1 draw each level's upper edge in the line colour and
+    // markers on its points. The painter's line width and pattern are as
+    // before too.
+    Graphics& PaintChartIntegral(double nX, double nY, const Array& aDef, Array& aData, const Value& aColors,
+                                 const Value& nOutline, const Value& nMarker);
+    // A pie of the slices {value, label, colour, exploded} around (nX, nY)
+    // with radius fRadius: each slice is completed in place to four elements
+    // and drawn as a sector of its share of 360 degrees (whole degrees, the
+    // last slice takes the rest), an exploded one moved out by a fifth of the
+    // radius. The first label with a "%" or "#" decides whether "%" shows
+    // the percentage or "#" the value. nOutline 1 outlines the sectors in the
+    // line colour; labels are drawn in uTextColor, else in the inverse of
+    // their slice's colour. Nothing is drawn when the values add up to 0 or
+    // to no finite number, the radius is not a positive number or the centre
+    // not a finite point. The painter's colours and font handle are as
+    // before.
+    Graphics& PaintChartPie(double nX, double nY, double fRadius, const Array& aSlices, const Value& nOutline,
+                            const Value& uTextColor);
+    // A legend of the entries {text, colour, pattern}, each a short line in
+    // its colour and pattern (an entry without a pattern keeps the one of the
+    // entry below) and its text in black, in a box whose lower left corner
+    // (for nOrigin above 0: whose point of that origin mode) is (nX, nY). The
+    // seven-element definition aDef is completed in place (a null array: one
+    // of the call's own). An entry of the wrong shape leaves its row empty;
+    // a reference point that is not finite draws nothing. The painter's
+    // colours but the fill colour, its line width and pattern and its font
+    // handle are as before.
+    Graphics& PaintChartLegend(double nX, double nY, Array& aDef, const Array& aEntries, const Value& nOrigin);
+
     // Data preparers; they use no painter state and draw nothing.
     // The table {x, f(x)} of n points from the smaller to the larger end,
     // equally spaced, both ends included (n = 1: the one point {a, f(a)}); a
@@ -297,6 +376,7 @@ private:
     friend class shapefile::PainterFields;
     class BlackWhiteGradient;
     class EmptyChart;
+    class ChartState;
 
     void Init(GraphicsDevice& oDevice, bool lSizeFromDevice);
     // Has the device draw a new Shape made of its device and the arguments;

@@ -85,6 +85,14 @@ void PainterState::GetOriginPoint(int32_t& x, int32_t& y, double w, double h, ui
     y = Long(y - dy);
 }
 
+void PainterState::GetOriginPoint(double& x, double& y, double w, double h, uint32_t nOrigin) const
+{
+    double dx, dy;
+    OriginShift(w, h, nOrigin, dx, dy);
+    x -= dx;
+    y -= dy;
+}
+
 void PainterState::GetOriginPointAngle(int32_t& x, int32_t& y, double w, double h, uint32_t nOrigin) const
 {
     double dx, dy;

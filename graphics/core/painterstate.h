@@ -65,6 +65,8 @@ struct PainterState {
     // Moves the device point (x, y) so that it becomes the lower-left corner of
     // a w x h box whose point of the origin mode was given.
     void GetOriginPoint(int32_t& x, int32_t& y, double w, double h, uint32_t nOrigin) const;
+    // The same shift for a point in world units, without rounding.
+    void GetOriginPoint(double& x, double& y, double w, double h, uint32_t nOrigin) const;
     // The same shift rotated by the text angle.
     void GetOriginPointAngle(int32_t& x, int32_t& y, double w, double h, uint32_t nOrigin) const;
 

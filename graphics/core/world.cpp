@@ -58,6 +58,12 @@ const Graphics& Graphics::GetOriginPoint(int32_t& x, int32_t& y, double w, doubl
     return *this;
 }
 
+const Graphics& Graphics::GetOriginPoint(double& x, double& y, double w, double h, uint32_t nOrigin) const
+{
+    PainterState::GetOriginPoint(x, y, w, h, nOrigin);
+    return *this;
+}
+
 const Graphics& Graphics::GetOriginPointAngle(int32_t& x, int32_t& y, double w, double h, uint32_t nOrigin) const
 {
     PainterState::GetOriginPointAngle(x, y, w, h, nOrigin);

@@ -12,8 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "graphics/core/graphics.h"
-#include "graphics/painter_access.h"
-#include "graphics/test_device.h"
+#include "tests/graphics/charts/chart_fixture.h"
 
 namespace {
 
@@ -47,38 +46,9 @@ void ExpectNear(const std::vector<double>& actual, const std::vector<double>& ex
     for (std::size_t i = 0; i < actual.size(); ++i) EXPECT_NEAR(actual[i], expected[i], 1e-6) << "entry " << i;
 }
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
+using charttest::kWhite;
 
-class EmptyChart : public ::testing::Test {
-protected:
-    EmptyChart() { PatBlt(oDevice.DC(), -10, -10, 420, 420, WHITENESS); }
-
-    // A pixel of the colour within `r` of (x, y).
-    bool ColourNear(int x, int y, COLORREF colour, int r = 1) const
-    {
-        for (int i = x - r; i <= x + r; ++i)
-            for (int j = y - r; j <= y + r; ++j)
-                if (oDevice.Pixel(i, j) == colour) return true;
-        return false;
-    }
-    // The box of the pixels of the colour in x1..x2, y1..y2 (empty: left > right).
-    RECT Extent(COLORREF colour, int x1 = 0, int y1 = 0, int x2 = 399, int y2 = 399) const
-    {
-        RECT box{400, 400, -1, -1};
-        for (int x = x1; x <= x2; ++x)
-            for (int y = y1; y <= y2; ++y)
-                if (oDevice.Pixel(x, y) == colour) {
-                    box.left = std::min<LONG>(box.left, x);
-                    box.right = std::max<LONG>(box.right, x);
-                    box.top = std::min<LONG>(box.top, y);
-                    box.bottom = std::max<LONG>(box.bottom, y);
-                }
-        return box;
-    }
-
-    TestDevice oDevice{2, 400, 400};
-    Graphics g{oDevice, 400, 400};
-};
+class EmptyChart : public charttest::ChartTest {};
 
 TEST_F(EmptyChart, TickExport)
 {

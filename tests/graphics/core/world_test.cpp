@@ -30,6 +30,17 @@ TEST(WorldTest, OriginModesMoveTheAnchor)
     g.GetOriginPoint(x, y, 5, 5, 10);
     EXPECT_EQ(x, 98) << "100 - 2.5 goes through Long";
     EXPECT_EQ(y, 98);
+    // A point in world units moves by the same table, without rounding.
+    for (const Case& c : aCases) {
+        double wx = 100.25, wy = 100.25;
+        g.GetOriginPoint(wx, wy, 40, 20, c.nMode);
+        EXPECT_DOUBLE_EQ(wx, c.x + 0.25) << "mode " << c.nMode;
+        EXPECT_DOUBLE_EQ(wy, c.y + 0.25) << "mode " << c.nMode;
+    }
+    double wx = 100, wy = 100;
+    g.GetOriginPoint(wx, wy, 5, 5, 10);
+    EXPECT_DOUBLE_EQ(wx, 97.5);
+    EXPECT_DOUBLE_EQ(wy, 97.5);
 }
 
 TEST(WorldTest, OriginPointAngleRotatesTheShift)

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 
+#include "graphics/metafile_playback.h"
 #include "graphics/windows/gmemory.h"
 #include "platform/runtime/files.h"
 
@@ -153,14 +154,7 @@ TEST(EnhMetaFileTest, PlayedBackItGivesThePixelsOfTheDirectDrawing)
     gMemory direct(2, size.cx, size.cy);
     Picture(*direct._oGraphics);
     gMemory played(2, size.cx, size.cy);
-    HENHMETAFILE meta = GetEnhMetaFileA("picture.emf");
-    ASSERT_NE(meta, nullptr);
-    {
-        DeviceUnits units(played.GetMemoryDC());
-        const RECT all{0, 0, size.cx, size.cy};
-        PlayEnhMetaFile(played.GetMemoryDC(), meta, &all);
-    }
-    DeleteEnhMetaFile(meta);
+    ASSERT_TRUE(PlayBack("picture.emf", played, size));
     // Every pixel is the direct drawing's, except that Wine 8's playback may
     // put a mirrored rectangle's edge on the neighbouring row: a pixel that
     // differs must then be its neighbour's in the direct drawing.
