@@ -20,6 +20,7 @@ packages=(
   socat                       # a pseudo-terminal pair as the serial port of the tests
   printemf                    # an independent reader of enhanced metafiles, for the tests
   g++ libproj-dev             # bench only: the native PROJ program of scripts/geodesy-bench.sh
+  python3-pil giflib-tools    # independent picture readers (PIL, gif2rgb), for the tests
   python3-pyshp shapelib      # an independent shapefile writer and reader and a second reader (shpdump), for the tests
   libshp-dev                  # bench only: shapelib's reading floor of scripts/shapefile-bench.sh
 )
