@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "graphics/windows/gtopappwindow.h"
+#include "graphics/windows/gkitwindow.h"
 #include "platform/framework/app.h"
 
 inline std::unique_ptr<gTopAppWindow> ShownBenchWindow()

@@ -11,7 +11,7 @@
 #include "graphics/shapefile/shapefile.h"
 #include "graphics/windows/genhmetafile.h"
 #include "graphics/windows/gmemory.h"
-#include "graphics/windows/gtopappwindow.h"
+#include "graphics/windows/gkitwindow.h"
 #include "platform/framework/app.h"
 
 namespace {
