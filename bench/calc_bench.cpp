@@ -14,15 +14,12 @@
 #include <string>
 
 #include "app/calcwindow/calcwindow.h"
-#include "app/shell/globals.h"
+#include "bench/calcwindow_setup.h"
 #include "calc/computation.h"
 #include "calc/library.h"
 #include "calc/parser.h"
 #include "calc/pump.h"
-#include "lib/meldung.h"
-#include "lib/sprache.h"
 #include "platform/framework/appwindow.h"
-#include "platform/framework/recording_seam.h"
 
 namespace {
 
@@ -68,15 +65,7 @@ public:
 
 int main()
 {
-    gcPfadSprache = std::string(MDX_PROGRAM_DIR) + "\\ProgData\\";
-    SprachenLaden();
-    char dir[MAX_PATH];
-    GetTempPathA(sizeof dir, dir);
-    gcPfadProto = gcPfadUser = dir;
-    RecordingSeam seam;
-    goFehler = std::make_unique<DlgFehler>();
-    goErfolg = std::make_unique<DlgErfolg>();
-    goHinweis = std::make_unique<DlgHinweis>();
+    CalcWindowSetup setup;
     auto frame = std::make_unique<TopAppWindow>();
     auto window = std::make_unique<dtaCalcPar>(frame.get());
     frame->Show();
@@ -181,8 +170,5 @@ int main()
     window->Destroy();
     window.reset();
     frame.reset();
-    for (MessageWindow* w : {static_cast<MessageWindow*>(goFehler.get()), static_cast<MessageWindow*>(goErfolg.get()),
-                             static_cast<MessageWindow*>(goHinweis.get())})
-        w->EndDialog();
     return 0;
 }
