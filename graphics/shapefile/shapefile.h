@@ -24,6 +24,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "graphics/shapefile/filewindow.h"
 #include "graphics/shapefile/recorddecoder.h"
 #include "graphics/shapefile/shapeformat.h"
 #include "platform/runtime/value.h"
@@ -230,4 +231,6 @@ private:
     // The first entry of each record number, built by the first query by
     // number after the index.
     std::unordered_map<int32_t, uint32_t> _aEntryOfRecNo;
+    // The read window of the coordinate queries, opened by the first one.
+    std::optional<shapefile::FileWindow> _oQueryWindow;
 };

@@ -2,14 +2,13 @@
 // records, by entry position or by record number, and the file's box. The
 // geometry is decoded by the same bounded decoder as the drawing, so both
 // agree about every record.
-#include <vector>
-
 #include "graphics/shapefile/shapefile.h"
-#include "platform/runtime/files.h"
 
 using namespace shapefile;
 
 namespace {
+
+constexpr uint64_t kQueryReadAhead = 64 * 1024;
 
 Value BoxOf(double xMin, double yMin, double xMax, double yMax)
 {
@@ -93,10 +92,11 @@ bool ShapeFile::CoordMultiPatch(const uint8_t* pData, std::size_t nLength, Value
 bool ShapeFile::ReadCoord(uint32_t nEntry, Value& aCoord)
 {
     const ShapeIndexEntry& oEntry = _pRecIndex[nEntry - 1];
-    std::vector<uint8_t> aData(oEntry.nDataLength);
-    const DWORD nGot = FSeek(_pFileHandle, oEntry.nDataPosition) == oEntry.nDataPosition
-                           ? FRead(_pFileHandle, aData.data(), oEntry.nDataLength)
-                           : 0;
+    // Queries in file order read ahead through one window; a record outside
+    // it is read afresh.
+    if (!_oQueryWindow) _oQueryWindow.emplace(_pFileHandle, _nFileSize);
+    uint64_t nGot;
+    const uint8_t* pData = _oQueryWindow->Bytes(oEntry.nDataPosition, oEntry.nDataLength, kQueryReadAhead, nGot);
     if (nGot < oEntry.nDataLength) {
         return Fail(nEntry, oEntry.nDataPosition,
                     "short data read: " + std::to_string(nGot) + " of " + std::to_string(oEntry.nDataLength) +
@@ -104,11 +104,11 @@ bool ShapeFile::ReadCoord(uint32_t nEntry, Value& aCoord)
     }
     bool lDecoded = false;
     switch (oEntry.nShapeType) {
-    case kBasePoint: lDecoded = CoordPoint(aData.data(), aData.size(), aCoord); break;
-    case kBaseMultiPoint: lDecoded = CoordMultiPoint(aData.data(), aData.size(), aCoord); break;
-    case kBasePolyLine: lDecoded = CoordPolyLine(aData.data(), aData.size(), aCoord); break;
-    case kBasePolygon: lDecoded = CoordPolygon(aData.data(), aData.size(), aCoord); break;
-    case kBaseMultiPatch: lDecoded = CoordMultiPatch(aData.data(), aData.size(), aCoord); break;
+    case kBasePoint: lDecoded = CoordPoint(pData, oEntry.nDataLength, aCoord); break;
+    case kBaseMultiPoint: lDecoded = CoordMultiPoint(pData, oEntry.nDataLength, aCoord); break;
+    case kBasePolyLine: lDecoded = CoordPolyLine(pData, oEntry.nDataLength, aCoord); break;
+    case kBasePolygon: lDecoded = CoordPolygon(pData, oEntry.nDataLength, aCoord); break;
+    case kBaseMultiPatch: lDecoded = CoordMultiPatch(pData, oEntry.nDataLength, aCoord); break;
     default: break;
     }
     if (!lDecoded) NoteDamage(nEntry, oEntry.nDataPosition, _oDecoder.Damage());

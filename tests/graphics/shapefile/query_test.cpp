@@ -263,9 +263,9 @@ TEST_F(ShapeCanvasTest, QueryOfAFileShortenedAfterIndexing)
     MakeCanvas(20, 20);
     ASSERT_TRUE(CopyFileA("squares.shp", "shortened.shp", FALSE));
     ShapeFile& o = Open("shortened.shp");
-    int32_t nRecNo = 0, nType = 0;
+    int32_t nRecNo = 0, nType = 0, nParts = 0;
     Value aCoord;
-    o.GetShapeFigCoordRec(6, nRecNo, nType, aCoord);
+    o.GetShapeFigBoxRec(6, nRecNo, nType, aCoord, nParts);
     ASSERT_EQ(nType, 5);
     // Another handle cuts the last record's data short.
     HANDLE h = CreateFileA("shortened.shp", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
