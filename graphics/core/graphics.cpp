@@ -92,6 +92,10 @@ Graphics& Graphics::Destroy()
     _oSaveCanvas.Reset();
     _pFont.Reset();
     _hClipRegion.Reset();
+    if (_oShapeHandle != nullptr) {
+        _oShapeHandle->Destroy();
+        _oShapeHandle.reset();
+    }
     if (_oDevice != nullptr) _oDevice->BindPainter(nullptr);
     _oDevice = nullptr;
     _oDim = {0, 0};

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -21,10 +22,12 @@
 #include "graphics/core/device.h"
 #include "graphics/core/figurepoints.h"
 #include "graphics/core/painterstate.h"
+#include "graphics/core/shapehandlebase.h"
 #include "graphics/images/objectsourcebmp.h"
 #include "platform/runtime/value.h"
 
 class objectShape;
+class ShapeFile;
 namespace shapefile {
 class PainterFields;
 }
@@ -364,6 +367,45 @@ public:
     Graphics& SetAutoScale(Array& aDef, const Value& aData, double nIntervalsX, double nIntervalsY,
                            const Value& nMode = Value(), double* nOriginX = nullptr, double* nOriginY = nullptr);
 
+    // ---- Shapefiles (graphics/shapefile/) ----
+    // Each file is opened under a name of the caller's choice (upper-cased,
+    // blanks kept) and reached by it; a name that is not registered makes an
+    // operation do nothing, except that the four figure queries give shape
+    // type -1. The operations marked "creates" create the painter's
+    // registry when it has none; the others then return at once. Destroy
+    // closes every file. Results as in ShapeFile (shapefile.h).
+    // Opens cFile (blanks around it ignored) under cName, or selects the file
+    // already registered under cName; creates.
+    Graphics& SetShapeFileObject(const std::string& cName, const std::string& cFile);
+    Graphics& SetShapeFileClose(const std::string& cName);
+    // Paints the file; a failed paint is not reported.
+    Graphics& PaintShapeFigures(const std::string& cName);
+    Graphics& SetShapeSelectBox(const std::string& cName, double x1, double y1, double x2, double y2);  // creates
+    Graphics& SetShapeUnselectBox(const std::string& cName);
+    Graphics& SetShapeSelectArea(const std::string& cName, double x, double y, double nWidth,
+                                 double nHeight);  // creates
+    Graphics& SetShapeUnselectArea(const std::string& cName);
+    Graphics& SetShapeColorNormal(const std::string& cName);                       // creates
+    Graphics& SetShapeColorRandom(const std::string& cName);                       // creates
+    Graphics& SetShapeColorTrans(const std::string& cName);                        // creates
+    Graphics& SetShapeColorArray(const std::string& cName, const Value& aColors);  // creates
+    // An extraction list that is not an array counts as an empty list.
+    Graphics& SetShapeExtractRec(const std::string& cName, const Value& aEntries, bool lInvert = false);
+    Graphics& SetShapeUnextractRec(const std::string& cName);
+    // The queries create.
+    Graphics& GetShapeFigCoordRec(const std::string& cName, int64_t nEntry, int32_t& nRecNo, int32_t& nType,
+                                  Value& aCoord);
+    Graphics& GetShapeFigCoordId(const std::string& cName, int64_t nRecNo, int32_t& nEntry, int32_t& nType,
+                                 Value& aCoord);
+    Graphics& GetShapeFigBoxRec(const std::string& cName, int64_t nEntry, int32_t& nRecNo, int32_t& nType, Value& aBox,
+                                int32_t& nParts);
+    Graphics& GetShapeFigBoxId(const std::string& cName, int64_t nRecNo, int32_t& nEntry, int32_t& nType, Value& aBox,
+                               int32_t& nParts);
+    Graphics& GetShapeFileBox(const std::string& cName, uint32_t& nCount, Value& aBox);
+    // Opens cFile under its own text as the name, sets random colours
+    // (lRandom) or outlines, and paints it.
+    Graphics& PaintShapeCanvas(const std::string& cFile, bool lRandom = false);
+
     // ---- Painter state ----
     // Read by the devices, the drawing objects (through their device) and the
     // windows; only the painter's own operations change it.
@@ -379,6 +421,9 @@ private:
     class ChartState;
 
     void Init(GraphicsDevice& oDevice, bool lSizeFromDevice);
+    // The file registered under cName, creating the registry first when
+    // lCreate; null when there is none.
+    ShapeFile* ShapeFileNamed(const std::string& cName, bool lCreate);
     // Has the device draw a new Shape made of its device and the arguments;
     // nothing once the painter has forgotten its device.
     template <typename Shape, typename... Args>
@@ -390,4 +435,8 @@ private:
     }
     // Stores a colour (grey in black-and-white mode when lGreyInBw).
     uint32_t ColorOf(const ColorArg& uColor, bool lGreyInBw) const;
+
+    // The registry of open shapefiles; empty until a shapefile operation
+    // creates it.
+    std::unique_ptr<ShapeHandleBase> _oShapeHandle;
 };

@@ -43,7 +43,7 @@ bool RecordDecoder::Decode(int32_t nBaseType, const uint8_t* pData, std::size_t 
         if (n < kPointBytes) return Fail("a point needs 16 bytes of data, the record has " + std::to_string(n));
         pPoints_ = pData;
         nPoints_ = 1;
-        parts_.push_back({0, 1, 0});
+        parts_.push_back({0, 1, 0, 0});
         return true;
     }
     if (nBaseType == kBaseMultiPoint) {
@@ -56,7 +56,7 @@ bool RecordDecoder::Decode(int32_t nBaseType, const uint8_t* pData, std::size_t 
         }
         pPoints_ = pData + 4;
         nPoints_ = nCount;
-        if (nCount > 0) parts_.push_back({0, nCount, 0});
+        if (nCount > 0) parts_.push_back({0, nCount, 0, 0});
         return true;
     }
     if (nBaseType != kBasePolyLine && nBaseType != kBasePolygon && nBaseType != kBaseMultiPatch) {
@@ -85,7 +85,7 @@ void RecordDecoder::TakeParts(const uint8_t* pStarts, const uint8_t* pTypes)
         const int32_t nEnd = k + 1 < nStatedParts_ ? LittleInt(pStarts + 4 * static_cast<uint32_t>(k + 1)) : nPoints_;
         if (nStart < 0 || nStart >= nEnd || nEnd > nPoints_) continue;
         parts_.push_back(
-            {nStart, nEnd - nStart, pTypes != nullptr ? LittleInt(pTypes + 4 * static_cast<uint32_t>(k)) : 0});
+            {nStart, nEnd - nStart, pTypes != nullptr ? LittleInt(pTypes + 4 * static_cast<uint32_t>(k)) : 0, k});
     }
 }
 

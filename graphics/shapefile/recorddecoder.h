@@ -22,7 +22,8 @@ namespace shapefile {
 struct RecordPart {
     int32_t nFirst;
     int32_t nCount;
-    int32_t nType;  // multipatch part type; 0 for the other base types
+    int32_t nType;   // multipatch part type; 0 for the other base types
+    int32_t nIndex;  // the part's position in the record, from 0
 };
 
 class RecordDecoder {

@@ -21,8 +21,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
+#include "graphics/shapefile/filewindow.h"
 #include "graphics/shapefile/recorddecoder.h"
 #include "graphics/shapefile/shapeformat.h"
 #include "platform/runtime/value.h"
@@ -128,6 +130,34 @@ public:
     // framework window, the wait pointer shown meanwhile.
     bool PaintShapeFigures();
 
+    // ---- Record and box queries (shapefile_query.cpp) ----
+    // A record by its entry position (Rec, 1 to RecCount()) or by its record
+    // number (Id: the first entry in index order with that number). The
+    // first query on a file without an index builds it (no drawing).
+    // Geometry: a point {X, Y}; a multipoint an array of such points; the
+    // other types an array of parts, each an array of points, in the file's
+    // order (a part whose range is empty or reversed is an empty array).
+    // Z, M and multipatch part types are not returned. A box is
+    // {{Xmin, Ymin}, {Xmax, Ymax}} of the index entry. A record without
+    // geometry gives type 0 and NIL. Failure (file not open, index not
+    // built, no such entry or number, data short or damaged) gives type -1,
+    // 0 for the record number or entry position, NIL, and leaves nParts as
+    // it was; a damaged record or short read is kept in LastFault.
+    ShapeFile& GetShapeFigCoordRec(int64_t nEntry, int32_t& nRecNo, int32_t& nType, Value& aCoord);
+    ShapeFile& GetShapeFigCoordId(int64_t nRecNo, int32_t& nEntry, int32_t& nType, Value& aCoord);
+    ShapeFile& GetShapeFigBoxRec(int64_t nEntry, int32_t& nRecNo, int32_t& nType, Value& aBox, int32_t& nParts);
+    ShapeFile& GetShapeFigBoxId(int64_t nRecNo, int32_t& nEntry, int32_t& nType, Value& aBox, int32_t& nParts);
+    // The entry count and the header box (not the selection box); on
+    // failure 0 and NIL.
+    ShapeFile& GetShapeFileBox(uint32_t& nCount, Value& aBox);
+    // The geometry of a record's data of one base type; false, with NIL,
+    // when the record is damaged (the decoder's reason then in Damage()).
+    bool CoordPoint(const uint8_t* pData, std::size_t nLength, Value& aCoord);
+    bool CoordMultiPoint(const uint8_t* pData, std::size_t nLength, Value& aCoord);
+    bool CoordPolyLine(const uint8_t* pData, std::size_t nLength, Value& aCoord);
+    bool CoordPolygon(const uint8_t* pData, std::size_t nLength, Value& aCoord);
+    bool CoordMultiPatch(const uint8_t* pData, std::size_t nLength, Value& aCoord);
+
     // ---- State ----
     const std::string& Name() const { return _cShapeName; }
     const std::string& FileName() const { return _cFileName; }
@@ -157,6 +187,16 @@ private:
     bool Fail(uint32_t nEntry, uint64_t nOffset, std::string cWhat);
     void NoteDamage(uint32_t nEntry, uint64_t nOffset, std::string cWhat);
     bool SelectedForDrawing(const ShapeIndexEntry& oEntry, uint32_t nEntry) const;
+    // The common start of the queries: the file open and an index built.
+    bool ReadyForQuery();
+    // The entry of a record number (1 ..), 0 when none has it.
+    uint32_t EntryOfRecNo(int64_t nRecNo);
+    // Reads and decodes the data of entry nEntry into aCoord.
+    bool ReadCoord(uint32_t nEntry, Value& aCoord);
+    // The parts of a decoded polyline, polygon or multipatch, in the
+    // record's part order.
+    bool CoordParts(int32_t nBaseType, const uint8_t* pData, std::size_t nLength, Value& aCoord);
+    Value PointOf(int32_t i) const;
 
     Graphics* _oPainter;
     HANDLE _pFileHandle = nullptr;
@@ -188,4 +228,9 @@ private:
     std::vector<int32_t> _aDevCounts;
     uint32_t _nDrawEntry = 0;   // entry being drawn, for the fault
     uint64_t _nDrawOffset = 0;  // its data position
+    // The first entry of each record number, built by the first query by
+    // number after the index.
+    std::unordered_map<int32_t, uint32_t> _aEntryOfRecNo;
+    // The read window of the coordinate queries, opened by the first one.
+    std::optional<shapefile::FileWindow> _oQueryWindow;
 };

@@ -297,6 +297,7 @@ bool ShapeFile::RunShapeFirst(bool lDraw)
         }
     }
     MemFree(_pRecIndex);
+    _aEntryOfRecNo.clear();
     _pRecIndex = oIndex.Release(nCount);
     _nRecCount = _pRecIndex != nullptr ? nCount : 0;
     return true;

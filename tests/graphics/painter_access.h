@@ -7,4 +7,5 @@
 class PainterTestAccess {
 public:
     static PainterState& State(Graphics& g) { return g; }
+    static ShapeHandleBase* ShapeHandle(const Graphics& g) { return g._oShapeHandle.get(); }
 };

@@ -4,7 +4,10 @@
 pyshp writes one small file per case; what pyshp's reader sees goes into
 expected_<name>.txt as the values the record index must hold, one line per
 record: record number, base type, data position, data length, Xmin, Ymin,
-Xmax, Ymax, part count (data position and length from the .shx entries).
+Xmax, Ymax, part count (data position and length from the .shx entries);
+and into coords_<name>.txt the two-dimensional geometry, one line per
+record: base type, part count, the point count of each part, then X and Y of
+every point (a point and a multipoint count as one part).
 shapelib's shpdump reads every file a second time and must agree on the
 number of records and on each record's type, part and vertex counts.
 Damaged files are copies whose bytes are patched with struct.
@@ -49,7 +52,7 @@ def shx_entries(name):
 
 def dump_expected(name):
     r = shapefile.Reader(name)
-    lines = []
+    lines, coords = [], []
     for shape, (offset, words) in zip(r.shapes(), shx_entries(name)):
         base = BASE.get(shape.shapeType, 0)
         with open(name + ".shp", "rb") as f:
@@ -57,7 +60,12 @@ def dump_expected(name):
             recno = struct.unpack(">i", f.read(4))[0]
         if base == 0:
             lines.append(f"{recno} 0 0 0 0 0 0 0 0")
+            coords.append("0 0")
             continue
+        starts = list(shape.parts) if base in (3, 5, 31) else [0]
+        ends = starts[1:] + [len(shape.points)]
+        coords.append(" ".join([str(base), str(len(starts))] + [str(e - s) for s, e in zip(starts, ends)] +
+                               [repr(float(v)) for p in shape.points for v in p[:2]]))
         head = 4 if base == 1 else 36
         box = shape.points[0] * 2 if base == 1 else shape.bbox
         parts = len(shape.parts) if base in (3, 5, 31) else 0
@@ -66,6 +74,8 @@ def dump_expected(name):
     r.close()
     with open("expected_" + os.path.basename(name) + ".txt", "w") as f:
         f.write("\n".join(lines) + "\n")
+    with open("coords_" + os.path.basename(name) + ".txt", "w") as f:
+        f.write("\n".join(coords) + "\n")
     check_with_shpdump(name)
 
 
@@ -217,6 +227,10 @@ def main():
     assemble("shx_code", header, recs)
     patch("shx_code.shx", 0, ">i", 9995)
     assemble("shx_code_noshx", header, recs, shx=False)
+    # Records 2 and 4 with the same record number.
+    dup = [[n, c] for n, c in recs]
+    dup[3][0] = 2
+    assemble("duplicates", header, dup)
     # A file without records.
     assemble("empty", header, [])
 
