@@ -10,12 +10,17 @@ LRESULT CALLBACK ShellWinProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam
         return 0;
     }
     if (oShell != nullptr && uMsg == WM_PAINT) {
-        if (!oShell->ResizeAktiv()) {
-            PAINTSTRUCT ps;
-            BeginPaint(hWnd, &ps);
-            oShell->InternRefresh();
-            EndPaint(hWnd, &ps);
+        // During a drag the area is only validated: a region left invalid
+        // would bring WM_PAINT back at once for as long as the drag lasts.
+        // The end of the drag paints the whole client area.
+        if (oShell->ResizeAktiv()) {
+            ValidateRect(hWnd, nullptr);
+            return 0;
         }
+        PAINTSTRUCT ps;
+        BeginPaint(hWnd, &ps);
+        oShell->InternRefresh();
+        EndPaint(hWnd, &ps);
         return 0;
     }
     const auto fnClass = reinterpret_cast<WNDPROC>(GetClassLongPtrA(hWnd, GCLP_WNDPROC));
@@ -51,10 +56,16 @@ void gShellWindow::SendToDocuments(bool lAll, bool lSizing, bool lExit)
 
 LRESULT gShellWindow::Dispatch(Event& oEvent)
 {
+    const bool lDragged = ResizeAktiv();
     const LRESULT nResult = gKitWindow::Dispatch(oEvent);
     switch (oEvent.message) {
     case WM_SIZING: SendToDocuments(false, true, false); break;
-    case WM_EXITSIZEMOVE: SendToDocuments(false, false, true); break;
+    case WM_EXITSIZEMOVE:
+        // The surface lies on the client window, which the frame's repaint
+        // does not reach.
+        if (lDragged) InvalidateRect(ClientHandle(), nullptr, FALSE);
+        SendToDocuments(false, false, true);
+        break;
     case WM_SYSCOMMAND:
         if (oEvent.wParam == SC_RESTORE || oEvent.wParam == SC_MAXIMIZE) SendToDocuments(true, true, true);
         break;
