@@ -92,6 +92,11 @@ public:
     // Copies the area (canvas pixels, lower-left corner and size) from the
     // refresh bitmap back to the window.
     Graphics& InternRefresh(const DeviceBox& oArea);
+    // The position of a scrolled window's view within its canvas: added to
+    // the source of every copy from the refresh bitmap.
+    Graphics& SetScrollOffset(int32_t nX, int32_t nY);
+    // A new size of a fixed drawing area; the next InternSetDevPar takes it.
+    Graphics& SetDrawingArea(int32_t nWidth, int32_t nHeight);
     Graphics& SetSaveArea(double x, double y, double w, double h, uint32_t nOrigin = 0);
     Graphics& InternFreeSavedBmp();
 

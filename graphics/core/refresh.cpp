@@ -60,6 +60,20 @@ Graphics& Graphics::InternRefresh(const DeviceBox& oArea)
     return Paint<objectRefreshBmp>(oArea);
 }
 
+Graphics& Graphics::SetScrollOffset(int32_t nX, int32_t nY)
+{
+    _nScrollOffsX = nX;
+    _nScrollOffsY = nY;
+    return *this;
+}
+
+Graphics& Graphics::SetDrawingArea(int32_t nWidth, int32_t nHeight)
+{
+    _nWidth = nWidth;
+    _nHeight = nHeight;
+    return *this;
+}
+
 Graphics& Graphics::SetSaveArea(double x, double y, double w, double h, uint32_t nOrigin)
 {
     const HDC hRefresh = _oRefreshCanvas.DC();

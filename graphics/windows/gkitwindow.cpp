@@ -2,6 +2,7 @@
 
 #include "graphics/objects/objectshape.h"
 #include "platform/framework/controls.h"
+#include "platform/framework/toolbar.h"
 
 bool ControlSharesArea(const Window& oControl, const BoundingBox& oArea)
 {
@@ -40,6 +41,13 @@ bool DrawsOverBackground(Window& oChild)
 }
 
 }  // namespace
+
+template <class Base>
+HWND gKitWindow<Base>::SurfaceHandle() const
+{
+    if constexpr (kIsShellBase<Base>) return this->ClientHandle();
+    return this->Handle();
+}
 
 template <class Base>
 void gKitWindow<Base>::MakePainter()
@@ -143,8 +151,8 @@ void gKitWindow<Base>::PaintNew()
     const SIZE oDim = _oGraphics->State()._oDim;
     if (oDim.cx <= 10 || oDim.cy <= 10) return;
     _oGraphics->SetClipRegion(0, 0, oDim.cx, oDim.cy, 0);
-    if constexpr (kIsFormBase<Base>) {
-        if (this->IsIconic()) return;
+    if constexpr (kIsFormBase<Base> || kIsShellBase<Base>) {
+        if (this->IsIconic() || (kIsShellBase<Base> && !this->IsVisible())) return;
         Paint();
     } else {
         if (!this->IsIconic() && this->IsVisible()) Paint();
@@ -152,21 +160,29 @@ void gKitWindow<Base>::PaintNew()
     this->ForEachChild([this](HWND hChild, Window& oChild) {
         if (oChild.IsVisible()) RepaintChild(hChild, oChild);
     });
+    if constexpr (kIsShellBase<Base>) {
+        ToolBar* oBar = this->GetToolBar();
+        if (oBar != nullptr && oBar->Flat() && oBar->IsVisible()) oBar->Repaint();
+    }
+}
+
+template <class Base>
+bool gKitWindow<Base>::PaintNewIfResized()
+{
+    const SIZE oCanvas = CanvasSize();
+    if (_oGraphics->State()._oRefreshCanvas.DC() != nullptr && oCanvas.cx == _nLastWidth && oCanvas.cy == _nLastHeight)
+        return false;
+    PaintNew();
+    _nLastWidth = oCanvas.cx;
+    _nLastHeight = oCanvas.cy;
+    return true;
 }
 
 template <class Base>
 void gKitWindow<Base>::Expose(ExposeEvent& oEvent)
 {
     Base::Expose(oEvent);
-    if (_lResizeAktiv || !_oGraphics) return;
-    const BoundingBox oCanvas = this->CanvasArea();
-    const int32_t w = oCanvas.Width(), h = oCanvas.Height();
-    if (_oGraphics->State()._oRefreshCanvas.DC() == nullptr || w != _nLastWidth || h != _nLastHeight) {
-        PaintNew();
-        _nLastWidth = w;
-        _nLastHeight = h;
-        return;
-    }
+    if (_lResizeAktiv || !_oGraphics || PaintNewIfResized()) return;
     const BoundingBox oArea = oEvent.ExposedArea();
     _oGraphics->InternRefresh({oArea.Left(), oArea.Bottom(), oArea.Width(), oArea.Height()});
     this->ForEachChild([&](HWND hChild, Window& oChild) {
@@ -177,18 +193,19 @@ void gKitWindow<Base>::Expose(ExposeEvent& oEvent)
 template <class Base>
 SIZE gKitWindow<Base>::CanvasSize() const
 {
-    const BoundingBox oCanvas = this->CanvasArea();
-    return {oCanvas.Width(), oCanvas.Height()};
+    RECT r{};
+    GetClientRect(SurfaceHandle(), &r);
+    return {r.right, r.bottom};
 }
 
 template <class Base>
 HDC gKitWindow<Base>::PrepareDC()
 {
     PreparedDC& p = _oPrepared;
-    if (this->Handle() == nullptr) return nullptr;
+    if (SurfaceHandle() == nullptr) return nullptr;
     if (p.hDC == nullptr) {
         p = PreparedDC{};
-        p.hDC = GetDC(this->Handle());
+        p.hDC = GetDC(SurfaceHandle());
         if (p.hDC == nullptr) return nullptr;
     }
     const SIZE s = CanvasSize();
@@ -217,7 +234,7 @@ HDC gKitWindow<Base>::PrepareDC()
 template <class Base>
 void gKitWindow<Base>::ReleasePreparedDC()
 {
-    if (_oPrepared.hDC != nullptr && this->Handle() != nullptr) ReleaseDC(this->Handle(), _oPrepared.hDC);
+    if (_oPrepared.hDC != nullptr && SurfaceHandle() != nullptr) ReleaseDC(SurfaceHandle(), _oPrepared.hDC);
     _oPrepared = PreparedDC{};
 }
 
@@ -255,6 +272,7 @@ void gKitWindow<Base>::SetBackground(COLORREF nColor)
 }
 
 template class gKitWindow<TopAppWindow>;
+template class gKitWindow<ShellWindow>;
 template class gKitWindow<ChildAppWindow>;
 template class gKitWindow<DataWindow>;
 template class gKitWindow<DialogWindow>;

@@ -49,6 +49,13 @@ bool ControlSharesArea(const Window& oControl, const BoundingBox& oArea);
 template <class Base>
 constexpr bool kIsFormBase = std::is_base_of_v<DataWindow, Base> || std::is_base_of_v<DialogWindow, Base>;
 
+// Whether a framework base is a shell window, whose painter draws on the
+// client window that holds the documents (see graphics/windows/gshellwindow.h):
+// what is painted shows around the documents, and an iconic or hidden shell
+// repaints neither its children nor its tool bar.
+template <class Base>
+constexpr bool kIsShellBase = std::is_base_of_v<ShellWindow, Base>;
+
 template <class Base>
 class gKitWindow : public Base, public GraphicsDevice, public gPaintNewTarget {
 public:
@@ -102,6 +109,14 @@ protected:
 
     // The window was sized or moved by the user (WM_EXITSIZEMOVE).
     bool EndSizeMove();
+    // A full repaint when the canvas size differs from the last one or there
+    // is no refresh bitmap, storing the size; false when the window can be
+    // served from its refresh bitmap.
+    bool PaintNewIfResized();
+    // The user is dragging the window border.
+    bool ResizeAktiv() const { return _lResizeAktiv; }
+    // The window whose client area is the painter's canvas.
+    HWND SurfaceHandle() const;
 
 private:
     void MakePainter();
@@ -131,6 +146,7 @@ private:
 };
 
 extern template class gKitWindow<TopAppWindow>;
+extern template class gKitWindow<ShellWindow>;
 extern template class gKitWindow<ChildAppWindow>;
 extern template class gKitWindow<DataWindow>;
 extern template class gKitWindow<DialogWindow>;

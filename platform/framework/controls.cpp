@@ -79,8 +79,12 @@ bool Control::Reflect(Event& event, LRESULT& result)
         result = AnswerColorRequest(reinterpret_cast<HDC>(event.wParam), Owner()->DefaultProcedure(event));
         return true;
     case WM_SIZE:
-        if (ownerAlignment_ == kFollowOwnerSize)
-            MoveWindow(Handle(), 0, 0, LOWORD(event.lParam), HIWORD(event.lParam), TRUE);
+        // The owner's client size, not the message's: a window may send
+        // itself WM_SIZE without a size to be laid out again.
+        if (ownerAlignment_ == kFollowOwnerSize) {
+            const Dimension canvas = Owner()->CanvasArea().Extent();
+            MoveWindow(Handle(), 0, 0, canvas.width, canvas.height, TRUE);
+        }
         return false;
     default: return false;
     }

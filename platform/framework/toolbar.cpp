@@ -106,6 +106,20 @@ void ToolBar::SetButtonStyle(int style)
     Repaint();
 }
 
+bool ToolBar::Flat() const
+{
+    return (GetWindowLongA(Handle(), GWL_STYLE) & TBSTYLE_FLAT) != 0;
+}
+
+BoundingBox ToolBar::ClientArea() const
+{
+    const Dimension canvas = Owner()->CanvasArea().Extent();
+    RECT bar{};
+    GetWindowRect(Handle(), &bar);
+    const int height = IsVisible() ? bar.bottom - bar.top : 0;
+    return {{0, 0}, {canvas.width, std::max(0, canvas.height - height)}};
+}
+
 void ToolBar::SetBorderStyle(int style)
 {
     if (style < 0 || style > 2) return;

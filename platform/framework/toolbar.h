@@ -38,6 +38,10 @@ public:
 
     // 1: flat buttons; 0: raised ones.
     void SetButtonStyle(int style);
+    // The buttons are flat (SetButtonStyle(1)).
+    bool Flat() const;
+    // The owner's canvas below the bar (canvas coordinates, y upward).
+    BoundingBox ClientArea() const;
     // Width of a separator in pixels.
     void SetSeparatorSize(int pixels) { separatorSize_ = pixels; }
     // 0: no border; 1: a divider line above the bar; 2: the line and a

@@ -286,6 +286,18 @@ LRESULT Window::Dispatch(Event& event)
             Activate(event);
         break;
     case WM_HELP: HelpRequest(event); return TRUE;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+        RECT client{};
+        GetClientRect(event.hWnd, &client);
+        MouseEvent mouse;
+        static_cast<Event&>(mouse) = event;
+        mouse.position = {static_cast<short>(LOWORD(event.lParam)),
+                          static_cast<int>(client.bottom) - 1 - static_cast<short>(HIWORD(event.lParam))};
+        MouseButtonUp(mouse);
+        break;
+    }
     case WM_HSCROLL:
     case WM_VSCROLL:
         if (Scrolled(event)) return 0;
@@ -347,6 +359,9 @@ void Window::HorizontalScroll(ScrollEvent&)
 {
 }
 void Window::VerticalScroll(ScrollEvent&)
+{
+}
+void Window::MouseButtonUp(MouseEvent&)
 {
 }
 bool Window::CallByName(std::string_view)

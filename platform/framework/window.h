@@ -93,6 +93,14 @@ private:
     int bar_;
 };
 
+// A mouse button was released over the window's canvas at Position (canvas
+// pixels, y upward from the bottom row).
+struct MouseEvent : Event {
+    Point position;
+    bool IsLeftButton() const { return message == WM_LBUTTONUP; }
+    Point Position() const { return position; }
+};
+
 // An edit control gained or lost the keyboard focus.
 struct EditFocusChangeEvent : ControlEvent {
     bool gotFocus = false;
@@ -196,6 +204,8 @@ public:
     // of the window's own bar has already moved.
     virtual void HorizontalScroll(ScrollEvent& event);
     virtual void VerticalScroll(ScrollEvent& event);
+    // A mouse button was released over the window.
+    virtual void MouseButtonUp(MouseEvent& event);
 
     // Hooks of a layout class, called at the start and at the end of the
     // making of its controls.

@@ -1,0 +1,147 @@
+// Container window benchmark (needs a display):
+// - the scroll window: a 4000 x 4000 canvas in an 800 x 600 view, time per
+//   scroll step from the scroll message to the copied view, beside the floor
+//   of a straight BitBlt of 800 x 600 from a memory DC to the window;
+// - the colour window's full paint (411 cells with their numbers, on the
+//   window and its refresh bitmap) beside the same GDI calls made straight
+//   on both DCs.
+// Prints microseconds per operation and the ratios.
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "graphics/core/colors.h"
+#include "graphics/windows/gcolorwindow.h"
+#include "graphics/windows/gscrollwindow.h"
+#include "platform/framework/app.h"
+
+namespace {
+
+double MicrosPerOp(const std::function<void(int)>& fn, int nCount)
+{
+    const auto t0 = std::chrono::steady_clock::now();
+    for (int i = 0; i < nCount; ++i) fn(i);
+    const auto t1 = std::chrono::steady_clock::now();
+    return std::chrono::duration<double, std::micro>(t1 - t0).count() / nCount;
+}
+
+// The colour grid painted straight: the same rectangles and numbers.
+void StraightGrid(HDC hDC, int nWidth, int nHeight)
+{
+    const int n = static_cast<int>(gaColorArray.size()), nColumns = 20, nRows = 21;
+    const int cw = nWidth / nColumns, ch = nHeight / nRows;
+    HFONT hFont = CreateFontA(-12, 6, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+    HGDIOBJ hOldFont = SelectObject(hDC, hFont);
+    SetBkMode(hDC, TRANSPARENT);
+    SetTextAlign(hDC, TA_CENTER | TA_BASELINE);
+    for (int i = 0; i < n; ++i) {
+        const int x = (i % nColumns) * cw, y = (i / nColumns) * ch;
+        HBRUSH hBrush = CreateSolidBrush(ChangeNum2Rgb(i + 1));
+        HGDIOBJ hOld = SelectObject(hDC, hBrush);
+        Rectangle(hDC, x, y, x + cw + 1, y + ch + 1);
+        SelectObject(hDC, hOld);
+        DeleteObject(hBrush);
+        const std::string cNumber = std::to_string(i + 1);
+        TextOutA(hDC, x + cw / 2, y + ch / 2, cNumber.c_str(), static_cast<int>(cNumber.size()));
+    }
+    SelectObject(hDC, hOldFont);
+    DeleteObject(hFont);
+}
+
+class Big : public gScrollWindow {
+public:
+    using gScrollWindow::gScrollWindow;
+    void Paint() override
+    {
+        for (int x = 0; x < 4000; x += 200)
+            _oGraphics->SetFillColor(x / 200 % 14 + 1).PaintRectangle(x, 0, 200, 4000, 1);
+    }
+};
+
+void ScrollBench(Window& oOwner)
+{
+    Big oView(&oOwner, 4000, 4000);
+    oView.SetSize({800 + GetSystemMetrics(SM_CXVSCROLL), 600 + GetSystemMetrics(SM_CYHSCROLL)});
+    oView.Show();
+    UpdateWindow(oView.Handle());
+    ApplicationExec();
+    constexpr int kSteps = 2000;
+    const double fStep = MicrosPerOp(
+        [&](int i) {
+            SendMessageA(oView.Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, i % 2 == 0 ? 20 : 70), 0);
+            GdiFlush();
+        },
+        kSteps);
+    const double fCopy = MicrosPerOp(
+        [&](int) {
+            oView._oGraphics->InternRefresh({0, 0, 800, 600});
+            GdiFlush();
+        },
+        kSteps);
+    std::printf("copy of the view from the refresh bitmap alone: %.1f us\n", fCopy);
+    HDC hWindow = GetDC(oView.Handle());
+    HDC hMemory = CreateCompatibleDC(hWindow);
+    HBITMAP hBitmap = CreateCompatibleBitmap(hWindow, 4000, 600);
+    HGDIOBJ hOld = SelectObject(hMemory, hBitmap);
+    const double fFloor = MicrosPerOp(
+        [&](int i) {
+            BitBlt(hWindow, 0, 0, 800, 600, hMemory, i % 2 == 0 ? 640 : 2240, 0, SRCCOPY);
+            GdiFlush();
+        },
+        kSteps);
+    SelectObject(hMemory, hOld);
+    DeleteObject(hBitmap);
+    DeleteDC(hMemory);
+    ReleaseDC(oView.Handle(), hWindow);
+    std::printf("scroll step, 4000 x 4000 in 800 x 600: %.1f us; straight BitBlt: %.1f us; ratio %.2f\n", fStep, fFloor,
+                fStep / fFloor);
+}
+
+void ColourBench(Window& oOwner)
+{
+    gColorWindow oColours(&oOwner);
+    oColours.SetSize({500, 360});
+    oColours.Show();
+    UpdateWindow(oColours.Handle());
+    ApplicationExec();
+    constexpr int kPaints = 50;
+    const double fKit = MicrosPerOp(
+        [&](int) {
+            oColours.PaintNew();
+            GdiFlush();
+        },
+        kPaints);
+    HDC hWindow = GetDC(oColours.Handle());
+    HDC hBitmap = oColours._oGraphics->State()._oRefreshCanvas.DC();
+    const double fStraight = MicrosPerOp(
+        [&](int) {
+            StraightGrid(hWindow, 500, 360);
+            StraightGrid(hBitmap, 500, 360);
+            GdiFlush();
+        },
+        kPaints);
+    ReleaseDC(oColours.Handle(), hWindow);
+    std::printf("colour window full paint: %.0f us; straight GDI: %.0f us; ratio %.2f\n", fKit, fStraight,
+                fKit / fStraight);
+}
+
+}  // namespace
+
+int main()
+{
+    TopAppWindow oOwner;
+    if (oOwner.Handle() == nullptr) {
+        std::printf("no display: nothing measured\n");
+        return 0;
+    }
+    oOwner.SetSize({1000, 800});
+    oOwner.Show();
+    for (int nRound = 0; nRound < 2; ++nRound) {
+        ScrollBench(oOwner);
+        ColourBench(oOwner);
+    }
+    return 0;
+}

@@ -1,0 +1,174 @@
+#include "graphics/windows/gscrollwindow.h"
+
+#include <algorithm>
+
+#include "platform/framework/toolbar.h"
+#include "platform/runtime/numtext.h"
+
+gScrollWindow::gScrollWindow(Window* oOwner, std::optional<int32_t> nCanvasWidth, std::optional<int32_t> nCanvasHeight)
+    : gKitWindow(oOwner)
+{
+    const SIZE v = VisibleArea();
+    _nCanvasWidth = nCanvasWidth.value_or(v.cx);
+    _nCanvasHeight = nCanvasHeight.value_or(v.cy);
+    // The painter draws on the whole canvas, whatever part of it shows.
+    _oGraphics.reset();
+    _oGraphics = std::make_unique<Graphics>(*this, _nCanvasWidth, _nCanvasHeight);
+}
+
+SIZE gScrollWindow::VisibleArea() const
+{
+    const BoundingBox a = GetToolBar() != nullptr ? GetToolBar()->ClientArea() : CanvasArea();
+    return {a.Width(), a.Height()};
+}
+
+void gScrollWindow::Destroy()
+{
+    _oHScrollBar = nullptr;
+    _oVScrollBar = nullptr;
+    gKitWindow::Destroy();
+}
+
+void gScrollWindow::Resize(ResizeEvent& oEvent)
+{
+    gKitWindow::Resize(oEvent);
+    ToggleScrollBars();
+}
+
+void gScrollWindow::ToggleScrollBars()
+{
+    if (!_oGraphics) return;
+    const SIZE v = VisibleArea();
+    const PainterState& g = _oGraphics->State();
+    if (_nCanvasWidth > v.cx) {
+        if (_oHScrollBar == nullptr) {
+            _oHScrollBar = EnableHorizontalScroll(true);
+            _oHScrollBar->SetThumbPosition(0);
+        }
+        _oHScrollBar->Show();
+    } else if (_oHScrollBar != nullptr) {
+        _oHScrollBar = EnableHorizontalScroll(false);
+        _oGraphics->SetScrollOffset(0, g._nScrollOffsY);
+    }
+    if (_nCanvasHeight > v.cy) {
+        if (_oVScrollBar == nullptr) {
+            _oVScrollBar = EnableVerticalScroll(true);
+            _oVScrollBar->SetThumbPosition(100);
+        }
+        _oVScrollBar->Show();
+    } else if (_oVScrollBar != nullptr) {
+        _oVScrollBar = EnableVerticalScroll(false);
+        _oGraphics->SetScrollOffset(g._nScrollOffsX, 0);
+    }
+}
+
+void gScrollWindow::ShowView()
+{
+    const SIZE v = VisibleArea();
+    _oGraphics->InternRefresh({0, 0, v.cx, v.cy});
+}
+
+void gScrollWindow::HorizontalScroll(ScrollEvent& oEvent)
+{
+    gKitWindow::HorizontalScroll(oEvent);
+    if (!oEvent.IsWindowScroll() || oEvent.ScrollType() == 0 || !_oGraphics) return;
+    const int32_t p = oEvent.Position();
+    if (p == _nScrollPosX) return;
+    const SIZE v = VisibleArea();
+    _oGraphics->SetScrollOffset(Long((_nCanvasWidth - v.cx) * p / 100.0), _oGraphics->State()._nScrollOffsY);
+    ShowView();
+    _nScrollPosX = p;
+}
+
+void gScrollWindow::VerticalScroll(ScrollEvent& oEvent)
+{
+    gKitWindow::VerticalScroll(oEvent);
+    if (!oEvent.IsWindowScroll() || oEvent.ScrollType() == 0 || !_oGraphics) return;
+    const int32_t p = 100 - oEvent.Position();
+    if (p == _nScrollPosY) return;
+    const SIZE v = VisibleArea();
+    _oGraphics->SetScrollOffset(_oGraphics->State()._nScrollOffsX, Long((_nCanvasHeight - v.cy) * p / 100.0));
+    ShowView();
+    _nScrollPosY = p;
+}
+
+void gScrollWindow::ClipToCanvas()
+{
+    const SIZE v = VisibleArea();
+    _oGraphics->SetClipRegion(0, 0, std::max(_nCanvasWidth, static_cast<int32_t>(v.cx)),
+                              std::max(_nCanvasHeight, static_cast<int32_t>(v.cy)), 0);
+}
+
+void gScrollWindow::Expose(ExposeEvent& oEvent)
+{
+    ChildAppWindow::Expose(oEvent);
+    if (ResizeAktiv() || !_oGraphics) return;
+    if (_oGraphics->State()._oRefreshCanvas.DC() == nullptr || !_lPainted) {
+        // Marked painted only when it was: a first expose too small to paint
+        // would leave an empty canvas to copy from.
+        _lPainted = RepaintCanvas({}, {});
+        return;
+    }
+    const SIZE v = VisibleArea();
+    int32_t nOffsX = _oGraphics->State()._nScrollOffsX, nOffsY = _oGraphics->State()._nScrollOffsY;
+    // A window grown beyond the canvas on one side keeps that bar's thumb and offset.
+    if (_oHScrollBar != nullptr && _nCanvasWidth - v.cx > 0) {
+        int32_t t = Long(nOffsX * 100.0 / (_nCanvasWidth - v.cx));
+        if (t > 100) {
+            t = 100;
+            nOffsX = _nCanvasWidth - v.cx;
+        }
+        _oHScrollBar->SetThumbPosition(t);
+    }
+    if (_oVScrollBar != nullptr && _nCanvasHeight - v.cy > 0) {
+        int32_t t = Long(100.0 - nOffsY * 100.0 / (_nCanvasHeight - v.cy));
+        if (t <= 0) {
+            t = 0;
+            nOffsY = _nCanvasHeight - v.cy;
+        }
+        _oVScrollBar->SetThumbPosition(t);
+    }
+    _oGraphics->SetScrollOffset(nOffsX, nOffsY);
+    ClipToCanvas();
+    const BoundingBox a = oEvent.ExposedArea();
+    _oGraphics->InternRefresh({a.Left(), a.Bottom(), a.Width(), a.Height()});
+}
+
+void gScrollWindow::PaintNew(std::optional<int32_t> nCanvasWidth, std::optional<int32_t> nCanvasHeight)
+{
+    RepaintCanvas(nCanvasWidth, nCanvasHeight);
+}
+
+bool gScrollWindow::RepaintCanvas(std::optional<int32_t> nCanvasWidth, std::optional<int32_t> nCanvasHeight)
+{
+    if (!_oGraphics) return false;
+    const SIZE v = VisibleArea();
+    if (v.cx <= 10 || v.cy <= 10) return false;
+    const PainterState& g = _oGraphics->State();
+    const bool lScrolled = g._nScrollOffsX > 0 || g._nScrollOffsY > 0;
+    bool lChanged = false;
+    if (nCanvasWidth && *nCanvasWidth > 0 && *nCanvasWidth != _nCanvasWidth) {
+        _nCanvasWidth = *nCanvasWidth;
+        lChanged = true;
+    }
+    if (nCanvasHeight && *nCanvasHeight > 0 && *nCanvasHeight != _nCanvasHeight) {
+        _nCanvasHeight = *nCanvasHeight;
+        lChanged = true;
+    }
+    _oGraphics->SetDrawingArea(_nCanvasWidth, _nCanvasHeight);
+    if (lChanged) {
+        ToggleScrollBars();
+        if (_oHScrollBar != nullptr) _oHScrollBar->SetThumbPosition(0);
+        if (_oVScrollBar != nullptr) _oVScrollBar->SetThumbPosition(100);
+        _oGraphics->SetScrollOffset(0, 0);
+        _nScrollPosX = 0;
+        _nScrollPosY = 0;
+        ClipToCanvas();
+    }
+    _oGraphics->InternSetDevPar();
+    if (IsIconic() || !IsVisible()) return false;
+    Paint();
+    if (lScrolled) ShowView();
+    if (v.cx > _nCanvasWidth || v.cy > _nCanvasHeight) CanvasErase();
+    return true;
+}

@@ -1,0 +1,184 @@
+// The scroll window: a canvas larger than the window, its own scroll bars,
+// scrolling and exposing served from the refresh bitmap.
+#include "graphics/windows/gscrollwindow.h"
+
+#include <gtest/gtest.h>
+
+#include "graphics/core/colors.h"
+#include "platform/framework/app.h"
+
+namespace {
+
+// Paints the canvas as a checkerboard of 50-pixel squares in changing colours,
+// so that every shift shows.
+class Board : public gScrollWindow {
+public:
+    using gScrollWindow::gScrollWindow;
+    void Paint() override
+    {
+        ++nPaints;
+        Graphics& g = *_oGraphics;
+        for (int x = 0; x < CanvasWidth(); x += 50)
+            for (int y = 0; y < CanvasHeight(); y += 50)
+                g.SetLineColor((x / 50 + 3 * (y / 50)) % 14 + 1)
+                    .SetFillColor((x / 50 + 3 * (y / 50)) % 14 + 1)
+                    .PaintRectangle(x, y, 50, 50, 1);
+    }
+    int nPaints = 0;
+};
+
+class ScrollWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        oOwner.SetSize({1400, 1100});
+        oOwner.Show();
+    }
+    // A board with a canvas of w x h whose visible area (without bars) is vw x vh.
+    void Make(int w, int h, int vw, int vh, bool lBars)
+    {
+        oWindow = std::make_unique<Board>(&oOwner, w, h);
+        oWindow->SetOrigin({0, 0});
+        SetVisible(vw, vh, lBars);
+        oWindow->Show();
+        Settle();
+    }
+    void SetVisible(int vw, int vh, bool lBars)
+    {
+        const int cx = lBars ? GetSystemMetrics(SM_CXVSCROLL) : 0, cy = lBars ? GetSystemMetrics(SM_CYHSCROLL) : 0;
+        oWindow->SetSize({vw + cx, vh + cy});
+    }
+    void Settle()
+    {
+        UpdateWindow(oWindow->Handle());
+        ApplicationExec();
+    }
+    void Scroll(UINT nMessage, WORD nRequest, int nPosition)
+    {
+        SendMessageA(oWindow->Handle(), nMessage, MAKEWPARAM(nRequest, nPosition), 0);
+    }
+    POINT Offsets() const
+    {
+        const PainterState& g = oWindow->_oGraphics->State();
+        return {g._nScrollOffsX, g._nScrollOffsY};
+    }
+    COLORREF WindowPixel(int x, int y) const
+    {
+        HDC hDC = GetDC(oWindow->Handle());
+        RECT r;
+        GetClientRect(oWindow->Handle(), &r);
+        const COLORREF c = GetPixel(hDC, x, r.bottom - 1 - y);
+        ReleaseDC(oWindow->Handle(), hDC);
+        return c;
+    }
+    // The view shows the canvas shifted by the offsets, at a grid of probes.
+    void ExpectViewShowsCanvas() const
+    {
+        const POINT o = Offsets();
+        const SIZE v = oWindow->VisibleArea();
+        HDC hCanvas = oWindow->_oGraphics->State()._oRefreshCanvas.DC();
+        for (int x = 7; x < v.cx; x += 61)
+            for (int y = 5; y < v.cy; y += 47)
+                EXPECT_EQ(WindowPixel(x, y), GetPixel(hCanvas, x + o.x, y + o.y)) << x << ", " << y;
+    }
+
+    TopAppWindow oOwner;
+    std::unique_ptr<Board> oWindow;
+};
+
+TEST_F(ScrollWindowTest, ALargeCanvasScrollsByItsBarsWithoutPainting)
+{
+    Make(1000, 800, 400, 300, true);
+    ASSERT_EQ(oWindow->VisibleArea().cx, 400);
+    ASSERT_EQ(oWindow->VisibleArea().cy, 300);
+    ASSERT_NE(oWindow->HorizontalBar(), nullptr);
+    ASSERT_NE(oWindow->VerticalBar(), nullptr);
+    EXPECT_EQ(oWindow->HorizontalBar()->ThumbPosition(), 0);
+    EXPECT_EQ(oWindow->VerticalBar()->ThumbPosition(), 100);
+    EXPECT_EQ(Offsets().x, 0);
+    EXPECT_EQ(Offsets().y, 0);
+    EXPECT_EQ(oWindow->nPaints, 1);
+    ExpectViewShowsCanvas();
+
+    Scroll(WM_HSCROLL, SB_THUMBPOSITION, 50);
+    Scroll(WM_VSCROLL, SB_THUMBPOSITION, 25);
+    EXPECT_EQ(Offsets().x, 300);
+    EXPECT_EQ(Offsets().y, 375);
+    EXPECT_EQ(oWindow->nPaints, 1) << "scrolling copies from the refresh bitmap";
+    ExpectViewShowsCanvas();
+
+    // The end of a scroll, and a scroll to the position already applied, change nothing.
+    Scroll(WM_HSCROLL, SB_ENDSCROLL, 0);
+    Scroll(WM_HSCROLL, SB_THUMBPOSITION, 50);
+    EXPECT_EQ(Offsets().x, 300);
+
+    // A new full paint shows the same part again.
+    oWindow->PaintNew();
+    EXPECT_EQ(oWindow->nPaints, 2);
+    EXPECT_EQ(Offsets().x, 300);
+    ExpectViewShowsCanvas();
+}
+
+TEST_F(ScrollWindowTest, OnlyANewPositiveCanvasSizeResetsTheScrollState)
+{
+    Make(1000, 800, 400, 300, true);
+    Scroll(WM_HSCROLL, SB_THUMBPOSITION, 50);
+    for (const int nWidth : {0, -5, 1000}) {
+        oWindow->PaintNew(nWidth, {});
+        EXPECT_EQ(oWindow->CanvasWidth(), 1000) << nWidth;
+        EXPECT_EQ(Offsets().x, 300) << nWidth;
+    }
+    oWindow->PaintNew(1500, {});
+    EXPECT_EQ(oWindow->CanvasWidth(), 1500);
+    EXPECT_EQ(Offsets().x, 0);
+    EXPECT_EQ(oWindow->HorizontalBar()->ThumbPosition(), 0);
+    EXPECT_EQ(oWindow->VerticalBar()->ThumbPosition(), 100);
+}
+
+TEST_F(ScrollWindowTest, AWindowLargerThanItsCanvasHasNoBarsAndIsErased)
+{
+    Make(1000, 800, 400, 300, true);
+    Scroll(WM_HSCROLL, SB_THUMBPOSITION, 50);
+    SetVisible(1200, 900, false);
+    Settle();
+    EXPECT_EQ(oWindow->HorizontalBar(), nullptr);
+    EXPECT_EQ(oWindow->VerticalBar(), nullptr);
+    EXPECT_EQ(Offsets().x, 0);
+    EXPECT_EQ(Offsets().y, 0);
+    oWindow->PaintNew();
+    EXPECT_NE(WindowPixel(10, 10), ChangeNum2Rgb(1)) << "the canvas was erased after painting";
+}
+
+TEST_F(ScrollWindowTest, ACanvasAsWideAsTheViewHasNoBar)
+{
+    Make(400, 200, 400, 300, false);
+    EXPECT_EQ(oWindow->HorizontalBar(), nullptr);
+    EXPECT_EQ(oWindow->VerticalBar(), nullptr);
+}
+
+TEST_F(ScrollWindowTest, AGrownViewKeepsItsOffsetWithinTheCanvas)
+{
+    Make(1000, 800, 400, 300, true);
+    Scroll(WM_HSCROLL, SB_THUMBPOSITION, 50);
+    ASSERT_EQ(Offsets().x, 300);
+    SetVisible(800, 300, true);
+    InvalidateRect(oWindow->Handle(), nullptr, FALSE);
+    Settle();
+    ASSERT_EQ(oWindow->VisibleArea().cx, 800);
+    EXPECT_EQ(oWindow->HorizontalBar()->ThumbPosition(), 100);
+    EXPECT_EQ(Offsets().x, 200);
+    ExpectViewShowsCanvas();
+}
+
+TEST_F(ScrollWindowTest, AFirstExposeTooSmallToPaintLeavesTheNextToPaint)
+{
+    Make(1000, 800, 10, 300, false);
+    EXPECT_EQ(oWindow->nPaints, 0);
+    SetVisible(400, 300, true);
+    InvalidateRect(oWindow->Handle(), nullptr, FALSE);
+    Settle();
+    EXPECT_EQ(oWindow->nPaints, 1);
+    ExpectViewShowsCanvas();
+}
+
+}  // namespace
