@@ -1,0 +1,120 @@
+#pragma once
+// The kit's own push buttons: owner-drawn buttons cut to a shape by a window
+// region, painted entirely by themselves through a DC of their window.
+//
+// Shapes (SetForm): 0 round rectangle with a corner ellipse of _nCorner
+// pixels (10), 1 ellipse, 2 circle (the button is first made square on its
+// smaller side, centred on its old rectangle, then an ellipse), 5 rectangle,
+// 6 capsule (round rectangle whose corner is the smaller side); any other
+// code, or none, is the round rectangle. The round shapes reach one pixel
+// beyond the button's width and height, the rectangle does not.
+//
+// Every state change (press, release, focus, text, size, place, enabling,
+// the kit message kGMsgPaintNew) asks for a repaint; the button paints at
+// WM_PAINT before the system's own handling. It shows the kit's hand cursor,
+// takes Return from the dialog navigation while it has the focus and calls
+// its owner's method of its name when Return is released, as a click does.
+// Odd halves and inscribed margins are rounded toward minus infinity.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "graphics/windows/gkitwindow.h"
+#include "platform/framework/controls.h"
+
+class gKitButton : public PushButton, public gPaintNewTarget {
+public:
+    // Sets the shape and gives the window its region.
+    void SetForm(std::optional<int> nForm);
+    // The image a bitmap or icon style bit (BS_BITMAP, BS_ICON) draws.
+    void SetImage(const Bitmap& oBitmap) { _oImage = oBitmap; }
+    void SetImage(const Icon& oIcon) { _oImage = oIcon; }
+
+    uint16_t FormCode() const { return _nForm; }
+    int32_t Corner() const { return _nCorner; }
+    bool IsPressed() const { return _lPressed; }
+    bool IsFocused() const { return _lFocused; }
+    bool Stretches() const { return _lStretch; }
+    bool FitsForm() const { return _lFitForm; }
+    bool ImageInside() const { return _lImageInside; }
+
+    LRESULT Dispatch(Event& oEvent) override;
+
+    // The region of the shape inset by nInset pixels on every side: the
+    // window region for 0; a round rectangle's corner shrinks by 2 * nInset.
+    HRGN ShapeRegion(int nInset) const;
+
+protected:
+    // A button from its owner's dialog template.
+    gKitButton(Window& oOwner, int nId);
+    // A new button at a place of the owner's canvas.
+    gKitButton(Window& oOwner, int nId, Point oPoint, Dimension oDimension);
+    // What both ways of making share: styles, text colour, the caption or
+    // the hyper label of symName, then the shape.
+    void Install(const std::string& cCaption, const std::string& cSymName, std::optional<int> nForm);
+
+    // The repaint a state change asks for.
+    virtual void RequestRepaint() { Repaint(); }
+    // The control's font as the caption font.
+    HFONT ControlFont() const;
+
+    // One figure of the shape: box (a, a, W - nInset - nShift, H - nInset -
+    // nShift) with a = nInset - nShift, filled with hFill (hollow when null).
+    void PaintPart(HDC hDC, int nSysColor, HBRUSH hFill, bool lDotted, int nInset, int nShift, int nPenWidth) const;
+    // The image under the border (base margin 2) when it is not inside.
+    void PaintImageUnder(HDC hDC) const;
+    // The image inside the frame, clipped to the inner shape.
+    void PaintImageInside(HDC hDC) const;
+    // The caption in hFont with colour nColor; with an emboss colour, the
+    // caption once more one pixel right and down in that colour.
+    void PaintCaption(HDC hDC, HFONT hFont, COLORREF nColor, std::optional<COLORREF> nEmboss) const;
+    // The caption colour: the text colour while enabled, else grey text.
+    std::optional<COLORREF> EnabledTextColor() const;
+
+    bool _lPressed = false;
+    bool _lFocused = false;
+    bool _lStretch = true;
+    bool _lFitForm = true;
+    bool _lImageInside = true;
+    uint16_t _nForm = 0;
+    int32_t _nCorner = 10;
+    Pointer _pCursor;
+
+private:
+    void PaintBmp(HDC hDC, int nInset) const;
+    void PaintIcon(HDC hDC, int nInset) const;
+    // Where an image of a size goes: destination box and source box.
+    struct Placement {
+        RECT oDest;
+        RECT oSource;
+    };
+    Placement Place(int nInset, SIZE oImage) const;
+    // Margins of the box inscribed in the shape (ellipse, rounded corners).
+    SIZE InscribedMargins() const;
+    void OnReturn(bool lDown);
+    bool ReturnFor(const Event& oEvent) const;
+
+    std::variant<std::monostate, Bitmap, Icon> _oImage;
+};
+
+// The shaped push button with a face of its own brush and a raised or flat
+// border.
+class gFormPushButton : public gKitButton {
+public:
+    gFormPushButton(Window& oOwner, int nId);
+    gFormPushButton(Window& oOwner, int nId, Point oPoint, Dimension oDimension, const std::string& cCaption = {},
+                    const std::string& cSymName = {}, std::optional<int> nForm = std::nullopt);
+
+    // Each flag becomes true only for a true argument.
+    void SetStretch(std::optional<bool> lStretch, std::optional<bool> lFitForm, std::optional<bool> lImageInside);
+    const Brush& Background() const { return _oBackground; }
+    // A brush that is not null replaces the face brush.
+    void SetBackground(const Brush& oBrush) override;
+    // A face of that colour; none gives the button-face colour.
+    void SetBackColor(std::optional<Color> oColor);
+    void PaintNew() override;
+
+private:
+    Brush _oBackground;
+};
