@@ -67,7 +67,9 @@ protected:
     }
     std::unique_ptr<gFormPushButton> Make(Dimension oSize, std::optional<int> nForm, const std::string& cCaption = {})
     {
-        return std::make_unique<gFormPushButton>(oForm, 300, Point{20, 60}, oSize, cCaption, "PRESSME", nForm);
+        auto oButton = std::make_unique<gFormPushButton>(oForm, 300, Point{20, 60}, oSize, cCaption, "PRESSME", nForm);
+        oButton->Show();
+        return oButton;
     }
     static COLORREF Pixel(const Window& oButton, int x, int y)
     {
@@ -138,6 +140,184 @@ TEST_F(KitButtonTest, SetFormGivesShapeCornerPlaceAndRegion)
             DeleteObject(hExpected);
         }
     }
+}
+
+COLORREF Sys(int nIndex)
+{
+    return GetSysColor(nIndex);
+}
+
+// The states a user gives a button: the focus by Tab or a click, pressed by
+// Return held down while it has the focus.
+enum class State { kNeither, kFocused, kPressed };
+
+void Enter(gKitButton& oButton, State eState)
+{
+    if (eState == State::kNeither) return;
+    SetFocus(oButton.Handle());
+    if (eState == State::kPressed) SendMessageA(oButton.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+}
+
+TEST_F(KitButtonTest, BorderFollowsStyleAndState)
+{
+    // Colours at the left edge (x 0), two pixels in (x 2) and the right edge.
+    struct Case {
+        bool lFlat;
+        State eState;
+        COLORREF nLeft, nInner, nRight;
+        int nFocusInset;  // 0: no focus mark
+    };
+    const COLORREF nDark = Sys(COLOR_3DDKSHADOW), nLight = Sys(COLOR_BTNHIGHLIGHT), nShadow = Sys(COLOR_BTNSHADOW);
+    const COLORREF c = Sys(COLOR_BTNFACE);
+    const COLORREF nFace = RGB(std::max(1, int(GetRValue(c))), GetGValue(c), GetBValue(c));
+    const Case aCases[] = {
+        {true, State::kNeither, nDark, nLight, nDark, 0},  {true, State::kFocused, nDark, nFace, nDark, 3},
+        {true, State::kPressed, nDark, nFace, nDark, 3},   {false, State::kNeither, nLight, nFace, nShadow, 0},
+        {false, State::kFocused, nDark, nLight, nDark, 4}, {false, State::kPressed, nDark, nFace, nDark, 4},
+    };
+    for (const Case& k : aCases) {
+        SCOPED_TRACE(testing::Message() << (k.lFlat ? "flat" : "raised") << ", state " << int(k.eState));
+        auto oButton = Make({60, 24}, 5);
+        if (k.lFlat)
+            SetWindowLongA(oButton->Handle(), GWL_STYLE, GetWindowLongA(oButton->Handle(), GWL_STYLE) | BS_FLAT);
+        Enter(*oButton, k.eState);
+        Settle();
+        EXPECT_EQ(oButton->IsPressed(), k.eState == State::kPressed);
+        EXPECT_EQ(Pixel(*oButton, 0, 12), k.nLeft);
+        EXPECT_EQ(Pixel(*oButton, 2, 12), k.nInner);
+        EXPECT_EQ(Pixel(*oButton, 59, 12), k.nRight);
+        EXPECT_EQ(Pixel(*oButton, 30, 12), nFace);
+        // The focus mark sets every other pixel of its top line.
+        const int i = k.nFocusInset > 0 ? k.nFocusInset : 4;
+        int nDots = 0;
+        for (int x = 10; x < 30; ++x) {
+            const bool lDot = Pixel(*oButton, x, i) == nDark;
+            nDots += lDot ? 1 : 0;
+            if (k.nFocusInset > 0) {
+                EXPECT_NE(lDot, Pixel(*oButton, x + 1, i) == nDark) << x;
+            }
+        }
+        EXPECT_EQ(nDots, k.nFocusInset > 0 ? 10 : 0);
+        oButton.reset();
+        SetFocus(oForm.oPlain->Handle());
+    }
+}
+
+// The pixels of the button's inner part, clear of every border.
+std::vector<COLORREF> Inner(const Window& oButton, int nDx)
+{
+    std::vector<COLORREF> aPixels;
+    HDC hDC = GetDC(oButton.Handle());
+    const Dimension s = oButton.Size();
+    for (int y = 7; y < s.height - 8; ++y)
+        for (int x = 7; x < s.width - 8; ++x) aPixels.push_back(GetPixel(hDC, x + nDx, y + nDx));
+    ReleaseDC(oButton.Handle(), hDC);
+    return aPixels;
+}
+
+TEST_F(KitButtonTest, CaptionColourClipAndPressedShift)
+{
+    const COLORREF nGrey = Sys(COLOR_GRAYTEXT);
+    auto oButton = Make({80, 30}, 5, "Wide & bold caption that does not fit");
+    SetFocus(oButton->Handle());
+    Settle();
+    const std::vector<COLORREF> aFocused = Inner(*oButton, 0);
+    SendMessageA(oButton->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    Settle();
+    EXPECT_EQ(Inner(*oButton, 1), aFocused) << "pressed, the caption lies one pixel right and down";
+    SendMessageA(oButton->Handle(), WM_KEYUP, VK_RETURN, 0);
+    const COLORREF nText = oButton->TextColor()->ColorRef();
+    EXPECT_GE(GetRValue(nText), 1) << "the text colour is never pure black";
+    EXPECT_NE(std::count(aFocused.begin(), aFocused.end(), nText), 0);
+    EXPECT_EQ(std::count(aFocused.begin(), aFocused.end(), nGrey), 0);
+    // A single line is cut at the text clip: nothing outside it is text.
+    for (int y = 0; y < 30; ++y) EXPECT_NE(Pixel(*oButton, 1, y), nText) << y;
+    oButton->Disable();
+    Settle();
+    const std::vector<COLORREF> aDisabled = Inner(*oButton, 0);
+    EXPECT_NE(std::count(aDisabled.begin(), aDisabled.end(), nGrey), 0);
+    EXPECT_EQ(std::count(aDisabled.begin(), aDisabled.end(), nText), 0);
+
+    // An empty caption leaves the face, and the border stays.
+    auto oEmpty = Make({80, 30}, 5);
+    Settle();
+    const std::vector<COLORREF> aFace = Inner(*oEmpty, 0);
+    EXPECT_EQ(std::count(aFace.begin(), aFace.end(), aFace.front()), static_cast<long>(aFace.size()));
+    EXPECT_EQ(Pixel(*oEmpty, 0, 15), Sys(COLOR_BTNHIGHLIGHT));
+}
+
+TEST_F(KitButtonTest, AnAmpersandIsDrawnAsItself)
+{
+    // "A&B" draws three characters: as wide as "A" + "&" + "B" in its font.
+    auto oButton = Make({120, 30}, 5, "A&B");
+    Settle();
+    HDC hDC = GetDC(oButton->Handle());
+    HGDIOBJ hOld = SelectObject(hDC, reinterpret_cast<HFONT>(SendMessageA(oButton->Handle(), WM_GETFONT, 0, 0)));
+    SIZE oThree{}, oTwo{};
+    GetTextExtentPoint32A(hDC, "A&B", 3, &oThree);
+    GetTextExtentPoint32A(hDC, "AB", 2, &oTwo);
+    SelectObject(hDC, hOld);
+    ReleaseDC(oButton->Handle(), hDC);
+    const COLORREF nText = oButton->TextColor()->ColorRef();
+    int nLeft = 120, nRight = -1;
+    for (int x = 0; x < 120; ++x)
+        for (int y = 5; y < 25; ++y)
+            if (Pixel(*oButton, x, y) == nText) {
+                nLeft = std::min(nLeft, x);
+                nRight = std::max(nRight, x);
+            }
+    EXPECT_GT(nRight - nLeft + 1, oTwo.cx) << "the ampersand shows";
+    EXPECT_LE(nRight - nLeft + 1, oThree.cx);
+}
+
+TEST_F(KitButtonTest, ReturnAndClickCallTheOwnersMethodOnce)
+{
+    auto oButton = Make({60, 24}, 0, "Go");
+    SetFocus(oButton->Handle());
+    ApplicationExec();
+    PostMessageA(oButton->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    ApplicationExec();
+    EXPECT_TRUE(oButton->IsPressed());
+    EXPECT_TRUE(oForm.aCalls.empty()) << "nothing on the press";
+    PostMessageA(oButton->Handle(), WM_KEYUP, VK_RETURN, 0);
+    ApplicationExec();
+    EXPECT_EQ(oForm.aCalls, std::vector<std::string>{"PRESSME"});
+    EXPECT_FALSE(oButton->IsPressed());
+    EXPECT_EQ(oForm.nOk, 0) << "the dialog navigation does not take Return";
+
+    // Without the focus, Return changes nothing.
+    oForm.aCalls.clear();
+    SetFocus(oForm.oPlain->Handle());
+    ApplicationExec();
+    PostMessageA(oButton->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageA(oButton->Handle(), WM_KEYUP, VK_RETURN, 0);
+    ApplicationExec();
+    EXPECT_TRUE(oForm.aCalls.empty());
+    EXPECT_FALSE(oButton->IsPressed());
+
+    // A click takes the focus and calls the method once.
+    PostMessageA(oButton->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 12));
+    PostMessageA(oButton->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(30, 12));
+    ApplicationExec();
+    EXPECT_EQ(oForm.aCalls, std::vector<std::string>{"PRESSME"});
+    EXPECT_TRUE(oButton->IsFocused());
+}
+
+TEST_F(KitButtonTest, TheHandShowsOverAKitButtonOnly)
+{
+    auto oButton = Make({60, 24}, 0, "Go");
+    const auto hClassCursor = GetClassLongPtrA(oForm.oPlain->Handle(), GCLP_HCURSOR);
+    ASSERT_NE(hClassCursor, 0);
+    SendMessageA(oButton->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(oButton->Handle()),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    const HCURSOR hHand = GetCursor();
+    EXPECT_NE(hHand, nullptr);
+    EXPECT_NE(reinterpret_cast<LONG_PTR>(hHand), hClassCursor);
+    EXPECT_EQ(GetClassLongPtrA(oForm.oPlain->Handle(), GCLP_HCURSOR), hClassCursor)
+        << "the shared class keeps its cursor";
+    SendMessageA(oForm.oPlain->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(oForm.oPlain->Handle()),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(reinterpret_cast<LONG_PTR>(GetCursor()), hClassCursor);
 }
 
 }  // namespace
