@@ -255,33 +255,41 @@ void gKitButton::PaintBmp(HDC hDC, int nInset) const
     DeleteDC(hBlack);
 }
 
-void gKitButton::PaintIcon(HDC hDC, int nInset) const
+SIZE IconSize(HICON hIcon)
 {
-    const auto* oIcon = std::get_if<Icon>(&_oImage);
-    if (oIcon == nullptr || oIcon->Handle() == nullptr) return;
     ICONINFO oInfo{};
-    if (!GetIconInfo(oIcon->Handle(), &oInfo)) return;
+    if (hIcon == nullptr || !GetIconInfo(hIcon, &oInfo)) return {0, 0};
     SIZE oSize = BitmapSize(oInfo.hbmMask);
     // A monochrome icon keeps its AND and XOR masks one above the other in
     // its mask bitmap.
+    if (oInfo.hbmColor == nullptr) oSize.cy /= 2;
+    DeleteObject(oInfo.hbmMask);
+    if (oInfo.hbmColor != nullptr) DeleteObject(oInfo.hbmColor);
+    return oSize;
+}
+
+bool DrawIconThroughMask(HDC hDC, HICON hIcon, const RECT& oDest, const RECT* pSource)
+{
+    ICONINFO oInfo{};
+    if (hIcon == nullptr || !GetIconInfo(hIcon, &oInfo)) return false;
     const bool lMono = oInfo.hbmColor == nullptr;
+    SIZE oSize = BitmapSize(oInfo.hbmMask);
     if (lMono) oSize.cy /= 2;
+    const RECT s = pSource != nullptr ? *pSource : RECT{0, 0, oSize.cx, oSize.cy};
     HDC hMask = CreateCompatibleDC(hDC);
     HDC hImage = CreateCompatibleDC(hDC);
     HGDIOBJ hOldMask = SelectObject(hMask, oInfo.hbmMask);
     HGDIOBJ hOldImage = SelectObject(hImage, lMono ? oInfo.hbmMask : oInfo.hbmColor);
-    const Placement p = Place(nInset, oSize);
-    RECT oImageSource = p.oSource;
-    if (lMono) OffsetRect(&oImageSource, 0, oSize.cy);
+    const int nImageTop = s.top + (lMono ? oSize.cy : 0);
     const COLORREF nOldBk = SetBkColor(hDC, RGB(255, 255, 255));
     const COLORREF nOldText = ::SetTextColor(hDC, RGB(0, 0, 0));
-    SetStretchBltMode(hDC, COLORONCOLOR);
-    const RECT& d = p.oDest;
-    const RECT& s = p.oSource;
+    const int nOldMode = SetStretchBltMode(hDC, COLORONCOLOR);
+    const RECT& d = oDest;
     StretchBlt(hDC, d.left, d.top, d.right - d.left, d.bottom - d.top, hMask, s.left, s.top, s.right - s.left,
                s.bottom - s.top, SRCAND);
-    StretchBlt(hDC, d.left, d.top, d.right - d.left, d.bottom - d.top, hImage, oImageSource.left, oImageSource.top,
-               s.right - s.left, s.bottom - s.top, lMono ? SRCINVERT : SRCPAINT);
+    StretchBlt(hDC, d.left, d.top, d.right - d.left, d.bottom - d.top, hImage, s.left, nImageTop, s.right - s.left,
+               s.bottom - s.top, lMono ? SRCINVERT : SRCPAINT);
+    SetStretchBltMode(hDC, nOldMode);
     SetBkColor(hDC, nOldBk);
     ::SetTextColor(hDC, nOldText);
     SelectObject(hMask, hOldMask);
@@ -290,6 +298,17 @@ void gKitButton::PaintIcon(HDC hDC, int nInset) const
     DeleteDC(hImage);
     DeleteObject(oInfo.hbmMask);
     if (oInfo.hbmColor != nullptr) DeleteObject(oInfo.hbmColor);
+    return true;
+}
+
+void gKitButton::PaintIcon(HDC hDC, int nInset) const
+{
+    const auto* oIcon = std::get_if<Icon>(&_oImage);
+    if (oIcon == nullptr) return;
+    const SIZE oSize = IconSize(oIcon->Handle());
+    if (oSize.cx == 0) return;
+    const Placement p = Place(nInset, oSize);
+    DrawIconThroughMask(hDC, oIcon->Handle(), p.oDest, &p.oSource);
 }
 
 void gKitButton::PaintImageUnder(HDC hDC) const

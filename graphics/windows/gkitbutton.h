@@ -23,6 +23,13 @@
 #include "graphics/windows/gkitwindow.h"
 #include "platform/framework/controls.h"
 
+// Draws an icon through its own mask: the mask with SRCAND, then the colour
+// bitmap with SRCPAINT (a monochrome icon: the lower half of its mask with
+// SRCINVERT), from the source box (the whole icon when null) into the
+// destination box. False when the icon gives no image.
+bool DrawIconThroughMask(HDC hDC, HICON hIcon, const RECT& oDest, const RECT* pSource);
+SIZE IconSize(HICON hIcon);
+
 class gKitButton : public PushButton, public gPaintNewTarget {
 public:
     // Sets the shape and gives the window its region.

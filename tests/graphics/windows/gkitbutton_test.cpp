@@ -2,6 +2,7 @@
 // and regions, its border by style and state, its caption, and Return and
 // the cursor through the real message loop.
 #include "graphics/windows/gkitbutton.h"
+#include "graphics/windows/gkitcontrols.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,9 @@ class ButtonForm : public gDataWindow {
 public:
     ButtonForm() : gDataWindow(nullptr, "KIT_FORM")
     {
+        // Every item has an object: the kit windows' child walks end at the
+        // first child without one.
+        for (int nId = 100; nId < 108; ++nId) AddControl<Control>(nId);
         oPlain = AddControl<PushButton>(108);
         _oGraphics->SetBackgroundColor(14);
         PostInit();
@@ -70,6 +74,25 @@ protected:
         auto oButton = std::make_unique<gFormPushButton>(oForm, 300, Point{20, 60}, oSize, cCaption, "PRESSME", nForm);
         oButton->Show();
         return oButton;
+    }
+    // The form's pixel at (x, y) from the top-left pixel of a control.
+    COLORREF FormPixel(const Window& oControl, int x, int y) const
+    {
+        RECT r;
+        GetWindowRect(oControl.Handle(), &r);
+        MapWindowPoints(HWND_DESKTOP, oForm.Handle(), reinterpret_cast<POINT*>(&r), 1);
+        HDC hDC = GetDC(oForm.Handle());
+        const COLORREF c = GetPixel(hDC, r.left + x, r.top + y);
+        ReleaseDC(oForm.Handle(), hDC);
+        return c;
+    }
+    COLORREF SurfacePixel(const Window& oControl, int x, int y) const
+    {
+        RECT r;
+        GetWindowRect(oControl.Handle(), &r);
+        MapWindowPoints(HWND_DESKTOP, oForm.Handle(), reinterpret_cast<POINT*>(&r), 1);
+        const int nHeight = oForm.CanvasArea().Height();
+        return GetPixel(oForm._oGraphics->State()._oRefreshCanvas.DC(), r.left + x, nHeight - 1 - (r.top + y));
     }
     static COLORREF Pixel(const Window& oButton, int x, int y)
     {
@@ -318,6 +341,120 @@ TEST_F(KitButtonTest, TheHandShowsOverAKitButtonOnly)
     SendMessageA(oForm.oPlain->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(oForm.oPlain->Handle()),
                  MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(GetCursor()), hClassCursor);
+}
+
+int HalfTextHeight(const gTransGroupBox& oGroup, const std::string& cText)
+{
+    HDC hDC = GetDC(nullptr);
+    HGDIOBJ hOld = SelectObject(hDC, oGroup.CaptionFont());
+    SIZE oSize{};
+    GetTextExtentPoint32A(hDC, cText.c_str(), static_cast<int>(cText.size()), &oSize);
+    SelectObject(hDC, hOld);
+    ReleaseDC(nullptr, hDC);
+    return static_cast<int>(oSize.cy >> 1);
+}
+
+int TextWidth(const gTransGroupBox& oGroup, const std::string& cText)
+{
+    HDC hDC = GetDC(nullptr);
+    HGDIOBJ hOld = SelectObject(hDC, oGroup.CaptionFont());
+    SIZE oSize{};
+    GetTextExtentPoint32A(hDC, cText.c_str(), static_cast<int>(cText.size()), &oSize);
+    SelectObject(hDC, hOld);
+    ReleaseDC(nullptr, hDC);
+    return static_cast<int>(oSize.cx);
+}
+
+TEST_F(KitButtonTest, GroupBoxFrameFollowsItsCaption)
+{
+    const COLORREF nDark = Sys(COLOR_BTNSHADOW), nLight = Sys(COLOR_BTNHIGHLIGHT);
+    for (const std::string& cCaption : {std::string("Group"), std::string()}) {
+        SCOPED_TRACE(cCaption);
+        gTransGroupBox oGroup(oForm, 310, {20, 40}, {200, 100});
+        oGroup.Show();
+        EXPECT_EQ(oGroup.Size().width, 1);
+        EXPECT_EQ(oGroup.Origin().y, 139) << "the pixel at the top left of the rectangle";
+        oGroup.SetCaption(cCaption);
+        Settle();
+        const int h = HalfTextHeight(oGroup, cCaption);
+        const int nGapEnd = cCaption.empty() ? 0 : 14 + TextWidth(oGroup, cCaption);
+        for (int x = 0; x < 199; ++x) {
+            const bool lGap = nGapEnd > 0 && x >= 6 && x < nGapEnd;
+            if (!lGap) {
+                EXPECT_EQ(FormPixel(oGroup, x, h), nDark) << x;
+            }
+        }
+        if (nGapEnd > 0) {
+            EXPECT_NE(FormPixel(oGroup, 7, h), nDark) << "the gap before the caption";
+        }
+        for (int y = h + 2; y < 100; y += 9) {
+            EXPECT_EQ(FormPixel(oGroup, 0, y), nDark) << y;
+            EXPECT_EQ(FormPixel(oGroup, 1, y), nLight) << y;
+            EXPECT_EQ(FormPixel(oGroup, 199, y), nDark) << y;
+            EXPECT_EQ(FormPixel(oGroup, 200, y), nLight) << y;
+        }
+        EXPECT_EQ(FormPixel(oGroup, 50, 100), nDark);
+        EXPECT_EQ(FormPixel(oGroup, 50, 101), nLight);
+        EXPECT_EQ(FormPixel(oGroup, 50, 102), SurfacePixel(oGroup, 50, 102)) << "nothing below the frame";
+
+        // An expose that misses the group's own pixel brings the frame back.
+        RECT r;
+        GetWindowRect(oGroup.Handle(), &r);
+        MapWindowPoints(HWND_DESKTOP, oForm.Handle(), reinterpret_cast<POINT*>(&r), 1);
+        RECT oLower{r.left + 20, r.top + 80, r.left + 120, r.top + 110};
+        InvalidateRect(oForm.Handle(), &oLower, FALSE);
+        Settle();
+        EXPECT_EQ(FormPixel(oGroup, 50, 100), nDark);
+    }
+}
+
+TEST_F(KitButtonTest, GroupBoxCaptionFontHasNoSmoothingOnceGiven)
+{
+    gTransGroupBox oGroup(oForm, 310, {20, 40}, {200, 100});
+    EXPECT_EQ(oGroup.CaptionFont(), GetStockObject(DEFAULT_GUI_FONT));
+    oGroup.SetFont(Font(10, "Arial"));
+    LOGFONTA oFont{};
+    ASSERT_NE(GetObjectA(oGroup.CaptionFont(), sizeof oFont, &oFont), 0);
+    EXPECT_EQ(oFont.lfQuality, NONANTIALIASED_QUALITY);
+    EXPECT_STREQ(oFont.lfFaceName, "Arial");
+}
+
+TEST_F(KitButtonTest, IconDrawsThroughItsMaskAboveItsOrigin)
+{
+    gTransFixedIcon oIcon(oForm, 320, {40, 30}, {10, 10});
+    oIcon.Show();
+    EXPECT_EQ(oIcon.Size().width, 1);
+    EXPECT_EQ(oIcon.Origin().x, 40);
+    EXPECT_EQ(oIcon.Origin().y, 30 + GetSystemMetrics(SM_CYICON) - 1);
+    Settle();
+    // Where the question mark's mask is set and its colour black, the surface shows.
+    HICON hQuestion = LoadIconA(nullptr, IDI_QUESTION);
+    ICONINFO oInfo{};
+    ASSERT_TRUE(GetIconInfo(hQuestion, &oInfo)) << "the shared icon still exists after the paints";
+    HDC hMask = CreateCompatibleDC(nullptr);
+    HDC hColor = CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = SelectObject(hMask, oInfo.hbmMask);
+    HGDIOBJ hOldColor = SelectObject(hColor, oInfo.hbmColor);
+    int nTransparent = 0, nDrawn = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const bool lTransparent = GetPixel(hMask, x, y) != 0 && GetPixel(hColor, x, y) == 0;
+            if (lTransparent) {
+                ++nTransparent;
+                EXPECT_EQ(FormPixel(oIcon, x, y), SurfacePixel(oIcon, x, y)) << x << ", " << y;
+            } else if (FormPixel(oIcon, x, y) != SurfacePixel(oIcon, x, y)) {
+                ++nDrawn;
+            }
+        }
+    SelectObject(hMask, hOld);
+    SelectObject(hColor, hOldColor);
+    DeleteDC(hMask);
+    DeleteDC(hColor);
+    DeleteObject(oInfo.hbmMask);
+    if (oInfo.hbmColor != nullptr) DeleteObject(oInfo.hbmColor);
+    EXPECT_GT(nTransparent, 0);
+    EXPECT_GT(nDrawn, 100);
+    EXPECT_EQ(FormPixel(oIcon, 33, 10), SurfacePixel(oIcon, 33, 10)) << "nothing right of the square";
 }
 
 }  // namespace
