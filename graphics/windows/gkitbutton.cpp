@@ -79,6 +79,27 @@ std::vector<BorderPart> BorderParts(bool lFlat, bool lPressed, bool lFocused)
 
 }  // namespace
 
+gCaptionFont::gCaptionFont()
+{
+    HGDIOBJ hFont = GetStockObject(DEFAULT_GUI_FONT);
+    _hFont = static_cast<HFONT>(hFont != nullptr ? hFont : GetStockObject(SYSTEM_FONT));
+}
+
+gCaptionFont::~gCaptionFont()
+{
+    if (_lOwned) DeleteObject(_hFont);
+}
+
+void gCaptionFont::CopyOf(const Font& oFont)
+{
+    if (oFont.FaceName().empty()) return;
+    if (_lOwned) DeleteObject(_hFont);
+    LOGFONTA oAttributes = oFont.GetLogFontStruct();
+    oAttributes.lfQuality = NONANTIALIASED_QUALITY;
+    _hFont = CreateFontIndirectA(&oAttributes);
+    _lOwned = true;
+}
+
 gKitButton::gKitButton(Window& oOwner, int nId) : PushButton(oOwner, nId)
 {
 }
@@ -360,6 +381,25 @@ void gKitButton::PaintCaption(HDC hDC, HFONT hFont, COLORREF nColor, std::option
     SelectObject(hDC, hOldFont);
 }
 
+void gKitButton::PaintNew()
+{
+    HWND hWnd = Handle();
+    if (hWnd == nullptr) return;
+    HDC hDC = GetDC(hWnd);
+    const int nOldBkMode = SetBkMode(hDC, TRANSPARENT);
+    const int nOldRop = SetROP2(hDC, R2_COPYPEN);
+    const bool lFlat = (GetWindowLongA(hWnd, GWL_STYLE) & BS_FLAT) != 0;
+    {
+        ClipScope oClip(hDC, BorderClip());
+        PaintBorder(hDC, lFlat);
+    }
+    PaintImageInside(hDC);
+    PaintCaptionOf(hDC);
+    SetROP2(hDC, nOldRop);
+    SetBkMode(hDC, nOldBkMode);
+    ReleaseDC(hWnd, hDC);
+}
+
 bool gKitButton::ReturnFor(const Event& oEvent) const
 {
     return _lFocused && oEvent.wParam == VK_RETURN;
@@ -451,25 +491,129 @@ void gFormPushButton::SetBackColor(std::optional<Color> oColor)
     RequestRepaint();
 }
 
-void gFormPushButton::PaintNew()
+void gFormPushButton::PaintBorder(HDC hDC, bool lFlat) const
 {
-    HWND hWnd = Handle();
-    if (hWnd == nullptr) return;
-    HDC hDC = GetDC(hWnd);
-    const int nOldBkMode = SetBkMode(hDC, TRANSPARENT);
-    const int nOldRop = SetROP2(hDC, R2_COPYPEN);
-    const bool lFlat = (GetWindowLongA(hWnd, GWL_STYLE) & BS_FLAT) != 0;
-    {
-        ClipScope oClip(hDC, ShapeRegion(0));
-        PaintPart(hDC, COLOR_SCROLLBAR, _oBackground.Handle(), false, 0, 1, 1);
-        PaintImageUnder(hDC);
-        for (const BorderPart& p : BorderParts(lFlat, _lPressed, _lFocused))
-            PaintPart(hDC, p.nColor, nullptr, false, p.nInset, p.nShift, p.nWidth);
-        if (_lFocused) PaintPart(hDC, COLOR_3DDKSHADOW, nullptr, true, lFlat ? 3 : 4, 0, 1);
-    }
-    PaintImageInside(hDC);
+    PaintPart(hDC, COLOR_SCROLLBAR, _oBackground.Handle(), false, 0, 1, 1);
+    PaintImageUnder(hDC);
+    for (const BorderPart& p : BorderParts(lFlat, _lPressed, _lFocused))
+        PaintPart(hDC, p.nColor, nullptr, false, p.nInset, p.nShift, p.nWidth);
+    if (_lFocused) PaintPart(hDC, COLOR_3DDKSHADOW, nullptr, true, lFlat ? 3 : 4, 0, 1);
+}
+
+void gFormPushButton::PaintCaptionOf(HDC hDC) const
+{
     PaintCaption(hDC, ControlFont(), EnabledTextColor().value_or(GetSysColor(COLOR_GRAYTEXT)), std::nullopt);
-    SetROP2(hDC, nOldRop);
-    SetBkMode(hDC, nOldBkMode);
-    ReleaseDC(hWnd, hDC);
+}
+
+gTransPushButton::gTransPushButton(Window& oOwner, int nId) : gKitButton(oOwner, nId)
+{
+    Prepare();
+    Install({}, {}, std::nullopt);
+}
+
+gTransPushButton::gTransPushButton(Window& oOwner, int nId, Point oPoint, Dimension oDimension,
+                                   const std::string& cCaption, const std::string& cSymName, std::optional<int> nForm)
+    : gKitButton(oOwner, nId, oPoint, oDimension)
+{
+    Prepare();
+    Install(cCaption, cSymName, nForm);
+}
+
+void gTransPushButton::Prepare()
+{
+    const auto* oDevice = dynamic_cast<const GraphicsDevice*>(Owner());
+    _lKitOwner = oDevice != nullptr && oDevice->_nDeviceTyp == kDeviceScreen;
+}
+
+void gTransPushButton::SetStretch(std::optional<bool> lStretch, std::optional<bool> lFitForm,
+                                  std::optional<bool> lImageInside)
+{
+    _lStretch = lStretch.value_or(true);
+    _lFitForm = lFitForm.value_or(true);
+    _lImageInside = lImageInside.value_or(false);
+}
+
+void gTransPushButton::RequestRepaint()
+{
+    if (_lKitOwner)
+        Repaint();
+    else
+        PaintClear();
+}
+
+void gTransPushButton::PaintClear()
+{
+    HWND hOwner = GetParent(Handle());
+    RECT r;
+    GetClientRect(Handle(), &r);
+    MapWindowPoints(Handle(), hOwner, reinterpret_cast<POINT*>(&r), 2);
+    if (_nForm == 5) {
+        InvalidateRect(hOwner, &r, TRUE);
+    } else {
+        HRGN hRegion = _nForm == 0 ? CreateRoundRectRgn(r.left - 2, r.top - 2, r.right + 1, r.bottom + 1, _nCorner + 1,
+                                                        _nCorner + 1)
+                                   : CreateEllipticRgn(r.left - 2, r.top - 2, r.right + 1, r.bottom + 1);
+        InvalidateRgn(hOwner, hRegion, TRUE);
+        DeleteObject(hRegion);
+    }
+    // The button paints itself again over the owner's repaint.
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+HRGN gTransPushButton::BorderClip() const
+{
+    const Dimension s = Size();
+    if (_nForm == 0) return CreateRoundRectRgn(-1, -1, s.width + 2, s.height + 2, _nCorner + 1, _nCorner + 1);
+    return _nForm == 1 ? ShapeRegion(-1) : CreateRectRgn(0, 0, s.width, s.height);
+}
+
+void gTransPushButton::PaintRefresh()
+{
+    const auto* oDevice = dynamic_cast<const GraphicsDevice*>(Owner());
+    const PainterState* oPainter = oDevice != nullptr ? oDevice->Painter() : nullptr;
+    HDC hSource = oPainter != nullptr ? oPainter->_oRefreshCanvas.DC() : nullptr;
+    if (hSource == nullptr) return;
+    RECT r;
+    GetClientRect(Handle(), &r);
+    MapWindowPoints(Handle(), GetParent(Handle()), reinterpret_cast<POINT*>(&r), 2);
+    HDC hDC = GetDC(Handle());
+    {
+        ClipScope oClip(hDC, BorderClip());
+        // One block in device units: the bitmap's rows are the owner's client
+        // rows, whatever mapping the painter keeps on it.
+        const int nSaved = SaveDC(hSource);
+        SetMapMode(hSource, MM_TEXT);
+        SetWindowOrgEx(hSource, 0, 0, nullptr);
+        SetViewportOrgEx(hSource, 0, 0, nullptr);
+        BitBlt(hDC, 0, 0, r.right - r.left, r.bottom - r.top, hSource, r.left, r.top, SRCCOPY);
+        RestoreDC(hSource, nSaved);
+    }
+    ReleaseDC(Handle(), hDC);
+}
+
+void gTransPushButton::PaintBorder(HDC hDC, bool lFlat) const
+{
+    PaintImageUnder(hDC);
+    const bool lActive = _lPressed || _lFocused;
+    PaintPart(hDC, lActive ? COLOR_3DDKSHADOW : COLOR_BTNHIGHLIGHT, nullptr, false, 0, 0, 1);
+    if (!lFlat) PaintPart(hDC, lActive ? COLOR_BTNHIGHLIGHT : COLOR_3DDKSHADOW, nullptr, false, 1, 0, 1);
+    if (_lFocused) PaintPart(hDC, COLOR_3DDKSHADOW, nullptr, true, lFlat ? 3 : 4, 0, 1);
+}
+
+void gTransPushButton::PaintCaptionOf(HDC hDC) const
+{
+    const std::optional<COLORREF> nColor = EnabledTextColor();
+    if (!nColor)
+        PaintCaption(hDC, CaptionFont(), GetSysColor(COLOR_GRAYTEXT), std::nullopt);
+    else if (_lShadow)
+        PaintCaption(hDC, CaptionFont(), *nColor ^ 0xFFFFFF, *nColor);
+    else
+        PaintCaption(hDC, CaptionFont(), *nColor, std::nullopt);
+}
+
+LRESULT gTransPushButton::Dispatch(Event& oEvent)
+{
+    if (oEvent.message == WM_SETFONT) _oCaptionFont.CopyOf(GetFont());
+    if (oEvent.message == WM_PAINT && _lKitOwner) PaintRefresh();
+    return gKitButton::Dispatch(oEvent);
 }

@@ -30,6 +30,24 @@
 bool DrawIconThroughMask(HDC hDC, HICON hIcon, const RECT& oDest, const RECT* pSource);
 SIZE IconSize(HICON hIcon);
 
+// The caption font of a kit control: the stock GUI font (the system font
+// where there is none) until the control is given a font of its own, then a
+// non-antialiased copy of that font, owned and replaced at each new font.
+class gCaptionFont {
+public:
+    gCaptionFont();
+    ~gCaptionFont();
+    gCaptionFont(const gCaptionFont&) = delete;
+    gCaptionFont& operator=(const gCaptionFont&) = delete;
+    // A copy of the font; a control without a font keeps the current one.
+    void CopyOf(const Font& oFont);
+    HFONT Get() const { return _hFont; }
+
+private:
+    HFONT _hFont;
+    bool _lOwned = false;
+};
+
 class gKitButton : public PushButton, public gPaintNewTarget {
 public:
     // Sets the shape and gives the window its region.
@@ -47,6 +65,8 @@ public:
     bool ImageInside() const { return _lImageInside; }
 
     LRESULT Dispatch(Event& oEvent) override;
+    // Paints the whole button through a DC of its window.
+    void PaintNew() override;
 
     // The region of the shape inset by nInset pixels on every side: the
     // window region for 0; a round rectangle's corner shrinks by 2 * nInset.
@@ -63,6 +83,11 @@ protected:
 
     // The repaint a state change asks for.
     virtual void RequestRepaint() { Repaint(); }
+    // What the clip of PaintBorder keeps.
+    virtual HRGN BorderClip() const { return ShapeRegion(0); }
+    // Face, image under the border, border and focus mark.
+    virtual void PaintBorder(HDC hDC, bool lFlat) const = 0;
+    virtual void PaintCaptionOf(HDC hDC) const = 0;
     // The control's font as the caption font.
     HFONT ControlFont() const;
 
@@ -120,8 +145,59 @@ public:
     void SetBackground(const Brush& oBrush) override;
     // A face of that colour; none gives the button-face colour.
     void SetBackColor(std::optional<Color> oColor);
-    void PaintNew() override;
+
+protected:
+    void PaintBorder(HDC hDC, bool lFlat) const override;
+    void PaintCaptionOf(HDC hDC) const override;
 
 private:
     Brush _oBackground;
+};
+
+// The transparent push button: no face of its own. On a kit window that
+// paints through its painter (device type 0) it copies the owner's surface
+// behind it from the painter's refresh bitmap before it paints; on any other
+// owner a state change has the owner erase and repaint the area under it,
+// enlarged by two pixels up and left and one right and down for the round
+// shapes. Its caption is drawn in a non-antialiased copy of the control's
+// font (the stock GUI font until it is given one), optionally embossed: first
+// in the inverse colour, then one pixel right and down in its own.
+class gTransPushButton : public gKitButton {
+public:
+    gTransPushButton(Window& oOwner, int nId);
+    gTransPushButton(Window& oOwner, int nId, Point oPoint, Dimension oDimension, const std::string& cCaption = {},
+                     const std::string& cSymName = {}, std::optional<int> nForm = std::nullopt);
+
+    // Stretch and fit become false only for a false argument; the image goes
+    // inside the frame only for a true one.
+    void SetStretch(std::optional<bool> lStretch, std::optional<bool> lFitForm, std::optional<bool> lImageInside);
+    // The emboss is on only for a true argument.
+    void SetShadow(std::optional<bool> lShadow) { _lShadow = lShadow.value_or(false); }
+    bool Shadowed() const { return _lShadow; }
+    bool KitOwner() const { return _lKitOwner; }
+    HFONT CaptionFont() const { return _oCaptionFont.Get(); }
+    // The background is always the hollow brush.
+    Brush Background() const { return Brush::Stock(NULL_BRUSH); }
+    void SetBackground(const Brush& /*oBrush*/) override {}
+
+    // Copies the owner's surface behind the button into the button.
+    void PaintRefresh();
+    // Has the owner repaint the area under the button.
+    void PaintClear();
+    LRESULT Dispatch(Event& oEvent) override;
+
+protected:
+    void RequestRepaint() override;
+    // The clip of the border and of the surface copy: the shape one pixel
+    // wider on every side (the rectangle: the button itself).
+    HRGN BorderClip() const override;
+    void PaintBorder(HDC hDC, bool lFlat) const override;
+    void PaintCaptionOf(HDC hDC) const override;
+
+private:
+    void Prepare();
+
+    bool _lKitOwner = false;
+    bool _lShadow = false;
+    gCaptionFont _oCaptionFont;
 };

@@ -39,10 +39,27 @@ void SetTypeStyle(HWND hWnd, DWORD nTypeMask, DWORD nBits)
     SetWindowLongA(hWnd, GWL_STYLE, static_cast<LONG>((nStyle & ~nTypeMask) | nBits));
 }
 
-HFONT StockCaptionFont()
+// What both one-pixel controls answer: a repaint on a move, an enabling
+// and the kit message, no erase, and their own paint after the system's so
+// that the system's pixel does not cover it.
+template <class Base, class Control>
+LRESULT DispatchOnePixel(Control& oControl, Event& oEvent)
 {
-    HGDIOBJ hFont = GetStockObject(DEFAULT_GUI_FONT);
-    return static_cast<HFONT>(hFont != nullptr ? hFont : GetStockObject(SYSTEM_FONT));
+    switch (oEvent.message) {
+    case WM_MOVE:
+    case WM_ENABLE: oControl.Repaint(); break;
+    case WM_USER:
+        if (oEvent.wParam == kGMsgPaintNew) oControl.Repaint();
+        break;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: {
+        const LRESULT nResult = oControl.Base::Dispatch(oEvent);
+        oControl.PaintNew();
+        return nResult;
+    }
+    default: break;
+    }
+    return oControl.Base::Dispatch(oEvent);
 }
 
 // The frame in one system colour, nShift pixels right and down of the dark
@@ -78,14 +95,8 @@ gTransGroupBox::gTransGroupBox(Window& oOwner, int nId, Point oPoint, Dimension 
     Install();
 }
 
-gTransGroupBox::~gTransGroupBox()
-{
-    ReleaseCaptionFont();
-}
-
 void gTransGroupBox::Install()
 {
-    _pCaptionFont = StockCaptionFont();
     if (Handle() == nullptr) return;
     const Dimension s = Size();
     _nFrameWidth = s.width;
@@ -93,12 +104,6 @@ void gTransGroupBox::Install()
     ShrinkToTopLeftPixel(*this, _nFrameHeight);
     // An owner-drawn button draws nothing itself.
     SetTypeStyle(Handle(), BS_TYPEMASK, BS_OWNERDRAW | WS_GROUP | WS_CHILD);
-}
-
-void gTransGroupBox::ReleaseCaptionFont()
-{
-    if (_lOwnFont) DeleteObject(_pCaptionFont);
-    _lOwnFont = false;
 }
 
 std::optional<BoundingBox> gTransGroupBox::PaintedArea() const
@@ -115,7 +120,7 @@ void gTransGroupBox::PaintNew()
     const std::string cText = Caption();
     const int nOldBkMode = SetBkMode(hDC, TRANSPARENT);
     const int nOldRop = SetROP2(hDC, R2_COPYPEN);
-    HGDIOBJ hOldFont = SelectObject(hDC, _pCaptionFont);
+    HGDIOBJ hOldFont = SelectObject(hDC, _oCaptionFont.Get());
     SIZE oText{};
     GetTextExtentPoint32A(hDC, cText.c_str(), static_cast<int>(cText.size()), &oText);
     const int h = oText.cy >> 1;
@@ -135,34 +140,9 @@ void gTransGroupBox::PaintNew()
 
 LRESULT gTransGroupBox::Dispatch(Event& oEvent)
 {
-    switch (oEvent.message) {
-    case WM_SETFONT:
-        // Without a font of its own the control keeps its caption font.
-        if (!GetFont().FaceName().empty()) {
-            ReleaseCaptionFont();
-            LOGFONTA oFont = GetFont().GetLogFontStruct();
-            oFont.lfQuality = NONANTIALIASED_QUALITY;
-            _pCaptionFont = CreateFontIndirectA(&oFont);
-            _lOwnFont = true;
-        }
-        break;
-    case WM_SETTEXT:
-    case WM_SIZE:
-    case WM_MOVE:
-    case WM_ENABLE: Repaint(); break;
-    case WM_USER:
-        if (oEvent.wParam == kGMsgPaintNew) Repaint();
-        break;
-    case WM_ERASEBKGND: return 1;
-    case WM_PAINT: {
-        // The system's paint first: its own pixel must not cover the frame.
-        const LRESULT nResult = GroupBox::Dispatch(oEvent);
-        PaintNew();
-        return nResult;
-    }
-    default: break;
-    }
-    return GroupBox::Dispatch(oEvent);
+    if (oEvent.message == WM_SETFONT) _oCaptionFont.CopyOf(GetFont());
+    if (oEvent.message == WM_SETTEXT || oEvent.message == WM_SIZE) Repaint();
+    return DispatchOnePixel<GroupBox>(*this, oEvent);
 }
 
 gTransFixedIcon::gTransFixedIcon(Window& oOwner, int nId) : FixedIcon(oOwner, nId)
@@ -205,19 +185,5 @@ void gTransFixedIcon::PaintNew()
 
 LRESULT gTransFixedIcon::Dispatch(Event& oEvent)
 {
-    switch (oEvent.message) {
-    case WM_MOVE:
-    case WM_ENABLE: Repaint(); break;
-    case WM_USER:
-        if (oEvent.wParam == kGMsgPaintNew) Repaint();
-        break;
-    case WM_ERASEBKGND: return 1;
-    case WM_PAINT: {
-        const LRESULT nResult = FixedIcon::Dispatch(oEvent);
-        PaintNew();
-        return nResult;
-    }
-    default: break;
-    }
-    return FixedIcon::Dispatch(oEvent);
+    return DispatchOnePixel<FixedIcon>(*this, oEvent);
 }

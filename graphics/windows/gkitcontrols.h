@@ -8,6 +8,7 @@
 // an expose touches what they paint (PaintedArea), not their one pixel.
 #include <optional>
 
+#include "graphics/windows/gkitbutton.h"
 #include "graphics/windows/gkitwindow.h"
 #include "platform/framework/controls.h"
 
@@ -18,7 +19,6 @@ class gTransGroupBox : public GroupBox, public gPaintNewTarget {
 public:
     gTransGroupBox(Window& oOwner, int nId);
     gTransGroupBox(Window& oOwner, int nId, Point oPoint, Dimension oDimension);
-    ~gTransGroupBox() override;
 
     void PaintNew() override;
     std::optional<BoundingBox> PaintedArea() const override;
@@ -26,14 +26,12 @@ public:
     Dimension FrameSize() const { return {_nFrameWidth, _nFrameHeight}; }
     // The caption font: the stock GUI font until the control is given a font,
     // then a non-antialiased copy of that font.
-    HFONT CaptionFont() const { return _pCaptionFont; }
+    HFONT CaptionFont() const { return _oCaptionFont.Get(); }
 
 private:
     void Install();
-    void ReleaseCaptionFont();
 
-    HFONT _pCaptionFont = nullptr;
-    bool _lOwnFont = false;
+    gCaptionFont _oCaptionFont;
     int32_t _nFrameWidth = 0;
     int32_t _nFrameHeight = 0;
 };

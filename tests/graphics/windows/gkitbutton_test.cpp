@@ -75,6 +75,17 @@ protected:
         oButton->Show();
         return oButton;
     }
+    // Gives the control the keyboard focus, making the form the active window
+    // again if a test program beside this one took that over.
+    void TakeFocus(const Window& oControl)
+    {
+        for (int i = 0; i < 20 && GetFocus() != oControl.Handle(); ++i) {
+            SetForegroundWindow(oForm.Handle());
+            SetFocus(oControl.Handle());
+            ApplicationExec();
+        }
+        ASSERT_EQ(GetFocus(), oControl.Handle());
+    }
     // The form's pixel at (x, y) from the top-left pixel of a control.
     COLORREF FormPixel(const Window& oControl, int x, int y) const
     {
@@ -104,6 +115,16 @@ protected:
 
     ButtonForm oForm;
 };
+
+// Two regions cover the same pixels (Wine's EqualRgn also compares how the
+// regions are cut into rectangles).
+bool SameArea(HRGN hOne, HRGN hOther)
+{
+    HRGN hDifference = CreateRectRgn(0, 0, 0, 0);
+    const int nKind = CombineRgn(hDifference, hOne, hOther, RGN_XOR);
+    DeleteObject(hDifference);
+    return nKind == NULLREGION;
+}
 
 HRGN WindowRegion(const Window& oWindow)
 {
@@ -148,7 +169,7 @@ TEST_F(KitButtonTest, SetFormGivesShapeCornerPlaceAndRegion)
             HRGN hWindowRect = CreateRectRgn(0, 0, w, h);
             CombineRgn(hExpected, hExpected, hWindowRect, RGN_AND);
             DeleteObject(hWindowRect);
-            EXPECT_TRUE(EqualRgn(hActual, hExpected));
+            EXPECT_TRUE(SameArea(hActual, hExpected));
             RECT oBox;
             GetRgnBox(hActual, &oBox);
             EXPECT_EQ(oBox.left, 0);
@@ -296,8 +317,7 @@ TEST_F(KitButtonTest, AnAmpersandIsDrawnAsItself)
 TEST_F(KitButtonTest, ReturnAndClickCallTheOwnersMethodOnce)
 {
     auto oButton = Make({60, 24}, 0, "Go");
-    SetFocus(oButton->Handle());
-    ApplicationExec();
+    TakeFocus(*oButton);
     PostMessageA(oButton->Handle(), WM_KEYDOWN, VK_RETURN, 0);
     ApplicationExec();
     EXPECT_TRUE(oButton->IsPressed());
@@ -310,8 +330,7 @@ TEST_F(KitButtonTest, ReturnAndClickCallTheOwnersMethodOnce)
 
     // Without the focus, Return changes nothing.
     oForm.aCalls.clear();
-    SetFocus(oForm.oPlain->Handle());
-    ApplicationExec();
+    TakeFocus(*oForm.oPlain);
     PostMessageA(oButton->Handle(), WM_KEYDOWN, VK_RETURN, 0);
     PostMessageA(oButton->Handle(), WM_KEYUP, VK_RETURN, 0);
     ApplicationExec();
@@ -343,7 +362,7 @@ TEST_F(KitButtonTest, TheHandShowsOverAKitButtonOnly)
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(GetCursor()), hClassCursor);
 }
 
-int HalfTextHeight(const gTransGroupBox& oGroup, const std::string& cText)
+SIZE TextExtent(const gTransGroupBox& oGroup, const std::string& cText)
 {
     HDC hDC = GetDC(nullptr);
     HGDIOBJ hOld = SelectObject(hDC, oGroup.CaptionFont());
@@ -351,18 +370,7 @@ int HalfTextHeight(const gTransGroupBox& oGroup, const std::string& cText)
     GetTextExtentPoint32A(hDC, cText.c_str(), static_cast<int>(cText.size()), &oSize);
     SelectObject(hDC, hOld);
     ReleaseDC(nullptr, hDC);
-    return static_cast<int>(oSize.cy >> 1);
-}
-
-int TextWidth(const gTransGroupBox& oGroup, const std::string& cText)
-{
-    HDC hDC = GetDC(nullptr);
-    HGDIOBJ hOld = SelectObject(hDC, oGroup.CaptionFont());
-    SIZE oSize{};
-    GetTextExtentPoint32A(hDC, cText.c_str(), static_cast<int>(cText.size()), &oSize);
-    SelectObject(hDC, hOld);
-    ReleaseDC(nullptr, hDC);
-    return static_cast<int>(oSize.cx);
+    return oSize;
 }
 
 TEST_F(KitButtonTest, GroupBoxFrameFollowsItsCaption)
@@ -376,8 +384,8 @@ TEST_F(KitButtonTest, GroupBoxFrameFollowsItsCaption)
         EXPECT_EQ(oGroup.Origin().y, 139) << "the pixel at the top left of the rectangle";
         oGroup.SetCaption(cCaption);
         Settle();
-        const int h = HalfTextHeight(oGroup, cCaption);
-        const int nGapEnd = cCaption.empty() ? 0 : 14 + TextWidth(oGroup, cCaption);
+        const int h = static_cast<int>(TextExtent(oGroup, cCaption).cy >> 1);
+        const int nGapEnd = cCaption.empty() ? 0 : 14 + static_cast<int>(TextExtent(oGroup, cCaption).cx);
         for (int x = 0; x < 199; ++x) {
             const bool lGap = nGapEnd > 0 && x >= 6 && x < nGapEnd;
             if (!lGap) {
@@ -455,6 +463,80 @@ TEST_F(KitButtonTest, IconDrawsThroughItsMaskAboveItsOrigin)
     EXPECT_GT(nTransparent, 0);
     EXPECT_GT(nDrawn, 100);
     EXPECT_EQ(FormPixel(oIcon, 33, 10), SurfacePixel(oIcon, 33, 10)) << "nothing right of the square";
+}
+
+TEST_F(KitButtonTest, TransparentButtonShowsTheSurfaceBehindIt)
+{
+    gTransPushButton oButton(oForm, 330, {33, 47}, {70, 30}, "", "PRESSME", 5);
+    oButton.Show();
+    EXPECT_TRUE(oButton.KitOwner());
+    for (const bool lMoved : {false, true}) {
+        SCOPED_TRACE(lMoved ? "moved" : "made");
+        if (lMoved) oButton.SetOrigin({101, 121});
+        SetFocus(oButton.Handle());
+        Settle();
+        int nChecked = 0;
+        for (int y = 5; y < 25; ++y)
+            for (int x = 5; x < 65; ++x, ++nChecked) {
+                // The focus mark's rows and columns are left out.
+                if (y == 4 || x == 4 || y == 25 || x == 65) continue;
+                ASSERT_EQ(Pixel(oButton, x, y), SurfacePixel(oButton, x, y)) << x << ", " << y;
+            }
+        EXPECT_GT(nChecked, 1000);
+        EXPECT_EQ(Pixel(oButton, 0, 15), Sys(COLOR_3DDKSHADOW)) << "the focused border";
+        SetFocus(oForm.oPlain->Handle());
+    }
+}
+
+TEST_F(KitButtonTest, TransparentButtonEmbossBackgroundAndStretch)
+{
+    gTransPushButton oButton(oForm, 330, {33, 47}, {90, 30}, "HHHH", "PRESSME", 5);
+    oButton.Show();
+    oButton.SetBackground(Brush(Color(255, 0, 0)));
+    EXPECT_EQ(oButton.Background().Handle(), GetStockObject(NULL_BRUSH));
+    oButton.SetStretch(std::nullopt, std::nullopt, std::nullopt);
+    EXPECT_TRUE(oButton.Stretches());
+    EXPECT_TRUE(oButton.FitsForm());
+    EXPECT_FALSE(oButton.ImageInside());
+    const COLORREF nText = oButton.TextColor()->ColorRef();
+    for (const std::optional<bool> lShadow : {std::optional<bool>(true), std::optional<bool>()}) {
+        oButton.SetShadow(lShadow);
+        EXPECT_EQ(oButton.Shadowed(), lShadow.has_value());
+        oButton.Repaint();
+        Settle();
+        const std::vector<COLORREF> aInner = Inner(oButton, 0);
+        EXPECT_NE(std::count(aInner.begin(), aInner.end(), nText), 0);
+        EXPECT_EQ(std::count(aInner.begin(), aInner.end(), nText ^ 0xFFFFFF) != 0, lShadow.has_value());
+    }
+}
+
+TEST_F(KitButtonTest, OnAPlainWindowTheOwnerRepaintsTheEnlargedShape)
+{
+    TopAppWindow oPlain;
+    oPlain.SetSize({300, 200});
+    oPlain.Show();
+    for (const int nForm : {0, 1, 5}) {
+        SCOPED_TRACE(nForm);
+        gTransPushButton oButton(oPlain, 340, {40, 50}, {80, 24}, "Go", "", nForm);
+        oButton.Show();
+        EXPECT_FALSE(oButton.KitOwner());
+        UpdateWindow(oPlain.Handle());
+        ApplicationExec();
+        ValidateRect(oPlain.Handle(), nullptr);
+        SendMessageA(oButton.Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Again"));
+        HRGN hUpdate = CreateRectRgn(0, 0, 0, 0);
+        GetUpdateRgn(oPlain.Handle(), hUpdate, FALSE);
+        RECT r;
+        GetClientRect(oButton.Handle(), &r);
+        MapWindowPoints(oButton.Handle(), oPlain.Handle(), reinterpret_cast<POINT*>(&r), 2);
+        HRGN hExpected = nForm == 0   ? CreateRoundRectRgn(r.left - 2, r.top - 2, r.right + 1, r.bottom + 1, 11, 11)
+                         : nForm == 1 ? CreateEllipticRgn(r.left - 2, r.top - 2, r.right + 1, r.bottom + 1)
+                                      : CreateRectRgnIndirect(&r);
+        EXPECT_TRUE(SameArea(hUpdate, hExpected));
+        DeleteObject(hUpdate);
+        DeleteObject(hExpected);
+        ApplicationExec();
+    }
 }
 
 }  // namespace
