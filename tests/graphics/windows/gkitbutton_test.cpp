@@ -539,4 +539,35 @@ TEST_F(KitButtonTest, OnAPlainWindowTheOwnerRepaintsTheEnlargedShape)
     }
 }
 
+// Wine's handle table holds about 65,000 objects: a control that kept one
+// object per paint would exhaust it long before the end.
+TEST_F(KitButtonTest, PaintsLeaveNoGdiObjectsBehind)
+{
+    auto oForm1 = Make({60, 24}, 0, "Go");
+    gTransPushButton oTrans(oForm, 331, {100, 47}, {70, 30}, "Trans", "", 1);
+    gTransGroupBox oGroup(oForm, 332, {20, 150}, {120, 60});
+    gTransFixedIcon oIcon(oForm, 333, {200, 150}, {10, 10});
+    for (Window* oControl : std::initializer_list<Window*>{oForm1.get(), &oTrans, &oGroup, &oIcon}) oControl->Show();
+    oGroup.SetCaption("Group");
+    oGroup.SetFont(Font(9, "Arial"));
+    oTrans.SetShadow(true);
+    SetFocus(oTrans.Handle());
+    for (int i = 0; i < 70000; ++i) {
+        if (i == 35000) {
+            SendMessageA(oForm1->Handle(), WM_SETFOCUS, 0, 0);
+            SendMessageA(oForm1->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+        }
+        oForm1->PaintNew();
+        oTrans.PaintNew();
+        oTrans.PaintRefresh();
+        oGroup.PaintNew();
+        oIcon.PaintNew();
+    }
+    HPEN hPen = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+    EXPECT_NE(hPen, nullptr);
+    DeleteObject(hPen);
+    Settle();
+    EXPECT_EQ(FormPixel(oGroup, 30, 60), Sys(COLOR_BTNSHADOW)) << "drawing still works";
+}
+
 }  // namespace
