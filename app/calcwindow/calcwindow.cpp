@@ -36,6 +36,7 @@ dtaCalcPar::dtaCalcPar(Window* owner) : dtaCalcPar_vo(owner)
                    oDCCheckKomma, oDCCheckInvers,  oDCCheckOrgOut,   oDCCheckGeoOut};
     aFelderCombo = {oDCComFormQ, oDCComFormZ, oDCComEllQ, oDCComEllZ};
     Sprache();
+    oCCButInfo->SetForm(2);
     Daten();
     FillCombo(oDCComFormQ, aFormate);
     FillCombo(oDCComFormZ, aFormate);

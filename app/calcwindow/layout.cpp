@@ -171,7 +171,7 @@ dtaCalcPar_vo::dtaCalcPar_vo(Window* oWindow) : gDataWindow(oWindow, "dtaCalcPar
     oCCHelmertIso19111 = Make<RadioButton>(140);
     oCCMolodensky = Make<RadioButton>(141);
     oDCIconApp = Make<FixedIcon>(142);
-    oCCButInfo = Make<PushButton>(143);
+    oCCButInfo = Make<gFormPushButton>(143);
     oDCHelmertPar = Make<MultiLineEdit>(144);
     oDCCheckEllPar = Make<CheckBox>(145);
     oDCCheckKomma = Make<CheckBox>(146);

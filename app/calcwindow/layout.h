@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "graphics/windows/gformwindow.h"
+#include "graphics/windows/gkitbutton.h"
 #include "platform/framework/controls.h"
 #include "platform/framework/dialogs.h"
 #include "platform/runtime/value.h"
@@ -97,7 +98,7 @@ protected:
     RadioButton* oCCHelmertIso19111 = nullptr;
     RadioButton* oCCMolodensky = nullptr;
     FixedIcon* oDCIconApp = nullptr;
-    PushButton* oCCButInfo = nullptr;
+    gFormPushButton* oCCButInfo = nullptr;
     MultiLineEdit* oDCHelmertPar = nullptr;
     CheckBox* oDCCheckEllPar = nullptr;
     CheckBox* oDCCheckKomma = nullptr;

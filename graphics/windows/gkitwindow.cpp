@@ -6,8 +6,10 @@
 
 bool ControlSharesArea(const Window& oControl, const BoundingBox& oArea)
 {
-    const Point o = oControl.Origin();
-    const Dimension s = oControl.Size();
+    const auto* oKit = dynamic_cast<const gPaintNewTarget*>(&oControl);
+    const std::optional<BoundingBox> oPainted = oKit != nullptr ? oKit->PaintedArea() : std::nullopt;
+    const Point o = oPainted ? Point{oPainted->Left(), oPainted->Bottom()} : oControl.Origin();
+    const Dimension s = oPainted ? Dimension{oPainted->Width(), oPainted->Height()} : oControl.Size();
     const RECT rArea{oArea.Left(), oArea.Bottom(), oArea.Right(), oArea.Top()};
     const RECT rControl{o.x, o.y, o.x + s.width, o.y + s.height};
     RECT rCommon;

@@ -23,6 +23,7 @@
 //   border drag, forms always; forms answer further messages (see
 //   graphics/windows/gformwindow.h).
 #include <memory>
+#include <optional>
 #include <type_traits>
 
 #include "graphics/core/device.h"
@@ -39,10 +40,14 @@ class gPaintNewTarget {
 public:
     virtual ~gPaintNewTarget() = default;
     virtual void PaintNew() = 0;
+    // What a control paints beyond its own window, in the owner's canvas
+    // coordinates; none when it paints only its window.
+    virtual std::optional<BoundingBox> PaintedArea() const { return std::nullopt; }
 };
 
-// True when the control's rectangle and the area (both in the owner's canvas
-// coordinates) overlap; touching edges do not count.
+// True when the control's rectangle (or the area a kit control paints) and
+// the area (both in the owner's canvas coordinates) overlap; touching edges
+// do not count.
 bool ControlSharesArea(const Window& oControl, const BoundingBox& oArea);
 
 // Whether a framework base holds its controls from a dialog template.

@@ -17,6 +17,26 @@ public:
     int nPaints = 0;
 };
 
+// A calculation window that records the methods called by name and paints
+// its surface in stripes, so that a corner can tell surface from face.
+class NamingCalcPar : public dtaCalcPar {
+public:
+    using dtaCalcPar::dtaCalcPar;
+    void Paint() override
+    {
+        for (int x = 0; x < 1000; x += 4)
+            _oGraphics->SetLineColor(x % 8 == 0 ? 12 : 2)
+                .SetFillColor(x % 8 == 0 ? 12 : 2)
+                .PaintRectangle(x, 0, 4, 800, 1);
+    }
+    bool CallByName(std::string_view cName) override
+    {
+        aCalls.emplace_back(cName);
+        return dtaCalcPar::CallByName(cName);
+    }
+    std::vector<std::string> aCalls;
+};
+
 class CalcWindowKitTest : public CalcWindowTest {
 protected:
     void Settle()
@@ -74,6 +94,42 @@ TEST_F(CalcWindowKitTest, ABorderDragOfTheFramePaintsOnce)
     UpdateWindow(oWindow.Handle());
     ApplicationExec();
     EXPECT_EQ(oWindow.nPaints, nBefore + 1);
+    oWindow.Destroy();
+}
+
+TEST_F(CalcWindowKitTest, TheInfoButtonIsACircleOverTheSurfaceAndCallsButInfo)
+{
+    window->Hide();
+    NamingCalcPar oWindow(frame.get());
+    oWindow.SetSize({880, 640});
+    oWindow.Show();
+    for (int i = 0; i < 3; ++i) {
+        RedrawWindow(oWindow.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        ApplicationExec();
+    }
+    auto* oInfo = dynamic_cast<gFormPushButton*>(oWindow.GetControl("BUTINFO"));
+    ASSERT_NE(oInfo, nullptr);
+    EXPECT_EQ(oInfo->FormCode(), 1);
+    const Dimension s = oInfo->Size();
+    EXPECT_EQ(s.width, s.height);
+    RECT r;
+    GetWindowRect(oInfo->Handle(), &r);
+    MapWindowPoints(HWND_DESKTOP, oWindow.Handle(), reinterpret_cast<POINT*>(&r), 2);
+    HDC hDC = GetDC(oWindow.Handle());
+    const int nHeight = oWindow.CanvasArea().Height();
+    HDC hSurface = oWindow._oGraphics->State()._oRefreshCanvas.DC();
+    for (const POINT p : {POINT{r.left, r.top}, POINT{r.right - 1, r.top}, POINT{r.left, r.bottom - 1},
+                          POINT{r.right - 1, r.bottom - 1}})
+        EXPECT_EQ(GetPixel(hDC, p.x, p.y), GetPixel(hSurface, p.x, nHeight - 1 - p.y)) << p.x << ", " << p.y;
+    const COLORREF nCentre = GetPixel(hDC, (r.left + r.right) / 2 - 3, (r.top + r.bottom) / 2);
+    EXPECT_NE(nCentre, GetPixel(hSurface, (r.left + r.right) / 2 - 3, nHeight - 1 - (r.top + r.bottom) / 2));
+    ReleaseDC(oWindow.Handle(), hDC);
+
+    const LPARAM nCentreAt = MAKELPARAM(s.width / 2, s.height / 2);
+    SendMessageA(oInfo->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, nCentreAt);
+    SendMessageA(oInfo->Handle(), WM_LBUTTONUP, 0, nCentreAt);
+    ApplicationExec();
+    EXPECT_EQ(std::count(oWindow.aCalls.begin(), oWindow.aCalls.end(), "BUTINFO"), 1);
     oWindow.Destroy();
 }
 

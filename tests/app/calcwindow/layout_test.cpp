@@ -21,6 +21,7 @@ const std::type_info& ExpectedClass(const std::string& cName)
 {
     if (cName.starts_with("TEXT")) return typeid(FixedText);
     if (cName.starts_with("GRUPPE")) return typeid(GroupBox);
+    if (cName == "BUTINFO") return typeid(gFormPushButton);
     if (cName.starts_with("BUT")) return typeid(PushButton);
     if (cName.starts_with("CHECK")) return typeid(CheckBox);
     if (cName.starts_with("COM")) return typeid(ComboBox);

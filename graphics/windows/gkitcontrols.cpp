@@ -1,0 +1,189 @@
+#include "graphics/windows/gkitcontrols.h"
+
+#include "graphics/windows/gkitbutton.h"
+
+namespace {
+
+// A DC of the control's parent window whose origin is the control's pixel;
+// released with the scope.
+class ParentDC {
+public:
+    explicit ParentDC(HWND hControl) : hParent_(GetParent(hControl)), hDC_(GetDC(hParent_))
+    {
+        RECT r;
+        GetWindowRect(hControl, &r);
+        MapWindowPoints(HWND_DESKTOP, hParent_, reinterpret_cast<POINT*>(&r), 2);
+        SetViewportOrgEx(hDC_, r.left, r.top, nullptr);
+    }
+    ~ParentDC() { ReleaseDC(hParent_, hDC_); }
+    ParentDC(const ParentDC&) = delete;
+    ParentDC& operator=(const ParentDC&) = delete;
+    HDC Get() const { return hDC_; }
+
+private:
+    HWND hParent_;
+    HDC hDC_;
+};
+
+// Shrinks the control to its top-left pixel of a rectangle nHeight pixels high.
+void ShrinkToTopLeftPixel(Window& oControl, int nHeight)
+{
+    oControl.SetSize({1, 1});
+    const Point o = oControl.Origin();
+    oControl.SetOrigin({o.x, o.y + nHeight - 1});
+}
+
+void SetTypeStyle(HWND hWnd, DWORD nTypeMask, DWORD nBits)
+{
+    const DWORD nStyle = static_cast<DWORD>(GetWindowLongA(hWnd, GWL_STYLE));
+    SetWindowLongA(hWnd, GWL_STYLE, static_cast<LONG>((nStyle & ~nTypeMask) | nBits));
+}
+
+// What both one-pixel controls answer: a repaint on a move, an enabling
+// and the kit message, no erase, and their own paint after the system's so
+// that the system's pixel does not cover it.
+template <class Base, class Control>
+LRESULT DispatchOnePixel(Control& oControl, Event& oEvent)
+{
+    switch (oEvent.message) {
+    case WM_MOVE:
+    case WM_ENABLE: oControl.Repaint(); break;
+    case WM_USER:
+        if (oEvent.wParam == kGMsgPaintNew) oControl.Repaint();
+        break;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: {
+        const LRESULT nResult = oControl.Base::Dispatch(oEvent);
+        oControl.PaintNew();
+        return nResult;
+    }
+    default: break;
+    }
+    return oControl.Base::Dispatch(oEvent);
+}
+
+// The frame in one system colour, nShift pixels right and down of the dark
+// frame, its top line broken from x = 6 to nGapEnd when that is above 0.
+void Frame(HDC hDC, int nSysColor, int nShift, int w, int h, int nLine, int nGapEnd)
+{
+    HPEN hPen = CreatePen(PS_SOLID, 1, GetSysColor(nSysColor));
+    HGDIOBJ hOld = SelectObject(hDC, hPen);
+    const int y = nLine + nShift;
+    MoveToEx(hDC, nShift, y, nullptr);
+    if (nGapEnd > 0) {
+        LineTo(hDC, 6, y);
+        MoveToEx(hDC, nGapEnd, y, nullptr);
+    }
+    LineTo(hDC, w - 1 + nShift, y);
+    LineTo(hDC, w - 1 + nShift, h + nShift);
+    LineTo(hDC, nShift, h + nShift);
+    LineTo(hDC, nShift, y);
+    SelectObject(hDC, hOld);
+    DeleteObject(hPen);
+}
+
+}  // namespace
+
+gTransGroupBox::gTransGroupBox(Window& oOwner, int nId) : GroupBox(oOwner, nId)
+{
+    Install();
+}
+
+gTransGroupBox::gTransGroupBox(Window& oOwner, int nId, Point oPoint, Dimension oDimension)
+    : GroupBox(oOwner, nId, "Button", BS_GROUPBOX, oPoint, oDimension)
+{
+    Install();
+}
+
+void gTransGroupBox::Install()
+{
+    if (Handle() == nullptr) return;
+    const Dimension s = Size();
+    _nFrameWidth = s.width;
+    _nFrameHeight = s.height;
+    ShrinkToTopLeftPixel(*this, _nFrameHeight);
+    // An owner-drawn button draws nothing itself.
+    SetTypeStyle(Handle(), BS_TYPEMASK, BS_OWNERDRAW | WS_GROUP | WS_CHILD);
+}
+
+std::optional<BoundingBox> gTransGroupBox::PaintedArea() const
+{
+    const Point o = Origin();
+    return BoundingBox{{o.x, o.y - _nFrameHeight - 1}, {_nFrameWidth + 1, _nFrameHeight + 2}};
+}
+
+void gTransGroupBox::PaintNew()
+{
+    if (Handle() == nullptr) return;
+    ParentDC oDC(Handle());
+    HDC hDC = oDC.Get();
+    const std::string cText = Caption();
+    const int nOldBkMode = SetBkMode(hDC, TRANSPARENT);
+    const int nOldRop = SetROP2(hDC, R2_COPYPEN);
+    HGDIOBJ hOldFont = SelectObject(hDC, _oCaptionFont.Get());
+    SIZE oText{};
+    GetTextExtentPoint32A(hDC, cText.c_str(), static_cast<int>(cText.size()), &oText);
+    const int h = oText.cy >> 1;
+    const int nGapEnd = cText.empty() ? 0 : 14 + static_cast<int>(oText.cx);
+    // Light frame one pixel right and down of the dark one: the etched look.
+    Frame(hDC, COLOR_BTNHIGHLIGHT, 1, _nFrameWidth, _nFrameHeight, h, nGapEnd);
+    Frame(hDC, COLOR_BTNSHADOW, 0, _nFrameWidth, _nFrameHeight, h, nGapEnd);
+    const COLORREF nOldColor = ::SetTextColor(hDC, TextColor() != nullptr ? TextColor()->ColorRef() : 0);
+    const UINT nOldAlign = SetTextAlign(hDC, TA_LEFT | TA_TOP);
+    TextOutA(hDC, 10, 0, cText.c_str(), static_cast<int>(cText.size()));
+    SetTextAlign(hDC, nOldAlign);
+    ::SetTextColor(hDC, nOldColor);
+    SelectObject(hDC, hOldFont);
+    SetROP2(hDC, nOldRop);
+    SetBkMode(hDC, nOldBkMode);
+}
+
+LRESULT gTransGroupBox::Dispatch(Event& oEvent)
+{
+    if (oEvent.message == WM_SETFONT) _oCaptionFont.CopyOf(GetFont());
+    if (oEvent.message == WM_SETTEXT || oEvent.message == WM_SIZE) Repaint();
+    return DispatchOnePixel<GroupBox>(*this, oEvent);
+}
+
+gTransFixedIcon::gTransFixedIcon(Window& oOwner, int nId) : FixedIcon(oOwner, nId)
+{
+    Install();
+}
+
+gTransFixedIcon::gTransFixedIcon(Window& oOwner, int nId, Point oPoint, Dimension oDimension)
+    : FixedIcon(oOwner, nId, "Static", SS_ICON, oPoint, oDimension)
+{
+    Install();
+}
+
+void gTransFixedIcon::Install()
+{
+    _nIconWidth = GetSystemMetrics(SM_CXICON);
+    _nIconHeight = GetSystemMetrics(SM_CYICON);
+    if (Handle() == nullptr) return;
+    ShrinkToTopLeftPixel(*this, _nIconHeight);
+    const DWORD nStyle = static_cast<DWORD>(GetWindowLongA(Handle(), GWL_STYLE));
+    SetWindowLongA(Handle(), GWL_STYLE, static_cast<LONG>(nStyle | SS_SIMPLE | SS_ICON | WS_CHILD));
+}
+
+std::optional<BoundingBox> gTransFixedIcon::PaintedArea() const
+{
+    const Point o = Origin();
+    return BoundingBox{{o.x, o.y + 1 - _nIconHeight}, {_nIconWidth, _nIconHeight}};
+}
+
+void gTransFixedIcon::PaintNew()
+{
+    if (Handle() == nullptr) return;
+    ParentDC oDC(Handle());
+    const std::string& cName = GetHyperLabel().Caption();
+    // The system's question mark is shared: its holder does not destroy it.
+    const Icon oIcon =
+        cName.empty() ? Icon(static_cast<int>(reinterpret_cast<INT_PTR>(IDI_QUESTION))) : Icon(cName, _nIconWidth);
+    DrawIconThroughMask(oDC.Get(), oIcon.Handle(), {0, 0, _nIconWidth, _nIconHeight}, nullptr);
+}
+
+LRESULT gTransFixedIcon::Dispatch(Event& oEvent)
+{
+    return DispatchOnePixel<FixedIcon>(*this, oEvent);
+}

@@ -1,0 +1,56 @@
+#pragma once
+// The kit's transparent group box and icon. Each shrinks its own window to
+// one pixel at the top-left corner of what it shows, so that it covers
+// neither the owner's painted surface nor the controls inside its frame, and
+// draws its frame or icon itself onto the owner's surface through a DC of
+// the owner's window whose origin is that pixel. Both repaint on their own
+// changes and on the kit message kGMsgPaintNew; a kit window asks them when
+// an expose touches what they paint (PaintedArea), not their one pixel.
+#include <optional>
+
+#include "graphics/windows/gkitbutton.h"
+#include "graphics/windows/gkitwindow.h"
+#include "platform/framework/controls.h"
+
+// The etched frame of W x H pixels with its caption at (10, 0), the top
+// line broken 4 pixels either side of the caption. The light frame reaches
+// x = W and y = H + 1, the dark one x = W - 1 and y = H.
+class gTransGroupBox : public GroupBox, public gPaintNewTarget {
+public:
+    gTransGroupBox(Window& oOwner, int nId);
+    gTransGroupBox(Window& oOwner, int nId, Point oPoint, Dimension oDimension);
+
+    void PaintNew() override;
+    std::optional<BoundingBox> PaintedArea() const override;
+    LRESULT Dispatch(Event& oEvent) override;
+    Dimension FrameSize() const { return {_nFrameWidth, _nFrameHeight}; }
+    // The caption font: the stock GUI font until the control is given a font,
+    // then a non-antialiased copy of that font.
+    HFONT CaptionFont() const { return _oCaptionFont.Get(); }
+
+private:
+    void Install();
+
+    gCaptionFont _oCaptionFont;
+    int32_t _nFrameWidth = 0;
+    int32_t _nFrameHeight = 0;
+};
+
+// An icon of the system's icon size whose bottom-left corner is the
+// control's origin: the program's icon named by the hyper label's caption,
+// or the system's question mark.
+class gTransFixedIcon : public FixedIcon, public gPaintNewTarget {
+public:
+    gTransFixedIcon(Window& oOwner, int nId);
+    gTransFixedIcon(Window& oOwner, int nId, Point oPoint, Dimension oDimension);
+
+    void PaintNew() override;
+    std::optional<BoundingBox> PaintedArea() const override;
+    LRESULT Dispatch(Event& oEvent) override;
+
+private:
+    void Install();
+
+    int32_t _nIconWidth = 0;
+    int32_t _nIconHeight = 0;
+};

@@ -1,0 +1,573 @@
+// The kit's shaped push button on a form with a striped surface: its shapes
+// and regions, its border by style and state, its caption, and Return and
+// the cursor through the real message loop.
+#include "graphics/windows/gkitbutton.h"
+#include "graphics/windows/gkitcontrols.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "graphics/windows/gformwindow.h"
+#include "graphics/windows/gkit.h"
+#include "platform/framework/app.h"
+
+namespace {
+
+class ButtonForm : public gDataWindow {
+public:
+    ButtonForm() : gDataWindow(nullptr, "KIT_FORM")
+    {
+        // Every item has an object: the kit windows' child walks end at the
+        // first child without one.
+        for (int nId = 100; nId < 108; ++nId) AddControl<Control>(nId);
+        oPlain = AddControl<PushButton>(108);
+        _oGraphics->SetBackgroundColor(14);
+        PostInit();
+    }
+    void Paint() override
+    {
+        Graphics& g = *_oGraphics;
+        const SIZE s = g.State()._oDim;
+        for (int x = 0; x < s.cx; x += 6) {
+            const int nColor = x % 12 == 0 ? 12 : 2;
+            g.SetLineColor(nColor).SetFillColor(nColor).PaintRectangle(x, 0, 6, s.cy, 1);
+        }
+    }
+    bool CallByName(std::string_view cName) override
+    {
+        aCalls.emplace_back(cName);
+        return SameName(cName, "PRESSME");
+    }
+    LRESULT Dispatch(Event& oEvent) override
+    {
+        if (oEvent.message == WM_COMMAND && LOWORD(oEvent.wParam) == IDOK) ++nOk;
+        return gDataWindow::Dispatch(oEvent);
+    }
+
+    PushButton* oPlain = nullptr;
+    std::vector<std::string> aCalls;
+    int nOk = 0;
+};
+
+class KitButtonTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { InitFunction(); }
+    void SetUp() override
+    {
+        SetWindowPos(oForm.Handle(), nullptr, 40, 40, 420, 300, SWP_NOZORDER);
+        oForm.Show();
+        Settle();
+    }
+    void Settle()
+    {
+        for (int i = 0; i < 3; ++i) {
+            RedrawWindow(oForm.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            ApplicationExec();
+        }
+    }
+    std::unique_ptr<gFormPushButton> Make(Dimension oSize, std::optional<int> nForm, const std::string& cCaption = {})
+    {
+        auto oButton = std::make_unique<gFormPushButton>(oForm, 300, Point{20, 60}, oSize, cCaption, "PRESSME", nForm);
+        oButton->Show();
+        return oButton;
+    }
+    // Gives the control the keyboard focus, making the form the active window
+    // again if a test program beside this one took that over.
+    void TakeFocus(const Window& oControl)
+    {
+        for (int i = 0; i < 20 && GetFocus() != oControl.Handle(); ++i) {
+            SetForegroundWindow(oForm.Handle());
+            SetFocus(oControl.Handle());
+            ApplicationExec();
+        }
+        ASSERT_EQ(GetFocus(), oControl.Handle());
+    }
+    // The form's pixel at (x, y) from the top-left pixel of a control.
+    COLORREF FormPixel(const Window& oControl, int x, int y) const
+    {
+        RECT r;
+        GetWindowRect(oControl.Handle(), &r);
+        MapWindowPoints(HWND_DESKTOP, oForm.Handle(), reinterpret_cast<POINT*>(&r), 1);
+        HDC hDC = GetDC(oForm.Handle());
+        const COLORREF c = GetPixel(hDC, r.left + x, r.top + y);
+        ReleaseDC(oForm.Handle(), hDC);
+        return c;
+    }
+    COLORREF SurfacePixel(const Window& oControl, int x, int y) const
+    {
+        RECT r;
+        GetWindowRect(oControl.Handle(), &r);
+        MapWindowPoints(HWND_DESKTOP, oForm.Handle(), reinterpret_cast<POINT*>(&r), 1);
+        const int nHeight = oForm.CanvasArea().Height();
+        return GetPixel(oForm._oGraphics->State()._oRefreshCanvas.DC(), r.left + x, nHeight - 1 - (r.top + y));
+    }
+    static COLORREF Pixel(const Window& oButton, int x, int y)
+    {
+        HDC hDC = GetDC(oButton.Handle());
+        const COLORREF c = GetPixel(hDC, x, y);
+        ReleaseDC(oButton.Handle(), hDC);
+        return c;
+    }
+
+    ButtonForm oForm;
+};
+
+// Two regions cover the same pixels (Wine's EqualRgn also compares how the
+// regions are cut into rectangles).
+bool SameArea(HRGN hOne, HRGN hOther)
+{
+    HRGN hDifference = CreateRectRgn(0, 0, 0, 0);
+    const int nKind = CombineRgn(hDifference, hOne, hOther, RGN_XOR);
+    DeleteObject(hDifference);
+    return nKind == NULLREGION;
+}
+
+HRGN WindowRegion(const Window& oWindow)
+{
+    HRGN hRegion = CreateRectRgn(0, 0, 0, 0);
+    GetWindowRgn(oWindow.Handle(), hRegion);
+    return hRegion;
+}
+
+TEST_F(KitButtonTest, SetFormGivesShapeCornerPlaceAndRegion)
+{
+    struct Case {
+        std::optional<int> nCode;
+        uint16_t nForm;
+    };
+    const Case aCases[] = {{0, 0}, {1, 1}, {2, 1}, {5, 5}, {6, 0}, {3, 0}, {std::nullopt, 0}};
+    const Dimension aSizes[] = {{80, 20}, {20, 80}, {30, 30}};
+    for (const Dimension& s : aSizes) {
+        for (const Case& c : aCases) {
+            SCOPED_TRACE(testing::Message() << s.width << " x " << s.height << ", code " << c.nCode.value_or(-1));
+            auto oButton = Make(s, 5);
+            oButton->SetForm(c.nCode);
+            EXPECT_EQ(oButton->FormCode(), c.nForm);
+            // A capsule's corner is its smaller side; the others keep or set 10.
+            EXPECT_EQ(oButton->Corner(), c.nCode == 6 ? std::min(s.width, s.height) : 10);
+            // A circle is square on the smaller side, centred on the old place.
+            const bool lCircle = c.nCode == 2;
+            const int nSide = std::min(s.width, s.height);
+            const Dimension oSize = lCircle ? Dimension{nSide, nSide} : s;
+            const Point oOrigin =
+                lCircle ? Point{20 + (s.width - nSide) / 2, 60 + (s.height - nSide) / 2} : Point{20, 60};
+            EXPECT_EQ(oButton->Size().width, oSize.width);
+            EXPECT_EQ(oButton->Size().height, oSize.height);
+            EXPECT_EQ(oButton->Origin().x, oOrigin.x);
+            EXPECT_EQ(oButton->Origin().y, oOrigin.y);
+            const int w = oSize.width, h = oSize.height;
+            const int nCorner = oButton->Corner();
+            HRGN hExpected = c.nForm == 0   ? CreateRoundRectRgn(0, 0, w + 1, h + 1, nCorner, nCorner)
+                             : c.nForm == 1 ? CreateEllipticRgn(0, 0, w + 1, h + 1)
+                                            : CreateRectRgn(0, 0, w, h);
+            HRGN hActual = WindowRegion(*oButton);
+            // The window keeps the part of the region inside its rectangle.
+            HRGN hWindowRect = CreateRectRgn(0, 0, w, h);
+            CombineRgn(hExpected, hExpected, hWindowRect, RGN_AND);
+            DeleteObject(hWindowRect);
+            EXPECT_TRUE(SameArea(hActual, hExpected));
+            RECT oBox;
+            GetRgnBox(hActual, &oBox);
+            EXPECT_EQ(oBox.left, 0);
+            EXPECT_EQ(oBox.top, 0);
+            EXPECT_EQ(oBox.right, w);
+            EXPECT_EQ(oBox.bottom, h);
+            // The corners belong to the rectangle only; the middle to every shape.
+            EXPECT_TRUE(PtInRegion(hActual, w / 2, h / 2));
+            for (const POINT p : {POINT{0, 0}, POINT{w - 1, 0}, POINT{0, h - 1}, POINT{w - 1, h - 1}})
+                EXPECT_EQ(PtInRegion(hActual, p.x, p.y) != FALSE, c.nForm == 5) << p.x << ", " << p.y;
+            DeleteObject(hActual);
+            DeleteObject(hExpected);
+        }
+    }
+}
+
+COLORREF Sys(int nIndex)
+{
+    return GetSysColor(nIndex);
+}
+
+// The states a user gives a button: the focus by Tab or a click, pressed by
+// Return held down while it has the focus.
+enum class State { kNeither, kFocused, kPressed };
+
+void Enter(gKitButton& oButton, State eState)
+{
+    if (eState == State::kNeither) return;
+    SetFocus(oButton.Handle());
+    if (eState == State::kPressed) SendMessageA(oButton.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+}
+
+TEST_F(KitButtonTest, BorderFollowsStyleAndState)
+{
+    // Colours at the left edge (x 0), two pixels in (x 2) and the right edge.
+    struct Case {
+        bool lFlat;
+        State eState;
+        COLORREF nLeft, nInner, nRight;
+        int nFocusInset;  // 0: no focus mark
+    };
+    const COLORREF nDark = Sys(COLOR_3DDKSHADOW), nLight = Sys(COLOR_BTNHIGHLIGHT), nShadow = Sys(COLOR_BTNSHADOW);
+    const COLORREF c = Sys(COLOR_BTNFACE);
+    const COLORREF nFace = RGB(std::max(1, int(GetRValue(c))), GetGValue(c), GetBValue(c));
+    const Case aCases[] = {
+        {true, State::kNeither, nDark, nLight, nDark, 0},  {true, State::kFocused, nDark, nFace, nDark, 3},
+        {true, State::kPressed, nDark, nFace, nDark, 3},   {false, State::kNeither, nLight, nFace, nShadow, 0},
+        {false, State::kFocused, nDark, nLight, nDark, 4}, {false, State::kPressed, nDark, nFace, nDark, 4},
+    };
+    for (const Case& k : aCases) {
+        SCOPED_TRACE(testing::Message() << (k.lFlat ? "flat" : "raised") << ", state " << int(k.eState));
+        auto oButton = Make({60, 24}, 5);
+        if (k.lFlat)
+            SetWindowLongA(oButton->Handle(), GWL_STYLE, GetWindowLongA(oButton->Handle(), GWL_STYLE) | BS_FLAT);
+        Enter(*oButton, k.eState);
+        Settle();
+        EXPECT_EQ(oButton->IsPressed(), k.eState == State::kPressed);
+        EXPECT_EQ(Pixel(*oButton, 0, 12), k.nLeft);
+        EXPECT_EQ(Pixel(*oButton, 2, 12), k.nInner);
+        EXPECT_EQ(Pixel(*oButton, 59, 12), k.nRight);
+        EXPECT_EQ(Pixel(*oButton, 30, 12), nFace);
+        // The focus mark sets every other pixel of its top line.
+        const int i = k.nFocusInset > 0 ? k.nFocusInset : 4;
+        int nDots = 0;
+        for (int x = 10; x < 30; ++x) {
+            const bool lDot = Pixel(*oButton, x, i) == nDark;
+            nDots += lDot ? 1 : 0;
+            if (k.nFocusInset > 0) {
+                EXPECT_NE(lDot, Pixel(*oButton, x + 1, i) == nDark) << x;
+            }
+        }
+        EXPECT_EQ(nDots, k.nFocusInset > 0 ? 10 : 0);
+        oButton.reset();
+        SetFocus(oForm.oPlain->Handle());
+    }
+}
+
+// The pixels of the button's inner part, clear of every border.
+std::vector<COLORREF> Inner(const Window& oButton, int nDx)
+{
+    std::vector<COLORREF> aPixels;
+    HDC hDC = GetDC(oButton.Handle());
+    const Dimension s = oButton.Size();
+    for (int y = 7; y < s.height - 8; ++y)
+        for (int x = 7; x < s.width - 8; ++x) aPixels.push_back(GetPixel(hDC, x + nDx, y + nDx));
+    ReleaseDC(oButton.Handle(), hDC);
+    return aPixels;
+}
+
+TEST_F(KitButtonTest, CaptionColourClipAndPressedShift)
+{
+    const COLORREF nGrey = Sys(COLOR_GRAYTEXT);
+    auto oButton = Make({80, 30}, 5, "Wide & bold caption that does not fit");
+    SetFocus(oButton->Handle());
+    Settle();
+    const std::vector<COLORREF> aFocused = Inner(*oButton, 0);
+    SendMessageA(oButton->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    Settle();
+    EXPECT_EQ(Inner(*oButton, 1), aFocused) << "pressed, the caption lies one pixel right and down";
+    SendMessageA(oButton->Handle(), WM_KEYUP, VK_RETURN, 0);
+    const COLORREF nText = oButton->TextColor()->ColorRef();
+    EXPECT_GE(GetRValue(nText), 1) << "the text colour is never pure black";
+    EXPECT_NE(std::count(aFocused.begin(), aFocused.end(), nText), 0);
+    EXPECT_EQ(std::count(aFocused.begin(), aFocused.end(), nGrey), 0);
+    // A single line is cut at the text clip: nothing outside it is text.
+    for (int y = 0; y < 30; ++y) EXPECT_NE(Pixel(*oButton, 1, y), nText) << y;
+    oButton->Disable();
+    Settle();
+    const std::vector<COLORREF> aDisabled = Inner(*oButton, 0);
+    EXPECT_NE(std::count(aDisabled.begin(), aDisabled.end(), nGrey), 0);
+    EXPECT_EQ(std::count(aDisabled.begin(), aDisabled.end(), nText), 0);
+
+    // An empty caption leaves the face, and the border stays.
+    auto oEmpty = Make({80, 30}, 5);
+    Settle();
+    const std::vector<COLORREF> aFace = Inner(*oEmpty, 0);
+    EXPECT_EQ(std::count(aFace.begin(), aFace.end(), aFace.front()), static_cast<long>(aFace.size()));
+    EXPECT_EQ(Pixel(*oEmpty, 0, 15), Sys(COLOR_BTNHIGHLIGHT));
+}
+
+TEST_F(KitButtonTest, AnAmpersandIsDrawnAsItself)
+{
+    // "A&B" draws three characters: as wide as "A" + "&" + "B" in its font.
+    auto oButton = Make({120, 30}, 5, "A&B");
+    Settle();
+    HDC hDC = GetDC(oButton->Handle());
+    HGDIOBJ hOld = SelectObject(hDC, reinterpret_cast<HFONT>(SendMessageA(oButton->Handle(), WM_GETFONT, 0, 0)));
+    SIZE oThree{}, oTwo{};
+    GetTextExtentPoint32A(hDC, "A&B", 3, &oThree);
+    GetTextExtentPoint32A(hDC, "AB", 2, &oTwo);
+    SelectObject(hDC, hOld);
+    ReleaseDC(oButton->Handle(), hDC);
+    const COLORREF nText = oButton->TextColor()->ColorRef();
+    int nLeft = 120, nRight = -1;
+    for (int x = 0; x < 120; ++x)
+        for (int y = 5; y < 25; ++y)
+            if (Pixel(*oButton, x, y) == nText) {
+                nLeft = std::min(nLeft, x);
+                nRight = std::max(nRight, x);
+            }
+    EXPECT_GT(nRight - nLeft + 1, oTwo.cx) << "the ampersand shows";
+    EXPECT_LE(nRight - nLeft + 1, oThree.cx);
+}
+
+TEST_F(KitButtonTest, ReturnAndClickCallTheOwnersMethodOnce)
+{
+    auto oButton = Make({60, 24}, 0, "Go");
+    TakeFocus(*oButton);
+    PostMessageA(oButton->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    ApplicationExec();
+    EXPECT_TRUE(oButton->IsPressed());
+    EXPECT_TRUE(oForm.aCalls.empty()) << "nothing on the press";
+    PostMessageA(oButton->Handle(), WM_KEYUP, VK_RETURN, 0);
+    ApplicationExec();
+    EXPECT_EQ(oForm.aCalls, std::vector<std::string>{"PRESSME"});
+    EXPECT_FALSE(oButton->IsPressed());
+    EXPECT_EQ(oForm.nOk, 0) << "the dialog navigation does not take Return";
+
+    // Without the focus, Return changes nothing.
+    oForm.aCalls.clear();
+    TakeFocus(*oForm.oPlain);
+    PostMessageA(oButton->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageA(oButton->Handle(), WM_KEYUP, VK_RETURN, 0);
+    ApplicationExec();
+    EXPECT_TRUE(oForm.aCalls.empty());
+    EXPECT_FALSE(oButton->IsPressed());
+
+    // A click takes the focus and calls the method once.
+    PostMessageA(oButton->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 12));
+    PostMessageA(oButton->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(30, 12));
+    ApplicationExec();
+    EXPECT_EQ(oForm.aCalls, std::vector<std::string>{"PRESSME"});
+    EXPECT_TRUE(oButton->IsFocused());
+}
+
+TEST_F(KitButtonTest, TheHandShowsOverAKitButtonOnly)
+{
+    auto oButton = Make({60, 24}, 0, "Go");
+    const auto hClassCursor = GetClassLongPtrA(oForm.oPlain->Handle(), GCLP_HCURSOR);
+    ASSERT_NE(hClassCursor, 0);
+    SendMessageA(oButton->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(oButton->Handle()),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    const HCURSOR hHand = GetCursor();
+    EXPECT_NE(hHand, nullptr);
+    EXPECT_NE(reinterpret_cast<LONG_PTR>(hHand), hClassCursor);
+    EXPECT_EQ(GetClassLongPtrA(oForm.oPlain->Handle(), GCLP_HCURSOR), hClassCursor)
+        << "the shared class keeps its cursor";
+    SendMessageA(oForm.oPlain->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(oForm.oPlain->Handle()),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(reinterpret_cast<LONG_PTR>(GetCursor()), hClassCursor);
+}
+
+SIZE TextExtent(const gTransGroupBox& oGroup, const std::string& cText)
+{
+    HDC hDC = GetDC(nullptr);
+    HGDIOBJ hOld = SelectObject(hDC, oGroup.CaptionFont());
+    SIZE oSize{};
+    GetTextExtentPoint32A(hDC, cText.c_str(), static_cast<int>(cText.size()), &oSize);
+    SelectObject(hDC, hOld);
+    ReleaseDC(nullptr, hDC);
+    return oSize;
+}
+
+TEST_F(KitButtonTest, GroupBoxFrameFollowsItsCaption)
+{
+    const COLORREF nDark = Sys(COLOR_BTNSHADOW), nLight = Sys(COLOR_BTNHIGHLIGHT);
+    for (const std::string& cCaption : {std::string("Group"), std::string()}) {
+        SCOPED_TRACE(cCaption);
+        gTransGroupBox oGroup(oForm, 310, {20, 40}, {200, 100});
+        oGroup.Show();
+        EXPECT_EQ(oGroup.Size().width, 1);
+        EXPECT_EQ(oGroup.Origin().y, 139) << "the pixel at the top left of the rectangle";
+        oGroup.SetCaption(cCaption);
+        Settle();
+        const int h = static_cast<int>(TextExtent(oGroup, cCaption).cy >> 1);
+        const int nGapEnd = cCaption.empty() ? 0 : 14 + static_cast<int>(TextExtent(oGroup, cCaption).cx);
+        for (int x = 0; x < 199; ++x) {
+            const bool lGap = nGapEnd > 0 && x >= 6 && x < nGapEnd;
+            if (!lGap) {
+                EXPECT_EQ(FormPixel(oGroup, x, h), nDark) << x;
+            }
+        }
+        if (nGapEnd > 0) {
+            EXPECT_NE(FormPixel(oGroup, 7, h), nDark) << "the gap before the caption";
+        }
+        for (int y = h + 2; y < 100; y += 9) {
+            EXPECT_EQ(FormPixel(oGroup, 0, y), nDark) << y;
+            EXPECT_EQ(FormPixel(oGroup, 1, y), nLight) << y;
+            EXPECT_EQ(FormPixel(oGroup, 199, y), nDark) << y;
+            EXPECT_EQ(FormPixel(oGroup, 200, y), nLight) << y;
+        }
+        EXPECT_EQ(FormPixel(oGroup, 50, 100), nDark);
+        EXPECT_EQ(FormPixel(oGroup, 50, 101), nLight);
+        EXPECT_EQ(FormPixel(oGroup, 50, 102), SurfacePixel(oGroup, 50, 102)) << "nothing below the frame";
+
+        // An expose that misses the group's own pixel brings the frame back.
+        RECT r;
+        GetWindowRect(oGroup.Handle(), &r);
+        MapWindowPoints(HWND_DESKTOP, oForm.Handle(), reinterpret_cast<POINT*>(&r), 1);
+        RECT oLower{r.left + 20, r.top + 80, r.left + 120, r.top + 110};
+        InvalidateRect(oForm.Handle(), &oLower, FALSE);
+        Settle();
+        EXPECT_EQ(FormPixel(oGroup, 50, 100), nDark);
+    }
+}
+
+TEST_F(KitButtonTest, GroupBoxCaptionFontHasNoSmoothingOnceGiven)
+{
+    gTransGroupBox oGroup(oForm, 310, {20, 40}, {200, 100});
+    EXPECT_EQ(oGroup.CaptionFont(), GetStockObject(DEFAULT_GUI_FONT));
+    oGroup.SetFont(Font(10, "Arial"));
+    LOGFONTA oFont{};
+    ASSERT_NE(GetObjectA(oGroup.CaptionFont(), sizeof oFont, &oFont), 0);
+    EXPECT_EQ(oFont.lfQuality, NONANTIALIASED_QUALITY);
+    EXPECT_STREQ(oFont.lfFaceName, "Arial");
+}
+
+TEST_F(KitButtonTest, IconDrawsThroughItsMaskAboveItsOrigin)
+{
+    gTransFixedIcon oIcon(oForm, 320, {40, 30}, {10, 10});
+    oIcon.Show();
+    EXPECT_EQ(oIcon.Size().width, 1);
+    EXPECT_EQ(oIcon.Origin().x, 40);
+    EXPECT_EQ(oIcon.Origin().y, 30 + GetSystemMetrics(SM_CYICON) - 1);
+    Settle();
+    // Where the question mark's mask is set and its colour black, the surface shows.
+    HICON hQuestion = LoadIconA(nullptr, IDI_QUESTION);
+    ICONINFO oInfo{};
+    ASSERT_TRUE(GetIconInfo(hQuestion, &oInfo)) << "the shared icon still exists after the paints";
+    HDC hMask = CreateCompatibleDC(nullptr);
+    HDC hColor = CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = SelectObject(hMask, oInfo.hbmMask);
+    HGDIOBJ hOldColor = SelectObject(hColor, oInfo.hbmColor);
+    int nTransparent = 0, nDrawn = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const bool lTransparent = GetPixel(hMask, x, y) != 0 && GetPixel(hColor, x, y) == 0;
+            if (lTransparent) {
+                ++nTransparent;
+                EXPECT_EQ(FormPixel(oIcon, x, y), SurfacePixel(oIcon, x, y)) << x << ", " << y;
+            } else if (FormPixel(oIcon, x, y) != SurfacePixel(oIcon, x, y)) {
+                ++nDrawn;
+            }
+        }
+    SelectObject(hMask, hOld);
+    SelectObject(hColor, hOldColor);
+    DeleteDC(hMask);
+    DeleteDC(hColor);
+    DeleteObject(oInfo.hbmMask);
+    if (oInfo.hbmColor != nullptr) DeleteObject(oInfo.hbmColor);
+    EXPECT_GT(nTransparent, 0);
+    EXPECT_GT(nDrawn, 100);
+    EXPECT_EQ(FormPixel(oIcon, 33, 10), SurfacePixel(oIcon, 33, 10)) << "nothing right of the square";
+}
+
+TEST_F(KitButtonTest, TransparentButtonShowsTheSurfaceBehindIt)
+{
+    gTransPushButton oButton(oForm, 330, {33, 47}, {70, 30}, "", "PRESSME", 5);
+    oButton.Show();
+    EXPECT_TRUE(oButton.KitOwner());
+    for (const bool lMoved : {false, true}) {
+        SCOPED_TRACE(lMoved ? "moved" : "made");
+        if (lMoved) oButton.SetOrigin({101, 121});
+        SetFocus(oButton.Handle());
+        Settle();
+        int nChecked = 0;
+        for (int y = 5; y < 25; ++y)
+            for (int x = 5; x < 65; ++x, ++nChecked) {
+                // The focus mark's rows and columns are left out.
+                if (y == 4 || x == 4 || y == 25 || x == 65) continue;
+                ASSERT_EQ(Pixel(oButton, x, y), SurfacePixel(oButton, x, y)) << x << ", " << y;
+            }
+        EXPECT_GT(nChecked, 1000);
+        EXPECT_EQ(Pixel(oButton, 0, 15), Sys(COLOR_3DDKSHADOW)) << "the focused border";
+        SetFocus(oForm.oPlain->Handle());
+    }
+}
+
+TEST_F(KitButtonTest, TransparentButtonEmbossBackgroundAndStretch)
+{
+    gTransPushButton oButton(oForm, 330, {33, 47}, {90, 30}, "HHHH", "PRESSME", 5);
+    oButton.Show();
+    oButton.SetBackground(Brush(Color(255, 0, 0)));
+    EXPECT_EQ(oButton.Background().Handle(), GetStockObject(NULL_BRUSH));
+    oButton.SetStretch(std::nullopt, std::nullopt, std::nullopt);
+    EXPECT_TRUE(oButton.Stretches());
+    EXPECT_TRUE(oButton.FitsForm());
+    EXPECT_FALSE(oButton.ImageInside());
+    const COLORREF nText = oButton.TextColor()->ColorRef();
+    for (const std::optional<bool> lShadow : {std::optional<bool>(true), std::optional<bool>()}) {
+        oButton.SetShadow(lShadow);
+        EXPECT_EQ(oButton.Shadowed(), lShadow.has_value());
+        oButton.Repaint();
+        Settle();
+        const std::vector<COLORREF> aInner = Inner(oButton, 0);
+        EXPECT_NE(std::count(aInner.begin(), aInner.end(), nText), 0);
+        EXPECT_EQ(std::count(aInner.begin(), aInner.end(), nText ^ 0xFFFFFF) != 0, lShadow.has_value());
+    }
+}
+
+TEST_F(KitButtonTest, OnAPlainWindowTheOwnerRepaintsTheEnlargedShape)
+{
+    TopAppWindow oPlain;
+    oPlain.SetSize({300, 200});
+    oPlain.Show();
+    for (const int nForm : {0, 1, 5}) {
+        SCOPED_TRACE(nForm);
+        gTransPushButton oButton(oPlain, 340, {40, 50}, {80, 24}, "Go", "", nForm);
+        oButton.Show();
+        EXPECT_FALSE(oButton.KitOwner());
+        UpdateWindow(oPlain.Handle());
+        ApplicationExec();
+        ValidateRect(oPlain.Handle(), nullptr);
+        SendMessageA(oButton.Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Again"));
+        HRGN hUpdate = CreateRectRgn(0, 0, 0, 0);
+        GetUpdateRgn(oPlain.Handle(), hUpdate, FALSE);
+        RECT r;
+        GetClientRect(oButton.Handle(), &r);
+        MapWindowPoints(oButton.Handle(), oPlain.Handle(), reinterpret_cast<POINT*>(&r), 2);
+        HRGN hExpected = nForm == 0   ? CreateRoundRectRgn(r.left - 2, r.top - 2, r.right + 1, r.bottom + 1, 11, 11)
+                         : nForm == 1 ? CreateEllipticRgn(r.left - 2, r.top - 2, r.right + 1, r.bottom + 1)
+                                      : CreateRectRgnIndirect(&r);
+        EXPECT_TRUE(SameArea(hUpdate, hExpected));
+        DeleteObject(hUpdate);
+        DeleteObject(hExpected);
+        ApplicationExec();
+    }
+}
+
+// Wine's handle table holds about 65,000 objects: a control that kept one
+// object per paint would exhaust it long before the end.
+TEST_F(KitButtonTest, PaintsLeaveNoGdiObjectsBehind)
+{
+    auto oForm1 = Make({60, 24}, 0, "Go");
+    gTransPushButton oTrans(oForm, 331, {100, 47}, {70, 30}, "Trans", "", 1);
+    gTransGroupBox oGroup(oForm, 332, {20, 150}, {120, 60});
+    gTransFixedIcon oIcon(oForm, 333, {200, 150}, {10, 10});
+    for (Window* oControl : std::initializer_list<Window*>{oForm1.get(), &oTrans, &oGroup, &oIcon}) oControl->Show();
+    oGroup.SetCaption("Group");
+    oGroup.SetFont(Font(9, "Arial"));
+    oTrans.SetShadow(true);
+    SetFocus(oTrans.Handle());
+    for (int i = 0; i < 70000; ++i) {
+        if (i == 35000) {
+            SendMessageA(oForm1->Handle(), WM_SETFOCUS, 0, 0);
+            SendMessageA(oForm1->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+        }
+        oForm1->PaintNew();
+        oTrans.PaintNew();
+        oTrans.PaintRefresh();
+        oGroup.PaintNew();
+        oIcon.PaintNew();
+    }
+    HPEN hPen = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+    EXPECT_NE(hPen, nullptr);
+    DeleteObject(hPen);
+    Settle();
+    EXPECT_EQ(FormPixel(oGroup, 30, 60), Sys(COLOR_BTNSHADOW)) << "drawing still works";
+}
+
+}  // namespace
