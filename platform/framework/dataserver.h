@@ -18,7 +18,7 @@ struct FieldSpec {
     int length = 0;
 };
 
-// A field of a server: its name (in the hyper label) and its specification.
+// A field of a server: its name (in the hyper label), its value type and its length.
 struct DataField {
     ::HyperLabel hyperLabel;
     FieldSpec fieldSpec;

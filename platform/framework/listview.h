@@ -23,7 +23,7 @@ public:
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption) { caption_ = caption; }
     const ::FieldSpec& FieldSpec() const { return fieldSpec_; }
-    void SetFieldSpec(const ::FieldSpec& spec) { fieldSpec_ = spec; }
+    void SetFieldSpec(const ::FieldSpec& field) { fieldSpec_ = field; }
     const ::HyperLabel& Id() const { return id_; }
 
 private:

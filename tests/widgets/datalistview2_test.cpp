@@ -122,10 +122,11 @@ protected:
         ASSERT_EQ(HeaderColumns(view.Handle()), view.ColumnCount());
         for (int index = 0; index < view.ColumnCount(); ++index) {
             SCOPED_TRACE(index);
-            const FieldSpec& spec = source.DataField(fields[static_cast<size_t>(index)])->fieldSpec;
+            const FieldSpec& field = source.DataField(fields[static_cast<size_t>(index)])->fieldSpec;
             const std::string caption = ColumnCaption(view.Handle(), index);
-            const widgets::ColumnWidth width = ColumnWidthRule(
-                spec.length, spec.valType, caption, [this](const std::string& text) { return view.StringWidth(text); });
+            const widgets::ColumnWidth width =
+                ColumnWidthRule(field.length, field.valType, caption,
+                                [this](const std::string& text) { return view.StringWidth(text); });
             EXPECT_EQ(ColumnPixels(view.Handle(), index), width.pixels);
             EXPECT_EQ(view.GetColumn(index + 1)->Width(), width.characters);
         }

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "graphics/windows/gkit.h"
+#include "shown_form_test.h"
 #include "lib/system.h"
 #include "platform/framework/app.h"
 #include "platform/framework/controls.h"
@@ -64,22 +64,8 @@ public:
     std::vector<std::pair<HWND, bool>> aNotices;
 };
 
-class FormWindowTest : public ::testing::Test {
+class FormWindowTest : public ShownFormTest<StripedForm<gDataWindow>> {
 protected:
-    static void SetUpTestSuite() { InitFunction(); }
-    void SetUp() override
-    {
-        SetWindowPos(oForm.Handle(), nullptr, 40, 40, 420, 300, SWP_NOZORDER);
-        oForm.Show();
-        Settle();
-    }
-    void Settle()
-    {
-        for (int i = 0; i < 3; ++i) {
-            RedrawWindow(oForm.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-            ApplicationExec();
-        }
-    }
     // A point in the empty right end of a control (of a group frame: just
     // behind the top of its caption), in client pixels from the top.
     POINT EmptyPartOf(const Window& oControl) const
@@ -107,8 +93,6 @@ protected:
         const POINT p = EmptyPartOf(oControl);
         return ScreenPixel(p) == SurfacePixel(p);
     }
-
-    StripedForm<gDataWindow> oForm;
 };
 
 TEST_F(FormWindowTest, ControlsShowTheSurfaceOrTheFrameworksColours)

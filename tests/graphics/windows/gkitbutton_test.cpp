@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "graphics/windows/gformwindow.h"
-#include "graphics/windows/gkit.h"
+#include "shown_form_test.h"
 #include "platform/framework/app.h"
 
 namespace {
@@ -53,22 +53,8 @@ public:
     int nOk = 0;
 };
 
-class KitButtonTest : public ::testing::Test {
+class KitButtonTest : public ShownFormTest<ButtonForm> {
 protected:
-    static void SetUpTestSuite() { InitFunction(); }
-    void SetUp() override
-    {
-        SetWindowPos(oForm.Handle(), nullptr, 40, 40, 420, 300, SWP_NOZORDER);
-        oForm.Show();
-        Settle();
-    }
-    void Settle()
-    {
-        for (int i = 0; i < 3; ++i) {
-            RedrawWindow(oForm.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-            ApplicationExec();
-        }
-    }
     std::unique_ptr<gFormPushButton> Make(Dimension oSize, std::optional<int> nForm, const std::string& cCaption = {})
     {
         auto oButton = std::make_unique<gFormPushButton>(oForm, 300, Point{20, 60}, oSize, cCaption, "PRESSME", nForm);
@@ -112,8 +98,6 @@ protected:
         ReleaseDC(oButton.Handle(), hDC);
         return c;
     }
-
-    ButtonForm oForm;
 };
 
 // Two regions cover the same pixels (Wine's EqualRgn also compares how the
