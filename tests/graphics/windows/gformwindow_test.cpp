@@ -132,7 +132,7 @@ void Spoil(const Window& oForm, const Window& oControl)
 TEST_F(FormWindowTest, ACheckBoxWithTheFocusIsNotCopiedUnder)
 {
     for (const bool lFocus : {false, true}) {
-        SetFocus(lFocus ? oForm.oCheck->Handle() : oForm.oButton->Handle());
+        TakeFocus(lFocus ? static_cast<Window&>(*oForm.oCheck) : *oForm.oButton);
         Settle();
         Spoil(oForm, *oForm.oCheck);
         RedrawWindow(oForm.oCheck->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -199,7 +199,7 @@ TEST_F(FormWindowTest, ACheckStateChangeIsAnnouncedOnceBeforeItHappens)
 TEST_F(FormWindowTest, ANoticeRedrawsTheControlUnlessItHasTheFocus)
 {
     for (const bool lFocus : {false, true}) {
-        SetFocus(lFocus ? oForm.oCheck->Handle() : oForm.oButton->Handle());
+        TakeFocus(lFocus ? static_cast<Window&>(*oForm.oCheck) : *oForm.oButton);
         Settle();
         SendMessageA(oForm.Handle(), WM_USER, kGMsgCheckChanged, reinterpret_cast<LPARAM>(oForm.oCheck->Handle()));
         RECT r;

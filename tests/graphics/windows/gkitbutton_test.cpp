@@ -63,15 +63,6 @@ protected:
     }
     // Gives the control the keyboard focus, making the form the active window
     // again if a test program beside this one took that over.
-    void TakeFocus(const Window& oControl)
-    {
-        for (int i = 0; i < 20 && GetFocus() != oControl.Handle(); ++i) {
-            SetForegroundWindow(oForm.Handle());
-            SetFocus(oControl.Handle());
-            ApplicationExec();
-        }
-        ASSERT_EQ(GetFocus(), oControl.Handle());
-    }
     // The form's pixel at (x, y) from the top-left pixel of a control.
     COLORREF FormPixel(const Window& oControl, int x, int y) const
     {
@@ -457,7 +448,7 @@ TEST_F(KitButtonTest, TransparentButtonShowsTheSurfaceBehindIt)
     for (const bool lMoved : {false, true}) {
         SCOPED_TRACE(lMoved ? "moved" : "made");
         if (lMoved) oButton.SetOrigin({101, 121});
-        SetFocus(oButton.Handle());
+        TakeFocus(oButton);
         Settle();
         int nChecked = 0;
         for (int y = 5; y < 25; ++y)

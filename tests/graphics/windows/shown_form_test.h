@@ -25,5 +25,16 @@ protected:
         }
     }
 
+    // Another program on the display may hold the activation: ask again.
+    void TakeFocus(const Window& oControl)
+    {
+        for (int i = 0; i < 20 && GetFocus() != oControl.Handle(); ++i) {
+            SetForegroundWindow(oForm.Handle());
+            SetFocus(oControl.Handle());
+            ApplicationExec();
+        }
+        ASSERT_EQ(GetFocus(), oControl.Handle());
+    }
+
     Form oForm;
 };
