@@ -173,7 +173,12 @@ enum class State { kNeither, kFocused, kPressed };
 void Enter(gKitButton& oButton, State eState)
 {
     if (eState == State::kNeither) return;
-    SetFocus(oButton.Handle());
+    // Another program on the display may hold the activation: ask again.
+    for (int i = 0; i < 20 && GetFocus() != oButton.Handle(); ++i) {
+        SetForegroundWindow(GetAncestor(oButton.Handle(), GA_ROOT));
+        SetFocus(oButton.Handle());
+        ApplicationExec();
+    }
     if (eState == State::kPressed) SendMessageA(oButton.Handle(), WM_KEYDOWN, VK_RETURN, 0);
 }
 
