@@ -141,6 +141,27 @@ std::vector<std::optional<ControlTexts>> GetSprachFileControl(Window& oWindow, c
     return texts;
 }
 
+void SetSprachFileControl(Window& oWindow, const std::string& cClassName)
+{
+    std::vector<Control*> controls;
+    const auto texts = GetSprachFileControl(oWindow, cClassName, controls);
+    for (std::size_t i = 0; i < controls.size() && i < texts.size(); ++i) {
+        if (!texts[i] || (texts[i]->caption.empty() && texts[i]->description.empty())) continue;
+        HyperLabel label = controls[i]->GetHyperLabel();
+        if (!texts[i]->caption.empty()) label.caption = texts[i]->caption;
+        if (!texts[i]->description.empty()) label.description = texts[i]->description;
+        controls[i]->SetHyperLabel(label);
+    }
+}
+
+std::vector<std::string> SprachDialog(Window& oDialog, const std::string& cClassName)
+{
+    std::vector<std::string> texts = GetSprachFileText(cClassName);
+    oDialog.SetCaption(texts.front());
+    SetSprachFileControl(oDialog, cClassName);
+    return texts;
+}
+
 std::string GetSprachPfad(const std::string& cCode)
 {
     const auto* row = RowOf(cCode);

@@ -62,6 +62,16 @@ struct ControlTexts {
 std::vector<std::optional<ControlTexts>> GetSprachFileControl(Window& oWindow, const std::string& cClassName,
                                                               std::vector<Control*>& aControls);
 
+// Gives every named child control of oWindow the caption and description the
+// language file has for it (through its hyperlabel); an empty text keeps what
+// the control has.
+void SetSprachFileControl(Window& oWindow, const std::string& cClassName);
+
+// The texts of a settings dialog: its numbered texts, text 1 as its caption,
+// and the captions and descriptions of its controls. Returns the numbered
+// texts (element n - 1 is text n).
+std::vector<std::string> SprachDialog(Window& oDialog, const std::string& cClassName);
+
 // The path of a language's file; empty when the code has no row.
 std::string GetSprachPfad(const std::string& cCode);
 // The code page of a language's file; 0 when the code has no row.

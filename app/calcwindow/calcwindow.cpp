@@ -154,6 +154,14 @@ void dtaCalcPar::EnableSide(const Side& side)
     }
 }
 
+void dtaCalcPar::GroessenNeu()
+{
+    const auto nMenu = static_cast<short>(GetSystemMetrics(SM_CYMENU));
+    const BoundingBox canvas = Owner()->CanvasArea();
+    SetOrigin({0, nMenu});
+    SetSize({canvas.Width(), canvas.Height() - nMenu});
+}
+
 void dtaCalcPar::Sprache()
 {
     std::array<SingleLineEdit*, 3> names = {oDCEditBezQ, oDCEditBezZ, oDCKom};
@@ -162,16 +170,8 @@ void dtaCalcPar::Sprache()
         for (size_t i = 0; i < names.size(); ++i)
             isDefault[i] = AllTrim(names[i]->TextValue()) == aSprachTexte[calc::kTextUnnamed - 1];
     oDCCheckInvers->SetChecked(false);
-    std::vector<Control*> controls;
-    const auto controlTexts = GetSprachFileControl(*this, "DTACALCPAR", controls);
+    SetSprachFileControl(*this, "DTACALCPAR");
     aSprachTexte = GetSprachFileText("DTACALCPAR");
-    for (size_t i = 0; i < controls.size() && i < controlTexts.size(); ++i) {
-        if (!controlTexts[i] || (controlTexts[i]->caption.empty() && controlTexts[i]->description.empty())) continue;
-        HyperLabel label = controls[i]->GetHyperLabel();
-        if (!controlTexts[i]->caption.empty()) label.caption = controlTexts[i]->caption;
-        if (!controlTexts[i]->description.empty()) label.description = controlTexts[i]->description;
-        controls[i]->SetHyperLabel(label);
-    }
     Repaint();
     if (IsVisible()) {
         Daten();

@@ -71,6 +71,9 @@ public:
     // ellipsoid names; clears the inverse option and offers to recompute a
     // shown result.
     void Sprache();
+    // Fills the owner's canvas but for a strip of menu-bar height along its
+    // bottom edge.
+    void GroessenNeu();
 
     // Builds the format list, sets the library's language and builds the
     // ellipsoid list with the semi-axes of every ellipsoid for both sides.

@@ -38,9 +38,7 @@ void FrameWindow::Resize(ResizeEvent& event)
 
 void FrameWindow::FitCalcWindow()
 {
-    if (!calcPar_) return;
-    calcPar_->SetSize(CanvasArea().extent);
-    calcPar_->SetOrigin({0, 0});
+    if (calcPar_) calcPar_->GroessenNeu();
 }
 
 // A computation or a file read dispatches messages while it runs, so a close

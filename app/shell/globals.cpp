@@ -1,6 +1,7 @@
 #include "app/shell/globals.h"
 
 #include "platform/framework/printer.h"
+#include "platform/framework/standard_dialogs.h"
 
 const std::string gcProgramm = "MERIDOXA";
 const std::string gcVersion = "8.01";
@@ -10,6 +11,7 @@ std::string gcPfadKonfig;
 bool glNetwork = false;
 std::string gcLesePfadQ, gcLesePfadZ, gcSchreibPfadQ, gcSchreibPfadZ, gcSchreibPfadH;
 std::string gcDateiPfadK;
+Window* goShell = nullptr;
 std::unique_ptr<PrintingDevice> goDrucker;
 
 const std::array<Color, 5> gaFarbenStandard{Color(220, 250, 235), Color(255, 225, 225), Color(240, 225, 255),
@@ -19,3 +21,8 @@ std::array<Brush, 5> gaPinsel;
 std::string gcFarben;
 int gnGradient = 15, gnGradDir = 7;
 bool glTooltip = true, glBegruessung = true, glEndeNachfrage = true;
+
+void ShowHelpALink(const std::string& cKeyword)
+{
+    if (goShell && goShell->GetHelpDisplay()) goShell->GetHelpDisplay()->Show(cKeyword, HelpDisplay::Link::ALink);
+}

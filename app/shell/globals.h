@@ -8,6 +8,7 @@
 #include "platform/framework/gdi.h"
 
 class PrintingDevice;
+class Window;
 
 // The program title: caption of dialogs and question boxes.
 extern const std::string gcProgramm;
@@ -27,6 +28,11 @@ extern bool glNetwork;
 extern std::string gcLesePfadQ, gcLesePfadZ, gcSchreibPfadQ, gcSchreibPfadZ, gcSchreibPfadH;
 // The last directory of the configuration and export files.
 extern std::string gcDateiPfadK;
+// The program's frame window; null before it is made and after it closed.
+extern Window* goShell;
+// Shows the help topic that an associative link lookup of the keyword finds,
+// through the frame window's help display; nothing without one.
+void ShowHelpALink(const std::string& cKeyword);
 // The program's printing device; empty until a printer is first used.
 extern std::unique_ptr<PrintingDevice> goDrucker;
 

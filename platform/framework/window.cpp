@@ -11,6 +11,7 @@
 #include "platform/framework/dialog_template.h"
 #include "platform/framework/errors.h"
 #include "platform/framework/framechrome.h"
+#include "platform/framework/standard_dialogs.h"
 
 namespace {
 
@@ -154,6 +155,11 @@ Window::Window(Window* owner) : owner_(owner)
 Window::~Window()
 {
     if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void Window::SetHelpDisplay(std::unique_ptr<::HelpDisplay> display)
+{
+    helpDisplay_ = std::move(display);
 }
 
 void Window::ExpectWindow(Window* window, WNDPROC defaultProc)

@@ -24,6 +24,7 @@ class PrintingDevice;
 class StatusBar;
 class ToolBar;
 class Window;
+class HelpDisplay;
 
 // A window message as the framework hands it to a window.
 struct Event {
@@ -178,6 +179,10 @@ public:
     // The framework window this one belongs to (for a control: the window
     // whose controls it is part of); null for none.
     Window* Owner() const { return owner_; }
+    // The window's compiled HTML help, which it owns; null when it has none.
+    ::HelpDisplay* GetHelpDisplay() const { return helpDisplay_.get(); }
+    // Gives the window a help display (null: none), destroying the one it had.
+    void SetHelpDisplay(std::unique_ptr<::HelpDisplay> display);
 
     // The raw message hook: every message of the window passes here; the
     // framework's processing (events, then the window's default procedure)
@@ -378,6 +383,7 @@ private:
     ::Pointer pointer_;
     ::Icon icon_;
     ::Icon iconSm_;
+    std::unique_ptr<::HelpDisplay> helpDisplay_;
     std::unique_ptr<WindowScrollBar> horizontalScroll_;
     std::unique_ptr<WindowScrollBar> verticalScroll_;
     ::HyperLabel hyperLabel_;

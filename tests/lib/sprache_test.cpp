@@ -174,6 +174,28 @@ TEST_F(LanguageFiles, ControlTextsFollowTheChildren)
     EXPECT_EQ(rows[2]->description, "The name <#>");
 }
 
+TEST_F(LanguageFiles, DialogTakesCaptionAndControlTextsKeepingWhatIsMissing)
+{
+    Put("mdx_eng.lng", "[LANGUAGE]\r\nLANG_TEXT=English\r\n"
+                       "[TESTWIN_STRING]\r\nSTRING_001=Colours\r\nSTRING_002=second\r\n"
+                       "[TESTWIN_CONTROL]\r\nBUTOK_C=&Apply\r\nEDITNAME_D=Click to choose\r\n");
+    SprachenLaden();
+    gcSprache = "eng";
+    DialogWindow window(nullptr, "TEST_LIB_TEXTE");
+    window.AddControl<PushButton>(101)->SetHyperLabel({"BUTOK", "OK", "Old", ""});
+    window.AddControl<SingleLineEdit>(103)->SetHyperLabel({"EDITNAME", "Name", "", ""});
+    const auto texts = SprachDialog(window, "TESTWIN");
+    ASSERT_EQ(texts.size(), 100u);
+    EXPECT_EQ(texts[1], "second");
+    EXPECT_EQ(window.Caption(), "Colours");
+    const auto children = window.GetAllChildren();
+    ASSERT_EQ(children.size(), 2u);
+    EXPECT_EQ(children[0]->GetHyperLabel().caption, "&Apply");
+    EXPECT_EQ(children[0]->GetHyperLabel().description, "Old");
+    EXPECT_EQ(children[1]->GetHyperLabel().caption, "Name");
+    EXPECT_EQ(children[1]->GetHyperLabel().description, "Click to choose");
+}
+
 TEST_F(LanguageFiles, LooksLanguagesUpExactly)
 {
     PutThreeLanguages();
