@@ -11,6 +11,7 @@
 #include "lib/sprache.h"
 #include "platform/framework/seam.h"
 #include "platform/runtime/strings.h"
+#include "widgets/menuextra.h"
 
 dtaCalcPar* goCalcPar = nullptr;
 
@@ -128,15 +129,16 @@ void dtaCalcPar::ControlsEinschalten()
     EnableSide(TargetSide());
 }
 
-// Every item of the owner's menu bar, and its system menu, on or off.
+// Every item of the owner's menu, and its system menu, on or off.
 void dtaCalcPar::EnableMenus(bool on)
 {
     if (!Owner() || !Owner()->Handle()) return;
-    HWND owner = Owner()->Handle();
-    if (HMENU menu = ::GetMenu(owner)) {
-        for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i)
-            EnableMenuItem(menu, static_cast<UINT>(i), MF_BYPOSITION | (on ? MF_ENABLED : MF_GRAYED));
-        DrawMenuBar(owner);
+    if (auto* menu = dynamic_cast<widgets::MenuExtra*>(Owner()->GetMenu())) {
+        if (on)
+            menu->EnableAllItems();
+        else
+            menu->DisableAllItems();
+        DrawMenuBar(Owner()->Handle());
     }
     Owner()->EnableSystemMenu(on);
 }

@@ -38,7 +38,6 @@ public:
 };
 
 const std::string kIni = "meridoxa.ini";
-const std::string kCopyright = "Copyright (c) the MERIDOXA developers";
 
 // The program version of an INI file: the number in the last five characters
 // of its Version (0 when there is none).

@@ -35,6 +35,10 @@ public:
 // The facts of this machine.
 const SystemFacts& Win32Facts();
 
+// The owner text: key Copyright of every INI file made, and the last line of
+// the start screen.
+inline const std::string kCopyright = "Copyright (c) the MERIDOXA developers";
+
 // The help files, German first, as they lie in ProgData\ and in the user
 // directory.
 inline const std::vector<std::string> kHelpFiles{"vezarovu.chm", "zodedado.chm"};

@@ -1,12 +1,9 @@
 #include "app/shell/start.h"
 
-#include <memory>
-
-#include "app/shell/framewindow.h"
-#include "app/shell/globals.h"
+#include "app/calcwindow/calcwindow.h"
+#include "app/shell/winshell.h"
 #include "calc/library.h"
 #include "graphics/windows/gkit.h"
-#include "lib/meldung.h"
 #include "platform/runtime/numtext.h"
 
 namespace shell {
@@ -25,19 +22,12 @@ void MeridoxaApp::Start()
     library.setmultithreading(0);
     library.setstaticuse(1);
     library.setstringallocate(1);
-    FrameWindow frame;
-    goFehler = std::make_unique<DlgFehler>();
-    goErfolg = std::make_unique<DlgErfolg>();
-    goHinweis = std::make_unique<DlgHinweis>();
-    frame.ShowCalcWindow();
+    winShell oShell;
+    oShell.Show();
+    dtaCalcPar oCalcPar(&oShell);
+    oCalcPar.GroessenNeu();
+    oCalcPar.Show();
     exitCode_ = Exec();
-    for (MessageWindow* window :
-         {static_cast<MessageWindow*>(goFehler.get()), static_cast<MessageWindow*>(goErfolg.get()),
-          static_cast<MessageWindow*>(goHinweis.get())})
-        window->EndDialog();
-    goFehler.reset();
-    goErfolg.reset();
-    goHinweis.reset();
 }
 
 }  // namespace shell

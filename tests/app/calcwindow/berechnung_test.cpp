@@ -3,13 +3,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/shell/framewindow.h"
 #include "app/shell/globals.h"
 #include "calc/computation.h"
 #include "calc/pump.h"
 #include "calc/texts.h"
 #include "lib/ini.h"
-#include "platform/framework/app.h"
 #include "platform/runtime/files.h"
 #include "calcwindow_fixture.h"
 
@@ -199,64 +197,6 @@ TEST_F(Berechnung, ASecondStartWhileRunningReturnsAtOnce)
     ErwarteRuhe();
 }
 
-// Closing the program while a computation dispatches messages (Alt+F4 and the
-// close box reach the frame through the computation's message pump).
-HWND g_frame = nullptr;
-int g_closeRequests = 0;
-void RequestClose()
-{
-    if (g_closeRequests++ == 0) {
-        PostMessageA(g_frame, WM_CLOSE, 0, 0);
-        PostMessageA(g_frame, WM_SYSCOMMAND, SC_CLOSE, 0);
-    }
-    ApplicationExec();
-}
-
-TEST_F(Berechnung, ACloseRequestDuringAComputationIsRefused)
-{
-    shell::FrameWindow program;
-    // The frame's settings put the protocol into UserData\ of the user folder.
-    CreateDirectoryA(gcPfadProto.c_str(), nullptr);
-    program.ShowCalcWindow();
-    dtaCalcPar* calc = program.CalcWindow();
-    auto list = [&](const char* name) { return dynamic_cast<MultiLineEdit*>(calc->GetControl(name)); };
-    std::ostringstream lines;
-    for (int i = 0; i < 60; ++i)
-        lines << 'P' << i << ' ' << 4157222 + i * 37 << ' ' << 664789 + i * i << ' ' << 4774952 - i * 11 << "\r\n";
-    for (const char* name : {"COMFORMQ", "COMFORMZ"}) {
-        auto* combo = dynamic_cast<ComboBox*>(calc->GetControl(name));
-        combo->SetCurrentItemNo(2);
-        SendMessageA(calc->Handle(), WM_COMMAND, MAKEWPARAM(combo->ControlId(), CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(combo->Handle()));
-    }
-    list("KOORDLISTQ")->SetTextValue(lines.str());
-    list("KOORDLISTZ")->SetTextValue(lines.str());
-    dynamic_cast<CheckBox*>(calc->GetControl("CHECKKLAFOUT"))->SetChecked(true);
-    g_frame = program.Handle();
-    g_closeRequests = 0;
-    const calc::MessageDispatcher previous = calc::SetMessageDispatcher(RequestClose);
-    calc->ButBerechnen();
-    calc::SetMessageDispatcher(previous);
-
-    EXPECT_GT(g_closeRequests, 0);
-    ASSERT_TRUE(IsWindow(program.Handle()));
-    ASSERT_TRUE(IsWindow(calc->Handle()));
-    EXPECT_TRUE(calc->lErgebnis);
-    EXPECT_FALSE(calc->lBerechnung);
-    EXPECT_FALSE(calc->IsBusy());
-    const std::string report = list("HELMERTPAR")->TextValue();
-    EXPECT_THAT(report, HasSubstr(Text(15) + "\r\n"));
-    EXPECT_THAT(report, HasSubstr("P59 P59 "));
-    const std::string protocol = Slurp(gcPfadProto + "protocol.log");
-    EXPECT_THAT(protocol, HasSubstr(Text(15) + "\r\n"));
-    EXPECT_THAT(protocol, HasSubstr(" " + Text(16) + "\r\n"));
-    EXPECT_THAT(protocol, HasSubstr(calc::Filled(Text(87), "60") + "\r\n"));
-
-    // Idle again, the frame closes.
-    SendMessageA(program.Handle(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindow(program.Handle()));
-}
-
 TEST_F(Berechnung, GeographicListsOnTheUserEllipsoid)
 {
     Get<MultiLineEdit>("KOORDLISTQ")->SetTextValue("50.1 8.2 120\r\n50.2 8.4 130\r\n50.3 8.1 90\r\n50.0 8.3 100");
@@ -266,17 +206,6 @@ TEST_F(Berechnung, GeographicListsOnTheUserEllipsoid)
     EXPECT_TRUE(window->lErgebnis) << Fehler();
     EXPECT_THAT(Ergebnis(), HasSubstr(Text(74) + "\r\n"));
     EXPECT_THAT(Ergebnis(), HasSubstr(Text(26) + "\r\n"));
-}
-
-// The exit button closes the program through its frame window.
-TEST_F(Berechnung, TheExitButtonClosesTheProgram)
-{
-    shell::FrameWindow program;
-    program.ShowCalcWindow();
-    const HWND frameHandle = program.Handle();
-    SendMessageA(program.CalcWindow()->GetControl("BUTBEENDEN")->Handle(), BM_CLICK, 0, 0);
-    for (int i = 0; i < 100 && IsWindow(frameHandle); ++i) ApplicationExec();
-    EXPECT_FALSE(IsWindow(frameHandle));
 }
 
 // After a rejected semi-axis the default values give a valid ellipsoid again.

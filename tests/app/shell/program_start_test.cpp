@@ -15,27 +15,27 @@ namespace {
 
 struct Search {
     DWORD process;
-    HWND frame = nullptr;
+    std::string caption;
+    HWND window = nullptr;
 };
 
-BOOL CALLBACK FindFrame(HWND window, LPARAM data)
+BOOL CALLBACK FindWindowOf(HWND window, LPARAM data)
 {
     auto* search = reinterpret_cast<Search*>(data);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
     char caption[64] = {};
     GetWindowTextA(window, caption, sizeof caption);
-    if (owner == search->process && std::string(caption) == "MERIDOXA 8.01" && IsWindowVisible(window))
-        search->frame = window;
-    return search->frame == nullptr;
+    if (owner == search->process && caption == search->caption && IsWindowVisible(window)) search->window = window;
+    return search->window == nullptr;
 }
 
-// The program's frame window, found by its process and caption.
-HWND FrameOf(DWORD process)
+// A visible top-level window of the program, found by its process and caption.
+HWND WindowOf(DWORD process, const std::string& caption)
 {
-    Search search{process};
-    EnumWindows(FindFrame, reinterpret_cast<LPARAM>(&search));
-    return search.frame;
+    Search search{process, caption};
+    EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&search));
+    return search.window;
 }
 
 TEST(ProgramStart, FillsAnEmptyUserDirectoryAndSavesTheSettingsAtTheEnd)
@@ -50,14 +50,23 @@ TEST(ProgramStart, FillsAnEmptyUserDirectoryAndSavesTheSettingsAtTheEnd)
     std::string commandLine = "\"" + program + "\"";
     ASSERT_TRUE(CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                &startup, &process));
+    // The frame appears, and takes input once its start screen is over.
     HWND frame = nullptr;
-    for (int i = 0; i < 300 && !frame; ++i) {
+    for (int i = 0; i < 300 && !(frame && IsWindowEnabled(frame)); ++i) {
         Sleep(100);
-        frame = FrameOf(process.dwProcessId);
+        frame = WindowOf(process.dwProcessId, "MERIDOXA 8.01");
     }
     EXPECT_NE(frame, nullptr) << "the frame window did not appear";
     Sleep(500);
     if (frame) PostMessageA(frame, WM_CLOSE, 0, 0);
+    // The exit question, answered with Yes.
+    HWND question = nullptr;
+    for (int i = 0; i < 100 && !question; ++i) {
+        Sleep(100);
+        question = WindowOf(process.dwProcessId, "MERIDOXA");
+    }
+    EXPECT_NE(question, nullptr) << "the exit question did not appear";
+    if (question) PostMessageA(question, WM_COMMAND, IDYES, 0);
     if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0) {
         ADD_FAILURE() << "the program did not end";
         TerminateProcess(process.hProcess, 1);

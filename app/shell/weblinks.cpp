@@ -1,0 +1,42 @@
+#include "app/shell/weblinks.h"
+
+#include "app/shell/globals.h"
+#include "platform/framework/seam.h"
+#include "platform/framework/window.h"
+
+namespace shell {
+
+namespace {
+
+// The program's web site lies under a domain reserved for examples.
+const std::string kWebSite = "https://www.example.com/meridoxa/";
+
+bool German(const std::string& cSprache)
+{
+    return cSprache == "ger";
+}
+
+}  // namespace
+
+std::string ProductPage(const std::string& cSprache)
+{
+    return kWebSite + (German(cSprache) ? "produkt.html" : "product.html");
+}
+
+std::string FaqPage(const std::string& cSprache)
+{
+    return kWebSite + (German(cSprache) ? "fragen.html#meridoxa" : "faq.html#meridoxa");
+}
+
+std::string EncyclopediaPage(const std::string& cSprache)
+{
+    return German(cSprache) ? "https://de.wikipedia.org/wiki/Helmert-Transformation"
+                            : "https://en.wikipedia.org/wiki/Helmert_transformation";
+}
+
+void OpenUrl(const std::string& cAddress)
+{
+    TheSeam().ShellExecuteFile(goShell ? goShell->Handle() : nullptr, "open", cAddress, "", "", SW_SHOWNORMAL);
+}
+
+}  // namespace shell

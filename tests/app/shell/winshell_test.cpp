@@ -1,0 +1,516 @@
+// The frame window with the calculation window in it, made as the start-up
+// makes them, in a fresh user directory with the shipped language files.
+#include "app/shell/winshell.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <htmlhelp.h>
+
+#include <algorithm>
+#include <chrono>
+#include <set>
+#include <sstream>
+#include <gmock/gmock.h>
+
+#include "app/calcwindow/calcwindow.h"
+#include "app/shell/globals.h"
+#include "calc/library.h"
+#include "calc/pump.h"
+#include "lib/ini.h"
+#include "lib/meldung.h"
+#include "lib/sprache.h"
+#include "platform/framework/app.h"
+#include "platform/framework/recording_seam.h"
+#include "platform/geodesy/orbalith32.h"
+#include "platform/runtime/system.h"
+#include "shell_fixture.h"
+
+using namespace shell_test;
+using ::testing::HasSubstr;
+
+namespace {
+
+constexpr int kFirstId = widgets::MenuExtra::kFirstId;
+
+// The calculation window, noting the size messages it is sent and whether
+// section Config held the frame's position when it saved its last inputs.
+class NotingCalcPar : public dtaCalcPar {
+public:
+    explicit NotingCalcPar(Window* owner) : dtaCalcPar(owner) {}
+    LRESULT Dispatch(Event& event) override
+    {
+        if (event.message == WM_SIZING || event.message == WM_EXITSIZEMOVE) sizeMessages.push_back(event.message);
+        return dtaCalcPar::Dispatch(event);
+    }
+    void Destroy() override
+    {
+        if (Handle()) configBeforeInputs = !GetIniString("Config", "Ansicht", gcPfadUser + "meridoxa.ini").empty();
+        dtaCalcPar::Destroy();
+    }
+    std::vector<UINT> sizeMessages;
+    bool configBeforeInputs = false;
+};
+
+class Frame : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        gcPfadUser = FreshDir("winshell");
+        CreateDirectoryA((gcPfadUser + "UserData").c_str(), nullptr);
+        gcPfadSprache = MDX_SOURCE_DIR "/lang/";
+        std::replace(gcPfadSprache.begin(), gcPfadSprache.end(), '/', '\\');
+        Config("Begruessung", "F");
+        Config("Sprache", "eng");
+        ASSERT_TRUE(library.Load(MDX_PROGRAM_DIR "/orbalith32.dll")) << library.Error();
+        calc::SetLibrary(&library);
+    }
+
+    void TearDown() override
+    {
+        Stop();
+        calc::SetLibrary(nullptr);
+        gcSprache = "eng";
+    }
+
+    // Ends the program without asking and forgets its windows.
+    void Stop()
+    {
+        if (frame && IsWindow(frame->Handle())) {
+            glEndeNachfrage = false;
+            SendMessageA(frame->Handle(), WM_CLOSE, 0, 0);
+        }
+        MSG quit;
+        PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        calcPar.reset();
+        frame.reset();
+    }
+
+    void Config(const char* key, const std::string& value) { WriteIniString("Config", key, value, Ini()); }
+    std::string Ini() const { return gcPfadUser + "meridoxa.ini"; }
+    std::string IniValue(const char* section, const char* key) const
+    {
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, Ini().c_str());
+        return GetIniString(section, key, Ini());
+    }
+
+    // The frame, shown with its start screen, and the calculation window in it.
+    void Start()
+    {
+        frame = std::make_unique<winShell>();
+        frame->Show();
+        calcPar = std::make_unique<NotingCalcPar>(frame.get());
+        calcPar->GroessenNeu();
+        calcPar->Show();
+    }
+
+    void Pump()
+    {
+        for (int i = 0; i < 20; ++i) ApplicationExec();
+    }
+
+    // A menu command as the menu bar sends it.
+    void Command(int row) { SendMessageA(frame->Handle(), WM_COMMAND, kFirstId + row, 0); }
+
+    // A key with or without Ctrl, routed as the message loop routes it.
+    void Key(int virtualKey, bool control)
+    {
+        BYTE state[256];
+        GetKeyboardState(state);
+        state[VK_CONTROL] = control ? 0x80 : 0;
+        SetKeyboardState(state);
+        MSG message{frame->Handle(), WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1};
+        RouteMessage(message);
+        state[VK_CONTROL] = 0;
+        SetKeyboardState(state);
+    }
+
+    bool Checked(int row) const
+    {
+        return GetMenuState(GetMenu(frame->Handle()), kFirstId + row, MF_BYCOMMAND) & MF_CHECKED;
+    }
+
+    App app;
+    RecordingSeam seam;
+    geodesy::GeodesyLibrary library;
+    std::unique_ptr<winShell> frame;
+    std::unique_ptr<NotingCalcPar> calcPar;
+};
+
+TEST_F(Frame, HasItsStatusBarCaptionMenuAndAccelerators)
+{
+    Start();
+    EXPECT_EQ(frame->Caption(), "MERIDOXA 8.01");
+    EXPECT_EQ(GetWindowLongPtrA(frame->Handle(), GWL_STYLE) & WS_MAXIMIZEBOX, 0);
+
+    widgets::statusbar2* bar = frame->StatusBar2();
+    ASSERT_NE(bar, nullptr);
+    int edges[4] = {};
+    ASSERT_EQ(SendMessageA(bar->Handle(), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)), 3);
+    EXPECT_EQ(edges[1] - edges[0], 65);
+    const std::string today = TodaySortable();
+    EXPECT_EQ(bar->GetText("SB_DATE"), today.substr(6, 2) + "." + today.substr(4, 2) + "." + today.substr(0, 4));
+    EXPECT_THAT(bar->GetText(StatusBar::kTime), ::testing::MatchesRegex("\\d\\d:\\d\\d.*"));
+
+    // Three popups; every entry has the id of its row of the table, no two
+    // separators stand side by side, the Help popup has three.
+    HMENU menu = GetMenu(frame->Handle());
+    ASSERT_EQ(GetMenuItemCount(menu), 3);
+    const int headerRows[] = {1, 13, 19, 30};
+    for (int popup = 0; popup < 3; ++popup) {
+        SCOPED_TRACE(popup);
+        HMENU items = GetSubMenu(menu, popup);
+        ASSERT_EQ(GetMenuItemCount(items), headerRows[popup + 1] - headerRows[popup] - 1);
+        int separators = 0;
+        bool lastWasSeparator = true;
+        for (int i = 0; i < GetMenuItemCount(items); ++i) {
+            const bool separator = GetMenuState(items, i, MF_BYPOSITION) & MF_SEPARATOR;
+            EXPECT_FALSE(separator && lastWasSeparator) << i;
+            if (!separator) EXPECT_EQ(static_cast<int>(GetMenuItemID(items, i)), kFirstId + headerRows[popup] + 1 + i);
+            separators += separator;
+            lastWasSeparator = separator;
+        }
+        EXPECT_FALSE(lastWasSeparator);
+        if (popup == 2) EXPECT_EQ(separators, 3);
+    }
+
+    ACCEL table[8] = {};
+    ASSERT_EQ(CopyAcceleratorTableA(frame->GetAccelerator().Handle(), table, 8), 3);
+    const std::vector<std::vector<int>> expected = {{FVIRTKEY | FCONTROL, 'B', kFirstId + 12},
+                                                    {FVIRTKEY, VK_F1, kFirstId + 22},
+                                                    {FVIRTKEY | FCONTROL, VK_F1, kFirstId + 23}};
+    for (size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ((std::vector<int>{table[i].fVirt, table[i].key, table[i].cmd}), expected[i]) << i;
+}
+
+TEST_F(Frame, CheckMarksFollowTheSwitchesAndEachToggleFlipsFlagAndMark)
+{
+    struct Case {
+        const char* key;
+        bool* flag;
+        int row;
+    };
+    const Case cases[] = {
+        {"Tooltip", &glTooltip, 7}, {"Begruessung", &glBegruessung, 9}, {"EndeNachfrage", &glEndeNachfrage, 10}};
+    Config("Tooltip", "F");
+    Config("EndeNachfrage", "T");
+    Start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        EXPECT_EQ(Checked(c.row), *c.flag);
+        const bool before = *c.flag;
+        for (bool expected : {!before, before}) {
+            Command(c.row);
+            EXPECT_EQ(*c.flag, expected);
+            EXPECT_EQ(Checked(c.row), expected);
+        }
+    }
+}
+
+// A timer callback: notes whether the frame is enabled while it shows its
+// start screen.
+std::vector<bool> g_enabledDuringWait;
+HWND g_waitingFrame = nullptr;
+void CALLBACK NoteEnabled(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    g_enabledDuringWait.push_back(IsWindowEnabled(g_waitingFrame));
+}
+
+TEST_F(Frame, ShowsItsStartScreenOnceDisabledForHalfASecond)
+{
+    frame = std::make_unique<winShell>();
+    g_waitingFrame = frame->Handle();
+    g_enabledDuringWait.clear();
+    SetTimer(nullptr, 0, 200, NoteEnabled);
+    const auto begin = std::chrono::steady_clock::now();
+    frame->Show();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    EXPECT_GE(seconds, 0.45);
+    EXPECT_LT(seconds, 1.5);
+    EXPECT_EQ(g_enabledDuringWait, std::vector<bool>{false});
+    EXPECT_TRUE(IsWindowEnabled(frame->Handle()));
+
+    Graphics& painter = *frame->_oGraphics;
+    auto pixels = [&](double yFrom, double yTo) {
+        painter.SetWorldOrigin(0, 0);
+        std::set<uint32_t> colours;
+        const double w = painter.GetDeviceWidth(), h = painter.GetDeviceHeight();
+        for (double y = yFrom * h; y <= yTo * h; y += 1)
+            for (double x = 0.3 * w; x <= 0.7 * w; x += 1) colours.insert(painter.GetPointColor(x, y));
+        return colours;
+    };
+    // Colour 4 in the corner of the spot, running to black.
+    painter.SetWorldOrigin(0, 0);
+    EXPECT_EQ(painter.GetPointColor(0, 0), RGB(153, 204, 153));
+    const uint32_t far = painter.GetPointColor(painter.GetDeviceWidth() - 1, painter.GetDeviceHeight() - 1);
+    EXPECT_LT(GetRValue(far) + GetGValue(far) + GetBValue(far), 153 + 204 + 153);
+    // The white title above the centre, with its black shadow.
+    const std::set<uint32_t> title = pixels(0.75, 0.85);
+    EXPECT_TRUE(title.count(RGB(255, 255, 255)));
+    EXPECT_TRUE(title.count(RGB(0, 0, 0)));
+
+    // A minimise and restore shows the start screen from the refresh bitmap.
+    ShowWindow(frame->Handle(), SW_MINIMIZE);
+    ShowWindow(frame->Handle(), SW_RESTORE);
+    Pump();
+    EXPECT_TRUE(pixels(0.75, 0.85).count(RGB(255, 255, 255)));
+    // A new size repaints in full, and the start screen is not drawn again.
+    frame->SetSize({frame->Size().width + 40, frame->Size().height + 40});
+    Pump();
+    frame->PaintNew();
+    EXPECT_FALSE(pixels(0.75, 0.85).count(RGB(255, 255, 255)));
+}
+
+TEST_F(Frame, TheCalculationWindowFollowsTheSizeAndTakesTheFocus)
+{
+    Start();
+    const int menuBar = GetSystemMetrics(SM_CYMENU);
+    for (Dimension size : {Dimension{700, 760}, Dimension{500, 400}}) {
+        frame->SetSize(size);
+        const BoundingBox canvas = frame->CanvasArea();
+        EXPECT_EQ(calcPar->Origin().y, menuBar);
+        EXPECT_EQ(calcPar->Origin().x, 0);
+        EXPECT_EQ(calcPar->Size().width, canvas.Width());
+        EXPECT_EQ(calcPar->Size().height, canvas.Height() - menuBar);
+    }
+    RECT drag{0, 0, 600, 600};
+    for (int i = 0; i < 3; ++i) SendMessageA(frame->Handle(), WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&drag));
+    SendMessageA(frame->Handle(), WM_EXITSIZEMOVE, 0, 0);
+    EXPECT_EQ(calcPar->sizeMessages, (std::vector<UINT>{WM_SIZING, WM_SIZING, WM_SIZING, WM_EXITSIZEMOVE}));
+
+    SetFocus(frame->Handle());
+    SendMessageA(frame->Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(GetFocus(), calcPar->Handle());
+}
+
+TEST_F(Frame, ShutsDownOnlyWhenAllowedAndSavesSettingsBeforeInputs)
+{
+    enum Way { MenuItem, CtrlB, ExitButton, CloseBox, CloseBoxWhileDisabled };
+    struct Case {
+        Way way;
+        bool question;
+        int answer;
+        bool closes;
+    };
+    const Case cases[] = {
+        {MenuItem, true, IDYES, true}, {MenuItem, false, 0, true},      {CtrlB, true, IDNO, false},
+        {CtrlB, false, 0, true},       {ExitButton, true, IDYES, true}, {ExitButton, true, IDNO, false},
+        {CloseBox, true, IDYES, true}, {CloseBox, true, IDNO, false},   {CloseBoxWhileDisabled, false, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "way " << c.way << ", question " << c.question << ", answer " << c.answer);
+        gcPfadUser = FreshDir("winshell_" + std::to_string(&c - cases));
+        CreateDirectoryA((gcPfadUser + "UserData").c_str(), nullptr);
+        Config("Begruessung", "F");
+        Config("EndeNachfrage", c.question ? "T" : "F");
+        Start();
+        seam.calls.clear();
+        seam.messageBoxAnswers.assign(1, c.answer);
+        const HWND handle = frame->Handle();
+        switch (c.way) {
+        case MenuItem: Command(12); break;
+        case CtrlB: Key('B', true); break;
+        case ExitButton: SendMessageA(calcPar->GetControl("BUTBEENDEN")->Handle(), BM_CLICK, 0, 0); break;
+        case CloseBox: SendMessageA(handle, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+        case CloseBoxWhileDisabled:
+            EnableWindow(handle, FALSE);
+            SendMessageA(handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+            EnableWindow(handle, TRUE);
+            break;
+        }
+        Pump();
+        const auto questions = seam.CallsOf("MessageBox");
+        ASSERT_EQ(questions.size(), c.question ? 1u : 0u);
+        if (c.question) {
+            EXPECT_EQ(questions[0].text, "Do you want to end MERIDOXA?");
+            EXPECT_EQ(questions[0].detail, "MERIDOXA");
+            EXPECT_EQ(questions[0].number, MB_YESNO | MB_ICONQUESTION);
+        }
+        MSG quit;
+        EXPECT_EQ(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0, c.closes);
+        EXPECT_EQ(IsWindow(handle) != 0, !c.closes);
+        EXPECT_EQ(IniValue("Config", "Ansicht").empty(), !c.closes);
+        EXPECT_EQ(IniValue("ProgrammFen", "ParaCombo").empty(), !c.closes);
+        if (c.closes) {
+            EXPECT_TRUE(calcPar->configBeforeInputs);
+            EXPECT_EQ(goCalcPar, nullptr);
+            EXPECT_EQ(goFehler, nullptr);
+            EXPECT_EQ(goHinweis, nullptr);
+            EXPECT_EQ(goErfolg, nullptr);
+            EXPECT_EQ(goDrucker, nullptr);
+        }
+        Stop();
+    }
+}
+
+TEST_F(Frame, TheEndOfTheSessionSavesSettingsAndInputsWithoutAsking)
+{
+    Start();
+    SendMessageA(frame->Handle(), WM_QUERYENDSESSION, 0, 0);
+    SendMessageA(frame->Handle(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_TRUE(seam.CallsOf("MessageBox").empty());
+    EXPECT_EQ(IniValue("Config", "Ansicht").size(), 20u);
+    EXPECT_FALSE(IniValue("ProgrammFen", "ParaCombo").empty());
+}
+
+// Closing the program while a computation dispatches messages (Ctrl+B, Alt+F4
+// and the close box reach the frame through the computation's message pump).
+HWND g_frame = nullptr;
+int g_closeRequests = 0;
+void RequestClose()
+{
+    if (g_closeRequests++ == 0) {
+        PostMessageA(g_frame, WM_CLOSE, 0, 0);
+        PostMessageA(g_frame, WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+    ApplicationExec();
+}
+
+TEST_F(Frame, ACloseRequestDuringAComputationIsRefused)
+{
+    Config("EndeNachfrage", "F");
+    Start();
+    auto list = [&](const char* name) { return dynamic_cast<MultiLineEdit*>(calcPar->GetControl(name)); };
+    std::ostringstream lines;
+    for (int i = 0; i < 60; ++i)
+        lines << 'P' << i << ' ' << 4157222 + i * 37 << ' ' << 664789 + i * i << ' ' << 4774952 - i * 11 << "\r\n";
+    for (const char* name : {"COMFORMQ", "COMFORMZ"}) {
+        auto* combo = dynamic_cast<ComboBox*>(calcPar->GetControl(name));
+        combo->SetCurrentItemNo(2);
+        SendMessageA(calcPar->Handle(), WM_COMMAND, MAKEWPARAM(combo->ControlId(), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(combo->Handle()));
+    }
+    list("KOORDLISTQ")->SetTextValue(lines.str());
+    list("KOORDLISTZ")->SetTextValue(lines.str());
+    dynamic_cast<CheckBox*>(calcPar->GetControl("CHECKKLAFOUT"))->SetChecked(true);
+    g_frame = frame->Handle();
+    g_closeRequests = 0;
+    const calc::MessageDispatcher previous = calc::SetMessageDispatcher(RequestClose);
+    calcPar->ButBerechnen();
+    calc::SetMessageDispatcher(previous);
+
+    EXPECT_GT(g_closeRequests, 0);
+    ASSERT_TRUE(IsWindow(frame->Handle()));
+    ASSERT_TRUE(IsWindow(calcPar->Handle()));
+    EXPECT_TRUE(calcPar->lErgebnis);
+    EXPECT_FALSE(calcPar->IsBusy());
+    EXPECT_THAT(list("HELMERTPAR")->TextValue(), HasSubstr("P59 P59 "));
+
+    // Idle again, the frame closes.
+    SendMessageA(frame->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(g_frame));
+}
+
+TEST_F(Frame, TheCalculationWindowsLockGreysEveryMenuItem)
+{
+    Start();
+    const std::pair<int, const char*> items[] = {
+        {2, "MENUE1_1_1"}, {12, "MENUE1_1_9"}, {14, "MENUE1_2_1"}, {22, "MENUE1_3_2"}, {29, "MENUE1_3_10"}};
+    for (bool locked : {true, false}) {
+        if (locked)
+            calcPar->ControlsAusschalten();
+        else
+            calcPar->ControlsEinschalten();
+        for (const char* header : {"MENUE1_1", "MENUE1_2", "MENUE1_3"})
+            EXPECT_EQ(frame->Menue()->IsDisabled(widgets::MenuKey::Symbol(header)), locked) << header;
+        for (const auto& [row, key] : items) {
+            EXPECT_EQ(frame->Menue()->IsDisabled(widgets::MenuKey::Symbol(key)), locked) << key;
+            EXPECT_EQ((GetMenuState(GetMenu(frame->Handle()), kFirstId + row, MF_BYCOMMAND) & MF_GRAYED) != 0, locked)
+                << key;
+        }
+    }
+}
+
+TEST_F(Frame, TheLanguageSetsCaptionMenuTextsAndHelpFile)
+{
+    Start();
+    struct Case {
+        const char* code;
+        const char* exitCaption;
+        const char* helpFile;
+    };
+    for (const Case& c : {Case{"ger", "Beenden", "vezarovu.chm"}, Case{"slv", "Exit", "zodedado.chm"},
+                          Case{"eng", "Exit", "zodedado.chm"}}) {
+        SCOPED_TRACE(c.code);
+        gcSprache = c.code;
+        frame->Sprache();
+        EXPECT_EQ(frame->Caption(), "MERIDOXA 8.01");
+        ASSERT_NE(frame->GetHelpDisplay(), nullptr);
+        EXPECT_EQ(frame->GetHelpDisplay()->FileName(), gcPfadUser + c.helpFile);
+        // Access keys: one per caption, unique on the menu bar and in each popup.
+        HMENU bar = GetMenu(frame->Handle());
+        std::string exitCaption;
+        auto keysOf = [&](HMENU menu) {
+            std::set<char> keys;
+            for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+                if (GetMenuState(menu, i, MF_BYPOSITION) & MF_SEPARATOR) continue;
+                char text[128] = {};
+                GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+                std::string caption = text;
+                const size_t marker = caption.find('&');
+                EXPECT_NE(marker, std::string::npos) << caption;
+                if (marker == std::string::npos) continue;
+                EXPECT_TRUE(
+                    keys.insert(static_cast<char>(tolower(static_cast<unsigned char>(caption[marker + 1])))).second)
+                    << caption;
+                if (GetMenuItemID(menu, i) == static_cast<UINT>(kFirstId + 12)) {
+                    caption.erase(marker, 1);
+                    exitCaption = caption;
+                }
+            }
+        };
+        keysOf(bar);
+        for (int popup = 0; popup < 3; ++popup) keysOf(GetSubMenu(bar, popup));
+        EXPECT_EQ(exitCaption, std::string(c.exitCaption) + "\tCtrl+B");
+    }
+}
+
+TEST_F(Frame, HelpAndWebCommandsOpenTheirTopicsAndPagesByLanguage)
+{
+    struct Case {
+        const char* language;
+        int row;  // menu row; 0: F1, -1: Ctrl+F1, -2: F1 as a help request
+        const char* kind;
+        std::string text;
+        std::string detail;
+        long long number;
+    };
+    const std::string de = "vezarovu.chm", en = "zodedado.chm";
+    const Case cases[] = {
+        {"ger", 20, "Help", de, "a_helmertparameter", HH_ALINK_LOOKUP},
+        {"eng", 22, "Help", en, "", HH_DISPLAY_TOC},
+        {"ger", 23, "Help", de, "", HH_DISPLAY_INDEX},
+        {"slv", 0, "Help", en, "", HH_DISPLAY_TOC},
+        {"eng", -1, "Help", en, "", HH_DISPLAY_INDEX},
+        {"ger", -2, "Help", de, "", HH_DISPLAY_TOC},
+        {"ger", 25, "ShellExecute", "https://www.example.com/meridoxa/produkt.html", "open||", SW_SHOWNORMAL},
+        {"slv", 25, "ShellExecute", "https://www.example.com/meridoxa/product.html", "open||", SW_SHOWNORMAL},
+        {"ger", 26, "ShellExecute", "https://www.example.com/meridoxa/fragen.html#meridoxa", "open||", SW_SHOWNORMAL},
+        {"eng", 26, "ShellExecute", "https://www.example.com/meridoxa/faq.html#meridoxa", "open||", SW_SHOWNORMAL},
+        {"ger", 27, "ShellExecute", "https://de.wikipedia.org/wiki/Helmert-Transformation", "open||", SW_SHOWNORMAL},
+        {"eng", 27, "ShellExecute", "https://en.wikipedia.org/wiki/Helmert_transformation", "open||", SW_SHOWNORMAL},
+    };
+    Start();
+    seam.helpAnswer = frame->Handle();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.language << " row " << c.row);
+        gcSprache = c.language;
+        frame->Sprache();
+        seam.calls.clear();
+        if (c.row > 0)
+            Command(c.row);
+        else if (c.row == -2)
+            SendMessageA(frame->Handle(), WM_HELP, 0, 0);
+        else
+            Key(VK_F1, c.row == -1);
+        ASSERT_EQ(seam.calls.size(), 1u);
+        const RecordingSeam::Call& call = seam.calls[0];
+        EXPECT_EQ(call.kind, c.kind);
+        EXPECT_EQ(call.text, c.kind == std::string("Help") ? gcPfadUser + c.text : c.text);
+        EXPECT_EQ(call.detail, c.detail);
+        EXPECT_EQ(call.number, c.number);
+        EXPECT_EQ(call.owner, frame->Handle());
+    }
+}
+
+}  // namespace
