@@ -228,6 +228,10 @@ LRESULT winShell::Dispatch(Event& event)
     const LRESULT result = gTopAppWindow::Dispatch(event);
     if ((event.message == WM_SIZING || event.message == WM_EXITSIZEMOVE) && goCalcPar && goCalcPar->Handle())
         SendMessageA(goCalcPar->Handle(), event.message, event.wParam, event.lParam);
+    // The focus goes on to the calculation window once the default processing
+    // of the activation has given it to the frame.
+    if (event.message == WM_ACTIVATE && LOWORD(event.wParam) != WA_INACTIVE && goCalcPar && goCalcPar->Handle())
+        SetFocus(goCalcPar->Handle());
     // The session ends without a close request: what a regular exit saves is
     // saved now.
     if (event.message == WM_ENDSESSION && event.wParam) {
@@ -235,12 +239,6 @@ LRESULT winShell::Dispatch(Event& event)
         if (goCalcPar) goCalcPar->ProfilPrg2Ini();
     }
     return result;
-}
-
-void winShell::Activate(Event& event)
-{
-    gTopAppWindow::Activate(event);
-    if (goCalcPar && goCalcPar->Handle()) SetFocus(goCalcPar->Handle());
 }
 
 void winShell::HelpRequest(Event&)

@@ -40,8 +40,9 @@ public:
     // refresh bitmap and the calculation window cover it.
     void Paint() override;
     void Resize(ResizeEvent& event) override;
+    // Passes the drags of the border and the focus on to the calculation
+    // window, and saves when the session ends.
     LRESULT Dispatch(Event& event) override;
-    void Activate(Event& event) override;
     void HelpRequest(Event& event) override;
     bool QueryClose(Event& event) override;
     void Close(Event& event) override;

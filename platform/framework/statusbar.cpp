@@ -105,8 +105,11 @@ void StatusBar::SetMessage(const std::string& text, int kind)
 void StatusBar::Tick()
 {
     if (clock_) {
+        // The program shows times on the 24-hour clock whatever the regional
+        // settings say.
         char time[64] = {};
-        GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, time, sizeof time);
+        GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_FORCE24HOURFORMAT | TIME_NOTIMEMARKER, nullptr, nullptr, time,
+                       sizeof time);
         SetText(time, kTime);
     }
     if (timeoutArmed_ && ++timeoutCount_ >= timeout_) {

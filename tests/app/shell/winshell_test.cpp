@@ -21,6 +21,7 @@
 #include "lib/sprache.h"
 #include "platform/framework/app.h"
 #include "platform/framework/recording_seam.h"
+#include "platform/framework/standard_dialogs.h"
 #include "platform/geodesy/orbalith32.h"
 #include "platform/runtime/system.h"
 #include "shell_fixture.h"
@@ -118,7 +119,11 @@ protected:
         GetKeyboardState(state);
         state[VK_CONTROL] = control ? 0x80 : 0;
         SetKeyboardState(state);
-        MSG message{frame->Handle(), WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1};
+        MSG message{};
+        message.hwnd = frame->Handle();
+        message.message = WM_KEYDOWN;
+        message.wParam = static_cast<WPARAM>(virtualKey);
+        message.lParam = 1;
         RouteMessage(message);
         state[VK_CONTROL] = 0;
         SetKeyboardState(state);
@@ -149,7 +154,7 @@ TEST_F(Frame, HasItsStatusBarCaptionMenuAndAccelerators)
     EXPECT_EQ(edges[1] - edges[0], 65);
     const std::string today = TodaySortable();
     EXPECT_EQ(bar->GetText("SB_DATE"), today.substr(6, 2) + "." + today.substr(4, 2) + "." + today.substr(0, 4));
-    EXPECT_THAT(bar->GetText(StatusBar::kTime), ::testing::MatchesRegex("\\d\\d:\\d\\d.*"));
+    EXPECT_THAT(bar->GetText(StatusBar::kTime), ::testing::MatchesRegex("\\d\\d?:\\d\\d:\\d\\d"));
 
     // Three popups; every entry has the id of its row of the table, no two
     // separators stand side by side, the Help popup has three.
@@ -165,12 +170,16 @@ TEST_F(Frame, HasItsStatusBarCaptionMenuAndAccelerators)
         for (int i = 0; i < GetMenuItemCount(items); ++i) {
             const bool separator = GetMenuState(items, i, MF_BYPOSITION) & MF_SEPARATOR;
             EXPECT_FALSE(separator && lastWasSeparator) << i;
-            if (!separator) EXPECT_EQ(static_cast<int>(GetMenuItemID(items, i)), kFirstId + headerRows[popup] + 1 + i);
+            if (!separator) {
+                EXPECT_EQ(static_cast<int>(GetMenuItemID(items, i)), kFirstId + headerRows[popup] + 1 + i);
+            }
             separators += separator;
             lastWasSeparator = separator;
         }
         EXPECT_FALSE(lastWasSeparator);
-        if (popup == 2) EXPECT_EQ(separators, 3);
+        if (popup == 2) {
+            EXPECT_EQ(separators, 3);
+        }
     }
 
     ACCEL table[8] = {};
@@ -239,11 +248,10 @@ TEST_F(Frame, ShowsItsStartScreenOnceDisabledForHalfASecond)
             for (double x = 0.3 * w; x <= 0.7 * w; x += 1) colours.insert(painter.GetPointColor(x, y));
         return colours;
     };
-    // Colour 4 in the corner of the spot, running to black.
+    // Colour 4 in the top left corner, running to black in the bottom right.
     painter.SetWorldOrigin(0, 0);
-    EXPECT_EQ(painter.GetPointColor(0, 0), RGB(153, 204, 153));
-    const uint32_t far = painter.GetPointColor(painter.GetDeviceWidth() - 1, painter.GetDeviceHeight() - 1);
-    EXPECT_LT(GetRValue(far) + GetGValue(far) + GetBValue(far), 153 + 204 + 153);
+    EXPECT_EQ(painter.GetPointColor(0, painter.GetDeviceHeight() - 1), RGB(153, 204, 153));
+    EXPECT_EQ(painter.GetPointColor(painter.GetDeviceWidth() - 1, 0), RGB(0, 0, 0));
     // The white title above the centre, with its black shadow.
     const std::set<uint32_t> title = pixels(0.75, 0.85);
     EXPECT_TRUE(title.count(RGB(255, 255, 255)));
@@ -280,7 +288,7 @@ TEST_F(Frame, TheCalculationWindowFollowsTheSizeAndTakesTheFocus)
 
     SetFocus(frame->Handle());
     SendMessageA(frame->Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
-    EXPECT_EQ(GetFocus(), calcPar->Handle());
+    EXPECT_TRUE(GetFocus() == calcPar->Handle() || IsChild(calcPar->Handle(), GetFocus()));
 }
 
 TEST_F(Frame, ShutsDownOnlyWhenAllowedAndSavesSettingsBeforeInputs)
