@@ -82,8 +82,8 @@ TEST_F(FrameCommandsTest, PicturesGoIntoTheChosenFolderUnderTheProgramsName)
     };
     const std::string cOhneStrich = cOrdner.substr(0, cOrdner.size() - 1);
     const Case aFaelle[] = {
-        {false, IDNO, cOrdner, false},    {false, IDYES, "", false},         {false, IDYES, cOhneStrich, true},
-        {false, IDYES, cOrdner, true},    {true, IDYES, Upper(cOrdner), true},
+        {false, IDNO, cOrdner, false}, {false, IDYES, "", false},           {false, IDYES, cOhneStrich, true},
+        {false, IDYES, cOrdner, true}, {true, IDYES, Upper(cOrdner), true},
     };
     for (const Case& c : aFaelle) {
         SCOPED_TRACE(testing::Message() << c.lGif << " " << c.nAntwort << " " << c.cOrdnerAntwort);
