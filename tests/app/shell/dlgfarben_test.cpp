@@ -76,8 +76,9 @@ COLORREF BrushColour(const Brush& oBrush)
     return oLog.lbColor;
 }
 
+// The members are public for the tables of cases, whose steps are lambdas.
 class DlgFarbenTest : public ::testing::Test {
-protected:
+public:
     void SetUp() override
     {
         OpenMessageWindows("eng");
@@ -397,6 +398,7 @@ TEST_F(DlgFarbenTest, HelpShowsTheColourTopicAndTheDialogStaysOpen)
 {
     frame->SetHelpDisplay(std::make_unique<HelpDisplay>("zodedado.chm", frame.get()));
     goShell = frame.get();
+    seam.helpAnswer = frame->Handle();
     Open();
     Click("FARBHILFE");
     goShell = nullptr;
