@@ -109,7 +109,7 @@ void dtaCalcPar::ButDruckenH()
         if (goHinweis) goHinweis->HinweisMeldung(calc::TextOf(aSprachTexte, calc::kTextNoResult));
         return;
     }
-    if (!goDrucker) goDrucker = std::make_unique<PrintingDevice>();
+    if (!ProDruckerEinstellen(true)) return;
     prnErgebnis job;
     if (job.IsValid() && job.Start()) {
         if (goErfolg) goErfolg->ErfolgsMeldung(calc::TextOf(aSprachTexte, calc::kTextPrinted), "");

@@ -1,5 +1,7 @@
 #include "app/shell/globals.h"
 
+#include "lib/meldung.h"
+#include "lib/sprache.h"
 #include "platform/framework/printer.h"
 #include "platform/framework/standard_dialogs.h"
 
@@ -25,4 +27,26 @@ bool glTooltip = true, glBegruessung = true, glEndeNachfrage = true;
 void ShowHelpALink(const std::string& cKeyword)
 {
     if (goShell && goShell->GetHelpDisplay()) goShell->GetHelpDisplay()->Show(cKeyword, HelpDisplay::Link::ALink);
+}
+
+bool ProDruckerEinstellen(bool lHinweis)
+{
+    if (!goDrucker) goDrucker = std::make_unique<PrintingDevice>();
+    const std::vector<std::string> texts = GetSprachFileText("WINSHELL");
+    if (!goDrucker->IsValid()) {
+        if (goFehler) goFehler->FehlerMeldung(texts[0]);
+        return false;
+    }
+    const PrintingDevice previous = *goDrucker;
+    if (goDrucker->Setup(goShell)) return true;
+    // The dialog may have left its choices in the device: start again from
+    // the printer and paper the device had before.
+    goDrucker = std::make_unique<PrintingDevice>(previous.Device() + "," + previous.Driver() + "," + previous.Port());
+    goDrucker->SetCopies(previous.Copies());
+    goDrucker->SetOrientation(previous.Orientation());
+    goDrucker->SetPaperWidth(previous.PaperWidth());
+    goDrucker->SetPaperHeight(previous.PaperHeight());
+    goDrucker->SetPaperSize(previous.PaperSize());
+    if (lHinweis && goHinweis) goHinweis->HinweisMeldung(texts[15]);
+    return false;
 }

@@ -35,6 +35,10 @@ extern Window* goShell;
 void ShowHelpALink(const std::string& cKeyword);
 // The program's printing device; empty until a printer is first used.
 extern std::unique_ptr<PrintingDevice> goDrucker;
+// The printer set-up on goDrucker (made first when there is none): true when
+// a usable printer was confirmed. A cancel gives back the previous printer
+// with its settings and, when asked for, says so in the hint window.
+bool ProDruckerEinstellen(bool lHinweis = false);
 
 // The five window colours: the standard ones, the current ones with a brush
 // each, and the current ones as text (five groups RRRGGGBBB).

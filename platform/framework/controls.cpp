@@ -160,6 +160,21 @@ void Slider::SetThumbPosition(int position)
     SendMessageA(Handle(), TBM_SETPOS, TRUE, position);
 }
 
+void Slider::SetBlockSize(int size)
+{
+    SendMessageA(Handle(), TBM_SETPAGESIZE, 0, size);
+}
+
+void Slider::ClearTicks()
+{
+    SendMessageA(Handle(), TBM_CLEARTICS, TRUE, 0);
+}
+
+void Slider::SetTickPos(int position)
+{
+    SendMessageA(Handle(), TBM_SETTIC, 0, position);
+}
+
 bool Slider::Reflect(Event& event, LRESULT& result)
 {
     if (event.message != WM_HSCROLL) return Control::Reflect(event, result);

@@ -146,6 +146,12 @@ public:
     void SetRange(int minimum, int maximum);
     int ThumbPosition() const;
     void SetThumbPosition(int position);
+    // The step of a page key or a click beside the thumb.
+    void SetBlockSize(int size);
+    // Removes every tick mark but those at both ends of the range.
+    void ClearTicks();
+    // Adds a tick mark at a position of the range.
+    void SetTickPos(int position);
 
 protected:
     bool Reflect(Event& event, LRESULT& result) override;

@@ -71,6 +71,17 @@ bool RecordingSeam::ChooseScreenFont(CHOOSEFONTA& request)
     return true;
 }
 
+bool RecordingSeam::ChoosePaletteColor(CHOOSECOLORA& request)
+{
+    Record({"Color", "", "", static_cast<long long>(request.rgbResult), request.hwndOwner});
+    if (colorAnswers.empty()) return false;
+    std::optional<COLORREF> answer = colorAnswers.front();
+    colorAnswers.pop_front();
+    if (!answer) return false;
+    request.rgbResult = *answer;
+    return true;
+}
+
 bool RecordingSeam::ChooseFolder(HWND owner, const std::string& title, std::string& folder)
 {
     Record({"Folder", folder, title, 0, owner});

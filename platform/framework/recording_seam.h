@@ -22,6 +22,7 @@ public:
     //   OpenFile      initial file name, title, flags (also SaveFile)
     //   Folder        start folder, title
     //   Font          starting face name, -, flags
+    //   Color         -, -, starting colour (COLORREF)
     //   Sound         alias
     //   Beep          -, -, type
     //   Tone          -, milliseconds, frequency
@@ -64,6 +65,9 @@ public:
     // with the request as it was handed over.
     std::deque<std::optional<LOGFONTA>> fontAnswers;
     std::function<void(CHOOSEFONTA&)> inspectFontRequest;
+    // The colours the colour dialog answers with, from the front; none, or
+    // an empty script: cancelled.
+    std::deque<std::optional<COLORREF>> colorAnswers;
     bool soundsPlay = true;
     INT_PTR shellExecuteAnswer = 33;
     UINT startProgramAnswer = 33;
@@ -88,6 +92,7 @@ public:
     bool ChooseFile(OPENFILENAMEA& request, bool open) override;
     bool ChooseFolder(HWND owner, const std::string& title, std::string& folder) override;
     bool ChooseScreenFont(CHOOSEFONTA& request) override;
+    bool ChoosePaletteColor(CHOOSECOLORA& request) override;
     bool PlaySystemSound(const std::string& alias) override;
     void SystemBeep(UINT type) override;
     void Tone(int frequency, int milliseconds) override;

@@ -31,6 +31,7 @@ public:
     }
 
     bool ChooseScreenFont(CHOOSEFONTA& request) override { return ChooseFontA(&request); }
+    bool ChoosePaletteColor(CHOOSECOLORA& request) override { return ChooseColorA(&request); }
 
     bool ChooseFolder(HWND owner, const std::string& title, std::string& folder) override
     {

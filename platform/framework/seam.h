@@ -25,6 +25,9 @@ public:
     // The font dialog (ChooseFontA) on the request, which starts from and
     // receives the font of its lpLogFont; true when the user confirmed one.
     virtual bool ChooseScreenFont(CHOOSEFONTA& request) = 0;
+    // The colour dialog (ChooseColorA) on the request, which starts from and
+    // receives the colour of its rgbResult; true when the user confirmed one.
+    virtual bool ChoosePaletteColor(CHOOSECOLORA& request) = 0;
     // Plays a system sound by its alias ("SystemHand", ...) without waiting;
     // false when it cannot be played.
     virtual bool PlaySystemSound(const std::string& alias) = 0;

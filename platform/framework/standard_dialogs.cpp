@@ -73,6 +73,24 @@ bool StandardFolderDialog::Show()
     return TheSeam().ChooseFolder(owner_ ? owner_->Handle() : nullptr, title_, folder_);
 }
 
+PaletteDialog::PaletteDialog(Window* owner, Color initial) : owner_(owner), color_(initial)
+{
+}
+
+bool PaletteDialog::Show()
+{
+    static COLORREF customColors[16] = {};
+    CHOOSECOLORA request{};
+    request.lStructSize = sizeof request;
+    request.hwndOwner = owner_ ? owner_->Handle() : nullptr;
+    request.rgbResult = color_.ColorRef();
+    request.lpCustColors = customColors;
+    request.Flags = CC_RGBINIT;
+    if (!TheSeam().ChoosePaletteColor(request)) return false;
+    color_ = Color::FromColorRef(request.rgbResult);
+    return true;
+}
+
 HelpDisplay::HelpDisplay(const std::string& fileName, Window* owner) : fileName_(fileName), owner_(owner)
 {
 }

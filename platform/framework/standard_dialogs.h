@@ -1,4 +1,5 @@
-// The system's standard dialogs for files and folders, and the help display.
+// The system's standard dialogs for files, folders and colours, and the help
+// display.
 #pragma once
 
 #include <windows.h>
@@ -85,6 +86,21 @@ private:
     Window* owner_;
     std::string title_;
     std::string folder_;
+};
+
+// The system's colour chooser, starting at a colour. The sixteen custom
+// colours the user defines in it are kept for the run.
+class PaletteDialog {
+public:
+    PaletteDialog(Window* owner, Color initial);
+    // Runs the chooser; true when the user chose a colour.
+    bool Show();
+    // The chosen colour; the initial one before Show and after a cancel.
+    Color GetColor() const { return color_; }
+
+private:
+    Window* owner_;
+    Color color_;
 };
 
 // The compiled HTML help file of a window.

@@ -74,6 +74,7 @@ protected:
     {
         CalcWindowTest::SetUp();
         seam.defaultPrinter = "Laser,winspool,LPT1:";
+        seam.printSetupAnswer = true;
         frame->SetCaption("MERIDOXA 8.01 frame");
         goDrucker.reset();
     }
@@ -229,19 +230,36 @@ TEST_F(PrintTest, PrintButtonPrintsTheReportOnTheProgramsPrinter)
 
 TEST_F(PrintTest, AJobThatDoesNotCompleteIsReportedAsFailure)
 {
-    // A refused call of the job, or no printer at all.
-    for (const char* cVerweigert : {"StartDoc", "StartPage", "EndPage", "EndDoc", ""}) {
+    for (const char* cVerweigert : {"StartDoc", "StartPage", "EndPage", "EndDoc"}) {
         SCOPED_TRACE(cVerweigert);
         goErfolg->HideMeldung();
         goFehler->HideMeldung();
         goDrucker.reset();
         seam.refusedPrintCall = cVerweigert;
-        seam.defaultPrinter = *cVerweigert ? "Laser,winspool,LPT1:" : "";
         Bericht(5);
         Klicken("BUTDRUCKENH");
         EXPECT_EQ(Fehler(), Text(65));
         EXPECT_NE(ErfolgsText(), Text(63));
     }
+}
+
+TEST_F(PrintTest, WithoutAConfirmedPrinterNothingIsPrinted)
+{
+    Bericht(5);
+    // No printer at all: the set-up says so and is not opened.
+    seam.defaultPrinter = "";
+    Klicken("BUTDRUCKENH");
+    EXPECT_TRUE(seam.CallsOf("PrintSetup").empty());
+    EXPECT_EQ(Fehler(), GetSprachFileText("WINSHELL")[0]);
+    // A cancelled set-up: the hint says so.
+    seam.defaultPrinter = "Laser,winspool,LPT1:";
+    seam.printSetupAnswer = false;
+    goDrucker.reset();
+    Klicken("BUTDRUCKENH");
+    EXPECT_EQ(seam.CallsOf("PrintSetup").size(), 1u);
+    EXPECT_EQ(MeldungsText(*goHinweis), GetSprachFileText("WINSHELL")[15]);
+    EXPECT_TRUE(seam.CallsOf("PrinterDC").empty());
+    EXPECT_TRUE(seam.CallsOf("StartDoc").empty());
 }
 
 TEST_F(PrintTest, AnEmptyResultFieldIsNotPrinted)

@@ -1,4 +1,4 @@
-// File and folder dialogs and the help display, answered through the seam.
+// File, folder and colour dialogs and the help display, answered through the seam.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -52,6 +52,26 @@ TEST(StandardFolderDialogTest, GivesTheChosenFolderOrKeepsTheStart)
     EXPECT_EQ(chosen.Result(), "D:\\bilder");
     EXPECT_EQ(seam.CallsOf("Folder")[0].detail, "MERIDOXA -- Ordner");
     EXPECT_EQ(seam.CallsOf("Folder")[0].text, "C:\\start");
+}
+
+TEST(PaletteDialogTest, StartsFromItsColourAndGivesTheChosenOneOrKeepsIt)
+{
+    RecordingSeam seam;
+    TopAppWindow owner;
+    seam.colorAnswers = {std::nullopt, RGB(0, 128, 255)};
+    PaletteDialog dialog(&owner, Color(10, 20, 30));
+    EXPECT_FALSE(dialog.Show());
+    EXPECT_EQ(dialog.GetColor(), Color(10, 20, 30));
+    EXPECT_TRUE(dialog.Show());
+    EXPECT_EQ(dialog.GetColor(), Color(0, 128, 255));
+    // The next run starts from the chosen colour; an empty script cancels.
+    EXPECT_FALSE(dialog.Show());
+    EXPECT_EQ(dialog.GetColor(), Color(0, 128, 255));
+    const auto shown = seam.CallsOf("Color");
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[0].number, RGB(10, 20, 30));
+    EXPECT_EQ(shown[0].owner, owner.Handle());
+    EXPECT_EQ(shown[2].number, RGB(0, 128, 255));
 }
 
 TEST(HelpDisplayTest, TopicsAndLinksBecomeHelpViewerCommands)
