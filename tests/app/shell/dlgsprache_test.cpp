@@ -18,8 +18,28 @@
 
 namespace {
 
-// The ways the dialog is ended in the tests.
-enum class Ending { Apply, DoubleClick, Cancel, CloseBox };
+// The ways the dialog is ended in the tests; Nothing leaves it open.
+enum class Ending { Apply, DoubleClick, Cancel, CloseBox, Nothing };
+
+// The result of a dialog that the test's action left open.
+constexpr int kLeftOpen = -1;
+
+// The language dialog, which a last posted message ends with kLeftOpen when
+// the test's action did not; it notes then what the running dialog showed.
+class TestDialog : public dlgSprache {
+public:
+    using dlgSprache::dlgSprache;
+    LRESULT Dispatch(Event& oEvent) override
+    {
+        if (oEvent.message != WM_APP) return dlgSprache::Dispatch(oEvent);
+        listFocused = GetFocus() == GetControl("COMCHOOSE")->Handle();
+        GetWindowRect(Handle(), &place);
+        EndDialog(kLeftOpen);
+        return 0;
+    }
+    bool listFocused = false;
+    RECT place{};
+};
 
 // A language directory with an English file holding the dialog's texts, and
 // a frame window that owns the dialog.
@@ -43,18 +63,24 @@ protected:
         return {cCode, 2, gcPfadSprache + "mdx_" + cCode + ".lng", cText, 0, lNachfrage};
     }
 
-    static ListBox& List(dlgSprache& dialog) { return *static_cast<ListBox*>(dialog.GetControl("COMCHOOSE")); }
+    static ListBox& List(TestDialog& dialog) { return *static_cast<ListBox*>(dialog.GetControl("COMCHOOSE")); }
+
+    // Clicks the push button of that name once the dialog runs.
+    static void Press(TestDialog& dialog, const char* cName)
+    {
+        PostMessageA(dialog.GetControl(cName)->Handle(), BM_CLICK, 0, 0);
+    }
 
     // Selects row n (none for 0; nullopt keeps the preselection), then ends
     // the dialog the given way while it runs.
-    static void Run(dlgSprache& dialog, std::optional<int> row, Ending ending)
+    static void Run(TestDialog& dialog, std::optional<int> row, Ending ending)
     {
         ListBox& list = List(dialog);
         if (row) list.SetCurrentItemNo(*row);
         const HWND hwnd = dialog.Handle();
         switch (ending) {
-        case Ending::Apply: PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(102, BN_CLICKED), 0); break;
-        case Ending::Cancel: PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(101, BN_CLICKED), 0); break;
+        case Ending::Apply: Press(dialog, "CHOOSEWEITER"); break;
+        case Ending::Cancel: Press(dialog, "CHOOSEABBRECHEN"); break;
         case Ending::CloseBox: PostMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0); break;
         case Ending::DoubleClick: {
             RECT rect{};
@@ -66,9 +92,9 @@ protected:
             PostMessageA(list.Handle(), WM_LBUTTONUP, 0, at);
             break;
         }
+        case Ending::Nothing: break;
         }
-        // Ends a dialog that the action left open, with a result of 0.
-        PostMessageA(hwnd, WM_CLOSE, 0, 0);
+        PostMessageA(hwnd, WM_APP, 0, 0);
         dialog.Show();
     }
 
@@ -120,7 +146,7 @@ TEST_F(LanguageDialogTest, ResultQuestionAndCodeFollowTheChoice)
         gcSprache = c.current;
         RecordingSeam seam;
         seam.messageBoxAnswers = c.answers;
-        dlgSprache dialog(&frame);
+        TestDialog dialog(&frame);
         const HWND hwnd = dialog.Handle();
         ASSERT_NE(hwnd, nullptr);
         EXPECT_EQ(List(dialog).CurrentItemNo(), c.preselected);
@@ -131,8 +157,8 @@ TEST_F(LanguageDialogTest, ResultQuestionAndCodeFollowTheChoice)
         EXPECT_EQ(dialog.Result(), c.result);
         EXPECT_EQ(dialog.CSprache(), c.code);
         const auto boxes = seam.CallsOf("MessageBox");
-        ASSERT_EQ(boxes.size(), c.question ? 1u : 0u);
-        if (!c.question) continue;
+        EXPECT_EQ(boxes.size(), c.question ? 1u : 0u);
+        if (!c.question || boxes.size() != 1) continue;
         EXPECT_EQ(boxes[0].text, *c.question);
         EXPECT_EQ(boxes[0].detail, "Language");
         EXPECT_EQ(boxes[0].number, MB_YESNO | MB_ICONQUESTION);
@@ -146,32 +172,17 @@ TEST_F(LanguageDialogTest, OpensCentredOnItsOwnerWithTheListFocusedAndTheRowsSho
     gaSprachen = {Row("eng", "English", false), Row("ger", "Deutsch", true)};
     gcSprache = "eng";
     RecordingSeam seam;
-    // Notes what the running dialog shows, then ends it.
-    struct Probe : dlgSprache {
-        using dlgSprache::dlgSprache;
-        LRESULT Dispatch(Event& oEvent) override
-        {
-            if (oEvent.message == WM_APP) {
-                focused = GetFocus() == GetControl("COMCHOOSE")->Handle();
-                GetWindowRect(Handle(), &place);
-                ChooseAbbrechen();
-                return 0;
-            }
-            return dlgSprache::Dispatch(oEvent);
-        }
-        bool focused = false;
-        RECT place{};
-    } dialog(&frame);
+    TestDialog dialog(&frame);
     EXPECT_EQ(dialog.Caption(), "Language");
     EXPECT_EQ(dialog.GetControl("CHOOSEWEITER")->GetHyperLabel().caption, "Apply");
     EXPECT_EQ(dialog.GetControl("CHOOSEHILFE")->GetHyperLabel().caption, "Hilfe");
     EXPECT_EQ(dialog.GetControl("COMCHOOSE")->GetHyperLabel().description, "Languages found");
     EXPECT_EQ(List(dialog).ItemCount(), 2);
 
-    PostMessageA(dialog.Handle(), WM_APP, 0, 0);
-    dialog.Show();
+    Run(dialog, {}, Ending::Nothing);
 
-    EXPECT_TRUE(dialog.focused);
+    EXPECT_EQ(dialog.Result(), kLeftOpen);
+    EXPECT_TRUE(dialog.listFocused);
     RECT owner{};
     GetWindowRect(frame.Handle(), &owner);
     EXPECT_NEAR((dialog.place.left + dialog.place.right) / 2, (owner.left + owner.right) / 2, 1);
@@ -185,8 +196,8 @@ TEST_F(LanguageDialogTest, HelpShowsTheTopicOfTheLanguageChoiceAndKeepsTheDialog
     RecordingSeam seam;
     frame.SetHelpDisplay(std::make_unique<HelpDisplay>("zodedado.chm", &frame));
     goShell = &frame;
-    dlgSprache dialog(&frame);
-    PostMessageA(dialog.Handle(), WM_COMMAND, MAKEWPARAM(100, BN_CLICKED), 0);
+    TestDialog dialog(&frame);
+    Press(dialog, "CHOOSEHILFE");
     Run(dialog, 2, Ending::Apply);
     goShell = nullptr;
 
