@@ -55,6 +55,7 @@ protected:
                "[DLGSPRACHE_STRING]\r\nSTRING_001=Language\r\nSTRING_002=Switch?\r\nSTRING_003=Code page\r\n"
                "[DLGSPRACHE_CONTROL]\r\nCHOOSEWEITER_C=Apply\r\nCOMCHOOSE_D=Languages found\r\n";
         frame.SetSize({800, 600});
+        frame.SetOrigin({150, 200});
         frame.Show();
     }
 
@@ -183,9 +184,13 @@ TEST_F(LanguageDialogTest, OpensCentredOnItsOwnerWithTheListFocusedAndTheRowsSho
 
     EXPECT_EQ(dialog.Result(), kLeftOpen);
     EXPECT_TRUE(dialog.listFocused);
-    RECT owner{};
-    GetWindowRect(frame.Handle(), &owner);
-    EXPECT_NEAR((dialog.place.left + dialog.place.right) / 2, (owner.left + owner.right) / 2, 1);
+    // Within a few pixels of the centre of the owner's canvas (the owner's
+    // outer size, less its caption, is centred on).
+    RECT canvas{};
+    GetClientRect(frame.Handle(), &canvas);
+    MapWindowPoints(frame.Handle(), nullptr, reinterpret_cast<POINT*>(&canvas), 2);
+    EXPECT_NEAR(dialog.place.left + dialog.place.right, canvas.left + canvas.right, 20);
+    EXPECT_NEAR(dialog.place.top + dialog.place.bottom, canvas.top + canvas.bottom, 20);
     EXPECT_TRUE(frame.IsEnabled());
 }
 
