@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include "app/calcwindow/calcwindow.h"
+#include "app/shell/dlgfarben.h"
+#include "app/shell/dlgsprache.h"
+#include "app/shell/drucken.h"
 #include "app/shell/getpfade.h"
 #include "app/shell/globals.h"
 #include "app/shell/settings.h"
@@ -279,6 +282,14 @@ void winShell::Close(Event& event)
 bool winShell::CallByName(std::string_view name)
 {
     static const MethodTable<winShell> table{
+        {"PROSPRACHE", &winShell::ProSprache},
+        {"PROFARBENEINSTELLEN", &winShell::ProFarbenEinstellen},
+        {"PRODRUCKEREINSTELLEN", &winShell::ProDruckerEinstellen},
+        {"PRODRUCKENH", &winShell::ProDruckenH},
+        {"PRODRUCKENF", &winShell::ProDruckenF},
+        {"PROSPEICHERNGIF", &winShell::ProSpeichernGif},
+        {"PROSPEICHERNBMP", &winShell::ProSpeichernBmp},
+        {"PRODATEIBEARBPROTO", &winShell::ProDateiBearbProto},
         {"PROTOOLTIPEINSTELLEN", &winShell::ProTooltipEinstellen},
         {"PROBEGRUESSUNG", &winShell::ProBegruessung},
         {"PROENDENACHFRAGE", &winShell::ProEndeNachfrage},
@@ -291,6 +302,52 @@ bool winShell::CallByName(std::string_view name)
         {"HILREFERENZ1", &winShell::HilReferenz1},
     };
     return table.Call(*this, name) || gTopAppWindow::CallByName(name);
+}
+
+void winShell::ProSprache()
+{
+    dlgSprache dialog(this);
+    dialog.Show();
+    if (dialog.Result() == 0 || dialog.CSprache() == gcSprache) return;
+    gcSprache = dialog.CSprache();
+    Sprache();
+    if (goCalcPar) goCalcPar->Sprache();
+}
+
+void winShell::ProFarbenEinstellen()
+{
+    dlgFarben dialog(this);
+    dialog.Show();
+}
+
+void winShell::ProDruckerEinstellen()
+{
+    ::ProDruckerEinstellen();
+}
+
+void winShell::ProDruckenH()
+{
+    if (goCalcPar) goCalcPar->ButDruckenH();
+}
+
+void winShell::ProDruckenF()
+{
+    shell::DruckenF(*this);
+}
+
+void winShell::ProSpeichernGif()
+{
+    shell::SpeichernBild(*this, true);
+}
+
+void winShell::ProSpeichernBmp()
+{
+    shell::SpeichernBild(*this, false);
+}
+
+void winShell::ProDateiBearbProto()
+{
+    if (goCalcPar) goCalcPar->ButEditProtoDatei();
 }
 
 void winShell::ProTooltipEinstellen()

@@ -56,6 +56,21 @@ public:
     // for "ger", English for every other language) of the current language.
     void Sprache();
 
+    // The language dialog; another language accepted there becomes the
+    // program's, and the frame and the calculation window take its texts.
+    void ProSprache();
+    // The colour dialog.
+    void ProFarbenEinstellen();
+    // Printing and pictures: the printer set-up, the result report, the
+    // calculation window as a form, the frame as a GIF or BMP picture, and
+    // the protocol file in the text viewer.
+    void ProDruckerEinstellen();
+    void ProDruckenH();
+    void ProDruckenF();
+    void ProSpeichernGif();
+    void ProSpeichernBmp();
+    void ProDateiBearbProto();
+
     // The switches: each flips its setting and its check mark.
     void ProTooltipEinstellen();
     void ProBegruessung();

@@ -13,6 +13,7 @@
 #include <gmock/gmock.h>
 
 #include "app/calcwindow/calcwindow.h"
+#include "app/shell/dlgsprache.h"
 #include "app/shell/globals.h"
 #include "calc/library.h"
 #include "calc/pump.h"
@@ -518,6 +519,95 @@ TEST_F(Frame, HelpAndWebCommandsOpenTheirTopicsAndPagesByLanguage)
         EXPECT_EQ(call.detail, c.detail);
         EXPECT_EQ(call.number, c.number);
         EXPECT_EQ(call.owner, frame->Handle());
+    }
+}
+
+TEST_F(Frame, PrintingAndPictureCommandsAskOrSetUpThroughTheSeam)
+{
+    struct Case {
+        int row;
+        const char* kind;
+        std::string text;
+    };
+    const Case cases[] = {
+        {6, "PrintSetup", ""},
+        {15, "MessageBox", "Print the window of MERIDOXA 8.01 now?"},
+        {16, "MessageBox", "Save the window of \"MERIDOXA 8.01\" as a GIF picture?"},
+        {17, "MessageBox", "Save the window of \"MERIDOXA 8.01\" as a BMP picture?"},
+    };
+    seam.defaultPrinter = "Printer,winspool,LPT1:";
+    Start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
+        seam.calls.clear();
+        seam.messageBoxAnswers.assign(1, IDNO);
+        Command(c.row);
+        const auto calls = seam.CallsOf(c.kind);
+        ASSERT_EQ(calls.size(), 1u);
+        EXPECT_EQ(calls[0].text, c.text);
+    }
+}
+
+// Chooses a language in the language dialog once it runs: the row with the
+// code, then Apply; an empty code cancels.
+std::string g_choice;
+void CALLBACK ChooseLanguage(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    dlgSprache* dialog = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) {
+            if (auto* object = dynamic_cast<dlgSprache*>(ObjectOfWindowHandle(window)))
+                *reinterpret_cast<dlgSprache**>(found) = object;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog || !dialog->IsVisible()) return;
+    KillTimer(nullptr, timer);
+    if (g_choice.empty()) {
+        PostMessageA(dialog->GetControl("CHOOSEABBRECHEN")->Handle(), BM_CLICK, 0, 0);
+        return;
+    }
+    for (std::size_t row = 0; row < gaSprachen.size(); ++row)
+        if (gaSprachen[row].cCode == g_choice)
+            SendMessageA(dialog->GetControl("COMCHOOSE")->Handle(), LB_SETCURSEL, row, 0);
+    PostMessageA(dialog->GetControl("CHOOSEWEITER")->Handle(), BM_CLICK, 0, 0);
+}
+
+TEST_F(Frame, TheLanguageCommandSwitchesFrameAndCalculationWindowTogether)
+{
+    struct Case {
+        const char* choice;  // empty: cancelled
+        const char* language;
+        const char* helpFile;
+    };
+    const Case cases[] = {
+        {"ger", "ger", "vezarovu.chm"},
+        {"ger", "ger", "vezarovu.chm"},
+        {"", "ger", "vezarovu.chm"},
+        {"eng", "eng", "zodedado.chm"},
+    };
+    Start();
+    seam.messageBoxAnswers.assign(8, IDYES);
+    auto* name = dynamic_cast<Edit*>(calcPar->GetControl("EDITBEZQ"));
+    auto* typed = dynamic_cast<Edit*>(calcPar->GetControl("EDITBEZZ"));
+    typed->SetTextValue("my system");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.choice);
+        const std::string before = name->TextValue();
+        const bool switches = c.language != gcSprache;
+        dynamic_cast<CheckBox*>(calcPar->GetControl("CHECKINVERS"))->SetChecked(true);
+        g_choice = c.choice;
+        SetTimer(nullptr, 0, 50, ChooseLanguage);
+        Command(2);
+        EXPECT_EQ(gcSprache, c.language);
+        EXPECT_EQ(frame->GetHelpDisplay()->FileName(), gcPfadUser + c.helpFile);
+        // The calculation window took the language only on a switch: its
+        // default name follows, a typed name stays, the inverse option is off.
+        EXPECT_EQ(name->TextValue() != before, switches);
+        EXPECT_EQ(name->TextValue(), calcPar->SprachTexte().at(46));
+        EXPECT_EQ(typed->TextValue(), "my system");
+        EXPECT_EQ(dynamic_cast<CheckBox*>(calcPar->GetControl("CHECKINVERS"))->Checked(), !switches);
     }
 }
 
