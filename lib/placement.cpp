@@ -16,6 +16,22 @@ int Half(int n)
     return Long(n / 2.0);
 }
 
+// The lower-left corner of the owner's canvas, in the coordinates the
+// window's origin is measured in: its parent's canvas, or the screen for a
+// top-level window such as a dialog.
+Point OwnerCanvasCorner(const Window& oWindow, const Window& oOwner)
+{
+    RECT canvas{};
+    GetClientRect(oOwner.Handle(), &canvas);
+    POINT corner{0, canvas.bottom};
+    const HWND parent =
+        (GetWindowLongA(oWindow.Handle(), GWL_STYLE) & WS_CHILD) ? GetParent(oWindow.Handle()) : nullptr;
+    MapWindowPoints(oOwner.Handle(), parent, &corner, 1);
+    RECT area{0, 0, 0, GetSystemMetrics(SM_CYSCREEN)};
+    if (parent) GetClientRect(parent, &area);
+    return Point(corner.x, area.bottom - corner.y);
+}
+
 }  // namespace
 
 int GetMonitorWidth()
@@ -63,7 +79,9 @@ void FenAufFenZentrieren(Window& oWindow)
     const Window* owner = oWindow.Owner();
     const int centreX = owner ? Half(owner->Size().width) : Half(GetFirstMonitorWidth());
     const int centreY = owner ? Half(owner->Size().height - caption) : Half(GetFirstMonitorHeight() - caption);
-    oWindow.SetOrigin(Point(centreX - Half(size.width), centreY - Half(size.height)));
+    // Measured from the owner's canvas, as a dialog's origin is.
+    const Point corner = owner ? OwnerCanvasCorner(oWindow, *owner) : Point(0, 0);
+    oWindow.SetOrigin(Point(corner.x + centreX - Half(size.width), corner.y + centreY - Half(size.height)));
 }
 
 void FenZentrieren(Window& oWindow)

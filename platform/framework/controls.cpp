@@ -447,3 +447,43 @@ std::string ComboBox::CurrentText() const
     text.resize(SendMessageA(Handle(), CB_GETLBTEXT, itemNo - 1, reinterpret_cast<LPARAM>(text.data())));
     return text;
 }
+
+LRESULT ListBox::Dispatch(Event& event)
+{
+    if (event.message == WM_DESTROY) lastItemNo_ = CurrentItemNo();
+    return Control::Dispatch(event);
+}
+
+void ListBox::Notified(WORD code)
+{
+    if (code != LBN_SELCHANGE) return;
+    ControlEvent event = MakeEvent();
+    Owner()->ListBoxSelect(event);
+}
+
+void ListBox::FillUsing(const std::vector<ListBoxItem>& items)
+{
+    items_ = items;
+    lastItemNo_ = 0;
+    SendMessageA(Handle(), LB_RESETCONTENT, 0, 0);
+    for (const ListBoxItem& item : items_)
+        SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.text.c_str()));
+}
+
+int ListBox::CurrentItemNo() const
+{
+    if (!Handle()) return lastItemNo_;
+    LRESULT index = SendMessageA(Handle(), LB_GETCURSEL, 0, 0);
+    return index == LB_ERR ? 0 : static_cast<int>(index) + 1;
+}
+
+void ListBox::SetCurrentItemNo(int itemNo)
+{
+    SendMessageA(Handle(), LB_SETCURSEL, itemNo >= 1 && itemNo <= ItemCount() ? itemNo - 1 : -1, 0);
+}
+
+std::string ListBox::Value() const
+{
+    const int itemNo = CurrentItemNo();
+    return itemNo >= 1 && itemNo <= ItemCount() ? items_[static_cast<size_t>(itemNo - 1)].value : std::string();
+}

@@ -297,3 +297,35 @@ private:
     const ComboItem* ItemAt(int itemNo) const;
     std::vector<ComboItem> items_;
 };
+
+// One row of a list box: the text shown and the value it stands for.
+struct ListBoxItem {
+    std::string text;
+    std::string value;
+};
+
+// A list of rows, in the order they are given (templates give it no
+// LBS_SORT); a new selection reaches the owner's ListBoxSelect. With
+// LBS_NOTIFY the list reports a double-click on a row to its owner as
+// WM_COMMAND with LBN_DBLCLK. The rows and the selected row stay readable
+// once the control's window is gone, so that the owner of a modal dialog
+// reads them after the dialog has ended.
+class ListBox : public Control {
+public:
+    using Control::Control;
+    LRESULT Dispatch(Event& event) override;
+    void Notified(WORD code) override;
+    // Replaces the rows; none is selected.
+    void FillUsing(const std::vector<ListBoxItem>& items);
+    int ItemCount() const { return static_cast<int>(items_.size()); }
+    // Number of the selected row from 1; 0 when none is selected.
+    int CurrentItemNo() const;
+    // Selects row itemNo; 0 or a number beyond the last row selects none.
+    void SetCurrentItemNo(int itemNo);
+    // Value of the selected row; empty when none is selected.
+    std::string Value() const;
+
+private:
+    std::vector<ListBoxItem> items_;
+    int lastItemNo_ = 0;  // the selection when the window went
+};

@@ -67,8 +67,16 @@ TEST(FenAufFenZentrieren, CentresOnTheOwnerOrTheScreen)
     owner.SetSize(Dimension(1000, 800));
     TopAppWindow owned(&owner);
     owned.SetSize(Dimension(400, 300));
+    owner.SetOrigin(Point(70, 90));
     FenAufFenZentrieren(owned);
-    EXPECT_EQ(owned.Origin(), Point(500 - 200, static_cast<int>(std::lround((800 - caption) / 2.0)) - 150));
+    // Measured from the lower-left corner of the owner's canvas.
+    RECT canvas{};
+    GetClientRect(owner.Handle(), &canvas);
+    POINT corner{0, canvas.bottom};
+    ClientToScreen(owner.Handle(), &corner);
+    EXPECT_EQ(owned.Origin(),
+              Point(corner.x + 500 - 200, GetSystemMetrics(SM_CYSCREEN) - corner.y +
+                                              static_cast<int>(std::lround((800 - caption) / 2.0)) - 150));
 
     TopAppWindow alone;
     alone.SetSize(Dimension(400, 300));
