@@ -1,0 +1,204 @@
+#include "app/shell/dlgeditor.h"
+
+#include "app/shell/globals.h"
+#include "lib/files.h"
+#include "lib/ini.h"
+#include "lib/meldung.h"
+#include "lib/placement.h"
+#include "lib/sprache.h"
+#include "platform/framework/filepath.h"
+#include "platform/framework/standard_dialogs.h"
+#include "platform/runtime/files.h"
+#include "platform/runtime/strings.h"
+#include "widgets/opensavedialog.h"
+
+namespace {
+
+// One control of the template: id, name, default caption, font (0: the
+// dialog's own).
+struct EditorItem {
+    int nId;
+    const char* cName;
+    const char* cCaption;
+    int nFont;
+};
+
+constexpr EditorItem kItems[] = {
+    {100, "EDITTEXT", "Programm zur Anzeige von Textdateien", 1},
+    {101, "EDITHILFE", "Hilfe", 2},
+    {102, "EDITABBRECHEN", "Abbrechen", 2},
+    {103, "EDITWEITER",
+     "\xDC"
+     "bernehmen",
+     2},
+    {104, "TEXT1", "Programm zur Anzeige von Textdateien", 1},
+    {105, "BUTSUCHTEXTED", "Suchen", 2},
+    {106, "TEXT3", "Pfad zur Ablage der Protokolldatei", 1},
+    {107, "EDITPROTO", "", 1},
+    {108, "BUTSUCHPROTOPATH", "W\xE4hlen", 2},
+};
+
+// Numbers of the dialog's texts.
+constexpr int kTextProgramTitle = 2;
+constexpr int kTextFolderTitle = 3;
+constexpr int kTextProgramFilter = 4;
+constexpr int kTextAllFilter = 5;
+constexpr int kTextNoProgram = 6;
+constexpr int kTextNoDirectory = 7;
+
+std::string IniFile()
+{
+    return gcPfadUser + "meridoxa.ini";
+}
+
+// The drive and directories of a path, lower case ("c:\tools\").
+std::string FolderOf(const std::string& cPath)
+{
+    const FileSpec spec(cPath);
+    return Lower(spec.Drive() + spec.Path());
+}
+
+void ReportError(const std::string& cText)
+{
+    if (goFehler) goFehler->FehlerMeldung(cText);
+}
+
+}  // namespace
+
+template <class T>
+T* dlgEditor_vo::Make(int nId)
+{
+    const EditorItem& item = kItems[nId - kItems[0].nId];
+    T* control = AddControl<T>(nId);
+    control->SetHyperLabel({item.cName, item.cCaption, "", ""});
+    control->SetFont(fonts_[static_cast<size_t>(item.nFont - 1)]);
+    return control;
+}
+
+dlgEditor_vo::dlgEditor_vo(Window* oOwner) : DialogWindow(oOwner, "dlgEditor_vo", true)
+{
+    PreInit();
+    fonts_[0] = Font(10, "Arial");
+    fonts_[1] = Font(8, "Arial");
+    for (Font& font : fonts_) font.Bold(true);
+    oDCEditText = Make<SingleLineEdit>(100);
+    oCCEditHilfe = Make<PushButton>(101);
+    oCCEditAbbrechen = Make<PushButton>(102);
+    oCCEditWeiter = Make<PushButton>(103);
+    oDCText1 = Make<FixedText>(104);
+    oCCButSuchTextEd = Make<PushButton>(105);
+    oDCText3 = Make<FixedText>(106);
+    oDCEditProto = Make<SingleLineEdit>(107);
+    oCCButSuchProtoPath = Make<PushButton>(108);
+    SetCaption("Auswahl von Dateiwerkzeugen");
+    SetHyperLabel({"DLGEDITOR_VO", "Auswahl von Dateiwerkzeugen", "", ""});
+    SetIconSm(icoApp_vo(GetSystemMetrics(SM_CXSMICON)));
+    PostInit();
+}
+
+dlgEditor::dlgEditor(Window* oOwner) : dlgEditor_vo(oOwner)
+{
+    oDCEditText->SetTextValue(GetIniString("Config", "TextEditor", IniFile()));
+    oDCEditProto->SetTextValue(gcPfadProto);
+    Sprache();
+    // The focus goes to the program field once the dialog runs.
+    PostMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(oDCEditText->Handle()), TRUE);
+    FenAufFenZentrieren(*this);
+}
+
+bool dlgEditor::CallByName(std::string_view cName)
+{
+    static const MethodTable<dlgEditor> table{
+        {"EDITHILFE", &dlgEditor::EditHilfe},
+        {"EDITWEITER", &dlgEditor::EditWeiter},
+        {"EDITABBRECHEN", &dlgEditor::EditAbbrechen},
+        {"BUTSUCHTEXTED", &dlgEditor::ButSuchTextEd},
+        {"BUTSUCHPROTOPATH", &dlgEditor::ButSuchProtoPath},
+    };
+    return table.Call(*this, cName) || dlgEditor_vo::CallByName(cName);
+}
+
+const std::string& dlgEditor::Text(int n) const
+{
+    static const std::string none;
+    return n >= 1 && static_cast<size_t>(n) <= aSprachTexte.size() ? aSprachTexte[static_cast<size_t>(n - 1)] : none;
+}
+
+void dlgEditor::Sprache()
+{
+    aSprachTexte = SprachDialog(*this, "DLGEDITOR");
+}
+
+void dlgEditor::Close(Event& oEvent)
+{
+    aSprachTexte.clear();
+    dlgEditor_vo::Close(oEvent);
+}
+
+void dlgEditor::ButSuchTextEd()
+{
+    const std::string cProgramm = AllTrim(oDCEditText->TextValue());
+    std::string cOrdner = gcPfadUser, cName = "*.*";
+    if (!cProgramm.empty()) {
+        const FileSpec spec(cProgramm);
+        cOrdner = FolderOf(cProgramm);
+        cName = spec.FileName() + spec.Extension();
+    }
+    widgets::OpenSaveDialog dialog(this, cOrdner + cName, true);
+    dialog.SetStyle(OFN_HIDEREADONLY, true);
+    dialog.SetCaption(gcProgramm + " -- " + Text(kTextProgramTitle));
+    dialog.SetFilter({"*.exe;*.com;*.bat", "*.*"}, {Text(kTextProgramFilter), Text(kTextAllFilter)}, 1);
+    dialog.SetInitialDirectory(cOrdner);
+    if (dialog.Show() && !dialog.FileName().empty()) oDCEditText->SetTextValue(Lower(dialog.FileName()));
+}
+
+void dlgEditor::ButSuchProtoPath()
+{
+    StandardFolderDialog dialog(this, gcProgramm + " -- " + Text(kTextFolderTitle),
+                                FolderOf(oDCEditProto->TextValue()));
+    if (!dialog.Show() || dialog.Result().empty()) return;
+    std::string cOrdner = Lower(dialog.Result());
+    if (cOrdner.back() != '\\') cOrdner += '\\';
+    oDCEditProto->SetTextValue(cOrdner);
+}
+
+// Each setting is checked and taken over on its own; the dialog ends only
+// when both were valid. The viewer program is written at once; when the INI
+// file cannot be written the user is told why and the dialog stays open.
+void dlgEditor::EditWeiter()
+{
+    bool lGueltig = true;
+    const std::string cProgramm = AllTrim(oDCEditText->TextValue());
+    if (!cProgramm.empty() && !FFile(cProgramm)) {
+        ReportError(Text(kTextNoProgram));
+        lGueltig = false;
+    } else {
+        SetLastError(0);
+        if (!WriteIniString("Config", "TextEditor", cProgramm, IniFile())) {
+            const DWORD nFehler = GetLastError();
+            ReportError(DosErrString(nFehler ? nFehler : ERROR_ACCESS_DENIED));
+            lGueltig = false;
+        }
+    }
+    // An empty directory means the default one, as at the next start.
+    std::string cPfad = AllTrim(oDCEditProto->TextValue());
+    if (cPfad.empty()) cPfad = gcPfadUser + "UserData\\";
+    if (cPfad.back() != '\\') cPfad += '\\';
+    if (IsDir(cPfad)) {
+        gcPfadProto = cPfad;
+    } else {
+        ReportError(Text(kTextNoDirectory));
+        lGueltig = false;
+    }
+    if (lGueltig) EndDialog(1);
+}
+
+void dlgEditor::EditAbbrechen()
+{
+    EndDialog(0);
+}
+
+void dlgEditor::EditHilfe()
+{
+    ShowHelpALink("a_editoreinstellung");
+}
