@@ -98,9 +98,11 @@ dlgEditor_vo::dlgEditor_vo(Window* oOwner) : DialogWindow(oOwner, "dlgEditor_vo"
 
 dlgEditor::dlgEditor(Window* oOwner) : dlgEditor_vo(oOwner)
 {
+    // The texts come first: giving a field its description gives it the
+    // layout's caption again, which must not replace the stored program.
+    Sprache();
     oDCEditText->SetTextValue(GetIniString("Config", "TextEditor", IniFile()));
     oDCEditProto->SetTextValue(gcPfadProto);
-    Sprache();
     // The focus goes to the program field once the dialog runs.
     PostMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(oDCEditText->Handle()), TRUE);
     FenAufFenZentrieren(*this);

@@ -181,22 +181,25 @@ void dlgUrheber::Close(Event& oEvent)
     dlgUrheber_vo::Close(oEvent);
 }
 
-// The blocks of the information field, an empty line and the disclaimer.
+// The blocks of the information field, an empty line and the disclaimer; the
+// library is asked for its version first, then for its disclaimer.
 std::string dlgUrheber::InfoText() const
 {
     const geodesy::GeodesyFunctions& library = calc::Library();
     const std::string cVersion = Text(kTextVersionHeading);
     char cKit[16];
     snprintf(cKit, sizeof cKit, "%.2f", GetGraphicsVersion());
-    return Block(Text(kTextProgramHeading), Lower(ProgramDir())) + Block(Text(kTextUserHeading), gcPfadUser) +
-           Block(Text(kTextSamplesHeading), gcPfadUser + "UserData\\") +
-           Block(calc::Filled(cVersion, "Orbalith"), LibraryText(library.getdllversion)) +
-           Block(calc::Filled(cVersion, "Tessaray"),
-                 std::string(cKit) + " " + RuntimeName() + " " + std::to_string(GetVoVersion())) +
-           Block(Text(kTextSystemHeading), OsName()) + Block(Text(kTextTotalHeading), Kilobytes(MemoryEx(0))) +
-           Block(Text(kTextAvailableHeading), Kilobytes(MemoryEx(1))) +
-           Block(Text(kTextLoadHeading), std::to_string(std::llround(MemoryEx(100))) + "%") + "\r\n" +
-           DisclaimerText(LibraryText(library.getdisclaimer));
+    std::string cText = Block(Text(kTextProgramHeading), Lower(ProgramDir()));
+    cText += Block(Text(kTextUserHeading), gcPfadUser);
+    cText += Block(Text(kTextSamplesHeading), gcPfadUser + "UserData\\");
+    cText += Block(calc::Filled(cVersion, "Orbalith"), LibraryText(library.getdllversion));
+    cText += Block(calc::Filled(cVersion, "Tessaray"),
+                   std::string(cKit) + " " + RuntimeName() + " " + std::to_string(GetVoVersion()));
+    cText += Block(Text(kTextSystemHeading), OsName());
+    cText += Block(Text(kTextTotalHeading), Kilobytes(MemoryEx(0)));
+    cText += Block(Text(kTextAvailableHeading), Kilobytes(MemoryEx(1)));
+    cText += Block(Text(kTextLoadHeading), std::to_string(std::llround(MemoryEx(100))) + "%");
+    return cText + "\r\n" + DisclaimerText(LibraryText(library.getdisclaimer));
 }
 
 void dlgUrheber::UrheberInternet()

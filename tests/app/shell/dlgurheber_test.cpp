@@ -208,12 +208,13 @@ TEST_F(DlgUrheberTest, RunsModallyCentredOnTheScreenWithTheFocusOnContinue)
     GetWindowRect(dialog.Handle(), &box);
     EXPECT_NEAR((box.left + box.right) / 2, GetFirstMonitorWidth() / 2, 1);
     EXPECT_NEAR((box.top + box.bottom) / 2, GetFirstMonitorHeight() / 2, 1);
+    const HWND ok = dialog.GetControl("URHEBEROK")->Handle();
     HWND focus = nullptr;
     shell_test::RunModal(dialog, [&] {
         focus = GetFocus();
         Click(dialog, "URHEBEROK");
     });
-    EXPECT_EQ(focus, dialog.GetControl("URHEBEROK")->Handle());
+    EXPECT_EQ(focus, ok);
     EXPECT_EQ(dialog.Handle(), nullptr);
 }
 
