@@ -1,6 +1,7 @@
 #include "app/shell/dlgeditor.h"
 
 #include "app/shell/globals.h"
+#include "calc/computation.h"
 #include "lib/files.h"
 #include "lib/ini.h"
 #include "lib/meldung.h"
@@ -120,10 +121,9 @@ bool dlgEditor::CallByName(std::string_view cName)
     return table.Call(*this, cName) || dlgEditor_vo::CallByName(cName);
 }
 
-const std::string& dlgEditor::Text(int n) const
+std::string dlgEditor::Text(int n) const
 {
-    static const std::string none;
-    return n >= 1 && static_cast<size_t>(n) <= aSprachTexte.size() ? aSprachTexte[static_cast<size_t>(n - 1)] : none;
+    return calc::TextOf(aSprachTexte, n);
 }
 
 void dlgEditor::Sprache()

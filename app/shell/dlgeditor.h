@@ -56,6 +56,6 @@ public:
     const std::vector<std::string>& SprachTexte() const { return aSprachTexte; }
 
 private:
-    const std::string& Text(int n) const;
+    std::string Text(int n) const;
     std::vector<std::string> aSprachTexte;
 };

@@ -60,14 +60,6 @@ constexpr int kTextUserHeading = 15;
 constexpr int kTextSamplesHeading = 16;
 constexpr int kTextTotalHeading = 17;
 
-// The text with every occurrence of cOld replaced by cNew.
-std::string Replaced(std::string cText, const std::string& cOld, const std::string& cNew)
-{
-    for (size_t pos = cText.find(cOld); pos != std::string::npos; pos = cText.find(cOld, pos + cNew.size()))
-        cText.replace(pos, cOld.size(), cNew);
-    return cText;
-}
-
 // A heading line and its value line.
 std::string Block(const std::string& cHeading, const std::string& cValue)
 {
@@ -100,7 +92,7 @@ std::string DisclaimerText(const std::string& cDisclaimer)
             cRest.erase(0, q + 2);
         }
     }
-    return cText + FastMakeLines(Replaced(cRest, "Orbalith", "MERIDOXA"), 50);
+    return cText + FastMakeLines(ReplaceAll(cRest, "Orbalith", "MERIDOXA"), 50);
 }
 
 template <class T>
@@ -164,10 +156,9 @@ bool dlgUrheber::CallByName(std::string_view cName)
     return table.Call(*this, cName) || dlgUrheber_vo::CallByName(cName);
 }
 
-const std::string& dlgUrheber::Text(int n) const
+std::string dlgUrheber::Text(int n) const
 {
-    static const std::string none;
-    return n >= 1 && static_cast<size_t>(n) <= aSprachTexte.size() ? aSprachTexte[static_cast<size_t>(n - 1)] : none;
+    return calc::TextOf(aSprachTexte, n);
 }
 
 void dlgUrheber::Sprache()

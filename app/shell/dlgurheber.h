@@ -53,7 +53,7 @@ public:
     const std::vector<std::string>& SprachTexte() const { return aSprachTexte; }
 
 private:
-    const std::string& Text(int n) const;
+    std::string Text(int n) const;
     std::string InfoText() const;
     std::vector<std::string> aSprachTexte;
 };
