@@ -19,7 +19,7 @@ namespace {
 // dialog's own).
 struct EditorItem {
     int nId;
-    const char* cName;
+    const char* name;
     const char* cCaption;
     int nFont;
 };
@@ -53,15 +53,15 @@ std::string IniFile()
 }
 
 // The drive and directories of a path, lower case ("c:\tools\").
-std::string FolderOf(const std::string& cPath)
+std::string FolderOf(const std::string& path)
 {
-    const FileSpec spec(cPath);
+    const FileSpec spec(path);
     return Lower(spec.Drive() + spec.Path());
 }
 
-void ReportError(const std::string& cText)
+void ReportError(const std::string& text)
 {
-    if (goFehler) goFehler->FehlerMeldung(cText);
+    if (goFehler) goFehler->FehlerMeldung(text);
 }
 
 }  // namespace
@@ -71,7 +71,7 @@ T* dlgEditor_vo::Make(int nId)
 {
     const EditorItem& item = kItems[nId - kItems[0].nId];
     T* control = AddControl<T>(nId);
-    control->SetHyperLabel({item.cName, item.cCaption, "", ""});
+    control->SetHyperLabel({item.name, item.cCaption, "", ""});
     control->SetFont(fonts_[static_cast<size_t>(item.nFont - 1)]);
     return control;
 }
@@ -109,7 +109,7 @@ dlgEditor::dlgEditor(Window* oOwner) : dlgEditor_vo(oOwner)
     FenAufFenZentrieren(*this);
 }
 
-bool dlgEditor::CallByName(std::string_view cName)
+bool dlgEditor::CallByName(std::string_view name)
 {
     static const MethodTable<dlgEditor> table{
         {"EDITHILFE", &dlgEditor::EditHilfe},
@@ -118,7 +118,7 @@ bool dlgEditor::CallByName(std::string_view cName)
         {"BUTSUCHTEXTED", &dlgEditor::ButSuchTextEd},
         {"BUTSUCHPROTOPATH", &dlgEditor::ButSuchProtoPath},
     };
-    return table.Call(*this, cName) || dlgEditor_vo::CallByName(cName);
+    return table.Call(*this, name) || dlgEditor_vo::CallByName(name);
 }
 
 std::string dlgEditor::Text(int n) const
@@ -139,18 +139,18 @@ void dlgEditor::Close(Event& oEvent)
 
 void dlgEditor::ButSuchTextEd()
 {
-    const std::string cProgramm = AllTrim(oDCEditText->TextValue());
-    std::string cOrdner = gcPfadUser, cName = "*.*";
-    if (!cProgramm.empty()) {
-        const FileSpec spec(cProgramm);
-        cOrdner = FolderOf(cProgramm);
-        cName = spec.FileName() + spec.Extension();
+    const std::string program = AllTrim(oDCEditText->TextValue());
+    std::string folder = gcPfadUser, name = "*.*";
+    if (!program.empty()) {
+        const FileSpec spec(program);
+        folder = FolderOf(program);
+        name = spec.FileName() + spec.Extension();
     }
-    widgets::OpenSaveDialog dialog(this, cOrdner + cName, true);
+    widgets::OpenSaveDialog dialog(this, folder + name, true);
     dialog.SetStyle(OFN_HIDEREADONLY, true);
     dialog.SetCaption(gcProgramm + " -- " + Text(kTextProgramTitle));
     dialog.SetFilter({"*.exe;*.com;*.bat", "*.*"}, {Text(kTextProgramFilter), Text(kTextAllFilter)}, 1);
-    dialog.SetInitialDirectory(cOrdner);
+    dialog.SetInitialDirectory(folder);
     if (dialog.Show() && !dialog.FileName().empty()) oDCEditText->SetTextValue(Lower(dialog.FileName()));
 }
 
@@ -159,9 +159,9 @@ void dlgEditor::ButSuchProtoPath()
     StandardFolderDialog dialog(this, gcProgramm + " -- " + Text(kTextFolderTitle),
                                 FolderOf(oDCEditProto->TextValue()));
     if (!dialog.Show() || dialog.Result().empty()) return;
-    std::string cOrdner = Lower(dialog.Result());
-    if (cOrdner.back() != '\\') cOrdner += '\\';
-    oDCEditProto->SetTextValue(cOrdner);
+    std::string folder = Lower(dialog.Result());
+    if (folder.back() != '\\') folder += '\\';
+    oDCEditProto->SetTextValue(folder);
 }
 
 // Each setting is checked and taken over on its own; the dialog ends only
@@ -169,30 +169,30 @@ void dlgEditor::ButSuchProtoPath()
 // file cannot be written the user is told why and the dialog stays open.
 void dlgEditor::EditWeiter()
 {
-    bool lGueltig = true;
-    const std::string cProgramm = AllTrim(oDCEditText->TextValue());
-    if (!cProgramm.empty() && !FFile(cProgramm)) {
+    bool valid = true;
+    const std::string program = AllTrim(oDCEditText->TextValue());
+    if (!program.empty() && !FFile(program)) {
         ReportError(Text(kTextNoProgram));
-        lGueltig = false;
+        valid = false;
     } else {
         SetLastError(0);
-        if (!WriteIniString("Config", "TextEditor", cProgramm, IniFile())) {
-            const DWORD nFehler = GetLastError();
-            ReportError(DosErrString(nFehler ? nFehler : ERROR_ACCESS_DENIED));
-            lGueltig = false;
+        if (!WriteIniString("Config", "TextEditor", program, IniFile())) {
+            const DWORD error = GetLastError();
+            ReportError(DosErrString(error ? error : ERROR_ACCESS_DENIED));
+            valid = false;
         }
     }
     // An empty directory means the default one, as at the next start.
-    std::string cPfad = AllTrim(oDCEditProto->TextValue());
-    if (cPfad.empty()) cPfad = gcPfadUser + "UserData\\";
-    if (cPfad.back() != '\\') cPfad += '\\';
-    if (IsDir(cPfad)) {
-        gcPfadProto = cPfad;
+    std::string directory = AllTrim(oDCEditProto->TextValue());
+    if (directory.empty()) directory = gcPfadUser + "UserData\\";
+    if (directory.back() != '\\') directory += '\\';
+    if (IsDir(directory)) {
+        gcPfadProto = directory;
     } else {
         ReportError(Text(kTextNoDirectory));
-        lGueltig = false;
+        valid = false;
     }
-    if (lGueltig) EndDialog(1);
+    if (valid) EndDialog(1);
 }
 
 void dlgEditor::EditAbbrechen()

@@ -61,38 +61,38 @@ constexpr int kTextSamplesHeading = 16;
 constexpr int kTextTotalHeading = 17;
 
 // A heading line and its value line.
-std::string Block(const std::string& cHeading, const std::string& cValue)
+std::string Block(const std::string& heading, const std::string& value)
 {
-    return cHeading + ":\r\n\t" + cValue + "\r\n";
+    return heading + ":\r\n\t" + value + "\r\n";
 }
 
 // A memory figure in whole kilobytes.
-std::string Kilobytes(double nBytes)
+std::string Kilobytes(double bytes)
 {
-    return std::to_string(std::llround(nBytes / 1024)) + " KB";
+    return std::to_string(std::llround(bytes / 1024)) + " KB";
 }
 
 // A text of the geodesy library; empty when it gives none.
 std::string LibraryText(geodesy::GetTextFn fn)
 {
-    const char* cText = nullptr;
-    if (fn) fn(&cText);
-    return cText ? cText : "";
+    const char* text = nullptr;
+    if (fn) fn(&text);
+    return text ? text : "";
 }
 
 }  // namespace
 
-std::string DisclaimerText(const std::string& cDisclaimer)
+std::string DisclaimerText(const std::string& disclaimer)
 {
-    std::string cRest = cDisclaimer, cText;
-    if (const size_t p = cRest.find("\r\n"); p != std::string::npos) {
-        cRest.erase(0, p + 2);
-        if (const size_t q = cRest.find("\r\n"); q != std::string::npos) {
-            cText = cRest.substr(0, q + 2);
-            cRest.erase(0, q + 2);
+    std::string rest = disclaimer, text;
+    if (const size_t p = rest.find("\r\n"); p != std::string::npos) {
+        rest.erase(0, p + 2);
+        if (const size_t q = rest.find("\r\n"); q != std::string::npos) {
+            text = rest.substr(0, q + 2);
+            rest.erase(0, q + 2);
         }
     }
-    return cText + FastMakeLines(ReplaceAll(cRest, "Orbalith", "MERIDOXA"), 50);
+    return text + FastMakeLines(ReplaceAll(rest, "Orbalith", "MERIDOXA"), 50);
 }
 
 template <class T>
@@ -177,20 +177,20 @@ void dlgUrheber::Close(Event& oEvent)
 std::string dlgUrheber::InfoText() const
 {
     const geodesy::GeodesyFunctions& library = calc::Library();
-    const std::string cVersion = Text(kTextVersionHeading);
-    char cKit[16];
-    snprintf(cKit, sizeof cKit, "%.2f", GetGraphicsVersion());
-    std::string cText = Block(Text(kTextProgramHeading), Lower(ProgramDir()));
-    cText += Block(Text(kTextUserHeading), gcPfadUser);
-    cText += Block(Text(kTextSamplesHeading), gcPfadUser + "UserData\\");
-    cText += Block(calc::Filled(cVersion, "Orbalith"), LibraryText(library.getdllversion));
-    cText += Block(calc::Filled(cVersion, "Tessaray"),
-                   std::string(cKit) + " " + RuntimeName() + " " + std::to_string(GetVoVersion()));
-    cText += Block(Text(kTextSystemHeading), OsName());
-    cText += Block(Text(kTextTotalHeading), Kilobytes(MemoryEx(0)));
-    cText += Block(Text(kTextAvailableHeading), Kilobytes(MemoryEx(1)));
-    cText += Block(Text(kTextLoadHeading), std::to_string(std::llround(MemoryEx(100))) + "%");
-    return cText + "\r\n" + DisclaimerText(LibraryText(library.getdisclaimer));
+    const std::string versionHeading = Text(kTextVersionHeading);
+    char kitVersion[16];
+    snprintf(kitVersion, sizeof kitVersion, "%.2f", GetGraphicsVersion());
+    std::string text = Block(Text(kTextProgramHeading), Lower(ProgramDir()));
+    text += Block(Text(kTextUserHeading), gcPfadUser);
+    text += Block(Text(kTextSamplesHeading), gcPfadUser + "UserData\\");
+    text += Block(calc::Filled(versionHeading, "Orbalith"), LibraryText(library.getdllversion));
+    text += Block(calc::Filled(versionHeading, "Tessaray"),
+                  std::string(kitVersion) + " " + RuntimeName() + " " + std::to_string(GetVoVersion()));
+    text += Block(Text(kTextSystemHeading), OsName());
+    text += Block(Text(kTextTotalHeading), Kilobytes(MemoryEx(0)));
+    text += Block(Text(kTextAvailableHeading), Kilobytes(MemoryEx(1)));
+    text += Block(Text(kTextLoadHeading), std::to_string(std::llround(MemoryEx(100))) + "%");
+    return text + "\r\n" + DisclaimerText(LibraryText(library.getdisclaimer));
 }
 
 void dlgUrheber::UrheberInternet()

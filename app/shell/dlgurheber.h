@@ -63,4 +63,4 @@ private:
 // unchanged, and the rest, with the library's name replaced by the
 // program's, is wrapped into lines of at most 49 characters. A disclaimer
 // without a line end is wrapped whole.
-std::string DisclaimerText(const std::string& cDisclaimer);
+std::string DisclaimerText(const std::string& disclaimer);

@@ -14,9 +14,9 @@ inline const std::string kWebBase = "https://" + kWebAddress + "/";
 inline const std::string kSupportMail = "support@example.com";
 
 // The maker's home page: German for "ger", English for every other language.
-inline std::string HomePage(const std::string& cSprache)
+inline std::string HomePage(const std::string& language)
 {
-    return kWebBase + (cSprache == "ger" ? "home.htm" : "homee.htm");
+    return kWebBase + (language == "ger" ? "home.htm" : "homee.htm");
 }
 
 }  // namespace shell
