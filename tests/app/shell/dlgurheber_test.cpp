@@ -113,6 +113,23 @@ TEST_F(DlgUrheberTest, TheInformationFieldHasTheNineBlocksInOrderThenTheDisclaim
                                   "any warranty of any kind; use it at your own", "risk."}));
 }
 
+TEST_F(DlgUrheberTest, AVersionHeadingWithoutPlaceholderIsShownUnchangedForBothVersions)
+{
+    std::string file = shell_test::FileBytes(gcPfadSprache + "mdx_eng.lng");
+    const std::string heading = "STRING_004=Version of #\r\n";
+    ASSERT_NE(file.find(heading), std::string::npos);
+    file.replace(file.find(heading), heading.size(), "STRING_004=Versions\r\n");
+    gcPfadSprache = root;
+    shell_test::PutFile(root + "mdx_eng.lng", file);
+    SprachenLaden();
+    dlgUrheber dialog(frame.get());
+    const auto lines = Lines(static_cast<MultiLineEdit*>(dialog.GetControl("MULTILINEEDIT"))->TextValue());
+    ASSERT_GT(lines.size(), 9u);
+    EXPECT_EQ(lines[6], "Versions:");
+    EXPECT_EQ(lines[7], "\tORB 3.21");
+    EXPECT_EQ(lines[8], "Versions:");
+}
+
 TEST_F(DlgUrheberTest, TheDisclaimerShowsItsSecondLineAsGivenAndWrapsTheRest)
 {
     const struct {
