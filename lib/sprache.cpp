@@ -19,13 +19,6 @@ namespace {
 constexpr unsigned kValueBuffer = 1000;
 constexpr int kTextCount = 100;
 
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to)
-{
-    for (auto pos = text.find(from); pos != std::string::npos; pos = text.find(from, pos + to.size()))
-        text.replace(pos, from.size(), to);
-    return text;
-}
-
 // Looks texts up in the file of the current language, then in the English
 // file, and brings them into the system's ANSI code page.
 class TextSource {

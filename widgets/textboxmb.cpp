@@ -1,6 +1,7 @@
 #include "widgets/textboxmb.h"
 
 #include "platform/framework/app.h"
+#include "platform/runtime/strings.h"
 #include "widgets/getmsgstring.h"
 #include "widgets/messagelayout.h"
 
@@ -13,13 +14,6 @@ constexpr int kBandHeight = 45;
 // The last text line's distance from the bottom: band and gap.
 constexpr int kTextBottom = 55;
 
-std::string ReplacedAll(std::string text, const std::string& what, const std::string& with)
-{
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
-        text.replace(at, what.size(), with);
-    return text;
-}
-
 }  // namespace
 
 TextBoxMb::TextBoxMb(Window* owner, const std::string& caption, std::string text, int textWidth, int buttonWidth,
@@ -28,7 +22,7 @@ TextBoxMb::TextBoxMb(Window* owner, const std::string& caption, std::string text
       icon_(icon)
 {
     SetCaption(caption);
-    text = ReplacedAll(text, "<LF>", "\r\n");
+    text = ReplaceAll(text, "<LF>", "\r\n");
     if (buttonWidth < 50) buttonWidth = 100;
     SetBackground(WindowColorBrush());
     iconControl_ = MakeIconControl(*this, icon_);

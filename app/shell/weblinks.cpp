@@ -8,9 +8,6 @@ namespace shell {
 
 namespace {
 
-// The program's web site lies under a domain reserved for examples.
-const std::string kWebSite = "https://www.example.com/meridoxa/";
-
 bool German(const std::string& cSprache)
 {
     return cSprache == "ger";
@@ -20,12 +17,12 @@ bool German(const std::string& cSprache)
 
 std::string ProductPage(const std::string& cSprache)
 {
-    return kWebSite + (German(cSprache) ? "produkt.html" : "product.html");
+    return kWebBase + (German(cSprache) ? "meridoxa.htm" : "meridoxae.htm");
 }
 
 std::string FaqPage(const std::string& cSprache)
 {
-    return kWebSite + (German(cSprache) ? "fragen.html#meridoxa" : "faq.html#meridoxa");
+    return kWebBase + (German(cSprache) ? "faq.htm#meridoxa" : "faqe.htm#meridoxa");
 }
 
 std::string EncyclopediaPage(const std::string& cSprache)

@@ -3,8 +3,10 @@
 #include <windows.h>
 
 #include "app/calcwindow/calcwindow.h"
+#include "app/shell/dlgeditor.h"
 #include "app/shell/dlgfarben.h"
 #include "app/shell/dlgsprache.h"
+#include "app/shell/dlgurheber.h"
 #include "app/shell/drucken.h"
 #include "app/shell/getpfade.h"
 #include "app/shell/globals.h"
@@ -284,6 +286,7 @@ bool winShell::CallByName(std::string_view name)
     static const MethodTable<winShell> table{
         {"PROSPRACHE", &winShell::ProSprache},
         {"PROFARBENEINSTELLEN", &winShell::ProFarbenEinstellen},
+        {"PROEDITOREINSTELLEN", &winShell::ProEditorEinstellen},
         {"PRODRUCKEREINSTELLEN", &winShell::ProDruckerEinstellen},
         {"PRODRUCKENH", &winShell::ProDruckenH},
         {"PRODRUCKENF", &winShell::ProDruckenF},
@@ -300,6 +303,7 @@ bool winShell::CallByName(std::string_view name)
         {"HILONLINEINFO", &winShell::HilOnlineInfo},
         {"HILFAQ", &winShell::HilFaq},
         {"HILREFERENZ1", &winShell::HilReferenz1},
+        {"HILURHEBERHINWEIS", &winShell::HilUrheberHinweis},
     };
     return table.Call(*this, name) || gTopAppWindow::CallByName(name);
 }
@@ -317,6 +321,12 @@ void winShell::ProSprache()
 void winShell::ProFarbenEinstellen()
 {
     dlgFarben dialog(this);
+    dialog.Show();
+}
+
+void winShell::ProEditorEinstellen()
+{
+    dlgEditor dialog(this);
     dialog.Show();
 }
 
@@ -400,4 +410,10 @@ void winShell::HilFaq()
 void winShell::HilReferenz1()
 {
     shell::OpenUrl(shell::EncyclopediaPage(gcSprache));
+}
+
+void winShell::HilUrheberHinweis()
+{
+    dlgUrheber dialog(this);
+    dialog.Show();
 }

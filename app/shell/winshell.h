@@ -59,8 +59,9 @@ public:
     // The language dialog; another language accepted there becomes the
     // program's, and the frame and the calculation window take its texts.
     void ProSprache();
-    // The colour dialog.
+    // The colour dialog; the text viewer and protocol path dialog.
     void ProFarbenEinstellen();
+    void ProEditorEinstellen();
     // Printing and pictures: the printer set-up, the result report, the
     // calculation window as a form, the frame as a GIF or BMP picture, and
     // the protocol file in the text viewer.
@@ -87,6 +88,8 @@ public:
     void HilOnlineInfo();
     void HilFaq();
     void HilReferenz1();
+    // The about box.
+    void HilUrheberHinweis();
 
     // The frame's numbered texts (text n at index n - 1).
     const std::vector<std::string>& SprachTexte() const { return texts_; }

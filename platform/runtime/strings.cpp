@@ -39,6 +39,14 @@ std::string PadR(const std::string& text, std::size_t length)
     return text + std::string(length - text.size(), ' ');
 }
 
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to)
+{
+    if (from.empty()) return text;
+    for (auto pos = text.find(from); pos != std::string::npos; pos = text.find(from, pos + to.size()))
+        text.replace(pos, from.size(), to);
+    return text;
+}
+
 bool Empty(std::string_view text)
 {
     return text.find_first_not_of(" \t\r\n") == std::string::npos;

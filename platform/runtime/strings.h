@@ -19,6 +19,10 @@ std::string Lower(const std::string& text);
 // right, or cut to its first `length` characters when it is longer.
 std::string PadR(const std::string& text, std::size_t length);
 
+// The text with every occurrence of `from` replaced by `to`, left to right;
+// a replacement is not searched again. An empty `from` changes nothing.
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to);
+
 // The emptiness test of texts: no characters, or only blanks, tabs, CR and LF.
 bool Empty(std::string_view text);
 

@@ -13,7 +13,10 @@
 #include <gmock/gmock.h>
 
 #include "app/calcwindow/calcwindow.h"
+#include "app/shell/dlgeditor.h"
+#include "app/shell/dlgfarben.h"
 #include "app/shell/dlgsprache.h"
+#include "app/shell/dlgurheber.h"
 #include "app/shell/globals.h"
 #include "calc/library.h"
 #include "calc/pump.h"
@@ -492,10 +495,10 @@ TEST_F(Frame, HelpAndWebCommandsOpenTheirTopicsAndPagesByLanguage)
         {"slv", 0, "Help", en, "", HH_DISPLAY_TOC},
         {"eng", -1, "Help", en, "", HH_DISPLAY_INDEX},
         {"ger", -2, "Help", de, "", HH_DISPLAY_TOC},
-        {"ger", 25, "ShellExecute", "https://www.example.com/meridoxa/produkt.html", "open||", SW_SHOWNORMAL},
-        {"slv", 25, "ShellExecute", "https://www.example.com/meridoxa/product.html", "open||", SW_SHOWNORMAL},
-        {"ger", 26, "ShellExecute", "https://www.example.com/meridoxa/fragen.html#meridoxa", "open||", SW_SHOWNORMAL},
-        {"eng", 26, "ShellExecute", "https://www.example.com/meridoxa/faq.html#meridoxa", "open||", SW_SHOWNORMAL},
+        {"ger", 25, "ShellExecute", "https://www.example.com/meridoxa.htm", "open||", SW_SHOWNORMAL},
+        {"slv", 25, "ShellExecute", "https://www.example.com/meridoxae.htm", "open||", SW_SHOWNORMAL},
+        {"ger", 26, "ShellExecute", "https://www.example.com/faq.htm#meridoxa", "open||", SW_SHOWNORMAL},
+        {"eng", 26, "ShellExecute", "https://www.example.com/faqe.htm#meridoxa", "open||", SW_SHOWNORMAL},
         {"ger", 27, "ShellExecute", "https://de.wikipedia.org/wiki/Helmert-Transformation", "open||", SW_SHOWNORMAL},
         {"eng", 27, "ShellExecute", "https://en.wikipedia.org/wiki/Helmert_transformation", "open||", SW_SHOWNORMAL},
     };
@@ -608,6 +611,45 @@ TEST_F(Frame, TheLanguageCommandSwitchesFrameAndCalculationWindowTogether)
         EXPECT_EQ(name->TextValue(), calcPar->SprachTexte().at(46));
         EXPECT_EQ(typed->TextValue(), "my system");
         EXPECT_EQ(dynamic_cast<CheckBox*>(calcPar->GetControl("CHECKINVERS"))->Checked(), !switches);
+    }
+}
+
+// Ends the modal dialog the frame shows, noting whether it was the expected one.
+bool (*g_expected)(DialogWindow*) = nullptr;
+bool g_shown = false;
+bool g_expectedShown = false;
+void CALLBACK EndShownDialog(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND popup = GetLastActivePopup(goShell->Handle());
+    auto* dialog = dynamic_cast<DialogWindow*>(ObjectOfWindowHandle(popup));
+    if (!dialog || !dialog->IsVisible()) return;
+    KillTimer(nullptr, timer);
+    g_shown = true;
+    g_expectedShown = g_expected(dialog);
+    dialog->EndDialog();
+}
+
+TEST_F(Frame, TheSettingsCommandsAndTheAboutBoxShowTheirDialogsModally)
+{
+    struct Case {
+        int row;
+        bool (*isIt)(DialogWindow*);
+    };
+    const Case cases[] = {
+        {4, [](DialogWindow* d) { return dynamic_cast<dlgFarben*>(d) != nullptr; }},
+        {5, [](DialogWindow* d) { return dynamic_cast<dlgEditor*>(d) != nullptr; }},
+        {29, [](DialogWindow* d) { return dynamic_cast<dlgUrheber*>(d) != nullptr; }},
+    };
+    Start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
+        g_expected = c.isIt;
+        g_shown = g_expectedShown = false;
+        SetTimer(nullptr, 0, 50, EndShownDialog);
+        Command(c.row);
+        EXPECT_TRUE(g_shown);
+        EXPECT_TRUE(g_expectedShown);
+        EXPECT_TRUE(IsWindowEnabled(frame->Handle()));
     }
 }
 

@@ -35,6 +35,20 @@ TEST(Strings, PadRFillsOrCuts)
     EXPECT_EQ(PadR("abc", 0), "");
 }
 
+TEST(Strings, ReplaceAllReplacesEveryOccurrenceOnce)
+{
+    const struct {
+        const char* text;
+        const char* from;
+        const char* to;
+        const char* result;
+    } cases[] = {
+        {"a#b#c", "#", "--", "a--b--c"},          {"aaa", "a", "aa", "aaaaaa"},  // a replacement is not searched again
+        {"<LF><LF>", "<LF>", "\r\n", "\r\n\r\n"}, {"abc", "", "x", "abc"},      {"abc", "d", "x", "abc"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ReplaceAll(c.text, c.from, c.to), c.result) << c.text << " " << c.from;
+}
+
 TEST(Strings, EmptyMeansWhiteSpaceOnly)
 {
     for (const char* text : {"", " ", "\t \r\n"}) EXPECT_TRUE(Empty(text)) << '"' << text << '"';

@@ -1,0 +1,206 @@
+#include "app/shell/dlgeditor.h"
+
+#include "app/shell/globals.h"
+#include "calc/computation.h"
+#include "lib/files.h"
+#include "lib/ini.h"
+#include "lib/meldung.h"
+#include "lib/placement.h"
+#include "lib/sprache.h"
+#include "platform/framework/filepath.h"
+#include "platform/framework/standard_dialogs.h"
+#include "platform/runtime/files.h"
+#include "platform/runtime/strings.h"
+#include "widgets/opensavedialog.h"
+
+namespace {
+
+// One control of the template: id, name, default caption, font (0: the
+// dialog's own).
+struct EditorItem {
+    int nId;
+    const char* name;
+    const char* cCaption;
+    int nFont;
+};
+
+constexpr EditorItem kItems[] = {
+    {100, "EDITTEXT", "Programm zur Anzeige von Textdateien", 1},
+    {101, "EDITHILFE", "Hilfe", 2},
+    {102, "EDITABBRECHEN", "Abbrechen", 2},
+    {103, "EDITWEITER",
+     "\xDC"
+     "bernehmen",
+     2},
+    {104, "TEXT1", "Programm zur Anzeige von Textdateien", 1},
+    {105, "BUTSUCHTEXTED", "Suchen", 2},
+    {106, "TEXT3", "Pfad zur Ablage der Protokolldatei", 1},
+    {107, "EDITPROTO", "", 1},
+    {108, "BUTSUCHPROTOPATH", "W\xE4hlen", 2},
+};
+
+// Numbers of the dialog's texts.
+constexpr int kTextProgramTitle = 2;
+constexpr int kTextFolderTitle = 3;
+constexpr int kTextProgramFilter = 4;
+constexpr int kTextAllFilter = 5;
+constexpr int kTextNoProgram = 6;
+constexpr int kTextNoDirectory = 7;
+
+std::string IniFile()
+{
+    return gcPfadUser + "meridoxa.ini";
+}
+
+// The drive and directories of a path, lower case ("c:\tools\").
+std::string FolderOf(const std::string& path)
+{
+    const FileSpec spec(path);
+    return Lower(spec.Drive() + spec.Path());
+}
+
+void ReportError(const std::string& text)
+{
+    if (goFehler) goFehler->FehlerMeldung(text);
+}
+
+}  // namespace
+
+template <class T>
+T* dlgEditor_vo::Make(int nId)
+{
+    const EditorItem& item = kItems[nId - kItems[0].nId];
+    T* control = AddControl<T>(nId);
+    control->SetHyperLabel({item.name, item.cCaption, "", ""});
+    control->SetFont(fonts_[static_cast<size_t>(item.nFont - 1)]);
+    return control;
+}
+
+dlgEditor_vo::dlgEditor_vo(Window* oOwner) : DialogWindow(oOwner, "dlgEditor_vo", true)
+{
+    PreInit();
+    fonts_[0] = Font(10, "Arial");
+    fonts_[1] = Font(8, "Arial");
+    for (Font& font : fonts_) font.Bold(true);
+    oDCEditText = Make<SingleLineEdit>(100);
+    oCCEditHilfe = Make<PushButton>(101);
+    oCCEditAbbrechen = Make<PushButton>(102);
+    oCCEditWeiter = Make<PushButton>(103);
+    oDCText1 = Make<FixedText>(104);
+    oCCButSuchTextEd = Make<PushButton>(105);
+    oDCText3 = Make<FixedText>(106);
+    oDCEditProto = Make<SingleLineEdit>(107);
+    oCCButSuchProtoPath = Make<PushButton>(108);
+    SetCaption("Auswahl von Dateiwerkzeugen");
+    SetHyperLabel({"DLGEDITOR_VO", "Auswahl von Dateiwerkzeugen", "", ""});
+    SetIconSm(icoApp_vo(GetSystemMetrics(SM_CXSMICON)));
+    PostInit();
+}
+
+dlgEditor::dlgEditor(Window* oOwner) : dlgEditor_vo(oOwner)
+{
+    // The texts come first: giving a field its description gives it the
+    // layout's caption again, which must not replace the stored program.
+    Sprache();
+    oDCEditText->SetTextValue(GetIniString("Config", "TextEditor", IniFile()));
+    oDCEditProto->SetTextValue(gcPfadProto);
+    // The focus goes to the program field once the dialog runs.
+    PostMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(oDCEditText->Handle()), TRUE);
+    FenAufFenZentrieren(*this);
+}
+
+bool dlgEditor::CallByName(std::string_view name)
+{
+    static const MethodTable<dlgEditor> table{
+        {"EDITHILFE", &dlgEditor::EditHilfe},
+        {"EDITWEITER", &dlgEditor::EditWeiter},
+        {"EDITABBRECHEN", &dlgEditor::EditAbbrechen},
+        {"BUTSUCHTEXTED", &dlgEditor::ButSuchTextEd},
+        {"BUTSUCHPROTOPATH", &dlgEditor::ButSuchProtoPath},
+    };
+    return table.Call(*this, name) || dlgEditor_vo::CallByName(name);
+}
+
+std::string dlgEditor::Text(int n) const
+{
+    return calc::TextOf(aSprachTexte, n);
+}
+
+void dlgEditor::Sprache()
+{
+    aSprachTexte = SprachDialog(*this, "DLGEDITOR");
+}
+
+void dlgEditor::Close(Event& oEvent)
+{
+    aSprachTexte.clear();
+    dlgEditor_vo::Close(oEvent);
+}
+
+void dlgEditor::ButSuchTextEd()
+{
+    const std::string program = AllTrim(oDCEditText->TextValue());
+    std::string folder = gcPfadUser, name = "*.*";
+    if (!program.empty()) {
+        const FileSpec spec(program);
+        folder = FolderOf(program);
+        name = spec.FileName() + spec.Extension();
+    }
+    widgets::OpenSaveDialog dialog(this, folder + name, true);
+    dialog.SetStyle(OFN_HIDEREADONLY, true);
+    dialog.SetCaption(gcProgramm + " -- " + Text(kTextProgramTitle));
+    dialog.SetFilter({"*.exe;*.com;*.bat", "*.*"}, {Text(kTextProgramFilter), Text(kTextAllFilter)}, 1);
+    dialog.SetInitialDirectory(folder);
+    if (dialog.Show() && !dialog.FileName().empty()) oDCEditText->SetTextValue(Lower(dialog.FileName()));
+}
+
+void dlgEditor::ButSuchProtoPath()
+{
+    StandardFolderDialog dialog(this, gcProgramm + " -- " + Text(kTextFolderTitle),
+                                FolderOf(oDCEditProto->TextValue()));
+    if (!dialog.Show() || dialog.Result().empty()) return;
+    std::string folder = Lower(dialog.Result());
+    if (folder.back() != '\\') folder += '\\';
+    oDCEditProto->SetTextValue(folder);
+}
+
+// Each setting is checked and taken over on its own; the dialog ends only
+// when both were valid. The viewer program is written at once; when the INI
+// file cannot be written the user is told why and the dialog stays open.
+void dlgEditor::EditWeiter()
+{
+    bool valid = true;
+    const std::string program = AllTrim(oDCEditText->TextValue());
+    if (!program.empty() && !FFile(program)) {
+        ReportError(Text(kTextNoProgram));
+        valid = false;
+    } else {
+        SetLastError(0);
+        if (!WriteIniString("Config", "TextEditor", program, IniFile())) {
+            const DWORD error = GetLastError();
+            ReportError(DosErrString(error ? error : ERROR_ACCESS_DENIED));
+            valid = false;
+        }
+    }
+    // An empty directory means the default one, as at the next start.
+    std::string directory = AllTrim(oDCEditProto->TextValue());
+    if (directory.empty()) directory = gcPfadUser + "UserData\\";
+    if (directory.back() != '\\') directory += '\\';
+    if (IsDir(directory)) {
+        gcPfadProto = directory;
+    } else {
+        ReportError(Text(kTextNoDirectory));
+        valid = false;
+    }
+    if (valid) EndDialog(1);
+}
+
+void dlgEditor::EditAbbrechen()
+{
+    EndDialog(0);
+}
+
+void dlgEditor::EditHilfe()
+{
+    ShowHelpALink("a_editoreinstellung");
+}
