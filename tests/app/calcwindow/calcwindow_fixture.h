@@ -47,7 +47,7 @@ protected:
         ASSERT_TRUE(library.Load(MDX_PROGRAM_DIR "/orbalith32.dll")) << library.Error();
         calc::SetLibrary(&library);
         frame = std::make_unique<RecordingFrame>();
-        window = MakeWindow();
+        window = std::make_unique<dtaCalcPar>(frame.get());
         frame->Show();
         window->Show();
     }
@@ -64,8 +64,6 @@ protected:
 
     // The language the window is made in.
     virtual std::string Sprache() const { return "eng"; }
-    // The calculation window the test works on, in the frame.
-    virtual std::unique_ptr<dtaCalcPar> MakeWindow() { return std::make_unique<dtaCalcPar>(frame.get()); }
 
     template <class T = Control>
     T* Get(const char* cName) const
