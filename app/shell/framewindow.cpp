@@ -56,4 +56,11 @@ void FrameWindow::Close(Event&)
     if (App* app = App::Current()) app->Quit();
 }
 
+bool FrameWindow::CallByName(std::string_view name)
+{
+    if (!SameName(name, "PROBEENDEN")) return TopAppWindow::CallByName(name);
+    PostMessageA(Handle(), WM_CLOSE, 0, 0);
+    return true;
+}
+
 }  // namespace shell

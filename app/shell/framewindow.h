@@ -26,6 +26,8 @@ public:
     void Resize(ResizeEvent& event) override;
     bool QueryClose(Event& event) override;
     void Close(Event& event) override;
+    // PROBEENDEN (the calculation window's exit button) asks the frame to close.
+    bool CallByName(std::string_view name) override;
 
 private:
     void FitCalcWindow();
