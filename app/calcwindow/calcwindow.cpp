@@ -116,7 +116,8 @@ bool dtaCalcPar::CallByName(std::string_view name)
                                                {"BUTBEENDEN", &dtaCalcPar::ButBeenden},
                                                {"BUTONLINEINFO", &dtaCalcPar::ButOnlineInfo},
                                                {"BUTINFO", &dtaCalcPar::ButInfo},
-                                               {"BUTHELMERTHILFE", &dtaCalcPar::ButHelmertHilfe}};
+                                               {"BUTHELMERTHILFE", &dtaCalcPar::ButHelmertHilfe},
+                                               {"FARBENNEU", &dtaCalcPar::FarbenNeu}};
     if (SameName(name, "BUTKONFLADEN")) {
         ButKonfLaden();
         return true;
