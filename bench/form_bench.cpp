@@ -46,11 +46,13 @@ public:
     int nPaints = 0;
 };
 
-// A frame of kFrameSize with a form filling its canvas, on top of the others.
+// A frame of kFrameSize with a form filling its canvas, on top of the others
+// (the calculation window has fitted itself to the frame's first size).
 void Place(TopAppWindow& oFrame, Window& oForm)
 {
     oFrame.SetSize(kFrameSize);
     oFrame.Show();
+    oForm.SetOrigin({0, 0});
     oForm.SetSize(oFrame.CanvasArea().extent);
     oForm.Show();
     ApplicationExec();

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 
 #include "app/shell/globals.h"
 #include "calc/formats.h"
@@ -21,6 +22,8 @@ constexpr UINT_PTR kBlinkTimer = 1;
 // The blink state of the icon: 0 or 1, the next tick shows black; 2, the
 // next tick restores the window's background.
 unsigned char blinkState = 0;
+// The notifier (wParam) of the last notification that reached the status bar.
+uint32_t lastNotifier = 0;
 
 }  // namespace
 
@@ -36,6 +39,9 @@ dtaCalcPar::dtaCalcPar(Window* owner) : dtaCalcPar_vo(owner)
                    oDCText16,     oCCHelmertFrame, oCCHelmertVector, oCCHelmertIso19111, oCCMolodensky, oDCCheckEllPar,
                    oDCCheckKomma, oDCCheckInvers,  oDCCheckOrgOut,   oDCCheckGeoOut};
     aFelderCombo = {oDCComFormQ, oDCComFormZ, oDCComEllQ, oDCComEllZ};
+    FarbenNeu();
+    GroessenNeu();
+    TooltipNeu();
     Sprache();
     oCCButInfo->SetForm(2);
     Daten();
@@ -78,6 +84,10 @@ LRESULT dtaCalcPar::Dispatch(Event& event)
         (reinterpret_cast<HWND>(event.lParam) == oDCKoordListQ->Handle() ||
          reinterpret_cast<HWND>(event.lParam) == oDCKoordListZ->Handle()))
         ShowError(calc::kTextListFull);
+    if (event.message == WM_NOTIFY && static_cast<uint32_t>(event.wParam) != lastNotifier) {
+        lastNotifier = static_cast<uint32_t>(event.wParam);
+        DescribeControlUnderCursor();
+    }
     if (event.message == WM_TIMER && event.wParam == kBlinkTimer && oDCIconApp) {
         if (blinkState == 2) {
             oDCIconApp->SetBackground(Background());
@@ -104,7 +114,11 @@ bool dtaCalcPar::CallByName(std::string_view name)
                                                {"BUTKONFSICHERN", &dtaCalcPar::ButKonfSichern},
                                                {"BUTKONFTRDBEZ", &dtaCalcPar::ButKonfTrdBez},
                                                {"BUTKONFTRDELL", &dtaCalcPar::ButKonfTrdEll},
-                                               {"BUTBEENDEN", &dtaCalcPar::ButBeenden}};
+                                               {"BUTBEENDEN", &dtaCalcPar::ButBeenden},
+                                               {"BUTONLINEINFO", &dtaCalcPar::ButOnlineInfo},
+                                               {"BUTINFO", &dtaCalcPar::ButInfo},
+                                               {"BUTHELMERTHILFE", &dtaCalcPar::ButHelmertHilfe},
+                                               {"FARBENNEU", &dtaCalcPar::FarbenNeu}};
     if (SameName(name, "BUTKONFLADEN")) {
         ButKonfLaden();
         return true;
@@ -158,6 +172,7 @@ void dtaCalcPar::EnableSide(const Side& side)
 
 void dtaCalcPar::GroessenNeu()
 {
+    if (!Owner()) return;
     const auto nMenu = static_cast<short>(GetSystemMetrics(SM_CYMENU));
     const BoundingBox canvas = Owner()->CanvasArea();
     SetOrigin({0, nMenu});
@@ -174,7 +189,7 @@ void dtaCalcPar::Sprache()
     oDCCheckInvers->SetChecked(false);
     SetSprachFileControl(*this, "DTACALCPAR");
     aSprachTexte = GetSprachFileText("DTACALCPAR");
-    Repaint();
+    PaintNew();
     if (IsVisible()) {
         Daten();
         FillCombo(oDCComFormQ, aFormate);
@@ -208,13 +223,6 @@ void dtaCalcPar::FillCombo(ComboBox* combo, const std::vector<ListRow>& rows)
     ReleaseDC(combo->Handle(), dc);
     const int frame = 2 * GetSystemMetrics(SM_CXEDGE) + GetSystemMetrics(SM_CXVSCROLL) + 8;
     SendMessageA(combo->Handle(), CB_SETDROPPEDWIDTH, static_cast<WPARAM>(widest + frame), 0);
-}
-
-// The exit button closes the program through its frame window (which
-// refuses while a computation runs).
-void dtaCalcPar::ButBeenden()
-{
-    if (Owner() && Owner()->Handle()) PostMessageA(Owner()->Handle(), WM_CLOSE, 0, 0);
 }
 
 void dtaCalcPar::Anpassen()

@@ -74,6 +74,16 @@ public:
     // Fills the owner's canvas but for a strip of menu-bar height along its
     // bottom edge.
     void GroessenNeu();
+    // The look (look.cpp). FarbenNeu gives the caption-type controls and the
+    // window brush 4 of gaPinsel, the edit fields brush 1 and the combo boxes
+    // brush 3, each group only when its first member has another brush, and
+    // repaints the window in full. Paint draws the background: colour 4 of
+    // gaFarben running toward colour 5 with strength gnGradient in direction
+    // gnGradDir; nothing while the window is iconic or hidden. TooltipNeu
+    // switches the description tooltip of every control by glTooltip.
+    void FarbenNeu();
+    void Paint() override;
+    void TooltipNeu();
 
     // Builds the format list, sets the library's language and builds the
     // ellipsoid list with the semi-axes of every ellipsoid for both sides.
@@ -133,8 +143,15 @@ public:
     void ButKonfTrdEll();
     // Prints the result field on goDrucker (prnergebnis.cpp).
     void ButDruckenH();
-    // Closes the program (posts a close request to the frame window).
+    // The small buttons hand over to the frame window (the owner): the exit
+    // button ends the program (PROBEENDEN), the online-info button opens the
+    // product page (HILONLINEINFO), the info button the about box
+    // (HILURHEBERHINWEIS); the help button shows the help topic of the
+    // computation.
     void ButBeenden();
+    void ButOnlineInfo();
+    void ButInfo();
+    void ButHelmertHilfe();
 
     // The window's numbered texts (text n at index n - 1).
     const std::vector<std::string>& SprachTexte() const { return aSprachTexte; }
@@ -179,6 +196,9 @@ public:
     bool& EllipsoidOk(const Side& side) { return side.source ? lEllOkQ : lEllOkZ; }
 
 private:
+    // The owner's status bar shows the description of the control under the
+    // cursor; nothing without a status bar, a control or a description.
+    void DescribeControlUnderCursor();
     void ShowError(int number) const;
     bool Ask(int number);
     void EnableMenus(bool on);

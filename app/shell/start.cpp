@@ -25,7 +25,6 @@ void MeridoxaApp::Start()
     winShell oShell;
     oShell.Show();
     dtaCalcPar oCalcPar(&oShell);
-    oCalcPar.GroessenNeu();
     oCalcPar.Show();
     exitCode_ = Exec();
 }

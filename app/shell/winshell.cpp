@@ -363,6 +363,7 @@ void winShell::ProDateiBearbProto()
 void winShell::ProTooltipEinstellen()
 {
     Toggle(*menu_, kTooltipSwitch);
+    if (goCalcPar) goCalcPar->TooltipNeu();
 }
 
 void winShell::ProBegruessung()

@@ -72,7 +72,8 @@ public:
     void ProSpeichernBmp();
     void ProDateiBearbProto();
 
-    // The switches: each flips its setting and its check mark.
+    // The switches: each flips its setting and its check mark; the tooltips
+    // of the calculation window follow at once.
     void ProTooltipEinstellen();
     void ProBegruessung();
     void ProEndeNachfrage();

@@ -32,10 +32,13 @@ public:
     // Called after the user picked a new colour number.
     virtual int ColorChanged(int nColour) { return nColour; }
 
-protected:
+    // A painted cell in painter coordinates: left x, top y, width and height
+    // with the border lines.
     struct Cell {
         int32_t x, top, width, height;
     };
+
+protected:
     // The next Paint paints only the current-colour box.
     bool _lCurrentOnly = false;
     // The cells of the last full paint, entry n - 1 for colour number n.

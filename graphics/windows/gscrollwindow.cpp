@@ -5,6 +5,13 @@
 #include "platform/framework/toolbar.h"
 #include "platform/runtime/numtext.h"
 
+namespace {
+
+// The timer that draws the bars after scrolling; id 1 is the kit's SetTimer.
+constexpr UINT_PTR kBarTimer = 2;
+
+}  // namespace
+
 gScrollWindow::gScrollWindow(Window* oOwner, std::optional<int32_t> nCanvasWidth, std::optional<int32_t> nCanvasHeight)
     : gKitWindow(oOwner)
 {
@@ -27,6 +34,36 @@ void gScrollWindow::Destroy()
     _oHScrollBar = nullptr;
     _oVScrollBar = nullptr;
     gKitWindow::Destroy();
+}
+
+LRESULT gScrollWindow::Dispatch(Event& oEvent)
+{
+    // Under Wine drawing a bar takes 4 ms or more, a hundred times the copy of
+    // the view, and the framework would draw it before the view moves. The bar is
+    // drawn by a timer instead: at most once per tick, however many requests
+    // came in between.
+    if (oEvent.message == WM_TIMER && oEvent.wParam == kBarTimer) {
+        KillTimer(Handle(), kBarTimer);
+        _lBarsPending = false;
+        for (WindowScrollBar* oBar : {_oHScrollBar, _oVScrollBar})
+            if (oBar != nullptr) oBar->SetThumbPosition(oBar->ThumbPosition());
+        return 0;
+    }
+    const bool lHorizontal = oEvent.message == WM_HSCROLL;
+    WindowScrollBar* oBar = lHorizontal ? _oHScrollBar : oEvent.message == WM_VSCROLL ? _oVScrollBar : nullptr;
+    if (oBar == nullptr || oEvent.lParam != 0) return gKitWindow::Dispatch(oEvent);
+    ScrollEvent oScroll;
+    static_cast<Event&>(oScroll) = oEvent;
+    oScroll.windowScroll = true;
+    oScroll.scrollType = LOWORD(oEvent.wParam) == SB_ENDSCROLL ? 0 : 1;
+    oScroll.position = oBar->PositionAfter(LOWORD(oEvent.wParam), HIWORD(oEvent.wParam));
+    SetScrollPos(Handle(), lHorizontal ? SB_HORZ : SB_VERT, oScroll.position, FALSE);
+    if (!_lBarsPending) _lBarsPending = ::SetTimer(Handle(), kBarTimer, USER_TIMER_MINIMUM, nullptr) != 0;
+    if (lHorizontal)
+        HorizontalScroll(oScroll);
+    else
+        VerticalScroll(oScroll);
+    return 0;
 }
 
 void gScrollWindow::Resize(ResizeEvent& oEvent)

@@ -22,6 +22,9 @@ public:
     explicit gScrollWindow(Window* oOwner, std::optional<int32_t> nCanvasWidth = {},
                            std::optional<int32_t> nCanvasHeight = {});
     void Destroy() override;
+    // A request of one of the window's own bars moves the thumb at once,
+    // scrolls the view and leaves the drawing of the bar to a timer.
+    LRESULT Dispatch(Event& oEvent) override;
     // The bars follow the new size, also during a border drag.
     void Resize(ResizeEvent& oEvent) override;
     void HorizontalScroll(ScrollEvent& oEvent) override;
@@ -53,6 +56,8 @@ private:
     int32_t _nScrollPosX = 0;
     int32_t _nScrollPosY = 0;
     bool _lPainted = false;
+    // Bars moved without being drawn, until the bar timer draws them.
+    bool _lBarsPending = false;
     WindowScrollBar* _oHScrollBar = nullptr;
     WindowScrollBar* _oVScrollBar = nullptr;
 };

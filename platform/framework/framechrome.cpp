@@ -77,7 +77,10 @@ void FrameChrome::ShowToolTip(Window& control, bool show)
     tool.hwnd = window_.Handle();
     tool.uId = reinterpret_cast<UINT_PTR>(control.Handle());
     tool.lpszText = LPSTR_TEXTCALLBACKA;
-    SendMessageA(toolTip_, show ? TTM_ADDTOOLA : TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    // The tool tip control would hold a second entry for a control added
+    // twice, which one removal leaves behind.
+    SendMessageA(toolTip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    if (show) SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 bool FrameChrome::Dispatch(const Event& event, LRESULT& result)

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +27,18 @@
 
 namespace calcwindow_test {
 
+// The frame: a plain top-level window that records the methods the
+// calculation window calls on it by name.
+class RecordingFrame : public TopAppWindow {
+public:
+    bool CallByName(std::string_view cName) override
+    {
+        aCalls.emplace_back(cName);
+        return TopAppWindow::CallByName(cName);
+    }
+    std::vector<std::string> aCalls;
+};
+
 class CalcWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -32,7 +46,7 @@ protected:
         OpenMessageWindows(Sprache());
         ASSERT_TRUE(library.Load(MDX_PROGRAM_DIR "/orbalith32.dll")) << library.Error();
         calc::SetLibrary(&library);
-        frame = std::make_unique<TopAppWindow>();
+        frame = std::make_unique<RecordingFrame>();
         window = std::make_unique<dtaCalcPar>(frame.get());
         frame->Show();
         window->Show();
@@ -94,7 +108,7 @@ protected:
 
     RecordingSeam seam;
     geodesy::GeodesyLibrary library;
-    std::unique_ptr<TopAppWindow> frame;
+    std::unique_ptr<RecordingFrame> frame;
     std::unique_ptr<dtaCalcPar> window;
 };
 

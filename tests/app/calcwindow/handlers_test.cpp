@@ -241,6 +241,30 @@ TEST_F(RecomputeTest, NewConventionRecomputesAShownResultOnlyAfterYes)
     EXPECT_TRUE(window->lErgebnis);
 }
 
+// The report of an inverse computation is recomputed in the new language only
+// after Yes, and then forward: a language switch clears the inverse option.
+TEST_F(RecomputeTest, LanguageSwitchRecomputesAShownResultForwardOnlyAfterYes)
+{
+    Kartesisch();
+    Klicken("CHECKINVERS");
+    Klicken("BUTBERECHNEN");
+    ASSERT_TRUE(window->lErgebnis);
+    EXPECT_NEAR(window->aParameter[0], -100.0, 1e-3);
+    const std::string cEnglisch = Ergebnis();
+    ASSERT_NE(cEnglisch.find(Text(15)), std::string::npos);
+
+    seam.messageBoxAnswers = {IDYES};
+    gcSprache = "ger";
+    window->Sprache();
+    ASSERT_EQ(seam.CallsOf("MessageBox").size(), 1u);
+    EXPECT_EQ(seam.CallsOf("MessageBox")[0].number, MB_YESNO | MB_ICONQUESTION);
+    EXPECT_TRUE(window->lErgebnis);
+    EXPECT_NEAR(window->aParameter[0], 100.0, 1e-3);
+    EXPECT_NE(Ergebnis(), cEnglisch);
+    EXPECT_NE(Ergebnis().find(Text(15)), std::string::npos);
+    EXPECT_EQ(cEnglisch.find(Text(15)), std::string::npos);
+}
+
 TEST_F(RecomputeTest, UnnamedSidesAreNamedByTheCaptionsAboveTheirGroups)
 {
     Kartesisch();

@@ -3,6 +3,7 @@
 // shows the surface.
 #include "calcwindow_fixture.h"
 
+#include "app/shell/globals.h"
 #include "platform/framework/app.h"
 #include "platform/framework/printer.h"
 
@@ -61,7 +62,6 @@ protected:
         ReleaseDC(window->Handle(), hDC);
         return c;
     }
-    static constexpr COLORREF kSilver = RGB(192, 192, 192);
 };
 
 TEST_F(CalcWindowKitTest, LabelsShowThePaintersSurface)
@@ -69,8 +69,14 @@ TEST_F(CalcWindowKitTest, LabelsShowThePaintersSurface)
     frame->SetSize({900, 700});
     window->SetSize({880, 640});
     Settle();
-    ASSERT_NE(GetSysColor(COLOR_BTNFACE), kSilver);
-    for (const char* cName : {"Text1", "Text9"}) EXPECT_EQ(Pixel(EmptyPartOf(cName)), kSilver) << cName;
+    const int nHeight = window->CanvasArea().Height();
+    HDC hSurface = window->_oGraphics->State()._oRefreshCanvas.DC();
+    for (const char* cName : {"Text1", "Text9"}) {
+        const POINT p = EmptyPartOf(cName);
+        const COLORREF nSurface = GetPixel(hSurface, p.x, nHeight - 1 - p.y);
+        EXPECT_NE(nSurface, GetSysColor(COLOR_BTNFACE)) << cName;
+        EXPECT_EQ(Pixel(p), nSurface) << cName;
+    }
 }
 
 TEST_F(CalcWindowKitTest, ABorderDragOfTheFramePaintsOnce)
@@ -136,14 +142,22 @@ TEST_F(CalcWindowKitTest, TheInfoButtonIsACircleOverTheSurfaceAndCallsButInfo)
 TEST_F(CalcWindowKitTest, APrintedFormShowsTheSurface)
 {
     seam.defaultPrinter = "Laser,winspool,LPT1:";
+    // A plain surface in a colour that is not the framework's dialog face.
+    const int nGradient = gnGradient;
+    const Color oFarbe = gaFarben[3];
+    gnGradient = 0;
+    gaFarben[3] = Color(200, 120, 40);
+    window->PaintNew();
     Settle();
     ASSERT_TRUE(window->Print(PrintingDevice()));
+    gnGradient = nGradient;
+    gaFarben[3] = oFarbe;
     ASSERT_EQ(seam.printedPages.size(), 1u);
     const auto& page = seam.printedPages[0];
-    // The framework's dialog face is not silver: silver comes only from the
-    // painted surface, between the fields and behind the labels.
-    const auto nSilver = std::count(page.pixels.begin(), page.pixels.end(), kSilver);
-    EXPECT_GT(nSilver, static_cast<std::ptrdiff_t>(page.pixels.size() / 10));
+    // The surface colour comes only from the painted surface, between the
+    // fields and behind the labels.
+    const auto nSurface = std::count(page.pixels.begin(), page.pixels.end(), RGB(200, 120, 40));
+    EXPECT_GT(nSurface, static_cast<std::ptrdiff_t>(page.pixels.size() / 10));
 }
 
 }  // namespace

@@ -57,11 +57,14 @@ TEST_F(LayoutTest, SixtyNineControlsInIdOrderWithNameClassAndFont)
 
 TEST_F(LayoutTest, TemplateGivesSizeStylesAndTheRadioGroup)
 {
-    // 415 x 391 dialog units in the template font.
+    // 415 x 391 dialog units in the template font (the calculation window
+    // itself then takes the size of its frame's canvas).
+    dtaCalcPar_vo layout(frame.get());
     RECT units{0, 0, 415, 391};
-    MapDialogRect(window->Handle(), &units);
-    EXPECT_EQ(window->CanvasArea().Width(), units.right);
-    EXPECT_EQ(window->CanvasArea().Height(), units.bottom);
+    MapDialogRect(layout.Handle(), &units);
+    EXPECT_EQ(layout.CanvasArea().Width(), units.right);
+    EXPECT_EQ(layout.CanvasArea().Height(), units.bottom);
+    layout.Destroy();
 
     auto style = [&](const char* cName) { return GetWindowLongA(Get(cName)->Handle(), GWL_STYLE); };
     EXPECT_TRUE(style("HELMERTFRAME") & WS_GROUP);

@@ -171,5 +171,21 @@ TEST_F(StateTest, LanguageSwitchReloadsTextsKeepsChoicesAndOffersToRecompute)
     EXPECT_EQ(Get<ComboBox>("COMFORMZ")->CurrentText(), "Geogr. Coord. [deg,min,sec] (No,lat,lon,hgt)");
 }
 
+// The lists are refilled only while the window shows; its captions change at once.
+TEST_F(StateTest, AHiddenWindowKeepsItsComboTextsUntilASwitchWhileVisible)
+{
+    Get<ComboBox>("COMFORMZ")->SetValue(14);
+    const std::string cEnglish = Get<ComboBox>("COMFORMZ")->CurrentText();
+    window->Hide();
+    gcSprache = "ger";
+    window->Sprache();
+    EXPECT_EQ(Get("BUTBERECHNEN")->Caption(), "Transformationsparameter berechnen");
+    EXPECT_EQ(Get<ComboBox>("COMFORMZ")->CurrentText(), cEnglish);
+    window->Show();
+    window->Sprache();
+    EXPECT_EQ(Get<ComboBox>("COMFORMZ")->CurrentText(), "Geogr. Koord. [Grad,Min,Sek] (Nr,B,L,H)");
+    EXPECT_EQ(Get<ComboBox>("COMFORMZ")->Value(), 14);
+}
+
 }  // namespace
 }  // namespace calcwindow_test

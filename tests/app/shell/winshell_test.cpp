@@ -104,7 +104,6 @@ protected:
         frame = std::make_unique<winShell>();
         frame->Show();
         calcPar = std::make_unique<NotingCalcPar>(frame.get());
-        calcPar->GroessenNeu();
         calcPar->Show();
     }
 

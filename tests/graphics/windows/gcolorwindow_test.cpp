@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "graphics/core/colors.h"
+#include "graphics/windows/gmemory.h"
 #include "platform/framework/app.h"
 
 namespace {
@@ -91,6 +92,56 @@ TEST_F(ColourWindowTest, TheGridOf411ColoursFillsTheCanvas)
     EXPECT_EQ(oWindow->_nBoxHeight, 17);
     // The cell of colour 12 is filled with it.
     EXPECT_EQ(BitmapPixel(c[11].x + 3, c[11].top - 3), ChangeNum2Rgb(12));
+}
+
+// The grid as the painter's own operations draw it cell by cell: a filled
+// rectangle and the centred number, then the current-colour box.
+void PaintCellByCell(Graphics& g, const std::vector<ColourWindow::Cell>& aCells, const ColourWindow& oWindow)
+{
+    g.SetStringFont(32, 6.0, 12.0, 2U, 0U, 0.0);
+    g.SetStringShadow(2.0, 7, 7);
+    g.SetLineColor(16);
+    for (size_t i = 0; i < aCells.size(); ++i) {
+        const ColourWindow::Cell& c = aCells[i];
+        const int w = c.width - 1, h = c.height - 1;
+        g.SetFillColor(static_cast<int>(i + 1)).PaintRectangle(c.x, c.top, c.width, c.height, 1, 2);
+        g.PaintString(c.x + w / 2, c.top - h / 2, std::to_string(i + 1), 10);
+    }
+    g.SetFillColor(gnCurrentColor)
+        .PaintRectangle(oWindow._nBoxX, oWindow._nBoxY, oWindow._nBoxWidth + 1, oWindow._nBoxHeight + 1, 1, 2);
+    g.PaintStringShadow(oWindow._nBoxX + oWindow._nBoxWidth / 2, oWindow._nBoxY - oWindow._nBoxHeight / 2,
+                        "Current Color", 10);
+}
+
+TEST_F(ColourWindowTest, TheGridLooksAsDrawnCellByCell)
+{
+    // The painter's solid fill, and a hatch.
+    for (const int32_t nFillStyle : {32, 2}) {
+        SCOPED_TRACE(nFillStyle);
+        gMemory oReference(2, 500, 360);
+        oReference._oGraphics->SetFillHatch(nFillStyle);
+        PaintCellByCell(*oReference._oGraphics, oWindow->_aCells, *oWindow);
+        HDC hReference = oReference.GetMemoryDC();
+        // Through another painter, on the window and in its refresh bitmap.
+        gMemory oOther(2, 500, 360);
+        oOther._oGraphics->SetFillHatch(nFillStyle);
+        oWindow->Paint(*oOther._oGraphics);
+        oWindow->_oGraphics->SetFillHatch(nFillStyle);
+        oWindow->PaintNew();
+        HDC hWindow = GetDC(oWindow->Handle());
+        int nDifferent[3] = {0, 0, 0};
+        for (int y = 0; y < 360; ++y)
+            for (int x = 0; x < 500; ++x) {
+                const COLORREF c = GetPixel(hReference, x, y);
+                nDifferent[0] += GetPixel(oOther.GetMemoryDC(), x, y) != c ? 1 : 0;
+                nDifferent[1] += BitmapPixel(x, y) != c ? 1 : 0;
+                nDifferent[2] += GetPixel(hWindow, x, 359 - y) != c ? 1 : 0;
+            }
+        ReleaseDC(oWindow->Handle(), hWindow);
+        EXPECT_EQ(nDifferent[0], 0) << "another painter";
+        EXPECT_EQ(nDifferent[1], 0) << "the refresh bitmap";
+        EXPECT_EQ(nDifferent[2], 0) << "the window";
+    }
 }
 
 TEST_F(ColourWindowTest, ASquareTableLeavesNoRoomForTheBox)

@@ -1,6 +1,7 @@
-// The kit's shaped push button on a form with a striped surface: its shapes
-// and regions, its border by style and state, its caption, and Return and
-// the cursor through the real message loop.
+// The kit's push buttons, group box and icon on a form with a striped
+// surface: shapes and regions, border by style and state, captions, pictures
+// and icons with their clear parts, and Return and the cursor through the
+// real message loop.
 #include "graphics/windows/gkitbutton.h"
 #include "graphics/windows/gkitcontrols.h"
 
@@ -61,8 +62,6 @@ protected:
         oButton->Show();
         return oButton;
     }
-    // Gives the control the keyboard focus, making the form the active window
-    // again if a test program beside this one took that over.
     // The form's pixel at (x, y) from the top-left pixel of a control.
     COLORREF FormPixel(const Window& oControl, int x, int y) const
     {
@@ -82,6 +81,8 @@ protected:
         const int nHeight = oForm.CanvasArea().Height();
         return GetPixel(oForm._oGraphics->State()._oRefreshCanvas.DC(), r.left + x, nHeight - 1 - (r.top + y));
     }
+    // Return and a click on a shaped or a transparent button with the focus.
+    void ReturnAndClick(bool lTransparent);
     static COLORREF Pixel(const Window& oButton, int x, int y)
     {
         HDC hDC = GetDC(oButton.Handle());
@@ -166,6 +167,13 @@ COLORREF Sys(int nIndex)
     return GetSysColor(nIndex);
 }
 
+// The shaped button's face: the button-face colour with a red part of at least 1.
+COLORREF FaceColor()
+{
+    const COLORREF c = GetSysColor(COLOR_BTNFACE);
+    return RGB(std::max(1, int(GetRValue(c))), GetGValue(c), GetBValue(c));
+}
+
 // The states a user gives a button: the focus by Tab or a click, pressed by
 // Return held down while it has the focus.
 enum class State { kNeither, kFocused, kPressed };
@@ -192,8 +200,7 @@ TEST_F(KitButtonTest, BorderFollowsStyleAndState)
         int nFocusInset;  // 0: no focus mark
     };
     const COLORREF nDark = Sys(COLOR_3DDKSHADOW), nLight = Sys(COLOR_BTNHIGHLIGHT), nShadow = Sys(COLOR_BTNSHADOW);
-    const COLORREF c = Sys(COLOR_BTNFACE);
-    const COLORREF nFace = RGB(std::max(1, int(GetRValue(c))), GetGValue(c), GetBValue(c));
+    const COLORREF nFace = FaceColor();
     const Case aCases[] = {
         {true, State::kNeither, nDark, nLight, nDark, 0},  {true, State::kFocused, nDark, nFace, nDark, 3},
         {true, State::kPressed, nDark, nFace, nDark, 3},   {false, State::kNeither, nLight, nFace, nShadow, 0},
@@ -299,9 +306,217 @@ TEST_F(KitButtonTest, AnAmpersandIsDrawnAsItself)
     EXPECT_LE(nRight - nLeft + 1, oThree.cx);
 }
 
+// The box of the pixels (x, y) of a w x h area for which lIn(x, y) holds;
+// empty when there are none.
+template <class Fn>
+RECT BoxWhere(int w, int h, Fn lIn)
+{
+    RECT oBox{0, 0, 0, 0};
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (!lIn(x, y)) continue;
+            const RECT oPixel{x, y, x + 1, y + 1};
+            UnionRect(&oBox, &oBox, &oPixel);
+        }
+    return oBox;
+}
+
+// The picture of the image tests, n x n pixels: a one-pixel edge around four
+// quarters of their own colours; its top-left pixel and a 4 x 4 block in its
+// middle have the colour that the buttons draw as transparent.
+constexpr COLORREF kClear = RGB(0, 200, 0), kEdge = RGB(200, 0, 200);
+constexpr COLORREF kQuarters[4] = {RGB(220, 20, 20), RGB(20, 20, 220), RGB(230, 200, 0), RGB(0, 180, 180)};
+
+Bitmap Picture(int n)
+{
+    BITMAPINFO oInfo{};
+    oInfo.bmiHeader = {sizeof(BITMAPINFOHEADER), n, -n, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* pBits = nullptr;
+    HBITMAP hBitmap = CreateDIBSection(nullptr, &oInfo, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    auto* aPixels = static_cast<uint32_t*>(pBits);
+    for (int y = 0; y < n; ++y)
+        for (int x = 0; x < n; ++x) {
+            const bool lMiddle = std::abs(2 * x + 1 - n) < 4 && std::abs(2 * y + 1 - n) < 4;
+            const bool lEdge = x == 0 || y == 0 || x == n - 1 || y == n - 1;
+            const COLORREF c = (x == 0 && y == 0) || lMiddle ? kClear
+                               : lEdge                       ? kEdge
+                                                             : kQuarters[(y < n / 2 ? 0 : 2) + (x < n / 2 ? 0 : 1)];
+            aPixels[y * n + x] = GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
+        }
+    return Bitmap::Adopt(hBitmap);
+}
+
+bool OfThePicture(COLORREF c)
+{
+    return c == kEdge || std::find(std::begin(kQuarters), std::end(kQuarters), c) != std::end(kQuarters);
+}
+
+TEST_F(KitButtonTest, PicturesArePlacedAndShowTheFaceThroughTheirClearColour)
+{
+    struct Case {
+        const char* cWhat;
+        bool lTransparent;
+        int nForm;
+        Dimension oSize;
+        bool lFlat;
+        bool lStretch, lFit, lInside;
+        int nPicture;     // edge length of the picture; 0: the program's icon instead
+        LONG nStyleBit;   // BS_BITMAP or BS_ICON
+        RECT oBox;        // where the picture's colours show; empty: nowhere
+        bool lEdgeShows;  // false: only the middle part is drawn
+    };
+    const Case aCases[] = {
+        {"stretched inside", false, 5, {60, 40}, false, true, true, true, 16, BS_BITMAP, {6, 6, 54, 34}, true},
+        {"fitted into a circle", false, 1, {60, 60}, false, true, true, true, 16, BS_BITMAP, {12, 12, 48, 48}, true},
+        {"centred", false, 5, {60, 40}, false, false, false, true, 16, BS_BITMAP, {22, 12, 38, 28}, true},
+        {"cut to its middle part", false, 5, {60, 40}, false, false, false, true, 64, BS_BITMAP, {6, 6, 54, 34}, false},
+        // The flat border's light line at 2 pixels lies over the picture.
+        {"under the border", false, 5, {60, 40}, true, true, true, false, 16, BS_BITMAP, {3, 3, 57, 37}, true},
+        {"on a transparent button", true, 5, {60, 40}, false, true, true, true, 16, BS_BITMAP, {6, 6, 54, 34}, true},
+        {"a bitmap under the icon bit", false, 5, {60, 40}, false, true, true, true, 16, BS_ICON, {}, false},
+        {"an icon under the bitmap bit", false, 5, {60, 40}, false, true, true, true, 0, BS_BITMAP, {}, false},
+    };
+    for (const Case& c : aCases) {
+        SCOPED_TRACE(c.cWhat);
+        std::unique_ptr<gKitButton> oButton;
+        if (c.lTransparent) {
+            auto oTrans = std::make_unique<gTransPushButton>(oForm, 300, Point{20, 60}, c.oSize, "", "", c.nForm);
+            oTrans->SetStretch(c.lStretch, c.lFit, c.lInside);
+            oButton = std::move(oTrans);
+        } else {
+            auto oShaped = Make(c.oSize, c.nForm);
+            oShaped->SetStretch(c.lStretch, c.lFit, c.lInside);
+            oButton = std::move(oShaped);
+        }
+        if (c.nPicture > 0)
+            oButton->SetImage(Picture(c.nPicture));
+        else
+            oButton->SetImage(Icon("ICOAPP_VO", 32));
+        const LONG nStyle = GetWindowLongA(oButton->Handle(), GWL_STYLE) | c.nStyleBit | (c.lFlat ? BS_FLAT : 0);
+        SetWindowLongA(oButton->Handle(), GWL_STYLE, nStyle);
+        oButton->Show();
+        oButton->Repaint();
+        Settle();
+        auto behind = [&](int x, int y) { return c.lTransparent ? SurfacePixel(*oButton, x, y) : FaceColor(); };
+        const RECT oBox =
+            BoxWhere(c.oSize.width, c.oSize.height, [&](int x, int y) { return OfThePicture(Pixel(*oButton, x, y)); });
+        EXPECT_EQ(oBox.left, c.oBox.left);
+        EXPECT_EQ(oBox.top, c.oBox.top);
+        EXPECT_EQ(oBox.right, c.oBox.right);
+        EXPECT_EQ(oBox.bottom, c.oBox.bottom);
+        if (IsRectEmpty(&c.oBox)) {
+            for (int y = 6; y < c.oSize.height - 6; ++y)
+                for (int x = 6; x < c.oSize.width - 6; ++x)
+                    ASSERT_EQ(Pixel(*oButton, x, y), behind(x, y)) << x << ", " << y;
+            continue;
+        }
+        // The clear colour shows what lies behind, in the corner and inside.
+        const int xm = (c.oBox.left + c.oBox.right) / 2, ym = (c.oBox.top + c.oBox.bottom) / 2;
+        EXPECT_EQ(Pixel(*oButton, xm, ym), behind(xm, ym));
+        if (c.lEdgeShows) {
+            EXPECT_EQ(Pixel(*oButton, c.oBox.left, c.oBox.top), behind(c.oBox.left, c.oBox.top));
+        }
+        // The quarters lie around the middle, the edge only where the whole picture shows.
+        const POINT aQuarters[4] = {{c.oBox.left + 5, c.oBox.top + 5},
+                                    {c.oBox.right - 6, c.oBox.top + 5},
+                                    {c.oBox.left + 5, c.oBox.bottom - 6},
+                                    {c.oBox.right - 6, c.oBox.bottom - 6}};
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(Pixel(*oButton, aQuarters[i].x, aQuarters[i].y), kQuarters[i]) << i;
+        EXPECT_EQ(Pixel(*oButton, c.oBox.left, ym) == kEdge, c.lEdgeShows);
+        if (!c.lInside) {
+            EXPECT_EQ(Pixel(*oButton, c.oBox.left - 1, ym), Sys(COLOR_BTNHIGHLIGHT)) << "the border over the picture";
+        }
+    }
+}
+
+TEST_F(KitButtonTest, AnIconIsDrawnThroughItsMask)
+{
+    // 32 x 32 centred in 60 x 60: from 14 to 46 on both axes.
+    auto oButton = Make({60, 60}, 5);
+    oButton->SetStretch(false, false, true);
+    const Icon oIcon("ICOAPP_VO", 32);
+    oButton->SetImage(oIcon);
+    SetWindowLongA(oButton->Handle(), GWL_STYLE, GetWindowLongA(oButton->Handle(), GWL_STYLE) | BS_ICON);
+    oButton->Repaint();
+    Settle();
+    ICONINFO oInfo{};
+    ASSERT_TRUE(GetIconInfo(oIcon.Handle(), &oInfo));
+    ASSERT_NE(oInfo.hbmColor, nullptr);
+    HDC hMask = CreateCompatibleDC(nullptr);
+    HDC hColor = CreateCompatibleDC(nullptr);
+    HGDIOBJ hOldMask = SelectObject(hMask, oInfo.hbmMask);
+    HGDIOBJ hOldColor = SelectObject(hColor, oInfo.hbmColor);
+    int nClear = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            // Where the mask is set the face stays (combined with the colour).
+            const bool lMask = GetPixel(hMask, x, y) != 0;
+            nClear += lMask ? 1 : 0;
+            const COLORREF nExpected = (lMask ? FaceColor() : 0) | GetPixel(hColor, x, y);
+            ASSERT_EQ(Pixel(*oButton, 14 + x, 14 + y), nExpected) << x << ", " << y;
+        }
+    SelectObject(hMask, hOldMask);
+    SelectObject(hColor, hOldColor);
+    DeleteDC(hMask);
+    DeleteDC(hColor);
+    DeleteObject(oInfo.hbmMask);
+    DeleteObject(oInfo.hbmColor);
+    EXPECT_GT(nClear, 0);
+    EXPECT_LT(nClear, 32 * 32);
+}
+
+TEST_F(KitButtonTest, AMultiLineCaptionWrapsWithinTheInscribedMargins)
+{
+    // The ellipse's margin is 1 + (W - W / sqrt 2) / 2 = 15 of 100 pixels; the
+    // rectangle keeps 2; a single line is cut at the text clip, 3 pixels in.
+    struct Case {
+        int nForm;
+        bool lMultiLine;
+        int nMargin;
+    };
+    const Case aCases[] = {{1, true, 15}, {5, true, 2}, {1, false, 3}};
+    for (const Case& c : aCases) {
+        SCOPED_TRACE(testing::Message() << "shape " << c.nForm << (c.lMultiLine ? ", multi-line" : ""));
+        auto oButton = Make({100, 60}, c.nForm, "Alpha Beta Gamma Delta Epsilon");
+        if (c.lMultiLine) {
+            SetWindowLongA(oButton->Handle(), GWL_STYLE, GetWindowLongA(oButton->Handle(), GWL_STYLE) | BS_MULTILINE);
+        }
+        oButton->Repaint();
+        Settle();
+        HDC hDC = GetDC(oButton->Handle());
+        const COLORREF nText = oButton->TextColor()->ColorRef();
+        const RECT oInk = BoxWhere(100, 60, [&](int x, int y) { return GetPixel(hDC, x, y) == nText; });
+        HFONT hFont = reinterpret_cast<HFONT>(SendMessageA(oButton->Handle(), WM_GETFONT, 0, 0));
+        HGDIOBJ hOld = hFont != nullptr ? SelectObject(hDC, hFont) : nullptr;
+        TEXTMETRICA oMetrics{};
+        GetTextMetricsA(hDC, &oMetrics);
+        if (hOld != nullptr) SelectObject(hDC, hOld);
+        ReleaseDC(oButton->Handle(), hDC);
+        ASSERT_FALSE(IsRectEmpty(&oInk));
+        EXPECT_GE(oInk.left, c.nMargin);
+        EXPECT_LE(oInk.right, 100 - c.nMargin);
+        // Wrapped, the text takes several lines; a single line stays one.
+        EXPECT_EQ(oInk.bottom - oInk.top > oMetrics.tmHeight, c.lMultiLine) << oInk.bottom - oInk.top;
+    }
+}
+
 TEST_F(KitButtonTest, ReturnAndClickCallTheOwnersMethodOnce)
 {
-    auto oButton = Make({60, 24}, 0, "Go");
+    for (const bool lTransparent : {false, true}) {
+        SCOPED_TRACE(lTransparent ? "transparent" : "shaped");
+        oForm.aCalls.clear();
+        ReturnAndClick(lTransparent);
+    }
+}
+
+void KitButtonTest::ReturnAndClick(bool lTransparent)
+{
+    std::unique_ptr<gKitButton> oButton;
+    if (lTransparent)
+        oButton = std::make_unique<gTransPushButton>(oForm, 300, Point{20, 60}, Dimension{60, 24}, "Go", "PRESSME", 0);
+    else
+        oButton = Make({60, 24}, 0, "Go");
+    oButton->Show();
     TakeFocus(*oButton);
     PostMessageA(oButton->Handle(), WM_KEYDOWN, VK_RETURN, 0);
     ApplicationExec();
@@ -328,6 +543,7 @@ TEST_F(KitButtonTest, ReturnAndClickCallTheOwnersMethodOnce)
     ApplicationExec();
     EXPECT_EQ(oForm.aCalls, std::vector<std::string>{"PRESSME"});
     EXPECT_TRUE(oButton->IsFocused());
+    EXPECT_EQ(oForm.nOk, 0);
 }
 
 TEST_F(KitButtonTest, TheHandShowsOverAKitButtonOnly)
@@ -399,6 +615,39 @@ TEST_F(KitButtonTest, GroupBoxFrameFollowsItsCaption)
         Settle();
         EXPECT_EQ(FormPixel(oGroup, 50, 100), nDark);
     }
+}
+
+TEST_F(KitButtonTest, GroupBoxCaptionStandsAtTenZero)
+{
+    const COLORREF nInk = RGB(255, 0, 128);
+    gTransGroupBox oGroup(oForm, 310, {20, 40}, {200, 100});
+    oGroup.Show();
+    oGroup.SetFont(Font(10, "Arial"));
+    oGroup.SetTextColor(Color::FromColorRef(nInk));
+    oGroup.SetCaption("Group");
+    Settle();
+    // The same text drawn at (10, 0) on white in the same (unsmoothed) font.
+    HDC hScreen = GetDC(nullptr);
+    HDC hDC = CreateCompatibleDC(hScreen);
+    HBITMAP hBitmap = CreateCompatibleBitmap(hScreen, 200, 40);
+    ReleaseDC(nullptr, hScreen);
+    HGDIOBJ hOldBitmap = SelectObject(hDC, hBitmap);
+    HGDIOBJ hOldFont = SelectObject(hDC, oGroup.CaptionFont());
+    PatBlt(hDC, 0, 0, 200, 40, WHITENESS);
+    SetBkMode(hDC, TRANSPARENT);
+    SetTextColor(hDC, nInk);
+    TextOutA(hDC, 10, 0, "Group", 5);
+    const RECT oExpected = BoxWhere(200, 40, [&](int x, int y) { return GetPixel(hDC, x, y) == nInk; });
+    SelectObject(hDC, hOldFont);
+    SelectObject(hDC, hOldBitmap);
+    DeleteObject(hBitmap);
+    DeleteDC(hDC);
+    const RECT oInk = BoxWhere(200, 40, [&](int x, int y) { return FormPixel(oGroup, x, y) == nInk; });
+    ASSERT_FALSE(IsRectEmpty(&oExpected));
+    EXPECT_EQ(oInk.left, oExpected.left);
+    EXPECT_EQ(oInk.top, oExpected.top);
+    EXPECT_EQ(oInk.right, oExpected.right);
+    EXPECT_EQ(oInk.bottom, oExpected.bottom);
 }
 
 TEST_F(KitButtonTest, GroupBoxCaptionFontHasNoSmoothingOnceGiven)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "graphics/core/colors.h"
 #include "platform/framework/app.h"
 
@@ -82,6 +84,23 @@ protected:
                 EXPECT_EQ(WindowPixel(x, y), GetPixel(hCanvas, x + o.x, y + o.y)) << x << ", " << y;
     }
 
+    // The pixels along the middle of the window's horizontal bar.
+    std::vector<COLORREF> BarPixels() const
+    {
+        SCROLLBARINFO oInfo{};
+        oInfo.cbSize = sizeof oInfo;
+        GetScrollBarInfo(oWindow->Handle(), OBJID_HSCROLL, &oInfo);
+        RECT rWindow;
+        GetWindowRect(oWindow->Handle(), &rWindow);
+        const RECT& r = oInfo.rcScrollBar;
+        HDC hDC = GetWindowDC(oWindow->Handle());
+        std::vector<COLORREF> aPixels;
+        for (int x = r.left; x < r.right; ++x)
+            aPixels.push_back(GetPixel(hDC, x - rWindow.left, (r.top + r.bottom) / 2 - rWindow.top));
+        ReleaseDC(oWindow->Handle(), hDC);
+        return aPixels;
+    }
+
     TopAppWindow oOwner;
     std::unique_ptr<Board> oWindow;
 };
@@ -117,6 +136,33 @@ TEST_F(ScrollWindowTest, ALargeCanvasScrollsByItsBarsWithoutPainting)
     EXPECT_EQ(oWindow->nPaints, 2);
     EXPECT_EQ(Offsets().x, 300);
     ExpectViewShowsCanvas();
+}
+
+TEST_F(ScrollWindowTest, TheThumbMovesAtOnceAndIsDrawnSoonAfter)
+{
+    Make(1000, 800, 400, 300, true);
+    std::vector<COLORREF> aDrawn = BarPixels();
+    ASSERT_FALSE(aDrawn.empty());
+    for (const WORD nRequest : {WORD(SB_THUMBPOSITION), WORD(SB_LINEDOWN), WORD(SB_PAGEUP)}) {
+        SCOPED_TRACE(nRequest);
+        const int nExpected = nRequest == SB_THUMBPOSITION ? 50 : nRequest == SB_LINEDOWN ? 51 : 41;
+        Scroll(WM_HSCROLL, nRequest, 50);
+        EXPECT_EQ(oWindow->HorizontalBar()->ThumbPosition(), nExpected);
+        EXPECT_EQ(Offsets().x, 6 * nExpected);
+        ExpectViewShowsCanvas();
+        // The bar shows the new place once the messages that follow are dispatched.
+        const std::vector<COLORREF> aBefore = aDrawn;
+        for (int i = 0; i < 400 && aDrawn == aBefore; ++i) {
+            Sleep(5);
+            ApplicationExec();
+            aDrawn = BarPixels();
+        }
+        EXPECT_NE(aDrawn, aBefore);
+        // A full redraw of the frame draws the bar the same.
+        RedrawWindow(oWindow->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_EQ(BarPixels(), aDrawn);
+    }
+    EXPECT_EQ(oWindow->nPaints, 1);
 }
 
 TEST_F(ScrollWindowTest, OnlyANewPositiveCanvasSizeResetsTheScrollState)

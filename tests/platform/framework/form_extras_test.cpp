@@ -41,6 +41,7 @@ TEST_F(FormTest, ToolTipShowsTheDescriptionOfTheControl)
     Control* text = form.GetControl("TEXT1");
     text->SetHyperLabel({"TEXT1", "", "Name of the source system", ""});
     text->SetUseHLforToolTip(true);
+    text->SetUseHLforToolTip(true);  // once is enough: one entry, which one removal takes away
     // The tool tip window is a popup owned by the frame.
     HWND toolTip = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr);
     while (toolTip && GetWindow(toolTip, GW_OWNER) != frame.Handle())
