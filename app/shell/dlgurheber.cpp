@@ -195,8 +195,7 @@ std::string dlgUrheber::InfoText() const
 
 void dlgUrheber::UrheberInternet()
 {
-    TheSeam().ShellExecuteFile(goShell ? goShell->Handle() : nullptr, "open", shell::HomePage(gcSprache), "", "",
-                               SW_SHOWNORMAL);
+    shell::OpenUrl(shell::HomePage(gcSprache));
 }
 
 void dlgUrheber::UrheberEmail()
