@@ -62,14 +62,18 @@ protected:
 
 // Runs the modal dialog; once its message loop runs, `inside` is called from
 // it (it ends the dialog, or the test hangs until its time-out).
+inline std::function<void()> g_pendingInside;
+
+inline void CALLBACK CallPendingInside(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    if (auto call = std::exchange(g_pendingInside, nullptr)) call();
+}
+
 inline void RunModal(DialogWindow& dialog, std::function<void()> inside)
 {
-    static std::function<void()> pending;
-    pending = std::move(inside);
-    const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
-        if (auto call = std::exchange(pending, nullptr)) call();
-    });
+    g_pendingInside = std::move(inside);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, CallPendingInside);
     dialog.Show();
     KillTimer(nullptr, timer);
 }

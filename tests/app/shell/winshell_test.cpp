@@ -553,17 +553,17 @@ TEST_F(Frame, PrintingAndPictureCommandsAskOrSetUpThroughTheSeam)
 // Chooses a language in the language dialog once it runs: the row with the
 // code, then Apply; an empty code cancels.
 std::string g_choice;
+BOOL CALLBACK FindLanguageDialog(HWND window, LPARAM found)
+{
+    if (auto* object = dynamic_cast<dlgSprache*>(ObjectOfWindowHandle(window)))
+        *reinterpret_cast<dlgSprache**>(found) = object;
+    return TRUE;
+}
+
 void CALLBACK ChooseLanguage(HWND, UINT, UINT_PTR timer, DWORD)
 {
     dlgSprache* dialog = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) {
-            if (auto* object = dynamic_cast<dlgSprache*>(ObjectOfWindowHandle(window)))
-                *reinterpret_cast<dlgSprache**>(found) = object;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&dialog));
+    EnumThreadWindows(GetCurrentThreadId(), FindLanguageDialog, reinterpret_cast<LPARAM>(&dialog));
     if (!dialog || !dialog->IsVisible()) return;
     KillTimer(nullptr, timer);
     if (g_choice.empty()) {
