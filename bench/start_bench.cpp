@@ -15,6 +15,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -30,6 +31,14 @@
 #include "platform/framework/dialogs.h"
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Milliseconds since a point in time.
+double MillisSince(Clock::time_point since)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
+}
 
 constexpr int kRuns = 12;
 constexpr double kFixedWaitMs = 500.0;
@@ -200,7 +209,7 @@ public:
     TimedStart(const shell::SystemFacts& facts, Texts* eng, Texts* ger) : MeridoxaApp(facts), eng_(eng), ger_(ger) {}
     bool Run()
     {
-        start_ = Seconds();
+        start_ = Clock::now();
         Start();
         return reached_;
     }
@@ -211,7 +220,7 @@ protected:
     int Loop() override
     {
         ApplicationExec();
-        startMs = (Seconds() - start_) * 1000.0 - kFixedWaitMs;
+        startMs = MillisSince(start_) - kFixedWaitMs;
         auto* shell = dynamic_cast<winShell*>(goShell);
         if (!shell || !goCalcPar || !IsWindowVisible(goCalcPar->Handle()) || !IsWindowEnabled(goCalcPar->Handle()) ||
             !IsWindowEnabled(shell->Handle()))
@@ -227,17 +236,17 @@ protected:
             return 0;
         }
         if (glBegruessung || gcSprache != "eng") return 1;
-        const double start = Seconds();
+        const auto start = Clock::now();
         Switch(*shell, "ger");
         Switch(*shell, "eng");
-        switchMs = (Seconds() - start) * 1000.0;
+        switchMs = MillisSince(start);
         reached_ = true;
         return 0;
     }
 
 private:
     Texts *eng_, *ger_;
-    double start_ = 0;
+    Clock::time_point start_;
     bool reached_ = false;
 };
 
@@ -245,7 +254,7 @@ private:
 // directly; answers the time of the start and the switch.
 void Floor(const Texts& eng, const Texts& ger, Dimension frameSize, double& startMs, double& switchMs)
 {
-    double start = Seconds();
+    auto start = Clock::now();
     TopAppWindow frame;
     HMENU menu = CreateMenu();
     MakeMenu(menu, eng.menu);
@@ -258,14 +267,14 @@ void Floor(const Texts& eng, const Texts& ger, Dimension frameSize, double& star
     SetTexts(frame.Handle(), form.Handle(), eng);
     form.Show();
     ApplicationExec();
-    startMs = (Seconds() - start) * 1000.0;
+    startMs = MillisSince(start);
 
-    start = Seconds();
+    start = Clock::now();
     SetTexts(frame.Handle(), form.Handle(), ger);
     ApplicationExec();
     SetTexts(frame.Handle(), form.Handle(), eng);
     ApplicationExec();
-    switchMs = (Seconds() - start) * 1000.0;
+    switchMs = MillisSince(start);
     form.Destroy();
     frame.Destroy();
 }
