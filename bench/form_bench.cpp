@@ -22,6 +22,7 @@
 
 #include "app/calcwindow/calcwindow.h"
 #include "bench/calcwindow_setup.h"
+#include "bench/timing.h"
 #include "graphics/windows/gkit.h"
 #include "platform/framework/app.h"
 #include "platform/framework/appwindow.h"
@@ -75,24 +76,6 @@ double MillisPerRound(const std::function<void()>& fn)
     }
     const auto t1 = std::chrono::steady_clock::now();
     return std::chrono::duration<double, std::milli>(t1 - t0).count() / kRounds;
-}
-
-// The best and the median of the passes' figures.
-struct Figure {
-    explicit Figure(std::vector<double> a)
-    {
-        std::sort(a.begin(), a.end());
-        fBest = a.front();
-        fMedian = a[a.size() / 2];
-    }
-    double fBest;
-    double fMedian;
-};
-
-void Report(const char* cWhat, const Figure& oFigure, const Figure& oFloor)
-{
-    std::printf("%-42s best %6.2f ms  median %6.2f ms  ratio to the floor %.2f (median %.2f)\n", cWhat, oFigure.fBest,
-                oFigure.fMedian, oFigure.fBest / oFloor.fBest, oFigure.fMedian / oFloor.fMedian);
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 // Timing for the benchmark executables: the best of several runs on the
-// performance counter.
+// performance counter, and the best and median of a series against a floor.
 #pragma once
 
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <type_traits>
+#include <vector>
 
 inline double Seconds()
 {
@@ -31,4 +33,23 @@ double BestMilliseconds(int runs, Work&& work)
         best = std::min(best, (Seconds() - start) * 1000.0);
     }
     return best;
+}
+
+// The best and the median of a series of figures.
+struct Figure {
+    explicit Figure(std::vector<double> a)
+    {
+        std::sort(a.begin(), a.end());
+        fBest = a.front();
+        fMedian = a[a.size() / 2];
+    }
+    double fBest;
+    double fMedian;
+};
+
+// One line: the figure in milliseconds and its ratios to the floor's.
+inline void Report(const char* cWhat, const Figure& oFigure, const Figure& oFloor)
+{
+    std::printf("%-42s best %7.2f ms  median %7.2f ms  ratio to the floor %.2f (median %.2f)\n", cWhat, oFigure.fBest,
+                oFigure.fMedian, oFigure.fBest / oFloor.fBest, oFigure.fMedian / oFloor.fMedian);
 }

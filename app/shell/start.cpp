@@ -26,7 +26,7 @@ void MeridoxaApp::Start()
     oShell.Show();
     dtaCalcPar oCalcPar(&oShell);
     oCalcPar.Show();
-    exitCode_ = Exec();
+    exitCode_ = Loop();
 }
 
 }  // namespace shell

@@ -15,6 +15,11 @@ public:
     // The code the message loop ended with.
     int ExitCode() const { return exitCode_; }
 
+protected:
+    // What the start does once the frame and the calculation window are shown
+    // (goShell, goCalcPar): the message loop; answers the exit code.
+    virtual int Loop() { return Exec(); }
+
 private:
     const SystemFacts& facts_;
     int exitCode_ = 0;
