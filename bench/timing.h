@@ -9,7 +9,7 @@
 #include <type_traits>
 #include <vector>
 
-inline double Seconds()
+inline double CounterSeconds()
 {
     LARGE_INTEGER count, frequency;
     QueryPerformanceCounter(&count);
@@ -24,13 +24,13 @@ double BestMilliseconds(int runs, Work&& work)
 {
     double best = 1e30;
     for (int run = 0; run < runs; ++run) {
-        const double start = Seconds();
+        const double start = CounterSeconds();
         if constexpr (std::is_same_v<decltype(work()), bool>) {
             if (!work()) return -1.0;
         } else {
             work();
         }
-        best = std::min(best, (Seconds() - start) * 1000.0);
+        best = std::min(best, (CounterSeconds() - start) * 1000.0);
     }
     return best;
 }
