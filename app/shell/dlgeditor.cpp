@@ -55,8 +55,8 @@ std::string IniFile()
 // The drive and directories of a path, lower case ("c:\tools\").
 std::string FolderOf(const std::string& path)
 {
-    const FileSpec spec(path);
-    return Lower(spec.Drive() + spec.Path());
+    const FileSpec oPfad(path);
+    return Lower(oPfad.Drive() + oPfad.Path());
 }
 
 void ReportError(const std::string& text)
@@ -142,9 +142,9 @@ void dlgEditor::ButSuchTextEd()
     const std::string program = AllTrim(oDCEditText->TextValue());
     std::string folder = gcPfadUser, name = "*.*";
     if (!program.empty()) {
-        const FileSpec spec(program);
+        const FileSpec oProgramm(program);
         folder = FolderOf(program);
-        name = spec.FileName() + spec.Extension();
+        name = oProgramm.FileName() + oProgramm.Extension();
     }
     widgets::OpenSaveDialog dialog(this, folder + name, true);
     dialog.SetStyle(OFN_HIDEREADONLY, true);
