@@ -2,12 +2,12 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/calcwindow/calcwindow.h"
 #include "app/shell/globals.h"
 #include "calc/computation.h"
 #include "graphics/images/capture.h"
-#include "lib/sprache.h"
 #include "platform/framework/app.h"
 #include "platform/framework/filepath.h"
 #include "platform/framework/printer.h"
@@ -19,16 +19,16 @@ namespace shell {
 
 namespace {
 
-std::string Text(int nNumber)
+const std::string& Text(const std::vector<std::string>& aTexte, int nNumber)
 {
-    return GetSprachFileText("WINSHELL")[static_cast<std::size_t>(nNumber - 1)];
+    return aTexte.at(static_cast<std::size_t>(nNumber - 1));
 }
 
 // The question of a command that acts on the calculation window; "#" in the
 // text stands for the program's name and version.
-bool Ask(Window& oFrame, int nText, const std::string& cProgramm)
+bool Ask(Window& oFrame, const std::vector<std::string>& aTexte, int nText, const std::string& cProgramm)
 {
-    TextBox box(&oFrame, gcProgramm, calc::Filled(Text(nText), cProgramm), MB_YESNO | MB_ICONQUESTION);
+    TextBox box(&oFrame, gcProgramm, calc::Filled(Text(aTexte, nText), cProgramm), MB_YESNO | MB_ICONQUESTION);
     return box.Show() == IDYES;
 }
 
@@ -42,21 +42,21 @@ void BringCalcWindowUp()
 
 }  // namespace
 
-void DruckenF(Window& oFrame)
+void DruckenF(Window& oFrame, const std::vector<std::string>& aTexte)
 {
     std::unique_ptr<PrintingDevice> own;
     if (!goDrucker) own = std::make_unique<PrintingDevice>();
     const PrintingDevice& device = goDrucker ? *goDrucker : *own;
-    if (!goCalcPar || !Ask(oFrame, kTextFrageDruckenF, gcProgramm + " " + gcVersion)) return;
+    if (!goCalcPar || !Ask(oFrame, aTexte, kTextFrageDruckenF, gcProgramm + " " + gcVersion)) return;
     BringCalcWindowUp();
     goCalcPar->Print(device);
 }
 
-void SpeichernBild(Window& oFrame, bool lGif)
+void SpeichernBild(Window& oFrame, const std::vector<std::string>& aTexte, bool lGif)
 {
     if (!goCalcPar) return;
-    if (!Ask(oFrame, lGif ? kTextFrageGif : kTextFrageBmp, "\"" + gcProgramm + " " + gcVersion + "\"")) return;
-    const std::string cOrdner = GetFolder(oFrame);
+    if (!Ask(oFrame, aTexte, lGif ? kTextFrageGif : kTextFrageBmp, "\"" + gcProgramm + " " + gcVersion + "\"")) return;
+    const std::string cOrdner = GetFolder(oFrame, aTexte);
     if (cOrdner.empty()) return;
     BringCalcWindowUp();
     std::string cVersion = gcVersion;
@@ -68,10 +68,10 @@ void SpeichernBild(Window& oFrame, bool lGif)
         SaveWin2Bmp(oFrame, cDatei, true);
 }
 
-std::string GetFolder(Window& oFrame)
+std::string GetFolder(Window& oFrame, const std::vector<std::string>& aTexte)
 {
     const FileSpec oProto(gcPfadProto);
-    StandardFolderDialog oDialog(&oFrame, gcProgramm + " -- " + Text(kTextTitelOrdner),
+    StandardFolderDialog oDialog(&oFrame, gcProgramm + " -- " + Text(aTexte, kTextTitelOrdner),
                                  Lower(oProto.Drive() + oProto.Path()));
     if (!oDialog.Show()) return "";
     std::string cOrdner = Lower(oDialog.Result());

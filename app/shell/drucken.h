@@ -1,10 +1,11 @@
 // The frame window's printer, form printing and window pictures: the printer
 // set-up that keeps the previous printer on a cancel, the calculation window
 // printed as it looks, and the whole frame saved as a BMP or GIF picture into
-// a folder the user chooses. The texts are the frame window's numbered texts.
+// a folder the user chooses. aTexte are the frame window's numbered texts.
 #pragma once
 
 #include <string>
+#include <vector>
 
 class Window;
 
@@ -21,14 +22,14 @@ inline constexpr int kTextDruckerAbbruch = 16;
 // Asks, then prints the calculation window as a form on goDrucker (or, without
 // one, on the default printer for this print only). Nothing without a
 // calculation window.
-void DruckenF(Window& oFrame);
+void DruckenF(Window& oFrame, const std::vector<std::string>& aTexte);
 
 // Asks, lets the user choose a folder and saves the whole frame window there
 // as MERIDOXA_801.bmp (or .gif), overwriting a picture of that name.
-void SpeichernBild(Window& oFrame, bool lGif);
+void SpeichernBild(Window& oFrame, const std::vector<std::string>& aTexte, bool lGif);
 
 // A folder chosen by the user, in lower case with a trailing "\", starting at
 // the protocol directory; empty when the user cancelled.
-std::string GetFolder(Window& oFrame);
+std::string GetFolder(Window& oFrame, const std::vector<std::string>& aTexte);
 
 }  // namespace shell

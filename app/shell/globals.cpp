@@ -32,21 +32,15 @@ void ShowHelpALink(const std::string& cKeyword)
 bool ProDruckerEinstellen(bool lHinweis)
 {
     if (!goDrucker) goDrucker = std::make_unique<PrintingDevice>();
-    const std::vector<std::string> texts = GetSprachFileText("WINSHELL");
     if (!goDrucker->IsValid()) {
-        if (goFehler) goFehler->FehlerMeldung(texts[0]);
+        if (goFehler) goFehler->FehlerMeldung(GetSprachFileText("WINSHELL")[0]);
         return false;
     }
+    // The dialog may leave its choices in the device: a cancel gives back the
+    // printer and paper the device had before.
     const PrintingDevice previous = *goDrucker;
     if (goDrucker->Setup(goShell)) return true;
-    // The dialog may have left its choices in the device: start again from
-    // the printer and paper the device had before.
-    goDrucker = std::make_unique<PrintingDevice>(previous.Device() + "," + previous.Driver() + "," + previous.Port());
-    goDrucker->SetCopies(previous.Copies());
-    goDrucker->SetOrientation(previous.Orientation());
-    goDrucker->SetPaperWidth(previous.PaperWidth());
-    goDrucker->SetPaperHeight(previous.PaperHeight());
-    goDrucker->SetPaperSize(previous.PaperSize());
-    if (lHinweis && goHinweis) goHinweis->HinweisMeldung(texts[15]);
+    *goDrucker = previous;
+    if (lHinweis && goHinweis) goHinweis->HinweisMeldung(GetSprachFileText("WINSHELL")[15]);
     return false;
 }

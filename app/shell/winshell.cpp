@@ -342,17 +342,17 @@ void winShell::ProDruckenH()
 
 void winShell::ProDruckenF()
 {
-    shell::DruckenF(*this);
+    shell::DruckenF(*this, texts_);
 }
 
 void winShell::ProSpeichernGif()
 {
-    shell::SpeichernBild(*this, true);
+    shell::SpeichernBild(*this, texts_, true);
 }
 
 void winShell::ProSpeichernBmp()
 {
-    shell::SpeichernBild(*this, false);
+    shell::SpeichernBild(*this, texts_, false);
 }
 
 void winShell::ProDateiBearbProto()

@@ -21,6 +21,7 @@ protected:
     void SetUp() override
     {
         CalcWindowTest::SetUp();
+        aTexte = GetSprachFileText("WINSHELL");
         seam.defaultPrinter = "Laser,winspool,LPT1:";
         goDrucker.reset();
     }
@@ -29,6 +30,9 @@ protected:
         goDrucker.reset();
         CalcWindowTest::TearDown();
     }
+
+    // The frame window's numbered texts.
+    std::vector<std::string> aTexte;
 };
 
 TEST_F(FrameCommandsTest, ACancelledPrinterSetUpKeepsThePreviousPrinterAndPaper)
@@ -58,7 +62,7 @@ TEST_F(FrameCommandsTest, TheFormIsPrintedOnlyAfterYes)
         SCOPED_TRACE(nAntwort);
         seam.calls.clear();
         seam.messageBoxAnswers = {nAntwort};
-        shell::DruckenF(*frame);
+        shell::DruckenF(*frame, aTexte);
         const auto aFragen = seam.CallsOf("MessageBox");
         ASSERT_EQ(aFragen.size(), 1u);
         EXPECT_EQ(aFragen[0].detail, "MERIDOXA");
@@ -92,7 +96,7 @@ TEST_F(FrameCommandsTest, PicturesGoIntoTheChosenFolderUnderTheProgramsName)
         seam.calls.clear();
         seam.messageBoxAnswers = {c.nAntwort};
         seam.folderAnswers = {c.cOrdnerAntwort};
-        shell::SpeichernBild(*frame, c.lGif);
+        shell::SpeichernBild(*frame, aTexte, c.lGif);
         EXPECT_EQ(seam.CallsOf("MessageBox").size(), 1u);
         EXPECT_EQ(seam.CallsOf("Folder").size(), c.nAntwort == IDYES ? 1u : 0u);
         EXPECT_EQ(GetFileAttributesA(cDatei.c_str()) != INVALID_FILE_ATTRIBUTES, c.lDatei);
@@ -103,12 +107,12 @@ TEST_F(FrameCommandsTest, TheFolderDialogStartsAtTheProtocolDirectory)
 {
     gcPfadProto = "C:\\Daten\\Protokoll\\protocol.log";
     seam.folderAnswers = {"D:\\Bilder"};
-    EXPECT_EQ(shell::GetFolder(*frame), "d:\\bilder\\");
+    EXPECT_EQ(shell::GetFolder(*frame, aTexte), "d:\\bilder\\");
     const auto aOrdner = seam.CallsOf("Folder");
     ASSERT_EQ(aOrdner.size(), 1u);
     EXPECT_EQ(aOrdner[0].text, "c:\\daten\\protokoll\\");
     EXPECT_EQ(aOrdner[0].detail, "MERIDOXA -- " + WinShellText(shell::kTextTitelOrdner));
-    EXPECT_EQ(shell::GetFolder(*frame), "") << "cancelled";
+    EXPECT_EQ(shell::GetFolder(*frame, aTexte), "") << "cancelled";
     gcPfadProto.clear();
 }
 
