@@ -5,33 +5,22 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 
 #include "app/shell/globals.h"
-#include "lib/meldung.h"
-#include "lib/sprache.h"
 #include "platform/framework/recording_seam.h"
+#include "tests/lib/message_windows_setup.h"
 
 class CalcWindowSetup {
 public:
     CalcWindowSetup()
     {
-        gcPfadSprache = std::string(MDX_PROGRAM_DIR) + "\\ProgData\\";
-        SprachenLaden();
+        OpenMessageWindows("eng", std::string(MDX_PROGRAM_DIR) + "\\ProgData\\");
         char dir[MAX_PATH];
         GetTempPathA(sizeof dir, dir);
         gcPfadProto = gcPfadUser = dir;
-        goFehler = std::make_unique<DlgFehler>();
-        goErfolg = std::make_unique<DlgErfolg>();
-        goHinweis = std::make_unique<DlgHinweis>();
     }
-    ~CalcWindowSetup()
-    {
-        goFehler->EndDialog();
-        goErfolg->EndDialog();
-        goHinweis->EndDialog();
-    }
+    ~CalcWindowSetup() { CloseMessageWindows(); }
     CalcWindowSetup(const CalcWindowSetup&) = delete;
     CalcWindowSetup& operator=(const CalcWindowSetup&) = delete;
 

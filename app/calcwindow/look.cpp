@@ -52,8 +52,7 @@ void dtaCalcPar::Paint()
 
 void dtaCalcPar::TooltipNeu()
 {
-    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (auto* control = dynamic_cast<Control*>(ObjectOfWindowHandle(child))) control->SetUseHLforToolTip(glTooltip);
+    for (Control* control : GetAllChildren()) control->SetUseHLforToolTip(glTooltip);
 }
 
 void dtaCalcPar::DescribeControlUnderCursor()

@@ -1,5 +1,6 @@
 #include "app/shell/globals.h"
 
+#include "app/shell/drucken.h"
 #include "lib/meldung.h"
 #include "lib/sprache.h"
 #include "platform/framework/printer.h"
@@ -33,14 +34,11 @@ bool ProDruckerEinstellen(bool lHinweis)
 {
     if (!goDrucker) goDrucker = std::make_unique<PrintingDevice>();
     if (!goDrucker->IsValid()) {
-        if (goFehler) goFehler->FehlerMeldung(GetSprachFileText("WINSHELL")[0]);
+        if (goFehler) goFehler->FehlerMeldung(GetSprachFileText("WINSHELL")[shell::kTextDruckerUngueltig - 1]);
         return false;
     }
-    // The dialog may leave its choices in the device: a cancel gives back the
-    // printer and paper the device had before.
-    const PrintingDevice previous = *goDrucker;
+    // A cancelled set-up leaves the device as it was.
     if (goDrucker->Setup(goShell)) return true;
-    *goDrucker = previous;
-    if (lHinweis && goHinweis) goHinweis->HinweisMeldung(GetSprachFileText("WINSHELL")[15]);
+    if (lHinweis && goHinweis) goHinweis->HinweisMeldung(GetSprachFileText("WINSHELL")[shell::kTextDruckerAbbruch - 1]);
     return false;
 }

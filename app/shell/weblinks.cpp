@@ -15,6 +15,11 @@ bool German(const std::string& cSprache)
 
 }  // namespace
 
+std::string HomePage(const std::string& cSprache)
+{
+    return kWebBase + (German(cSprache) ? "home.htm" : "homee.htm");
+}
+
 std::string ProductPage(const std::string& cSprache)
 {
     return kWebBase + (German(cSprache) ? "meridoxa.htm" : "meridoxae.htm");

@@ -18,10 +18,7 @@ inline const std::string kWebBase = "https://" + kWebAddress + "/";
 inline const std::string kSupportMail = "support@example.com";
 
 // The maker's home page: German for "ger", English for every other language.
-inline std::string HomePage(const std::string& language)
-{
-    return kWebBase + (language == "ger" ? "home.htm" : "homee.htm");
-}
+std::string HomePage(const std::string& cSprache);
 
 // The product page, the questions page at the product's section, the
 // encyclopedia article.

@@ -179,8 +179,7 @@ void winShell::Sprache()
     std::vector<std::string> keys;
     for (const MenuRow& row : kMenuRows) keys.emplace_back(row.key ? row.key : "");
     menu_->SpracheArray(GetSprachFileMenue("WINSHELL", keys));
-    SetHelpDisplay(
-        std::make_unique<HelpDisplay>(gcPfadUser + (gcSprache == "ger" ? "vezarovu.chm" : "zodedado.chm"), this));
+    SetHelpDisplay(std::make_unique<HelpDisplay>(gcPfadUser + shell::kHelpFiles[gcSprache == "ger" ? 0 : 1], this));
 }
 
 void winShell::Show(int showState)

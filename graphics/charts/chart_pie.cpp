@@ -75,18 +75,11 @@ void Share(std::vector<Slice>& slices, double total)
     slices.back().percent = 100.0 - (percents - slices.back().percent);
 }
 
-void ReplaceAll(std::string& text, char placeholder, const std::string& by)
-{
-    for (std::size_t at = text.find(placeholder); at != std::string::npos; at = text.find(placeholder, at + by.size()))
-        text.replace(at, 1, by);
-}
-
 std::string LabelText(const Slice& s, LabelMode mode)
 {
-    std::string text = s.label;
-    if (mode == LabelMode::kPercent) ReplaceAll(text, '%', LTrim(Str(s.percent, 3, 0)) + "%");
-    if (mode == LabelMode::kValue) ReplaceAll(text, '#', Str(s.value));
-    return text;
+    if (mode == LabelMode::kPercent) return ReplaceAll(s.label, "%", LTrim(Str(s.percent, 3, 0)) + "%");
+    if (mode == LabelMode::kValue) return ReplaceAll(s.label, "#", Str(s.value));
+    return s.label;
 }
 
 }  // namespace

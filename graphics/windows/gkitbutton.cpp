@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "graphics/core/device.h"
 #include "graphics/windows/gkit.h"
 
 namespace {
@@ -581,12 +582,8 @@ void gTransPushButton::PaintRefresh()
         ClipScope oClip(hDC, BorderClip());
         // One block in device units: the bitmap's rows are the owner's client
         // rows, whatever mapping the painter keeps on it.
-        const int nSaved = SaveDC(hSource);
-        SetMapMode(hSource, MM_TEXT);
-        SetWindowOrgEx(hSource, 0, 0, nullptr);
-        SetViewportOrgEx(hSource, 0, 0, nullptr);
+        const DeviceUnits oUnits(hSource);
         BitBlt(hDC, 0, 0, r.right - r.left, r.bottom - r.top, hSource, r.left, r.top, SRCCOPY);
-        RestoreDC(hSource, nSaved);
     }
     ReleaseDC(Handle(), hDC);
 }

@@ -177,10 +177,14 @@ void gTransFixedIcon::PaintNew()
     if (Handle() == nullptr) return;
     ParentDC oDC(Handle());
     const std::string& cName = GetHyperLabel().Caption();
-    // The system's question mark is shared: its holder does not destroy it.
-    const Icon oIcon =
-        cName.empty() ? Icon(static_cast<int>(reinterpret_cast<INT_PTR>(IDI_QUESTION))) : Icon(cName, _nIconWidth);
-    DrawIconThroughMask(oDC.Get(), oIcon.Handle(), {0, 0, _nIconWidth, _nIconHeight}, nullptr);
+    // Loaded again only when the caption names another icon. The system's
+    // question mark is shared: its holder does not destroy it.
+    if (_oIcon.Handle() == nullptr || cName != _cIconName) {
+        _oIcon =
+            cName.empty() ? Icon(static_cast<int>(reinterpret_cast<INT_PTR>(IDI_QUESTION))) : Icon(cName, _nIconWidth);
+        _cIconName = cName;
+    }
+    DrawIconThroughMask(oDC.Get(), _oIcon.Handle(), {0, 0, _nIconWidth, _nIconHeight}, nullptr);
 }
 
 LRESULT gTransFixedIcon::Dispatch(Event& oEvent)

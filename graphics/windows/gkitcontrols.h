@@ -7,6 +7,7 @@
 // changes and on the kit message kGMsgPaintNew; a kit window asks them when
 // an expose touches what they paint (PaintedArea), not their one pixel.
 #include <optional>
+#include <string>
 
 #include "graphics/windows/gkitbutton.h"
 #include "graphics/windows/gkitwindow.h"
@@ -53,4 +54,7 @@ private:
 
     int32_t _nIconWidth = 0;
     int32_t _nIconHeight = 0;
+    // The icon last painted and the caption it was loaded for.
+    Icon _oIcon;
+    std::string _cIconName;
 };

@@ -5,15 +5,16 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "lib/meldung.h"
 #include "lib/sprache.h"
 
-// Reads the language table from the source tree's lang/ and makes the three
-// message windows.
-inline void OpenMessageWindows(const std::string& language)
+// Reads the language table from a directory of language files (the source
+// tree's lang/ unless given) and makes the three message windows.
+inline void OpenMessageWindows(const std::string& language, std::string directory = MDX_SOURCE_DIR "/lang/")
 {
-    gcPfadSprache = MDX_SOURCE_DIR "/lang/";
+    gcPfadSprache = std::move(directory);
     std::replace(gcPfadSprache.begin(), gcPfadSprache.end(), '/', '\\');
     SprachenLaden();
     gcSprache = language;

@@ -106,16 +106,7 @@ TEST_F(ShellWindowTest, TheClientShowsTheSurfaceAroundTheDocuments)
 
 TEST_F(ShellWindowTest, SmallHiddenOrIconicShellsPaintNothing)
 {
-    const std::pair<Dimension, int> aSizes[] = {{{10, 300}, 0}, {{11, 11}, 1}};
-    for (const auto& [oSize, nPaints] : aSizes) {
-        PainterState& g = PainterTestAccess::State(*oShell._oGraphics);
-        g._lSizeFromDevice = false;
-        g._nWidth = oSize.width;
-        g._nHeight = oSize.height;
-        const int nBefore = oShell.nPaints;
-        oShell.PaintNew();
-        EXPECT_EQ(oShell.nPaints - nBefore, nPaints) << oSize.width << " x " << oSize.height;
-    }
+    ExpectPaintsForAreas(oShell, {{{10, 300}, 0}, {{11, 11}, 1}});
     PainterTestAccess::State(*oShell._oGraphics)._lSizeFromDevice = true;
     oBar.SetButtonStyle(1);
     oShell.SetToolBar(&oBar);

@@ -111,17 +111,7 @@ TYPED_TEST(KitWindowTest, TheFirstExposePaintsAndTheNextCopiesFromTheBitmap)
 
 TYPED_TEST(KitWindowTest, OnlyAreasWiderAndHigherThanTenArePainted)
 {
-    auto& w = *this->oWindow;
-    const std::pair<Dimension, int> aCases[] = {{{10, 300}, 0}, {{300, 10}, 0}, {{11, 11}, 1}};
-    for (const auto& [oSize, nPaints] : aCases) {
-        PainterState& g = PainterTestAccess::State(*w._oGraphics);
-        g._lSizeFromDevice = false;
-        g._nWidth = oSize.width;
-        g._nHeight = oSize.height;
-        const int nBefore = w.nPaints;
-        w.PaintNew();
-        EXPECT_EQ(w.nPaints - nBefore, nPaints) << oSize.width << " x " << oSize.height;
-    }
+    ExpectPaintsForAreas(*this->oWindow, {{{10, 300}, 0}, {{300, 10}, 0}, {{11, 11}, 1}});
 }
 
 TYPED_TEST(KitWindowTest, AHiddenWindowPaintsOnlyWhenItIsAForm)
