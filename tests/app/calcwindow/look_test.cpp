@@ -244,12 +244,20 @@ protected:
     void Hover(POINT p, HWND hNotifier)
     {
         ClientToScreen(window->Handle(), &p);
-        ASSERT_TRUE(SetCursorPos(p.x, p.y));
-        // Wine moves the X pointer first: the position reads back a little later.
+        // Wine moves the X pointer first: the position reads back a little
+        // later, and a late pointer event of an earlier move can still take
+        // it back. Wait until it has read back the same twice in a row.
         POINT now{};
-        for (int i = 0; i < 200 && GetCursorPos(&now) && (now.x != p.x || now.y != p.y); ++i) {
+        int nSame = 0;
+        for (int i = 0; i < 400 && nSame < 2; ++i) {
+            if (!GetCursorPos(&now) || now.x != p.x || now.y != p.y) {
+                nSame = 0;
+                ASSERT_TRUE(SetCursorPos(p.x, p.y));
+            } else {
+                ++nSame;
+            }
             ApplicationExec();
-            Sleep(5);
+            Sleep(10);
         }
         ASSERT_EQ(now.x, p.x);
         ASSERT_EQ(now.y, p.y);
