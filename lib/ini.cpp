@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -139,4 +140,38 @@ bool WriteIniString(const std::string& cSection, const std::string& cEntry, cons
     lines.push_back("[" + cSection + "]");
     lines.push_back(keyLine);
     return WriteLines(cFile, lines);
+}
+
+bool IniSection::NameLess::operator()(const std::string& a, const std::string& b) const
+{
+    return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
+                          static_cast<int>(b.size())) == CSTR_LESS_THAN;
+}
+
+IniSection::IniSection(const std::string& cSection, const std::string& cFile, unsigned nBuffer)
+{
+    if (cFile.empty()) return;
+    // The reader answers size - 2 when the section did not fit.
+    std::vector<char> buffer(16384);
+    DWORD n = 0;
+    while ((n = GetPrivateProfileSectionA(cSection.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()),
+                                          cFile.c_str())) == buffer.size() - 2 &&
+           buffer.size() < (1u << 26))
+        buffer.resize(buffer.size() * 2);
+    const unsigned cut = nBuffer > 0 ? nBuffer - 1 : 0;
+    for (const char* line = buffer.data(); line < buffer.data() + n && *line; line += std::strlen(line) + 1) {
+        const std::string_view text = TrimBlanks(line);
+        const auto key = KeyName(text);
+        if (!key || key->empty() || key->front() == ';') continue;
+        std::string_view value = TrimBlanks(text.substr(text.find('=') + 1));
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+            value = value.substr(1, value.size() - 2);
+        entries_.emplace(std::string(*key), AllTrim(std::string(value.substr(0, cut))));
+    }
+}
+
+std::string IniSection::Find(const std::string& cEntry) const
+{
+    const auto entry = entries_.find(std::string(TrimBlanks(cEntry)));
+    return entry == entries_.end() ? std::string() : entry->second;
 }

@@ -2,6 +2,7 @@
 // the language files.
 #pragma once
 
+#include <map>
 #include <string>
 
 // Reads one value through the system's private-profile reader. nBuffer is the
@@ -20,3 +21,23 @@ std::string GetIniString(const std::string& cSection, const std::string& cEntry,
 // cannot be written.
 bool WriteIniString(const std::string& cSection, const std::string& cEntry, const std::string& cValue,
                     const std::string& cFile);
+
+// One section of an INI-syntax file, read in one call through the system's
+// private-profile reader. Find answers what GetIniString answers for the same
+// key and buffer: keys are compared without regard to case (the first of equal
+// keys counts), key and value are trimmed, a value enclosed in a pair of equal
+// quotes loses them and a value comes back cut to nBuffer - 1 characters; a
+// missing file, section or key gives the empty string. Lines without "=" hold
+// no key, nor do comment lines (";"), which the section reader skips although
+// the key-by-key reader would find ";key".
+class IniSection {
+public:
+    IniSection(const std::string& cSection, const std::string& cFile, unsigned nBuffer = 256);
+    std::string Find(const std::string& cEntry) const;
+
+private:
+    struct NameLess {
+        bool operator()(const std::string& a, const std::string& b) const;
+    };
+    std::map<std::string, std::string, NameLess> entries_;
+};

@@ -19,22 +19,24 @@ namespace {
 constexpr unsigned kValueBuffer = 1000;
 constexpr int kTextCount = 100;
 
-// Looks texts up in the file of the current language, then in the English
-// file, and brings them into the system's ANSI code page.
+// Looks the texts of one section up in the file of the current language, then
+// in the English file, and brings them into the system's ANSI code page. Each
+// file's section is read once.
 class TextSource {
 public:
-    TextSource()
-        : file_(GetSprachPfad(gcSprache)),
-          englishFile_(GetSprachPfad("eng")),
+    explicit TextSource(const std::string& cSection)
+        : texts_(cSection, GetSprachPfad(gcSprache), kValueBuffer),
+          englishTexts_(cSection, GetSprachPfad(gcSprache) == GetSprachPfad("eng") ? "" : GetSprachPfad("eng"),
+                        kValueBuffer),
           codePage_(GetSprachCodePage(gcSprache))
     {
     }
 
     // The text, empty when neither file has it.
-    std::string Find(const std::string& cSection, const std::string& cKey) const
+    std::string Find(const std::string& cKey) const
     {
-        std::string text = GetIniString(cSection, cKey, file_, kValueBuffer);
-        if (text.empty()) text = GetIniString(cSection, cKey, englishFile_, kValueBuffer);
+        std::string text = texts_.Find(cKey);
+        if (text.empty()) text = englishTexts_.Find(cKey);
         if (!text.empty() && codePage_ > 0) {
             std::size_t length = 0;
             ConvMultiByte2MultiByte(text, codePage_, text, length, 0u);
@@ -43,8 +45,8 @@ public:
     }
 
 private:
-    std::string file_;
-    std::string englishFile_;
+    IniSection texts_;
+    IniSection englishTexts_;
     unsigned codePage_;
 };
 
@@ -87,11 +89,10 @@ void SprachenLaden()
 
 std::vector<std::string> GetSprachFileText(const std::string& cClassName, const std::string& cSuffix)
 {
-    const TextSource source;
-    const std::string section = cClassName + cSuffix;
+    const TextSource source(cClassName + cSuffix);
     std::vector<std::string> texts(kTextCount, "-");
     for (int n = 1; n <= kTextCount; ++n) {
-        std::string text = source.Find(section, "STRING_" + StrZero(n, 3, 0));
+        std::string text = source.Find("STRING_" + StrZero(n, 3, 0));
         if (!text.empty())
             texts[static_cast<std::size_t>(n - 1)] = ReplaceAll(ReplaceAll(text, "<LF>", "\r\n"), "<#>", "#");
     }
@@ -101,16 +102,15 @@ std::vector<std::string> GetSprachFileText(const std::string& cClassName, const 
 std::vector<std::vector<std::string>> GetSprachFileMenue(const std::string& cClassName,
                                                          const std::vector<std::string>& aCommands)
 {
-    const TextSource source;
-    const std::string section = cClassName + "_MENUE";
+    const TextSource source(cClassName + "_MENUE");
     std::vector<std::vector<std::string>> texts;
     for (const auto& command : aCommands) {
-        const std::string caption = command.empty() ? std::string() : source.Find(section, command + "_C");
+        const std::string caption = command.empty() ? std::string() : source.Find(command + "_C");
         if (caption.empty()) {
             texts.push_back({"-"});
             continue;
         }
-        const std::string description = source.Find(section, command + "_D");
+        const std::string description = source.Find(command + "_D");
         texts.push_back(description.empty() ? std::vector<std::string>{caption}
                                             : std::vector<std::string>{caption, description});
     }
@@ -122,14 +122,13 @@ std::vector<std::optional<ControlTexts>> GetSprachFileControl(Window& oWindow, c
 {
     ApplicationExec();
     aControls = oWindow.GetAllChildren();
-    const TextSource source;
-    const std::string section = cClassName + "_CONTROL";
+    const TextSource source(cClassName + "_CONTROL");
     std::vector<std::optional<ControlTexts>> texts(aControls.size());
     for (std::size_t i = 0; i < aControls.size(); ++i) {
         const std::string& name = aControls[i]->NameSym();
         if (name.empty()) continue;
-        texts[i] = ControlTexts{ReplaceAll(source.Find(section, name + "_C"), "<LF>", "\r\n"),
-                                ReplaceAll(source.Find(section, name + "_D"), "<LF>", "\n")};
+        texts[i] = ControlTexts{ReplaceAll(source.Find(name + "_C"), "<LF>", "\r\n"),
+                                ReplaceAll(source.Find(name + "_D"), "<LF>", "\n")};
     }
     return texts;
 }

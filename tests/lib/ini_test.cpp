@@ -7,6 +7,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -110,6 +111,36 @@ TEST(GetIniString, TrimsAndCutsToTheBuffer)
     EXPECT_EQ(GetIniString("B", "padded", file), "");
     EXPECT_EQ(GetIniString("A", "padded", WorkFile("missing.ini")), "");
     EXPECT_EQ(GetIniString("A", "padded", ""), "");
+}
+
+// A section read whole answers what the reader answers key by key, on a
+// section holding what language files hold: blanks, quotes, comments, equal
+// keys in other case, "=" in values, long values; and one larger than the
+// first read buffer.
+TEST(IniSection, AnswersAsTheReaderDoesKeyByKey)
+{
+    const auto file = WorkFile("section.ini");
+    std::string bulk;
+    for (int i = 0; i < 400; ++i) bulk += "BULK_" + std::to_string(i) + "=" + std::string(60, 'a' + i % 26) + "\r\n";
+    PutFile(file, "; heading comment\r\n[A]\r\n; STRING_001=commented out\r\n  STRING_001 =  first \r\n"
+                  "string_001=second\r\nQUOTED=\"  in quotes  \"\r\nSINGLE='single'\r\nHALF=\"half\r\n"
+                  "LONE=\"\r\nMIXED=\"a'\r\nEQ=a=b=c\r\nEMPTY=\r\nTAB=\tx\ty\t\r\nno equals sign\r\n"
+                  "LONG=" + std::string(1200, 'z') + "\r\n" + bulk + "[B]\r\nOTHER=b\r\n");
+    std::vector<std::string> keys = {"STRING_001", "string_001", "QUOTED", "SINGLE", "HALF", "LONE", "MIXED", "EQ",
+                                     "EMPTY", "TAB", "no equals sign", "LONG", "OTHER", "MISSING", " STRING_001 ",
+                                     "BULK_0", "BULK_399"};
+    for (unsigned buffer : {256u, 1000u}) {
+        const IniSection section("A", file, buffer);
+        for (const std::string& key : keys)
+            EXPECT_EQ(section.Find(key), GetIniString("A", key, file, buffer)) << key << ", buffer " << buffer;
+    }
+    EXPECT_EQ(IniSection("A", file).Find("STRING_001"), "first");
+    EXPECT_EQ(IniSection("A", file).Find("BULK_399"), std::string(60, 'a' + 399 % 26));
+    EXPECT_EQ(IniSection("A", file).Find("; STRING_001"), "");
+    EXPECT_EQ(IniSection("b", file).Find("other"), "b");
+    EXPECT_EQ(IniSection("C", file).Find("OTHER"), "");
+    EXPECT_EQ(IniSection("A", WorkFile("missing.ini")).Find("STRING_001"), "");
+    EXPECT_EQ(IniSection("A", "").Find("STRING_001"), "");
 }
 
 }  // namespace
