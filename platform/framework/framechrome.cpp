@@ -62,7 +62,7 @@ const ::HyperLabel* FrameChrome::MenuItemLabel(int id) const
     return menu_ ? menu_->GetHyperLabel(id) : nullptr;
 }
 
-void FrameChrome::ShowToolTip(Window& control, bool show)
+HWND FrameChrome::ShowToolTip(Window& control, bool show)
 {
     if (!toolTip_ && show) {
         RegisterCommonControls();
@@ -70,17 +70,22 @@ void FrameChrome::ShowToolTip(Window& control, bool show)
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_.Handle(), nullptr,
                                    GetModuleHandleA(nullptr), nullptr);
     }
-    if (!toolTip_) return;
+    if (!toolTip_) return nullptr;
+    // The control relays its pointer messages itself (Window::Receive): a
+    // subclassing tool tip would cost every message of the control a
+    // property look-up, which under Wine is a server call.
     TOOLINFOA tool{};
     tool.cbSize = TTTOOLINFOA_V1_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.uFlags = TTF_IDISHWND;
     tool.hwnd = window_.Handle();
     tool.uId = reinterpret_cast<UINT_PTR>(control.Handle());
     tool.lpszText = LPSTR_TEXTCALLBACKA;
     // The tool tip control would hold a second entry for a control added
     // twice, which one removal leaves behind.
     SendMessageA(toolTip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    if (show) SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    if (!show) return nullptr;
+    SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    return toolTip_;
 }
 
 bool FrameChrome::Dispatch(const Event& event, LRESULT& result)
@@ -179,7 +184,7 @@ void Window::SetToolBar(::ToolBar* toolBar)
 
 void Window::ShowToolTip(Window& control, bool show)
 {
-    if (show || chrome_) Chrome().ShowToolTip(control, show);
+    if (show || chrome_) control.toolTip_ = Chrome().ShowToolTip(control, show);
 }
 
 void Window::MenuCommand(int id)

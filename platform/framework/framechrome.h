@@ -33,8 +33,9 @@ public:
     const ::HyperLabel* MenuItemLabel(int id) const;
 
     // Shows the hyper label description of the control as its tool tip, or
-    // no tool tip any more.
-    void ShowToolTip(Window& control, bool show);
+    // no tool tip any more; answers the tool tip window the control's pointer
+    // messages are to reach, or null.
+    HWND ShowToolTip(Window& control, bool show);
 
     // The chrome's work on a message of the window; true when that answers
     // the message (with result), false when the window goes on with it.

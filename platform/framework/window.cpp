@@ -75,6 +75,31 @@ Window* ObjectOfWindowHandle(HWND hwnd)
     return it == HandleMap().end() ? nullptr : it->second;
 }
 
+LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+bool SameName(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+    });
+}
+
+Window* ObjectOfWindowHandle(HWND hwnd)
+{
+    auto it = HandleMap().find(hwnd);
+    return it == HandleMap().end() ? nullptr : it->second;
+}
+
+UpdateHold::UpdateHold(HWND hwnd) : hwnd_(hwnd && IsWindowVisible(hwnd) ? hwnd : nullptr)
+{
+    if (hwnd_) SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+}
+
+UpdateHold::~UpdateHold()
+{
+    if (hwnd_ && IsWindow(hwnd_)) SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+}
+
 LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     Window* window = ObjectOfWindowHandle(hwnd);
@@ -243,6 +268,12 @@ LRESULT Window::SafeReceive(UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT Window::Receive(UINT message, WPARAM wParam, LPARAM lParam)
 {
     HWND hwnd = hwnd_;
+    if (toolTip_ && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+        const DWORD position = GetMessagePos();
+        MSG pointer{hwnd, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
+                    {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))}};
+        SendMessageA(toolTip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&pointer));
+    }
     Event event{hwnd, message, wParam, lParam};
     LRESULT result = Dispatch(event);
     if (message == WM_NCDESTROY && hwnd_ == hwnd && hwnd) Detach();

@@ -394,6 +394,8 @@ private:
     };
     std::vector<OwnedControl> controls_;
     std::unique_ptr<FrameChrome> chrome_;
+    // The tool tip window that shows this control's description, or null.
+    HWND toolTip_ = nullptr;
 };
 
 // The framework object of a window or control handle, or null.

@@ -154,24 +154,27 @@ TEST_F(LookTest, PaintDrawsNothingWhileHiddenOrMinimised)
     EXPECT_EQ(Corners()[0], gaFarben[3].ColorRef());
 }
 
+// The tool tip window that has a tool for a control of the window, or null.
+HWND TooltipOf(const dtaCalcPar& oWindow, const Control& oControl)
+{
+    for (HWND tip = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); tip;
+         tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr)) {
+        TOOLINFOA tool{};
+        tool.cbSize = TTTOOLINFOA_V1_SIZE;
+        tool.hwnd = oWindow.Handle();
+        tool.uId = reinterpret_cast<UINT_PTR>(oControl.Handle());
+        if (SendMessageA(tip, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool))) return tip;
+    }
+    return nullptr;
+}
+
 // The controls of the window that have a description tooltip.
 size_t ControlsWithTooltip(const dtaCalcPar& oWindow)
 {
-    size_t nCount = 0;
-    for (Control* control : oWindow.GetAllChildren()) {
-        for (HWND tip = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); tip;
-             tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr)) {
-            TOOLINFOA tool{};
-            tool.cbSize = TTTOOLINFOA_V1_SIZE;
-            tool.hwnd = oWindow.Handle();
-            tool.uId = reinterpret_cast<UINT_PTR>(control->Handle());
-            if (SendMessageA(tip, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool))) {
-                ++nCount;
-                break;
-            }
-        }
-    }
-    return nCount;
+    const auto aControls = oWindow.GetAllChildren();
+    return static_cast<size_t>(std::count_if(aControls.begin(), aControls.end(), [&](const Control* control) {
+        return TooltipOf(oWindow, *control) != nullptr;
+    }));
 }
 
 TEST_F(LookTest, TooltipsFollowTheSwitchOnEveryControl)
@@ -243,6 +246,12 @@ protected:
     // left corner), then a notification of the window's tool tip for it.
     void Hover(POINT p, HWND hNotifier)
     {
+        ASSERT_NO_FATAL_FAILURE(MovePointer(p));
+        NMHDR header{nullptr, reinterpret_cast<UINT_PTR>(hNotifier), TTN_SHOW};
+        SendMessageA(window->Handle(), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+    }
+    void MovePointer(POINT p)
+    {
         ClientToScreen(window->Handle(), &p);
         // Wine moves the X pointer first: the position reads back a little
         // later, and a late pointer event of an earlier move can still take
@@ -261,16 +270,16 @@ protected:
         }
         ASSERT_EQ(now.x, p.x);
         ASSERT_EQ(now.y, p.y);
-        NMHDR header{nullptr, reinterpret_cast<UINT_PTR>(hNotifier), TTN_SHOW};
-        SendMessageA(window->Handle(), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
     }
-    void HoverOver(const char* cName)
+    // The middle of a control on the window's canvas.
+    POINT MiddleOf(const char* cName) const
     {
         RECT r;
         GetWindowRect(Get(cName)->Handle(), &r);
         MapWindowPoints(HWND_DESKTOP, window->Handle(), reinterpret_cast<POINT*>(&r), 2);
-        Hover({(r.left + r.right) / 2, (r.top + r.bottom) / 2}, Get(cName)->Handle());
+        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     }
+    void HoverOver(const char* cName) { Hover(MiddleOf(cName), Get(cName)->Handle()); }
     std::string Description(const char* cName) const { return Get(cName)->GetHyperLabel().Description(); }
 
     std::unique_ptr<RecordingBar> bar;
@@ -297,6 +306,27 @@ TEST_F(StatusBarTest, EachControlsDescriptionShowsOncePerControl)
     frame->SetStatusBar(nullptr);
     HoverOver("BUTBERECHNEN");
     EXPECT_EQ(bar->aMessages.size(), 3u);
+}
+
+// The pointer resting on a control brings its tool tip up by itself: the
+// control hands its pointer messages on to the tool tip, which shows the
+// description and tells the window, which puts it into the status bar.
+TEST_F(StatusBarTest, ThePointerRestingOnAControlBringsItsTooltip)
+{
+    HWND tip = TooltipOf(*window, *Get("BUTBERECHNEN"));
+    ASSERT_NE(tip, nullptr);
+    SendMessageA(tip, TTM_SETDELAYTIME, TTDT_INITIAL, 50);
+    ASSERT_NO_FATAL_FAILURE(MovePointer(MiddleOf("BUTBERECHNEN")));
+    for (int i = 0; i < 300 && !IsWindowVisible(tip); ++i) {
+        ApplicationExec();
+        Sleep(10);
+    }
+    ASSERT_TRUE(IsWindowVisible(tip));
+    char text[512] = {};
+    GetWindowTextA(tip, text, sizeof text);
+    EXPECT_EQ(text, Description("BUTBERECHNEN"));
+    using Messages = std::vector<std::pair<std::string, int>>;
+    EXPECT_EQ(bar->aMessages, (Messages{{Description("BUTBERECHNEN"), MessageControl}}));
 }
 
 }  // namespace
