@@ -187,7 +187,11 @@ void dtaCalcPar::Sprache()
         for (size_t i = 0; i < names.size(); ++i)
             isDefault[i] = AllTrim(names[i]->TextValue()) == aSprachTexte[calc::kTextUnnamed - 1];
     oDCCheckInvers->SetChecked(false);
-    SetSprachFileControl(*this, "DTACALCPAR");
+    {
+        // The window is painted anew below: the captions need not be drawn one by one.
+        const UpdateHold hold(Handle());
+        SetSprachFileControl(*this, "DTACALCPAR");
+    }
     aSprachTexte = GetSprachFileText("DTACALCPAR");
     PaintNew();
     if (IsVisible()) {

@@ -393,11 +393,16 @@ void ComboBox::Notified(WORD code)
 void ComboBox::FillUsing(const std::vector<ComboItem>& items)
 {
     items_ = items;
-    SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
-    for (size_t i = 0; i < items_.size(); ++i) {
-        LRESULT index = SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items_[i].text.c_str()));
-        SendMessageA(Handle(), CB_SETITEMDATA, index, static_cast<LPARAM>(i));
+    {
+        const UpdateHold hold(Handle());
+        SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
+        for (size_t i = 0; i < items_.size(); ++i) {
+            LRESULT index =
+                SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items_[i].text.c_str()));
+            SendMessageA(Handle(), CB_SETITEMDATA, index, static_cast<LPARAM>(i));
+        }
     }
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 int ComboBox::ItemCount() const
@@ -418,7 +423,8 @@ void ComboBox::SetCurrentItemNo(int itemNo)
 
 const ComboItem* ComboBox::ItemAt(int itemNo) const
 {
-    if (itemNo < 1 || itemNo > ItemCount()) return nullptr;
+    if (itemNo < 1) return nullptr;
+    // Beyond the last item the box answers CB_ERR, which is no index.
     auto i = static_cast<size_t>(SendMessageA(Handle(), CB_GETITEMDATA, itemNo - 1, 0));
     return i < items_.size() ? &items_[i] : nullptr;
 }
@@ -431,7 +437,8 @@ int ComboBox::Value() const
 
 bool ComboBox::SetValue(int value)
 {
-    for (int itemNo = 1; itemNo <= ItemCount(); ++itemNo)
+    const int count = ItemCount();
+    for (int itemNo = 1; itemNo <= count; ++itemNo)
         if (const ComboItem* item = ItemAt(itemNo); item && item->value == value) {
             SetCurrentItemNo(itemNo);
             return true;

@@ -75,21 +75,6 @@ Window* ObjectOfWindowHandle(HWND hwnd)
     return it == HandleMap().end() ? nullptr : it->second;
 }
 
-LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-
-bool SameName(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-    });
-}
-
-Window* ObjectOfWindowHandle(HWND hwnd)
-{
-    auto it = HandleMap().find(hwnd);
-    return it == HandleMap().end() ? nullptr : it->second;
-}
-
 UpdateHold::UpdateHold(HWND hwnd) : hwnd_(hwnd && IsWindowVisible(hwnd) ? hwnd : nullptr)
 {
     if (hwnd_) SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);

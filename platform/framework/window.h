@@ -401,6 +401,22 @@ private:
 // The framework object of a window or control handle, or null.
 Window* ObjectOfWindowHandle(HWND hwnd);
 
+// Keeps a shown window and its children from drawing while it lives, so that
+// changes that would each draw at once can be drawn together afterwards: the
+// holder redraws what changed (what was waiting to be drawn when the hold
+// began is dropped as well). Does nothing for a hidden window, which draws
+// nothing anyway and must not be shown by the end of the hold.
+class UpdateHold {
+public:
+    explicit UpdateHold(HWND hwnd);
+    ~UpdateHold();
+    UpdateHold(const UpdateHold&) = delete;
+    UpdateHold& operator=(const UpdateHold&) = delete;
+
+private:
+    HWND hwnd_;
+};
+
 // The window class of the framework's own windows (registered on first use).
 const char* FrameworkWindowClass();
 // The dialog window class of the framework's dialogs and form windows.

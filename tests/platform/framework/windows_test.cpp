@@ -67,6 +67,22 @@ TEST_F(FormTest, SelectionsAndFocusChangesReachTheOwner)
     EXPECT_EQ(form.focus, (std::vector<std::string>{"EDITNAME+", "EDITNAME-", "KOORDLIST+", "KOORDLIST-"}));
 }
 
+// A refill is drawn once, after the last row; a hidden box stays hidden.
+TEST_F(FormTest, ARefillKeepsTheBoxShownOrHiddenAndFindsValuesByNumber)
+{
+    auto* combo = static_cast<ComboBox*>(form.GetControl("COMFORM"));
+    for (const bool shown : {true, false}) {
+        ShowWindow(combo->Handle(), shown ? SW_SHOW : SW_HIDE);
+        combo->FillUsing({{"X Y Z", 1}, {"Lon Lat", 3}, {"UTM", 7}});
+        EXPECT_EQ(IsWindowVisible(combo->Handle()) != FALSE, shown);
+        EXPECT_TRUE(combo->SetValue(7));
+        EXPECT_EQ(combo->CurrentText(), "UTM");
+        EXPECT_FALSE(combo->SetValue(2));
+        ApplicationExec();
+        EXPECT_FALSE(GetUpdateRect(combo->Handle(), nullptr, FALSE)) << "drawn, shown " << shown;
+    }
+}
+
 TEST_F(FormTest, GetLineGivesLinesWithoutLineEnds)
 {
     struct Case {
