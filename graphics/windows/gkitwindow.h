@@ -142,6 +142,9 @@ private:
     };
     HDC PrepareDC();
     void ReleasePreparedDC();
+    // Renews the prepared DC as one that leaves out the places of a form's
+    // framed children; ReleasePreparedDC ends it.
+    void PrepareDCAroundFramedChildren();
 
     PreparedDC _oPrepared;
     int32_t _nLastWidth = -1;

@@ -167,6 +167,19 @@ TEST_F(FormWindowTest, RepaintsLeaveNothingOldBehind)
     EXPECT_FALSE(ShowsSurface(*oForm.oText));
 }
 
+TEST_F(FormWindowTest, AFullRepaintDrawsTheFramesOfControlsAgain)
+{
+    RECT r;
+    GetWindowRect(oForm.oEdit->Handle(), &r);
+    MapWindowPoints(HWND_DESKTOP, oForm.Handle(), reinterpret_cast<POINT*>(&r), 2);
+    const POINT oBorder{(r.left + r.right) / 2, r.top};
+    const COLORREF nBorder = ScreenPixel(oBorder);
+    ASSERT_NE(nBorder, SurfacePixel(oBorder));
+    oForm.PaintNew();  // the surface is painted over the whole form, frames included
+    Settle();
+    EXPECT_EQ(ScreenPixel(oBorder), nBorder);
+}
+
 TEST_F(FormWindowTest, ACheckStateChangeIsAnnouncedOnceBeforeItHappens)
 {
     oForm.oCheck->SetChecked(true);
