@@ -14,7 +14,6 @@
 // round, the best and the median pass, and their ratios to the floor.
 // Needs a display: DISPLAY=... scripts/wine-run.sh ARCH build/ARCH/bench/form_bench.exe
 #include <windows.h>
-#include <commctrl.h>
 
 #include <algorithm>
 #include <chrono>
@@ -59,27 +58,6 @@ void Place(TopAppWindow& oFrame, Window& oForm)
     oForm.SetSize(oFrame.CanvasArea().extent);
     oForm.Show();
     ApplicationExec();
-}
-
-// The calculation window's controls show their descriptions as tool tips;
-// the floor's controls get the same tool tips, so that both forms carry the
-// tool tip control watching every control.
-void AddToolTips(const Window& oForm)
-{
-    INITCOMMONCONTROLSEX oClasses{sizeof oClasses, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&oClasses);
-    HWND hTip =
-        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, oForm.Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
-    for (HWND hChild = GetWindow(oForm.Handle(), GW_CHILD); hChild; hChild = GetWindow(hChild, GW_HWNDNEXT)) {
-        TOOLINFOA oTool{};
-        oTool.cbSize = TTTOOLINFOA_V1_SIZE;
-        oTool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        oTool.hwnd = oForm.Handle();
-        oTool.uId = reinterpret_cast<UINT_PTR>(hChild);
-        oTool.lpszText = LPSTR_TEXTCALLBACKA;
-        SendMessageA(hTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&oTool));
-    }
 }
 
 void Raise(TopAppWindow& oFrame)

@@ -7,10 +7,11 @@
 //   language dialog does after it was accepted (frame, then calculation
 //   window), each followed by dispatching the messages waiting.
 // The floor: the plain framework frame and the form "dtaCalcPar_vo" made from
-// its template, given the caption, the menu, the control texts and the combo
-// lists directly (texts taken once from the real windows, so from the
-// language files), and the same texts switched directly. Kit and floor take
-// turns; prints the best and the median run and their ratios to the floor.
+// its template, its controls with the same tool tips, given the caption, the
+// menu, the control texts and the combo lists directly (texts taken once from
+// the real windows, so from the language files), and the same texts switched
+// directly. Kit and floor take turns; prints the best and the median run and
+// their ratios to the floor.
 // Needs a display: DISPLAY=... scripts/wine-run.sh ARCH build/ARCH/bench/start_bench.exe
 #include <windows.h>
 
@@ -264,6 +265,7 @@ void Floor(const Texts& eng, const Texts& ger, Dimension frameSize, double& star
     DataWindow form(&frame, "dtaCalcPar_vo");
     form.SetOrigin({0, 0});
     form.SetSize(frame.CanvasArea().extent);
+    AddToolTips(form);
     SetTexts(frame.Handle(), form.Handle(), eng);
     form.Show();
     ApplicationExec();
