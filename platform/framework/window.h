@@ -403,9 +403,9 @@ Window* ObjectOfWindowHandle(HWND hwnd);
 
 // Keeps a shown window and its children from drawing while it lives, so that
 // changes that would each draw at once can be drawn together afterwards: the
-// holder redraws what changed (what was waiting to be drawn when the hold
-// began is dropped as well). Does nothing for a hidden window, which draws
-// nothing anyway and must not be shown by the end of the hold.
+// holder redraws what changed, and what was waiting to be drawn when the hold
+// began, which the system may drop. Does nothing for a hidden window, which
+// draws nothing anyway and must not be shown by the end of the hold.
 class UpdateHold {
 public:
     explicit UpdateHold(HWND hwnd);
