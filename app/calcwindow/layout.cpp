@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-const std::array<CalcParItem, 69> gaCalcParItems = {{
+const std::array<LayoutItem, 69> gaCalcParItems = {{
     {100, "TEXTGRUPPE1", "Quell-Bezugssystem", 1},
     {101, "GRUPPE1", "", 1},
     {102, "TEXT3", "Identische Punkte im Quell-Bezugssystem", 2},
@@ -97,11 +97,6 @@ bool IsGroupItem(std::string_view cName)
     return cName.starts_with("TEXTGRUPPE") || cName.starts_with("GRUPPE");
 }
 
-const CalcParItem& ItemOf(int nId)
-{
-    return gaCalcParItems.at(static_cast<size_t>(nId - gaCalcParItems.front().nId));
-}
-
 int FieldIndex(std::string_view cName)
 {
     const auto* it = std::find_if(dtaCalcPar_vo::aFeldNamen.begin(), dtaCalcPar_vo::aFeldNamen.end(),
@@ -114,11 +109,8 @@ int FieldIndex(std::string_view cName)
 template <class T>
 T* dtaCalcPar_vo::Make(int nId)
 {
-    const CalcParItem& item = ItemOf(nId);
-    T* control = AddControl<T>(nId);
-    control->SetHyperLabel({item.cName, item.cCaption, "", ""});
-    if (IsGroupItem(item.cName)) control->SetTextColor(Color::FromColorRef(1));
-    if (item.nFont > 0) control->SetFont(fonts_[static_cast<size_t>(item.nFont - 1)]);
+    T* control = MakeLayoutControl<T>(*this, gaCalcParItems, nId, fonts_);
+    if (IsGroupItem(control->NameSym())) control->SetTextColor(Color::FromColorRef(1));
     return control;
 }
 

@@ -14,19 +14,12 @@
 #include "graphics/windows/gkitbutton.h"
 #include "platform/framework/controls.h"
 #include "platform/framework/dialogs.h"
+#include "platform/framework/layout_item.h"
 #include "platform/runtime/value.h"
 
-// One item of the template: id, name, German default caption, font (1-5;
-// 0 for none).
-struct CalcParItem {
-    int nId;
-    const char* cName;
-    const char* cCaption;
-    int nFont;
-};
-
-// The 69 items in id order (ids 100 to 168).
-extern const std::array<CalcParItem, 69> gaCalcParItems;
+// The 69 items of the template in id order (ids 100 to 168), with their
+// German default captions and fonts 1 to 5.
+extern const std::array<LayoutItem, 69> gaCalcParItems;
 
 // The most characters a point list takes: the largest list (30,000 points)
 // with lines of 80 characters and their line ends, and room to spare.

@@ -8,6 +8,7 @@
 #include "lib/placement.h"
 #include "lib/sprache.h"
 #include "platform/framework/filepath.h"
+#include "platform/framework/layout_item.h"
 #include "platform/framework/standard_dialogs.h"
 #include "platform/runtime/files.h"
 #include "platform/runtime/strings.h"
@@ -15,16 +16,7 @@
 
 namespace {
 
-// One control of the template: id, name, default caption, font (0: the
-// dialog's own).
-struct EditorItem {
-    int nId;
-    const char* name;
-    const char* cCaption;
-    int nFont;
-};
-
-constexpr EditorItem kItems[] = {
+constexpr LayoutItem kItems[] = {
     {100, "EDITTEXT", "Programm zur Anzeige von Textdateien", 1},
     {101, "EDITHILFE", "Hilfe", 2},
     {102, "EDITABBRECHEN", "Abbrechen", 2},
@@ -69,11 +61,7 @@ void ReportError(const std::string& text)
 template <class T>
 T* dlgEditor_vo::Make(int nId)
 {
-    const EditorItem& item = kItems[nId - kItems[0].nId];
-    T* control = AddControl<T>(nId);
-    control->SetHyperLabel({item.name, item.cCaption, "", ""});
-    control->SetFont(fonts_[static_cast<size_t>(item.nFont - 1)]);
-    return control;
+    return MakeLayoutControl<T>(*this, kItems, nId, fonts_);
 }
 
 dlgEditor_vo::dlgEditor_vo(Window* oOwner) : DialogWindow(oOwner, "dlgEditor_vo", true)

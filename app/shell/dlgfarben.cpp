@@ -8,20 +8,13 @@
 #include "lib/meldung.h"
 #include "lib/placement.h"
 #include "lib/sprache.h"
+#include "platform/framework/layout_item.h"
 #include "platform/framework/standard_dialogs.h"
 
 namespace {
 
-// One item of the template: id, name, German default caption, font (1 or 2;
-// 0 keeps the template's).
-struct FarbenItem {
-    int nId;
-    const char* cName;
-    const char* cCaption;
-    int nFont;
-};
-
-constexpr FarbenItem kItems[] = {
+// The items of the template with their German default captions.
+constexpr LayoutItem kItems[] = {
     {100, "FARBFELD1", "", 1},
     {101, "FARBFELD2", "", 1},
     {102, "FARBFELD3", "", 1},
@@ -74,11 +67,7 @@ std::string FarbenText(const std::array<Color, 5>& aFarben)
 template <class T>
 T* dlgFarben_vo::Make(int nId)
 {
-    const FarbenItem& oItem = kItems[nId - kItems[0].nId];
-    T* oControl = AddControl<T>(nId);
-    oControl->SetHyperLabel({oItem.cName, oItem.cCaption, "", ""});
-    if (oItem.nFont > 0) oControl->SetFont(fonts_[static_cast<size_t>(oItem.nFont - 1)]);
-    return oControl;
+    return MakeLayoutControl<T>(*this, kItems, nId, fonts_);
 }
 
 dlgFarben_vo::dlgFarben_vo(Window* oOwner) : gDialogWindow(oOwner, "dlgFarben_vo", true)

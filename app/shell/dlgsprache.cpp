@@ -1,28 +1,32 @@
 #include "app/shell/dlgsprache.h"
 
+#include <array>
+
 #include "app/shell/globals.h"
 #include "lib/meldung.h"
 #include "lib/placement.h"
 #include "lib/sprache.h"
+#include "platform/framework/layout_item.h"
 #include "platform/framework/seam.h"
+
+namespace {
+
+// The items of the template with their German default captions (Windows-1252).
+constexpr LayoutItem kItems[] = {{100, "CHOOSEHILFE", "Hilfe", 1},
+                                 {101, "CHOOSEABBRECHEN", "Abbrechen", 1},
+                                 {102, "CHOOSEWEITER", "\334bernehmen", 1},
+                                 {103, "COMCHOOSE", "", 2}};
+
+}  // namespace
 
 dlgChoose_vo::dlgChoose_vo(Window* oOwner) : DialogWindow(oOwner, "dlgChoose_vo", true)
 {
-    Font buttonFont(8, "Arial");
-    buttonFont.Bold(true);
-    const Font listFont(8, "Arial");
-    const auto button = [&](int nId, const char* cName, const char* cCaption) {
-        auto* control = AddControl<PushButton>(nId);
-        control->SetHyperLabel({cName, cCaption, "", ""});
-        control->SetFont(buttonFont);
-        return control;
-    };
-    oCCChooseHilfe = button(100, "CHOOSEHILFE", "Hilfe");
-    oCCChooseAbbrechen = button(101, "CHOOSEABBRECHEN", "Abbrechen");
-    oCCChooseWeiter = button(102, "CHOOSEWEITER", "\334bernehmen");  // Windows-1252
-    oDCComChoose = AddControl<ListBox>(103);
-    oDCComChoose->SetHyperLabel({"COMCHOOSE", "", "", ""});
-    oDCComChoose->SetFont(listFont);
+    std::array<Font, 2> fonts = {Font(8, "Arial"), Font(8, "Arial")};
+    fonts[0].Bold(true);
+    oCCChooseHilfe = MakeLayoutControl<PushButton>(*this, kItems, 100, fonts);
+    oCCChooseAbbrechen = MakeLayoutControl<PushButton>(*this, kItems, 101, fonts);
+    oCCChooseWeiter = MakeLayoutControl<PushButton>(*this, kItems, 102, fonts);
+    oDCComChoose = MakeLayoutControl<ListBox>(*this, kItems, 103, fonts);
     SetCaption("");
     SetHyperLabel({"DLGCHOOSE_VO", "", "", ""});
     SetIconSm(icoApp_vo(GetSystemMetrics(SM_CXSMICON)));

@@ -1,6 +1,5 @@
 #include "app/shell/dlgurheber.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <iterator>
@@ -14,6 +13,7 @@
 #include "lib/placement.h"
 #include "lib/sprache.h"
 #include "lib/system.h"
+#include "platform/framework/layout_item.h"
 #include "platform/framework/seam.h"
 #include "platform/runtime/files.h"
 #include "platform/runtime/strings.h"
@@ -21,16 +21,7 @@
 
 namespace {
 
-// One control of the template: id, name, default caption, font (0: the
-// dialog's own).
-struct UrheberItem {
-    int nId;
-    const char* cName;
-    const char* cCaption;
-    int nFont;
-};
-
-constexpr UrheberItem kItems[] = {
+constexpr LayoutItem kItems[] = {
     {100, "URHEBERINTERNET", "", 1},     {102, "URHEBEREMAIL", "Email", 1}, {103, "URHEBEROK", "Weiter", 2},
     {104, "TEXT1", "PROGRAMM", 3},       {105, "TEXT2", "Version", 4},      {106, "GROUPBOX1", "Urheber", 2},
     {107, "FIXEDICON1", "icoApp_vo", 0}, {108, "TEXT5", "Anschrift", 2},    {109, "TEXT4", "Hinweis", 2},
@@ -98,12 +89,7 @@ std::string DisclaimerText(const std::string& disclaimer)
 template <class T>
 T* dlgUrheber_vo::Make(int nId)
 {
-    const UrheberItem& item =
-        *std::find_if(std::begin(kItems), std::end(kItems), [&](const UrheberItem& entry) { return entry.nId == nId; });
-    T* control = AddControl<T>(nId);
-    control->SetHyperLabel({item.cName, item.cCaption, "", ""});
-    if (item.nFont > 0) control->SetFont(fonts_[static_cast<size_t>(item.nFont - 1)]);
-    return control;
+    return MakeLayoutControl<T>(*this, kItems, nId, fonts_);
 }
 
 dlgUrheber_vo::dlgUrheber_vo(Window* oOwner) : DialogWindow(oOwner, "dlgUrheber_vo", true)

@@ -36,7 +36,7 @@ TEST_F(LayoutTest, SixtyNineControlsInIdOrderWithNameClassAndFont)
     const std::vector<Control*> children = window->GetAllChildren();
     ASSERT_EQ(children.size(), 69u);
     for (size_t i = 0; i < children.size(); ++i) {
-        const CalcParItem& item = gaCalcParItems[i];
+        const LayoutItem& item = gaCalcParItems[i];
         SCOPED_TRACE(item.cName);
         EXPECT_EQ(item.nId, static_cast<int>(100 + i));
         Control* control = Get(item.cName);
