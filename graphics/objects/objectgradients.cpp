@@ -46,22 +46,31 @@ bool ColumnDirection(uint16_t nDirection)
 
 }  // namespace
 
-objectGradientCanvas::objectGradientCanvas(GraphicsDevice& oDevice, double fIntensity, uint16_t nDirection)
+objectCanvasGradient::objectCanvasGradient(GraphicsDevice& oDevice, double fIntensity, uint16_t nDirection)
     : objectShape(oDevice),
       _nDirection(nDirection),
       _fIntensity(fIntensity)
 {
 }
 
+bool objectCanvasGradient::ErasedForWeakIntensity() const
+{
+    if (ClampGradientIntensity(_fIntensity) >= 0.1) return false;
+    objectEraseCanvas oErase(Device());
+    DrawPart(oErase);
+    return true;
+}
+
+objectGradientCanvas::objectGradientCanvas(GraphicsDevice& oDevice, double fIntensity, uint16_t nDirection)
+    : objectCanvasGradient(oDevice, fIntensity, nDirection)
+{
+}
+
 void objectGradientCanvas::Draw()
 {
+    if (ErasedForWeakIntensity()) return;
     const PainterState& g = State();
     const double fI = ClampGradientIntensity(_fIntensity);
-    if (fI < 0.1) {
-        objectEraseCanvas oErase(Device());
-        DrawPart(oErase);
-        return;
-    }
     const double factor = GradientLengthFactor(fI);
     const int32_t x = g._oOrigin.x, y = g._oOrigin.y, w = g._oDim.cx, h = g._oDim.cy;
     const int32_t l = ColumnDirection(_nDirection) ? w : h;
@@ -82,21 +91,15 @@ void objectGradientCanvas::Draw()
 }
 
 objectSpotCanvas::objectSpotCanvas(GraphicsDevice& oDevice, double fIntensity, uint16_t nDirection)
-    : objectShape(oDevice),
-      _nDirection(nDirection),
-      _fIntensity(fIntensity)
+    : objectCanvasGradient(oDevice, fIntensity, nDirection)
 {
 }
 
 void objectSpotCanvas::Draw()
 {
+    if (ErasedForWeakIntensity()) return;
     const PainterState& g = State();
     const double fI = ClampGradientIntensity(_fIntensity);
-    if (fI < 0.1) {
-        objectEraseCanvas oErase(Device());
-        DrawPart(oErase);
-        return;
-    }
     if (_nDirection <= 3) {
         objectGradientCanvas oLinear(Device(), _fIntensity, _nDirection);
         DrawPart(oLinear);

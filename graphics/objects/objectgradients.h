@@ -15,17 +15,25 @@
 
 #include "graphics/objects/objectshape.h"
 
-class objectGradientCanvas : public objectShape {
-public:
-    objectGradientCanvas(GraphicsDevice& oDevice, double fIntensity = 6.0, uint16_t nDirection = 0);
-    void Draw() override;
+// What the two gradients over the whole canvas share.
+class objectCanvasGradient : public objectShape {
+protected:
+    objectCanvasGradient(GraphicsDevice& oDevice, double fIntensity, uint16_t nDirection);
+    // An intensity too weak for a gradient erases the canvas instead: TRUE
+    // when it did.
+    bool ErasedForWeakIntensity() const;
 
-private:
     uint16_t _nDirection;
     double _fIntensity;
 };
 
-class objectSpotCanvas : public objectShape {
+class objectGradientCanvas : public objectCanvasGradient {
+public:
+    objectGradientCanvas(GraphicsDevice& oDevice, double fIntensity = 6.0, uint16_t nDirection = 0);
+    void Draw() override;
+};
+
+class objectSpotCanvas : public objectCanvasGradient {
 public:
     objectSpotCanvas(GraphicsDevice& oDevice, double fIntensity = 6.0, uint16_t nDirection = 7);
     void Draw() override;
@@ -36,9 +44,6 @@ private:
         BITMAPINFO oInfo;
     };
     void DrawRows(HDC hDC, const Strips& oStrips) const;
-
-    uint16_t _nDirection;
-    double _fIntensity;
 };
 
 class objectGradientArea : public objectShape {
