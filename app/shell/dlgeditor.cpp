@@ -1,5 +1,6 @@
 #include "app/shell/dlgeditor.h"
 
+#include "app/shell/drucken.h"
 #include "app/shell/globals.h"
 #include "calc/computation.h"
 #include "lib/files.h"
@@ -9,7 +10,6 @@
 #include "lib/sprache.h"
 #include "platform/framework/filepath.h"
 #include "platform/framework/layout_item.h"
-#include "platform/framework/standard_dialogs.h"
 #include "platform/runtime/files.h"
 #include "platform/runtime/strings.h"
 #include "widgets/opensavedialog.h"
@@ -42,13 +42,6 @@ constexpr int kTextNoDirectory = 7;
 std::string IniFile()
 {
     return gcPfadUser + "meridoxa.ini";
-}
-
-// The drive and directories of a path, lower case ("c:\tools\").
-std::string FolderOf(const std::string& path)
-{
-    const FileSpec oPfad(path);
-    return Lower(oPfad.Drive() + oPfad.Path());
 }
 
 void ReportError(const std::string& text)
@@ -131,7 +124,7 @@ void dlgEditor::ButSuchTextEd()
     std::string folder = gcPfadUser, name = "*.*";
     if (!program.empty()) {
         const FileSpec oProgramm(program);
-        folder = FolderOf(program);
+        folder = shell::FolderOf(program);
         name = oProgramm.FileName() + oProgramm.Extension();
     }
     widgets::OpenSaveDialog dialog(this, folder + name, true);
@@ -144,12 +137,9 @@ void dlgEditor::ButSuchTextEd()
 
 void dlgEditor::ButSuchProtoPath()
 {
-    StandardFolderDialog dialog(this, gcProgramm + " -- " + Text(kTextFolderTitle),
-                                FolderOf(oDCEditProto->TextValue()));
-    if (!dialog.Show() || dialog.Result().empty()) return;
-    std::string folder = Lower(dialog.Result());
-    if (folder.back() != '\\') folder += '\\';
-    oDCEditProto->SetTextValue(folder);
+    const std::string folder =
+        shell::ChooseFolder(*this, gcProgramm + " -- " + Text(kTextFolderTitle), oDCEditProto->TextValue());
+    if (!folder.empty()) oDCEditProto->SetTextValue(folder);
 }
 
 // Each setting is checked and taken over on its own; the dialog ends only

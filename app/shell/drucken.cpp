@@ -70,13 +70,22 @@ void SpeichernBild(Window& oFrame, const std::vector<std::string>& aTexte, bool 
 
 std::string GetFolder(Window& oFrame, const std::vector<std::string>& aTexte)
 {
-    const FileSpec oProto(gcPfadProto);
-    StandardFolderDialog oDialog(&oFrame, gcProgramm + " -- " + Text(aTexte, kTextTitelOrdner),
-                                 Lower(oProto.Drive() + oProto.Path()));
+    return ChooseFolder(oFrame, gcProgramm + " -- " + Text(aTexte, kTextTitelOrdner), gcPfadProto);
+}
+
+std::string ChooseFolder(Window& oOwner, const std::string& cCaption, const std::string& cPath)
+{
+    StandardFolderDialog oDialog(&oOwner, cCaption, FolderOf(cPath));
     if (!oDialog.Show()) return "";
     std::string cOrdner = Lower(oDialog.Result());
     if (!cOrdner.empty() && cOrdner.back() != '\\') cOrdner += '\\';
     return cOrdner;
+}
+
+std::string FolderOf(const std::string& cPath)
+{
+    const FileSpec oPfad(cPath);
+    return Lower(oPfad.Drive() + oPfad.Path());
 }
 
 }  // namespace shell

@@ -32,4 +32,11 @@ void SpeichernBild(Window& oFrame, const std::vector<std::string>& aTexte, bool 
 // the protocol directory; empty when the user cancelled.
 std::string GetFolder(Window& oFrame, const std::vector<std::string>& aTexte);
 
+// The same from the folder dialog with a caption, starting at the folder of a
+// path.
+std::string ChooseFolder(Window& oOwner, const std::string& cCaption, const std::string& cPath);
+
+// The drive and directories of a path, lower case ("c:\tools\").
+std::string FolderOf(const std::string& cPath);
+
 }  // namespace shell
