@@ -6,12 +6,11 @@
 // The window part needs a display; without one it is skipped.
 #include <windows.h>
 
-#include <chrono>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 #include "bench/bench_window.h"
+#include "bench/timing.h"
 #include "graphics/core/graphics.h"
 #include "graphics/windows/genhmetafile.h"
 #include "graphics/windows/gmemory.h"
@@ -22,14 +21,6 @@ namespace {
 
 constexpr int kCount = 100000;
 constexpr int kPolylines = 10000;
-
-double MicrosPerOp(const std::function<void(int)>& fn, int nCount = kCount)
-{
-    const auto t0 = std::chrono::steady_clock::now();
-    for (int i = 0; i < nCount; ++i) fn(i);
-    const auto t1 = std::chrono::steady_clock::now();
-    return std::chrono::duration<double, std::micro>(t1 - t0).count() / nCount;
-}
 
 // A zigzag of 100 points, 9 pixels apart, shifted by i.
 WorldPoints Zigzag(int i)
@@ -110,10 +101,10 @@ void MemoryDevice(int nPass)
     Prepare(g);
     HDC hDC = oMemory.GetMemoryDC();
     std::printf("memory device 1000 x 1000, pass %d\n", nPass);
-    Report("  rectangle", MicrosPerOp([&](int i) { g.PaintRectangle(i % 950, i % 960, 40, 30, 1); }),
-           MicrosPerOp([&](int i) { StraightRectangle(hDC, i % 950, i % 960); }));
-    Report("  text", MicrosPerOp([&](int i) { g.PaintString(i % 900, i % 980, "Meridoxa 42"); }),
-           MicrosPerOp([&](int i) { StraightText(hDC, g.State()._pFont.Get(), i % 900, i % 980); }));
+    Report("  rectangle", MicrosPerOp([&](int i) { g.PaintRectangle(i % 950, i % 960, 40, 30, 1); }, kCount),
+           MicrosPerOp([&](int i) { StraightRectangle(hDC, i % 950, i % 960); }, kCount));
+    Report("  text", MicrosPerOp([&](int i) { g.PaintString(i % 900, i % 980, "Meridoxa 42"); }, kCount),
+           MicrosPerOp([&](int i) { StraightText(hDC, g.State()._pFont.Get(), i % 900, i % 980); }, kCount));
     const std::vector<WorldPoints> aLines = {Zigzag(0), Zigzag(37), Zigzag(421)};
     Report("  polyline, 100 points", MicrosPerOp([&](int i) { g.PaintLineGroup(aLines[i % 3]); }, kPolylines),
            MicrosPerOp([&](int i) { StraightPolyline(hDC, aLines[i % 3]); }, kPolylines));
@@ -132,16 +123,16 @@ void ScreenWindow(int nPass)
     HDC hWindow = GetDC(oWindow->Handle());
     SetUpwardMapping(hWindow, s.cx, s.cy, 0);
     HDC hBitmap = g.State()._oRefreshCanvas.DC();
-    Report("  rectangle", MicrosPerOp([&](int i) { g.PaintRectangle(i % 950, i % 960, 40, 30, 1); }),
+    Report("  rectangle", MicrosPerOp([&](int i) { g.PaintRectangle(i % 950, i % 960, 40, 30, 1); }, kCount),
            MicrosPerOp([&](int i) {
                StraightRectangle(hWindow, i % 950, i % 960);
                StraightRectangle(hBitmap, i % 950, i % 960);
-           }));
-    Report("  text", MicrosPerOp([&](int i) { g.PaintString(i % 900, i % 980, "Meridoxa 42"); }),
+           }, kCount));
+    Report("  text", MicrosPerOp([&](int i) { g.PaintString(i % 900, i % 980, "Meridoxa 42"); }, kCount),
            MicrosPerOp([&](int i) {
                StraightText(hWindow, g.State()._pFont.Get(), i % 900, i % 980);
                StraightText(hBitmap, g.State()._pFont.Get(), i % 900, i % 980);
-           }));
+           }, kCount));
     const std::vector<WorldPoints> aLines = {Zigzag(0), Zigzag(37), Zigzag(421)};
     Report("  polyline, 100 points", MicrosPerOp([&](int i) { g.PaintLineGroup(aLines[i % 3]); }, kPolylines),
            MicrosPerOp(
@@ -162,10 +153,10 @@ void MetafileDevice(int nPass)
     // Straight: the same calls on a plain metafile DC mapped the same way.
     HDC hDC = CreateEnhMetaFileA(nullptr, "bench_straight.emf", nullptr, nullptr);
     SetUpwardMapping(hDC, 500, 500, 0);
-    Report("  rectangle", MicrosPerOp([&](int i) { g.PaintRectangle(i % 450, i % 460, 40, 30, 1); }),
-           MicrosPerOp([&](int i) { StraightRectangle(hDC, i % 450, i % 460); }));
-    Report("  text", MicrosPerOp([&](int i) { g.PaintString(i % 400, i % 480, "Meridoxa 42"); }),
-           MicrosPerOp([&](int i) { StraightText(hDC, g.State()._pFont.Get(), i % 400, i % 480); }));
+    Report("  rectangle", MicrosPerOp([&](int i) { g.PaintRectangle(i % 450, i % 460, 40, 30, 1); }, kCount),
+           MicrosPerOp([&](int i) { StraightRectangle(hDC, i % 450, i % 460); }, kCount));
+    Report("  text", MicrosPerOp([&](int i) { g.PaintString(i % 400, i % 480, "Meridoxa 42"); }, kCount),
+           MicrosPerOp([&](int i) { StraightText(hDC, g.State()._pFont.Get(), i % 400, i % 480); }, kCount));
     DeleteEnhMetaFile(CloseEnhMetaFile(hDC));
     oMetafile.Destroy();
     DeleteFileA("bench.emf");

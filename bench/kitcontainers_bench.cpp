@@ -14,12 +14,12 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "bench/timing.h"
 #include "graphics/core/colors.h"
 #include "graphics/core/device.h"
 #include "graphics/windows/gcolorwindow.h"
@@ -27,14 +27,6 @@
 #include "platform/framework/app.h"
 
 namespace {
-
-double MicrosPerOp(const std::function<void(int)>& fn, int nCount)
-{
-    const auto t0 = std::chrono::steady_clock::now();
-    for (int i = 0; i < nCount; ++i) fn(i);
-    const auto t1 = std::chrono::steady_clock::now();
-    return std::chrono::duration<double, std::micro>(t1 - t0).count() / nCount;
-}
 
 // The best of ten batches of nCount calls of each function, in turns.
 std::vector<double> BestMicrosPerOp(const std::vector<std::function<void(int)>>& aFns, int nCount)

@@ -35,6 +35,15 @@ double BestMilliseconds(int runs, Work&& work)
     return best;
 }
 
+// Microseconds per call of fn(i), i = 0 .. nCount - 1.
+template <typename Fn>
+double MicrosPerOp(Fn&& fn, int nCount)
+{
+    const double start = CounterSeconds();
+    for (int i = 0; i < nCount; ++i) fn(i);
+    return (CounterSeconds() - start) * 1e6 / nCount;
+}
+
 // The best and the median of a series of figures.
 struct Figure {
     explicit Figure(std::vector<double> a)
