@@ -9,12 +9,12 @@ ListView::ListView(Window& owner, int id, Point origin, Dimension size, DWORD st
 
 void ListView::SuspendUpdate()
 {
-    SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
+    updateHold_.emplace(Handle());
 }
 
 void ListView::RestoreUpdate()
 {
-    SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
+    updateHold_.reset();
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 

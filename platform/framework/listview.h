@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,7 @@ protected:
 
 private:
     std::vector<std::unique_ptr<ListViewColumn>> columns_;
+    std::optional<UpdateHold> updateHold_;
 };
 
 // A list view that shows the records of a data server, one row per record
