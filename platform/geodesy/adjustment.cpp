@@ -199,6 +199,29 @@ bool CheckTriples(const double* values, std::size_t n, const char* side)
     return true;
 }
 
+// The pair's share of the squared residuals, v' Q^+ v, for its block Q of
+// the residuals' cofactor matrix, and the rank of Q (coordinates that have
+// redundancy). A block of full rank, the rule, is factorised directly.
+int PairShare(const Matrix3& q, const Vector3& v, double& share)
+{
+    const Eigen::LLT<Matrix3> factor(q);
+    if (factor.info() == Eigen::Success && factor.matrixLLT().diagonal().minCoeff() > std::sqrt(kNoRedundancy)) {
+        share = v.dot(factor.solve(v));
+        return 3;
+    }
+    Eigen::SelfAdjointEigenSolver<Matrix3> eigen;
+    eigen.computeDirect(q);
+    share = 0.0;
+    int rank = 0;
+    for (int k = 0; k < 3; ++k) {
+        if (eigen.eigenvalues()[k] <= kNoRedundancy) continue;
+        ++rank;
+        const double projection = eigen.eigenvectors().col(k).dot(v);
+        share += projection * projection / eigen.eigenvalues()[k];
+    }
+    return rank;
+}
+
 }  // namespace
 
 bool CheckPairs(const PointPairs& pairs, std::size_t minimum)
@@ -291,19 +314,10 @@ bool FindOutliers(const PointPairs& pairs, Convention convention, double limit, 
         pump.Tick();
         const Matrix3 q = Matrix3::Identity() - (helmert ? helmert->Leverage(i) : molodenskyLeverage);
         const Eigen::Map<const Vector3> v(residuals.data() + 3 * i);
-        // The pair's share of the squared residuals, v' Q^+ v over the
-        // coordinates that have redundancy; the rest estimates sigma0
-        // without the pair (externally studentized residuals).
-        Eigen::SelfAdjointEigenSolver<Matrix3> eigen;
-        eigen.computeDirect(q);
+        // The rest of the squared residuals estimates sigma0 without the
+        // pair (externally studentized residuals).
         double share = 0.0;
-        int rank = 0;
-        for (int k = 0; k < 3; ++k) {
-            if (eigen.eigenvalues()[k] <= kNoRedundancy) continue;
-            ++rank;
-            const double projection = eigen.eigenvectors().col(k).dot(v);
-            share += projection * projection / eigen.eigenvalues()[k];
-        }
+        const int rank = PairShare(q, v, share);
         const double freedom = redundancy - rank;
         if (rank == 0 || freedom < 1.0) continue;
         const double sigma = std::max(std::sqrt(std::max(squares - share, 0.0) / freedom), kMinSigma0);
