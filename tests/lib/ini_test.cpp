@@ -150,12 +150,12 @@ TEST(WriteIniString, KeepsTheEncodingAndLineEndsOfTheFile)
     const auto file = WorkFile("encoded.ini");
     for (Encoding encoding : {Encoding::Ansi, Encoding::Utf8, Encoding::Utf16}) {
         for (const std::wstring end : {L"\r\n", L"\n", L"\r"}) {
-            SCOPED_TRACE((encoding == Encoding::Ansi   ? "ANSI"
-                          : encoding == Encoding::Utf8 ? "UTF-8"
-                                                       : "UTF-16") +
-                         std::string(end == L"\r\n" ? ", CR LF"
-                                     : end == L"\n" ? ", LF"
-                                                    : ", CR"));
+            SCOPED_TRACE(::testing::Message() << (encoding == Encoding::Ansi   ? "ANSI"
+                                                  : encoding == Encoding::Utf8 ? "UTF-8"
+                                                                               : "UTF-16")
+                                              << (end == L"\r\n" ? ", CR LF"
+                                                  : end == L"\n" ? ", LF"
+                                                                 : ", CR"));
             PutFile(file, Encoded(Joined(before, end), encoding));
             std::vector<std::pair<Write, std::string>> expected = {{{"Copyright", "Version", ""}, "8.01"},
                                                                    {{"Config", "Sprache", ""}, "ger"},

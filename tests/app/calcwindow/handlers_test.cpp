@@ -135,7 +135,8 @@ TEST_F(HandlersTest, EllipsoidFieldsTakeADecimalCommaOnlyWithTheOptionAndOnlyWho
         {"HALBACHSGQ", "6,378,137", true, 0, kA, kB},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.cField) + " \"" + c.cText + (c.lComma ? "\", comma on" : "\", comma off"));
+        SCOPED_TRACE(::testing::Message()
+                     << c.cField << " \"" << c.cText << (c.lComma ? "\", comma on" : "\", comma off"));
         TearDown();
         SetUp();
         Get<CheckBox>("CHECKKOMMA")->SetChecked(c.lComma);

@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <numbers>
-#include <string>
 
 namespace {
 
@@ -20,7 +19,7 @@ TEST(Distributions, StudentQuantilesMatchThePublishedTable)
         {1, 0.001, 636.619}, {3, 0.001, 12.924}, {10, 0.001, 4.587}, {20, 0.002, 3.552}, {60, 0.001, 3.460},
     };
     for (const auto& row : table) {
-        SCOPED_TRACE("nu " + std::to_string(row.nu) + ", P " + std::to_string(row.p));
+        SCOPED_TRACE(::testing::Message() << "nu " << row.nu << ", P " << row.p);
         EXPECT_NEAR(geodesy::StudentQuantile(std::log(row.p), row.nu), row.t, 0.0005);
         EXPECT_NEAR(geodesy::LogStudentTail(geodesy::StudentQuantile(std::log(row.p), row.nu), row.nu), std::log(row.p),
                     1e-12);

@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <random>
-#include <string>
 
 #include "tests/platform/geodesy/geodesy_fixture.h"
 
@@ -111,8 +110,8 @@ TEST_F(Outliers, SmallNetworksFindAGrossErrorExactlyWhenThereIsOne)
     for (int convention = 1; convention <= 4; ++convention) {
         for (std::uint32_t n : {3u, 4u, 5u, 6u, 9u, 20u}) {
             for (double error : {0.0, 100.0, 0.05}) {
-                SCOPED_TRACE("convention " + std::to_string(convention) + ", " + std::to_string(n) + " pairs, error " +
-                             std::to_string(error) + " m");
+                SCOPED_TRACE(::testing::Message()
+                             << "convention " << convention << ", " << n << " pairs, error " << error << " m");
                 const std::vector<double> source = RegionPoints(static_cast<int>(n));
                 std::vector<double> target = NoisyTarget(convention, source, 100 + n);
                 const std::uint32_t bad = n / 2 + 1;
