@@ -28,6 +28,7 @@
 #include "platform/framework/recording_seam.h"
 #include "platform/framework/standard_dialogs.h"
 #include "platform/geodesy/orbalith32.h"
+#include "platform/runtime/files.h"
 #include "platform/runtime/system.h"
 #include "shell_fixture.h"
 
@@ -353,6 +354,26 @@ TEST_F(Frame, ShutsDownOnlyWhenAllowedAndSavesSettingsBeforeInputs)
         }
         Stop();
     }
+}
+
+// A language switch would be gone at the next start: the user is told once,
+// in a box, since the message windows end with the frame.
+TEST_F(Frame, SettingsThatCannotBeSavedAreReportedOnceWithTheFilesName)
+{
+    Config("EndeNachfrage", "F");
+    Start();
+    SetFileAttributesA(Ini().c_str(), FILE_ATTRIBUTE_READONLY);
+    seam.calls.clear();
+    const HWND handle = frame->Handle();
+    Command(12);
+    Pump();
+    SetFileAttributesA(Ini().c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_FALSE(IsWindow(handle));
+    const auto boxes = seam.CallsOf("MessageBox");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, Ini() + ": " + DosErrString(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(boxes[0].detail, "MERIDOXA");
+    EXPECT_EQ(boxes[0].number, MB_OK | MB_ICONEXCLAMATION);
 }
 
 TEST_F(Frame, TheEndOfTheSessionSavesSettingsAndInputsWithoutAsking)
