@@ -1,29 +1,50 @@
 #include "graphics/windows/gkitcontrols.h"
 
+#include <algorithm>
+#include <utility>
+
+#include "graphics/core/device.h"
 #include "graphics/windows/gkitbutton.h"
 
 namespace {
+
+// The position of the control's pixel in its parent's client area.
+POINT PixelInParent(HWND hControl)
+{
+    RECT r;
+    GetWindowRect(hControl, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(hControl), reinterpret_cast<POINT*>(&r), 1);
+    return {r.left, r.top};
+}
 
 // A DC of the control's parent window whose origin is the control's pixel;
 // released with the scope.
 class ParentDC {
 public:
-    explicit ParentDC(HWND hControl) : hParent_(GetParent(hControl)), hDC_(GetDC(hParent_))
+    explicit ParentDC(HWND hControl)
+        : hParent_(GetParent(hControl)),
+          hDC_(GetDC(hParent_)),
+          oAt_(PixelInParent(hControl))
     {
-        RECT r;
-        GetWindowRect(hControl, &r);
-        MapWindowPoints(HWND_DESKTOP, hParent_, reinterpret_cast<POINT*>(&r), 2);
-        SetViewportOrgEx(hDC_, r.left, r.top, nullptr);
+        SetViewportOrgEx(hDC_, oAt_.x, oAt_.y, nullptr);
     }
     ~ParentDC() { ReleaseDC(hParent_, hDC_); }
     ParentDC(const ParentDC&) = delete;
     ParentDC& operator=(const ParentDC&) = delete;
     HDC Get() const { return hDC_; }
+    POINT At() const { return oAt_; }
 
 private:
     HWND hParent_;
     HDC hDC_;
+    POINT oAt_;
 };
+
+bool SameRects(const std::vector<RECT>& a, const std::vector<RECT>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const RECT& r, const RECT& s) { return EqualRect(&r, &s); });
+}
 
 // Shrinks the control to its top-left pixel of a rectangle nHeight pixels high.
 void ShrinkToTopLeftPixel(Window& oControl, int nHeight)
@@ -40,8 +61,8 @@ void SetTypeStyle(HWND hWnd, DWORD nTypeMask, DWORD nBits)
 }
 
 // What both one-pixel controls answer: a repaint on a move, an enabling
-// and the kit message, no erase, and their own paint after the system's so
-// that the system's pixel does not cover it.
+// and the kit message, no erase, and their own paint after the system's,
+// over the owner's surface put back under the pixel that the system painted.
 template <class Base, class Control>
 LRESULT DispatchOnePixel(Control& oControl, Event& oEvent)
 {
@@ -54,6 +75,7 @@ LRESULT DispatchOnePixel(Control& oControl, Event& oEvent)
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
         const LRESULT nResult = oControl.Base::Dispatch(oEvent);
+        gPaintedTrail::RestorePixel(oControl.Handle(), OwnerRefreshDC(oControl));
         oControl.PaintNew();
         return nResult;
     }
@@ -83,6 +105,31 @@ void Frame(HDC hDC, int nSysColor, int nShift, int w, int h, int nLine, int nGap
 }
 
 }  // namespace
+
+void gPaintedTrail::Renew(HWND hControl, HDC hSource, POINT oAt, std::vector<RECT> aNext)
+{
+    for (RECT& r : aNext) OffsetRect(&r, oAt.x, oAt.y);
+    if (SameRects(aRects_, aNext)) return;
+    if (hSource != nullptr && !aRects_.empty()) {
+        // Children keep what they drew; the refresh bitmap's rows are the
+        // owner's client rows, whatever mapping the painter keeps on it.
+        HWND hParent = GetParent(hControl);
+        HDC hDC = GetDCEx(hParent, nullptr, DCX_CACHE | DCX_CLIPCHILDREN);
+        const DeviceUnits oUnits(hSource);
+        for (const RECT& r : aRects_)
+            BitBlt(hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, hSource, r.left, r.top, SRCCOPY);
+        ReleaseDC(hParent, hDC);
+    }
+    aRects_ = std::move(aNext);
+}
+
+void gPaintedTrail::RestorePixel(HWND hControl, HDC hSource)
+{
+    if (hSource == nullptr) return;
+    const ParentDC oDC(hControl);
+    const DeviceUnits oUnits(hSource);
+    BitBlt(oDC.Get(), 0, 0, 1, 1, hSource, oDC.At().x, oDC.At().y, SRCCOPY);
+}
 
 gTransGroupBox::gTransGroupBox(Window& oOwner, int nId) : GroupBox(oOwner, nId)
 {
@@ -125,6 +172,14 @@ void gTransGroupBox::PaintNew()
     GetTextExtentPoint32A(hDC, cText.c_str(), static_cast<int>(cText.size()), &oText);
     const int h = oText.cy >> 1;
     const int nGapEnd = cText.empty() ? 0 : 14 + static_cast<int>(oText.cx);
+    // The caption and the frame's four sides, two pixels thick.
+    const int w = _nFrameWidth, nBottom = _nFrameHeight;
+    painted_.Renew(Handle(), OwnerRefreshDC(*this), oDC.At(),
+                   {{10, 0, 10 + oText.cx, oText.cy},
+                    {0, h, w + 1, h + 2},
+                    {0, nBottom, w + 1, nBottom + 2},
+                    {0, h, 2, nBottom + 2},
+                    {w - 1, h, w + 1, nBottom + 2}});
     // Light frame one pixel right and down of the dark one: the etched look.
     Frame(hDC, COLOR_BTNHIGHLIGHT, 1, _nFrameWidth, _nFrameHeight, h, nGapEnd);
     Frame(hDC, COLOR_BTNSHADOW, 0, _nFrameWidth, _nFrameHeight, h, nGapEnd);
@@ -184,6 +239,7 @@ void gTransFixedIcon::PaintNew()
             cName.empty() ? Icon(static_cast<int>(reinterpret_cast<INT_PTR>(IDI_QUESTION))) : Icon(cName, _nIconWidth);
         _cIconName = cName;
     }
+    painted_.Renew(Handle(), OwnerRefreshDC(*this), oDC.At(), {{0, 0, _nIconWidth, _nIconHeight}});
     DrawIconThroughMask(oDC.Get(), _oIcon.Handle(), {0, 0, _nIconWidth, _nIconHeight}, nullptr);
 }
 

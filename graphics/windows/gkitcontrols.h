@@ -8,10 +8,30 @@
 // an expose touches what they paint (PaintedArea), not their one pixel.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "graphics/windows/gkitbutton.h"
 #include "graphics/windows/gkitwindow.h"
 #include "platform/framework/controls.h"
+
+// What a one-pixel control painted on its owner's surface last, as
+// rectangles of the owner's client area. On a kit window the surface under
+// them is copied back from the refresh bitmap before the control paints
+// something else (a new caption, a new place), and so is the control's own
+// pixel, which the system paints.
+class gPaintedTrail {
+public:
+    // Before a paint of the rectangles aNext (relative to the control's
+    // pixel at oAt): when they differ from the last paint's, the surface
+    // under the last paint is put back from hSource (the owner's refresh
+    // bitmap; nothing without one). Keeps aNext.
+    void Renew(HWND hControl, HDC hSource, POINT oAt, std::vector<RECT> aNext);
+    // Puts the surface back under the control's own pixel.
+    static void RestorePixel(HWND hControl, HDC hSource);
+
+private:
+    std::vector<RECT> aRects_;
+};
 
 // The etched frame of W x H pixels with its caption at (10, 0), the top
 // line broken 4 pixels either side of the caption. The light frame reaches
@@ -35,6 +55,7 @@ private:
     gCaptionFont _oCaptionFont;
     int32_t _nFrameWidth = 0;
     int32_t _nFrameHeight = 0;
+    gPaintedTrail painted_;
 };
 
 // An icon of the system's icon size whose bottom-left corner is the
@@ -57,4 +78,5 @@ private:
     // The icon last painted and the caption it was loaded for.
     Icon _oIcon;
     std::string _cIconName;
+    gPaintedTrail painted_;
 };
