@@ -52,9 +52,10 @@ HBITMAP LoadPictureFile(const std::string& cFile, HDC hDC, int32_t& nWidth, int3
 class PictureObject {
 public:
     // Empty when the file is missing, cannot be held in memory or is no
-    // picture the system reads. lRunMode is the picture object's run mode
-    // (the loader loads without it, the direct drawing with it).
-    explicit PictureObject(const std::string& cFile, bool lRunMode = false);
+    // picture the system reads. It is loaded without run mode, so that it
+    // owns its bitmap and deletes it with itself (under Wine a picture loaded
+    // in run mode does not own it: every drawing left a bitmap behind).
+    explicit PictureObject(const std::string& cFile);
     ~PictureObject();
     PictureObject(const PictureObject&) = delete;
     PictureObject& operator=(const PictureObject&) = delete;
