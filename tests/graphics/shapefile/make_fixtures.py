@@ -227,6 +227,11 @@ def main():
     assemble("shx_code", header, recs)
     patch("shx_code.shx", 0, ">i", 9995)
     assemble("shx_code_noshx", header, recs, shx=False)
+    # The squares' index file padded with zeros to 1.6 GB (a sparse file):
+    # the entries after the sixth point into the main file's header.
+    assemble("shx_padded", header, recs)
+    with open("shx_padded.shx", "r+b") as f:
+        f.truncate(1_600_000_000)
     # Records 2 and 4 with the same record number.
     dup = [[n, c] for n, c in recs]
     dup[3][0] = 2
