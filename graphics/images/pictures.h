@@ -6,7 +6,8 @@
 // Sizes: picture objects measure in HIMETRIC (0.01 mm, 2,540 to the inch);
 // the kit turns them into pixels of a context as
 // MulDiv(size, LOGPIXELSX or LOGPIXELSY, 2540). The kit never initialises
-// COM: the application does so once on its window thread.
+// COM: the application does so once on its window thread (its start holds
+// OLE for the whole run).
 #include <windows.h>
 #include <ocidl.h>
 #include <olectl.h>
