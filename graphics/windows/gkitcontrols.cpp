@@ -1,6 +1,7 @@
 #include "graphics/windows/gkitcontrols.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 #include "graphics/core/device.h"
@@ -105,6 +106,48 @@ void Frame(HDC hDC, int nSysColor, int nShift, int w, int h, int nLine, int nGap
 }
 
 }  // namespace
+
+void DrawDisabledCheckCaption(HDC hDC, HWND hControl)
+{
+    const auto nStyle = static_cast<DWORD>(GetWindowLongA(hControl, GWL_STYLE));
+    const auto nExStyle = static_cast<DWORD>(GetWindowLongA(hControl, GWL_EXSTYLE));
+    const DWORD nType = nStyle & BS_TYPEMASK;
+    const bool lCheck = nType == BS_CHECKBOX || nType == BS_AUTOCHECKBOX || nType == BS_3STATE ||
+                        nType == BS_AUTO3STATE || nType == BS_RADIOBUTTON || nType == BS_AUTORADIOBUTTON;
+    // Left-aligned text in one line to the right of the box only.
+    const DWORD nOwnLayout = BS_PUSHLIKE | BS_MULTILINE | BS_LEFTTEXT | BS_ICON | BS_BITMAP | BS_RIGHT;
+    if (!lCheck || (nStyle & (WS_DISABLED | nOwnLayout)) != WS_DISABLED || (nExStyle & WS_EX_RIGHT) != 0) return;
+    const int nLength = GetWindowTextLengthA(hControl);
+    if (nLength == 0) return;
+    std::string cText(static_cast<std::size_t>(nLength) + 1, '\0');
+    cText.resize(static_cast<std::size_t>(GetWindowTextA(hControl, cText.data(), nLength + 1)));
+    // The button's layout: its box 12 pixels at 96 dpi plus one, half the
+    // width of a "0" of its font, then the text one pixel further, centred
+    // in the height. The control's font is selected in hDC.
+    RECT oClient;
+    GetClientRect(hControl, &oClient);
+    const int nBox = 12 * GetDeviceCaps(hDC, LOGPIXELSX) / 96 + 1;
+    int nZero = 0;
+    GetCharWidthA(hDC, '0', '0', &nZero);
+    RECT oText{nBox + nZero / 2, 0, oClient.right, oClient.bottom};
+    DrawTextA(hDC, cText.c_str(), -1, &oText, DT_CALCRECT | DT_SINGLELINE);
+    const int nHeight = oText.bottom - oText.top;
+    OffsetRect(&oText, 1, (oClient.bottom - nHeight) / 2);
+    const int nSaved = SaveDC(hDC);
+    IntersectClipRect(hDC, 0, 0, oClient.right, oClient.bottom);
+    SetBkMode(hDC, TRANSPARENT);
+    RECT oLight = oText;
+    OffsetRect(&oLight, 1, 1);
+    oLight.right = oClient.right;
+    SetTextColor(hDC, GetSysColor(COLOR_3DHILIGHT));
+    DrawTextA(hDC, cText.c_str(), -1, &oLight, DT_SINGLELINE | DT_NOCLIP);
+    RECT oDark = oText;
+    oDark.right = oClient.right;
+    SetTextColor(hDC, GetSysColor(COLOR_3DSHADOW));
+    DrawTextA(hDC, cText.c_str(), -1, &oDark, DT_SINGLELINE | DT_NOCLIP);
+    RestoreDC(hDC, nSaved);
+    ExcludeClipRect(hDC, oText.left, 0, oClient.right, oClient.bottom);
+}
 
 void gPaintedTrail::Renew(HWND hControl, HDC hSource, POINT oAt, std::vector<RECT> aNext)
 {

@@ -14,6 +14,17 @@
 #include "graphics/windows/gkitwindow.h"
 #include "platform/framework/controls.h"
 
+// Draws the caption of a disabled check box or radio button (text to the
+// right of its box, one line) into hDC, the DC in which the control asks its
+// owner for its colours, where and as the system draws it (embossed in the
+// highlight and shadow colours), but whole within the control: the system
+// draws a disabled caption through a bitmap as wide as the text measures,
+// and under Wine a bold caption comes out wider than it measures and loses
+// its last letters. The caption's area is then taken out of hDC's clipping,
+// so that the system's own drawing leaves it alone. Other buttons are left
+// to the system.
+void DrawDisabledCheckCaption(HDC hDC, HWND hControl);
+
 // What a one-pixel control painted on its owner's surface last, as
 // rectangles of the owner's client area. On a kit window the surface under
 // them is copied back from the refresh bitmap before the control paints
