@@ -8,15 +8,16 @@
 #include "graphics/charts/chart_painting.h"
 #include "graphics/charts/chart_state.h"
 #include "graphics/core/graphics.h"
+#include "graphics/objects/objectlines.h"
 
 namespace charts {
 namespace {
 
 // The mapped points of the entries that hold two numbers and map to finite
 // positions, in data order.
-WorldPoints MappedPoints(const ChartAxes& axes, const Array& aData)
+WorldVertices MappedPoints(const ChartAxes& axes, const Array& aData)
 {
-    WorldPoints points;
+    WorldVertices points;
     points.reserve(aData.Len());
     for (const Value& entry : aData) {
         const auto x = NumberAt(entry, 1), y = NumberAt(entry, 2);
@@ -29,7 +30,7 @@ WorldPoints MappedPoints(const ChartAxes& axes, const Array& aData)
 
 // The part the line and spline charts share: the line colour, the curve
 // that `curve` draws, and the markers on the points.
-void PaintCurve(Graphics& g, const Array& aDef, const WorldPoints& points, const Value& nMarker, const Value& uColor,
+void PaintCurve(Graphics& g, const Array& aDef, const WorldVertices& points, const Value& nMarker, const Value& uColor,
                 const std::function<void()>& curve)
 {
     g.SetLineColor(ColorOfValue(uColor).value_or(Rgb(g.State()._nLineColor)));
@@ -47,16 +48,12 @@ Graphics& Graphics::PaintChartLine(double nX, double nY, const Array& aDef, cons
 {
     const auto axes = charts::AxesOfChart(aDef, nX, nY);
     if (!axes) return *this;
-    WorldPoints points = charts::MappedPoints(*axes, aData);
+    const WorldVertices points = charts::MappedPoints(*axes, aData);
     if (points.empty()) return *this;
     const ChartState saved(*this, ChartState::kFillColor | ChartState::kLineColor);
-    charts::PaintCurve(*this, aDef, points, nMarker, uColor, [&] {
-        // The first point as a segment of zero length starts the polyline.
-        std::vector<double>& first = points.front();
-        first.insert(first.end(), {first[0], first[1]});
-        PaintLineGroup(points);
-        first.resize(2);
-    });
+    // The polyline through the points, as PaintLineGroup draws it from one
+    // entry per point.
+    charts::PaintCurve(*this, aDef, points, nMarker, uColor, [&] { Paint<ObjectLinienGroup>(points); });
     return *this;
 }
 
@@ -65,12 +62,15 @@ Graphics& Graphics::PaintChartSpline(double nX, double nY, const Array& aDef, co
 {
     const auto axes = charts::AxesOfChart(aDef, nX, nY);
     if (!axes) return *this;
-    WorldPoints points = charts::MappedPoints(*axes, aData);
+    WorldVertices points = charts::MappedPoints(*axes, aData);
     if (points.empty()) return *this;
     // The curve runs from left to right when the ends say so.
-    if (points.front()[0] > points.back()[0]) std::reverse(points.begin(), points.end());
+    if (points.front().x > points.back().x) std::reverse(points.begin(), points.end());
+    WorldPoints curve;
+    curve.reserve(points.size());
+    for (const WorldVertex& p : points) curve.push_back({p.x, p.y});
     const ChartState saved(*this, ChartState::kFillColor | ChartState::kLineColor);
-    charts::PaintCurve(*this, aDef, points, nMarker, uColor, [&] { PaintSpline(points, fSmoothing); });
+    charts::PaintCurve(*this, aDef, points, nMarker, uColor, [&] { PaintSpline(curve, fSmoothing); });
     return *this;
 }
 

@@ -55,6 +55,14 @@ GroupPoints MarkerPoints(const WorldPoints& points)
     return markers;
 }
 
+GroupPoints MarkerPoints(const WorldVertices& points)
+{
+    GroupPoints markers;
+    markers.reserve(points.size());
+    for (const WorldVertex& p : points) markers.push_back({p.x, p.y, std::nullopt});
+    return markers;
+}
+
 bool IsOn(const Value& nSwitch)
 {
     return nSwitch.IsNumber() && nSwitch.AsNumber() == 1.0;

@@ -42,6 +42,7 @@ std::vector<ColorArg> SeriesColors(const Value& aColors, std::size_t m, const st
 ColorArg MarkerFillOf(const Array& aDef);
 // The points as markers without colours of their own.
 GroupPoints MarkerPoints(const WorldPoints& points);
+GroupPoints MarkerPoints(const WorldVertices& points);
 
 // True for the number 1 alone (not a logic value): a painter's switch.
 bool IsOn(const Value& nSwitch);

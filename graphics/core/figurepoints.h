@@ -10,6 +10,14 @@
 // splines {x, y, sigma}. Entries too short for their figure are skipped.
 using WorldPoints = std::vector<std::vector<double>>;
 
+// A vertex in world units: the painter's own figures hand their points over
+// in one array of these.
+struct WorldVertex {
+    double x = 0.0;
+    double y = 0.0;
+};
+using WorldVertices = std::vector<WorldVertex>;
+
 // An entry of a point or marker group: a point in world units and, when it
 // carries one, the colour that holds from this entry on.
 struct GroupPoint {

@@ -4,7 +4,7 @@
 
 void objectDirectBmp::Draw()
 {
-    const images::PictureObject oPicture(File(), true);
+    const images::PictureObject oPicture(File());
     HDC hDraw = SelectDrawDC(1);
     if (!oPicture || hDraw == nullptr) return;
     const DeviceBox oBox = DefaultExtent()

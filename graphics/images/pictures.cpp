@@ -43,7 +43,7 @@ HGLOBAL ReadWholeFile(const std::string& cFile)
 
 }  // namespace
 
-PictureObject::PictureObject(const std::string& cFile, bool lRunMode)
+PictureObject::PictureObject(const std::string& cFile)
 {
     HGLOBAL hBlock = ReadWholeFile(cFile);
     if (hBlock == nullptr) return;
@@ -53,7 +53,7 @@ PictureObject::PictureObject(const std::string& cFile, bool lRunMode)
         return;
     }
     void* pObject = nullptr;
-    if (SUCCEEDED(OleLoadPicture(pStream, 0, lRunMode ? TRUE : FALSE, IID_IPicture, &pObject)) && pObject != nullptr) {
+    if (SUCCEEDED(OleLoadPicture(pStream, 0, FALSE, IID_IPicture, &pObject)) && pObject != nullptr) {
         pPicture_ = static_cast<IPicture*>(pObject);
         pPicture_->get_Width(&nWidth_);
         pPicture_->get_Height(&nHeight_);

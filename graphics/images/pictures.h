@@ -6,7 +6,8 @@
 // Sizes: picture objects measure in HIMETRIC (0.01 mm, 2,540 to the inch);
 // the kit turns them into pixels of a context as
 // MulDiv(size, LOGPIXELSX or LOGPIXELSY, 2540). The kit never initialises
-// COM: the application does so once on its window thread.
+// COM: the application does so once on its window thread (its start holds
+// OLE for the whole run).
 #include <windows.h>
 #include <ocidl.h>
 #include <olectl.h>
@@ -52,9 +53,10 @@ HBITMAP LoadPictureFile(const std::string& cFile, HDC hDC, int32_t& nWidth, int3
 class PictureObject {
 public:
     // Empty when the file is missing, cannot be held in memory or is no
-    // picture the system reads. lRunMode is the picture object's run mode
-    // (the loader loads without it, the direct drawing with it).
-    explicit PictureObject(const std::string& cFile, bool lRunMode = false);
+    // picture the system reads. It is loaded without run mode, so that it
+    // owns its bitmap and deletes it with itself (under Wine a picture loaded
+    // in run mode does not own it: every drawing left a bitmap behind).
+    explicit PictureObject(const std::string& cFile);
     ~PictureObject();
     PictureObject(const PictureObject&) = delete;
     PictureObject& operator=(const PictureObject&) = delete;

@@ -25,14 +25,36 @@ void objectLine::Draw()
 ObjectLinienGroup::ObjectLinienGroup(GraphicsDevice& oDevice, const WorldPoints& aPoints, double fOffsetX,
                                      double fOffsetY)
     : objectShape(oDevice),
-      _aPoints(aPoints),
+      _pPoints(&aPoints),
       _fOffsetX(fOffsetX),
       _fOffsetY(fOffsetY)
 {
 }
 
+ObjectLinienGroup::ObjectLinienGroup(GraphicsDevice& oDevice, const WorldVertices& aPath)
+    : objectShape(oDevice),
+      _pPath(&aPath)
+{
+}
+
 void ObjectLinienGroup::Draw()
 {
+    if (_pPath != nullptr) {
+        // The same line, vertex after vertex from the first.
+        ForEachPass([&](HDC hDC) {
+            LinePenTools oTools(hDC, State());
+            bool lFirst = true;
+            for (const WorldVertex& v : *_pPath) {
+                const int32_t x = DevicePosX(v.x), y = DevicePosY(v.y);
+                if (lFirst)
+                    MoveToEx(hDC, x, y, nullptr);
+                else
+                    LineTo(hDC, x, y);
+                lFirst = false;
+            }
+        });
+        return;
+    }
     // A vertex {x, y} continues the polyline from the current position; a
     // segment {x1, y1, x2, y2, ...} stands alone. Entries of one or three
     // numbers are no figure and are skipped.
@@ -41,9 +63,9 @@ void ObjectLinienGroup::Draw()
         POINT a, b;
     };
     std::vector<Step> aSteps;
-    aSteps.reserve(_aPoints.size());
+    aSteps.reserve(_pPoints->size());
     auto toDevice = [&](double x, double y) { return POINT{DevicePosX(x + _fOffsetX), DevicePosY(y + _fOffsetY)}; };
-    for (const std::vector<double>& e : _aPoints) {
+    for (const std::vector<double>& e : *_pPoints) {
         if (e.size() >= 4)
             aSteps.push_back({true, toDevice(e[0], e[1]), toDevice(e[2], e[3])});
         else if (e.size() == 2)

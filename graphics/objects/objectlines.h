@@ -24,11 +24,15 @@ class ObjectLinienGroup : public objectShape {
 public:
     ObjectLinienGroup(GraphicsDevice& oDevice, const WorldPoints& aPoints, double fOffsetX = 0.0,
                       double fOffsetY = 0.0);
+    // One running polyline through the vertices: the painter's charts hand
+    // over their points this way, all in one array.
+    ObjectLinienGroup(GraphicsDevice& oDevice, const WorldVertices& aPath);
     void Draw() override;
 
 private:
-    const WorldPoints& _aPoints;
-    double _fOffsetX, _fOffsetY;
+    const WorldPoints* _pPoints = nullptr;
+    const WorldVertices* _pPath = nullptr;
+    double _fOffsetX = 0.0, _fOffsetY = 0.0;
 };
 
 class objectPolygon : public objectShape {

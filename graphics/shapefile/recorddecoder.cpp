@@ -81,7 +81,8 @@ bool RecordDecoder::Decode(int32_t nBaseType, const uint8_t* pData, std::size_t 
 void RecordDecoder::TakeParts(const uint8_t* pStarts, const uint8_t* pTypes)
 {
     for (int32_t k = 0; k < nStatedParts_; ++k) {
-        const int32_t nStart = LittleInt(pStarts + 4 * static_cast<uint32_t>(k));
+        // A single part holds every point, whatever its start says.
+        const int32_t nStart = nStatedParts_ == 1 ? 0 : LittleInt(pStarts + 4 * static_cast<uint32_t>(k));
         const int32_t nEnd = k + 1 < nStatedParts_ ? LittleInt(pStarts + 4 * static_cast<uint32_t>(k + 1)) : nPoints_;
         if (nStart < 0 || nStart >= nEnd || nEnd > nPoints_) continue;
         parts_.push_back(

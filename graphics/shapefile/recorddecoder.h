@@ -7,9 +7,10 @@
 // Nothing is read outside the data: every count is checked against the data
 // length before anything is taken from it, so a claimed count of 2^31 - 1
 // reads nothing and allocates nothing. A negative count, or counts that need
-// more bytes than the data hold, make the record damaged. A part whose range
-// (its start up to the next part's start, the last one up to the point count)
-// is empty, reversed or reaches past the point count is left out.
+// more bytes than the data hold, make the record damaged. A single part holds
+// every point (its start is not read); of several parts, one whose range (its
+// start up to the next part's start, the last one up to the point count) is
+// empty, reversed or reaches past the point count is left out.
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -120,7 +120,8 @@ public:
     // ---- Passes (shapefile_passes.cpp) ----
     // Builds the record index, drawing every record that passes the tests
     // when lDraw; TRUE on success, and the index is kept. A failed pass
-    // keeps no index.
+    // keeps no index; while neither file changes (size and last write),
+    // a later pass gives the same fault at once, unless memory was short.
     bool RunShapeFirst(bool lDraw);
     // Draws from the index; FALSE when the file is not open or a record's
     // data come back short (the records before it are drawn).
@@ -180,8 +181,19 @@ private:
     void DrawParts(int32_t nMinimum, Fill... nFill);
     // The device point of a world point under the painter's mapping.
     POINT DevicePoint(double x, double y) const;
-    // The index file's bytes when there is a usable one beside the main file.
-    bool ReadIndexFile(std::vector<uint8_t>& aIndex) const;
+    // What reading the index file gave: none beside the main file (missing,
+    // too short for its header, another file code), its entries, or a read
+    // that failed for memory.
+    enum class IndexFileRead { kNone, kRead, kFailed };
+    // The entries (8 bytes each) of the index file beside the main file, at
+    // most nMaxEntries of them; its header is checked before any entry is read.
+    IndexFileRead ReadIndexFile(std::vector<uint8_t>& aEntries, uint64_t nMaxEntries) const;
+    // The name of the index file beside the main file; empty when the main
+    // file is not named *.shp.
+    std::string IndexFileName() const;
+    // The first pass itself (RunShapeFirst).
+    bool WalkShapeFirst(bool lDraw);
+    bool FailForMemory(uint32_t nEntry, uint64_t nOffset, std::string cWhat);
     // Writes a record colour into the painter's line or fill colour.
     void ApplyRecordColor(int32_t nBaseType, uint32_t nColor);
     bool Fail(uint32_t nEntry, uint64_t nOffset, std::string cWhat);
@@ -233,4 +245,21 @@ private:
     std::unordered_map<int32_t, uint32_t> _aEntryOfRecNo;
     // The read window of the coordinate queries, opened by the first one.
     std::optional<shapefile::FileWindow> _oQueryWindow;
+
+    // Size and last write of the main file and the index file.
+    struct FilesStamp {
+        uint64_t nMainSize = 0, nMainTime = 0, nIndexSize = 0, nIndexTime = 0;
+        bool operator==(const FilesStamp&) const = default;
+    };
+    FilesStamp Stamp() const;
+    // The files as they were when a first pass failed through their
+    // contents, and the fault it gave: a pass on unchanged files would fail
+    // the same way, so it is not run again.
+    struct FailedPass {
+        FilesStamp oStamp;
+        ShapeFileFault oFault;
+    };
+    std::optional<FailedPass> failedPass_;
+    // The pass being run failed for memory, not for the files' contents.
+    bool lOutOfMemory_ = false;
 };

@@ -8,6 +8,8 @@
 #include <cctype>
 #include <cmath>
 #include <limits>
+#include <new>
+#include <utility>
 
 #include "graphics/core/graphics.h"
 #include "graphics/objects/objectshape.h"
@@ -27,6 +29,8 @@ namespace {
 // draw that a later pass reads over rather than seeking.
 constexpr uint64_t kReadAhead = 1U << 20;
 constexpr uint64_t kReadOverGap = 4096;
+// Bytes of index-file entries read at once.
+constexpr std::size_t kIndexChunk = 1U << 30;
 // Entries the index grows by at least.
 constexpr uint64_t kIndexGrowth = 4096;
 constexpr uint32_t kUnassigned = 0xFFFFFFFF;
@@ -163,7 +167,7 @@ int32_t ClampedDifference(int32_t a, int32_t b)
 
 }  // namespace
 
-bool ShapeFile::ReadIndexFile(std::vector<uint8_t>& aIndex) const
+std::string ShapeFile::IndexFileName() const
 {
     // Only a main file named *.shp (any case) has an index file: the same
     // name with the extension's letters p turned to x.
@@ -171,23 +175,59 @@ bool ShapeFile::ReadIndexFile(std::vector<uint8_t>& aIndex) const
     if (n < 4 || _cFileName[n - 4] != '.' || std::tolower(static_cast<unsigned char>(_cFileName[n - 3])) != 's' ||
         std::tolower(static_cast<unsigned char>(_cFileName[n - 2])) != 'h' ||
         std::tolower(static_cast<unsigned char>(_cFileName[n - 1])) != 'p') {
-        return false;
+        return {};
     }
     std::string cIndex = _cFileName;
     cIndex[n - 1] = cIndex[n - 1] == 'P' ? 'X' : 'x';
-    if (!FileExists(cIndex)) return false;
+    return cIndex;
+}
+
+ShapeFile::IndexFileRead ShapeFile::ReadIndexFile(std::vector<uint8_t>& aEntries, uint64_t nMaxEntries) const
+{
+    const std::string cIndex = IndexFileName();
+    if (cIndex.empty() || !FileExists(cIndex)) return IndexFileRead::kNone;
     HANDLE hIndex = FOpen(cIndex, FO_READ | FO_SHARED);
-    if (hIndex == F_ERROR) return false;
+    if (hIndex == F_ERROR) return IndexFileRead::kNone;
+    IndexFileRead eRead = IndexFileRead::kNone;
     LARGE_INTEGER nSize{};
-    bool lRead = GetFileSizeEx(hIndex, &nSize) && nSize.QuadPart >= static_cast<LONGLONG>(kHeaderSize) &&
-                 nSize.QuadPart < (LONGLONG{1} << 32);
-    if (lRead) {
-        aIndex.resize(static_cast<std::size_t>(nSize.QuadPart));
-        lRead = FRead(hIndex, aIndex.data(), static_cast<DWORD>(aIndex.size())) == aIndex.size() &&
-                static_cast<int32_t>(BigEndianWord(aIndex.data())) == kFileCode;
+    uint8_t aHeader[kHeaderSize];
+    if (GetFileSizeEx(hIndex, &nSize) && nSize.QuadPart >= static_cast<LONGLONG>(kHeaderSize) &&
+        FRead(hIndex, aHeader, kHeaderSize) == kHeaderSize &&
+        static_cast<int32_t>(BigEndianWord(aHeader)) == kFileCode) {
+        // No more entries than records fit into the main file: the rest of
+        // an index file, however long, is never read.
+        const uint64_t nEntries = std::min((static_cast<uint64_t>(nSize.QuadPart) - kHeaderSize) / 8, nMaxEntries);
+        eRead = nEntries <= std::numeric_limits<std::size_t>::max() / 8 ? IndexFileRead::kRead : IndexFileRead::kFailed;
+        try {
+            if (eRead == IndexFileRead::kRead) aEntries.resize(static_cast<std::size_t>(nEntries * 8));
+        } catch (const std::bad_alloc&) {
+            eRead = IndexFileRead::kFailed;
+        }
+        for (std::size_t nDone = 0; eRead == IndexFileRead::kRead && nDone < aEntries.size();) {
+            const auto nChunk = static_cast<DWORD>(std::min<std::size_t>(aEntries.size() - nDone, kIndexChunk));
+            if (FRead(hIndex, aEntries.data() + nDone, nChunk) != nChunk) eRead = IndexFileRead::kNone;
+            nDone += nChunk;
+        }
     }
     FClose(hIndex);
-    return lRead;
+    return eRead;
+}
+
+ShapeFile::FilesStamp ShapeFile::Stamp() const
+{
+    FilesStamp o;
+    LARGE_INTEGER nSize{};
+    FILETIME oTime{};
+    if (GetFileSizeEx(_pFileHandle, &nSize)) o.nMainSize = static_cast<uint64_t>(nSize.QuadPart);
+    if (GetFileTime(_pFileHandle, nullptr, nullptr, &oTime))
+        o.nMainTime = (uint64_t{oTime.dwHighDateTime} << 32) | oTime.dwLowDateTime;
+    WIN32_FILE_ATTRIBUTE_DATA oIndex{};
+    const std::string cIndex = IndexFileName();
+    if (!cIndex.empty() && GetFileAttributesExA(cIndex.c_str(), GetFileExInfoStandard, &oIndex)) {
+        o.nIndexSize = (uint64_t{oIndex.nFileSizeHigh} << 32) | oIndex.nFileSizeLow;
+        o.nIndexTime = (uint64_t{oIndex.ftLastWriteTime.dwHighDateTime} << 32) | oIndex.ftLastWriteTime.dwLowDateTime;
+    }
+    return o;
 }
 
 void ShapeFile::ApplyRecordColor(int32_t nBaseType, uint32_t nColor)
@@ -202,15 +242,39 @@ bool ShapeFile::SelectedForDrawing(const ShapeIndexEntry& oEntry, uint32_t nEntr
            (!_lExtract || TestExtraction(nEntry));
 }
 
+bool ShapeFile::FailForMemory(uint32_t nEntry, uint64_t nOffset, std::string cWhat)
+{
+    lOutOfMemory_ = true;
+    return Fail(nEntry, nOffset, std::move(cWhat));
+}
+
 bool ShapeFile::RunShapeFirst(bool lDraw)
 {
     _oFault.reset();
     if (_pFileHandle == nullptr) return Fail(0, 0, "the main file is not open");
+    const FilesStamp oStamp = Stamp();
+    if (failedPass_ && failedPass_->oStamp == oStamp) {
+        _oFault = failedPass_->oFault;
+        return false;
+    }
+    failedPass_.reset();
+    lOutOfMemory_ = false;
+    if (WalkShapeFirst(lDraw)) return true;
+    if (!lOutOfMemory_ && _oFault) failedPass_ = FailedPass{oStamp, *_oFault};
+    return false;
+}
+
+bool ShapeFile::WalkShapeFirst(bool lDraw)
+{
     IndexBlock oIndex;
     std::vector<uint8_t> aIndexFile;
-    const bool lIndexFile = ReadIndexFile(aIndexFile);
-    const uint64_t nIndexEntries = lIndexFile ? (aIndexFile.size() - kHeaderSize) / 8 : 0;
-    if (!oIndex.Reserve(nIndexEntries)) return Fail(0, 0, "out of memory for the record index");
+    const uint64_t nMainLength = std::min(_nFileLength, _nFileSize);
+    const IndexFileRead eIndexFile =
+        ReadIndexFile(aIndexFile, nMainLength > kHeaderSize ? (nMainLength - kHeaderSize) / kRecordHeaderSize : 0);
+    if (eIndexFile == IndexFileRead::kFailed) return FailForMemory(0, 0, "out of memory for the index file");
+    const bool lIndexFile = eIndexFile == IndexFileRead::kRead;
+    const uint64_t nIndexEntries = aIndexFile.size() / 8;
+    if (!oIndex.Reserve(nIndexEntries)) return FailForMemory(0, 0, "out of memory for the record index");
     FileWindow oMain(_pFileHandle, _nFileSize);
     uint64_t nPos = kHeaderSize;
     uint32_t nCount = 0;
@@ -218,7 +282,7 @@ bool ShapeFile::RunShapeFirst(bool lDraw)
         uint64_t nIndexWords = 0;
         if (lIndexFile) {
             if (n > nIndexEntries) break;
-            const uint8_t* p = aIndexFile.data() + kHeaderSize + 8 * uint64_t{n - 1};
+            const uint8_t* p = aIndexFile.data() + 8 * uint64_t{n - 1};
             nPos = uint64_t{BigEndianWord(p)} * 2;
             nIndexWords = BigEndianWord(p + 4);
             if (nPos < kHeaderSize) return Fail(n, nPos, "the index file points into the main file's header");
@@ -249,7 +313,7 @@ bool ShapeFile::RunShapeFirst(bool lDraw)
                             Bytes(_nFileLength));
         }
         const uint64_t nContentLength = nWords * 2;
-        if (!oIndex.Reserve(n)) return Fail(n, nPos, "out of memory for the record index");
+        if (!oIndex.Reserve(n)) return FailForMemory(n, nPos, "out of memory for the record index");
         nCount = n;
         nPos = nContentPos + nContentLength;
         if (nContentLength == 0) continue;

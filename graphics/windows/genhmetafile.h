@@ -12,8 +12,9 @@
 
 #include "graphics/core/device.h"
 #include "graphics/core/graphics.h"
+#include "graphics/windows/gpainted.h"
 
-class gEnhMetaFile : public GraphicsDevice {
+class gEnhMetaFile : public GraphicsDevice, public gPaintedOnMaking {
 public:
     // The file "lumatile.emf" in the program's directory.
     static std::string DefaultFileName();
@@ -27,9 +28,9 @@ public:
     // millimetre, frame in hundredths of a millimetre), else the drawing is
     // 500 x 500 pixels and the system computes the frame from the picture.
     // A file that cannot be made leaves the device without a recording DC:
-    // it then records nothing. lPaint: end with PaintNew (which reaches only
-    // gEnhMetaFile::Paint from here; a subclass passes false and calls
-    // PaintNew itself).
+    // it then records nothing. lPaint: end with PaintNew, which reaches only
+    // gEnhMetaFile::Paint: a subclass is made with Painted (and passes false,
+    // so that its recording starts with its own paint).
     explicit gEnhMetaFile(const std::string& cFile = DefaultFileName(), std::optional<double> nWidth = {},
                           std::optional<double> nHeight = {}, const std::string& cDescription = "Enhanced Meta File",
                           bool lPaint = true);

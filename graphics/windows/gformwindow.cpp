@@ -1,5 +1,6 @@
 #include "graphics/windows/gformwindow.h"
 
+#include "graphics/windows/gkitcontrols.h"
 #include "lib/system.h"
 #include "platform/framework/controls.h"
 
@@ -29,12 +30,12 @@ LRESULT AnswerColourRequest(gTransparentForm& oForm, const Window& oWindow, HDC 
     }
     if (dynamic_cast<Edit*>(oControl) != nullptr) return nResult;
     SetBkMode(hDC, TRANSPARENT);
+    const bool lCheck = dynamic_cast<CheckBox*>(oControl) != nullptr || dynamic_cast<RadioButton*>(oControl) != nullptr;
     if (oGraphics->State()._oRefreshCanvas.DC() != nullptr) {
         const bool lText = dynamic_cast<FixedText*>(oControl) != nullptr;
-        const bool lCheck =
-            dynamic_cast<CheckBox*>(oControl) != nullptr || dynamic_cast<RadioButton*>(oControl) != nullptr;
         if (lText || (lCheck && GetFocus() != hControl)) RestoreBackground(*oGraphics, *oControl);
     }
+    if (lCheck) DrawDisabledCheckCaption(hDC, hControl);
     return reinterpret_cast<LRESULT>(oForm._pTransBrush);
 }
 

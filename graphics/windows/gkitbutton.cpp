@@ -568,11 +568,16 @@ HRGN gTransPushButton::BorderClip() const
     return _nForm == 1 ? ShapeRegion(-1) : CreateRectRgn(0, 0, s.width, s.height);
 }
 
+HDC OwnerRefreshDC(const Window& oControl)
+{
+    const auto* oDevice = dynamic_cast<const GraphicsDevice*>(oControl.Owner());
+    const PainterState* oPainter = oDevice != nullptr ? oDevice->Painter() : nullptr;
+    return oPainter != nullptr ? oPainter->_oRefreshCanvas.DC() : nullptr;
+}
+
 void gTransPushButton::PaintRefresh()
 {
-    const auto* oDevice = dynamic_cast<const GraphicsDevice*>(Owner());
-    const PainterState* oPainter = oDevice != nullptr ? oDevice->Painter() : nullptr;
-    HDC hSource = oPainter != nullptr ? oPainter->_oRefreshCanvas.DC() : nullptr;
+    HDC hSource = OwnerRefreshDC(*this);
     if (hSource == nullptr) return;
     RECT r;
     GetClientRect(Handle(), &r);

@@ -30,6 +30,10 @@
 bool DrawIconThroughMask(HDC hDC, HICON hIcon, const RECT& oDest, const RECT* pSource);
 SIZE IconSize(HICON hIcon);
 
+// The DC of the refresh bitmap of the kit window that owns the control,
+// whose rows are the owner's client rows; NULL on any other owner.
+HDC OwnerRefreshDC(const Window& oControl);
+
 // The caption font of a kit control: the stock GUI font (the system font
 // where there is none) until the control is given a font of its own, then a
 // non-antialiased copy of that font, owned and replaced at each new font.

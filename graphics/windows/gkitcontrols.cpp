@@ -1,29 +1,51 @@
 #include "graphics/windows/gkitcontrols.h"
 
+#include <algorithm>
+#include <string>
+#include <utility>
+
+#include "graphics/core/device.h"
 #include "graphics/windows/gkitbutton.h"
 
 namespace {
+
+// The position of the control's pixel in its parent's client area.
+POINT PixelInParent(HWND hControl)
+{
+    RECT r;
+    GetWindowRect(hControl, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(hControl), reinterpret_cast<POINT*>(&r), 1);
+    return {r.left, r.top};
+}
 
 // A DC of the control's parent window whose origin is the control's pixel;
 // released with the scope.
 class ParentDC {
 public:
-    explicit ParentDC(HWND hControl) : hParent_(GetParent(hControl)), hDC_(GetDC(hParent_))
+    explicit ParentDC(HWND hControl)
+        : hParent_(GetParent(hControl)),
+          hDC_(GetDC(hParent_)),
+          oAt_(PixelInParent(hControl))
     {
-        RECT r;
-        GetWindowRect(hControl, &r);
-        MapWindowPoints(HWND_DESKTOP, hParent_, reinterpret_cast<POINT*>(&r), 2);
-        SetViewportOrgEx(hDC_, r.left, r.top, nullptr);
+        SetViewportOrgEx(hDC_, oAt_.x, oAt_.y, nullptr);
     }
     ~ParentDC() { ReleaseDC(hParent_, hDC_); }
     ParentDC(const ParentDC&) = delete;
     ParentDC& operator=(const ParentDC&) = delete;
     HDC Get() const { return hDC_; }
+    POINT At() const { return oAt_; }
 
 private:
     HWND hParent_;
     HDC hDC_;
+    POINT oAt_;
 };
+
+bool SameRects(const std::vector<RECT>& a, const std::vector<RECT>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const RECT& r, const RECT& s) { return EqualRect(&r, &s); });
+}
 
 // Shrinks the control to its top-left pixel of a rectangle nHeight pixels high.
 void ShrinkToTopLeftPixel(Window& oControl, int nHeight)
@@ -40,8 +62,8 @@ void SetTypeStyle(HWND hWnd, DWORD nTypeMask, DWORD nBits)
 }
 
 // What both one-pixel controls answer: a repaint on a move, an enabling
-// and the kit message, no erase, and their own paint after the system's so
-// that the system's pixel does not cover it.
+// and the kit message, no erase, and their own paint after the system's,
+// over the owner's surface put back under the pixel that the system painted.
 template <class Base, class Control>
 LRESULT DispatchOnePixel(Control& oControl, Event& oEvent)
 {
@@ -54,6 +76,7 @@ LRESULT DispatchOnePixel(Control& oControl, Event& oEvent)
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
         const LRESULT nResult = oControl.Base::Dispatch(oEvent);
+        gPaintedTrail::RestorePixel(oControl.Handle(), OwnerRefreshDC(oControl));
         oControl.PaintNew();
         return nResult;
     }
@@ -83,6 +106,73 @@ void Frame(HDC hDC, int nSysColor, int nShift, int w, int h, int nLine, int nGap
 }
 
 }  // namespace
+
+void DrawDisabledCheckCaption(HDC hDC, HWND hControl)
+{
+    const auto nStyle = static_cast<DWORD>(GetWindowLongA(hControl, GWL_STYLE));
+    const auto nExStyle = static_cast<DWORD>(GetWindowLongA(hControl, GWL_EXSTYLE));
+    const DWORD nType = nStyle & BS_TYPEMASK;
+    const bool lCheck = nType == BS_CHECKBOX || nType == BS_AUTOCHECKBOX || nType == BS_3STATE ||
+                        nType == BS_AUTO3STATE || nType == BS_RADIOBUTTON || nType == BS_AUTORADIOBUTTON;
+    // Left-aligned text in one line to the right of the box only.
+    const DWORD nOwnLayout = BS_PUSHLIKE | BS_MULTILINE | BS_LEFTTEXT | BS_ICON | BS_BITMAP | BS_RIGHT;
+    if (!lCheck || (nStyle & (WS_DISABLED | nOwnLayout)) != WS_DISABLED || (nExStyle & WS_EX_RIGHT) != 0) return;
+    const int nLength = GetWindowTextLengthA(hControl);
+    if (nLength == 0) return;
+    std::string cText(static_cast<std::size_t>(nLength) + 1, '\0');
+    cText.resize(static_cast<std::size_t>(GetWindowTextA(hControl, cText.data(), nLength + 1)));
+    // The button's layout: its box 12 pixels at 96 dpi plus one, half the
+    // width of a "0" of its font, then the text one pixel further, centred
+    // in the height. The control's font is selected in hDC.
+    RECT oClient;
+    GetClientRect(hControl, &oClient);
+    const int nBox = 12 * GetDeviceCaps(hDC, LOGPIXELSX) / 96 + 1;
+    int nZero = 0;
+    GetCharWidthA(hDC, '0', '0', &nZero);
+    RECT oText{nBox + nZero / 2, 0, oClient.right, oClient.bottom};
+    DrawTextA(hDC, cText.c_str(), -1, &oText, DT_CALCRECT | DT_SINGLELINE);
+    const int nHeight = oText.bottom - oText.top;
+    OffsetRect(&oText, 1, (oClient.bottom - nHeight) / 2);
+    const int nSaved = SaveDC(hDC);
+    IntersectClipRect(hDC, 0, 0, oClient.right, oClient.bottom);
+    SetBkMode(hDC, TRANSPARENT);
+    RECT oLight = oText;
+    OffsetRect(&oLight, 1, 1);
+    oLight.right = oClient.right;
+    SetTextColor(hDC, GetSysColor(COLOR_3DHILIGHT));
+    DrawTextA(hDC, cText.c_str(), -1, &oLight, DT_SINGLELINE | DT_NOCLIP);
+    RECT oDark = oText;
+    oDark.right = oClient.right;
+    SetTextColor(hDC, GetSysColor(COLOR_3DSHADOW));
+    DrawTextA(hDC, cText.c_str(), -1, &oDark, DT_SINGLELINE | DT_NOCLIP);
+    RestoreDC(hDC, nSaved);
+    ExcludeClipRect(hDC, oText.left, 0, oClient.right, oClient.bottom);
+}
+
+void gPaintedTrail::Renew(HWND hControl, HDC hSource, POINT oAt, std::vector<RECT> aNext)
+{
+    for (RECT& r : aNext) OffsetRect(&r, oAt.x, oAt.y);
+    if (SameRects(aRects_, aNext)) return;
+    if (hSource != nullptr && !aRects_.empty()) {
+        // Children keep what they drew; the refresh bitmap's rows are the
+        // owner's client rows, whatever mapping the painter keeps on it.
+        HWND hParent = GetParent(hControl);
+        HDC hDC = GetDCEx(hParent, nullptr, DCX_CACHE | DCX_CLIPCHILDREN);
+        const DeviceUnits oUnits(hSource);
+        for (const RECT& r : aRects_)
+            BitBlt(hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, hSource, r.left, r.top, SRCCOPY);
+        ReleaseDC(hParent, hDC);
+    }
+    aRects_ = std::move(aNext);
+}
+
+void gPaintedTrail::RestorePixel(HWND hControl, HDC hSource)
+{
+    if (hSource == nullptr) return;
+    const ParentDC oDC(hControl);
+    const DeviceUnits oUnits(hSource);
+    BitBlt(oDC.Get(), 0, 0, 1, 1, hSource, oDC.At().x, oDC.At().y, SRCCOPY);
+}
 
 gTransGroupBox::gTransGroupBox(Window& oOwner, int nId) : GroupBox(oOwner, nId)
 {
@@ -125,6 +215,14 @@ void gTransGroupBox::PaintNew()
     GetTextExtentPoint32A(hDC, cText.c_str(), static_cast<int>(cText.size()), &oText);
     const int h = oText.cy >> 1;
     const int nGapEnd = cText.empty() ? 0 : 14 + static_cast<int>(oText.cx);
+    // The caption and the frame's four sides, two pixels thick.
+    const int w = _nFrameWidth, nBottom = _nFrameHeight;
+    painted_.Renew(Handle(), OwnerRefreshDC(*this), oDC.At(),
+                   {{10, 0, 10 + oText.cx, oText.cy},
+                    {0, h, w + 1, h + 2},
+                    {0, nBottom, w + 1, nBottom + 2},
+                    {0, h, 2, nBottom + 2},
+                    {w - 1, h, w + 1, nBottom + 2}});
     // Light frame one pixel right and down of the dark one: the etched look.
     Frame(hDC, COLOR_BTNHIGHLIGHT, 1, _nFrameWidth, _nFrameHeight, h, nGapEnd);
     Frame(hDC, COLOR_BTNSHADOW, 0, _nFrameWidth, _nFrameHeight, h, nGapEnd);
@@ -184,6 +282,7 @@ void gTransFixedIcon::PaintNew()
             cName.empty() ? Icon(static_cast<int>(reinterpret_cast<INT_PTR>(IDI_QUESTION))) : Icon(cName, _nIconWidth);
         _cIconName = cName;
     }
+    painted_.Renew(Handle(), OwnerRefreshDC(*this), oDC.At(), {{0, 0, _nIconWidth, _nIconHeight}});
     DrawIconThroughMask(oDC.Get(), _oIcon.Handle(), {0, 0, _nIconWidth, _nIconHeight}, nullptr);
 }
 

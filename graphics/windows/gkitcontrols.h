@@ -8,10 +8,41 @@
 // an expose touches what they paint (PaintedArea), not their one pixel.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "graphics/windows/gkitbutton.h"
 #include "graphics/windows/gkitwindow.h"
 #include "platform/framework/controls.h"
+
+// Draws the caption of a disabled check box or radio button (text to the
+// right of its box, one line) into hDC, the DC in which the control asks its
+// owner for its colours, where and as the system draws it (embossed in the
+// highlight and shadow colours), but whole within the control: the system
+// draws a disabled caption through a bitmap as wide as the text measures,
+// and under Wine a bold caption comes out wider than it measures and loses
+// its last letters. The caption's area is then taken out of hDC's clipping,
+// so that the system's own drawing leaves it alone. Other buttons are left
+// to the system.
+void DrawDisabledCheckCaption(HDC hDC, HWND hControl);
+
+// What a one-pixel control painted on its owner's surface last, as
+// rectangles of the owner's client area. On a kit window the surface under
+// them is copied back from the refresh bitmap before the control paints
+// something else (a new caption, a new place), and so is the control's own
+// pixel, which the system paints.
+class gPaintedTrail {
+public:
+    // Before a paint of the rectangles aNext (relative to the control's
+    // pixel at oAt): when they differ from the last paint's, the surface
+    // under the last paint is put back from hSource (the owner's refresh
+    // bitmap; nothing without one). Keeps aNext.
+    void Renew(HWND hControl, HDC hSource, POINT oAt, std::vector<RECT> aNext);
+    // Puts the surface back under the control's own pixel.
+    static void RestorePixel(HWND hControl, HDC hSource);
+
+private:
+    std::vector<RECT> aRects_;
+};
 
 // The etched frame of W x H pixels with its caption at (10, 0), the top
 // line broken 4 pixels either side of the caption. The light frame reaches
@@ -35,6 +66,7 @@ private:
     gCaptionFont _oCaptionFont;
     int32_t _nFrameWidth = 0;
     int32_t _nFrameHeight = 0;
+    gPaintedTrail painted_;
 };
 
 // An icon of the system's icon size whose bottom-left corner is the
@@ -57,4 +89,5 @@ private:
     // The icon last painted and the caption it was loaded for.
     Icon _oIcon;
     std::string _cIconName;
+    gPaintedTrail painted_;
 };

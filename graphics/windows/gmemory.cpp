@@ -1,5 +1,7 @@
 #include "graphics/windows/gmemory.h"
 
+#include <algorithm>
+
 #include "graphics/images/pictures.h"
 #include "graphics/objects/objectshape.h"
 #include "platform/runtime/files.h"
@@ -50,6 +52,9 @@ HDC NewCanvas(HDC hFrom, int32_t nWidth, int32_t nHeight, HGDIOBJ& hOld)
 
 gMemory::gMemory(const MemorySource& uSource, int32_t nWidth, int32_t nHeight, bool lPaint)
 {
+    // A negative size counts as none given.
+    nWidth = std::max(nWidth, 0);
+    nHeight = std::max(nHeight, 0);
     HDC hScreen = GetDC(nullptr);
     bool lCallers = false;
     HBITMAP hSource = std::visit(Visitor{hScreen, nWidth, nHeight, lCallers, _nCanvasWidth, _nCanvasHeight}, uSource);

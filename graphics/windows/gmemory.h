@@ -16,6 +16,7 @@
 #include "graphics/core/device.h"
 #include "graphics/core/graphics.h"
 #include "graphics/images/objectsourcebmp.h"
+#include "graphics/windows/gpainted.h"
 #include "platform/framework/gdi.h"
 
 // The picture a memory device starts from: the number 2 is a blank canvas
@@ -24,22 +25,13 @@
 // name, a ModuleBitmap, or a bitmap handle of the caller.
 using MemorySource = std::variant<int32_t, std::string, ModuleBitmap, HBITMAP>;
 
-class gMemory : public GraphicsDevice {
+class gMemory : public GraphicsDevice, public gPaintedOnMaking {
 public:
-    // nWidth, nHeight: the wanted size; 0 takes the picture's own (500 for a
-    // blank canvas). lPaint: end with a full repaint (PaintNew). A constructor
-    // reaches only gMemory::Paint: a subclass passes false and is made with
-    // Painted.
+    // nWidth, nHeight: the wanted size; 0 or less takes the picture's own
+    // (500 for a blank canvas). lPaint: end with a full repaint (PaintNew),
+    // which reaches only gMemory::Paint: a subclass passes false and is made
+    // with Painted.
     explicit gMemory(const MemorySource& uSource, int32_t nWidth = 0, int32_t nHeight = 0, bool lPaint = true);
-    // A new device of class Device (gMemory or a subclass), made of the
-    // arguments, after its full repaint, which reaches Device's Paint.
-    template <typename Device, typename... Args>
-    static std::unique_ptr<Device> Painted(Args&&... aArgs)
-    {
-        auto oDevice = std::make_unique<Device>(std::forward<Args>(aArgs)...);
-        oDevice->PaintNew();
-        return oDevice;
-    }
     ~gMemory() override;
     gMemory(const gMemory&) = delete;
     gMemory& operator=(const gMemory&) = delete;

@@ -3,6 +3,7 @@
 // font and width against its height, with the longest values in the
 // placeholders; a message with the library's text appended grows the window.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calc/computation.h"
@@ -151,6 +152,64 @@ TEST_P(CaptionFit, EveryControlCaptionShowsWhole)
         }
     }
     EXPECT_GT(measured, 40);
+}
+
+// The columns in which a check box or option draws anything when it paints
+// itself onto white (its box at the left, then its caption).
+std::vector<bool> DrawnColumns(HWND control)
+{
+    RECT client{};
+    GetClientRect(control, &client);
+    HDC screen = GetDC(control);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    ReleaseDC(control, screen);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    PatBlt(dc, 0, 0, client.right, client.bottom, WHITENESS);
+    SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    std::vector<bool> columns(static_cast<size_t>(client.right));
+    for (int x = 0; x < client.right; ++x)
+        for (int y = 0; y < client.bottom && !columns[static_cast<size_t>(x)]; ++y)
+            columns[static_cast<size_t>(x)] = GetPixel(dc, x, y) != RGB(255, 255, 255);
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return columns;
+}
+
+// While the window is locked, a check box or option shows its caption whole
+// and where it stands enabled: its letters fill the same columns (the
+// embossed highlight is white). The system draws a disabled caption through
+// a bitmap as wide as the text measures, which a bold caption overruns
+// under Wine: its letters moved apart and the last ones were cut off.
+TEST_P(CaptionFit, DisabledCaptionsShowWhole)
+{
+    std::vector<std::pair<HWND, std::vector<bool>>> controls;
+    for (HWND child = GetWindow(window->Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[32] = {};
+        GetClassNameA(child, className, sizeof className);
+        const LONG kind = GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK;
+        if (lstrcmpiA(className, "Button") == 0 && GetWindowTextLengthA(child) > 0 &&
+            (kind == BS_AUTOCHECKBOX || kind == BS_CHECKBOX || kind == BS_AUTORADIOBUTTON || kind == BS_RADIOBUTTON))
+            controls.emplace_back(child, DrawnColumns(child));
+    }
+    ASSERT_GE(controls.size(), 12u);
+    window->ControlsAusschalten();
+    for (const auto& [control, enabled] : controls) {
+        char caption[512] = {};
+        GetWindowTextA(control, caption, sizeof caption);
+        SCOPED_TRACE(caption);
+        ASSERT_FALSE(IsWindowEnabled(control));
+        const std::vector<bool> disabled = DrawnColumns(control);
+        int differing = 0, last = -1;
+        for (size_t x = 0; x < enabled.size(); ++x) {
+            differing += enabled[x] != disabled[x];
+            if (disabled[x]) last = static_cast<int>(x);
+        }
+        EXPECT_LE(differing, 2);
+        EXPECT_LT(last + 1, static_cast<int>(enabled.size())) << "within the control";
+    }
+    window->ControlsEinschalten();
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, CaptionFit, ::testing::Values("eng", "ger"));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <type_traits>
 #include <gtest/gtest.h>
+#include <objbase.h>
 
 #include "app/calcwindow/calcwindow.h"
 #include "app/shell/globals.h"
@@ -184,6 +185,39 @@ TEST(AppStart, SwitchesTheLibraryFirstThenShowsFrameStartScreenAndCalculationWin
     EXPECT_EQ(GetIniString("Config", "Ansicht", ini).size(), 20u);
     EXPECT_EQ(GetIniString("Config", "DateiPfadK", ini), inst.root + "appdata\\meridoxa\\UserData\\");
     EXPECT_EQ(TopWindowsOfThisThread(), 0);
+}
+
+// The program holds OLE on its window thread while it runs (the system's
+// picture objects and the folder dialog are used there) and gives it back at
+// the end.
+TEST(AppStart, HoldsOleOnTheWindowThreadWhileItRuns)
+{
+    class Probe : public shell::MeridoxaApp {
+    public:
+        using MeridoxaApp::MeridoxaApp;
+        HRESULT inLoop = E_FAIL;
+
+    protected:
+        int Loop() override
+        {
+            inLoop = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+            if (SUCCEEDED(inLoop)) CoUninitialize();
+            return 0;
+        }
+    };
+    // S_OK: this call initialised the thread; S_FALSE: it was already.
+    const auto fnInitialise = [] {
+        const HRESULT nResult = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        if (SUCCEEDED(nResult)) CoUninitialize();
+        return nResult;
+    };
+    StartInstallation inst;
+    RecordingSeam seam;
+    ASSERT_EQ(fnInitialise(), S_OK);
+    Probe app(inst.facts);
+    app.Start();
+    EXPECT_EQ(app.inLoop, S_FALSE);
+    EXPECT_EQ(fnInitialise(), S_OK) << "given back at the end";
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "graphics/core/graphics.h"
 #include "graphics/images/objectfiles.h"
+#include "graphics/gdi_headroom.h"
 #include "graphics/images/objectplayback.h"
 #include "graphics/test_device.h"
 #include "graphics/windows/genhmetafile.h"
@@ -231,6 +232,27 @@ TEST(PaintImagesTest, DirectPicturesAtTheirOwnSizeOrInARectangle)
     WriteBytes("garbage.jpg", std::vector<uint8_t>(64, 0x33));
     g.PaintBmpDirect(0, 0, 0, 0, "missing.png").PaintBmpDirect(0, 0, 10, 10, "garbage.jpg");
     EXPECT_EQ(Painted(oDevice, 120, 80), 0);
+}
+
+// Each direct drawing loads its picture anew: 5,000 drawings of a BMP and a
+// GIF each give back every GDI object they made (the handle table holds
+// about 65,000).
+TEST(PaintImagesTest, DirectDrawingsLeaveNoGdiObjectsBehind)
+{
+    TestDevice oDevice(kDeviceMemory, 120, 80);
+    Graphics g(oDevice);
+    // The first drawings fill caches that live as long as the process.
+    g.PaintBmpDirect(0, 0, 0, 0, kFixtures + "corner.bmp").PaintBmpDirect(0, 0, 0, 0, kFixtures + "corner.gif");
+    const std::size_t nHeadroom = GdiHeadroom();
+    ASSERT_GT(nHeadroom, 20000U);
+    for (int i = 0; i < 5000; ++i) {
+        g.PaintBmpDirect(0, 0, 0, 0, kFixtures + "corner.bmp");
+        g.PaintBmpDirect(0, 0, 48, 24, kFixtures + "corner.gif");
+    }
+    EXPECT_GE(GdiHeadroom() + 20, nHeadroom);
+    FillBox(oDevice.DC(), {0, 0, 120, 80}, kWhite);
+    g.PaintBmpDirect(0, 0, 0, 0, kFixtures + "corner.gif");
+    EXPECT_EQ(DevicePixel(oDevice, 0, 32), kRed) << "drawing still works";
 }
 
 TEST(PaintImagesTest, MemoryDeviceFromAPictureFile)

@@ -197,6 +197,8 @@ TEST(ShapeFormat, DecoderReadsNothingOutsideTheData)
         {"negative part count", kBasePolyLine, PolyData(-1, 5, {}, {}, 5), false, 0, ""},
         {"negative point count", kBasePolygon, PolyData(1, -5, {0}, {}, 5), false, 0, ""},
         {"decreasing starts", kBasePolygon, PolyData(2, 10, {5, 0}, {}, 10), true, 10, "0+10"},
+        {"single part starting at 3", kBasePolygon, PolyData(1, 5, {3}, {}, 5), true, 5, "0+5"},
+        {"single part starting past the points", kBasePolyLine, PolyData(1, 4, {9}, {}, 4), true, 4, "0+4"},
         {"start past the points", kBasePolygon, PolyData(2, 6, {0, 9}, {}, 6), true, 6, ""},
         {"negative start", kBasePolygon, PolyData(2, 6, {-3, 2}, {}, 6), true, 6, "2+4"},
         {"empty part", kBasePolygon, PolyData(3, 6, {0, 0, 3}, {}, 6), true, 6, "0+3 3+3"},

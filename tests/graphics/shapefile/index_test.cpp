@@ -1,6 +1,9 @@
 // The record index of the first pass against what pyshp's reader saw, with
-// and without the index file; damaged files; and an index without a cap.
+// and without the index file; damaged files; an index file read only as far
+// as the main file reaches; and an index without a cap.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <psapi.h>
 
 #include <string>
 #include <vector>
@@ -126,6 +129,55 @@ TEST_F(ShapeCanvasTest, DamagedRecordsKeepTheirPositions)
     ShapeFile& c = Open("shx_code.shp");
     ASSERT_TRUE(c.RunShapeFirst(false));
     ExpectIndex(c, x);
+}
+
+// The most memory the process has held at once.
+SIZE_T PeakMemory()
+{
+    PROCESS_MEMORY_COUNTERS oCounters{};
+    oCounters.cb = sizeof oCounters;
+    EXPECT_TRUE(GetProcessMemoryInfo(GetCurrentProcess(), &oCounters, sizeof oCounters));
+    return oCounters.PeakWorkingSetSize;
+}
+
+// An index file far longer than the main file's records need is read only as
+// far as they could reach: the squares' index padded with zeros to 1.6 GB
+// fails at its seventh entry without the rest being read or held. While
+// neither file changes, a second paint fails the same way at once, without
+// walking the file again; a new time of the index file has it walked again.
+TEST_F(ShapeCanvasTest, APaddedIndexFileFailsAtOnceAndOnlyOnce)
+{
+    MakeCanvas(101, 11);
+    ShapeFile& o = Open("shx_padded.shp");
+    o.SetShapeColorNormal();
+    const SIZE_T nPeak = PeakMemory();
+    ASSERT_GT(nPeak, 0U);
+    EXPECT_FALSE(o.PaintShapeFigures());
+    EXPECT_LT(PeakMemory() - nPeak, SIZE_T{64} << 20) << "the padding is not read";
+    ASSERT_TRUE(o.LastFault().has_value());
+    const ShapeFileFault oFault = *o.LastFault();
+    EXPECT_NE(oFault.cWhat.find("points into the main file's header"), std::string::npos) << oFault.cWhat;
+    EXPECT_EQ(oFault.nEntry, 7U);
+    EXPECT_EQ(oDevice->nDraws, 6);
+    EXPECT_EQ(o.RecCount(), 0U);
+
+    Clear();
+    EXPECT_FALSE(o.PaintShapeFigures());
+    EXPECT_EQ(oDevice->nDraws, 0) << "not walked again";
+    ASSERT_TRUE(o.LastFault().has_value());
+    EXPECT_EQ(o.LastFault()->cWhat, oFault.cWhat);
+    EXPECT_EQ(o.LastFault()->nEntry, oFault.nEntry);
+
+    HANDLE hIndex = CreateFileA("shx_padded.shx", FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(hIndex, INVALID_HANDLE_VALUE);
+    FILETIME oTime{};
+    GetSystemTimeAsFileTime(&oTime);
+    EXPECT_TRUE(SetFileTime(hIndex, nullptr, nullptr, &oTime));
+    CloseHandle(hIndex);
+    Clear();
+    EXPECT_FALSE(o.PaintShapeFigures());
+    EXPECT_EQ(oDevice->nDraws, 6) << "a changed index file is walked again";
 }
 
 TEST_F(ShapeCanvasTest, LargeIndexHasNoCap)

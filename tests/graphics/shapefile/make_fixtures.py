@@ -216,6 +216,11 @@ def main():
     two = [[n, bytearray(c)] for n, c in records("holes")[1]]
     struct.pack_into("<ii", two[0][1], 44, 5, 0)
     assemble("decreasing", records("holes")[0], two)
+    # A single part whose start says 3: the start of a single part is not
+    # read, the part holds all five points of the square.
+    single = [[n, bytearray(c)] for n, c in recs[:1]]
+    struct.pack_into("<i", single[0][1], 44, 3)
+    assemble("single_start", header, single)
     # Index files: entry 2 with a shorter length that fits (used), entry 3 with
     # a length beyond the file (the header's is used), entry into the header,
     # a wrong file code.
@@ -227,6 +232,11 @@ def main():
     assemble("shx_code", header, recs)
     patch("shx_code.shx", 0, ">i", 9995)
     assemble("shx_code_noshx", header, recs, shx=False)
+    # The squares' index file padded with zeros to 1.6 GB (a sparse file):
+    # the entries after the sixth point into the main file's header.
+    assemble("shx_padded", header, recs)
+    with open("shx_padded.shx", "r+b") as f:
+        f.truncate(1_600_000_000)
     # Records 2 and 4 with the same record number.
     dup = [[n, c] for n, c in recs]
     dup[3][0] = 2

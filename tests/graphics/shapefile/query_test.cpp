@@ -144,6 +144,21 @@ TEST_F(ShapeCanvasTest, QueriesReturnWhatPyshpReads)
     }
 }
 
+// The start of a single part is not read: a square whose one part says it
+// starts at its fourth point is drawn and returned whole.
+TEST_F(ShapeCanvasTest, ASinglePartHoldsEveryPointWhateverItsStart)
+{
+    MakeCanvas(101, 11);
+    ShapeFile& o = Open("single_start.shp");
+    int32_t nRecNo = 0, nType = 0;
+    Value aCoord;
+    o.GetShapeFigCoordRec(1, nRecNo, nType, aCoord);
+    EXPECT_EQ(Flatten(nType, aCoord), (Flat{5, 1, 5, 0, 0, 0, 10, 10, 10, 10, 0, 0, 0}));
+    o.SetShapeColorNormal();
+    EXPECT_TRUE(o.PaintShapeFigures());
+    EXPECT_EQ(Pixel(5, 5), kBlue) << "the square is filled";
+}
+
 TEST_F(ShapeCanvasTest, DecodersOnRecordData)
 {
     MakeCanvas(20, 20);

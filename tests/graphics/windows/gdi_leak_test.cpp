@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "graphics/core/graphics.h"
+#include "graphics/gdi_headroom.h"
 #include "graphics/test_device.h"
 #include "graphics/windows/gformwindow.h"
 #include "graphics/windows/gkit.h"
@@ -104,17 +105,6 @@ TEST(GdiLeakMemoryTest, MemoryDevicesReleaseTheirBitmapsAndPainters)
     ASSERT_NE(oMemory.GetMemoryDC(), nullptr);
     oMemory._oGraphics->SetBackgroundColor(9).PaintEraseCanvas();
     EXPECT_EQ(GetPixel(oMemory.GetMemoryDC(), 15, 15), RGB(0, 0, 255));
-}
-
-// How many more GDI objects the process can make: brushes are made until the
-// handle table (or the process's quota) refuses one, then deleted again.
-// GetGuiResources cannot tell under Wine, where it always answers 0.
-size_t GdiHeadroom()
-{
-    std::vector<HBRUSH> aBrushes;
-    for (HBRUSH h = CreateSolidBrush(0); h != nullptr; h = CreateSolidBrush(0)) aBrushes.push_back(h);
-    for (HBRUSH h : aBrushes) DeleteObject(h);
-    return aBrushes.size();
 }
 
 // A kit form or dialog that paints a blue square at the lower left of its

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "graphics/metafile_playback.h"
@@ -169,6 +170,29 @@ TEST(EnhMetaFileTest, PlayedBackItGivesThePixelsOfTheDirectDrawing)
         }
     EXPECT_EQ(wrong, 0);
     EXPECT_LT(shifted, size.cx);
+}
+
+// A subclass made through Painted records what its own Paint draws, also
+// when it keeps the default of painting in the constructor.
+TEST(EnhMetaFileTest, ASubclassIsMadeWithItsFullRepaint)
+{
+    class Plan : public gEnhMetaFile {
+    public:
+        using gEnhMetaFile::gEnhMetaFile;
+        void Paint() override
+        {
+            ++paints;
+            Picture(*_oGraphics);
+        }
+        int paints = 0;
+    };
+    std::unique_ptr<Plan> device = gEnhMetaFile::Painted<Plan>("plan.emf");
+    EXPECT_EQ(device->paints, 1);
+    const SIZE size = device->CanvasSize();
+    device.reset();
+    gMemory played(2, size.cx, size.cy);
+    ASSERT_TRUE(PlayBack("plan.emf", played, size));
+    EXPECT_EQ(GetPixel(played.GetMemoryDC(), 100, 80), RGB(0, 0, 255)) << "the filled rectangle";
 }
 
 TEST(EnhMetaFileTest, ManyDevicesLeaveNoGdiObjectsBehind)

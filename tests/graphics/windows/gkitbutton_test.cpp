@@ -62,24 +62,40 @@ protected:
         oButton->Show();
         return oButton;
     }
-    // The form's pixel at (x, y) from the top-left pixel of a control.
-    COLORREF FormPixel(const Window& oControl, int x, int y) const
+    // The top-left pixel of a control in the form's client area.
+    POINT At(const Window& oControl) const
     {
         RECT r;
         GetWindowRect(oControl.Handle(), &r);
         MapWindowPoints(HWND_DESKTOP, oForm.Handle(), reinterpret_cast<POINT*>(&r), 1);
+        return {r.left, r.top};
+    }
+    // The form's pixel at (x, y) from the point o of its client area.
+    COLORREF FormPixel(POINT o, int x, int y) const
+    {
         HDC hDC = GetDC(oForm.Handle());
-        const COLORREF c = GetPixel(hDC, r.left + x, r.top + y);
+        const COLORREF c = GetPixel(hDC, o.x + x, o.y + y);
         ReleaseDC(oForm.Handle(), hDC);
         return c;
     }
-    COLORREF SurfacePixel(const Window& oControl, int x, int y) const
+    COLORREF FormPixel(const Window& oControl, int x, int y) const { return FormPixel(At(oControl), x, y); }
+    // The painted surface there, from the refresh bitmap.
+    COLORREF SurfacePixel(POINT o, int x, int y) const
     {
-        RECT r;
-        GetWindowRect(oControl.Handle(), &r);
-        MapWindowPoints(HWND_DESKTOP, oForm.Handle(), reinterpret_cast<POINT*>(&r), 1);
         const int nHeight = oForm.CanvasArea().Height();
-        return GetPixel(oForm._oGraphics->State()._oRefreshCanvas.DC(), r.left + x, nHeight - 1 - (r.top + y));
+        return GetPixel(oForm._oGraphics->State()._oRefreshCanvas.DC(), o.x + x, nHeight - 1 - (o.y + y));
+    }
+    COLORREF SurfacePixel(const Window& oControl, int x, int y) const { return SurfacePixel(At(oControl), x, y); }
+    // The pixels of the box (x0, y0) - (x1, y1) from the point o that differ
+    // from the surface, leaving out those for which lSkip(x, y) holds.
+    template <typename Skip>
+    int PixelsOffTheSurface(POINT o, int x0, int y0, int x1, int y1, Skip lSkip) const
+    {
+        int nOff = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                if (!lSkip(x, y) && FormPixel(o, x, y) != SurfacePixel(o, x, y)) ++nOff;
+        return nOff;
     }
     // Return and a click on a shaped or a transparent button with the focus.
     void ReturnAndClick(bool lTransparent);
@@ -617,6 +633,38 @@ TEST_F(KitButtonTest, GroupBoxFrameFollowsItsCaption)
     }
 }
 
+// A shorter caption and a new place leave nothing of the old caption and
+// frame behind, and the one pixel of the control's own window shows the
+// surface, not what the system paints there. (Both places lie below and
+// beside the template's controls, whose windows keep what they draw.)
+TEST_F(KitButtonTest, GroupBoxLeavesNothingBehindWhenItsCaptionOrPlaceChanges)
+{
+    gTransGroupBox oGroup(oForm, 310, {20, 10}, {170, 80});
+    oGroup.Show();
+    const std::string cLong = "A rather long group caption";
+    oGroup.SetCaption(cLong);
+    Settle();
+    const SIZE oLong = TextExtent(oGroup, cLong);
+    EXPECT_GT(PixelsOffTheSurface(At(oGroup), 10, 0, 10 + oLong.cx, oLong.cy, [](int, int) { return false; }), 20)
+        << "the long caption is drawn";
+    oGroup.SetCaption("Short");
+    Settle();
+    // Beyond the short caption only the top line, now unbroken, is drawn.
+    const SIZE oShort = TextExtent(oGroup, "Short");
+    const int h = static_cast<int>(oShort.cy >> 1);
+    EXPECT_EQ(PixelsOffTheSurface(At(oGroup), 14 + oShort.cx, 0, 10 + oLong.cx, oLong.cy,
+                                  [&](int, int y) { return y == h || y == h + 1; }),
+              0);
+    EXPECT_EQ(FormPixel(oGroup, 0, 0), SurfacePixel(oGroup, 0, 0)) << "the control's own pixel";
+
+    const POINT oOld = At(oGroup);
+    oGroup.SetOrigin({220, oGroup.Origin().y});
+    Settle();
+    EXPECT_EQ(PixelsOffTheSurface(oOld, 0, 0, 172, 83, [](int, int) { return false; }), 0) << "the old frame";
+    EXPECT_EQ(FormPixel(oGroup, 50, 80), Sys(COLOR_BTNSHADOW)) << "the frame in its new place";
+    EXPECT_EQ(FormPixel(oGroup, 0, 0), SurfacePixel(oGroup, 0, 0));
+}
+
 TEST_F(KitButtonTest, GroupBoxCaptionStandsAtTenZero)
 {
     const COLORREF nInk = RGB(255, 0, 128);
@@ -697,6 +745,23 @@ TEST_F(KitButtonTest, IconDrawsThroughItsMaskAboveItsOrigin)
     EXPECT_GT(nTransparent, 0);
     EXPECT_GT(nDrawn, 100);
     EXPECT_EQ(FormPixel(oIcon, 33, 10), SurfacePixel(oIcon, 33, 10)) << "nothing right of the square";
+}
+
+TEST_F(KitButtonTest, IconLeavesNothingBehindWhenItMoves)
+{
+    gTransFixedIcon oIcon(oForm, 320, {40, 30}, {10, 10});
+    oIcon.Show();
+    Settle();
+    const int w = GetSystemMetrics(SM_CXICON), h = GetSystemMetrics(SM_CYICON);
+    const POINT oOld = At(oIcon);
+    EXPECT_GT(PixelsOffTheSurface(oOld, 0, 0, w, h, [](int, int) { return false; }), 100) << "the icon is drawn";
+    // The question mark's corner is clear: the surface shows there.
+    EXPECT_EQ(FormPixel(oIcon, 0, 0), SurfacePixel(oIcon, 0, 0)) << "the control's own pixel";
+    oIcon.SetOrigin({300, 100});
+    Settle();
+    EXPECT_EQ(PixelsOffTheSurface(oOld, 0, 0, w, h, [](int, int) { return false; }), 0) << "the old place";
+    EXPECT_GT(PixelsOffTheSurface(At(oIcon), 0, 0, w, h, [](int, int) { return false; }), 100) << "the new place";
+    EXPECT_EQ(FormPixel(oIcon, 0, 0), SurfacePixel(oIcon, 0, 0));
 }
 
 TEST_F(KitButtonTest, TransparentButtonShowsTheSurfaceBehindIt)

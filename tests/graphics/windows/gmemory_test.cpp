@@ -16,10 +16,16 @@ TEST(MemoryTest, SizesBySourceAndRequest)
         SIZE oExpected;
         int32_t nDeviceTyp;
     };
+    // A negative size counts as none given.
+    HBITMAP hCallers = CreateBitmap(48, 20, 1, 32, nullptr);
     const Case aCases[] = {
         {2, 0, 0, {500, 500}, kDeviceMemory},
         {2, 300, 0, {300, 500}, kDeviceMemory},
         {2, 40, 30, {40, 30}, kDeviceMemory},
+        {2, -5, 0, {500, 500}, kDeviceMemory},
+        {2, 300, -1, {300, 500}, kDeviceMemory},
+        {hCallers, -5, -7, {48, 20}, kDeviceMemory},
+        {hCallers, 30, -7, {30, 20}, kDeviceMemory},
         {1, 40, 30, {0, 0}, kDeviceScreen},  // no source
         {std::string("NO_SUCH_BITMAP"), 40, 30, {0, 0}, kDeviceScreen},
     };
@@ -34,6 +40,7 @@ TEST(MemoryTest, SizesBySourceAndRequest)
             EXPECT_EQ(oMemory._oGraphics->State()._oDim.cx, c.oExpected.cx);
         }
     }
+    DeleteObject(hCallers);
     gMemory oNone(0);
     EXPECT_EQ(oNone.GetMemoryHandle(), nullptr);
     oNone.PaintNew();
