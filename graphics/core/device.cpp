@@ -2,10 +2,15 @@
 
 #include <algorithm>
 
+int32_t SaturatedCoordinate(int64_t v)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(v, -kDeviceLimit, kDeviceLimit));
+}
+
 void SetUpwardMapping(HDC hDC, int32_t nWidth, int32_t nHeight, int32_t nTopSpace)
 {
     SetMapMode(hDC, MM_ANISOTROPIC);
-    if (nTopSpace != 0) SetWindowOrgEx(hDC, 0, nTopSpace, nullptr);
+    SetWindowOrgEx(hDC, 0, nTopSpace, nullptr);
     SetWindowExtEx(hDC, nWidth, -nHeight, nullptr);
     SetViewportOrgEx(hDC, 0, nHeight - 1, nullptr);
     SetViewportExtEx(hDC, nWidth, nHeight, nullptr);
@@ -14,7 +19,9 @@ void SetUpwardMapping(HDC hDC, int32_t nWidth, int32_t nHeight, int32_t nTopSpac
 RECT DeviceRect(HDC hDC, const DeviceBox& oBox)
 {
     if (oBox.w <= 0 || oBox.h <= 0) return {0, 0, 0, 0};
-    POINT a[2] = {{oBox.x, oBox.y}, {oBox.x + oBox.w - 1, oBox.y + oBox.h - 1}};
+    POINT a[2] = {
+        {oBox.x, oBox.y},
+        {SaturatedCoordinate(int64_t{oBox.x} + oBox.w - 1), SaturatedCoordinate(int64_t{oBox.y} + oBox.h - 1)}};
     LPtoDP(hDC, a, 2);
     RECT r{std::min(a[0].x, a[1].x), std::min(a[0].y, a[1].y), std::max(a[0].x, a[1].x), std::max(a[0].y, a[1].y)};
     ++r.right;
