@@ -40,7 +40,8 @@ void SetUpwardMapping(HDC hDC, int32_t nWidth, int32_t nHeight, int32_t nTopSpac
 RECT DeviceRect(HDC hDC, const DeviceBox& oBox);
 // Fills the box with a solid colour.
 void FillBox(HDC hDC, const DeviceBox& oBox, COLORREF nColor);
-// Copies the box of hSrc at (nSrcX, nSrcY) onto the same-sized box of hDst.
+// Copies the box of hSrc at (nSrcX, nSrcY) onto the same-sized box of hDst;
+// between two upward-mapped DCs without switching them to device units.
 void CopyBox(HDC hDst, const DeviceBox& oBox, HDC hSrc, int32_t nSrcX, int32_t nSrcY);
 
 // Switches a DC to device units for its lifetime (the clip region stays).
