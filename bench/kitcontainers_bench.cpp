@@ -8,9 +8,9 @@
 // - the colour window's full paint (411 cells with their numbers, on the
 //   window and its refresh bitmap) beside the same GDI calls made straight
 //   on both DCs.
-// The machine is shared: each figure is the best of ten batches, the kit's
-// and the straight batches taking turns. Prints microseconds per operation
-// and the ratios.
+// The machine is shared: each figure is the median (and the best) of ten
+// batches, the kit's and the straight batches taking turns. Prints
+// microseconds per operation and the ratios of the medians.
 #include <windows.h>
 
 #include <algorithm>
@@ -28,13 +28,16 @@
 
 namespace {
 
-// The best of ten batches of nCount calls of each function, in turns.
-std::vector<double> BestMicrosPerOp(const std::vector<std::function<void(int)>>& aFns, int nCount)
+// Ten batches of nCount calls of each function, in turns: the median and the
+// best microseconds per call of each.
+std::vector<Figure> MicrosPerOpOfBatches(const std::vector<std::function<void(int)>>& aFns, int nCount)
 {
-    std::vector<double> aBest(aFns.size(), 1e30);
+    std::vector<std::vector<double>> aBatches(aFns.size());
     for (int nBatch = 0; nBatch < 10; ++nBatch)
-        for (size_t i = 0; i < aFns.size(); ++i) aBest[i] = std::min(aBest[i], MicrosPerOp(aFns[i], nCount));
-    return aBest;
+        for (size_t i = 0; i < aFns.size(); ++i) aBatches[i].push_back(MicrosPerOp(aFns[i], nCount));
+    std::vector<Figure> aFigures;
+    for (std::vector<double>& a : aBatches) aFigures.emplace_back(std::move(a));
+    return aFigures;
 }
 
 // The colour grid painted straight: the same rectangles and numbers.
@@ -87,35 +90,36 @@ void ScrollBench(Window& oOwner)
         SendMessageA(oView.Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, i % 2 == 0 ? 20 : 70), 0);
         GdiFlush();
     };
-    const std::vector<double> a =
-        BestMicrosPerOp({step,
-                         [&](int) {
-                             oView._oGraphics->InternRefresh({0, 0, 800, 600});
-                             GdiFlush();
-                         },
-                         [&](int i) {
-                             BitBlt(hWindow, 0, 0, 800, 600, hMemory, i % 2 == 0 ? 640 : 2240, 0, SRCCOPY);
-                             GdiFlush();
-                         },
-                         [&](int i) {
-                             const DeviceUnits oUnits(hRefresh);
-                             BitBlt(hMemory, 0, 0, 800, 600, hRefresh, i % 2 == 0 ? 640 : 2240, 0, SRCCOPY);
-                             GdiFlush();
-                         },
-                         [&](int) {
-                             oBar->SetThumbPosition(oBar->ThumbPosition());
-                             GdiFlush();
-                         }},
-                        200);
+    const std::vector<Figure> a =
+        MicrosPerOpOfBatches({step,
+                              [&](int) {
+                                  oView._oGraphics->InternRefresh({0, 0, 800, 600});
+                                  GdiFlush();
+                              },
+                              [&](int i) {
+                                  BitBlt(hWindow, 0, 0, 800, 600, hMemory, i % 2 == 0 ? 640 : 2240, 0, SRCCOPY);
+                                  GdiFlush();
+                              },
+                              [&](int i) {
+                                  const DeviceUnits oUnits(hRefresh);
+                                  BitBlt(hMemory, 0, 0, 800, 600, hRefresh, i % 2 == 0 ? 640 : 2240, 0, SRCCOPY);
+                                  GdiFlush();
+                              },
+                              [&](int) {
+                                  oBar->SetThumbPosition(oBar->ThumbPosition());
+                                  GdiFlush();
+                              }},
+                             200);
     SelectObject(hMemory, hOld);
     DeleteObject(hBitmap);
     DeleteDC(hMemory);
     ReleaseDC(oView.Handle(), hWindow);
-    std::printf("scroll step, 4000 x 4000 in 800 x 600: %.1f us; straight BitBlt: %.1f us; ratio %.2f\n", a[0], a[2],
-                a[0] / a[2]);
-    std::printf("copy of the view from the refresh bitmap alone: %.1f us\n", a[1]);
-    std::printf("the same pixels from the refresh bitmap into a memory bitmap: %.1f us\n", a[3]);
-    std::printf("drawing the bar (once per tick of its timer): %.1f us\n", a[4]);
+    std::printf("scroll step, 4000 x 4000 in 800 x 600: median %.1f us (best %.1f); straight BitBlt: median %.1f us "
+                "(best %.1f); ratio of the medians %.2f\n",
+                a[0].fMedian, a[0].fBest, a[2].fMedian, a[2].fBest, a[0].fMedian / a[2].fMedian);
+    std::printf("copy of the view from the refresh bitmap alone: median %.1f us\n", a[1].fMedian);
+    std::printf("the same pixels from the refresh bitmap into a memory bitmap: median %.1f us\n", a[3].fMedian);
+    std::printf("drawing the bar (once per tick of its timer): median %.1f us\n", a[4].fMedian);
 }
 
 void ColourBench(Window& oOwner)
@@ -127,18 +131,19 @@ void ColourBench(Window& oOwner)
     ApplicationExec();
     HDC hWindow = GetDC(oColours.Handle());
     HDC hBitmap = oColours._oGraphics->State()._oRefreshCanvas.DC();
-    const std::vector<double> a = BestMicrosPerOp({[&](int) {
-                                                       oColours.PaintNew();
-                                                       GdiFlush();
-                                                   },
-                                                   [&](int) {
-                                                       StraightGrid(hWindow, 500, 360);
-                                                       StraightGrid(hBitmap, 500, 360);
-                                                       GdiFlush();
-                                                   }},
-                                                  10);
+    const std::vector<Figure> a = MicrosPerOpOfBatches({[&](int) {
+                                                            oColours.PaintNew();
+                                                            GdiFlush();
+                                                        },
+                                                        [&](int) {
+                                                            StraightGrid(hWindow, 500, 360);
+                                                            StraightGrid(hBitmap, 500, 360);
+                                                            GdiFlush();
+                                                        }},
+                                                       10);
     ReleaseDC(oColours.Handle(), hWindow);
-    std::printf("colour window full paint: %.0f us; straight GDI: %.0f us; ratio %.2f\n", a[0], a[1], a[0] / a[1]);
+    std::printf("colour window full paint: median %.0f us; straight GDI: median %.0f us; ratio %.2f\n", a[0].fMedian,
+                a[1].fMedian, a[0].fMedian / a[1].fMedian);
 }
 
 }  // namespace

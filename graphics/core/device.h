@@ -12,6 +12,15 @@
 class objectShape;
 struct PainterState;
 
+// Device positions are held within +-kDeviceLimit, far beyond any canvas yet
+// small enough that the system's mapping and drawing of a figure there do not
+// overflow (Wine's do beyond some 2^27).
+constexpr int32_t kDeviceLimit = 1 << 26;
+// A sum or product of device coordinates formed in 64 bits, held within
+// +-kDeviceLimit as every device position is: a figure far beyond the canvas
+// keeps its side instead of wrapping round to the other.
+int32_t SaturatedCoordinate(int64_t v);
+
 // A box in device pixels: lower-left corner and extents.
 struct DeviceBox {
     int32_t x, y, w, h;
@@ -31,7 +40,8 @@ void SetUpwardMapping(HDC hDC, int32_t nWidth, int32_t nHeight, int32_t nTopSpac
 RECT DeviceRect(HDC hDC, const DeviceBox& oBox);
 // Fills the box with a solid colour.
 void FillBox(HDC hDC, const DeviceBox& oBox, COLORREF nColor);
-// Copies the box of hSrc at (nSrcX, nSrcY) onto the same-sized box of hDst.
+// Copies the box of hSrc at (nSrcX, nSrcY) onto the same-sized box of hDst;
+// between two upward-mapped DCs without switching them to device units.
 void CopyBox(HDC hDst, const DeviceBox& oBox, HDC hSrc, int32_t nSrcX, int32_t nSrcY);
 
 // Switches a DC to device units for its lifetime (the clip region stays).
@@ -47,8 +57,10 @@ private:
     int _nSaved;
 };
 
-// Device types; they decide where a drawing object finds its DC.
+// Device types; they decide where a drawing object finds its DC. A painter
+// that has forgotten its device has none.
 enum : int32_t {
+    kDeviceNone = -1,
     kDeviceScreen = 0,
     kDevicePrinter = 1,
     kDeviceMemory = 2,
@@ -72,6 +84,9 @@ public:
     virtual int32_t OwnToolBarHeight() const { return 0; }
     // Shell and scroll windows keep their whole canvas even with a tool bar.
     virtual bool KeepsToolBarSpace() const { return false; }
+    // The canvas point that the lower-left pixel of the device's view shows:
+    // a scrolled window's offsets, whose DC maps the canvas so shifted.
+    virtual POINT ViewOrigin() const { return {0, 0}; }
     // The memory device's DC (_pBitmapDC) and the metafile device's recording
     // DC (_pMetafileDC); NULL on the other devices.
     virtual HDC BitmapDC() const { return nullptr; }

@@ -105,6 +105,7 @@ Graphics& Graphics::Destroy()
 
 Graphics& Graphics::InternSetDevPar()
 {
+    if (_oDevice == nullptr) return *this;
     _nTopSpace = 0;
     SIZE s = _oDevice->CanvasSize();
     const int32_t nType = _oDevice->_nDeviceTyp;
@@ -155,7 +156,7 @@ Graphics& Graphics::InternGetDevValues()
 
 int32_t Graphics::GetDeviceType() const
 {
-    return _oDevice->_nDeviceTyp;
+    return _oDevice != nullptr ? _oDevice->_nDeviceTyp : kDeviceNone;
 }
 
 Graphics& Graphics::DrawShape(objectShape& oShape)

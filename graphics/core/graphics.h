@@ -50,7 +50,8 @@ public:
     Graphics& operator=(const Graphics&) = delete;
 
     // Releases the refresh bitmap, the saved area and the font and forgets the
-    // device; safe to repeat (the destructor calls it).
+    // device; safe to repeat (the destructor calls it). Afterwards every
+    // operation draws nothing and the device type is kDeviceNone.
     Graphics& Destroy();
 
     // ---- Device binding ----
@@ -139,9 +140,13 @@ public:
     // device pixels); without arguments to the whole drawing area.
     Graphics& SetClipRegion();
     Graphics& SetClipRegion(double x, double y, double w, double h, uint32_t nMode = 0, uint32_t nOrigin = 0);
-    // Selects the kept clip region into a DC; a window selects it into each DC
-    // it prepares for a drawing, as its DCs do not keep it.
-    void SelectClipDevice(HDC hDC) const;
+    // Selects the kept clip region (none when there is none) into a DC; a
+    // window selects it into each DC it prepares for a drawing, as its DCs do
+    // not keep it. oShift moves it by so many device pixels, for a DC whose
+    // pixels lie so far from those of the refresh bitmap.
+    void SelectClipDevice(HDC hDC, POINT oShift = {0, 0}) const;
+    // Takes the clip away: later drawing is clipped by nothing but the device.
+    Graphics& InternClearClipRegion();
 
     // ---- Rectangles (paint_rectangles.cpp) ----
     Graphics& PaintRectangle(double x, double y, double w, double h, uint32_t nFill = 0, uint32_t nOrigin = 0);

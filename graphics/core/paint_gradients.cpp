@@ -43,9 +43,12 @@ Graphics& Graphics::PaintGradientArea(double x, double y, double w, double h, do
 Graphics& Graphics::PaintSpotArea(double x, double y, double w, double h, double fIntensity, uint32_t nOrigin,
                                   uint32_t nDirection)
 {
+    const bool lClipped = _hClipRegion.Get() != nullptr;
     const int32_t nClipX = _nClipX, nClipY = _nClipY, nClipWidth = _nClipWidth, nClipHeight = _nClipHeight;
     const uint32_t nUnits = (_fFactorX != 1.0 || _fFactorY != 1.0) ? 1 : 0;
     SetClipRegion(x, y, w, h, nUnits, nOrigin);
     PaintSpotCanvas(fIntensity, nDirection);
+    // A painter that was never clipped is left without a clip again.
+    if (!lClipped) return InternClearClipRegion();
     return SetClipRegion(nClipX, nClipY, nClipWidth, nClipHeight, 0);
 }

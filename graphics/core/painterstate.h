@@ -106,6 +106,9 @@ struct PainterState {
     int32_t _nClipHeight = 0;
     // The clip region in the DCs' device units; none until the first clip.
     RegionHandle _hClipRegion;
+    // Counts the clip regions set, so that a DC kept from drawing to drawing
+    // knows when its region is out of date.
+    uint32_t _nClipSerial = 0;
     int32_t _nOriginX = 0;
     int32_t _nOriginY = 0;
     int32_t _nOffsetX = 0;

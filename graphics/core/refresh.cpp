@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "graphics/core/graphics.h"
 #include "graphics/objects/objectshape.h"
 #include "platform/runtime/numtext.h"
@@ -21,7 +23,9 @@ public:
     MemoryCanvas _oCanvas;
 };
 
-// Copies an area from the refresh bitmap back onto the window.
+// Copies an area of the window's view from the refresh bitmap back onto the
+// window: the part of it that lies on the drawing area, from the canvas
+// position that the view shows there.
 class objectRefreshBmp : public objectShape {
 public:
     objectRefreshBmp(GraphicsDevice& oDevice, const DeviceBox& oArea) : objectShape(oDevice), _oArea(oArea) {}
@@ -29,8 +33,18 @@ public:
     {
         const PainterState& g = State();
         if (_oArea.w <= 0 || _oArea.h <= 0 || g._oRefreshCanvas.DC() == nullptr) return;
-        CopyBox(SelectDrawDC(1), _oArea, g._oRefreshCanvas.DC(), _oArea.x + g._nScrollOffsX,
-                _oArea.y + g._nScrollOffsY);
+        const int64_t x = int64_t{_oArea.x} + g._nScrollOffsX, y = int64_t{_oArea.y} + g._nScrollOffsY;
+        const int64_t x0 = std::max<int64_t>(x, g._oOrigin.x), y0 = std::max<int64_t>(y, g._oOrigin.y);
+        const int64_t x1 = std::min<int64_t>(x + _oArea.w, int64_t{g._oOrigin.x} + g._oDim.cx);
+        const int64_t y1 = std::min<int64_t>(y + _oArea.h, int64_t{g._oOrigin.y} + g._oDim.cy);
+        if (x1 <= x0 || y1 <= y0) return;
+        // The window's DC maps the canvas as its view shows it.
+        const POINT v = Device().ViewOrigin();
+        const DeviceBox oSource{static_cast<int32_t>(x0), static_cast<int32_t>(y0), static_cast<int32_t>(x1 - x0),
+                                static_cast<int32_t>(y1 - y0)};
+        const DeviceBox oTarget{static_cast<int32_t>(x0 - g._nScrollOffsX + v.x),
+                                static_cast<int32_t>(y0 - g._nScrollOffsY + v.y), oSource.w, oSource.h};
+        CopyBox(SelectDrawDC(1), oTarget, g._oRefreshCanvas.DC(), oSource.x, oSource.y);
     }
 
 private:

@@ -23,7 +23,7 @@ Graphics& Graphics::SetBackgroundColor(std::optional<ColorArg> uColor)
 {
     if (uColor) _nBackgrColor = ChangeColorArg2Rgb(*uColor);
     if (_lBlackWhite) _nBackgrColor = ChangeRgb2Gray(_nBackgrColor);
-    _oDevice->SetBackground(_nBackgrColor);
+    if (_oDevice != nullptr) _oDevice->SetBackground(_nBackgrColor);
     if (_oRefreshCanvas.DC() != nullptr) SetBkColor(_oRefreshCanvas.DC(), _nBackgrColor);
     return *this;
 }
@@ -142,10 +142,44 @@ Graphics& Graphics::SetClipRegion(double x, double y, double w, double h, uint32
     _nClipWidth = c.w;
     _nClipHeight = c.h;
     _hClipRegion = c.hRegion;
+    ++_nClipSerial;
     return *this;
 }
 
-void Graphics::SelectClipDevice(HDC hDC) const
+void Graphics::SelectClipDevice(HDC hDC, POINT oShift) const
 {
-    if (_hClipRegion.Get() != nullptr) SelectClipRgn(hDC, _hClipRegion.Get());
+    if (_hClipRegion.Get() == nullptr || (oShift.x == 0 && oShift.y == 0)) {
+        SelectClipRgn(hDC, _hClipRegion.Get());
+        return;
+    }
+    HRGN hShifted = CreateRectRgn(0, 0, 0, 0);
+    CombineRgn(hShifted, _hClipRegion.Get(), nullptr, RGN_COPY);
+    OffsetRgn(hShifted, oShift.x, oShift.y);
+    SelectClipRgn(hDC, hShifted);
+    DeleteObject(hShifted);
+}
+
+namespace {
+
+// Takes the clip region out of every drawing DC of the device.
+class objectNoClip : public objectShape {
+public:
+    using objectShape::objectShape;
+    void Draw() override
+    {
+        ForEachPass([](HDC hDC) { SelectClipRgn(hDC, nullptr); });
+    }
+};
+
+}  // namespace
+
+Graphics& Graphics::InternClearClipRegion()
+{
+    if (_oDevice == nullptr) return *this;
+    objectNoClip oNoClip(*_oDevice);
+    DrawShape(oNoClip);
+    _nClipX = _nClipY = _nClipWidth = _nClipHeight = 0;
+    _hClipRegion.Reset();
+    ++_nClipSerial;
+    return *this;
 }

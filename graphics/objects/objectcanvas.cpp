@@ -58,7 +58,7 @@ void objectEraseArea::Draw()
 {
     // One pixel short of the area's extents in each direction.
     const DeviceBox a = DeviceArea();
-    const DeviceBox b{a.x, a.y, a.w - 1, a.h - 1};
+    const DeviceBox b{a.x, a.y, SaturatedCoordinate(int64_t{a.w} - 1), SaturatedCoordinate(int64_t{a.h} - 1)};
     ForEachPass([&](HDC hDC) { FillBox(hDC, b, State()._nBackgrColor); });
 }
 

@@ -32,15 +32,13 @@ void objectClipRegion::Draw()
     }
     AlignOrigin(x, y, w, h, _nOriginMode);
     // The rectangle in the DC's device units, whose rows run downward from the
-    // top of the canvas (tool-bar strip included).
-    RECT r;
-    if (Device()._nDeviceTyp == kDevicePrinter) {
-        const int32_t nCanvasHeight = Device().CanvasSize().cy;
-        r = {x, nCanvasHeight - y - h, x + w, nCanvasHeight - y};
-    } else {
-        r = {x, g._nMaxHeight - y - h + g._nTopSpace, x + w, g._nMaxHeight - y + g._nTopSpace};
-    }
-    _oClip = {x, y, w, h, RegionHandle(CreateRectRgn(r.left, r.top - 1, r.right + 1, r.bottom))};
+    // top of the canvas (tool-bar strip included): exactly the pixels of the
+    // box, so that nothing is drawn beyond it.
+    const int64_t nBottomRow = Device()._nDeviceTyp == kDevicePrinter ? int64_t{Device().CanvasSize().cy}
+                                                                      : int64_t{g._nMaxHeight} + g._nTopSpace;
+    const RECT r{x, SaturatedCoordinate(nBottomRow - y - h), SaturatedCoordinate(int64_t{x} + w),
+                 SaturatedCoordinate(nBottomRow - y)};
+    _oClip = {x, y, w, h, RegionHandle(CreateRectRgn(r.left, r.top, r.right, r.bottom))};
     if (_oClip.hRegion.Get() == nullptr) return;
     ForEachPass([&](HDC hDC) { SelectClipRgn(hDC, _oClip.hRegion.Get()); });
 }

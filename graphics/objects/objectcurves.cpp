@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <new>
 
 #include "graphics/core/painterstate.h"
 #include "graphics/objects/objectlines.h"
@@ -39,22 +40,14 @@ void objectSpline::Draw()
     // One vertex per device column between the outer knots, but only for the
     // columns the DCs can show, widened by the pen so that wide lines enter
     // from outside as they would.
-    int64_t nLeft = std::numeric_limits<int32_t>::max(), nRight = std::numeric_limits<int32_t>::min();
-    ForEachPass([&](HDC hDC) {
-        RECT r;
-        if (GetClipBox(hDC, &r) == ERROR) return;
-        nLeft = std::min<int64_t>(nLeft, std::min(r.left, r.right));
-        nRight = std::max<int64_t>(nRight, std::max(r.left, r.right));
-    });
-    const int64_t nMargin = std::max(g._nLineWidth, 1) + 2;
-    nLeft -= nMargin;
-    nRight += nMargin;
+    const LogicalBox oVisible = VisibleBox(std::max(g._nLineWidth, 1) + 1);
+    const int64_t nLeft = oVisible.left, nRight = oVisible.right;
     const double x1 = _oCurve.KnotX(1), xn = _oCurve.KnotX(n);
     std::vector<POINT> aVertices;
     int nInterval = 1;
     auto vertex = [&](int64_t column, double x) {
         if (column >= nLeft && column <= nRight)
-            aVertices.push_back({static_cast<LONG>(column), _oCurve.GetCoordinate(x, nInterval)});
+            aVertices.push_back({static_cast<LONG>(column), SaturatedCoordinate(_oCurve.GetCoordinate(x, nInterval))});
     };
     vertex(Long(x1), x1);
     const int64_t nFirst = std::max<int64_t>(Long(x1) + 1, nLeft), nLast = std::min<int64_t>(Long(xn) - 1, nRight);
@@ -99,7 +92,13 @@ objectBezier::objectBezier(GraphicsDevice& oDevice, const WorldPoints& aPoints, 
 
 void objectBezier::Draw()
 {
-    const std::vector<POINT> aChain = BezierChain(DeviceVertices(*this, _aPoints), _lSmooth);
+    // A point buffer that cannot be had leaves the figure out.
+    std::vector<POINT> aChain;
+    try {
+        aChain = BezierChain(DeviceVertices(*this, _aPoints), _lSmooth);
+    } catch (const std::bad_alloc&) {
+        return;
+    }
     if (aChain.empty()) return;
     const ShapeFill oFill = ResolveFill(State(), _nFill);
     const DWORD nCount = static_cast<DWORD>(aChain.size());

@@ -1,10 +1,13 @@
 #include "graphics/objects/objectfractal.h"
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "graphics/core/colors.h"
 #include "graphics/core/painterstate.h"
 #include "graphics/objects/fractalengine.h"
+#include "platform/runtime/numtext.h"
 
 namespace {
 
@@ -45,6 +48,14 @@ private:
     HBRUSH _hBrush = nullptr;
     COLORREF _nColor = 0;
 };
+
+// A device position less the shift of the origin mode, rounded as every
+// position (the 32-bit range's rounding no longer matters beyond it).
+int64_t ShiftedCorner(int64_t nPos, double fShift)
+{
+    const double v = static_cast<double>(nPos) - fShift;
+    return std::fabs(v) < 2e9 ? int64_t{Long(v)} : static_cast<int64_t>(v);
+}
 
 // Frames the proposed next window on the picture with a dotted black line.
 void FrameNextWindow(HDC hDC, const RECT& r)
@@ -88,6 +99,15 @@ objectFractal::objectFractal(GraphicsDevice& oDevice, double x, double y, double
     if (_aParameters->size() < kFractalEntries) _aParameters->resize(kFractalEntries);
 }
 
+objectFractal::FractalPart objectFractal::VisiblePart(int64_t x0, int64_t y0, int32_t w, int32_t h) const
+{
+    const LogicalBox b = VisibleBox();
+    const int64_t c0 = std::max<int64_t>(0, b.left - x0), c1 = std::min<int64_t>(w, b.right - x0 + 1);
+    const int64_t r0 = std::max<int64_t>(0, b.bottom - y0), r1 = std::min<int64_t>(h, b.top - y0 + 1);
+    if (c1 <= c0 || r1 <= r0) return {};
+    return {static_cast<int>(c0), static_cast<int>(r0), static_cast<int>(c1 - c0), static_cast<int>(r1 - r0)};
+}
+
 objectFractal::~objectFractal()
 {
     for (WindowTableRow& row : gaFractalWindows)
@@ -125,10 +145,13 @@ void objectFractal::Draw()
     for (const ColorTriple& c : gaColorArray) aTable.push_back(RGB(c.nRed, c.nGreen, c.nBlue));
     const FractalSettings s = ValidateFractalParameters(*_aParameters);
 
-    // 4. The device rectangle.
-    int32_t x0 = DevicePosX(_fX), y0 = DevicePosY(_fY);
+    // 4. The device rectangle, its corner in 64 bits: only its pixels on the
+    // canvas are drawn, however far off the corner lies.
     const int32_t w = DeviceExtentX(_fWidth), h = DeviceExtentY(_fHeight);
-    AlignOrigin(x0, y0, w, h, _nOriginMode);
+    double dx = 0.0, dy = 0.0;
+    OriginShift(w, h, _nOriginMode, dx, dy);
+    const int64_t x0 = ShiftedCorner(int64_t{Long(_fX * g._fFactorX)} + g._nOffsetX, dx);
+    const int64_t y0 = ShiftedCorner(int64_t{Long(_fY * g._fFactorY)} + g._nOffsetY, dy);
 
     // 5.-6. Base colours and the window of the complex plane.
     const FractalColouring oColouring(s, g._nLineColor, g._nBackgrColor, std::move(aTable));
@@ -146,16 +169,23 @@ void objectFractal::Draw()
         return;
     }
 
-    // 7.-9. Zoom, pixel order and DCs.
-    const bool lZoom = s.nZoomMode == 1 || s.nZoomMode == 3;
-    FractalAutoZoom oZoom(s, w, h);
-    FractalPixelOrder oOrder(s.nPixelOrder, w, h, SecondsOfDay());
+    // 7.-9. DCs, zoom and pixel order. Only the columns and rows that the DCs
+    // can show are worked through; the mapping to the complex plane and the
+    // zoom keep the rectangle's full size.
     HDC hDC1 = SelectDrawDC(1);
     const HDC hDC2 = SelectDrawDC(2);
     if (hDC1 == nullptr) {
         unregister();
         return;
     }
+    const FractalPart oPart = VisiblePart(x0, y0, w, h);
+    if (oPart.nColumns <= 0 || oPart.nRows <= 0) {
+        unregister();
+        return;
+    }
+    const bool lZoom = s.nZoomMode == 1 || s.nZoomMode == 3;
+    FractalAutoZoom oZoom(s, w, h);
+    FractalPixelOrder oOrder(s.nPixelOrder, oPart.nColumns, oPart.nRows, SecondsOfDay());
     const SIZE oDimAtStart = g._oDim;
     const int nOldRop = SetROP2(hDC1, g._nRasterMode);
     if (hDC2 != nullptr) SetROP2(hDC2, g._nRasterMode);
@@ -164,6 +194,8 @@ void objectFractal::Draw()
     PixelBrush oBrush;
     int r = 0, c = 0;
     while (!_lStop && oOrder.Next(r, c)) {
+        r += oPart.nFirstRow;
+        c += oPart.nFirstColumn;
         const FractalPoint p = IterateFractal(s, FractalCoordinate(oWindow.fLeft, oWindow.fRight, c, w),
                                               FractalCoordinate(oWindow.fBottom, oWindow.fTop, r, h));
         if (lZoom && s.nPixelOrder != 4) oZoom.Pixel(r, c, p, oOrder.SpiralNegative());
@@ -189,7 +221,8 @@ void objectFractal::Draw()
             }
             hDC1 = SelectDrawDC(1);
         }
-        const RECT rPixel{x0 + c, y0 + r, x0 + c + 1, y0 + r - 1};
+        const int32_t x = SaturatedCoordinate(x0 + c), y = SaturatedCoordinate(y0 + r);
+        const RECT rPixel{x, y, x + 1, y - 1};
         FillRect(hDC1, &rPixel, hBrush);
         if (hDC2 != nullptr) FillRect(hDC2, &rPixel, hBrush);
     }
@@ -204,8 +237,9 @@ void objectFractal::Draw()
             z.r4Left = static_cast<float>(oNext.oNext.fLeft);
         }
         if (oNext.lFrame) {
-            const RECT rFrame{oNext.oFrame.left + x0, oNext.oFrame.top + y0, oNext.oFrame.right + x0,
-                              oNext.oFrame.bottom + y0};
+            const RECT rFrame{SaturatedCoordinate(oNext.oFrame.left + x0), SaturatedCoordinate(oNext.oFrame.top + y0),
+                              SaturatedCoordinate(oNext.oFrame.right + x0),
+                              SaturatedCoordinate(oNext.oFrame.bottom + y0)};
             FrameNextWindow(hDC1, rFrame);
             if (hDC2 != nullptr) FrameNextWindow(hDC2, rFrame);
         }

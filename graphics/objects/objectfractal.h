@@ -40,6 +40,13 @@ public:
     static constexpr int kWindowTableRows = 50;
 
 private:
+    // The columns and rows of the w x h rectangle at (x0, y0) that the DCs can
+    // show (from the rectangle's lower-left pixel); none when it lies outside.
+    struct FractalPart {
+        int nFirstColumn = 0, nFirstRow = 0, nColumns = 0, nRows = 0;
+    };
+    FractalPart VisiblePart(int64_t x0, int64_t y0, int32_t w, int32_t h) const;
+
     double _fX, _fY, _fWidth, _fHeight;
     uint16_t _nOriginMode;
     FractalParameters _aDefaults;

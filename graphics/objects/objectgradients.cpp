@@ -184,13 +184,14 @@ void objectGradientArea::Draw()
     const int32_t ox = g._oOrigin.x, oy = g._oOrigin.y, cw = g._oDim.cx, ch = g._oDim.cy;
     const int32_t l = ColumnDirection(_nDirection) ? cw : ch;
     // The bands of the canvas-wide ramp that cross the rectangle.
-    int32_t first, last;
+    int64_t first, last;
     switch (_nDirection) {
-    case 1: first = y - oy, last = y + h - oy; break;
-    case 0: first = oy + ch - y - h, last = oy + ch - y; break;
-    case 3: first = x - ox, last = x + w - ox; break;
-    default: first = ox + cw - x - w, last = ox + cw - x; break;
+    case 1: first = int64_t{y} - oy, last = int64_t{y} + h - oy; break;
+    case 0: first = int64_t{oy} + ch - y - h, last = int64_t{oy} + ch - y; break;
+    case 3: first = int64_t{x} - ox, last = int64_t{x} + w - ox; break;
+    default: first = int64_t{ox} + cw - x - w, last = int64_t{ox} + cw - x; break;
     }
+    const int32_t yAbove = SaturatedCoordinate(int64_t{y} + 1);
     ForEachPass([&](HDC hDC) {
         GradientRamp oRamp(g._nBackgrColor, g._nGradientColor, l, factor);
         Bands oBands(hDC);
@@ -202,8 +203,8 @@ void objectGradientArea::Draw()
             switch (_nDirection) {
             case 1: oBands.Row(x, oy + i, w, c); break;
             case 0: oBands.Row(x, oy + ch - i + 1, w, c); break;
-            case 3: oBands.Column(ox + i - 1, y + 1, h, c); break;
-            default: oBands.Column(ox + cw - i, y + 1, h, c); break;
+            case 3: oBands.Column(ox + i - 1, yAbove, h, c); break;
+            default: oBands.Column(ox + cw - i, yAbove, h, c); break;
             }
         }
         oBands.Fill();

@@ -56,7 +56,7 @@ void objectRectangle::Draw()
     const ShapeFill oFill = ResolveFill(g, _nFill);
     ForEachPass([&](HDC hDC) {
         ClosedShapeTools oTools(hDC, g, oFill);
-        Rectangle(hDC, dx1, dy1 - 1, dx2 + 1, dy2);
+        Rectangle(hDC, dx1, SaturatedCoordinate(int64_t{dy1} - 1), SaturatedCoordinate(int64_t{dx2} + 1), dy2);
     });
 }
 
@@ -89,6 +89,7 @@ void objectRectangleRounded::Draw()
     const ShapeFill oFill = ResolveFill(g, _nFill);
     ForEachPass([&](HDC hDC) {
         ClosedShapeTools oTools(hDC, g, oFill);
-        RoundRect(hDC, x, y - 1, x + w + 1, y + h, cw, ch);
+        RoundRect(hDC, x, SaturatedCoordinate(int64_t{y} - 1), SaturatedCoordinate(int64_t{x} + w + 1),
+                  SaturatedCoordinate(int64_t{y} + h), cw, ch);
     });
 }

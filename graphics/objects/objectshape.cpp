@@ -48,20 +48,9 @@ HBRUSH objectShape::CreateBmpBrush(const std::array<uint32_t, 64>& aPattern)
     return CreateDIBPatternBrushPt(&oImage, DIB_RGB_COLORS);
 }
 
-namespace {
-
-// A rounded position plus the offset, held within the 32-bit range.
-int32_t Shifted(int32_t nPos, int32_t nOffset)
-{
-    return static_cast<int32_t>(std::clamp<int64_t>(int64_t{nPos} + nOffset, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
-
-}  // namespace
-
 int32_t objectShape::DevicePos(double v, double fFactor, int32_t nOffset)
 {
-    return Shifted(Long(v * fFactor), nOffset);
+    return SaturatedCoordinate(int64_t{Long(v * fFactor)} + nOffset);
 }
 int32_t objectShape::DevicePosX(double x) const
 {
@@ -83,6 +72,22 @@ int32_t objectShape::DeviceExtentY(double h) const
 void objectShape::AlignOrigin(int32_t& x, int32_t& y, int32_t w, int32_t h, uint32_t nOrigin) const
 {
     if (nOrigin != 0) State().GetOriginPoint(x, y, w, h, nOrigin);
+}
+
+objectShape::LogicalBox objectShape::VisibleBox(int64_t nMargin) const
+{
+    LogicalBox b{std::numeric_limits<int64_t>::max(), std::numeric_limits<int64_t>::max(),
+                 std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::min()};
+    ForEachPass([&](HDC hDC) {
+        RECT r;
+        if (GetClipBox(hDC, &r) == ERROR) return;
+        b.left = std::min<int64_t>(b.left, std::min(r.left, r.right));
+        b.right = std::max<int64_t>(b.right, std::max(r.left, r.right));
+        b.bottom = std::min<int64_t>(b.bottom, std::min(r.top, r.bottom));
+        b.top = std::max<int64_t>(b.top, std::max(r.top, r.bottom));
+    });
+    if (b.left > b.right) return b;
+    return {b.left - nMargin - 1, b.bottom - nMargin - 1, b.right + nMargin + 1, b.top + nMargin + 1};
 }
 
 ShapeFill ResolveFill(const PainterState& oState, uint32_t nFillFlag, bool lOutlineCode160)

@@ -56,7 +56,7 @@ public:
     // World to device: positions with the world offset, extents without.
     // DevicePos is the rule of both positions: the value times the factor,
     // rounded as every float stored into an integer, plus the offset, held
-    // within the 32-bit range.
+    // within +-kDeviceLimit.
     static int32_t DevicePos(double v, double fFactor, int32_t nOffset);
     int32_t DevicePosX(double x) const;
     int32_t DevicePosY(double y) const;
@@ -65,6 +65,15 @@ public:
     // Aligns the device point by the origin mode (the painter's GetOriginPoint;
     // mode 0 leaves it).
     void AlignOrigin(int32_t& x, int32_t& y, int32_t w, int32_t h, uint32_t nOrigin) const;
+
+    // The part of the device that its DCs can show: the union of the clip
+    // boxes of the passes in logical units, widened by nMargin pixels and by
+    // one more at every edge (which edge of a mirrored box the system leaves
+    // out is its choice). Empty (left above right) when no pass has a DC.
+    struct LogicalBox {
+        int64_t left, bottom, right, top;
+    };
+    LogicalBox VisibleBox(int64_t nMargin = 0) const;
 
 private:
     GraphicsDevice* _oShapeDevice;

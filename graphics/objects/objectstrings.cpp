@@ -124,6 +124,8 @@ void objectStringRing::Draw()
     if (n == 0 || hDC1 == nullptr) return;
 
     const double r = _fRadius * g._fFactorX;
+    // A ring without a finite radius has no place for a character.
+    if (!std::isfinite(r)) return;
     int32_t cx = DevicePosX(_fX), cy = DevicePosY(_fY);
     if (_nOriginMode != 10) {
         const int32_t d = Long(r * 2.0);

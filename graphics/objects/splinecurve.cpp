@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/runtime/numtext.h"
+
 namespace {
 bool AllFinite(const std::vector<double>& v)
 {
@@ -220,18 +222,22 @@ double SplineCurve::Value(double x) const
 
 double SplineCurve::ValueOn(int i, double x) const
 {
+    // At the interval's end its neighbour's value, which the polynomial
+    // would give only after cancelling its terms against each other: beside
+    // a knot at 1e300 nothing of the value would be left.
+    if (x == _aKnotX[i + 1]) return _aCoeffA[i + 1];
     const double t = x - _aKnotX[i];
     return _aCoeffA[i] + t * (_aCoeffB[i] + t * (_aCoeffC[i] + t * _aCoeffD[i] / 3.0) / 2.0);
 }
 
 long SplineCurve::GetCoordinate(double x) const
 {
-    return std::lround(Value(x));
+    return Long(Value(x));
 }
 
 long SplineCurve::GetCoordinate(double x, int& nInterval) const
 {
-    if (_nCount < 2) return std::lround(Value(x));
+    if (_nCount < 2) return Long(Value(x));
     while (nInterval < _nCount - 1 && x > _aKnotX[nInterval + 1]) ++nInterval;
-    return std::lround(ValueOn(nInterval, x));
+    return Long(ValueOn(nInterval, x));
 }

@@ -23,7 +23,8 @@ public:
     // deviation is lowered below it).
     double CalculateSpline(double smoothing);
 
-    // f(x) for X[1] <= x <= X[n], rounded to a whole number.
+    // f(x) for X[1] <= x <= X[n], rounded to a whole number and held within
+    // the 32-bit range.
     long GetCoordinate(double x) const;
     // The same for x that only grow from call to call: the interval nInterval
     // (start with 1) moves on instead of being searched.

@@ -579,16 +579,22 @@ void gTransPushButton::PaintRefresh()
 {
     HDC hSource = OwnerRefreshDC(*this);
     if (hSource == nullptr) return;
-    RECT r;
+    RECT r, rOwner;
     GetClientRect(Handle(), &r);
     MapWindowPoints(Handle(), GetParent(Handle()), reinterpret_cast<POINT*>(&r), 2);
+    GetClientRect(GetParent(Handle()), &rOwner);
+    // The canvas point under the button's top-left pixel (the owner's view
+    // shows its canvas shifted by the scroll offsets, y upward), and that
+    // point's pixel in the bitmap.
+    const POINT v = oDevice->ViewOrigin();
+    POINT oSource{r.left + v.x, rOwner.bottom - 1 - r.top + v.y};
+    LPtoDP(hSource, &oSource, 1);
     HDC hDC = GetDC(Handle());
     {
         ClipScope oClip(hDC, BorderClip());
-        // One block in device units: the bitmap's rows are the owner's client
-        // rows, whatever mapping the painter keeps on it.
+        // One block in device units, from the button's pixel in the bitmap on.
         const DeviceUnits oUnits(hSource);
-        BitBlt(hDC, 0, 0, r.right - r.left, r.bottom - r.top, hSource, r.left, r.top, SRCCOPY);
+        BitBlt(hDC, 0, 0, r.right - r.left, r.bottom - r.top, hSource, oSource.x, oSource.y, SRCCOPY);
     }
     ReleaseDC(Handle(), hDC);
 }

@@ -29,23 +29,42 @@ bool HasFrame(HWND hWindow)
     return oWindow.right - oWindow.left != oClient.right || oWindow.bottom - oWindow.top != oClient.bottom;
 }
 
-// The places of a form's shown children that have a frame of their own, in
-// screen pixels. Such a child (an edit field, a list) covers its place and
-// draws all of it itself: the form's drawing leaves these places out, so
-// that the frames are never painted over and never need drawing anew, which
-// under Wine costs as much as all other controls of a form together.
-HRGN FramedChildrenRegion(HWND hForm)
+// Calls fn(place) with the place in screen pixels of each of a form's shown
+// children that has a frame of its own. Such a child (an edit field, a list)
+// covers its place and draws all of it itself: the form's drawing and its
+// background leave these places out, so that the frames and scroll bars are
+// never painted over and never need drawing anew, which under Wine costs as
+// much as all other controls of a form together.
+template <typename Fn>
+void ForEachFramedChild(HWND hForm, Fn fn)
 {
-    HRGN hRegion = CreateRectRgn(0, 0, 0, 0);
     for (HWND hChild = GetWindow(hForm, GW_CHILD); hChild != nullptr; hChild = GetWindow(hChild, GW_HWNDNEXT)) {
         if (!IsWindowVisible(hChild) || !HasFrame(hChild)) continue;
         RECT r{};
         GetWindowRect(hChild, &r);
+        fn(r);
+    }
+}
+
+// The places of the framed children as one region.
+HRGN FramedChildrenRegion(HWND hForm)
+{
+    HRGN hRegion = CreateRectRgn(0, 0, 0, 0);
+    ForEachFramedChild(hForm, [&](const RECT& r) {
         HRGN hPlace = CreateRectRgnIndirect(&r);
         CombineRgn(hRegion, hRegion, hPlace, RGN_OR);
         DeleteObject(hPlace);
-    }
+    });
     return hRegion;
+}
+
+// Leaves the framed children's places out of a DC of the form's client area.
+void ExcludeFramedChildren(HWND hForm, HDC hDC)
+{
+    ForEachFramedChild(hForm, [&](RECT r) {
+        MapWindowPoints(HWND_DESKTOP, hForm, reinterpret_cast<POINT*>(&r), 2);
+        ExcludeClipRect(hDC, r.left, r.top, r.right, r.bottom);
+    });
 }
 
 void AskForPaintNew(HWND hChild)
@@ -54,14 +73,15 @@ void AskForPaintNew(HWND hChild)
 }
 
 // A form's child is redrawn with every window it holds (a combo box's edit,
-// a spin control's parts), those first. Its frame needs no drawing: the form
-// draws around framed children.
-void RedrawWithOwnChildren(HWND hChild)
+// a spin control's parts), those first. Its frame needs drawing only after
+// the form was shown (lFrame): the form draws around framed children, but
+// under Wine a child redrawn without its frame then never draws it.
+void RedrawWithOwnChildren(HWND hChild, bool lFrame)
 {
-    constexpr UINT kRedrawControl = RDW_INVALIDATE | RDW_ERASE;
+    const UINT nRedraw = RDW_INVALIDATE | RDW_ERASE | (lFrame ? RDW_FRAME : 0);
     for (HWND hInner = GetWindow(hChild, GW_CHILD); hInner != nullptr; hInner = GetWindow(hInner, GW_HWNDNEXT))
-        RedrawWindow(hInner, nullptr, nullptr, kRedrawControl);
-    RedrawWindow(hChild, nullptr, nullptr, kRedrawControl);
+        RedrawWindow(hInner, nullptr, nullptr, nRedraw);
+    RedrawWindow(hChild, nullptr, nullptr, nRedraw);
 }
 
 // Static texts, check boxes and radio buttons draw their text over the
@@ -107,9 +127,24 @@ template <class Base>
 LRESULT gKitWindow<Base>::Dispatch(Event& oEvent)
 {
     if (oEvent.message == WM_DESTROY) ReleasePreparedDC();
+    if constexpr (kIsFormBase<Base>) {
+        if (oEvent.message == WM_ERASEBKGND) {
+            // The framework fills the background of a form around its framed
+            // children, on a DC that its sender may go on using.
+            const auto hDC = reinterpret_cast<HDC>(oEvent.wParam);
+            const int nSaved = SaveDC(hDC);
+            ExcludeFramedChildren(SurfaceHandle(), hDC);
+            const LRESULT nErased = Base::Dispatch(oEvent);
+            RestoreDC(hDC, nSaved);
+            return nErased;
+        }
+    }
     const LRESULT nResult = Base::Dispatch(oEvent);
     switch (oEvent.message) {
     case WM_SIZING: _lResizeAktiv = true; break;
+    case WM_SHOWWINDOW:
+        if (oEvent.wParam != 0) _lFramesDue = true;
+        break;
     case WM_EXITSIZEMOVE: EndSizeMove(); break;
     case WM_SYSCOMMAND:
         if (oEvent.wParam == SC_RESTORE || oEvent.wParam == SC_MAXIMIZE) this->Repaint();
@@ -149,7 +184,7 @@ template <class Base>
 void gKitWindow<Base>::RepaintChild(HWND hChild, Window& oChild)
 {
     if constexpr (kIsFormBase<Base>) {
-        RedrawWithOwnChildren(hChild);
+        RedrawWithOwnChildren(hChild, _lFramesDue);
         // A track bar draws its channel anew only on a new size.
         if (dynamic_cast<Slider*>(&oChild) != nullptr) SendMessageA(hChild, WM_SIZE, 0, 0);
     } else if (dynamic_cast<gPaintNewTarget*>(&oChild) != nullptr) {
@@ -164,7 +199,7 @@ void gKitWindow<Base>::ExposeChild(HWND hChild, Window& oChild, const BoundingBo
 {
     if (!ControlSharesArea(oChild, oArea)) return;
     if constexpr (kIsFormBase<Base>) {
-        RedrawWithOwnChildren(hChild);
+        RedrawWithOwnChildren(hChild, _lFramesDue);
     } else if (dynamic_cast<gPaintNewTarget*>(&oChild) != nullptr) {
         AskForPaintNew(hChild);
     } else if (DrawsOverBackground(oChild)) {
@@ -185,9 +220,12 @@ void gKitWindow<Base>::PaintNew()
     _oGraphics->SetClipRegion(0, 0, oDim.cx, oDim.cy, 0);
     if constexpr (kIsFormBase<Base> || kIsShellBase<Base>) {
         if (this->IsIconic() || (kIsShellBase<Base> && !this->IsVisible())) return;
-        if constexpr (kIsFormBase<Base>) PrepareDCAroundFramedChildren();
-        Paint();
-        if constexpr (kIsFormBase<Base>) ReleasePreparedDC();
+        if constexpr (kIsFormBase<Base>) {
+            const AroundFramedChildren oAround(*this);
+            Paint();
+        } else {
+            Paint();
+        }
     } else {
         if (!this->IsIconic() && this->IsVisible()) Paint();
     }
@@ -204,7 +242,10 @@ template <class Base>
 bool gKitWindow<Base>::PaintNewIfResized()
 {
     const SIZE oCanvas = CanvasSize();
-    if (_oGraphics->State()._oRefreshCanvas.DC() != nullptr && oCanvas.cx == _nLastWidth && oCanvas.cy == _nLastHeight)
+    // A tool bar that came, went or changed its height changes the drawing area.
+    const int32_t nTop = KeepsToolBarSpace() ? 0 : OwnToolBarHeight();
+    if (_oGraphics->State()._oRefreshCanvas.DC() != nullptr && oCanvas.cx == _nLastWidth &&
+        oCanvas.cy == _nLastHeight && nTop == _oGraphics->State()._nTopSpace)
         return false;
     PaintNew();
     _nLastWidth = oCanvas.cx;
@@ -216,14 +257,22 @@ template <class Base>
 void gKitWindow<Base>::Expose(ExposeEvent& oEvent)
 {
     Base::Expose(oEvent);
-    if (_lResizeAktiv || !_oGraphics || PaintNewIfResized()) return;
+    if (_lResizeAktiv || !_oGraphics) return;
+    if (PaintNewIfResized()) {
+        _lFramesDue = false;
+        return;
+    }
     const BoundingBox oArea = oEvent.ExposedArea();
-    if constexpr (kIsFormBase<Base>) PrepareDCAroundFramedChildren();
-    _oGraphics->InternRefresh({oArea.Left(), oArea.Bottom(), oArea.Width(), oArea.Height()});
-    if constexpr (kIsFormBase<Base>) ReleasePreparedDC();
+    if constexpr (kIsFormBase<Base>) {
+        const AroundFramedChildren oAround(*this);
+        _oGraphics->InternRefresh({oArea.Left(), oArea.Bottom(), oArea.Width(), oArea.Height()});
+    } else {
+        _oGraphics->InternRefresh({oArea.Left(), oArea.Bottom(), oArea.Width(), oArea.Height()});
+    }
     this->ForEachChild([&](HWND hChild, Window& oChild) {
         if (oChild.IsVisible()) ExposeChild(hChild, oChild, oArea);
     });
+    _lFramesDue = false;
 }
 
 template <class Base>
@@ -246,18 +295,29 @@ HDC gKitWindow<Base>::PrepareDC()
     }
     const SIZE s = CanvasSize();
     const int32_t nTop = OwnToolBarHeight();
+    const POINT v = ViewOrigin();
     if (s.cx != p.oCanvas.cx || s.cy != p.oCanvas.cy || nTop != p.nTop) {
         SetUpwardMapping(p.hDC, s.cx, s.cy - nTop, nTop);
         p.oCanvas = s;
         p.nTop = nTop;
+        p.oView = {0, 0};
+    }
+    // A scrolled view maps the canvas shifted by the scroll offsets.
+    if (v.x != p.oView.x || v.y != p.oView.y) {
+        SetWindowOrgEx(p.hDC, v.x, nTop + v.y, nullptr);
+        p.oView = v;
     }
     // The refresh bitmap's DC has the painter's clip region and background
-    // colour; the window DC gets them too.
+    // colour; the window DC gets them too, the region moved by as much as the
+    // window's pixels lie from the bitmap's.
     if (_oGraphics) {
         const PainterState& g = _oGraphics->State();
-        if (g._hClipRegion.Get() != p.hClip) {
-            _oGraphics->SelectClipDevice(p.hDC);
-            p.hClip = g._hClipRegion.Get();
+        const POINT oShift{-v.x, s.cy + v.y - g._nMaxHeight - g._nTopSpace};
+        if (!p.lClip || g._nClipSerial != p.nClipSerial || oShift.x != p.oClipShift.x || oShift.y != p.oClipShift.y) {
+            _oGraphics->SelectClipDevice(p.hDC, oShift);
+            p.lClip = true;
+            p.nClipSerial = g._nClipSerial;
+            p.oClipShift = oShift;
         }
         if (g._nBackgrColor != p.nBackground) {
             SetBkColor(p.hDC, g._nBackgrColor);
@@ -275,24 +335,50 @@ void gKitWindow<Base>::ReleasePreparedDC()
 }
 
 template <class Base>
-void gKitWindow<Base>::PrepareDCAroundFramedChildren()
+gKitWindow<Base>::AroundFramedChildren::AroundFramedChildren(gKitWindow& oWindow) : _oWindow(oWindow)
 {
-    ReleasePreparedDC();
-    HWND hSurface = SurfaceHandle();
-    if (hSurface == nullptr) return;
+    HWND hSurface = oWindow.SurfaceHandle();
+    if (oWindow._nDrawings > 0 || hSurface == nullptr) return;
+    oWindow.ReleasePreparedDC();
     // As GetDC gives it, by the window's clip styles, less the region.
     const auto nStyle = static_cast<DWORD>(GetWindowLongPtrA(hSurface, GWL_STYLE));
     const DWORD nFlags = DCX_CACHE | DCX_EXCLUDERGN | (nStyle & WS_CLIPCHILDREN ? DCX_CLIPCHILDREN : 0) |
                          (nStyle & WS_CLIPSIBLINGS ? DCX_CLIPSIBLINGS : 0);
-    _oPrepared.hDC = GetDCEx(hSurface, FramedChildrenRegion(hSurface), nFlags);
+    oWindow._oPrepared.hDC = GetDCEx(hSurface, FramedChildrenRegion(hSurface), nFlags);
+    _lOwn = true;
+}
+
+template <class Base>
+gKitWindow<Base>::AroundFramedChildren::~AroundFramedChildren()
+{
+    if (_lOwn) _oWindow.ReleasePreparedDC();
 }
 
 template <class Base>
 void gKitWindow<Base>::Draw(objectShape& oShape)
 {
+    // The drawing holds the prepared DC until it returns, also when it
+    // dispatches messages on the way.
+    struct Holding {
+        int& nDrawings;
+        explicit Holding(int& n) : nDrawings(++n) {}
+        ~Holding() { --nDrawings; }
+    } oHolding(_nDrawings);
     oShape.SetHandle(PrepareDC());
     oShape.Draw();
     oShape.SetHandle(nullptr);
+}
+
+template <class Base>
+int32_t gKitWindow<Base>::OwnToolBarHeight() const
+{
+    const ToolBar* oBar = this->GetToolBar();
+    if (oBar == nullptr || oBar->Handle() == nullptr || oBar->Owner() != this) return 0;
+    // Shown on its own, whether the window shows yet or not.
+    if ((GetWindowLongA(oBar->Handle(), GWL_STYLE) & WS_VISIBLE) == 0) return 0;
+    RECT r{};
+    GetWindowRect(oBar->Handle(), &r);
+    return r.bottom - r.top;
 }
 
 template <class Base>

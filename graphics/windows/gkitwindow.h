@@ -86,6 +86,8 @@ public:
     void SetBackground(COLORREF nColor) override;
     ::Pointer DevicePointer() const override { return Base::GetPointer(); }
     void SetDevicePointer(const ::Pointer& oPointer) override { Base::SetPointer(oPointer); }
+    // Height of the window's own tool bar while it shows; 0 without one.
+    int32_t OwnToolBarHeight() const override;
     // The prepared window DC, then the refresh bitmap.
     HDC PassDC(int nPass, HDC hPrepared) const override;
 
@@ -137,16 +139,38 @@ private:
         HDC hDC = nullptr;
         SIZE oCanvas{-1, -1};
         int32_t nTop = -1;
-        HRGN hClip = nullptr;
+        POINT oView{0, 0};
+        // The clip region selected: its serial number and its shift.
+        uint32_t nClipSerial = 0;
+        POINT oClipShift{0, 0};
+        bool lClip = false;
         COLORREF nBackground = CLR_INVALID;
     };
     HDC PrepareDC();
     void ReleasePreparedDC();
-    // Renews the prepared DC as one that leaves out the places of a form's
-    // framed children; ReleasePreparedDC ends it.
-    void PrepareDCAroundFramedChildren();
+    // For its lifetime the prepared DC is one that leaves out the places of a
+    // form's framed children, unless a drawing in progress holds the DC (an
+    // expose or repaint while a drawing dispatches messages): that drawing
+    // keeps it, and the nested one draws on it as it is.
+    class AroundFramedChildren {
+    public:
+        explicit AroundFramedChildren(gKitWindow& oWindow);
+        ~AroundFramedChildren();
+        AroundFramedChildren(const AroundFramedChildren&) = delete;
+        AroundFramedChildren& operator=(const AroundFramedChildren&) = delete;
+
+    private:
+        gKitWindow& _oWindow;
+        bool _lOwn = false;
+    };
 
     PreparedDC _oPrepared;
+    // Drawings in progress on the prepared DC: while one runs, the DC is
+    // neither released nor replaced.
+    int _nDrawings = 0;
+    // The child windows' frames are to be drawn at the next repaint: the
+    // window was shown since the last expose.
+    bool _lFramesDue = true;
     int32_t _nLastWidth = -1;
     int32_t _nLastHeight = -1;
     uint32_t _nTimerInterval = 0;

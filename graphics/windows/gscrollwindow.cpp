@@ -99,6 +99,29 @@ void gScrollWindow::ToggleScrollBars()
     }
 }
 
+POINT gScrollWindow::ViewOrigin() const
+{
+    if (!_oGraphics) return {0, 0};
+    return {_oGraphics->State()._nScrollOffsX, _oGraphics->State()._nScrollOffsY};
+}
+
+void gScrollWindow::EraseBeyondCanvas()
+{
+    const SIZE v = VisibleArea();
+    const POINT o = ViewOrigin();
+    RECT rClient{};
+    GetClientRect(Handle(), &rClient);
+    // The canvas's columns and its top row in the client area (rows from the
+    // top, the view's bottom row the client's).
+    const int32_t nRight = _nCanvasWidth - o.x, nTop = rClient.bottom - (_nCanvasHeight - o.y);
+    const RECT aBeyond[] = {{nRight, rClient.bottom - v.cy, v.cx, rClient.bottom},
+                            {0, rClient.bottom - v.cy, std::min<int32_t>(nRight, v.cx), nTop}};
+    HDC hDC = GetDC(Handle());
+    for (const RECT& r : aBeyond)
+        if (r.right > r.left && r.bottom > r.top) FillRect(hDC, &r, Background().Handle());
+    ReleaseDC(Handle(), hDC);
+}
+
 void gScrollWindow::ShowView()
 {
     const SIZE v = VisibleArea();
@@ -169,6 +192,7 @@ void gScrollWindow::Expose(ExposeEvent& oEvent)
     ClipToCanvas();
     const BoundingBox a = oEvent.ExposedArea();
     _oGraphics->InternRefresh({a.Left(), a.Bottom(), a.Width(), a.Height()});
+    EraseBeyondCanvas();
 }
 
 void gScrollWindow::PaintNew(std::optional<int32_t> nCanvasWidth, std::optional<int32_t> nCanvasHeight)
@@ -206,6 +230,6 @@ bool gScrollWindow::RepaintCanvas(std::optional<int32_t> nCanvasWidth, std::opti
     if (IsIconic() || !IsVisible()) return false;
     Paint();
     if (lScrolled) ShowView();
-    if (v.cx > _nCanvasWidth || v.cy > _nCanvasHeight) CanvasErase();
+    EraseBeyondCanvas();
     return true;
 }

@@ -5,7 +5,8 @@
 // and moves over it with its own scroll bars, which are there only while the
 // canvas is wider or higher than the visible area. Scrolling paints nothing:
 // the visible area is copied from the refresh bitmap, shifted by the scroll
-// offsets kept in the painter.
+// offsets kept in the painter. A canvas smaller than the visible area lies
+// in its lower-left corner, with the background beyond it.
 //
 // Scroll positions are percentages (the bars' range 0 to 100). The vertical
 // one is kept inverted: y grows upward, so the thumb at the bottom (100)
@@ -36,6 +37,9 @@ public:
     void PaintNew() override { PaintNew({}, {}); }
     void PaintNew(std::optional<int32_t> nCanvasWidth, std::optional<int32_t> nCanvasHeight);
     bool KeepsToolBarSpace() const override { return true; }
+    // The window's DC maps the canvas shifted by the scroll offsets, so that a
+    // figure lands where the view shows it.
+    POINT ViewOrigin() const override;
 
     // The part of the window that shows the canvas.
     SIZE VisibleArea() const;
@@ -49,6 +53,9 @@ private:
     bool RepaintCanvas(std::optional<int32_t> nCanvasWidth, std::optional<int32_t> nCanvasHeight);
     // Copies the visible area from the refresh bitmap.
     void ShowView();
+    // Fills the part of the visible area that lies beyond a smaller canvas
+    // with the background.
+    void EraseBeyondCanvas();
     void ClipToCanvas();
 
     int32_t _nCanvasWidth = 0;

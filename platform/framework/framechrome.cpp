@@ -50,11 +50,14 @@ void FrameChrome::SetStatusBar(::StatusBar* statusBar)
 
 void FrameChrome::SetToolBar(::ToolBar* toolBar)
 {
+    const bool changed = toolBar != toolBar_;
     toolBar_ = toolBar;
     if (toolBar_) {
         toolBar_->Layout();
         toolBar_->Show();
     }
+    // The canvas that a window draws below its bar has changed.
+    if (changed && window_.Handle() != nullptr) window_.Repaint();
 }
 
 const ::HyperLabel* FrameChrome::MenuItemLabel(int id) const

@@ -140,5 +140,10 @@ void ToolBar::SetGapSize(int pixels)
 
 void ToolBar::Layout()
 {
+    RECT before{}, after{};
+    GetWindowRect(Handle(), &before);
     SendMessageA(Handle(), TB_AUTOSIZE, 0, 0);
+    GetWindowRect(Handle(), &after);
+    // A new height changes the canvas that the owner draws below the bar.
+    if (after.bottom - after.top != before.bottom - before.top && Owner() != nullptr && IsVisible()) Owner()->Repaint();
 }

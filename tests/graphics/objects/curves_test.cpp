@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "graphics/allocation_limit.h"
 #include "graphics/objects/canvas_fixture.h"
 #include "graphics/objects/objectcurves.h"
 #include "graphics/objects/splinecurve.h"
@@ -133,6 +134,17 @@ TEST_F(CurvesTest, SplineOverAWideSpanEvaluatesOnlyTheVisibleColumns)
     EXPECT_EQ(PaintedBox(), "1,10-63,10");
 }
 
+TEST_F(CurvesTest, AKnotFarAboveTheCanvasKeepsBothStrokesAbove)
+{
+    // Straight segments up to a knot at y 1e300 and down again: both run up
+    // beyond the top, none below the outer knots.
+    G().PaintSpline({{5, 10}, {20, 1e300}, {40, 10}}, -5.0);
+    for (int x = 0; x < kWidth; ++x)
+        for (int y = 0; y < 9; ++y) EXPECT_EQ(Pixel(x, y), kWhite) << x << "," << y;
+    EXPECT_NE(Pixel(5, 30), kWhite) << "the stroke up";
+    EXPECT_NE(Pixel(40, 30), kWhite) << "the stroke back down";
+}
+
 TEST_F(CurvesTest, SplineSigmaZeroCountsAsThirty)
 {
     G().PaintSpline({{10, 10, 0}, {20, 30, -4}, {30, 10, 0}, {40, 25, 0}}, 2.0);
@@ -140,6 +152,20 @@ TEST_F(CurvesTest, SplineSigmaZeroCountsAsThirty)
     Renew();
     G().PaintSpline({{10, 10, 30}, {20, 30, 30}, {30, 10, 30}, {40, 25, 30}}, 2.0);
     EXPECT_EQ(Painted(), withZero);
+}
+
+TEST_F(CurvesTest, ABezierWithoutRoomForItsPointsIsLeftOut)
+{
+    // 100,000 points: the device points take 800 KB, more than may be had.
+    WorldPoints aPoints;
+    for (int i = 0; i < 100000; ++i) aPoints.push_back({static_cast<double>(i % 60), static_cast<double>(i % 40)});
+    {
+        const AllocationLimit oLimit(400000);
+        EXPECT_NO_THROW(G().PaintBezier(aPoints, false, 1));
+    }
+    EXPECT_EQ(PaintedBox(), "none");
+    G().PaintBezier({{5, 5}, {10, 40}, {30, 40}, {40, 5}});
+    EXPECT_NE(PaintedBox(), "none") << "the next curve is drawn";
 }
 
 TEST(BezierChainTest, CutToThreeKPlusOnePoints)

@@ -336,6 +336,31 @@ TEST_F(FractalTest, TheNextWindowIsFramedOnThePicture)
     EXPECT_GT(nFrame, 10);
 }
 
+TEST_F(FractalTest, OnlyThePartOnTheCanvasIsWorkedThrough)
+{
+    // The same picture as a whole on a canvas of its size and as its part on
+    // the small canvas.
+    gMemory oLarge(2, 200, 150);
+    oLarge._oGraphics->PaintFractal(0, 0, 200, 150);
+    G().PaintFractal(-60, -40, 200, 150);
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            ASSERT_EQ(Pixel(x, y), GetPixel(oLarge.GetMemoryDC(), x + 60, y + 40)) << x << "," << y;
+    // A rectangle of a billion pixels a side, in every pixel order: its corner
+    // on the canvas is drawn and the call returns.
+    const COLORREF kGreen = RGB(0, 255, 0);
+    for (int nOrder = 0; nOrder <= 4; ++nOrder) {
+        Renew();
+        FillBox(ScreenDC(), {0, 0, kWidth, kHeight}, kGreen);
+        Entries a(22);
+        a[16] = nOrder;
+        G().PaintFractal(-1e9 + 32, -1e9 + 24, 1e9, 1e9, 0, &a, false);
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                ASSERT_EQ(Pixel(x, y) == kGreen, x >= 32 || y >= 24) << "order " << nOrder << ": " << x << "," << y;
+    }
+}
+
 TEST_F(FractalTest, InterruptibleOnAMemoryDeviceDispatchesNothing)
 {
     PostThreadMessageA(GetCurrentThreadId(), WM_USER + 7, 0, 0);

@@ -7,6 +7,7 @@
 #include "graphics/objects/canvas_fixture.h"
 #include "graphics/objects/gradientramp.h"
 #include "graphics/painter_access.h"
+#include "graphics/test_device.h"
 
 namespace {
 
@@ -193,7 +194,7 @@ TEST_F(GradientsTest, SpotAreaClipsAndRestoresTheClipRectangle)
 {
     G().SetClipRegion(2, 3, 50, 40, 0);
     G().PaintSpotArea(10, 10, 20, 15);
-    EXPECT_EQ(PaintedBox(), "10,10-30,25");
+    EXPECT_EQ(PaintedBox(), "10,10-29,24");
     EXPECT_EQ(G().State()._nClipX, 2);
     EXPECT_EQ(G().State()._nClipY, 3);
     EXPECT_EQ(G().State()._nClipWidth, 50);
@@ -201,7 +202,19 @@ TEST_F(GradientsTest, SpotAreaClipsAndRestoresTheClipRectangle)
     // With world factors the rectangle is in world units.
     Renew();
     G().SetWorldSystem(2.0, 2.0).PaintSpotArea(5, 5, 10, 5);
-    EXPECT_EQ(PaintedBox(), "10,10-30,20");
+    EXPECT_EQ(PaintedBox(), "10,10-29,19");
+}
+
+TEST_F(GradientsTest, SpotAreaOnAPainterNeverClippedLeavesItUnclipped)
+{
+    TestDevice oDevice(kDeviceMemory, kWidth, kHeight);
+    Graphics g(oDevice);
+    FillBox(oDevice.DC(), {0, 0, kWidth, kHeight}, kWhite);
+    ASSERT_EQ(g.State()._hClipRegion.Get(), nullptr);
+    g.PaintSpotArea(10, 10, 20, 15);
+    g.SetLineColor(12).SetFillColor(12).PaintRectangle(40, 30, 10, 10, 1);
+    EXPECT_EQ(oDevice.Pixel(45, 35), RGB(255, 0, 0)) << "drawing after the spot area shows";
+    EXPECT_EQ(g.State()._hClipRegion.Get(), nullptr);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <chrono>
 #include <limits>
+#include <utility>
+#include <functional>
 #include <string>
 
 #include "graphics/core/graphics.h"
@@ -116,6 +118,86 @@ TEST_F(PaintTest, WorldPositionsBeyondTheIntegerRangeSaturate)
         EXPECT_EQ(Pixel(x, 20), x < 10 ? kWhite : kRed) << "to the right";
         EXPECT_EQ(Pixel(x, 25), x > 10 ? kWhite : kRed) << "to the left";
     }
+}
+
+// Sizes of 1e12, -1e12 and an endless one reach beyond the 32-bit range of
+// device positions: the part of each figure that lies on the canvas is
+// painted, on its own side of the given point.
+TEST_F(PaintTest, SizesBeyondTheIntegerRangeKeepTheirSide)
+{
+    const double kInf = std::numeric_limits<double>::infinity();
+    struct Case {
+        const char* cName;
+        void (*fn)(Graphics&, double);
+        bool lAlongX;         // the size runs along x (else along y) from 10
+        bool lNegativeDraws;  // a negative size draws too (else nothing)
+    };
+    const Case aCases[] = {
+        {"rectangle", [](Graphics& o, double s) { o.PaintRectangle(10, 10, s, 10, 1); }, true, true},
+        {"rectangle, height", [](Graphics& o, double s) { o.PaintRectangle(10, 10, 10, s, 1); }, false, true},
+        {"aligned rectangle", [](Graphics& o, double s) { o.PaintRectangleAligned(10, 10, 10 + s, 20, 1); }, true,
+         true},
+        {"rounded rectangle", [](Graphics& o, double s) { o.PaintRectangleRounded(10, 10, s, 10, 4, 4, 1); }, true,
+         true},
+        {"erase area",
+         [](Graphics& o, double s) { o.SetBackgroundColor(12).PaintEraseArea(10, 10, s, 10).SetBackgroundColor(15); },
+         true, false},
+        {"gradient area, width", [](Graphics& o, double s) { o.PaintGradientArea(10, 10, s, 10, 6.0, 0, 3); }, true,
+         false},
+        {"gradient area, height", [](Graphics& o, double s) { o.PaintGradientArea(10, 10, 10, s, 6.0, 0, 1); }, false,
+         false},
+    };
+    for (const Case& c : aCases) {
+        for (const double fSize : {1e12, -1e12, kInf}) {
+            SCOPED_TRACE(testing::Message() << c.cName << ", size " << fSize);
+            g.SetBackgroundColor(15).PaintEraseCanvas();
+            g.SetLineColor(12).SetFillColor(12).SetGradientColor(12);
+            c.fn(g, fSize);
+            int nLow = 1000, nHigh = -1, nPainted = 0;
+            for (int y = 0; y < 48; ++y) {
+                for (int x = 0; x < 64; ++x) {
+                    if (Pixel(x, y) == kWhite) continue;
+                    ++nPainted;
+                    nLow = std::min(nLow, c.lAlongX ? x : y);
+                    nHigh = std::max(nHigh, c.lAlongX ? x : y);
+                }
+            }
+            const int nEdge = c.lAlongX ? 63 : 47;
+            // The gradient area lies a pixel before its point in its
+            // direction, the outlines reach a pixel beyond it.
+            if (fSize > 0) {
+                EXPECT_GE(nLow, 9) << "nothing on the other side";
+                EXPECT_EQ(nHigh, nEdge) << "up to the canvas's edge";
+            } else if (c.lNegativeDraws) {
+                EXPECT_EQ(nLow, 0) << "down to the canvas's edge";
+                EXPECT_LE(nHigh, 11) << "nothing on the other side";
+            } else {
+                EXPECT_EQ(nPainted, 0);
+            }
+        }
+    }
+}
+
+TEST_F(PaintTest, HugeEllipsesAndClipsAtTheIntegerRange)
+{
+    for (const double fRadius : {1.2e9, 1e12, std::numeric_limits<double>::infinity()}) {
+        SCOPED_TRACE(fRadius);
+        g.SetBackgroundColor(15).PaintEraseCanvas().SetLineColor(12).SetFillColor(12);
+        g.PaintEllipse(30, 20, fRadius, 5, 1);
+        // A band across the canvas round y = 20.
+        EXPECT_EQ(Pixel(0, 20), kRed);
+        EXPECT_EQ(Pixel(63, 20), kRed);
+        EXPECT_EQ(Pixel(30, 30), kWhite);
+        EXPECT_EQ(Pixel(30, 10), kWhite);
+    }
+    // A clip reaching beyond the range holds the canvas on its side only.
+    for (const double fSize : {1e12, -1e12, std::numeric_limits<double>::infinity()}) {
+        SCOPED_TRACE(fSize);
+        g.SetClipRegion().SetBackgroundColor(15).PaintEraseCanvas();
+        g.SetClipRegion(0, 0, fSize, fSize).SetLineColor(12).SetFillColor(12).PaintRectangle(5, 5, 10, 10, 1);
+        EXPECT_EQ(Pixel(10, 10), fSize > 0 ? kRed : kWhite) << "drawing after the clip";
+    }
+    g.SetClipRegion();
 }
 
 TEST_F(PaintTest, OriginModesShiftFractionalWorldPositionsBeforeTheConversion)
@@ -276,12 +358,13 @@ TEST_F(PaintTest, NothingIsDrawnOutsideTheClipRegion)
     EXPECT_EQ(g.State()._nClipX, 10);
     EXPECT_EQ(g.State()._nClipWidth, 20);
     g.SetBackgroundColor(12).PaintEraseCanvas();
-    // The region reaches one pixel beyond the width and the height.
+    // The region holds exactly the width and the height.
     EXPECT_EQ(
-        Picture(8, 8, 32, 22, kRed), std::string(25, '.') + "\n" + std::string(25, '.') + "\n" +
+        Picture(8, 8, 32, 22, kRed), std::string(25, '.') + "\n" + std::string(25, '.') + "\n" + std::string(25, '.') +
+                                         "\n" +
                                          []() {
                                              std::string s;
-                                             for (int i = 0; i < 11; ++i) s += ".." + std::string(21, '#') + "..\n";
+                                             for (int i = 0; i < 10; ++i) s += ".." + std::string(20, '#') + "...\n";
                                              return s;
                                          }() +
                                          std::string(25, '.') + "\n" + std::string(25, '.') + "\n");
@@ -290,9 +373,10 @@ TEST_F(PaintTest, NothingIsDrawnOutsideTheClipRegion)
     EXPECT_EQ(g.State()._nClipY, 16);
     g.SetBackgroundColor(9).PaintEraseCanvas();
     EXPECT_EQ(Pixel(16, 16), kBlue);
-    EXPECT_EQ(Pixel(24, 24), kBlue);
+    EXPECT_EQ(Pixel(23, 23), kBlue);
+    EXPECT_EQ(Pixel(24, 18), kRed);
+    EXPECT_EQ(Pixel(16, 24), kWhite);
     EXPECT_EQ(Pixel(15, 16), kRed);
-    EXPECT_EQ(Pixel(25, 20), kRed);
     g.SetClipRegion().SetBackgroundColor(10).PaintEraseCanvas();
     EXPECT_EQ(Pixel(0, 0), kGreen);
     EXPECT_EQ(Pixel(63, 47), kGreen);
@@ -309,9 +393,9 @@ TEST_F(PaintTest, ClipLeftOfAndBelowTheCanvasIsKeptAndRestoredAsItWas)
     g.SetClipRegion(-10, -14, 20, 24);
     g.SetClipRegion(g.State()._nClipX, g.State()._nClipY, g.State()._nClipWidth, g.State()._nClipHeight);
     g.SetBackgroundColor(12).PaintEraseCanvas();
-    EXPECT_EQ(Pixel(10, 10), kRed);
-    EXPECT_EQ(Pixel(11, 10), kWhite);
-    EXPECT_EQ(Pixel(10, 11), kWhite);
+    EXPECT_EQ(Pixel(9, 9), kRed);
+    EXPECT_EQ(Pixel(10, 9), kWhite);
+    EXPECT_EQ(Pixel(9, 10), kWhite);
 }
 
 TEST_F(PaintTest, FloodFillStopsAtItsBorder)
@@ -372,8 +456,8 @@ TEST(ScreenPaintTest, ClipUnderAToolBarCoversTheRectangleOnly)
     g.SetBackgroundColor(12).PaintEraseCanvas();
     for (HDC hDC : {oDevice.DC(), g.State()._oRefreshCanvas.DC()}) {
         EXPECT_EQ(GetPixel(hDC, 10, 10), RGB(255, 0, 0));
-        EXPECT_EQ(GetPixel(hDC, 30, 20), RGB(255, 0, 0));
-        EXPECT_EQ(GetPixel(hDC, 20, 21), RGB(255, 255, 255)) << "not the tool bar's height more";
+        EXPECT_EQ(GetPixel(hDC, 29, 19), RGB(255, 0, 0));
+        EXPECT_EQ(GetPixel(hDC, 20, 20), RGB(255, 255, 255)) << "not the tool bar's height more";
         EXPECT_EQ(GetPixel(hDC, 20, 9), RGB(255, 255, 255));
     }
 }
@@ -538,6 +622,129 @@ TEST(ControlPaintTest, FramesEncloseTheControlAndKeepTheWorldSystem)
     g.PaintEraseCanvas().PaintControl(oControl, 1, 0);
     const RECT r = BoxOf(oPrinter.DC(), 160, 120, RGB(0, 0, 0));
     EXPECT_LT(r.right, r.left) << "nothing on a printer";
+}
+
+}  // namespace
+
+namespace {
+
+// Every public operation of a painter whose Destroy has run draws nothing
+// and touches no device: each returns, the memory device keeps its picture.
+TEST(DestroyedPainterTest, EveryOperationDoesNothing)
+{
+    gMemory oMemory(2, 64, 48);
+    Graphics& g = *oMemory._oGraphics;
+    g.SetBackgroundColor(12).PaintEraseCanvas();
+    g.Destroy();
+    const WorldPoints aShape{{5, 5}, {40, 10}, {30, 40}, {10, 30}};
+    const GroupPoints aGroup{{5, 5, {}}, {20, 20, 9}};
+    const PictureSource uPicture = std::string("missing.bmp");
+    Array aDef, aData{Value(Array{1, 2}), Value(Array{3, 4})}, aSlices{Value(Array{1, "a", 9, false})};
+    int32_t x = 1, y = 1, nRecNo = 0, nType = 0, nParts = 0;
+    uint32_t nCount = 0;
+    double fx = 1, fy = 1;
+    Value aOut;
+    FractalParameters aFractal(22);
+    const std::pair<const char*, std::function<void()>> aOperations[] = {
+        {"Destroy", [&] { g.Destroy(); }},
+        {"InternSetDevPar", [&] { g.InternSetDevPar(); }},
+        {"PrepareAreaPaint", [&] { EXPECT_FALSE(g.PrepareAreaPaint()); }},
+        {"InternGetDevValues", [&] { g.InternGetDevValues(); }},
+        {"GetDeviceWidth and Height", [&] { g.GetDeviceWidth(), g.GetDeviceHeight(); }},
+        {"GetDeviceType", [&] { EXPECT_EQ(g.GetDeviceType(), kDeviceNone); }},
+        {"world system",
+         [&] {
+             g.SetWorldOrigin(1, 2).SetWorldSystem(2, 2).SetWorldSysNorm(true);
+             g.GetWorldCoordX(1), g.GetWorldCoordY(1), g.GetPhysCoordX(1), g.GetPhysCoordY(1);
+             g.GetWorldPointX(1), g.GetWorldPointY(1);
+             g.GetOriginPoint(x, y, 4, 4, 10).GetOriginPoint(fx, fy, 4, 4, 10).GetOriginPointAngle(x, y, 4, 4, 10);
+         }},
+        {"refresh bitmap and saved area",
+         [&] {
+             g.InternGenRefreshBmp().InternFreeRefreshBmp().InternRefresh({0, 0, 10, 10});
+             g.SetScrollOffset(1, 1).SetDrawingArea(10, 10).SetSaveArea(0, 0, 5, 5).InternFreeSavedBmp();
+         }},
+        {"fonts and shadows",
+         [&] { g.SetStringFont(32, 10.0, 10.0).InternGenStringFont().SetStringColor(9).SetStringShadow(2, 8, 7); }},
+        {"drawing state",
+         [&] {
+             g.SetFillColor(9).SetFillHatchColor(9).SetBackgroundColor(10).SetBackgroundColor().SetLineColor(9);
+             g.SetGradientColor(9).SetFillPattern({{9, 10}}).SetFillHatch(4).SetLinePattern(1).SetLineWidth(2);
+             g.SetLineCap(1).SetRasterMode(7).SetMarkerSize(4).SetMarkerSurface(2).SetMarkerLineWidth(2);
+             g.SetBlackAndWhite(true).SetBlackAndWhite(false);
+             g.SetClipRegion().SetClipRegion(1, 1, 10, 10).InternClearClipRegion();
+         }},
+        {"rectangles and canvases",
+         [&] {
+             g.PaintRectangle(1, 1, 5, 5, 1)
+                 .PaintRectangleAligned(1, 1, 5, 5, 1)
+                 .PaintRectangleRounded(1, 1, 9, 9, 2, 2);
+             g.PaintEraseCanvas().PaintFrameCanvas().PaintEraseArea(1, 1, 5, 5).PaintSavedArea(1, 1, 5, 5);
+             g.PaintFloodFill(3, 3);
+         }},
+        {"figures",
+         [&] {
+             g.PaintLine(0, 0, 9, 9).PaintLineGroup(aShape).PaintPolygon(aShape, 1).PaintPoint(1, 1);
+             g.PaintPointGroup(aGroup).PaintMarker(5, 5).PaintMarkerGroup(aGroup);
+             EXPECT_EQ(g.GetPointColor(1, 1), 0xFFFFFFFFU);
+             g.PaintSpline(aShape).PaintBezier(aShape, true, 1).PaintEllipse(20, 20, 5, 5, 1);
+             g.PaintEllipseCurve(20, 20, 5, 5, 0, 90).PaintEllipseSector(20, 20, 5, 5, 0, 90, 1);
+             g.PaintEllipseSegment(20, 20, 5, 5, 0, 90, 1);
+         }},
+        {"gradients",
+         [&] { g.PaintGradientCanvas().PaintSpotCanvas().PaintGradientArea(1, 1, 9, 9).PaintSpotArea(1, 1, 9, 9); }},
+        {"texts",
+         [&] {
+             g.PaintString(1, 1, "Text").PaintStringRing(30, 20, 15, 0, 2, 3, "RING");
+             EXPECT_EQ(g.GetStringWidth("Text"), 0.0);
+             EXPECT_EQ(g.GetStringHeight("Text"), 0.0);
+             g.PaintStringShadow(1, 1, "Text").PaintString3D(1, 1, "Text");
+         }},
+        {"fractal", [&] { g.PaintFractal(1, 1, 20, 20, 0, &aFractal, true); }},
+        {"control frame",
+         [&] {
+             g.PaintControl({5, 5, 20, 10}, 0, 1);
+         }},
+        {"picture files",
+         [&] {
+             g.SetBmpCanvasToFile("destroyed.bmp").SetBmpAreaToFile(0, 0, 5, 5, "destroyed.bmp");
+             g.SetImgCanvasToFile("destroyed.bmp").SetImgAreaToFile(0, 0, 5, 5, "destroyed.bmp");
+             g.SetGifCanvasToFile("destroyed.gif").SetGifAreaToFile(0, 0, 5, 5, "destroyed.gif");
+         }},
+        {"pictures",
+         [&] {
+             g.PaintBmpCanvas(uPicture).PaintBmpRepeat(uPicture).PaintBmpRestore(uPicture);
+             g.PaintBmpOriginal(1, 1, uPicture).PaintBmpStretched(1, 1, 9, 9, uPicture);
+             g.PaintBmpDirect(1, 1, 9, 9, "missing.bmp").PaintEnhMetaArea(1, 1, 9, 9, "missing.emf");
+             g.PaintEnhMetaCanvas("missing.emf");
+         }},
+        {"charts",
+         [&] {
+             g.SetAutoScale(aDef, Value(aData), 5, 5).PaintChartEmpty(5, 5, aDef);
+             g.PaintChartBar(5, 5, aDef, aData, Value()).PaintChartPillar(5, 5, aDef, aData, Value());
+             g.PaintChartMultiBar(5, 5, aDef, aData, Value(), Value()).PaintChartLine(5, 5, aDef, aData, 1, Value());
+             g.PaintChartSpline(5, 5, aDef, aData, 0.0, 1, Value()).PaintChartScatter(5, 5, aDef, aData);
+             g.PaintChartIntegral(5, 5, aDef, aData, Value(), 1, 1).PaintChartPie(30, 20, 10, aSlices, 1, Value());
+             g.PaintChartLegend(5, 5, aDef, Array{Value(Array{"a", 9, 0})}, Value());
+         }},
+        {"shapefiles",
+         [&] {
+             g.SetShapeFileObject("MAP", "missing.shp").PaintShapeFigures("MAP").SetShapeSelectBox("MAP", 0, 0, 1, 1);
+             g.SetShapeUnselectBox("MAP").SetShapeSelectArea("MAP", 0, 0, 1, 1).SetShapeUnselectArea("MAP");
+             g.SetShapeColorNormal("MAP").SetShapeColorRandom("MAP").SetShapeColorTrans("MAP");
+             g.SetShapeColorArray("MAP", Value(Array{9})).SetShapeExtractRec("MAP", Value(Array{1}));
+             g.SetShapeUnextractRec("MAP").GetShapeFigCoordRec("MAP", 1, nRecNo, nType, aOut);
+             g.GetShapeFigCoordId("MAP", 1, nRecNo, nType, aOut)
+                 .GetShapeFigBoxRec("MAP", 1, nRecNo, nType, aOut, nParts);
+             g.GetShapeFigBoxId("MAP", 1, nRecNo, nType, aOut, nParts).GetShapeFileBox("MAP", nCount, aOut);
+             g.SetShapeFileClose("MAP").PaintShapeCanvas("missing.shp", true);
+         }},
+    };
+    for (const auto& [cName, fn] : aOperations) {
+        SCOPED_TRACE(cName);
+        fn();
+        EXPECT_EQ(GetPixel(oMemory.GetMemoryDC(), 10, 10), kRed) << "the device's picture is untouched";
+    }
 }
 
 }  // namespace

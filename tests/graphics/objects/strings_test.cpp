@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "graphics/objects/canvas_fixture.h"
 
@@ -124,6 +125,8 @@ TEST_F(StringsTest, RingDrawsNothingItCannotSet)
         {"radius 0", 0, 1.0, "RING"},
         {"negative world factor", 18, -1.0, "RING"},
         {"a character wider than the radius", 3, 1.0, "W"},
+        {"radius not a number", std::numeric_limits<double>::quiet_NaN(), 1.0, "RING"},
+        {"endless radius", std::numeric_limits<double>::infinity(), 1.0, "RING"},
     };
     for (const auto& c : aCases) {
         Renew();

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "shown_form_test.h"
 #include "lib/system.h"
 #include "platform/framework/app.h"
@@ -167,17 +169,116 @@ TEST_F(FormWindowTest, RepaintsLeaveNothingOldBehind)
     EXPECT_FALSE(ShowsSurface(*oForm.oText));
 }
 
-TEST_F(FormWindowTest, AFullRepaintDrawsTheFramesOfControlsAgain)
+// A form of an edit field and a list inside a group frame, on a painted
+// surface, the controls made as the program makes them.
+template <class Form>
+class FramedForm : public Form {
+public:
+    FramedForm() : Form(nullptr, "FRAMED_FORM")
+    {
+        this->template AddControl<GroupBox>(110);
+        oEdit = this->template AddControl<SingleLineEdit>(111);
+        oList = this->template AddControl<ListBox>(112);
+        this->PostInit();
+    }
+    void Paint() override
+    {
+        Graphics& g = *this->_oGraphics;
+        g.SetGradientColor(ColorArg::Rgb(0, 0, 128)).PaintGradientCanvas(8.0, 3);
+    }
+    SingleLineEdit* oEdit = nullptr;
+    ListBox* oList = nullptr;
+};
+
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT nMessage, WPARAM, LPARAM)
 {
-    RECT r;
-    GetWindowRect(oForm.oEdit->Handle(), &r);
-    MapWindowPoints(HWND_DESKTOP, oForm.Handle(), reinterpret_cast<POINT*>(&r), 2);
-    const POINT oBorder{(r.left + r.right) / 2, r.top};
-    const COLORREF nBorder = ScreenPixel(oBorder);
-    ASSERT_NE(nBorder, SurfacePixel(oBorder));
-    oForm.PaintNew();  // the surface is painted over the whole form, frames included
-    Settle();
-    EXPECT_EQ(ScreenPixel(oBorder), nBorder);
+    return nMessage == WM_INITDIALOG;
+}
+
+// The frames of an edit field and a list and the list's scroll bar, as a
+// plain dialog of the same template shows them and as the kit's form and
+// dialog show them, on their first display, after an expose, after a full
+// repaint and after a drag of the border.
+template <class Form>
+class FramedControlsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { InitFunction(); }
+    void SetUp() override
+    {
+        hPlain = CreateDialogParamA(GetModuleHandleA(nullptr), "FRAMED_FORM", nullptr, PlainDialogProc, 0);
+        ASSERT_NE(hPlain, nullptr);
+        SetWindowPos(hPlain, nullptr, 520, 40, 420, 300, SWP_NOZORDER);
+        ShowWindow(hPlain, SW_SHOWNOACTIVATE);
+        SetWindowPos(oForm.Handle(), nullptr, 40, 40, 420, 300, SWP_NOZORDER);
+        oForm.Show();
+        Settle();
+    }
+    void TearDown() override { DestroyWindow(hPlain); }
+    void Settle()
+    {
+        for (int i = 0; i < 3; ++i) {
+            UpdateWindow(oForm.Handle());
+            UpdateWindow(hPlain);
+            ApplicationExec();
+        }
+    }
+    // Pixels of a control's frame and scroll bar, read from the screen: the
+    // middle of each edge of the frame, and the scroll bar's arrows, track and
+    // edges along its middle.
+    static std::vector<COLORREF> FramePixels(HWND hControl)
+    {
+        RECT r;
+        GetWindowRect(hControl, &r);
+        const int w = r.right - r.left, h = r.bottom - r.top;
+        std::vector<POINT> aProbes{{w / 2, 0}, {w / 2, h - 1}, {0, h / 2}, {w - 1, h / 2}};
+        SCROLLBARINFO oBar{};
+        oBar.cbSize = sizeof oBar;
+        if (GetScrollBarInfo(hControl, OBJID_VSCROLL, &oBar) && !(oBar.rgstate[0] & STATE_SYSTEM_INVISIBLE)) {
+            const RECT& b = oBar.rcScrollBar;
+            for (int y = b.top; y < b.bottom; y += 3) aProbes.push_back({(b.left + b.right) / 2 - r.left, y - r.top});
+            for (int x = b.left; x < b.right; ++x) aProbes.push_back({x - r.left, (b.top + b.bottom) / 2 - r.top});
+        }
+        HDC hDC = GetWindowDC(hControl);
+        std::vector<COLORREF> aPixels;
+        for (const POINT& p : aProbes) aPixels.push_back(GetPixel(hDC, p.x, p.y));
+        ReleaseDC(hControl, hDC);
+        return aPixels;
+    }
+    void ExpectFramesAsPlain(const char* cMoment)
+    {
+        SCOPED_TRACE(cMoment);
+        EXPECT_EQ(FramePixels(oForm.oEdit->Handle()), FramePixels(GetDlgItem(hPlain, 111))) << "edit field";
+        EXPECT_EQ(FramePixels(oForm.oList->Handle()), FramePixels(GetDlgItem(hPlain, 112))) << "list";
+    }
+
+    FramedForm<Form> oForm;
+    HWND hPlain = nullptr;
+};
+
+using FramedForms = ::testing::Types<gDataWindow, gDialogWindow>;
+TYPED_TEST_SUITE(FramedControlsTest, FramedForms);
+
+TYPED_TEST(FramedControlsTest, FramesAndScrollBarsShowAsOnAPlainDialog)
+{
+    this->ExpectFramesAsPlain("first display");
+    InvalidateRect(this->oForm.Handle(), nullptr, TRUE);
+    InvalidateRect(this->hPlain, nullptr, TRUE);
+    this->Settle();
+    this->ExpectFramesAsPlain("expose");
+    this->oForm.PaintNew();
+    this->Settle();
+    this->ExpectFramesAsPlain("full repaint");
+    // A drag of the border: the size changes while the border is dragged,
+    // the window repaints at the end.
+    RECT r{40, 40, 480, 330};
+    SendMessageA(this->oForm.Handle(), WM_ENTERSIZEMOVE, 0, 0);
+    SendMessageA(this->oForm.Handle(), WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&r));
+    SetWindowPos(this->oForm.Handle(), nullptr, 0, 0, 440, 290, SWP_NOZORDER | SWP_NOMOVE);
+    this->Settle();
+    SendMessageA(this->oForm.Handle(), WM_EXITSIZEMOVE, 0, 0);
+    SetWindowPos(this->hPlain, nullptr, 0, 0, 440, 290, SWP_NOZORDER | SWP_NOMOVE);
+    this->Settle();
+    this->ExpectFramesAsPlain("border drag");
 }
 
 TEST_F(FormWindowTest, ACheckStateChangeIsAnnouncedOnceBeforeItHappens)

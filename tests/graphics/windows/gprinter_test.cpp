@@ -50,6 +50,9 @@ public:
     {
         ++paints;
         _oGraphics->SetBackgroundColor(ColorArg::Rgb(0, 0, 255)).PaintEraseCanvas();
+        // A figure far larger than the area: the clip holds it to the area.
+        _oGraphics->SetLineColor(ColorArg::Rgb(0, 0, 255)).SetFillColor(ColorArg::Rgb(0, 0, 255));
+        _oGraphics->PaintRectangle(-10000, -10000, 100000, 100000, 1);
         _oGraphics->SetLineColor(ColorArg::Rgb(255, 0, 0)).SetFillColor(ColorArg::Rgb(255, 0, 0));
         _oGraphics->PaintRectangle(0, 0, 4, 3, 1);
     }

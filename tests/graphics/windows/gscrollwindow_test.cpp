@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "graphics/core/colors.h"
+#include "graphics/windows/gkitbutton.h"
 #include "platform/framework/app.h"
 
 namespace {
@@ -37,17 +38,22 @@ protected:
         oOwner.Show();
     }
     // A board with a canvas of w x h whose visible area (without bars) is vw x vh.
-    void Make(int w, int h, int vw, int vh, bool lBars)
+    void Make(int w, int h, int vw, int vh, bool lBars) { Make(w, h, vw, vh, lBars, lBars); }
+    void Make(int w, int h, int vw, int vh, bool lVertical, bool lHorizontal)
     {
         oWindow = std::make_unique<Board>(&oOwner, w, h);
         oWindow->SetOrigin({0, 0});
-        SetVisible(vw, vh, lBars);
+        SetVisible(vw, vh, lVertical, lHorizontal);
         oWindow->Show();
         Settle();
     }
-    void SetVisible(int vw, int vh, bool lBars)
+    void SetVisible(int vw, int vh, bool lBars) { SetVisible(vw, vh, lBars, lBars); }
+    // The window's size for a visible area of vw x vh beside a vertical and
+    // under a horizontal bar.
+    void SetVisible(int vw, int vh, bool lVertical, bool lHorizontal)
     {
-        const int cx = lBars ? GetSystemMetrics(SM_CXVSCROLL) : 0, cy = lBars ? GetSystemMetrics(SM_CYHSCROLL) : 0;
+        const int cx = lVertical ? GetSystemMetrics(SM_CXVSCROLL) : 0;
+        const int cy = lHorizontal ? GetSystemMetrics(SM_CYHSCROLL) : 0;
         oWindow->SetSize({vw + cx, vh + cy});
     }
     void Settle()
@@ -82,6 +88,26 @@ protected:
         for (int x = 7; x < v.cx; x += 61)
             for (int y = 5; y < v.cy; y += 47)
                 EXPECT_EQ(WindowPixel(x, y), GetPixel(hCanvas, x + o.x, y + o.y)) << x << ", " << y;
+    }
+
+    // The view shows the canvas shifted by the offsets where it lies under
+    // the view, and the background beyond it, at a dense grid of probes.
+    void ExpectViewMatchesCanvas() const
+    {
+        const POINT o = Offsets();
+        const SIZE v = oWindow->VisibleArea();
+        HDC hCanvas = oWindow->_oGraphics->State()._oRefreshCanvas.DC();
+        const COLORREF nBackground = oWindow->_oGraphics->State()._nBackgrColor;
+        int nMismatches = 0;
+        for (int x = 3; x < v.cx; x += 17) {
+            for (int y = 2; y < v.cy; y += 13) {
+                const bool lCanvas = x + o.x < oWindow->CanvasWidth() && y + o.y < oWindow->CanvasHeight();
+                const COLORREF nExpected = lCanvas ? GetPixel(hCanvas, x + o.x, y + o.y) : nBackground;
+                if (WindowPixel(x, y) != nExpected && nMismatches++ < 5)
+                    ADD_FAILURE() << "view " << x << ", " << y << (lCanvas ? " on" : " beyond") << " the canvas";
+            }
+        }
+        EXPECT_EQ(nMismatches, 0);
     }
 
     // The pixels along the middle of the window's horizontal bar.
@@ -181,7 +207,7 @@ TEST_F(ScrollWindowTest, OnlyANewPositiveCanvasSizeResetsTheScrollState)
     EXPECT_EQ(oWindow->VerticalBar()->ThumbPosition(), 100);
 }
 
-TEST_F(ScrollWindowTest, AWindowLargerThanItsCanvasHasNoBarsAndIsErased)
+TEST_F(ScrollWindowTest, AWindowLargerThanItsCanvasHasNoBarsAndShowsTheCanvasInItsCorner)
 {
     Make(1000, 800, 400, 300, true);
     Scroll(WM_HSCROLL, SB_THUMBPOSITION, 50);
@@ -192,7 +218,70 @@ TEST_F(ScrollWindowTest, AWindowLargerThanItsCanvasHasNoBarsAndIsErased)
     EXPECT_EQ(Offsets().x, 0);
     EXPECT_EQ(Offsets().y, 0);
     oWindow->PaintNew();
-    EXPECT_NE(WindowPixel(10, 10), ChangeNum2Rgb(1)) << "the canvas was erased after painting";
+    EXPECT_EQ(WindowPixel(10, 10), ChangeNum2Rgb(1)) << "the canvas is shown after painting";
+    EXPECT_EQ(WindowPixel(1100, 10), oWindow->_oGraphics->State()._nBackgrColor) << "the background beyond it";
+}
+
+// Canvases smaller, as large as and larger than the 400 x 300 view in each
+// direction: the view shows the canvas from its lower-left corner (shifted by
+// the offsets) and the background beyond it, on the first show, after a full
+// repaint, after an expose, and at every scroll position, where a figure
+// drawn outside the window's Paint lands in the window as in the bitmap.
+TEST_F(ScrollWindowTest, TheViewShowsTheCanvasAtItsPlaceWhateverTheirSizes)
+{
+    const SIZE aCanvases[] = {{200, 150}, {1000, 200}, {200, 800}, {400, 300}, {1000, 800}};
+    for (const SIZE c : aCanvases) {
+        SCOPED_TRACE(testing::Message() << "canvas " << c.cx << " x " << c.cy);
+        Make(c.cx, c.cy, 400, 300, c.cy > 300, c.cx > 400);
+        ASSERT_EQ(oWindow->VisibleArea().cx, 400);
+        ASSERT_EQ(oWindow->VisibleArea().cy, 300);
+        {
+            SCOPED_TRACE("first show");
+            ExpectViewMatchesCanvas();
+        }
+        {
+            SCOPED_TRACE("full repaint");
+            oWindow->PaintNew();
+            ExpectViewMatchesCanvas();
+        }
+        {
+            SCOPED_TRACE("expose");
+            InvalidateRect(oWindow->Handle(), nullptr, TRUE);
+            Settle();
+            ExpectViewMatchesCanvas();
+        }
+        for (const int nPosition : {30, 100}) {
+            SCOPED_TRACE(testing::Message() << "scrolled to " << nPosition);
+            if (oWindow->HorizontalBar() != nullptr) Scroll(WM_HSCROLL, SB_THUMBPOSITION, nPosition);
+            if (oWindow->VerticalBar() != nullptr) Scroll(WM_VSCROLL, SB_THUMBPOSITION, 100 - nPosition);
+            const POINT o = Offsets();
+            oWindow->_oGraphics->SetLineColor(16).SetFillColor(16).PaintRectangle(o.x + 40, o.y + 30, 60, 45, 1);
+            ExpectViewMatchesCanvas();
+            EXPECT_EQ(WindowPixel(70, 50), ChangeNum2Rgb(16)) << "the figure where the view shows it";
+        }
+    }
+}
+
+TEST_F(ScrollWindowTest, ATransparentButtonShowsTheCanvasBehindItWhenScrolled)
+{
+    Make(1000, 800, 400, 300, true);
+    Scroll(WM_HSCROLL, SB_THUMBPOSITION, 50);
+    Scroll(WM_VSCROLL, SB_THUMBPOSITION, 25);
+    const POINT o = Offsets();
+    gTransPushButton oButton(*oWindow, 330, {33, 47}, {70, 30}, "", "", 5);
+    oButton.Show();
+    Settle();
+    RedrawWindow(oButton.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC hCanvas = oWindow->_oGraphics->State()._oRefreshCanvas.DC();
+    HDC hButton = GetDC(oButton.Handle());
+    int nChecked = 0;
+    // The button's client pixel (x, y) from its top lies at view (33 + x,
+    // 47 + 29 - y), y upward.
+    for (int y = 5; y < 25; y += 3)
+        for (int x = 5; x < 65; x += 3, ++nChecked)
+            ASSERT_EQ(GetPixel(hButton, x, y), GetPixel(hCanvas, 33 + x + o.x, 47 + 29 - y + o.y)) << x << ", " << y;
+    ReleaseDC(oButton.Handle(), hButton);
+    EXPECT_GT(nChecked, 100);
 }
 
 TEST_F(ScrollWindowTest, ACanvasAsWideAsTheViewHasNoBar)

@@ -3,12 +3,15 @@
 // and dialog), each with the expectations in which the kinds differ.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "graphics/painter_access.h"
 #include "graphics/windows/gformwindow.h"
 #include "lib/system.h"
 #include "platform/framework/app.h"
+#include "platform/framework/toolbar.h"
 
 namespace {
 
@@ -77,6 +80,44 @@ protected:
     LRESULT Send(UINT nMessage, WPARAM wParam = 0, LPARAM lParam = 0)
     {
         return SendMessageA(oWindow->Handle(), nMessage, wParam, lParam);
+    }
+    // Pixels of the drawing area where the window and its refresh bitmap
+    // differ, outside the places of the window's child windows (which the
+    // window shows over its surface).
+    int DifferingPixels()
+    {
+        const Window& w = *oWindow;
+        const PainterState& g = oWindow->_oGraphics->State();
+        RECT rClient;
+        GetClientRect(w.Handle(), &rClient);
+        std::vector<RECT> aChildren;
+        for (HWND h = GetWindow(w.Handle(), GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT)) {
+            if (!IsWindowVisible(h)) continue;
+            RECT r;
+            GetWindowRect(h, &r);
+            MapWindowPoints(HWND_DESKTOP, w.Handle(), reinterpret_cast<POINT*>(&r), 2);
+            aChildren.push_back(r);
+        }
+        HDC hWindow = GetDC(w.Handle());
+        int nDiffer = 0;
+        // Client rows from the top; the bitmap's rows are the client's.
+        for (int y = rClient.bottom - g._oDim.cy; y < rClient.bottom; ++y) {
+            for (int x = 0; x < g._oDim.cx; ++x) {
+                const POINT p{x, y};
+                if (std::any_of(aChildren.begin(), aChildren.end(), [&](const RECT& r) { return PtInRect(&r, p); }))
+                    continue;
+                nDiffer += GetPixel(hWindow, x, y) != BitmapPixel(x, y);
+            }
+        }
+        ReleaseDC(w.Handle(), hWindow);
+        return nDiffer;
+    }
+    // The refresh bitmap's pixel under a client pixel (rows from the top).
+    COLORREF BitmapPixel(int x, int y) const
+    {
+        HDC hBitmap = oWindow->_oGraphics->State()._oRefreshCanvas.DC();
+        const DeviceUnits oUnits(hBitmap);
+        return GetPixel(hBitmap, x, y);
     }
 
     const unsigned short nSavedVersion = gnPlattformVersion;
@@ -188,6 +229,58 @@ TYPED_TEST(KitWindowTest, FormsAnswerErasingAndPaintingWithOne)
     } else {
         EXPECT_EQ(nPaint, 0);
     }
+}
+
+TYPED_TEST(KitWindowTest, TheDrawingAreaLiesBelowTheToolBarAndFollowsIt)
+{
+    auto& w = *this->oWindow;
+    ToolBar oBar(w);
+    for (int i = 0; i < 3; ++i) oBar.AppendItem(STD_FILENEW + i, 200 + i);
+    w.SetToolBar(&oBar);
+    this->Settle();
+    RECT rBar;
+    GetWindowRect(oBar.Handle(), &rBar);
+    const int nBar = rBar.bottom - rBar.top;
+    ASSERT_GT(nBar, 10);
+    const PainterState& g = w._oGraphics->State();
+    EXPECT_EQ(g._nTopSpace, nBar);
+    EXPECT_EQ(g._oDim.cy, w.CanvasArea().Height() - nBar);
+    // A figure over the whole drawing area lands below the bar, in the window
+    // as in the bitmap.
+    w._oGraphics->SetLineColor(9).SetFillColor(9).PaintRectangle(0, 0, g._oDim.cx, g._oDim.cy, 1);
+    EXPECT_EQ(this->BitmapPixel(50, nBar), RGB(0, 0, 255)) << "the drawing area's top row";
+    EXPECT_NE(this->BitmapPixel(50, nBar - 1), RGB(0, 0, 255)) << "the bar's strip";
+    EXPECT_EQ(this->DifferingPixels(), 0);
+
+    // Without the bar the window repaints its surface (Paint) over the whole
+    // canvas.
+    w._oGraphics->PaintEraseCanvas();
+    oBar.Hide();
+    this->Settle();
+    EXPECT_EQ(g._nTopSpace, 0);
+    EXPECT_EQ(g._oDim.cy, w.CanvasArea().Height());
+    EXPECT_EQ(this->DifferingPixels(), 0) << "after the bar went";
+}
+
+// A timer that invalidates a small area of the window every millisecond.
+HWND ghExposed = nullptr;
+void CALLBACK ExposeSmallArea(HWND, UINT, UINT_PTR, DWORD)
+{
+    const RECT r{20, 20, 30, 30};
+    InvalidateRect(ghExposed, &r, TRUE);
+}
+
+TYPED_TEST(KitWindowTest, ADrawingThatDispatchesMessagesKeepsItsDC)
+{
+    auto& w = *this->oWindow;
+    ghExposed = w.Handle();
+    const UINT_PTR nTimer = SetTimer(nullptr, 0, 1, ExposeSmallArea);
+    // 2,400 pixels, each followed by the waiting messages: the exposes come
+    // in between.
+    w._oGraphics->PaintFractal(30, 60, 60, 40, 0, nullptr, true);
+    KillTimer(nullptr, nTimer);
+    this->Settle();
+    EXPECT_EQ(this->DifferingPixels(), 0);
 }
 
 TYPED_TEST(KitWindowTest, FormsAnswerSizingWithZeroFromPlatformVersion27)
