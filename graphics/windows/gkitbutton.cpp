@@ -568,33 +568,36 @@ HRGN gTransPushButton::BorderClip() const
     return _nForm == 1 ? ShapeRegion(-1) : CreateRectRgn(0, 0, s.width, s.height);
 }
 
-HDC OwnerRefreshDC(const Window& oControl)
+OwnerRefresh OwnerRefreshOf(const Window& oControl)
 {
     const auto* oDevice = dynamic_cast<const GraphicsDevice*>(oControl.Owner());
     const PainterState* oPainter = oDevice != nullptr ? oDevice->Painter() : nullptr;
-    return oPainter != nullptr ? oPainter->_oRefreshCanvas.DC() : nullptr;
+    OwnerRefresh oRefresh;
+    if (oPainter == nullptr || (oRefresh.hDC = oPainter->_oRefreshCanvas.DC()) == nullptr) return oRefresh;
+    // The canvas point under the owner's top-left pixel (y upward, shifted by
+    // the view's origin), and that point's pixel in the bitmap.
+    RECT rOwner;
+    GetClientRect(GetParent(oControl.Handle()), &rOwner);
+    const POINT v = oDevice->ViewOrigin();
+    oRefresh.oOffset = {v.x, rOwner.bottom - 1 + v.y};
+    LPtoDP(oRefresh.hDC, &oRefresh.oOffset, 1);
+    return oRefresh;
 }
 
 void gTransPushButton::PaintRefresh()
 {
-    HDC hSource = OwnerRefreshDC(*this);
-    if (hSource == nullptr) return;
-    RECT r, rOwner;
+    const OwnerRefresh oSource = OwnerRefreshOf(*this);
+    if (oSource.hDC == nullptr) return;
+    RECT r;
     GetClientRect(Handle(), &r);
     MapWindowPoints(Handle(), GetParent(Handle()), reinterpret_cast<POINT*>(&r), 2);
-    GetClientRect(GetParent(Handle()), &rOwner);
-    // The canvas point under the button's top-left pixel (the owner's view
-    // shows its canvas shifted by the scroll offsets, y upward), and that
-    // point's pixel in the bitmap.
-    const POINT v = oDevice->ViewOrigin();
-    POINT oSource{r.left + v.x, rOwner.bottom - 1 - r.top + v.y};
-    LPtoDP(hSource, &oSource, 1);
     HDC hDC = GetDC(Handle());
     {
         ClipScope oClip(hDC, BorderClip());
         // One block in device units, from the button's pixel in the bitmap on.
-        const DeviceUnits oUnits(hSource);
-        BitBlt(hDC, 0, 0, r.right - r.left, r.bottom - r.top, hSource, oSource.x, oSource.y, SRCCOPY);
+        const DeviceUnits oUnits(oSource.hDC);
+        BitBlt(hDC, 0, 0, r.right - r.left, r.bottom - r.top, oSource.hDC, r.left + oSource.oOffset.x,
+               r.top + oSource.oOffset.y, SRCCOPY);
     }
     ReleaseDC(Handle(), hDC);
 }

@@ -30,9 +30,15 @@
 bool DrawIconThroughMask(HDC hDC, HICON hIcon, const RECT& oDest, const RECT* pSource);
 SIZE IconSize(HICON hIcon);
 
-// The DC of the refresh bitmap of the kit window that owns the control,
-// whose rows are the owner's client rows; NULL on any other owner.
-HDC OwnerRefreshDC(const Window& oControl);
+// The refresh bitmap of the kit window that owns a control, as the source of
+// the surface under the control: its DC (NULL on any other owner) and the
+// offset from a pixel of the owner's client area to the bitmap's pixel that
+// holds it (a scroll window shows its canvas shifted by its scroll offsets).
+struct OwnerRefresh {
+    HDC hDC = nullptr;
+    POINT oOffset{0, 0};
+};
+OwnerRefresh OwnerRefreshOf(const Window& oControl);
 
 // The caption font of a kit control: the stock GUI font (the system font
 // where there is none) until the control is given a font of its own, then a

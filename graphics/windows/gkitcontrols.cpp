@@ -76,7 +76,7 @@ LRESULT DispatchOnePixel(Control& oControl, Event& oEvent)
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
         const LRESULT nResult = oControl.Base::Dispatch(oEvent);
-        gPaintedTrail::RestorePixel(oControl.Handle(), OwnerRefreshDC(oControl));
+        gPaintedTrail::RestorePixel(oControl.Handle(), OwnerRefreshOf(oControl));
         oControl.PaintNew();
         return nResult;
     }
@@ -149,29 +149,29 @@ void DrawDisabledCheckCaption(HDC hDC, HWND hControl)
     ExcludeClipRect(hDC, oText.left, 0, oClient.right, oClient.bottom);
 }
 
-void gPaintedTrail::Renew(HWND hControl, HDC hSource, POINT oAt, std::vector<RECT> aNext)
+void gPaintedTrail::Renew(HWND hControl, const OwnerRefresh& oSource, POINT oAt, std::vector<RECT> aNext)
 {
     for (RECT& r : aNext) OffsetRect(&r, oAt.x, oAt.y);
     if (SameRects(aRects_, aNext)) return;
-    if (hSource != nullptr && !aRects_.empty()) {
-        // Children keep what they drew; the refresh bitmap's rows are the
-        // owner's client rows, whatever mapping the painter keeps on it.
+    if (oSource.hDC != nullptr && !aRects_.empty()) {
+        // Children keep what they drew.
         HWND hParent = GetParent(hControl);
         HDC hDC = GetDCEx(hParent, nullptr, DCX_CACHE | DCX_CLIPCHILDREN);
-        const DeviceUnits oUnits(hSource);
+        const DeviceUnits oUnits(oSource.hDC);
         for (const RECT& r : aRects_)
-            BitBlt(hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, hSource, r.left, r.top, SRCCOPY);
+            BitBlt(hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, oSource.hDC, r.left + oSource.oOffset.x,
+                   r.top + oSource.oOffset.y, SRCCOPY);
         ReleaseDC(hParent, hDC);
     }
     aRects_ = std::move(aNext);
 }
 
-void gPaintedTrail::RestorePixel(HWND hControl, HDC hSource)
+void gPaintedTrail::RestorePixel(HWND hControl, const OwnerRefresh& oSource)
 {
-    if (hSource == nullptr) return;
+    if (oSource.hDC == nullptr) return;
     const ParentDC oDC(hControl);
-    const DeviceUnits oUnits(hSource);
-    BitBlt(oDC.Get(), 0, 0, 1, 1, hSource, oDC.At().x, oDC.At().y, SRCCOPY);
+    const DeviceUnits oUnits(oSource.hDC);
+    BitBlt(oDC.Get(), 0, 0, 1, 1, oSource.hDC, oDC.At().x + oSource.oOffset.x, oDC.At().y + oSource.oOffset.y, SRCCOPY);
 }
 
 gTransGroupBox::gTransGroupBox(Window& oOwner, int nId) : GroupBox(oOwner, nId)
@@ -217,7 +217,7 @@ void gTransGroupBox::PaintNew()
     const int nGapEnd = cText.empty() ? 0 : 14 + static_cast<int>(oText.cx);
     // The caption and the frame's four sides, two pixels thick.
     const int w = _nFrameWidth, nBottom = _nFrameHeight;
-    painted_.Renew(Handle(), OwnerRefreshDC(*this), oDC.At(),
+    painted_.Renew(Handle(), OwnerRefreshOf(*this), oDC.At(),
                    {{10, 0, 10 + oText.cx, oText.cy},
                     {0, h, w + 1, h + 2},
                     {0, nBottom, w + 1, nBottom + 2},
@@ -282,7 +282,7 @@ void gTransFixedIcon::PaintNew()
             cName.empty() ? Icon(static_cast<int>(reinterpret_cast<INT_PTR>(IDI_QUESTION))) : Icon(cName, _nIconWidth);
         _cIconName = cName;
     }
-    painted_.Renew(Handle(), OwnerRefreshDC(*this), oDC.At(), {{0, 0, _nIconWidth, _nIconHeight}});
+    painted_.Renew(Handle(), OwnerRefreshOf(*this), oDC.At(), {{0, 0, _nIconWidth, _nIconHeight}});
     DrawIconThroughMask(oDC.Get(), _oIcon.Handle(), {0, 0, _nIconWidth, _nIconHeight}, nullptr);
 }
 

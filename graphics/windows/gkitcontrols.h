@@ -34,11 +34,11 @@ class gPaintedTrail {
 public:
     // Before a paint of the rectangles aNext (relative to the control's
     // pixel at oAt): when they differ from the last paint's, the surface
-    // under the last paint is put back from hSource (the owner's refresh
-    // bitmap; nothing without one). Keeps aNext.
-    void Renew(HWND hControl, HDC hSource, POINT oAt, std::vector<RECT> aNext);
+    // under the last paint is put back from the owner's refresh bitmap
+    // (nothing without one). Keeps aNext.
+    void Renew(HWND hControl, const OwnerRefresh& oSource, POINT oAt, std::vector<RECT> aNext);
     // Puts the surface back under the control's own pixel.
-    static void RestorePixel(HWND hControl, HDC hSource);
+    static void RestorePixel(HWND hControl, const OwnerRefresh& oSource);
 
 private:
     std::vector<RECT> aRects_;
