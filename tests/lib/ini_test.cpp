@@ -125,10 +125,11 @@ TEST(IniSection, AnswersAsTheReaderDoesKeyByKey)
     PutFile(file, "; heading comment\r\n[A]\r\n; STRING_001=commented out\r\n  STRING_001 =  first \r\n"
                   "string_001=second\r\nQUOTED=\"  in quotes  \"\r\nSINGLE='single'\r\nHALF=\"half\r\n"
                   "LONE=\"\r\nMIXED=\"a'\r\nEQ=a=b=c\r\nEMPTY=\r\nTAB=\tx\ty\t\r\nno equals sign\r\n"
-                  "LONG=" + std::string(1200, 'z') + "\r\n" + bulk + "[B]\r\nOTHER=b\r\n");
-    std::vector<std::string> keys = {"STRING_001", "string_001", "QUOTED", "SINGLE", "HALF", "LONE", "MIXED", "EQ",
-                                     "EMPTY", "TAB", "no equals sign", "LONG", "OTHER", "MISSING", " STRING_001 ",
-                                     "BULK_0", "BULK_399"};
+                  "LONG=" +
+                      std::string(1200, 'z') + "\r\n" + bulk + "[B]\r\nOTHER=b\r\n");
+    std::vector<std::string> keys = {"STRING_001", "string_001", "QUOTED",       "SINGLE", "HALF",           "LONE",
+                                     "MIXED",      "EQ",         "EMPTY",        "TAB",    "no equals sign", "LONG",
+                                     "OTHER",      "MISSING",    " STRING_001 ", "BULK_0", "BULK_399"};
     for (unsigned buffer : {256u, 1000u}) {
         const IniSection section("A", file, buffer);
         for (const std::string& key : keys)
