@@ -69,9 +69,17 @@ run_suite() (
   # Wine would wait about two seconds whenever a top-level window is hidden.
   "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v MdxTests /d 1280x1024 /f >/dev/null 2>&1 || true
   "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d MdxTests /f >/dev/null 2>&1 || true
-  # Start Wine's background services now, so that they do not inherit (and
-  # hold open) the output pipe of the first test.
+  # Start Wine's background services and the virtual desktop now, so that they
+  # do not inherit (and hold open) the output pipe of a test: Wine starts the
+  # desktop's explorer.exe with the error output of the first process that
+  # needs it, and while the desktop is in use ctest would wait for that test.
+  # This desktop lives until the wineserver ends.
   "$wine" cmd /c exit >/dev/null 2>&1 </dev/null
+  "$wine" explorer /desktop=MdxTests,1280x1024 >/dev/null 2>&1 </dev/null &
+  for _ in $(seq 100); do
+    xwininfo -root -tree 2>/dev/null | grep -q '"MdxTests - Wine desktop"' && break
+    sleep 0.1
+  done
   ctest --test-dir "$build" -j"$(nproc)" --output-on-failure --no-tests=error "$@"
 )
 
