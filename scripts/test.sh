@@ -5,8 +5,10 @@
 # (elsewhere the 32-bit build is compiled only, so that a 32-bit compile error
 # fails everywhere). Tests that open windows share one Xvfb display; the tests
 # of one build share one wineserver; the serial tests share one
-# pseudo-terminal pair, COM201 and COM202 in every build's prefix. Arguments
-# go to ctest.
+# pseudo-terminal pair, COM201 and COM202 in every build's prefix; the
+# printing tests share the PDF printer of a CUPS scheduler of the command's
+# own (scripts/cups.sh), the default printer of every build's prefix.
+# Arguments go to ctest.
 set -euo pipefail
 scripts=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$scripts")
@@ -36,11 +38,13 @@ for arch in i686 x86_64; do
   fi
 done
 
+source "$scripts/cups.sh"
 displayfile=$(mktemp)
 cleanup() {
   kill "${xvfb:-}" "${socat:-}" 2>/dev/null || true
   wait "${xvfb:-}" "${socat:-}" 2>/dev/null || true
   rm -f "$displayfile"
+  cups_stop
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
@@ -51,6 +55,7 @@ mkdir -p "$serial"
 rm -f "$serial/A" "$serial/B"
 socat pty,raw,echo=0,link="$serial/A" pty,raw,echo=0,link="$serial/B" 2>/dev/null &
 socat=$!
+cups_start
 for _ in $(seq 100); do [ -s "$displayfile" ] && [ -e "$serial/B" ] && break; sleep 0.1; done
 [ -s "$displayfile" ] || { echo "test: Xvfb did not start" >&2; exit 1; }
 [ -e "$serial/B" ] || echo "test: socat did not start; the serial tests will fail" >&2
@@ -69,6 +74,9 @@ run_suite() (
   # Wine would wait about two seconds whenever a top-level window is hidden.
   "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v MdxTests /d 1280x1024 /f >/dev/null 2>&1 || true
   "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d MdxTests /f >/dev/null 2>&1 || true
+  # The PDF printer is the prefix's default printer, as Wine names it.
+  "$wine" reg add 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows' /v Device \
+    /d 'PDF,wineps.drv,CUPS:PDF' /f >/dev/null 2>&1 || true
   # Start Wine's background services and the virtual desktop now, so that they
   # do not inherit (and hold open) the output pipe of a test: Wine starts the
   # desktop's explorer.exe with the error output of the first process that
