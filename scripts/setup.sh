@@ -25,6 +25,7 @@ packages=(
   python3-pyshp shapelib      # an independent shapefile writer and reader and a second reader (shpdump), for the tests
   libshp-dev                  # bench only: shapelib's reading floor of scripts/shapefile-bench.sh
   cups printer-driver-cups-pdf  # the PDF printer of the printing tests (a scheduler of the test command's own)
+  libcups2:i386               # the 32-bit Wine's way to the printers
   poppler-utils               # pdftotext, pdfinfo, pdftoppm: the printing tests read the PDFs back
 )
 
