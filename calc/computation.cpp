@@ -6,6 +6,8 @@
 #include "calc/library.h"
 #include "calc/parser.h"
 #include "calc/texts.h"
+#include "platform/runtime/numtext.h"
+#include "platform/runtime/strings.h"
 
 namespace calc {
 
@@ -146,10 +148,21 @@ bool ComputeParameters(Computation& c, const Options& options, const Texts& text
                                      static_cast<std::uint16_t>(options.convention), c.parameters, c.rotation);
         if (!ok) message = LibraryMessage();
     }
-    if (!ok)
+    if (!ok) {
         messages.Error(message.empty() ? TextOf(texts, kTextNoParameters)
                                        : TextOf(texts, kTextNoParameters) + ":\r\n" + message);
-    return ok;
+        return false;
+    }
+    // A scale factor 1 + m that is not positive mirrors the points through
+    // their centre: the best fit of lists that do not describe the same
+    // points (local east/north coordinates against geocentric ones), never a
+    // datum transformation.
+    const double scaleFactor = 1.0 + c.parameters[6] * 1e-6;
+    if (!(scaleFactor > 0.0)) {
+        messages.Error(Filled(TextOf(texts, kTextScaleNotPositive), LTrim(Str(scaleFactor, 20, 9))));
+        return false;
+    }
+    return true;
 }
 
 }  // namespace

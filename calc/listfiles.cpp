@@ -40,12 +40,20 @@ ListFile ReadPointListFile(const std::string& path)
         result.text += line;
         result.text += "\r\n";
     };
+    std::uint32_t lineNumber = 0;
+    std::string line;
     while (!FEof(file)) {
         VoEventLoop();
-        std::string line = FReadLine(file);
+        ++lineNumber;
+        const bool whole = FReadLineUpTo(file, kMaxListCharacters, line);
         if (FError() != 0 && FError() != ERROR_HANDLE_EOF) {
             result.status = ReadStatus::Error;
             result.error = DosErrString(FError());
+            break;
+        }
+        if (!whole) {
+            result.status = ReadStatus::LineTooLong;
+            result.badLine = lineNumber;
             break;
         }
         if (first.size() < 4) {

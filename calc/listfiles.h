@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,19 +13,23 @@ namespace calc {
 enum class ReadStatus {
     Ok,
     TooManyLines,  // more than 30,000 non-empty lines
+    LineTooLong,   // a line longer than a list can hold; see `badLine`
     Error          // the file cannot be opened or read; see `error`
 };
 
 struct ListFile {
     ReadStatus status = ReadStatus::Ok;
-    std::string text;   // the non-empty lines, each with CR LF
-    std::string error;  // the system's text for the failure
+    std::uint32_t badLine = 0;  // with LineTooLong: the line of the file, from 1
+    std::string text;           // the non-empty lines, each with CR LF
+    std::string error;          // the system's text for the failure
 };
 
-// Reads a point-list file: whole lines of any length, empty and blank lines
-// dropped, the ellipsoid header the program writes (name, two 15-character
-// numbers, an empty line) skipped. Calls VoEventLoop once per line, so the
-// window stays responsive while a long file is read.
+// Reads a point-list file: whole lines, empty and blank lines dropped, the
+// ellipsoid header the program writes (name, two 15-character numbers, an
+// empty line) skipped. A line longer than a list can hold refuses the file
+// as soon as that length is passed, without reading the line to its end.
+// Calls VoEventLoop once per line, so the window stays responsive while a
+// long file is read.
 ListFile ReadPointListFile(const std::string& path);
 
 // The ellipsoid header of a point-list file.

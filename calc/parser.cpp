@@ -1,7 +1,5 @@
 #include "calc/parser.h"
 
-#include <windows.h>
-
 #include <algorithm>
 #include <cmath>
 
@@ -29,34 +27,27 @@ std::vector<std::string_view> SplitLines(std::string_view text)
 
 namespace {
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 bool IsSign(char c)
 {
     return c == '-' || c == '+';
 }
 
-// Length of an exponent ("E-3") at text[pos], 0 when there is none.
-std::size_t ExponentLength(std::string_view text, std::size_t pos)
+// What separates numbers, and the point number from them. A comma does so
+// only where it is no decimal comma.
+bool IsSeparator(char c, bool commaSeparates = true)
 {
-    if (pos >= text.size() || (text[pos] != 'e' && text[pos] != 'E')) return 0;
-    std::size_t i = pos + 1;
-    if (i < text.size() && IsSign(text[i])) ++i;
-    if (i >= text.size() || !IsDigit(text[i])) return 0;
-    while (i < text.size() && IsDigit(text[i])) ++i;
-    return i - pos;
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' || c == ';' ||
+           (c == ',' && commaSeparates);
 }
 
-// The first run of letters and digits; the text after it stays in `rest`.
-bool CutPointNumber(std::string_view line, std::string& number, std::string_view& rest)
+// The line's first word; the text after it stays in `rest`.
+bool CutPointNumber(std::string_view line, bool decimalComma, std::string& number, std::string_view& rest)
 {
     std::size_t i = 0;
-    while (i < line.size() && !IsCharAlphaNumericA(line[i])) ++i;
+    while (i < line.size() && IsSeparator(line[i], !decimalComma)) ++i;
     if (i == line.size()) return false;
     std::size_t end = i;
-    while (end < line.size() && IsCharAlphaNumericA(line[end])) ++end;
+    while (end < line.size() && !IsSeparator(line[end], !decimalComma)) ++end;
     number.assign(line.substr(i, end - i));
     rest = line.substr(end);
     return true;
@@ -73,27 +64,26 @@ double* BufferOfFormat(int format, const ParseTarget& target)
 
 }  // namespace
 
-std::vector<double> Tokenise(std::string_view text, std::size_t limit)
+Tokens Tokenise(std::string_view text, std::size_t limit)
 {
-    std::vector<double> values;
+    Tokens tokens;
+    if (text.find_first_of("0123456789") == std::string_view::npos) return tokens;
     std::size_t i = 0;
-    while (i < text.size() && values.size() < limit) {
-        if (!IsDigit(text[i]) && !IsSign(text[i])) {
+    while (i < text.size() && tokens.values.size() < limit) {
+        if (IsSeparator(text[i])) {
             ++i;
             continue;
         }
-        std::size_t start = i;
-        bool digits = IsDigit(text[i]);
-        ++i;
-        for (; i < text.size() && (IsDigit(text[i]) || text[i] == '.'); ++i)
-            if (IsDigit(text[i])) digits = true;
-        if (!digits) continue;  // a lone sign (or sign and points)
-        i += ExponentLength(text, i);
-        std::string number(text.substr(start, i - start));
-        values.push_back(Val(number));
-        if (i < text.size() && !IsSign(text[i])) ++i;  // the character that ended the number is used up
+        double value = 0.0;
+        const std::size_t length = ScanNumber(text, i, value);
+        i += length;
+        if (length == 0 || (i < text.size() && !IsSeparator(text[i]) && !IsSign(text[i]))) {
+            tokens.malformed = true;
+            return tokens;
+        }
+        tokens.values.push_back(value);
     }
-    return values;
+    return tokens;
 }
 
 ParseResult ParsePointList(const std::vector<std::string_view>& lines, int format, bool decimalComma,
@@ -110,21 +100,23 @@ ParseResult ParsePointList(const std::vector<std::string_view>& lines, int forma
         if (Empty(line)) continue;
         std::string number;
         std::string_view rest = line;
-        bool hasNumber = layout.numbered && CutPointNumber(line, number, rest);
+        bool hasNumber = layout.numbered && CutPointNumber(line, decimalComma, number, rest);
         text.assign(rest);
         if (decimalComma)
             for (char& c : text)
                 if (c == ',') c = '.';
         const std::size_t taken = layout.withHeight ? 3 : 2;
-        std::vector<double> values = Tokenise(text, taken + 1);
-        if (values.empty()) continue;
+        const Tokens tokens = Tokenise(text, taken + 1);
+        const std::vector<double>& values = tokens.values;
+        if (values.empty() && !tokens.malformed) continue;
         const std::uint32_t lineNumber = static_cast<std::uint32_t>(i + 1);
         if (count == target.capacity) {
             numbers.clear();
             return {ParseStatus::TooManyPoints, 0, lineNumber};
         }
         ++count;
-        LineFault fault = values.size() < taken   ? LineFault::Layout
+        LineFault fault = tokens.malformed        ? LineFault::Malformed
+                          : values.size() < taken ? LineFault::Layout
                           : values.size() > taken ? LineFault::ExtraNumbers
                                                   : LineFault::None;
         if (fault == LineFault::None &&

@@ -11,6 +11,9 @@ namespace calc {
 // At most this many points per list.
 constexpr std::uint32_t kMaxPoints = 30000;
 
+// At most this many characters per list (the list field's limit).
+constexpr std::size_t kMaxListCharacters = 3000000;
+
 // Largest magnitude a coordinate value may have.
 constexpr double kMaxValue = 60000000.0;
 
@@ -20,11 +23,17 @@ constexpr double kMaxValue = 60000000.0;
 // line end has an empty last line, an empty text one empty line.
 std::vector<std::string_view> SplitLines(std::string_view text);
 
-// The numbers of a text, at most `limit` of them. A number starts with a
-// digit or a sign and goes on with digits and points, optionally followed by
-// an exponent ("1.5E-3"); a sign directly after a number starts the next one.
-// A sign without any digit is no number.
-std::vector<double> Tokenise(std::string_view text, std::size_t limit = 3);
+// The numbers of a text, at most `limit` of them. Numbers are separated by
+// white space, ";" or ","; each is written as Val reads it: an optional sign,
+// digits with at most one point, an optional exponent ("1.5E-3"). A sign
+// directly after a number starts the next one ("10-5" is 10 and -5).
+// Anything else that touches a number ("12.5m", "1..5", "1e", a lone sign)
+// makes the text malformed. A text without any digit holds no number.
+struct Tokens {
+    std::vector<double> values;
+    bool malformed = false;
+};
+Tokens Tokenise(std::string_view text, std::size_t limit = 3);
 
 enum class ParseStatus {
     Ok,            // every line usable (also when no line held a point)
@@ -43,6 +52,7 @@ struct ParseTarget {
 enum class LineFault {
     None,
     Layout,        // fewer numbers than the format takes
+    Malformed,     // a text that is not one number where a number stands
     ExtraNumbers,  // more numbers than the format takes
     OutOfRange     // a value beyond kMaxValue
 };
@@ -55,12 +65,15 @@ struct ParseResult {
 };
 
 // Reads the lines in the given format into the buffer of its class and the
-// point numbers into `numbers` (resized to the count read). Lines that are
-// empty or hold no number are skipped. A line with fewer or more numbers than
-// its format takes is refused: a number too many is never dropped, since it
-// shifts the columns (a point number in a format without one, a thousands
-// separator, an angle written as separate degrees, minutes and seconds).
-// Calls VoEventLoop once per line.
+// point numbers into `numbers` (resized to the count read). In the formats
+// with point number the line's first word (up to white space, ";" or a
+// comma that is no decimal comma) is the point number, kept as written.
+// Lines that are empty or hold no digit are skipped. A line with fewer or
+// more numbers than its format takes is refused: a number too many is never
+// dropped, since it shifts the columns (a point number in a format without
+// one, a thousands separator, an angle written as separate degrees, minutes
+// and seconds); so is a line with anything but numbers after the point
+// number. Calls VoEventLoop once per line.
 ParseResult ParsePointList(const std::vector<std::string_view>& lines, int format, bool decimalComma,
                            const ParseTarget& target, std::vector<std::string>& numbers);
 

@@ -288,26 +288,33 @@ private:
             values.Shrink(count);
             indices.Shrink(count);
         }
-        if (count == 0) return;
+        const bool testable = geodesy::OutliersTestable(c_.n, options_.convention);
+        if (count == 0 && testable) return;
         std::string section;
         section.swap(out_);
         Line(T(kTextOutliers));
-        Line(T(kTextOutlierExplanation));
-        Line(Filled(T(kTextOutliersFound), Count(count)));
-        Line(T(kTextOutlierColumns));
-        const Column column = MeasureColumn(values.Data(), count, 13, 2);
-        for (std::uint32_t i = 0; i < count; ++i) {
-            VoEventLoop();
-            out_ += PairNumbers(indices.Data()[i] - 1);
-            out_ += ' ';
-            column.Append(out_, i);
-            out_ += "\r\n";
+        if (count == 0) {
+            // No pair could be tested: say so rather than report none.
+            Line(Filled(T(kTextOutliersUntestable),
+                        {Count(c_.n), Count(geodesy::MinimumOutlierPairs(options_.convention))}));
+        } else {
+            Line(T(kTextOutlierExplanation));
+            Line(Filled(T(kTextOutliersFound), Count(count)));
+            Line(T(kTextOutlierColumns));
+            const Column column = MeasureColumn(values.Data(), count, 13, 2);
+            for (std::uint32_t i = 0; i < count; ++i) {
+                VoEventLoop();
+                out_ += PairNumbers(indices.Data()[i] - 1);
+                out_ += ' ';
+                column.Append(out_, i);
+                out_ += "\r\n";
+            }
         }
         Empty();
         section.swap(out_);
         out_ += section;
         c_.protocol += section;
-        messages_.Hint(Filled(T(kTextOutliersFound), Count(count)));
+        if (count > 0) messages_.Hint(Filled(T(kTextOutliersFound), Count(count)));
     }
 
     void Residuals()

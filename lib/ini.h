@@ -16,9 +16,15 @@ std::string GetIniString(const std::string& cSection, const std::string& cEntry,
 // without regard to case) is updated in place: an existing key gets the new
 // value, a new key is added after the section's last line. A new section is
 // appended at the end of the file, after an empty line when the file already
-// has sections. The file is written as a whole through a temporary file beside
-// it, so a failed write leaves the old file intact. Returns FALSE when the file
-// cannot be written.
+// has sections. The file keeps its encoding (ANSI, UTF-8 with byte-order
+// mark, UTF-16 little-endian with byte-order mark) and its line ends (CR LF,
+// LF or CR; new lines take those of its first line). The file is written as
+// a whole through a new file beside it, which replaces it only once the
+// system's reader reads the value back from it, so a failed or unreadable
+// write leaves the old file intact. Returns FALSE when the file cannot be
+// written so: a read-only file, a missing folder, UTF-16 big-endian or
+// invalid UTF-8 text, a value the reader would not read back (a line break
+// in it).
 bool WriteIniString(const std::string& cSection, const std::string& cEntry, const std::string& cValue,
                     const std::string& cFile);
 

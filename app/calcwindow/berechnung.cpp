@@ -219,7 +219,7 @@ std::string dtaCalcPar::ChooseFile(bool open, std::string& lastFolder, const std
     return path;
 }
 
-void dtaCalcPar::ReadList(MultiLineEdit* list, std::string& lastFolder)
+void dtaCalcPar::ReadList(MultiLineEdit* list, std::string& lastFolder, int listText)
 {
     if (!list->TextValue().empty() && !Ask(calc::kTextReplaceList)) return;
     const std::string path = ChooseFile(true, lastFolder, "*.*", calc::kTextReadListTitle, "");
@@ -233,15 +233,18 @@ void dtaCalcPar::ReadList(MultiLineEdit* list, std::string& lastFolder)
     ::SetFocus(list->Handle());
     if (file.status == calc::ReadStatus::Error) ReportError(file.error);
     if (file.status == calc::ReadStatus::TooManyLines) ReportError(calc::TextOf(aSprachTexte, calc::kTextFileTooLong));
+    if (file.status == calc::ReadStatus::LineTooLong)
+        ReportError(calc::Filled(calc::TextOf(aSprachTexte, calc::kTextBadLine),
+                                 {std::to_string(file.badLine), calc::TextOf(aSprachTexte, listText)}));
 }
 
 void dtaCalcPar::ButDateiLesenQ()
 {
-    ReadList(oDCKoordListQ, gcLesePfadQ);
+    ReadList(oDCKoordListQ, gcLesePfadQ, calc::kTextSourceList);
 }
 void dtaCalcPar::ButDateiLesenZ()
 {
-    ReadList(oDCKoordListZ, gcLesePfadZ);
+    ReadList(oDCKoordListZ, gcLesePfadZ, calc::kTextTargetList);
 }
 
 void dtaCalcPar::WriteList(const Side& side, MultiLineEdit* list, std::string& lastFolder, const char* name)

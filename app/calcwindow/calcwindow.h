@@ -228,7 +228,9 @@ private:
     void WriteConfigurationFile(const std::string& path, const std::vector<std::string>& lines);
     // The export dialog and file of a mask, unless text `refusal` applies.
     void Export(const char* mask, bool allowed, int refusal, const std::vector<std::string>& lines);
-    void ReadList(MultiLineEdit* list, std::string& lastFolder);
+    // Reads a point-list file into a list; listText names the list in the
+    // message of a line too long for it.
+    void ReadList(MultiLineEdit* list, std::string& lastFolder, int listText);
     void WriteList(const Side& side, MultiLineEdit* list, std::string& lastFolder, const char* name);
 
     // The busy state of a long operation (a computation, a file read) for

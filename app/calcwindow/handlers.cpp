@@ -1,5 +1,7 @@
 // The input handlers: format and ellipsoid choices, the ellipsoid fields of
 // the user ellipsoid, the parameter convention and the inverse option.
+#include <algorithm>
+
 #include "app/calcwindow/calcwindow.h"
 #include "calc/formats.h"
 #include "calc/library.h"
@@ -10,9 +12,14 @@
 
 namespace {
 
-double NumberIn(const Edit* field)
+// The number a field holds: its whole text one number, with "," read as the
+// decimal point too when the comma option is on. FALSE for anything else,
+// never a number read from the first part of the text.
+bool NumberIn(const Edit* field, bool comma, double& value)
 {
-    return Val(field->TextValue());
+    std::string text = field->TextValue();
+    if (comma) std::replace(text.begin(), text.end(), ',', '.');
+    return IsWholeNumber(text, value);
 }
 
 }  // namespace
@@ -95,9 +102,11 @@ void dtaCalcPar::SemiAxisLeft(const Side& side, bool semiMajor)
 {
     SingleLineEdit* field = semiMajor ? side.semiMajor : side.semiMinor;
     SingleLineEdit* other = semiMajor ? side.semiMinor : side.semiMajor;
-    const double x = NumberIn(field);
-    const double y = NumberIn(other);
-    if (!IsSemiAxis(x) || (semiMajor ? x < y : x > y)) {
+    const bool comma = oDCCheckKomma->Checked();
+    double x = 0;
+    double y = 0;
+    const bool otherGiven = NumberIn(other, comma, y);
+    if (!NumberIn(field, comma, x) || !IsSemiAxis(x) || (semiMajor ? x < y : x > y)) {
         ShowError(side.axisText);
         EllipsoidOk(side) = false;
         return;
@@ -106,7 +115,7 @@ void dtaCalcPar::SemiAxisLeft(const Side& side, bool semiMajor)
     if (side.ellipsoid->Value() != kUserEllipsoid) return;
     (semiMajor ? Axes(side).back().a : Axes(side).back().b) = x;
     field->SetTextValue(NormNum(x));
-    if (Empty(other->TextValue())) return;
+    if (!otherGiven) return;
     double a = semiMajor ? x : y;
     double b = semiMajor ? y : x;
     EllipsoidOk(side) = CalcEllPar(a, b, InverseFlattening(side), 1, true);
@@ -120,8 +129,9 @@ void dtaCalcPar::SemiAxisLeft(const Side& side, bool semiMajor)
 // with the user ellipsoid chosen and a given, b follows from a and 1/f.
 void dtaCalcPar::InverseFlatteningLeft(const Side& side)
 {
-    double f = NumberIn(side.flattening);
-    if (!IsInverseFlattening(f)) {
+    const bool comma = oDCCheckKomma->Checked();
+    double f = 0;
+    if (!NumberIn(side.flattening, comma, f) || !IsInverseFlattening(f)) {
         ShowError(side.flatteningText);
         EllipsoidOk(side) = false;
         return;
@@ -130,8 +140,8 @@ void dtaCalcPar::InverseFlatteningLeft(const Side& side)
     if (side.ellipsoid->Value() != kUserEllipsoid) return;
     InverseFlattening(side) = f;
     side.flattening->SetTextValue(NormNum(f));
-    if (Empty(side.semiMajor->TextValue())) return;
-    const double a = NumberIn(side.semiMajor);
+    double a = 0;
+    if (!NumberIn(side.semiMajor, comma, a)) return;
     double b = 0;
     EllipsoidOk(side) = CalcEllPar(a, b, f, 2, true);
     if (EllipsoidOk(side)) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/parser.h"
 #include "graphics/windows/gformwindow.h"
 #include "graphics/windows/gkitbutton.h"
 #include "platform/framework/controls.h"
@@ -23,7 +24,7 @@ extern const std::array<LayoutItem, 69> gaCalcParItems;
 
 // The most characters a point list takes: the largest list (30,000 points)
 // with lines of 80 characters and their line ends, and room to spare.
-constexpr int kPointListLimit = 3000000;
+constexpr int kPointListLimit = static_cast<int>(calc::kMaxListCharacters);
 // The most characters the result field takes: far above the largest report
 // (30,000 pairs with every output option), which is never cut.
 constexpr int kResultLimit = 100000000;

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <optional>
 
+#include "platform/geodesy/distributions.h"
 #include "platform/geodesy/message_pump.h"
 #include "platform/geodesy/messages.h"
 
@@ -25,6 +27,9 @@ constexpr double kMinFlatness = 1e-6;
 // A unit weight standard deviation below this is rounding, not measurement.
 constexpr double kMinSigma0 = 1e-7;
 constexpr double kDefaultLimit = 3.0;
+// A coordinate whose redundancy number is below this is determined by its own
+// observation alone: it tests nothing.
+constexpr double kNoRedundancy = 1e-12;
 
 Matrix3 CrossMatrix(const Vector3& v)  // CrossMatrix(v) * w = v x w
 {
@@ -135,11 +140,11 @@ public:
         return result;
     }
 
-    // The diagonal of A (A'A)^-1 A' for the three coordinates of pair i.
-    Vector3 Leverage(std::size_t i) const
+    // The block of A (A'A)^-1 A' for the three coordinates of pair i.
+    Matrix3 Leverage(std::size_t i) const
     {
         const Jacobian a = Design(pairs_.Source(i) - sourceCentroid_);
-        return (a * inverse_ * a.transpose()).diagonal();
+        return a * inverse_ * a.transpose();
     }
 
 private:
@@ -192,6 +197,29 @@ bool CheckTriples(const double* values, std::size_t n, const char* side)
                                    "Paar %1: Die Koordinate %3 im %2 ist keine endliche Zahl."),
                                {std::to_string(i / 3 + 1), side, kAxes[i % 3]}));
     return true;
+}
+
+// The pair's share of the squared residuals, v' Q^+ v, for its block Q of
+// the residuals' cofactor matrix, and the rank of Q (coordinates that have
+// redundancy). A block of full rank, the rule, is factorised directly.
+int PairShare(const Matrix3& q, const Vector3& v, double& share)
+{
+    const Eigen::LLT<Matrix3> factor(q);
+    if (factor.info() == Eigen::Success && factor.matrixLLT().diagonal().minCoeff() > std::sqrt(kNoRedundancy)) {
+        share = v.dot(factor.solve(v));
+        return 3;
+    }
+    Eigen::SelfAdjointEigenSolver<Matrix3> eigen;
+    eigen.computeDirect(q);
+    share = 0.0;
+    int rank = 0;
+    for (int k = 0; k < 3; ++k) {
+        if (eigen.eigenvalues()[k] <= kNoRedundancy) continue;
+        ++rank;
+        const double projection = eigen.eigenvectors().col(k).dot(v);
+        share += projection * projection / eigen.eigenvalues()[k];
+    }
+    return rank;
 }
 
 }  // namespace
@@ -268,26 +296,39 @@ bool FindOutliers(const PointPairs& pairs, Convention convention, double limit, 
         if (!helmert->Solve()) return false;
         model = helmert->Result();
     }
+    if (!OutliersTestable(static_cast<std::uint32_t>(pairs.n), convention)) return true;
     const double unknowns = convention == Convention::Molodensky ? 3.0 : 7.0;
     const double redundancy = 3.0 * static_cast<double>(pairs.n) - unknowns;
     std::vector<double> residuals(3 * pairs.n);
     ComputeResiduals(pairs, model, residuals.data());
     double squares = 0.0;
     for (double v : residuals) squares += v * v;
-    const double sigma0 = redundancy > 0.0 ? std::sqrt(squares / redundancy) : 0.0;
-    if (!(sigma0 >= kMinSigma0)) return true;
-    const Vector3 molodenskyLeverage = Vector3::Constant(1.0 / static_cast<double>(pairs.n));
+    if (!(std::sqrt(squares / redundancy) >= kMinSigma0)) return true;
+    // The limit is a quantile of the normal distribution; a pair is tested
+    // against Student's t quantile of the same error probability.
+    const double logProbability = LogNormalTail(limit);
+    std::map<double, double> criticalValues;  // by degrees of freedom
+    const Matrix3 molodenskyLeverage = Matrix3::Identity() / static_cast<double>(pairs.n);
     MessagePump pump(pairs.n);
     for (std::size_t i = 0; i < pairs.n; ++i) {
-        const Vector3 leverage = helmert ? helmert->Leverage(i) : molodenskyLeverage;
-        double value = 0.0;
-        for (int k = 0; k < 3; ++k) {
-            const double q = 1.0 - leverage[k];
-            if (q > 1e-12)  // a coordinate without redundancy tests nothing
-                value = std::max(value, std::abs(residuals[3 * i + k]) / (sigma0 * std::sqrt(q)));
-        }
-        if (value > limit) outliers.push_back({static_cast<std::uint32_t>(i + 1), value});
         pump.Tick();
+        const Matrix3 q = Matrix3::Identity() - (helmert ? helmert->Leverage(i) : molodenskyLeverage);
+        const Eigen::Map<const Vector3> v(residuals.data() + 3 * i);
+        // The rest of the squared residuals estimates sigma0 without the
+        // pair (externally studentized residuals).
+        double share = 0.0;
+        const int rank = PairShare(q, v, share);
+        const double freedom = redundancy - rank;
+        if (rank == 0 || freedom < 1.0) continue;
+        const double sigma = std::max(std::sqrt(std::max(squares - share, 0.0) / freedom), kMinSigma0);
+        double value = 0.0;
+        for (int k = 0; k < 3; ++k)
+            if (q(k, k) > kNoRedundancy) value = std::max(value, std::abs(v[k]) / (sigma * std::sqrt(q(k, k))));
+        auto critical = criticalValues.find(freedom);
+        if (critical == criticalValues.end())
+            critical = criticalValues.emplace(freedom, StudentQuantile(logProbability, freedom)).first;
+        if (value > critical->second)
+            outliers.push_back({static_cast<std::uint32_t>(i + 1), NormalQuantile(LogStudentTail(value, freedom))});
     }
     std::stable_sort(outliers.begin(), outliers.end(),
                      [](const Outlier& x, const Outlier& y) { return x.value > y.value; });

@@ -49,8 +49,12 @@ struct Outlier {
     double value;        // the largest standardized residual of the pair
 };
 
-// Data snooping on the adjustment of the given convention: the pairs whose
-// largest standardized residual exceeds the limit, largest first.
+// Data snooping on the adjustment of the given convention: each pair's
+// largest externally studentized residual (sigma0 estimated without the
+// pair) against Student's t quantile of the error probability that the limit
+// has in the normal distribution. The pairs found come with that residual
+// on the normal scale (the normal quantile of the same probability, so
+// above the limit), largest first.
 bool FindOutliers(const PointPairs& pairs, Convention convention, double limit, std::vector<Outlier>& outliers);
 
 }  // namespace geodesy

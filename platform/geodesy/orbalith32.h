@@ -47,13 +47,21 @@
 // maximum, average, root mean square.
 //
 // Outliers (data snooping): on the adjustment of the last successful
-// gettranshelmert or gettransmolodensky (its convention), each coordinate's
-// standardized residual is w = |v_k| / (s0 * sqrt(q_k)), with
-// s0^2 = sum(v^2) / (3n - u) (u = 7, or 3 for Molodensky) and q_k the
-// diagonal element of Qvv = I - A (A'A)^-1 A'. A pair's value is the largest
-// w of its three coordinates; the pair is an outlier when that value exceeds
-// 3.0 (or the limit passed, when greater than 0). Outliers come in
-// decreasing order of their value, at most m of them. Without redundancy, or
+// gettranshelmert or gettransmolodensky (its convention), each pair is
+// tested with the externally studentized residuals of its coordinates,
+// t_k = |v_k| / (s_i * sqrt(q_k)), where q_k is the diagonal element of
+// Qvv = I - A (A'A)^-1 A' and s_i the unit weight standard deviation without
+// the pair: s_i^2 = (sum(v^2) - v_i' Q_ii^+ v_i) / (3n - u - r_i), with
+// u = 7 (3 for Molodensky), Q_ii the pair's 3 x 3 block of Qvv and r_i its
+// rank (3 as a rule). The pair's largest t_k follows Student's t
+// distribution with 3n - u - r_i degrees of freedom; the pair is an outlier
+// when it exceeds the t quantile of the two-sided error probability that
+// 3.0 (or the limit passed, when greater than 0) has in the normal
+// distribution, 0.27 % for 3.0. With many pairs this is the normal test of
+// the standardized residual against 3.0. An outlier's value is its largest
+// t_k on the normal scale (the normal quantile of the same probability), so
+// every value exceeds the limit. Outliers come in decreasing order of their
+// value, at most m of them. With fewer pairs than OutliersTestable asks, or
 // with s0 below 0.1 micrometre (rounding, not measurement), there are none.
 //
 // UTM (coordtrans3 from system 3 to system 1): the easting carries the zone
@@ -84,6 +92,17 @@ using Logic = std::int32_t;
 
 // The four conventions above by their codes.
 enum class Convention : std::uint16_t { CoordinateFrame = 1, PositionVector = 2, Iso19111 = 3, Molodensky = 4 };
+
+// Pairs the outlier test needs: testing a pair against the others leaves
+// 3n - u - 3 degrees of freedom, at least one. Helmert needs 4 pairs.
+constexpr std::uint32_t MinimumOutlierPairs(Convention convention)
+{
+    return convention == Convention::Molodensky ? 3 : 4;
+}
+constexpr bool OutliersTestable(std::uint32_t n, Convention convention)
+{
+    return n >= MinimumOutlierPairs(convention);
+}
 
 // seteventloop(on): while on, long loops (over 10,000 pairs) dispatch waiting
 // window messages now and then.

@@ -102,8 +102,15 @@ DWORD FPutS(HANDLE file, const std::string& text)
     return written;
 }
 
-std::string FReadLine(HANDLE file, std::size_t maxLength)
+namespace {
+
+// The line at the file pointer. Of a line longer than maxLength (0: any
+// length) maxLength characters are kept and the rest is skipped, or, with
+// `stopWhenLonger`, maxLength + 1 characters are kept and the rest is left
+// unread.
+std::string ReadLine(HANDLE file, std::size_t maxLength, bool stopWhenLonger)
 {
+    const std::size_t keep = maxLength == 0 ? std::string::npos : maxLength + (stopWhenLonger ? 1 : 0);
     std::string line;
     char chunk[512];
     for (bool first = true;; first = false) {
@@ -115,8 +122,8 @@ std::string FReadLine(HANDLE file, std::size_t maxLength)
         }
         const char* end = std::find_if(chunk, chunk + n, [](char c) { return c == '\r' || c == '\n'; });
         std::size_t take = end - chunk;
-        if (maxLength == 0 || line.size() < maxLength)
-            line.append(chunk, maxLength == 0 ? take : std::min(take, maxLength - line.size()));
+        if (line.size() < keep) line.append(chunk, std::min(take, keep - line.size()));
+        if (stopWhenLonger && line.size() > maxLength) return line;
         if (end == chunk + n) continue;
         // Skip the line end: CR LF counts as one; a CR at the end of the chunk
         // looks at the next byte.
@@ -134,6 +141,19 @@ std::string FReadLine(HANDLE file, std::size_t maxLength)
         FSeek(file, static_cast<std::int64_t>(next) - n, FS_RELATIVE);
         return line;
     }
+}
+
+}  // namespace
+
+std::string FReadLine(HANDLE file, std::size_t maxLength)
+{
+    return ReadLine(file, maxLength, false);
+}
+
+bool FReadLineUpTo(HANDLE file, std::size_t maxLength, std::string& line)
+{
+    line = ReadLine(file, maxLength, true);
+    return line.size() <= maxLength;
 }
 
 bool FEof(HANDLE file)

@@ -52,6 +52,10 @@ DWORD FPutS(HANDLE file, const std::string& text);
 // still counts as one. At the end of the file: an empty text and the file
 // error ERROR_HANDLE_EOF.
 std::string FReadLine(HANDLE file, std::size_t maxLength = 0);
+// As FReadLine, but a line longer than maxLength (greater than 0) is not read
+// to its end: FALSE at once, with maxLength + 1 of its characters in `line`
+// and the file pointer inside the line.
+bool FReadLineUpTo(HANDLE file, std::size_t maxLength, std::string& line);
 
 // TRUE when the file pointer stands at or after the end of the file, and for
 // a handle that is no open file (with its error in FError).

@@ -113,12 +113,11 @@ std::string StrZero(double x, int width, int decimals)
     return negative ? "-" + zeros + text.substr(first + 1) : zeros + text.substr(first);
 }
 
-double Val(const std::string& text)
+std::size_t ScanNumber(std::string_view text, std::size_t pos, double& value)
 {
-    std::size_t i = text.find_first_not_of(" \t");
-    if (i == std::string::npos) return 0.0;
+    std::size_t i = pos;
     bool negative = false;
-    if (text[i] == '+' || text[i] == '-') negative = text[i++] == '-';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     auto isDigit = [&](std::size_t k) { return k < text.size() && text[k] >= '0' && text[k] <= '9'; };
     std::string number;
     bool anyDigit = false, point = false;
@@ -133,7 +132,7 @@ double Val(const std::string& text)
             break;
         }
     }
-    if (!anyDigit) return 0.0;
+    if (!anyDigit) return 0;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         std::size_t k = i + 1;
         if (k < text.size() && (text[k] == '+' || text[k] == '-')) ++k;
@@ -141,12 +140,30 @@ double Val(const std::string& text)
             number += 'e';
             number.append(text, i + 1, k - i - 1);
             while (isDigit(k)) number += text[k++];
+            i = k;
         }
     }
-    double value = 0.0;
+    value = 0.0;
     auto res = std::from_chars(number.data(), number.data() + number.size(), value);
     if (res.ec == std::errc::result_out_of_range) value = std::strtod(number.c_str(), nullptr);
-    return negative ? -value : value;
+    if (negative) value = -value;
+    return i - pos;
+}
+
+double Val(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    double value = 0.0;
+    if (first == std::string::npos || ScanNumber(text, first, value) == 0) return 0.0;
+    return value;
+}
+
+bool IsWholeNumber(std::string_view text, double& value)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return false;
+    const std::size_t length = ScanNumber(text, first, value);
+    return length > 0 && text.find_first_not_of(" \t", first + length) == std::string_view::npos;
 }
 
 std::int32_t Long(double x)

@@ -40,6 +40,15 @@ std::string StrZero(double x, int width, int decimals);
 // begin with a number gives 0.
 double Val(const std::string& text);
 
+// The number in Val's syntax that begins at text[pos] (no blanks before it):
+// its length, 0 when no number begins there; value receives it.
+std::size_t ScanNumber(std::string_view text, std::size_t pos, double& value);
+
+// TRUE when the text, without leading and trailing blanks and tabs, is one
+// number in Val's syntax and nothing else ("12.5" but not "12.5m", "1.2.3",
+// "1e" or "12 3"); value receives it.
+bool IsWholeNumber(std::string_view text, double& value);
+
 // The float-to-integer conversion of every world-to-device step and of every
 // float stored into an integer: rounds to the nearest integer, halves away
 // from zero (2.5 gives 3, -2.5 gives -3). Values beyond the 32-bit range are

@@ -28,6 +28,8 @@ calc::Texts MakeTexts()
     texts[8 - 1] = "t8 # #";
     texts[91 - 1] = "t91 # # #";
     texts[92 - 1] = "t92 # #";
+    texts[96 - 1] = "t96 # #";
+    texts[97 - 1] = "t97 #";
     return texts;
 }
 
@@ -230,6 +232,35 @@ TEST_F(Report, LongPointNumbersAreCutTo30Characters)
     EXPECT_THAT(c.report, ::testing::Not(HasSubstr(std::string(31, 'N'))));
 }
 
+// Three Helmert pairs leave no degree of freedom to test a pair against the
+// others: the report says so instead of reporting no outlier.
+TEST_F(Report, TooFewPairsForTheOutlierTestAreSaidInTheReport)
+{
+    const char* four = "P1 100 200 300\r\nP2 110 190 310\r\nP3 90 220 280\r\nP4 95 230 270";
+    const char* fourTarget = "Q1 101 201 301\r\nQ2 111 191 311\r\nQ3 91 221 281\r\nQ4 96 231 271";
+    const struct {
+        int convention;
+        const char *source, *target;
+        bool said;
+    } cases[] = {{1, kSourceList, kTargetList, true},
+                 {3, kSourceList, kTargetList, true},
+                 {4, kSourceList, kTargetList, false},
+                 {2, four, fourTarget, false}};
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.convention);
+        messages = {};
+        calc::Options options;
+        options.convention = static_cast<geodesy::Convention>(test.convention);
+        calc::Computation c = Run(Cartesian(test.source, "", "Q"), Cartesian(test.target, "", "Z"), options);
+        ASSERT_TRUE(c.ok);
+        const std::string section = "t40\r\nt96 3 4\r\n\r\n";
+        EXPECT_EQ(c.report.find(section) != std::string::npos, test.said);
+        EXPECT_EQ(c.protocol.find(section) != std::string::npos, test.said);
+        EXPECT_EQ(c.report.find("t40"), c.report.find(section));
+        EXPECT_TRUE(messages.hints.empty());
+    }
+}
+
 TEST_F(Report, PhaseFailuresAreHintsAndKeepTheReport)
 {
     struct Case {
@@ -304,8 +335,11 @@ std::vector<FailureCase> FailureCases()
         {"target ellipsoid invalid", cart(three), noEllipsoid, 1, none, "t10"},
         {"bad line in full", cart(manyBad.c_str()), cart(three), 1, none, "t8 1234 t93"},
         {"bad target line", cart(three), cart("1 2 3\r\nx 5"), 1, none, "t8 2 t94"},
-        {"extra numbers", cart("1 2 3\r\nP1 4120658.967 699532.681 4801329.4\r\n7 8 9"), cart(three), 1, none,
+        {"extra numbers", cart("1 2 3\r\n4120658.967 699532.681 4801329.4 12\r\n7 8 9"), cart(three), 1, none,
          "t91 2 t93 3"},
+        {"not a number", cart("1 2 3\r\n4120658..967 699532.681 4801329.4\r\n7 8 9"), cart(three), 1, none, "t8 2 t93"},
+        {"point number in a format without one", cart("1 2 3\r\nP1 4120658.967 699532.681 4801329.4\r\n7 8 9"),
+         cart(three), 1, none, "t8 2 t93"},
         {"extra numbers, two per line", cart(three), geo("8 50\r\n8 30 0 50 30 20.5", 15), 1, none, "t91 2 t94 2"},
         {"value beyond the range", cart(three), geo("32500000 5000000\r\n60500000 5000000", 21), 1, none, "t92 2 t94"},
         {"too few points", cart("1 2 3\r\n\r\n4 5 6"), cart("1 2"), 1, none, "t12"},
@@ -325,6 +359,11 @@ std::vector<FailureCase> FailureCases()
          },
          "t14"},
         {"Molodensky fails", cart(three), cart(three), 4, [](fake::Script& s) { s.molodenskyOk = false; }, "t14"},
+        // A fit that mirrors the points is no transformation.
+        {"negative scale factor", cart(three), cart(three), 1, [](fake::Script& s) { s.parameters[6] = -3e6; },
+         "t97 -2.000000000"},
+        {"zero scale factor", cart(three), cart(three), 3, [](fake::Script& s) { s.parameters[6] = -1e6; },
+         "t97 0.000000000"},
     };
 }
 

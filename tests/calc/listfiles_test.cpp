@@ -1,5 +1,6 @@
 #include "calc/listfiles.h"
 
+#include "calc/parser.h"
 #include "calc/pump.h"
 
 #include <gtest/gtest.h>
@@ -60,6 +61,34 @@ TEST(PointListFiles, MoreThan30000LinesAreRefused)
     calc::ListFile over = calc::ReadPointListFile("over.txt");
     EXPECT_EQ(over.status, calc::ReadStatus::TooManyLines);
     EXPECT_EQ(over.text, "");
+}
+
+// A line longer than a list can hold refuses the file with its line number,
+// also a file of gigabytes without any line end, which is never read whole.
+TEST(PointListFiles, ALineLongerThanAListRefusesTheFile)
+{
+    const std::string fits(calc::kMaxListCharacters, '1');
+    Spit("fits.txt", "1 2 3\r\n" + fits);
+    EXPECT_EQ(calc::ReadPointListFile("fits.txt").status, calc::ReadStatus::Ok);
+    Spit("third.txt", "1 2 3\r\n\r\n" + fits + "1\r\n4 5 6\r\n");
+    const calc::ListFile third = calc::ReadPointListFile("third.txt");
+    EXPECT_EQ(third.status, calc::ReadStatus::LineTooLong);
+    EXPECT_EQ(third.badLine, 3u);
+    EXPECT_EQ(third.text, "");
+
+    // 4 GiB of zero bytes, sparse where the file system allows.
+    HANDLE h = CreateFileA("endless.txt", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER size;
+    size.QuadPart = 4LL << 30;
+    ASSERT_TRUE(SetFilePointerEx(h, size, nullptr, FILE_BEGIN));
+    ASSERT_TRUE(SetEndOfFile(h));
+    CloseHandle(h);
+    const calc::ListFile endless = calc::ReadPointListFile("endless.txt");
+    DeleteFileA("endless.txt");
+    EXPECT_EQ(endless.status, calc::ReadStatus::LineTooLong);
+    EXPECT_EQ(endless.badLine, 1u);
+    EXPECT_EQ(endless.text, "");
 }
 
 int g_dispatches = 0;

@@ -99,6 +99,7 @@ TEST(FormatTable, ClassesNamesAndEllipsoidNeed)
 struct TokenCase {
     std::string text;
     std::vector<double> values;
+    bool malformed = false;
 };
 
 class Tokens : public ::testing::TestWithParam<TokenCase> {};
@@ -106,19 +107,24 @@ class Tokens : public ::testing::TestWithParam<TokenCase> {};
 TEST_P(Tokens, ReadsTheNumbersOfAText)
 {
     const TokenCase& c = GetParam();
-    std::vector<double> values = calc::Tokenise(c.text);
-    ASSERT_EQ(values.size(), c.values.size()) << c.text;
-    for (std::size_t i = 0; i < values.size(); ++i) EXPECT_DOUBLE_EQ(values[i], c.values[i]) << c.text;
+    const calc::Tokens tokens = calc::Tokenise(c.text);
+    EXPECT_EQ(tokens.malformed, c.malformed) << c.text;
+    if (c.malformed) return;
+    ASSERT_EQ(tokens.values.size(), c.values.size()) << c.text;
+    for (std::size_t i = 0; i < c.values.size(); ++i) EXPECT_DOUBLE_EQ(tokens.values[i], c.values[i]) << c.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, Tokens,
-                         ::testing::Values(TokenCase{"10 -5 7", {10, -5, 7}}, TokenCase{"1-2", {1, -2}},
-                                           TokenCase{"10-5-7", {10, -5, -7}},
-                                           TokenCase{"1.5E-3 2e2 3E+1", {0.0015, 200, 30}},
-                                           TokenCase{"1.5E 7", {1.5, 7}}, TokenCase{".5", {5}},
-                                           TokenCase{"-.5", {-0.5}}, TokenCase{"8;25;50", {8, 25, 50}},
-                                           TokenCase{"a - b + c", {}}, TokenCase{"1 2 3 4 5", {1, 2, 3}},
-                                           TokenCase{"+4x-2", {4, -2}}, TokenCase{"no digits here", {}}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Tokens,
+    ::testing::Values(TokenCase{"10 -5 7", {10, -5, 7}}, TokenCase{"1-2", {1, -2}}, TokenCase{"10-5-7", {10, -5, -7}},
+                      TokenCase{"1.5E-3 2e2 3E+1", {0.0015, 200, 30}}, TokenCase{".5 5.", {0.5, 5}},
+                      TokenCase{"-.5", {-0.5}}, TokenCase{"8;25;50", {8, 25, 50}}, TokenCase{"8, 25,\t50", {8, 25, 50}},
+                      TokenCase{"a - b + c", {}}, TokenCase{"1 2 3 4 5", {1, 2, 3}}, TokenCase{"no digits here", {}},
+                      // a number must be the whole word
+                      TokenCase{"4120658..967 1 2", {}, true}, TokenCase{"4120658.967.5 1 2", {}, true},
+                      TokenCase{"12.5m 1 2", {}, true}, TokenCase{"1 - 2 3", {}, true}, TokenCase{"1e 2 3", {}, true},
+                      TokenCase{"1.5E 7", {}, true}, TokenCase{"+4x-2", {}, true}, TokenCase{"P1 1 2", {}, true},
+                      TokenCase{"1 2 3(", {}, true}));
 
 TEST(Parser, DecimalCommaAppliesAfterThePointNumber)
 {
@@ -139,24 +145,25 @@ TEST(Parser, DecimalCommaAppliesAfterThePointNumber)
     EXPECT_DOUBLE_EQ(numbered.triples[0], 8.25);
     EXPECT_DOUBLE_EQ(numbered.triples[1], 50.5);
 
-    // A point number cut at its comma leaves a number too many.
-    Parsed cut = Parse("P1,5 8,25 50,5", 8, true);
-    EXPECT_EQ(cut.result.status, ParseStatus::BadLine);
-    EXPECT_EQ(cut.result.fault, calc::LineFault::ExtraNumbers);
+    // A decimal comma belongs to the point number; otherwise a comma ends it.
+    Parsed commaNumber = Parse("P1,5 8,25 50,5", 8, true);
+    ASSERT_EQ(commaNumber.result.status, ParseStatus::Ok);
+    EXPECT_EQ(commaNumber.numbers[0], "P1,5");
+    Parsed listed = Parse("P1,8.25,50.5", 8, false);
+    ASSERT_EQ(listed.result.status, ParseStatus::Ok);
+    EXPECT_EQ(listed.numbers[0], "P1");
+    EXPECT_DOUBLE_EQ(listed.triples[1], 50.5);
 }
 
-TEST(Parser, PointNumberRunsAndSkippedLines)
+TEST(Parser, PointNumbersAreKeptAsWrittenAndLinesWithoutDigitsSkipped)
 {
-    Parsed p = Parse("12 40 50 60\r\nP17\r\n   \r\n\r\ntext only\r\n-3 1 2 3", 2);
+    Parsed p = Parse("12 40 50 60\r\nP17\r\n   \r\n\r\ntext only\r\n-3 1 2 3\r\n007 4 5 6\r\nA-1 7 8 9\r\n"
+                     "12.5 1 2 3\r\nP_1;1;2;3",
+                     2);
     ASSERT_EQ(p.result.status, ParseStatus::Ok);
-    ASSERT_EQ(p.result.count, 2u);
-    EXPECT_EQ(p.numbers, (std::vector<std::string>{"12", "3"}));
-    EXPECT_EQ(p.triples, (std::vector<double>{40, 50, 60, 1, 2, 3}));
-
-    // A point number that runs into a point leaves its fraction as a number too many.
-    Parsed cut = Parse("12.5 40 50 60", 2);
-    EXPECT_EQ(cut.result.status, ParseStatus::BadLine);
-    EXPECT_EQ(cut.result.fault, calc::LineFault::ExtraNumbers);
+    ASSERT_EQ(p.result.count, 6u);
+    EXPECT_EQ(p.numbers, (std::vector<std::string>{"12", "-3", "007", "A-1", "12.5", "P_1"}));
+    EXPECT_EQ(p.triples, (std::vector<double>{40, 50, 60, 1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3, 1, 2, 3}));
 }
 
 TEST(Parser, CountedPointNumbersSkipLinesWithoutNumbers)
@@ -193,19 +200,23 @@ TEST_P(BadLines, AreReportedWithTheirLineNumber)
 using enum calc::LineFault;
 INSTANTIATE_TEST_SUITE_P(
     Lines, BadLines,
-    ::testing::Values(BadCase{7, "8.2", 1, Layout}, BadCase{1, "1 2 3\r\n5", 2, Layout}, BadCase{3, "1 2", 1, Layout},
-                      BadCase{19, "1 2 3\r\n\r\n1 2", 3, Layout}, BadCase{21, "1", 1, Layout},
-                      BadCase{2, "P1 1 2", 1, Layout}, BadCase{1, "60000000.0001 0 0", 1, OutOfRange},
-                      BadCase{7, "1 2 -60000001", 1, ExtraNumbers}, BadCase{7, "1 -60000001", 1, OutOfRange},
-                      BadCase{1, "1e400 0 0", 1, OutOfRange}, BadCase{12, "N1 2 3\r\nN2 1 2 3", 1, Layout},
-                      // more numbers than the format takes: never dropped
-                      BadCase{1, "1 2 3\r\nP1 4120658.967 699532.681 4801329.4", 2, ExtraNumbers},
-                      BadCase{1, "1,000,000 2 3", 1, ExtraNumbers},
-                      BadCase{11, "8 30 0 50 30 20.5 99.5", 1, ExtraNumbers}, BadCase{2, "P_1 1 2 3", 1, ExtraNumbers},
-                      BadCase{7, "8.5 50.25 100", 1, ExtraNumbers},
-                      BadCase{22, "N1 32500000 5000000 100", 1, ExtraNumbers},
-                      // a zone-60 easting is beyond every format's range
-                      BadCase{21, "60500000 5000000", 1, OutOfRange}));
+    ::testing::Values(
+        BadCase{7, "8.2", 1, Layout}, BadCase{1, "1 2 3\r\n5", 2, Layout}, BadCase{3, "1 2", 1, Layout},
+        BadCase{19, "1 2 3\r\n\r\n1 2", 3, Layout}, BadCase{21, "1", 1, Layout}, BadCase{2, "P1 1 2", 1, Layout},
+        BadCase{1, "60000000.0001 0 0", 1, OutOfRange}, BadCase{7, "1 2 -60000001", 1, ExtraNumbers},
+        BadCase{7, "1 -60000001", 1, OutOfRange}, BadCase{1, "1e400 0 0", 1, OutOfRange},
+        BadCase{1, "1 2 1e999", 1, OutOfRange}, BadCase{12, "N1 2 3\r\nN2 1 2 3", 1, Layout},
+        // more numbers than the format takes: never dropped
+        BadCase{1, "1,000,000 2 3", 1, ExtraNumbers}, BadCase{11, "8 30 0 50 30 20.5 99.5", 1, ExtraNumbers},
+        BadCase{7, "8.5 50.25 100", 1, ExtraNumbers}, BadCase{22, "N1 32500000 5000000 100", 1, ExtraNumbers},
+        // a zone-60 easting is beyond every format's range
+        BadCase{21, "60500000 5000000", 1, OutOfRange},
+        // a word that is not one number, never a part of it
+        BadCase{1, "1 2 3\r\n4120658..967 699532.681 4801329.4", 2, Malformed},
+        BadCase{1, "4120658.967.5 699532.681 4801329.4", 1, Malformed}, BadCase{3, "12.5m 50.1 120", 1, Malformed},
+        BadCase{3, "8.2 - 50.1 120", 1, Malformed}, BadCase{7, "8.2 50.1 -", 1, Malformed},
+        BadCase{3, "8.2 50.1 1e", 1, Malformed}, BadCase{2, "P1 8.2 50.1 120m", 1, Malformed},
+        BadCase{1, "1 2 3\r\nP1 4120658.967 699532.681 4801329.4", 2, Malformed}));
 
 TEST(Parser, ExactLimitPassesAndEmptyListsHoldNoPoints)
 {

@@ -60,7 +60,9 @@ TEST(WriteIniString, LaysTheFileOutSectionBySection)
         {"section and key found whatever their case", "[Config]\r\nFarbe=1\r\n", "CONFIG", "farbe", "2",
          "[Config]\r\nFarbe=2\r\n"},
         {"value written unchanged", "[A]\r\n", "A", "k", " T ", "[A]\r\nk= T \r\n"},
-        {"lines ended by LF alone come back with CR LF", "[A]\nx=1", "A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n"},
+        {"lines ended by LF alone keep them", "[A]\nx=1", "A", "y", "2", "[A]\nx=1\ny=2\n"},
+        {"a header without its bracket is no section", "[Config\r\nSprache=ger\r\n", "Config", "Sprache", "eng",
+         "[Config\r\nSprache=ger\r\n[Config]\r\nSprache=eng\r\n"},
     };
     const auto file = WorkFile("layout.ini");
     for (const auto& c : cases) {
@@ -84,7 +86,144 @@ TEST(WriteIniString, KeepsTheLayoutOverManyWritesAndReadsBack)
     EXPECT_EQ(GetIniString("Config", "Sprache", file), "eng");
     EXPECT_EQ(FileBytes(file), "[Copyright]\r\nVersion=8.01\r\n\r\n[Config]\r\nSprache=eng\r\nTooltip=T\r\n"
                                "\r\n[ProgrammFen]\r\nFormatQ=3\r\n");
-    EXPECT_EQ(GetFileAttributesA((file + ".new").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesA((file.substr(0, file.size() - 1) + "~").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+enum class Encoding { Ansi, Utf8, Utf16 };
+
+// A text in an encoding, with its byte-order mark; and back.
+std::string Encoded(const std::wstring& text, Encoding encoding)
+{
+    if (encoding == Encoding::Utf16)
+        return "\xFF\xFE" + std::string(reinterpret_cast<const char*>(text.data()), 2 * text.size());
+    const UINT codePage = encoding == Encoding::Utf8 ? CP_UTF8 : 1252;
+    std::string bytes(4 * text.size(), '\0');
+    bytes.resize(
+        static_cast<std::size_t>(WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()),
+                                                     bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr)));
+    return (encoding == Encoding::Utf8 ? "\xEF\xBB\xBF" : "") + bytes;
+}
+
+std::wstring Decoded(std::string bytes, Encoding encoding)
+{
+    const std::string bom = encoding == Encoding::Utf16 ? "\xFF\xFE" : encoding == Encoding::Utf8 ? "\xEF\xBB\xBF" : "";
+    EXPECT_TRUE(bytes.starts_with(bom)) << "the byte-order mark is kept";
+    bytes.erase(0, bom.size());
+    if (encoding == Encoding::Utf16)
+        return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
+    std::wstring text(bytes.size(), L'\0');
+    text.resize(static_cast<std::size_t>(MultiByteToWideChar(encoding == Encoding::Utf8 ? CP_UTF8 : 1252, 0,
+                                                             bytes.data(), static_cast<int>(bytes.size()), text.data(),
+                                                             static_cast<int>(text.size()))));
+    return text;
+}
+
+std::wstring Joined(const std::vector<std::wstring>& lines, const std::wstring& end)
+{
+    std::wstring text;
+    for (const auto& line : lines) text += line + end;
+    return text;
+}
+
+// A settings file in each encoding the reader knows, with each kind of line
+// end: every write reads back, every other key keeps its value, and the file
+// keeps its encoding, its line ends and one section of each name.
+TEST(WriteIniString, KeepsTheEncodingAndLineEndsOfTheFile)
+{
+    const std::vector<std::wstring> before = {L"[Copyright]", L"Version=8.01", L"",
+                                              L"[Config]",    L"Sprache=ger",  L"Gr\u00F6\u00DFe=\u00E4\u00F6\u00FC"};
+    const std::vector<std::wstring> after = {L"[Copyright]",
+                                             L"Version=8.02",
+                                             L"",
+                                             L"[Config]",
+                                             L"Sprache=eng",
+                                             L"Gr\u00F6\u00DFe=\u00E4\u00F6\u00FC",
+                                             L"Neu=\u00DF",
+                                             L"",
+                                             L"[Extra]",
+                                             L"k=v"};
+    struct Write {
+        const char *section, *entry, *value;
+    };
+    const Write writes[] = {
+        {"Config", "Sprache", "eng"}, {"Copyright", "Version", "8.02"}, {"Config", "Neu", "\xDF"}, {"Extra", "k", "v"}};
+    const auto file = WorkFile("encoded.ini");
+    for (Encoding encoding : {Encoding::Ansi, Encoding::Utf8, Encoding::Utf16}) {
+        for (const std::wstring end : {L"\r\n", L"\n", L"\r"}) {
+            SCOPED_TRACE(::testing::Message() << (encoding == Encoding::Ansi   ? "ANSI"
+                                                  : encoding == Encoding::Utf8 ? "UTF-8"
+                                                                               : "UTF-16")
+                                              << (end == L"\r\n" ? ", CR LF"
+                                                  : end == L"\n" ? ", LF"
+                                                                 : ", CR"));
+            PutFile(file, Encoded(Joined(before, end), encoding));
+            std::vector<std::pair<Write, std::string>> expected = {{{"Copyright", "Version", ""}, "8.01"},
+                                                                   {{"Config", "Sprache", ""}, "ger"},
+                                                                   {{"Config",
+                                                                     "Gr\xF6\xDF"
+                                                                     "e",
+                                                                     ""},
+                                                                    "\xE4\xF6\xFC"}};
+            for (const Write& write : writes) {
+                ASSERT_TRUE(WriteIniString(write.section, write.entry, write.value, file)) << write.entry;
+                bool known = false;
+                for (auto& [key, value] : expected) {
+                    if (std::string(key.section) == write.section && std::string(key.entry) == write.entry) {
+                        value = write.value;
+                        known = true;
+                    }
+                }
+                if (!known) expected.push_back({write, write.value});
+                for (const auto& [key, value] : expected)
+                    EXPECT_EQ(GetIniString(key.section, key.entry, file), value) << key.entry;
+            }
+            EXPECT_EQ(Decoded(FileBytes(file), encoding), Joined(after, end));
+        }
+    }
+}
+
+// Where a write cannot keep the file readable, it is refused and the file
+// stays as it was.
+TEST(WriteIniString, RefusesWhatCannotBeReadBackAndKeepsTheFile)
+{
+    const struct {
+        const char* what;
+        std::string bytes;
+        const char* value;
+    } cases[] = {
+        {"UTF-16 big-endian", "\xFE\xFF" + std::string("\0[\0A\0]\0\r\0\n\0k\0=\0\x31\0\r\0\n", 20), "2"},
+        {"invalid UTF-8", "\xEF\xBB\xBF[A]\r\nk=\xC3\x28\r\n", "2"},
+        {"odd UTF-16", "\xFF\xFE[\0A\0]\0\r", "2"},
+        {"a line break in the value", "[A]\r\nk=1\r\n", "2\r\nx=3"},
+    };
+    const auto file = WorkFile("refused.ini");
+    for (const auto& c : cases) {
+        PutFile(file, c.bytes);
+        EXPECT_FALSE(WriteIniString("A", "k", c.value, file)) << c.what;
+        EXPECT_EQ(FileBytes(file), c.bytes) << c.what;
+    }
+}
+
+// A settings file whose path is as long as the reader takes (up to 259
+// characters) is written as any other.
+TEST(WriteIniString, WritesEveryPathTheReaderTakes)
+{
+    char dir[MAX_PATH];
+    const std::string cwd(dir, GetCurrentDirectoryA(MAX_PATH, dir));
+    for (std::size_t length = 250; length < MAX_PATH; ++length) {
+        SCOPED_TRACE(length);
+        const std::string name = "settings.ini";
+        const std::string folder = cwd + "\\" + std::string(length - cwd.size() - 2 - name.size(), 'd');
+        const std::string file = folder + "\\" + name;
+        ASSERT_EQ(file.size(), length);
+        CreateDirectoryA(folder.c_str(), nullptr);
+        DeleteFileA(file.c_str());
+        EXPECT_TRUE(WriteIniString("Config", "Sprache", "ger", file));
+        EXPECT_TRUE(WriteIniString("Config", "Sprache", "eng", file));
+        EXPECT_EQ(GetIniString("Config", "Sprache", file), "eng");
+        DeleteFileA(file.c_str());
+        RemoveDirectoryA(folder.c_str());
+    }
 }
 
 TEST(WriteIniString, FailsWhereTheFileCannotBeWritten)

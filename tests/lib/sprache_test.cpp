@@ -196,6 +196,35 @@ TEST_F(LanguageFiles, DialogTakesCaptionAndControlTextsKeepingWhatIsMissing)
     EXPECT_EQ(children[1]->GetHyperLabel().description, "Click to choose");
 }
 
+// A file in UTF-8 declares code page 65001; with a byte-order mark the
+// system's reader decodes it itself, so its texts are converted only once.
+TEST_F(LanguageFiles, UtfEightFilesWithAndWithoutByteOrderMarkAreConvertedOnce)
+{
+    Put("mdx_eng.lng", "[LANGUAGE]\r\nLANG_ISO=eng\r\nLANG_TEXT=English\r\n"
+                       "[TESTWIN_STRING]\r\nSTRING_001=Size\r\nSTRING_002=English only\r\n");
+    const std::string texts = "LANG_TEXT=Deutsch\r\nLANG_CODEPAGE_FILE=65001\r\n"
+                              "[TESTWIN_STRING]\r\nSTRING_001=Gr\xC3\xB6\xC3\x9F"
+                              "e\r\n"
+                              "[TESTWIN_MENUE]\r\nPROOPEN_C=\xC3\x96"
+                              "ffnen\r\n";
+    Put("mdx_utf.lng", "[LANGUAGE]\r\nLANG_ISO=utf\r\n" + texts);
+    Put("mdx_bom.lng", "\xEF\xBB\xBF[LANGUAGE]\r\nLANG_ISO=bom\r\n" + texts);
+    SprachenLaden();
+    for (const char* code : {"utf", "bom"}) {
+        SCOPED_TRACE(code);
+        ASSERT_TRUE(IsSprache(code));
+        EXPECT_EQ(GetSprachCodePage(code), std::string(code) == "utf" ? 65001u : 0u);
+        gcSprache = code;
+        const auto numbered = GetSprachFileText("TESTWIN");
+        EXPECT_EQ(numbered[0], "Gr\xF6\xDF"
+                               "e");
+        EXPECT_EQ(numbered[1], "English only");
+        EXPECT_EQ(GetSprachFileMenue("TESTWIN", {"PROOPEN"}), (std::vector<std::vector<std::string>>{{"\xD6"
+                                                                                                      "ffnen"}}));
+    }
+    gcSprache = "eng";
+}
+
 TEST_F(LanguageFiles, LooksLanguagesUpExactly)
 {
     PutThreeLanguages();

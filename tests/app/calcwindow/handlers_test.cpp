@@ -104,6 +104,61 @@ TEST_F(HandlersTest, EditedEllipsoidFieldsAreCheckedStoredAndHandedToTheLibrary)
     }
 }
 
+// Each row types a text into a field of the user ellipsoid with the comma
+// option on or off: the whole text is taken as one number, with "," as the
+// decimal point where the option allows it, or refused with the field's
+// message, the previous value kept.
+TEST_F(HandlersTest, EllipsoidFieldsTakeADecimalCommaOnlyWithTheOptionAndOnlyWholeNumbers)
+{
+    constexpr double kA = 6378137.0, kB = 6356752.314140356;
+    const struct {
+        const char* cField;
+        const char* cText;
+        bool lComma;
+        double value;  // taken; 0 when refused
+        double aLib, bLib;
+    } cases[] = {
+        {"FLATTENINGQ", "298,257223563", true, 298.257223563, kA, kA - kA / 298.257223563},
+        {"FLATTENINGQ", "298,257223563", false, 0, kA, kB},
+        {"FLATTENINGQ", "298.257223563", true, 298.257223563, kA, kA - kA / 298.257223563},
+        {"FLATTENINGQ", "298.257223563", false, 298.257223563, kA, kA - kA / 298.257223563},
+        {"HALBACHSGQ", "6378137,5", true, 6378137.5, 6378137.5, kB},
+        {"HALBACHSGQ", "6378137,5", false, 0, kA, kB},
+        {"HALBACHSGQ", "6378137,5,1", true, 0, kA, kB},
+        {"HALBACHSGQ", "6378137,5,1", false, 0, kA, kB},
+        {"HALBACHSKQ", " 6356752,5 ", true, 6356752.5, kA, 6356752.5},
+        {"FLATTENINGQ", "1e", true, 0, kA, kB},
+        {"FLATTENINGQ", "1e", false, 0, kA, kB},
+        {"FLATTENINGQ", "12 3", true, 0, kA, kB},
+        {"FLATTENINGQ", "298.25m", false, 0, kA, kB},
+        {"HALBACHSGQ", "6378137..5", false, 0, kA, kB},
+        {"HALBACHSGQ", "6,378,137", true, 0, kA, kB},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << c.cField << " \"" << c.cText << (c.lComma ? "\", comma on" : "\", comma off"));
+        TearDown();
+        SetUp();
+        Get<CheckBox>("CHECKKOMMA")->SetChecked(c.lComma);
+        const std::string semiMinor = Get<Edit>("HALBACHSKQ")->TextValue();
+        Eingeben(c.cField, c.cText);
+        const bool flattening = std::string(c.cField) == "FLATTENINGQ";
+        const SemiAxes lib = UserEllipsoid(true);
+        EXPECT_NEAR(lib.a, c.aLib, 1e-6);
+        EXPECT_NEAR(lib.b, c.bLib, 1e-6);
+        if (c.value != 0) {
+            EXPECT_EQ(Fehler(), "");
+            EXPECT_TRUE(window->lEllOkQ);
+            EXPECT_EQ(Get<Edit>(c.cField)->TextValue(), NormNum(c.value));
+        } else {
+            EXPECT_EQ(Fehler(), AllTrim(Text(flattening ? 72 : 9)));
+            EXPECT_FALSE(window->lEllOkQ);
+            EXPECT_EQ(Get<Edit>(c.cField)->TextValue(), c.cText);
+            EXPECT_EQ(Get<Edit>("HALBACHSKQ")->TextValue(), semiMinor) << "nothing computed from a part of the text";
+        }
+    }
+}
+
 TEST_F(HandlersTest, ValidSemiAxesFillTheFlatteningAndTheUserRow)
 {
     Eingeben("HALBACHSGZ", "6378388");

@@ -126,7 +126,7 @@ TEST_F(LastInputs, ANewWindowShowsWhatTheLastOneHeld)
         std::string expectedQ;  // what the source name reads back as
     } cases[] = {
         {2, 0, 5, 1, nullptr, nullptr, "HELMERTVECTOR", 2, "  Potsdam  ", "ETRS89", "", "Potsdam"},
-        {5, 0, 12, 0, "6378000,5", "6357000", "MOLODENSKY", 4, longName, "x", "Kom", longName.substr(0, 255)},
+        {5, 0, 12, 0, "6378000.5", "6357000", "MOLODENSKY", 4, longName, "x", "Kom", longName.substr(0, 255)},
         {7, 2, 2, 0, nullptr, nullptr, "HELMERTISO19111", 3, "\"quoted\"", "y", "z", "quoted"},
         {5, 0, 5, 0, nullptr, nullptr, "HELMERTFRAME", 1, "a", "b", "c", "a"},
     };
@@ -153,7 +153,7 @@ TEST_F(LastInputs, ANewWindowShowsWhatTheLastOneHeld)
         EXPECT_TRUE(Get<RadioButton>(c.radio)->Pressed());
         if (c.userAQ) {
             ErwarteBenutzerEllipsoid(true, userQ);
-            EXPECT_DOUBLE_EQ(userQ.a, 6378000.0);
+            EXPECT_DOUBLE_EQ(userQ.a, 6378000.5);
         }
     }
 }

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <random>
 
 #include "tests/platform/geodesy/geodesy_fixture.h"
@@ -99,6 +100,36 @@ TEST_F(Outliers, LargestFirstAtMostMAndTheLimitArgument)
     EXPECT_EQ(search.Run(source, target, 5, both.values[0] + 0.1).count, 0u);
     EXPECT_EQ(search.Run(source, target, 5, both.values[1] - 0.01).count, 2u);
     EXPECT_EQ(search.Run(source, target, 5, both.values[1] + 0.01).count, 1u);
+}
+
+// Small networks find a gross error exactly when there is one: each pair is
+// tested against sigma0 of the others and Student's t quantile. Three Helmert
+// pairs leave no degree of freedom for that test.
+TEST_F(Outliers, SmallNetworksFindAGrossErrorExactlyWhenThereIsOne)
+{
+    for (int convention = 1; convention <= 4; ++convention) {
+        for (std::uint32_t n : {3u, 4u, 5u, 6u, 9u, 20u}) {
+            for (double error : {0.0, 100.0, 0.05}) {
+                SCOPED_TRACE(::testing::Message()
+                             << "convention " << convention << ", " << n << " pairs, error " << error << " m");
+                const std::vector<double> source = RegionPoints(static_cast<int>(n));
+                std::vector<double> target = NoisyTarget(convention, source, 100 + n);
+                const std::uint32_t bad = n / 2 + 1;
+                target[3 * (bad - 1) + bad % 3] += error;
+                const Found found = OutlierSearch(lib, convention).Run(source, target, std::max(3u, n / 3));
+                ASSERT_TRUE(found.ok) << Message();
+                const bool testable = geodesy::OutliersTestable(n, static_cast<geodesy::Convention>(convention));
+                EXPECT_EQ(testable, n >= (convention == 4 ? 3u : 4u));
+                if (error == 0.0 || !testable) {
+                    EXPECT_EQ(found.count, 0u);
+                    continue;
+                }
+                ASSERT_EQ(found.count, 1u);
+                EXPECT_EQ(found.pairs[0], bad);
+                EXPECT_GT(found.values[0], 3.0);
+            }
+        }
+    }
 }
 
 TEST_F(Outliers, NoiseFreePairsHaveNone)

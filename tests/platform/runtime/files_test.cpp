@@ -74,6 +74,25 @@ TEST(Files, ReadLineWithMaxLengthSkipsTheRestOfTheLine)
               (std::vector<std::string>{std::string(256, 'y'), "short", std::string(256, 'z')}));
 }
 
+// A line longer than the limit is refused at once: its rest stays unread.
+TEST(Files, ReadLineUpToStopsInsideALongerLine)
+{
+    WriteBytes("upto.txt", std::string(5000, 'y') + "\r\nshort\r\n" + std::string(256, 'z'));
+    HANDLE f = FOpen("upto.txt");
+    ASSERT_NE(f, F_ERROR);
+    std::string line;
+    EXPECT_FALSE(FReadLineUpTo(f, 256, line));
+    EXPECT_EQ(line, std::string(257, 'y'));
+    EXPECT_LE(FSeek(f, 0, FS_RELATIVE), 1024) << "read no further than a chunk past the limit";
+    FSeek(f, 5002);
+    EXPECT_TRUE(FReadLineUpTo(f, 256, line));
+    EXPECT_EQ(line, "short");
+    EXPECT_TRUE(FReadLineUpTo(f, 256, line));
+    EXPECT_EQ(line, std::string(256, 'z'));
+    EXPECT_TRUE(FEof(f));
+    FClose(f);
+}
+
 TEST(Files, EndOfFileAndSeek)
 {
     WriteBytes("seek.txt", "one\r\ntwo\r\n");

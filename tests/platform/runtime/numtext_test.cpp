@@ -131,6 +131,30 @@ TEST(NumberText, Val)
     for (const auto& [text, value] : cases) EXPECT_EQ(Val(text), value) << '"' << text << '"';
 }
 
+// A whole number is Val's syntax from the first to the last character that
+// is not a blank; Val reads the leading number of every text below.
+TEST(NumberText, WholeNumber)
+{
+    const std::pair<const char*, double> whole[] = {
+        {"12.5", 12.5}, {"  -7.25\t", -7.25},      {"+3", 3.0},     {".5", 0.5},
+        {"5.", 5.0},    {"6.378137e6", 6378137.0}, {"1E-3", 0.001},
+    };
+    for (const auto& [text, expected] : whole) {
+        double value = -1.0;
+        EXPECT_TRUE(IsWholeNumber(text, value)) << '"' << text << '"';
+        EXPECT_EQ(value, expected) << '"' << text << '"';
+    }
+    for (const char* text : {"12.5m", "1,5", "1.2.3", "4120658..967", "12e", "1e+", "12 3", "6378137,5,1", "-", ".", "",
+                             "  ", "x12", "1-2"}) {
+        double value = 0.0;
+        EXPECT_FALSE(IsWholeNumber(text, value)) << '"' << text << '"';
+    }
+    double value = 0.0;
+    EXPECT_EQ(ScanNumber("x-12.5e2y", 1, value), 7u);
+    EXPECT_EQ(value, -1250.0);
+    EXPECT_EQ(ScanNumber("x-12.5e2y", 0, value), 0u);
+}
+
 TEST(NumberText, StrReadsBackThroughVal)
 {
     for (double x : {6378137.0, -0.0000123, 0.3, 299792.458, -1234567.891}) EXPECT_EQ(Val(Str(x)), x) << x;
