@@ -5,18 +5,22 @@
 # the printing user's ~/PDF) its default and exports CUPS_SERVER, through which
 # Wine and the CUPS tools find it; cups_stop ends it and removes its folder.
 # The scheduler never touches the system's CUPS (its queues, its default) and
-# lives in a folder of its own under /tmp, as its filters run as the user lp,
-# who must reach the spool, and a socket's path must stay short. A scheduler
-# that cannot start leaves CUPS_SERVER unset: the printing tests then fail
-# saying so.
+# lives in a folder of its own under /run/cups: the system's AppArmor profile
+# of cupsd, where enforced, lets it use no other, its filters run as the user
+# lp, who must reach the spool, and a socket's path must stay short. A
+# scheduler that cannot start leaves CUPS_SERVER unset: the printing tests
+# then fail saying so.
 cups_dir= cupsd_pid=
 
-cups_sudo() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo -n "$@"; fi; }
+# Commands as root: as they are for root, through sudo for others.
+cups_root=()
+[ "$(id -u)" = 0 ] || cups_root=(sudo -n)
 
 cups_start() {
-  cups_dir=$(mktemp -d /tmp/mdx-cups.XXXXXX)
-  chmod 755 "$cups_dir"
-  cat >"$cups_dir/cupsd.conf" <<EOF
+  "${cups_root[@]}" mkdir -p /run/cups
+  cups_dir=$("${cups_root[@]}" mktemp -d /run/cups/mdx.XXXXXX)
+  "${cups_root[@]}" chmod 755 "$cups_dir"
+  "${cups_root[@]}" tee "$cups_dir/cupsd.conf" >/dev/null <<EOF
 Listen $cups_dir/cups.sock
 LogLevel warn
 Browsing Off
@@ -31,7 +35,7 @@ WebInterface No
   </Limit>
 </Policy>
 EOF
-  cat >"$cups_dir/cups-files.conf" <<EOF
+  "${cups_root[@]}" tee "$cups_dir/cups-files.conf" >/dev/null <<EOF
 ServerRoot $cups_dir
 RequestRoot $cups_dir/spool
 CacheDir $cups_dir/cache
@@ -39,20 +43,25 @@ StateDir $cups_dir/state
 ErrorLog $cups_dir/error_log
 AccessLog $cups_dir/access_log
 PageLog $cups_dir/page_log
+Printcap $cups_dir/printcap
 SystemGroup root
 EOF
   # The scheduler ends with the test command even when that is killed.
-  cups_sudo setpriv --pdeathsig TERM /usr/sbin/cupsd -f -c "$cups_dir/cupsd.conf" -s "$cups_dir/cups-files.conf" \
-    </dev/null >"$cups_dir/cupsd.out" 2>&1 &
+  local out
+  out=$(mktemp)
+  "${cups_root[@]}" setpriv --pdeathsig TERM /usr/sbin/cupsd -f -c "$cups_dir/cupsd.conf" -s "$cups_dir/cups-files.conf" \
+    </dev/null >"$out" 2>&1 &
   cupsd_pid=$!
   local socket=$cups_dir/cups.sock
   for _ in $(seq 100); do
     CUPS_SERVER=$socket lpstat -r >/dev/null 2>&1 && break
-    kill -0 "$cupsd_pid" 2>/dev/null || break
+    [ -d "/proc/$cupsd_pid" ] || break
     sleep 0.1
   done
+  local started=$(head -c 300 "$out")
+  rm -f "$out"
   if ! CUPS_SERVER=$socket lpstat -r >/dev/null 2>&1; then
-    echo "test: the CUPS scheduler did not start ($(head -c 300 "$cups_dir/cupsd.out")); the printing tests will fail" >&2
+    echo "test: the CUPS scheduler did not start ($started); the printing tests will fail" >&2
     return 0
   fi
   local made
@@ -66,9 +75,9 @@ EOF
 
 cups_stop() {
   if [ -n "$cupsd_pid" ]; then
-    cups_sudo kill "$cupsd_pid" 2>/dev/null || true
+    "${cups_root[@]}" kill "$cupsd_pid" 2>/dev/null || true
     wait "$cupsd_pid" 2>/dev/null || true
   fi
-  if [ -n "$cups_dir" ]; then cups_sudo rm -rf "$cups_dir" || true; fi
+  if [ -n "$cups_dir" ]; then "${cups_root[@]}" rm -rf "$cups_dir" || true; fi
   cupsd_pid= cups_dir=
 }
