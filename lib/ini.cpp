@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/runtime/files.h"
 #include "platform/runtime/strings.h"
 
 namespace {
@@ -271,6 +272,30 @@ bool ReplaceFile(const std::string& cFile, const std::string& content, const std
     return false;
 }
 
+// TRUE when the system's reader decodes a file that begins with the UTF-8
+// byte-order mark and hands its values out in the ANSI code page (Wine's
+// reader does; Windows' reads such a file as ANSI bytes). Found out once, on a
+// small file in the temporary folder; its header stands on the second line,
+// where the mark cannot hide it from a reader that does not know it.
+bool ReaderDecodesUtf8()
+{
+    static const bool decodes = [] {
+        char folder[MAX_PATH + 1];
+        char name[MAX_PATH + 1];
+        if (GetTempPathA(sizeof folder, folder) == 0 || GetTempFileNameA(folder, "mdx", 0, name) == 0) return false;
+        const std::string raw = "\xC3\xA4";
+        HANDLE file = FCreate(name);
+        const bool written =
+            file != F_ERROR && FWrite(file, std::string(kBomUtf8) + "\r\n[Probe]\r\nText=" + raw + "\r\n") > 0;
+        if (file != F_ERROR) FClose(file);
+        const std::string text = written ? GetIniString("Probe", "Text", name) : raw;
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, name);
+        DeleteFileA(name);
+        return !text.empty() && text != raw;
+    }();
+    return decodes;
+}
+
 }  // namespace
 
 std::string GetIniString(const std::string& cSection, const std::string& cEntry, const std::string& cFile,
@@ -294,6 +319,16 @@ bool WriteIniString(const std::string& cSection, const std::string& cEntry, cons
     if (!ReadBytes(cFile, bytes)) return false;
     const auto edited = EditedFile(bytes, cSection, cEntry, cValue);
     return edited && ReplaceFile(cFile, *edited, cSection, cEntry, cValue);
+}
+
+bool IniReaderDecodes(const std::string& cFile)
+{
+    HANDLE file = FOpen(cFile);
+    if (file == F_ERROR) return false;
+    char start[3] = {};
+    const std::string_view bytes(start, FRead(file, start, sizeof start));
+    FClose(file);
+    return bytes.starts_with(kBomUtf16) || (bytes.starts_with(kBomUtf8) && ReaderDecodesUtf8());
 }
 
 bool IniSection::NameLess::operator()(const std::string& a, const std::string& b) const

@@ -28,6 +28,12 @@ std::string GetIniString(const std::string& cSection, const std::string& cEntry,
 bool WriteIniString(const std::string& cSection, const std::string& cEntry, const std::string& cValue,
                     const std::string& cFile);
 
+// TRUE when the system's reader decodes the file's text itself and hands its
+// values out in the ANSI code page: a file that begins with the UTF-16
+// little-endian byte-order mark, or with the UTF-8 one where the reader knows
+// that mark too (Wine's reader does, Windows' does not).
+bool IniReaderDecodes(const std::string& cFile);
+
 // One section of an INI-syntax file, read in one call through the system's
 // private-profile reader. Find answers what GetIniString answers for the same
 // key and buffer: keys are compared without regard to case (the first of equal

@@ -7,7 +7,6 @@
 #include "lib/ini.h"
 #include "platform/framework/app.h"
 #include "platform/framework/controls.h"
-#include "platform/runtime/files.h"
 #include "platform/runtime/numtext.h"
 #include "platform/runtime/strings.h"
 
@@ -59,20 +58,6 @@ const SprachZeile* RowOf(const std::string& cCode)
     return nullptr;
 }
 
-// TRUE when the file begins with a byte-order mark (UTF-8 or UTF-16): the
-// system's profile reader then decodes the file itself and hands out its
-// texts in the ANSI code page already.
-bool DecodedByTheReader(const std::string& cFile)
-{
-    HANDLE file = FOpen(cFile);
-    if (file == F_ERROR) return false;
-    char start[3] = {};
-    const DWORD n = FRead(file, start, sizeof start);
-    FClose(file);
-    const std::string_view bytes(start, n);
-    return bytes.starts_with("\xEF\xBB\xBF") || bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
-}
-
 unsigned PositiveNumber(const std::string& cText)
 {
     const double n = Val(cText);
@@ -95,7 +80,7 @@ void SprachenLaden()
         row.nHilfe = row.cCode == "ger" ? 1 : 2;
         const unsigned fileCodePage = PositiveNumber(GetIniString("LANGUAGE", "LANG_CODEPAGE_FILE", row.cPfad));
         row.nCodePage =
-            fileCodePage != ansi && IsValidCodePage(fileCodePage) && !DecodedByTheReader(row.cPfad) ? fileCodePage : 0;
+            fileCodePage != ansi && IsValidCodePage(fileCodePage) && !IniReaderDecodes(row.cPfad) ? fileCodePage : 0;
         row.lNachfrage = PositiveNumber(GetIniString("LANGUAGE", "LANG_CODEPAGE_COMP", row.cPfad)) != ansi;
         gaSprachen.push_back(row);
     }

@@ -337,11 +337,11 @@ void MenuExtra::ApplyTexts(size_t index, const std::vector<std::string>& texts)
     label.caption = texts[0];
     if (entry.shortcutText) label.caption += "\t" + *entry.shortcutText;
     label.description = texts[1];
-    if (entry.popupPosition) {
+    // Registering an item anew resets its state.
+    if (entry.popupPosition)
         RegisterItem(id, label, Handle(), *entry.popupPosition);
-        return;
-    }
-    RegisterItem(id, label);
+    else
+        RegisterItem(id, label);
     if (entry.checked) Menu::CheckItem(id);
     if (entry.disabled) Menu::DisableItem(id);
 }

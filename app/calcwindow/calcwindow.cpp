@@ -201,9 +201,10 @@ void dtaCalcPar::Sprache()
         FillCombo(oDCComEllQ, aEllipsoide);
         FillCombo(oDCComEllZ, aEllipsoide);
     }
-    if (lErgebnis && Ask(calc::kTextRecomputeLanguage)) CallByName("BUTBERECHNEN");
+    // The default names first: a recomputed report shows them.
     for (size_t i = 0; i < names.size(); ++i)
         if (isDefault[i]) names[i]->SetTextValue(aSprachTexte[calc::kTextUnnamed - 1]);
+    if (lErgebnis && Ask(calc::kTextRecomputeLanguage)) CallByName("BUTBERECHNEN");
 }
 
 // Refills a combo box from a list and selects the same number again; its

@@ -2,6 +2,7 @@
 
 #include "app/shell/drucken.h"
 #include "app/shell/globals.h"
+#include "app/shell/settings.h"
 #include "calc/computation.h"
 #include "lib/files.h"
 #include "lib/ini.h"
@@ -39,16 +40,6 @@ constexpr int kTextAllFilter = 5;
 constexpr int kTextNoProgram = 6;
 constexpr int kTextNoDirectory = 7;
 
-std::string IniFile()
-{
-    return gcPfadUser + "meridoxa.ini";
-}
-
-void ReportError(const std::string& text)
-{
-    if (goFehler) goFehler->FehlerMeldung(text);
-}
-
 }  // namespace
 
 template <class T>
@@ -83,7 +74,7 @@ dlgEditor::dlgEditor(Window* oOwner) : dlgEditor_vo(oOwner)
     // The texts come first: giving a field its description gives it the
     // layout's caption again, which must not replace the stored program.
     Sprache();
-    oDCEditText->SetTextValue(GetIniString("Config", "TextEditor", IniFile()));
+    oDCEditText->SetTextValue(GetIniString("Config", "TextEditor", gcPfadUser + "meridoxa.ini"));
     oDCEditProto->SetTextValue(gcPfadProto);
     // The focus goes to the program field once the dialog runs.
     PostMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(oDCEditText->Handle()), TRUE);
@@ -144,33 +135,29 @@ void dlgEditor::ButSuchProtoPath()
 
 // Each setting is checked and taken over on its own; the dialog ends only
 // when both were valid. The viewer program is written at once; when the INI
-// file cannot be written the user is told why and the dialog stays open.
+// file cannot be written the user is told why and the dialog stays open. The
+// messages of both settings show together, one a line.
 void dlgEditor::EditWeiter()
 {
-    bool valid = true;
+    std::string errors;
+    auto fail = [&errors](const std::string& text) { errors += (errors.empty() ? "" : "\r\n") + text; };
     const std::string program = AllTrim(oDCEditText->TextValue());
-    if (!program.empty() && !FFile(program)) {
-        ReportError(Text(kTextNoProgram));
-        valid = false;
-    } else {
-        SetLastError(0);
-        if (!WriteIniString("Config", "TextEditor", program, IniFile())) {
-            const DWORD error = GetLastError();
-            ReportError(DosErrString(error ? error : ERROR_ACCESS_DENIED));
-            valid = false;
-        }
-    }
+    if (!program.empty() && !FFile(program))
+        fail(Text(kTextNoProgram));
+    else if (const std::string error = shell::WriteConfig("TextEditor", program); !error.empty())
+        fail(error);
     // An empty directory means the default one, as at the next start.
     std::string directory = AllTrim(oDCEditProto->TextValue());
     if (directory.empty()) directory = gcPfadUser + "UserData\\";
     if (directory.back() != '\\') directory += '\\';
-    if (IsDir(directory)) {
+    if (IsDir(directory))
         gcPfadProto = directory;
-    } else {
-        ReportError(Text(kTextNoDirectory));
-        valid = false;
-    }
-    if (valid) EndDialog(1);
+    else
+        fail(Text(kTextNoDirectory));
+    if (errors.empty())
+        EndDialog(1);
+    else if (goFehler)
+        goFehler->FehlerMeldung(errors);
 }
 
 void dlgEditor::EditAbbrechen()

@@ -8,6 +8,7 @@
 #include "app/shell/globals.h"
 #include "calc/computation.h"
 #include "graphics/images/capture.h"
+#include "lib/meldung.h"
 #include "platform/framework/app.h"
 #include "platform/framework/filepath.h"
 #include "platform/framework/printer.h"
@@ -44,10 +45,16 @@ void BringCalcWindowUp()
 
 void DruckenF(Window& oFrame, const std::vector<std::string>& aTexte)
 {
+    if (!goCalcPar) return;
     std::unique_ptr<PrintingDevice> own;
     if (!goDrucker) own = std::make_unique<PrintingDevice>();
     const PrintingDevice& device = goDrucker ? *goDrucker : *own;
-    if (!goCalcPar || !Ask(oFrame, aTexte, kTextFrageDruckenF, gcProgramm + " " + gcVersion)) return;
+    // Without a usable printer there is nothing to ask.
+    if (!device.IsValid()) {
+        if (goFehler) goFehler->FehlerMeldung(Text(aTexte, kTextDruckerUngueltig));
+        return;
+    }
+    if (!Ask(oFrame, aTexte, kTextFrageDruckenF, gcProgramm + " " + gcVersion)) return;
     BringCalcWindowUp();
     goCalcPar->Print(device);
 }

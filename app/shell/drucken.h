@@ -21,7 +21,8 @@ inline constexpr int kTextDruckerAbbruch = 16;
 
 // Asks, then prints the calculation window as a form on goDrucker (or, without
 // one, on the default printer for this print only). Nothing without a
-// calculation window.
+// calculation window; text 1 in the error window, and no question, without a
+// usable printer.
 void DruckenF(Window& oFrame, const std::vector<std::string>& aTexte);
 
 // Asks, lets the user choose a folder and saves the whole frame window there

@@ -155,8 +155,10 @@ bool CopyNewer(const std::vector<DirEntry>& files, const std::string& sourceDir,
     for (const auto& file : files) {
         const std::string target = targetDir + file.name;
         const auto existing = Directory(target);
-        const bool copy = existing.empty() || file.date + file.time > existing.front().date + existing.front().time;
-        if (copy && !FCopy(sourceDir + file.name, target)) ok = false;
+        // An older copy that cannot be replaced (read-only, or held open by
+        // the help viewer) serves on; only a missing file counts.
+        if (existing.empty() || file.date + file.time > existing.front().date + existing.front().time)
+            FCopy(sourceDir + file.name, target);
         if (!FFile(target)) ok = false;
     }
     return ok;

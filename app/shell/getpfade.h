@@ -46,7 +46,8 @@ inline const std::vector<std::string> kHelpFiles{"vezarovu.chm", "zodedado.chm"}
 // Copies every listed file from source to target (both with their "\") that
 // is missing there or whose source was written later (date and time); a copy
 // overwrites and keeps the source's time. TRUE when files were listed and
-// every one of them is in target afterwards.
+// every one of them is in target afterwards: an older copy that could not be
+// replaced counts.
 bool CopyNewer(const std::vector<DirEntry>& files, const std::string& source, const std::string& target);
 
 // Sets gcPfadSprache, gcPfadKonfig, gcPfadUser and glNetwork, copies the help

@@ -9,6 +9,7 @@
 #include "lib/ini.h"
 #include "lib/placement.h"
 #include "lib/sprache.h"
+#include "platform/runtime/files.h"
 #include "platform/framework/window.h"
 
 namespace shell {
@@ -23,11 +24,6 @@ std::string IniFile()
 std::string Read(const char* key)
 {
     return GetIniString("Config", key, IniFile());
-}
-
-void Write(const char* key, const std::string& value)
-{
-    WriteIniString("Config", key, value, IniFile());
 }
 
 // The number of a text of digits with an optional leading minus sign; none
@@ -124,19 +120,35 @@ void ProfilLaden(Window& oFrame)
     }
 }
 
-void ProfilSichern(const Window& oFrame)
+std::string ProfilSichern(const Window& oFrame)
 {
-    Write("Farben", gcFarben);
-    Write("Gradient", Padded(gnGradient, 3));
-    Write("GradDir", Padded(gnGradDir, 3));
+    std::string error;
+    // Every value is tried; the first failure is the one reported.
+    auto write = [&error](const char* key, const std::string& value) {
+        if (std::string failed = WriteConfig(key, value); error.empty()) error = std::move(failed);
+    };
+    write("Farben", gcFarben);
+    write("Gradient", Padded(gnGradient, 3));
+    write("GradDir", Padded(gnGradDir, 3));
     if (!oFrame.IsIconic()) {
         const Point origin = oFrame.Origin();
         const Dimension size = oFrame.Size();
-        Write("Ansicht", Padded(origin.x, 5) + Padded(origin.y, 5) + Padded(size.width, 5) + Padded(size.height, 5));
+        write("Ansicht", Padded(origin.x, 5) + Padded(origin.y, 5) + Padded(size.width, 5) + Padded(size.height, 5));
     }
-    Write("Sprache", gcSprache);
-    for (const auto& flag : kFlags) Write(flag.key, *flag.value ? "T" : "F");
-    for (const auto& directory : kDirectories) Write(directory.key, *directory.value);
+    write("Sprache", gcSprache);
+    for (const auto& flag : kFlags) write(flag.key, *flag.value ? "T" : "F");
+    for (const auto& directory : kDirectories) write(directory.key, *directory.value);
+    return error;
+}
+
+std::string WriteConfig(const std::string& key, const std::string& value)
+{
+    const std::string file = IniFile();
+    SetLastError(0);
+    if (WriteIniString("Config", key, value, file)) return {};
+    // A write that failed without a reason of the system's was refused.
+    const DWORD reason = GetLastError();
+    return file + ": " + DosErrString(reason ? reason : ERROR_ACCESS_DENIED);
 }
 
 std::string SpracheZuweisen(LANGID nUserLangId, LANGID nSystemLangId)

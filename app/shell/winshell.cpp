@@ -237,7 +237,7 @@ LRESULT winShell::Dispatch(Event& event)
     if (event.message == WM_ACTIVATE && LOWORD(event.wParam) != WA_INACTIVE && goCalcPar && goCalcPar->Handle())
         SetFocus(goCalcPar->Handle());
     // The session ends without a close request: what a regular exit saves is
-    // saved now.
+    // saved now. Nobody is left to read a failure.
     if (event.message == WM_ENDSESSION && event.wParam) {
         shell::ProfilSichern(*this);
         if (goCalcPar) goCalcPar->ProfilPrg2Ini();
@@ -259,7 +259,9 @@ bool winShell::QueryClose(Event&)
 
 void winShell::Close(Event& event)
 {
-    shell::ProfilSichern(*this);
+    // The message windows end with the frame: a failure is shown in a box.
+    if (const std::string error = shell::ProfilSichern(*this); !error.empty())
+        TextBox(this, gcProgramm, error, MB_OK | MB_ICONEXCLAMATION).Show();
     if (goCalcPar) {
         goCalcPar->Destroy();
         goCalcPar = nullptr;

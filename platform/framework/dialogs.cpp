@@ -89,6 +89,15 @@ DataWindow::DataWindow(Window* owner, const std::string& templateName) : Window(
         CreateDialogHandle(templateName, nullptr, WS_OVERLAPPEDWINDOW, WS_CHILD | WS_VISIBLE);
 }
 
+LRESULT DataWindow::Dispatch(Event& event)
+{
+    // A form in its owner's canvas ends only through its owner or its own
+    // command. A close request may come from one of its controls: a
+    // multi-line edit asks its parent to close when Esc is pressed in it.
+    if (event.message == WM_CLOSE && (GetWindowLongA(Handle(), GWL_STYLE) & WS_CHILD)) return 0;
+    return Window::Dispatch(event);
+}
+
 void DataWindow::EnableBorder(int borderStyle)
 {
     LONG style = GetWindowLongA(Handle(), GWL_STYLE) & ~(WS_BORDER | WS_DLGFRAME | WS_THICKFRAME);

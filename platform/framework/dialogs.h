@@ -36,11 +36,14 @@ private:
 
 // A form: the controls of a dialog template on a window that lies in its
 // owner's canvas (or is a top-level window when it has no owner). The
-// window's own canvas is the surface that holds the controls.
+// window's own canvas is the surface that holds the controls. A form in its
+// owner's canvas ignores close requests (WM_CLOSE): it ends when its owner or
+// its own code destroys it.
 class DataWindow : public Window {
 public:
     DataWindow(Window* owner, const std::string& templateName);
 
+    LRESULT Dispatch(Event& event) override;
     // 0: no border; any other value: a thin border.
     void EnableBorder(int borderStyle);
 

@@ -14,6 +14,7 @@ void Menu::Destroy()
     if (handle_ && ownsHandle_) DestroyMenu(handle_);
     handle_ = nullptr;
     labels_.clear();
+    popupPlaces_.clear();
     popups_.clear();
 }
 
@@ -47,6 +48,7 @@ void Menu::RegisterItem(int id, const ::HyperLabel& label)
 void Menu::RegisterItem(int id, const ::HyperLabel& label, HMENU parent, int position)
 {
     labels_[id] = label;
+    popupPlaces_[id] = {parent, position};
     HMENU popup = GetSubMenu(parent, position);
     ModifyMenuA(parent, static_cast<UINT>(position), MF_BYPOSITION | MF_POPUP | MF_STRING,
                 reinterpret_cast<UINT_PTR>(popup), label.caption.c_str());
@@ -72,10 +74,20 @@ void Menu::UncheckItem(int id)
 
 void Menu::EnableItem(int id)
 {
-    EnableMenuItem(handle_, static_cast<UINT>(id), MF_BYCOMMAND | MF_ENABLED);
+    SetItemEnabled(id, true);
 }
 
 void Menu::DisableItem(int id)
 {
-    EnableMenuItem(handle_, static_cast<UINT>(id), MF_BYCOMMAND | MF_GRAYED);
+    SetItemEnabled(id, false);
+}
+
+void Menu::SetItemEnabled(int id, bool enabled)
+{
+    const UINT state = enabled ? MF_ENABLED : MF_GRAYED;
+    // A popup has no command id: its header is found by its place.
+    if (const auto place = popupPlaces_.find(id); place != popupPlaces_.end())
+        EnableMenuItem(place->second.parent, static_cast<UINT>(place->second.position), MF_BYPOSITION | state);
+    else
+        EnableMenuItem(handle_, static_cast<UINT>(id), MF_BYCOMMAND | state);
 }

@@ -37,6 +37,7 @@ public:
 
     void CheckItem(int id);
     void UncheckItem(int id);
+    // An item, or a popup registered under the id (its header greys).
     void EnableItem(int id);
     void DisableItem(int id);
 
@@ -54,8 +55,16 @@ public:
     virtual void Destroy();
 
 private:
+    void SetItemEnabled(int id, bool enabled);
+
+    // Where the popups registered under an id lie: parent menu and position.
+    struct PopupPlace {
+        HMENU parent;
+        int position;
+    };
     HMENU handle_;
     std::map<int, ::HyperLabel> labels_;
+    std::map<int, PopupPlace> popupPlaces_;
     std::vector<std::unique_ptr<Menu>> popups_;
     ::Accelerator accelerator_;
     bool ownsHandle_ = true;

@@ -246,38 +246,46 @@ TEST(GetPrimLangId, KeepsTheLowTenBits)
     for (const auto& [id, primary] : cases) EXPECT_EQ(GetPrimLangId(id), primary) << id;
 }
 
-// The shipped language files: readable, in Windows-1252 with CR LF, and with
-// the same sections and keys in every language.
+// The entries of a shipped language file as "section/key" and value, in file
+// order; the file is in Windows-1252 with CR LF.
+std::vector<std::pair<std::string, std::string>> ShippedEntries(const char* name)
+{
+    const std::string bytes = ReadBytes(MDX_SOURCE_DIR "/lang/" + std::string(name));
+    EXPECT_FALSE(bytes.empty()) << name;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n') {
+            EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << name << " byte " << i;
+        }
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (c >= 0xC2 && c <= 0xF4 && i + 1 < bytes.size()) {
+            EXPECT_FALSE((static_cast<unsigned char>(bytes[i + 1]) & 0xC0) == 0x80)
+                << name << " holds UTF-8 at byte " << i;
+        }
+    }
+    std::vector<std::pair<std::string, std::string>> entries;
+    std::string section;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        const auto end = bytes.find("\r\n", pos);
+        const std::string line = bytes.substr(pos, end - pos);
+        pos = end == std::string::npos ? bytes.size() : end + 2;
+        if (line.starts_with("["))
+            section = line.substr(1, line.find(']') - 1);
+        else if (const auto eq = line.find('='); eq != std::string::npos && !line.starts_with(";"))
+            entries.emplace_back(section + "/" + line.substr(0, eq), line.substr(eq + 1));
+    }
+    return entries;
+}
+
+// The shipped language files: readable, and with the same sections and keys
+// in every language.
 TEST(ShippedLanguageFiles, MatchEachOther)
 {
-    const std::string dir = MDX_SOURCE_DIR "/lang/";
     std::map<std::string, std::set<std::string>> keysOf;  // file -> "section/key"
     for (const char* name : {"mdx_eng.lng", "mdx_ger.lng"}) {
-        const std::string bytes = ReadBytes(dir + name);
-        ASSERT_FALSE(bytes.empty()) << name;
-        for (std::size_t i = 0; i < bytes.size(); ++i) {
-            if (bytes[i] == '\n') {
-                ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << name << " byte " << i;
-            }
-            const auto c = static_cast<unsigned char>(bytes[i]);
-            if (c >= 0xC2 && c <= 0xF4 && i + 1 < bytes.size()) {
-                ASSERT_FALSE((static_cast<unsigned char>(bytes[i + 1]) & 0xC0) == 0x80)
-                    << name << " holds UTF-8 at byte " << i;
-            }
-        }
-        std::string section;
-        std::size_t pos = 0;
-        while (pos < bytes.size()) {
-            const auto end = bytes.find("\r\n", pos);
-            const std::string line = bytes.substr(pos, end - pos);
-            pos = end == std::string::npos ? bytes.size() : end + 2;
-            if (line.starts_with("["))
-                section = line.substr(1, line.find(']') - 1);
-            else if (const auto eq = line.find('='); eq != std::string::npos && !line.starts_with(";")) {
-                EXPECT_TRUE(keysOf[name].insert(section + "/" + line.substr(0, eq)).second)
-                    << name << " repeats " << section << "/" << line.substr(0, eq);
-                EXPECT_NE(line.substr(eq + 1), "") << name << " " << section << "/" << line.substr(0, eq);
-            }
+        for (const auto& [key, value] : ShippedEntries(name)) {
+            EXPECT_TRUE(keysOf[name].insert(key).second) << name << " repeats " << key;
+            EXPECT_NE(value, "") << name << " " << key;
         }
     }
     EXPECT_EQ(keysOf["mdx_eng.lng"], keysOf["mdx_ger.lng"]);
@@ -290,6 +298,30 @@ TEST(ShippedLanguageFiles, MatchEachOther)
     for (const auto& row : gaSprachen) {
         EXPECT_EQ(row.nCodePage, 0u) << row.cCode;
         EXPECT_FALSE(row.lNachfrage) << row.cCode;
+    }
+}
+
+// No German text is its English one left behind; the same text in both files
+// is a name, a number or formula, or a word German writes as English does.
+TEST(ShippedLanguageFiles, GermanTextsAreNotEnglish)
+{
+    const std::set<std::string> same = {// names of the two Helmert conventions and the info button's symbol
+                                        "Coordinate Frame Rotation", "Position Vector Transformation", "i",
+                                        // numbers and formulas
+                                        "1252", "[1/f = a/(a-b)]",
+                                        // German words spelt as the English ones
+                                        "Ellipsoid", "Format", "Index", "Maximum [m]", "Tooltips", "Version",
+                                        "Translation X [m]", "Translation Y [m]", "Translation Z [m]"};
+    const auto english = ShippedEntries("mdx_eng.lng");
+    const std::map<std::string, std::string> german = [] {
+        const auto entries = ShippedEntries("mdx_ger.lng");
+        return std::map<std::string, std::string>(entries.begin(), entries.end());
+    }();
+    for (const auto& [key, value] : english) {
+        const auto found = german.find(key);
+        if (found != german.end() && !same.contains(value)) {
+            EXPECT_NE(found->second, value) << key;
+        }
     }
 }
 

@@ -264,7 +264,9 @@ TEST(MenuExtraTest, ItemStateByKeyIsMirroredOnMenuAndToolBar)
     menu.DisableAllItems();
     EXPECT_TRUE(GetMenuState(handle, 24502, MF_BYCOMMAND) & MF_GRAYED);
     EXPECT_FALSE(SendMessageA(bar, TB_ISBUTTONENABLED, 24502, 0));
+    EXPECT_TRUE(GetMenuState(handle, 0, MF_BYPOSITION) & MF_GRAYED) << "the popup's header";
     menu.EnableAllItems();
+    EXPECT_FALSE(GetMenuState(handle, 0, MF_BYPOSITION) & MF_GRAYED);
     EXPECT_FALSE(menu.IsDisabled(MenuKey::Symbol("B")));
     EXPECT_FALSE(GetMenuState(handle, 24503, MF_BYCOMMAND) & MF_GRAYED);
     EXPECT_TRUE(SendMessageA(bar, TB_ISBUTTONENABLED, 24502, 0));
@@ -358,6 +360,7 @@ TEST(MenuExtraTest, TextsKeepTheirKeysShortcutTextsAndStates)
     table[1].shortcutText = "Ctrl+B";
     table[1].checked = true;
     table[2].disabled = true;
+    table[0].disabled = true;  // the header
     MenuFrame frame;
     MenuExtra menu(frame, table, 1, {TextsOf(captions)});
     HMENU popup = GetSubMenu(menu.Handle(), 0);
@@ -371,6 +374,7 @@ TEST(MenuExtraTest, TextsKeepTheirKeysShortcutTextsAndStates)
     menu.Sprache(1);
     EXPECT_EQ(MenuText(popup, 0), "&Beenden\tCtrl+B");
     EXPECT_TRUE(GetMenuState(popup, 24502, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(GetMenuState(menu.Handle(), 0, MF_BYPOSITION) & MF_GRAYED);
 
     // Out of range: nothing changes; mode 0 takes every marker away.
     menu.Sprache(0).Sprache(2);

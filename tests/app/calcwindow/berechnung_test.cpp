@@ -91,6 +91,23 @@ TEST_F(Berechnung, ComputeButtonFillsReportProtocolAndSuccessWindow)
     EXPECT_EQ(Slurp("protocol.log").size(), 2 * cProtokoll.size());
 }
 
+// The names are those of the new language before the report is written anew.
+TEST_F(Berechnung, ARecomputeAfterALanguageSwitchShowsTheNewDefaultNames)
+{
+    Kartesisch(kSource, kTarget);
+    Klicken("BUTBERECHNEN");
+    const std::string english = Text(calc::kTextUnnamed);
+    ASSERT_THAT(Ergebnis(), HasSubstr(english + " --> " + english));
+    seam.messageBoxAnswers = {IDYES};
+    gcSprache = "ger";
+    window->Sprache();
+    const std::string german = Text(calc::kTextUnnamed);
+    ASSERT_NE(german, english);
+    EXPECT_THAT(Ergebnis(), HasSubstr(Text(15) + "\r\n" + german + " --> " + german + "\r\n"));
+    EXPECT_THAT(Ergebnis(), Not(HasSubstr(english)));
+    EXPECT_EQ(Get<Edit>("EDITBEZQ")->TextValue(), german);
+}
+
 TEST_F(Berechnung, FailuresLeaveAnEmptyResultAndAnIdleWindow)
 {
     struct Fall {

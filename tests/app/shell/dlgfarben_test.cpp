@@ -195,6 +195,27 @@ TEST_F(DlgFarbenTest, OpensWithTheSettingsAndTheTextsOfTheLanguage)
     EXPECT_FALSE(dialog->Changed());
 }
 
+// The slider is high enough for its thumb and the tick mark below it: the
+// tick at the standard strength is drawn inside the control.
+TEST_F(DlgFarbenTest, TheSliderShowsItsTickAtTheStandardStrength)
+{
+    Open();
+    const HWND slider = Get<Slider>("GRADIENTSLIDER")->Handle();
+    RECT client{}, thumb{};
+    GetClientRect(slider, &client);
+    SendMessageA(slider, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    const int x = static_cast<int>(SendMessageA(slider, TBM_GETTICPOS, 0, 0));
+    // Pixels below the thumb, around the tick's place, that differ from the
+    // background a few pixels aside.
+    HDC dc = GetDC(slider);
+    int tick = 0;
+    for (int y = thumb.bottom; y < client.bottom; ++y)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (GetPixel(dc, x + dx, y) != GetPixel(dc, x - 5, y)) ++tick;
+    ReleaseDC(slider, dc);
+    EXPECT_GT(tick, 0);
+}
+
 TEST_F(DlgFarbenTest, CancelOrCloseAfterChangesLeavesEverySetting)
 {
     gcFarben = "not a colour text";

@@ -75,6 +75,23 @@ TEST_F(FrameCommandsTest, TheFormIsPrintedOnlyAfterYes)
     EXPECT_EQ(seam.CallsOf("PrinterDC")[0].text, "Laser");
 }
 
+// As printing the report: the printer is checked before the question.
+TEST_F(FrameCommandsTest, WithoutAUsablePrinterTheFormPrintingSaysSoAndAsksNothing)
+{
+    seam.defaultPrinter.clear();
+    for (const bool lGeraet : {false, true}) {
+        SCOPED_TRACE(lGeraet);
+        if (lGeraet) goDrucker = std::make_unique<PrintingDevice>();
+        seam.calls.clear();
+        goFehler->HideMeldung();
+        seam.messageBoxAnswers = {IDYES};
+        shell::DruckenF(*frame, aTexte);
+        EXPECT_TRUE(seam.CallsOf("MessageBox").empty());
+        EXPECT_TRUE(seam.CallsOf("StartDoc").empty());
+        EXPECT_EQ(Fehler(), WinShellText(shell::kTextDruckerUngueltig));
+    }
+}
+
 TEST_F(FrameCommandsTest, PicturesGoIntoTheChosenFolderUnderTheProgramsName)
 {
     const std::string cOrdner = shell_test::FreshDir("bilder");

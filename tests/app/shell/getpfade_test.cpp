@@ -197,6 +197,17 @@ void SetWriteTime(const std::string& file, WORD year, WORD month, WORD day, WORD
     CloseHandle(h);
 }
 
+// Opens a file as a viewer does that lets others read it but not write it,
+// so that no copy can replace it meanwhile. (Under Wine run as root the
+// read-only attribute does not keep CopyFile from overwriting a file.)
+HANDLE HoldOpen(const std::string& file)
+{
+    const HANDLE handle = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_NE(handle, INVALID_HANDLE_VALUE) << file;
+    return handle;
+}
+
 TEST(CopyNewer, CopiesMissingAndNewerFilesAndChecksEveryOne)
 {
     struct Case {
@@ -208,6 +219,7 @@ TEST(CopyNewer, CopiesMissingAndNewerFilesAndChecksEveryOne)
         bool blocked;
         bool copied;
         bool ok;
+        bool held = false;
     } cases[] = {
         {"missing copy", false, 0, 0, false, true, true},
         {"older source", true, 11, 9, false, false, true},
@@ -215,6 +227,7 @@ TEST(CopyNewer, CopiesMissingAndNewerFilesAndChecksEveryOne)
         {"newer by date", true, 9, 15, false, true, true},
         {"newer by time on the same day", true, 10, 11, false, true, true},
         {"a copy that cannot be written", false, 0, 0, true, false, false},
+        {"an older copy that cannot be replaced serves on", true, 9, 15, false, false, true, true},
     };
     const std::string source = FreshDir("copy_source");
     PutFile(source + "a.chm", "first");
@@ -229,13 +242,61 @@ TEST(CopyNewer, CopiesMissingAndNewerFilesAndChecksEveryOne)
             SetWriteTime(target + "b.chm", 2024, 5, c.day, c.hour);
         }
         if (c.blocked) CreateDirectoryA((target + "b.chm").c_str(), nullptr);
+        const HANDLE viewer = c.held ? HoldOpen(target + "b.chm") : INVALID_HANDLE_VALUE;
         EXPECT_EQ(shell::CopyNewer(Directory(source + "*.chm"), source, target), c.ok);
+        if (c.held) CloseHandle(viewer);
         EXPECT_EQ(FileBytes(target + "a.chm"), "first");
         if (!c.blocked) {
             EXPECT_EQ(FileBytes(target + "b.chm"), c.copied ? "second, new" : "old");
         }
     }
     EXPECT_FALSE(shell::CopyNewer({}, source, FreshDir("copy_target"))) << "nothing listed";
+}
+
+// A help or sample copy that cannot be replaced by a newer original (held
+// open by the help viewer, or read-only) serves on; a copy that cannot be made
+// ends the start.
+TEST(GetPfade, GoesOnWithAnOlderCopyThatCannotBeReplaced)
+{
+    struct Case {
+        const char* what;
+        const char* copy;  // below the user directory
+        bool made;         // false: a folder of the copy's name stands in its way
+        std::string error;
+    } cases[] = {
+        {"older German help, held open", "vezarovu.chm", true, ""},
+        {"older sample, held open", "UserData\\testq.txt", true, ""},
+        {"a help copy that cannot be made", "zodedado.chm", false, "Error on copy files to\n<root>appdata\\meridoxa\\"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Installation inst("held");
+        const std::string user = inst.root + "appdata\\meridoxa\\";
+        const std::string copy = user + c.copy;
+        CreateDirectoryA(user.c_str(), nullptr);
+        CreateDirectoryA((user + "UserData").c_str(), nullptr);
+        HANDLE viewer = INVALID_HANDLE_VALUE;
+        if (c.made) {
+            PutFile(copy, "old copy");
+            SetWriteTime(copy, 2020, 1, 1, 12);
+            viewer = HoldOpen(copy);
+        } else {
+            CreateDirectoryA(copy.c_str(), nullptr);
+        }
+        RecordingSeam seam;
+        EXPECT_EQ(GetPfade(inst.facts), c.error.empty());
+        if (viewer != INVALID_HANDLE_VALUE) CloseHandle(viewer);
+        const auto boxes = seam.CallsOf("MessageBox");
+        if (c.error.empty()) {
+            EXPECT_TRUE(boxes.empty());
+            EXPECT_EQ(FileBytes(copy), "old copy");
+            EXPECT_EQ(FileBytes(user + "zodedado.chm"), "english help");
+            EXPECT_EQ(FileBytes(user + "UserData\\testz.txt"), "target list");
+        } else {
+            ASSERT_EQ(boxes.size(), 1u);
+            EXPECT_EQ(boxes[0].text, Expand(c.error, inst.root));
+        }
+    }
 }
 
 TEST(GetPfade, CreatesAndUpgradesTheIniFiles)

@@ -5,6 +5,7 @@
 #include "app/shell/globals.h"
 #include "lib/ini.h"
 #include "lib/sprache.h"
+#include "platform/runtime/files.h"
 #include "platform/framework/appwindow.h"
 #include "shell_fixture.h"
 
@@ -161,6 +162,21 @@ TEST_F(Settings, KeepsThePlaceWhileTheFrameIsMinimised)
     shell::ProfilSichern(frame);
     FlushIni();
     EXPECT_EQ(GetIniString("Config", "Ansicht", gcPfadUser + "meridoxa.ini"), "00100001200050000600");
+}
+
+// Every value is tried; the first failure names the file and the reason.
+TEST_F(Settings, AFailedWriteIsReportedWithTheFilesName)
+{
+    Load("Sprache=eng\r\n");
+    EXPECT_EQ(shell::ProfilSichern(frame), "");
+    const std::string ini = gcPfadUser + "meridoxa.ini";
+    SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY);
+    gcSprache = "ger";
+    EXPECT_EQ(shell::ProfilSichern(frame), ini + ": " + DosErrString(ERROR_ACCESS_DENIED));
+    SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
+    FlushIni();
+    EXPECT_EQ(GetIniString("Config", "Sprache", ini), "eng");
+    gcSprache = "eng";
 }
 
 TEST(SpracheZuweisen, FollowsTheWindowsLanguageWhereItsFileExists)

@@ -7,6 +7,7 @@
 #include <htmlhelp.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <set>
 #include <sstream>
@@ -27,6 +28,7 @@
 #include "platform/framework/recording_seam.h"
 #include "platform/framework/standard_dialogs.h"
 #include "platform/geodesy/orbalith32.h"
+#include "platform/runtime/files.h"
 #include "platform/runtime/system.h"
 #include "shell_fixture.h"
 
@@ -354,6 +356,26 @@ TEST_F(Frame, ShutsDownOnlyWhenAllowedAndSavesSettingsBeforeInputs)
     }
 }
 
+// A language switch would be gone at the next start: the user is told once,
+// in a box, since the message windows end with the frame.
+TEST_F(Frame, SettingsThatCannotBeSavedAreReportedOnceWithTheFilesName)
+{
+    Config("EndeNachfrage", "F");
+    Start();
+    SetFileAttributesA(Ini().c_str(), FILE_ATTRIBUTE_READONLY);
+    seam.calls.clear();
+    const HWND handle = frame->Handle();
+    Command(12);
+    Pump();
+    SetFileAttributesA(Ini().c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_FALSE(IsWindow(handle));
+    const auto boxes = seam.CallsOf("MessageBox");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, Ini() + ": " + DosErrString(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(boxes[0].detail, "MERIDOXA");
+    EXPECT_EQ(boxes[0].number, MB_OK | MB_ICONEXCLAMATION);
+}
+
 TEST_F(Frame, TheEndOfTheSessionSavesSettingsAndInputsWithoutAsking)
 {
     Start();
@@ -412,18 +434,54 @@ TEST_F(Frame, ACloseRequestDuringAComputationIsRefused)
     EXPECT_FALSE(IsWindow(g_frame));
 }
 
+// The pixels of a header of the frame's menu bar as drawn that are darker
+// than grey text: black text is drawn with them, grey text without.
+int DarkPixelsOfHeader(HWND frame, int position)
+{
+    RECT item{}, window{};
+    GetMenuItemRect(frame, GetMenu(frame), static_cast<UINT>(position), &item);
+    GetWindowRect(frame, &window);
+    const int width = item.right - item.left, height = item.bottom - item.top;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP picture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(memory, picture);
+    HDC drawn = GetWindowDC(frame);
+    BitBlt(memory, 0, 0, width, height, drawn, item.left - window.left, item.top - window.top, SRCCOPY);
+    ReleaseDC(frame, drawn);
+    int dark = 0;
+    const auto* pixels = static_cast<const DWORD*>(bits);
+    for (int i = 0; i < width * height; ++i) {
+        const DWORD p = pixels[i];
+        if ((p & 0xFF) < 0x60 && ((p >> 8) & 0xFF) < 0x60 && ((p >> 16) & 0xFF) < 0x60) ++dark;
+    }
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    DeleteObject(picture);
+    return dark;
+}
+
 TEST_F(Frame, TheCalculationWindowsLockGreysEveryMenuItem)
 {
     Start();
+    Pump();
     const std::pair<int, const char*> items[] = {
         {2, "MENUE1_1_1"}, {12, "MENUE1_1_9"}, {14, "MENUE1_2_1"}, {22, "MENUE1_3_2"}, {29, "MENUE1_3_10"}};
     for (bool locked : {true, false}) {
+        SCOPED_TRACE(locked ? "locked" : "unlocked");
         if (locked)
             calcPar->ControlsAusschalten();
         else
             calcPar->ControlsEinschalten();
-        for (const char* header : {"MENUE1_1", "MENUE1_2", "MENUE1_3"})
+        Pump();
+        for (int position = 0; position < 3; ++position) {
+            const char* header = std::array{"MENUE1_1", "MENUE1_2", "MENUE1_3"}[static_cast<size_t>(position)];
             EXPECT_EQ(frame->Menue()->IsDisabled(widgets::MenuKey::Symbol(header)), locked) << header;
+            // The headers as drawn: grey text while locked, black text after.
+            EXPECT_EQ(DarkPixelsOfHeader(frame->Handle(), position) == 0, locked) << header;
+        }
         for (const auto& [row, key] : items) {
             EXPECT_EQ(frame->Menue()->IsDisabled(widgets::MenuKey::Symbol(key)), locked) << key;
             EXPECT_EQ((GetMenuState(GetMenu(frame->Handle()), kFirstId + row, MF_BYCOMMAND) & MF_GRAYED) != 0, locked)

@@ -195,6 +195,23 @@ TEST_F(FormTest, NotificationWithoutDataIsIgnored)
     EXPECT_EQ(SendMessageA(form.Handle(), WM_NOTIFY, 0, 0), 0);
 }
 
+// A multi-line edit posts a close request to its parent on Esc: a form in its
+// owner's canvas stays, a top-level form closes as a window does.
+TEST_F(FormTest, OnlyATopLevelFormEndsOnACloseRequest)
+{
+    PostMessageA(form.list->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageA(form.Handle(), WM_CLOSE, 0, 0);
+    ApplicationExec();
+    EXPECT_TRUE(IsWindow(form.Handle()));
+
+    TestForm alone(nullptr);
+    const HWND handle = alone.Handle();
+    ASSERT_TRUE(IsWindow(handle));
+    SendMessageA(handle, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(handle));
+    EXPECT_EQ(alone.Handle(), nullptr);
+}
+
 TEST_F(FormTest, HandlesOfDestroyedWindowsHaveNoObject)
 {
     HWND formHandle = form.Handle();
