@@ -124,15 +124,19 @@ void ScreenWindow(int nPass)
     SetUpwardMapping(hWindow, s.cx, s.cy, 0);
     HDC hBitmap = g.State()._oRefreshCanvas.DC();
     Report("  rectangle", MicrosPerOp([&](int i) { g.PaintRectangle(i % 950, i % 960, 40, 30, 1); }, kCount),
-           MicrosPerOp([&](int i) {
-               StraightRectangle(hWindow, i % 950, i % 960);
-               StraightRectangle(hBitmap, i % 950, i % 960);
-           }, kCount));
+           MicrosPerOp(
+               [&](int i) {
+                   StraightRectangle(hWindow, i % 950, i % 960);
+                   StraightRectangle(hBitmap, i % 950, i % 960);
+               },
+               kCount));
     Report("  text", MicrosPerOp([&](int i) { g.PaintString(i % 900, i % 980, "Meridoxa 42"); }, kCount),
-           MicrosPerOp([&](int i) {
-               StraightText(hWindow, g.State()._pFont.Get(), i % 900, i % 980);
-               StraightText(hBitmap, g.State()._pFont.Get(), i % 900, i % 980);
-           }, kCount));
+           MicrosPerOp(
+               [&](int i) {
+                   StraightText(hWindow, g.State()._pFont.Get(), i % 900, i % 980);
+                   StraightText(hBitmap, g.State()._pFont.Get(), i % 900, i % 980);
+               },
+               kCount));
     const std::vector<WorldPoints> aLines = {Zigzag(0), Zigzag(37), Zigzag(421)};
     Report("  polyline, 100 points", MicrosPerOp([&](int i) { g.PaintLineGroup(aLines[i % 3]); }, kPolylines),
            MicrosPerOp(

@@ -1,15 +1,15 @@
 # Sourced: which builds this machine can run. Sets $archs (x86_64 always,
-# i686 first where 32-bit code runs) and $archs_why, one line saying why.
+# i686 first where 32-bit code runs) and $archs_why, a few words saying why.
 # Found out by trying the 32-bit Wine loader; MDX_NO_32BIT=1 makes the try
 # fail, as on a machine whose kernel runs 64-bit user code only.
 if [ -z "${MDX_NO_32BIT:-}" ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
   archs=(i686 x86_64)
-  archs_why="32-bit and 64-bit builds: this machine runs 32-bit code"
+  archs_why="this machine runs 32-bit code"
 else
   archs=(x86_64)
   if [ -n "${MDX_NO_32BIT:-}" ]; then
-    archs_why="64-bit build only: MDX_NO_32BIT is set"
+    archs_why="MDX_NO_32BIT is set"
   else
-    archs_why="64-bit build only: this machine cannot run 32-bit code (the 32-bit Wine loader does not start)"
+    archs_why="this machine cannot run 32-bit code: the 32-bit Wine loader does not start"
   fi
 fi

@@ -8,6 +8,7 @@ packages=(
   g++-mingw-w64-x86-64-posix  # the 64-bit one
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64   # windres and friends
   cmake make ccache
+  clang-format                # the layout the test command checks first
   googletest                  # GoogleTest sources, built with the cross compiler
   libeigen3-dev               # linear algebra of the geodesy library
   wine wine32:i386            # runs the 32-bit program and its tests (where it can)
@@ -23,6 +24,9 @@ packages=(
   python3-pil giflib-tools    # independent picture readers (PIL, gif2rgb), for the tests
   python3-pyshp shapelib      # an independent shapefile writer and reader and a second reader (shpdump), for the tests
   libshp-dev                  # bench only: shapelib's reading floor of scripts/shapefile-bench.sh
+  cups printer-driver-cups-pdf  # the PDF printer of the printing tests (a scheduler of the test command's own)
+  libcups2:i386               # the 32-bit Wine's way to the printers
+  poppler-utils               # pdftotext, pdfinfo, pdftoppm: the printing tests read the PDFs back
 )
 
 sudo_() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }

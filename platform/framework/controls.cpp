@@ -397,8 +397,7 @@ void ComboBox::FillUsing(const std::vector<ComboItem>& items)
         const UpdateHold hold(Handle());
         SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
         for (size_t i = 0; i < items_.size(); ++i) {
-            LRESULT index =
-                SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items_[i].text.c_str()));
+            LRESULT index = SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items_[i].text.c_str()));
             SendMessageA(Handle(), CB_SETITEMDATA, index, static_cast<LPARAM>(i));
         }
     }

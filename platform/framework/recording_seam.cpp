@@ -131,17 +131,18 @@ HWND RecordingSeam::ShowHelp(HWND caller, const std::string& file, UINT command,
 bool RecordingSeam::PrintSetup(PRINTDLGA& request)
 {
     Record({"PrintSetup", "", "", static_cast<long long>(request.Flags), request.hwndOwner});
-    return printSetupAnswer;
+    return spool ? previous_->PrintSetup(request) : printSetupAnswer;
 }
 
 std::string RecordingSeam::DefaultPrinter()
 {
-    return defaultPrinter;
+    return spool ? previous_->DefaultPrinter() : defaultPrinter;
 }
 
 HDC RecordingSeam::CreatePrinterDC(const std::string& driver, const std::string& device, const DEVMODEA* mode)
 {
     Record({"PrinterDC", device, driver, mode ? mode->dmOrientation : 0, nullptr});
+    if (spool) return previous_->CreatePrinterDC(driver, device, mode);
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
     HBITMAP page = CreateCompatibleBitmap(screen, GetDeviceCaps(screen, HORZRES), GetDeviceCaps(screen, VERTRES));
@@ -184,34 +185,35 @@ void RecordingSeam::KeepPage(HDC printer)
     WhitePage(printer);
 }
 
-int RecordingSeam::PrintCall(const char* kind, const std::string& text)
+int RecordingSeam::PrintCall(const char* kind, const std::string& text, const std::function<int()>& spooled)
 {
     Record({kind, text, "", 0, nullptr});
-    return refusedPrintCall == kind ? 0 : 1;
+    if (refusedPrintCall == kind) return 0;
+    return spool ? spooled() : 1;
 }
 
-int RecordingSeam::StartDocument(HDC, const std::string& jobName)
+int RecordingSeam::StartDocument(HDC printer, const std::string& jobName)
 {
-    return PrintCall("StartDoc", jobName);
+    return PrintCall("StartDoc", jobName, [&] { return previous_->StartDocument(printer, jobName + jobTag); });
 }
 
-int RecordingSeam::StartPage(HDC)
+int RecordingSeam::StartPage(HDC printer)
 {
-    return PrintCall("StartPage");
+    return PrintCall("StartPage", "", [&] { return previous_->StartPage(printer); });
 }
 
 int RecordingSeam::EndPage(HDC printer)
 {
-    KeepPage(printer);
-    return PrintCall("EndPage");
+    if (!spool) KeepPage(printer);
+    return PrintCall("EndPage", "", [&] { return previous_->EndPage(printer); });
 }
 
-int RecordingSeam::EndDocument(HDC)
+int RecordingSeam::EndDocument(HDC printer)
 {
-    return PrintCall("EndDoc");
+    return PrintCall("EndDoc", "", [&] { return previous_->EndDocument(printer); });
 }
 
-int RecordingSeam::AbortDocument(HDC)
+int RecordingSeam::AbortDocument(HDC printer)
 {
-    return PrintCall("AbortDoc");
+    return PrintCall("AbortDoc", "", [&] { return previous_->AbortDocument(printer); });
 }

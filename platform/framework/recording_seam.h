@@ -78,8 +78,15 @@ public:
     std::string defaultPrinter;
     // The printer call of this kind ("StartDoc", "StartPage", ...) fails.
     std::string refusedPrintCall;
-    // A copy of each printed page, taken at EndPage; the page is then white
-    // again for the next one.
+    // Printing on the system's printers: while set, the default printer, the
+    // printer set-up dialog, the printers' device contexts and the print jobs
+    // are those of the seam this one replaced (still recorded), and every job
+    // name gets jobTag appended, so that a test finds its own output among
+    // the printer's.
+    bool spool = false;
+    std::string jobTag;
+    // A copy of each page printed on memory pages, taken at EndPage; the
+    // page is then white again for the next one.
     struct PrintedPage {
         int width = 0, height = 0;
         std::vector<COLORREF> pixels;
@@ -112,7 +119,9 @@ public:
 
 private:
     void Record(Call call);
-    int PrintCall(const char* kind, const std::string& text = "");
+    // Records a call of a print job; 0 when the test refuses it, else
+    // the spooler's answer while spooling, 1 otherwise.
+    int PrintCall(const char* kind, const std::string& text, const std::function<int()>& spooled);
     static void WhitePage(HDC printer);
     void KeepPage(HDC printer);
     mutable std::mutex mutex_;

@@ -255,7 +255,11 @@ LRESULT Window::Receive(UINT message, WPARAM wParam, LPARAM lParam)
     HWND hwnd = hwnd_;
     if (toolTip_ && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
         const DWORD position = GetMessagePos();
-        MSG pointer{hwnd, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
+        MSG pointer{hwnd,
+                    message,
+                    wParam,
+                    lParam,
+                    static_cast<DWORD>(GetMessageTime()),
                     {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))}};
         SendMessageA(toolTip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&pointer));
     }

@@ -39,12 +39,6 @@ std::string WorkDir()
     return Lower(dir) + "\\";
 }
 
-// Four points and the same points shifted by (1, 2, 3) metres.
-const char* kSource = "P1 4157222.543 664789.307 4774952.099\r\nP2 4149043.336 688836.443 4778632.188\r\n"
-                      "P3 4172803.511 690340.078 4758129.701\r\nP4 4177148.376 642997.635 4760764.800\r\n";
-const char* kTarget = "P1 4157223.543 664791.307 4774955.099\r\nP2 4149044.336 688838.443 4778635.188\r\n"
-                      "P3 4172804.511 690342.078 4758132.701\r\nP4 4177149.376 642999.635 4760767.800\r\n";
-
 class Berechnung : public CalcWindowTest {
 protected:
     void SetUp() override
@@ -57,14 +51,6 @@ protected:
         recorded.seteventloop = RecordEventLoop;
         calc::SetLibrary(&recorded);
         g_eventLoop.clear();
-    }
-
-    void Kartesisch(const std::string& cQuelle, const std::string& cZiel)
-    {
-        Waehlen("COMFORMQ", 2);
-        Waehlen("COMFORMZ", 2);
-        Get<MultiLineEdit>("KOORDLISTQ")->SetTextValue(cQuelle);
-        Get<MultiLineEdit>("KOORDLISTZ")->SetTextValue(cZiel);
     }
 
     std::string Ergebnis() { return Get<MultiLineEdit>("HELMERTPAR")->TextValue(); }

@@ -27,6 +27,12 @@
 
 namespace calcwindow_test {
 
+// Four points and the same points shifted by (1, 2, 3) metres.
+inline const char* const kSource = "P1 4157222.543 664789.307 4774952.099\r\nP2 4149043.336 688836.443 4778632.188\r\n"
+                                   "P3 4172803.511 690340.078 4758129.701\r\nP4 4177148.376 642997.635 4760764.800\r\n";
+inline const char* const kTarget = "P1 4157223.543 664791.307 4774955.099\r\nP2 4149044.336 688838.443 4778635.188\r\n"
+                                   "P3 4172804.511 690342.078 4758132.701\r\nP4 4177149.376 642999.635 4760767.800\r\n";
+
 // The frame: a plain top-level window that records the methods the
 // calculation window calls on it by name.
 class RecordingFrame : public TopAppWindow {
@@ -93,6 +99,15 @@ protected:
         edit->SetTextValue(cText);
         SendMessageA(window->Handle(), WM_COMMAND, MAKEWPARAM(edit->ControlId(), EN_KILLFOCUS),
                      reinterpret_cast<LPARAM>(edit->Handle()));
+    }
+
+    // Two point lists of Cartesian coordinates, source and target.
+    void Kartesisch(const std::string& cQuelle, const std::string& cZiel)
+    {
+        Waehlen("COMFORMQ", 2);
+        Waehlen("COMFORMZ", 2);
+        Get<MultiLineEdit>("KOORDLISTQ")->SetTextValue(cQuelle);
+        Get<MultiLineEdit>("KOORDLISTZ")->SetTextValue(cZiel);
     }
 
     // Clicks a button as the user does.
