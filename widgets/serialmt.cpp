@@ -240,6 +240,7 @@ bool SerialMt::AwaitRead(OVERLAPPED& overlapped, DWORD& read)
 bool SerialMt::Read(std::string& buffer, long count)
 {
     ClearError();
+    if (count < 0) return Fail(3, "Read negative count");
     auto wanted = static_cast<DWORD>(count);
     if (wanted == 0) return true;
     Block block(wanted);

@@ -96,7 +96,8 @@ public:
               DWORD writeMultiplier = 5, DWORD writeConstant = 100, long inputSize = 1024, long outputSize = 1024);
     // Reads up to count bytes into the buffer: true with the bytes, or with
     // the buffer untouched when none arrived within the time-outs; false
-    // with "Read Mem2String" and the bytes when fewer arrived.
+    // with "Read Mem2String" and the bytes when fewer arrived. A negative
+    // count fails ("Read negative count").
     bool Read(std::string& buffer, long count = 1);
     // Discards everything in the driver's buffers.
     bool Flush();

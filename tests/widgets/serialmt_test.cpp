@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <condition_variable>
 #include <cstring>
 #include <deque>
@@ -424,6 +425,16 @@ TEST_F(SerialTest, ReadsHandTheBytesThatArrivedAndLeaveTheBufferWhenNoneDid)
     EXPECT_FALSE(serial.Read(buffer, 3));
     EXPECT_EQ(serial.ErrorDesc(), "Read MemAlloc");
     EXPECT_EQ(buffer, "old");
+    // A negative count is refused before anything is allocated or read.
+    comm.incoming = "abc";
+    for (long count : {-1L, LONG_MIN}) {
+        SCOPED_TRACE(count);
+        EXPECT_FALSE(serial.Read(buffer, count));
+        EXPECT_EQ(serial.ErrorCode(), "3");
+        EXPECT_EQ(serial.ErrorDesc(), "Read negative count");
+        EXPECT_EQ(buffer, "old");
+        EXPECT_TRUE(comm.calls.empty());
+    }
 }
 
 TEST_F(SerialTest, AWriteNotDoneWithinTheWaitIsCancelledBeforeItsRecordGoes)
