@@ -79,8 +79,7 @@ SerialMt::SerialMt(HWND notifyWindow, CommApi& api) : api_(api), _pNotifyWnd(not
 
 SerialMt::~SerialMt()
 {
-    // Even when the purge fails, the handle is not lost.
-    if (!Close() && _lIsOpen) api_.CloseHandle(_pComHandle);
+    Close();
 }
 
 void SerialMt::ClearError()
@@ -124,7 +123,7 @@ bool SerialMt::Open(const std::string& portName, long baudRate, long byteSize, l
                     DWORD writeConstant, long inputSize, long outputSize)
 {
     // No handle of an open port may be lost: a port that does not close stays.
-    if (!Close()) return false;
+    if (!Close() && _lIsOpen) return false;
     ClearError();
     std::optional<int> number = PortNumber(portName);
     if (!number) return Fail(2, "Open Port");
@@ -284,11 +283,13 @@ bool SerialMt::Close()
 {
     if (!_lIsOpen) return true;
     if (_lEvents) DisableEvents();
-    if (!api_.PurgeComm(_pComHandle, kPurgeAll)) return Fail(6, "PurgeComm");
+    // The port of a device that is gone does not purge; it is closed all the
+    // same.
+    bool purged = api_.PurgeComm(_pComHandle, kPurgeAll) || Fail(6, "PurgeComm");
     if (!api_.CloseHandle(_pComHandle)) return Fail(6, "CloseHandle");
     _lIsOpen = false;
     _pComHandle = INVALID_HANDLE_VALUE;
-    return true;
+    return purged;
 }
 
 std::vector<std::string> SerialMt::FindAllPorts()

@@ -90,7 +90,8 @@ public:
     // Opens and configures the port "COM" and a number 1 to 256 (blanks
     // around and leading zeros do not matter). A port opened but not
     // configured stays open. A port the object holds is closed first; when
-    // it does not close, Open fails with Close's error and the port stays.
+    // its handle does not close, Open fails with Close's error and the port
+    // stays.
     bool Open(const std::string& portName = "COM1", long baudRate = 9600, long byteSize = 8, long parity = 0,
               long stopBits = 0, DWORD readInterval = 0, DWORD readMultiplier = 5, DWORD readConstant = 100,
               DWORD writeMultiplier = 5, DWORD writeConstant = 100, long inputSize = 1024, long outputSize = 1024);
@@ -101,7 +102,9 @@ public:
     bool Read(std::string& buffer, long count = 1);
     // Discards everything in the driver's buffers.
     bool Flush();
-    // Stops the watcher, purges and closes the port; true when it was not open.
+    // Stops the watcher, purges and closes the port; true when it was not
+    // open. A port that does not purge (its device is gone) is closed all
+    // the same, with the error.
     bool Close();
 
 private:

@@ -31,6 +31,7 @@ public:
     DWORD failError = ERROR_GEN_FAILURE;
     std::vector<std::string> calls;
     std::map<HANDLE, std::string> open;  // open ports and their paths
+    std::set<HANDLE> gone;               // ports whose device was unplugged
     std::set<HANDLE> events;
     DCB reported{};
     DCB state{};
@@ -60,7 +61,8 @@ public:
         calls.push_back("SetupComm " + std::to_string(in) + " " + std::to_string(out));
         return !Fails("SetupComm");
     }
-    BOOL PurgeComm(HANDLE, DWORD) override { return Record("PurgeComm"); }
+    // A port whose device is gone does not purge.
+    BOOL PurgeComm(HANDLE port, DWORD) override { return Record("PurgeComm") && !gone.count(port); }
     BOOL SetCommTimeouts(HANDLE, COMMTIMEOUTS* t) override
     {
         timeouts = *t;
@@ -193,6 +195,10 @@ public:
         changed.wait(guard, [&] { return waits >= count; });
     }
 
+    void Unplug()
+    {
+        for (const auto& port : open) gone.insert(port.first);
+    }
     bool Called(const std::string& call) const { return std::find(calls.begin(), calls.end(), call) != calls.end(); }
 
 private:
@@ -501,10 +507,6 @@ TEST_F(SerialTest, TheErrorStateIsReadClearedAndLeftAsEachOperationSays)
     EXPECT_FALSE(serial.Flush());
     EXPECT_EQ(serial.ErrorCode(), "5");
     EXPECT_EQ(serial.ErrorDesc(), "PurgeComm");
-    EXPECT_FALSE(serial.Close());
-    EXPECT_EQ(serial.ErrorCode(), "6");
-    EXPECT_EQ(serial.ErrorDesc(), "PurgeComm");
-    EXPECT_TRUE(serial.IsOpen());
     comm.failing.clear();
     EXPECT_TRUE(serial.Write("x"));
     EXPECT_EQ(serial.ErrorCode(), "0");
@@ -512,9 +514,42 @@ TEST_F(SerialTest, TheErrorStateIsReadClearedAndLeftAsEachOperationSays)
     comm.failing = "CloseHandle";
     EXPECT_FALSE(serial.Close());
     EXPECT_EQ(serial.ErrorDesc(), "CloseHandle");
+    EXPECT_TRUE(serial.IsOpen());
     comm.failing.clear();
     EXPECT_TRUE(serial.Close());
     EXPECT_EQ(serial.ErrorDesc(), "CloseHandle");
+}
+
+TEST_F(SerialTest, APortWhoseDeviceIsGoneIsClosedAllTheSameAndOpensAgain)
+{
+    // Closed by Close: the failed purge is reported, the watcher ends.
+    ASSERT_TRUE(serial.Open("COM3"));
+    ASSERT_TRUE(serial.EnableEvents(EV_RXCHAR));
+    comm.AwaitWaits(1);
+    comm.Unplug();
+    EXPECT_FALSE(serial.Close());
+    EXPECT_EQ(serial.ErrorCode(), "6");
+    EXPECT_EQ(serial.ErrorDesc(), "PurgeComm");
+    EXPECT_FALSE(serial.IsOpen());
+    EXPECT_TRUE(comm.open.empty());
+    EXPECT_EQ(comm.mask, 0u);
+
+    // Closed by the next Open, which then opens the port again.
+    ASSERT_TRUE(serial.Open("COM3"));
+    comm.Unplug();
+    EXPECT_TRUE(serial.Open("COM3"));
+    EXPECT_EQ(serial.ErrorCode(), "0");
+    ASSERT_EQ(comm.open.size(), 1u);
+    EXPECT_FALSE(comm.gone.count(comm.open.begin()->first));
+
+    // A handle that does not close stays held, and Open fails with it.
+    comm.failing = "CloseHandle";
+    EXPECT_FALSE(serial.Open("COM10"));
+    EXPECT_EQ(serial.ErrorDesc(), "CloseHandle");
+    EXPECT_TRUE(serial.IsOpen());
+    comm.failing.clear();
+    EXPECT_TRUE(serial.Close());
+    EXPECT_TRUE(comm.open.empty());
 }
 
 TEST_F(SerialTest, PendingCountsWaitingBytesOnlyOnAnOpenPort)
