@@ -289,6 +289,9 @@ bool SerialMt::Close()
     if (!api_.CloseHandle(_pComHandle)) return Fail(6, "CloseHandle");
     _lIsOpen = false;
     _pComHandle = INVALID_HANDLE_VALUE;
+    // A watcher that was not seen to end has its stop request and its own
+    // record; the port's next watcher does not wait for it.
+    _lEvents = false;
     return purged;
 }
 

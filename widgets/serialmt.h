@@ -104,7 +104,8 @@ public:
     bool Flush();
     // Stops the watcher, purges and closes the port; true when it was not
     // open. A port that does not purge (its device is gone) is closed all
-    // the same, with the error.
+    // the same, with the error. Once the port is closed, a watcher may be
+    // started again, also when the last one was not seen to end.
     bool Close();
 
 private:

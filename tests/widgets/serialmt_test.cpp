@@ -647,6 +647,20 @@ TEST_F(SerialTest, AWatcherThatCannotBeWokenKeepsRunningUntilItCan)
     EXPECT_EQ(serial.ErrorDesc(), "SetCommMask");
 }
 
+TEST_F(SerialTest, AClosedPortLeavesNoWatcherBehindWhenStoppingItFailed)
+{
+    ASSERT_TRUE(serial.Open("COM3"));
+    ASSERT_TRUE(serial.EnableEvents(EV_RXCHAR));
+    comm.AwaitWaits(1);
+    comm.maskFails = true;
+    EXPECT_TRUE(serial.Close());
+    EXPECT_FALSE(serial.IsOpen());
+    comm.maskFails = false;
+    ASSERT_TRUE(serial.Open("COM3"));
+    EXPECT_TRUE(serial.EnableEvents(EV_RXCHAR));
+    EXPECT_TRUE(serial.DisableEvents());
+}
+
 TEST_F(SerialTest, AWatcherThatDoesNotStartLeavesItsError)
 {
     ASSERT_TRUE(serial.Open("COM3"));
