@@ -48,17 +48,25 @@ public:
     BOOL CancelIoEx(HANDLE port, OVERLAPPED* overlapped) override { return ::CancelIoEx(port, overlapped); }
     DWORD GetLastError() override { return ::GetLastError(); }
     BOOL SetCommMask(HANDLE port, DWORD mask) override { return ::SetCommMask(port, mask); }
-    // An overlapped wait with an event of its own: a port opened for
-    // overlapped I/O takes no other.
-    BOOL WaitCommEvent(HANDLE port, DWORD* events) override
+    // An overlapped wait with an event of its own (a port opened for
+    // overlapped I/O takes no other), cancelled when the stop event comes
+    // first. Its record lives until the wait has ended.
+    BOOL WaitCommEvent(HANDLE port, HANDLE stop, DWORD* events) override
     {
         OVERLAPPED overlapped{};
         overlapped.hEvent = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
         if (!overlapped.hEvent) return FALSE;
         BOOL done = ::WaitCommEvent(port, events, &overlapped);
         if (!done && ::GetLastError() == ERROR_IO_PENDING) {
+            const HANDLE ends[] = {overlapped.hEvent, stop};
+            DWORD woken = ::WaitForMultipleObjects(2, ends, FALSE, INFINITE);
+            if (woken != WAIT_OBJECT_0) ::CancelIoEx(port, &overlapped);
             DWORD ignored = 0;
             done = ::GetOverlappedResult(port, &overlapped, &ignored, TRUE);
+            if (!done && woken == WAIT_OBJECT_0 + 1) {
+                *events = 0;
+                done = TRUE;
+            }
         }
         ::CloseHandle(overlapped.hEvent);
         return done;

@@ -34,9 +34,9 @@ public:
 
     // What the watcher thread uses.
     virtual BOOL SetCommMask(HANDLE port, DWORD mask) = 0;
-    // Waits until an event of the mask occurs, the mask changes (events 0)
-    // or the port fails (false).
-    virtual BOOL WaitCommEvent(HANDLE port, DWORD* events) = 0;
+    // Waits until an event of the mask occurs, the mask changes (events 0),
+    // the stop event is signalled (events 0) or the port fails (false).
+    virtual BOOL WaitCommEvent(HANDLE port, HANDLE stop, DWORD* events) = 0;
     virtual BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) = 0;
     // Runs the body on a new thread, which ends with it; false when no
     // thread starts.

@@ -314,16 +314,10 @@ bool SerialMt::EnableEvents(DWORD mask)
 {
     if (_lEvents) return false;
     // A new record: the one of an earlier watcher may still be held by it.
-    _pWatchInfo = std::make_shared<CommWatchInfo>();
-    _pWatchInfo->port = _pComHandle;
-    _pWatchInfo->window = _pNotifyWnd;
-    _pWatchInfo->mask = mask;
-    _pWatchInfo->ended = 0;
-    auto body = [info = _pWatchInfo, &api = api_] { CommWatchProc(*info, api); };
-    if (!api_.StartThread(body)) {
-        _pWatchInfo->ended = 1;
-        return Fail(8, "CreateThread");
-    }
+    auto info = std::make_shared<CommWatchInfo>(_pComHandle, _pNotifyWnd, mask);
+    if (!info->Ready()) return Fail(8, "CreateEvent");
+    if (!api_.StartThread([info, &api = api_] { CommWatchProc(*info, api); })) return Fail(8, "CreateThread");
+    _pWatchInfo = info;
     _lEvents = true;
     return true;
 }
@@ -331,34 +325,48 @@ bool SerialMt::EnableEvents(DWORD mask)
 bool SerialMt::DisableEvents()
 {
     if (!_lEvents) return true;
-    _pWatchInfo->stop = 1;
+    _pWatchInfo->RequestStop();
     // A watcher that ended by itself needs no wake-up (its port may be gone).
-    if (_pWatchInfo->ended) {
-        _lEvents = false;
-        return true;
+    if (!_pWatchInfo->AwaitEnd(0)) {
+        // Some drivers end a pending wait only when the mask changes, others
+        // only when it is cancelled; the stop request does the latter.
+        if (!api_.SetCommMask(_pComHandle, 0)) return Fail(8, "SetCommMask");
+        if (!_pWatchInfo->AwaitEnd(kStopWait)) return Fail(8, "Watcher did not end");
     }
-    // Changing the mask ends the watcher's pending wait.
-    if (!api_.SetCommMask(_pComHandle, 0)) return Fail(8, "SetCommMask");
-    while (!_pWatchInfo->ended) Sleep(0);
     _lEvents = false;
     return true;
 }
 
+CommWatchInfo::CommWatchInfo(HANDLE port, HWND window, DWORD mask)
+    : port_(port),
+      window_(window),
+      mask_(mask),
+      stop_(::CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+      ended_(::CreateEventA(nullptr, TRUE, FALSE, nullptr))
+{
+}
+
+CommWatchInfo::~CommWatchInfo()
+{
+    for (HANDLE event : {stop_, ended_})
+        if (event) ::CloseHandle(event);
+}
+
 void CommWatchProc(CommWatchInfo& info, CommApi& api)
 {
-    if (!api.SetCommMask(info.port, info.mask)) {
+    if (!api.SetCommMask(info.Port(), info.Mask())) {
         TheSeam().ShowMessageBox(nullptr, "SetCommMask failed!", "CommWatchProc Error", MB_OK);
     } else {
-        while (!info.stop) {
+        while (!info.StopRequested()) {
             DWORD events = 0;
-            if (!api.WaitCommEvent(info.port, &events)) break;
+            if (!api.WaitCommEvent(info.Port(), info.StopEvent(), &events)) break;
             if (events & EV_RXCHAR)
-                api.PostMessageA(info.window, WM_COMMNOTIFY, EV_RXCHAR, 0);
+                api.PostMessageA(info.Window(), WM_COMMNOTIFY, EV_RXCHAR, 0);
             else if (events & EV_TXEMPTY)
-                api.PostMessageA(info.window, WM_COMMNOTIFY, EV_TXEMPTY, 0);
+                api.PostMessageA(info.Window(), WM_COMMNOTIFY, EV_TXEMPTY, 0);
         }
     }
-    info.ended = 1;
+    info.End();
 }
 
 }  // namespace widgets

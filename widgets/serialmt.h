@@ -15,7 +15,6 @@
 #include <windows.h>
 
 #include <array>
-#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,21 +25,41 @@ namespace widgets {
 
 // The record an object shares with its watcher thread, which lives as long
 // as either of them. Port, window and mask are set before the thread
-// starts; the stop request (1: end) and the ended flag (1: no watcher runs)
-// pass between the threads.
-struct CommWatchInfo {
-    HANDLE port = INVALID_HANDLE_VALUE;
-    HWND window = nullptr;
-    DWORD mask = 0;
-    std::atomic<LONG> stop{0};
-    std::atomic<LONG> ended{1};
+// starts; two events pass between the threads: the stop request, which also
+// ends the watcher's pending wait, and the end of the watcher.
+class CommWatchInfo {
+public:
+    CommWatchInfo(HANDLE port, HWND window, DWORD mask);
+    ~CommWatchInfo();
+    CommWatchInfo(const CommWatchInfo&) = delete;
+    CommWatchInfo& operator=(const CommWatchInfo&) = delete;
+
+    HANDLE Port() const { return port_; }
+    HWND Window() const { return window_; }
+    DWORD Mask() const { return mask_; }
+    // Both events exist.
+    bool Ready() const { return stop_ && ended_; }
+    HANDLE StopEvent() const { return stop_; }
+    void RequestStop() { ::SetEvent(stop_); }
+    bool StopRequested() const { return ::WaitForSingleObject(stop_, 0) == WAIT_OBJECT_0; }
+    // The watcher's last act.
+    void End() { ::SetEvent(ended_); }
+    // True when the watcher ends within that many milliseconds.
+    bool AwaitEnd(DWORD milliseconds) const { return ::WaitForSingleObject(ended_, milliseconds) == WAIT_OBJECT_0; }
+
+private:
+    HANDLE port_;
+    HWND window_;
+    DWORD mask_;
+    HANDLE stop_;
+    HANDLE ended_;
 };
 
 // The watcher thread's work: sets the event mask of the port (a message box
 // when it cannot), then waits for events until the stop request or a failed
 // wait, posting WM_COMMNOTIFY to the window after each wait with wParam 1
 // when characters arrived, else 4 when the transmit buffer ran empty; last
-// it sets the ended flag.
+// it tells of its end.
 void CommWatchProc(CommWatchInfo& info, CommApi& api);
 
 class SerialMt {
@@ -59,11 +78,12 @@ public:
     // The five COMMTIMEOUTS of the open port, in milliseconds.
     bool SetTimeOut(DWORD readInterval = 0, DWORD readMultiplier = 100, DWORD readConstant = 1000,
                     DWORD writeMultiplier = 0, DWORD writeConstant = 1000);
-    // Stops the watcher by changing the port's event mask and waits for its
-    // end; true when none runs.
+    // Stops the watcher (its stop event, and a cleared event mask) and waits
+    // at most kStopWait ms for its end; true when none runs. A watcher that
+    // does not end in time is left to end by itself ("Watcher did not end").
     bool DisableEvents();
     // Starts the watcher for the EV_* bits of the mask; false when one runs
-    // already or no thread starts.
+    // already or its events or thread cannot be made.
     bool EnableEvents(DWORD mask);
     // The code of the last error (0: none) with its description, which
     // are then cleared.
@@ -108,6 +128,9 @@ public:
     // started again, also when the last one was not seen to end.
     bool Close();
 
+    // How long DisableEvents waits for the watcher's end, in milliseconds.
+    static constexpr DWORD kStopWait = 2000;
+
 private:
     static constexpr std::array<long, 6> _aBaudRates{19200, 9600, 4800, 2400, 1200, 300};
     static constexpr std::array<long, 2> _aByteSizes{8, 7};
@@ -127,7 +150,7 @@ private:
     DWORD ClearPortErrors();
 
     CommApi& api_;
-    std::shared_ptr<CommWatchInfo> _pWatchInfo = std::make_shared<CommWatchInfo>();
+    std::shared_ptr<CommWatchInfo> _pWatchInfo;
     DCB _pDcb{};
     COMMTIMEOUTS _pTimeouts{};
     HANDLE _pComHandle = INVALID_HANDLE_VALUE;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <condition_variable>
 #include <cstring>
@@ -144,6 +145,9 @@ public:
     bool maskFails = false;
     bool waitFails = false;
     bool threadFails = false;
+    bool maskEndsWait = true;  // a changed mask ends a pending wait
+    bool stuck = false;        // only events end a pending wait
+    int waitsEnded = 0;
 
     BOOL SetCommMask(HANDLE port, DWORD newMask) override
     {
@@ -154,16 +158,26 @@ public:
         changed.notify_all();
         return TRUE;
     }
-    BOOL WaitCommEvent(HANDLE, DWORD* events) override
+    BOOL WaitCommEvent(HANDLE, HANDLE stop, DWORD* events) override
     {
         std::unique_lock guard(lock);
         ++waits;
         changed.notify_all();
-        if (waitFails) return FALSE;
         int start = maskChanges;
-        changed.wait(guard, [&] { return !eventSets.empty() || maskChanges != start; });
-        *events = maskChanges != start ? 0 : eventSets.front();
-        if (maskChanges == start) eventSets.pop_front();
+        auto ends = [&] {
+            bool stopped = ::WaitForSingleObject(stop, 0) == WAIT_OBJECT_0;
+            return waitFails || !eventSets.empty() || (!stuck && ((maskEndsWait && maskChanges != start) || stopped));
+        };
+        // The stop event is the system's: looked at every few milliseconds.
+        while (!ends()) changed.wait_for(guard, std::chrono::milliseconds(5));
+        ++waitsEnded;
+        changed.notify_all();
+        if (waitFails) return FALSE;
+        *events = 0;
+        if (!eventSets.empty()) {
+            *events = eventSets.front();
+            eventSets.pop_front();
+        }
         return TRUE;
     }
     BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override
@@ -193,6 +207,14 @@ public:
     {
         std::unique_lock guard(lock);
         changed.wait(guard, [&] { return waits >= count; });
+    }
+    // Lets stuck waits end and waits until no watcher waits any more: a
+    // watcher asked to stop then no longer touches the port.
+    void AwaitWaitsEnded()
+    {
+        std::unique_lock guard(lock);
+        stuck = false;
+        changed.wait(guard, [&] { return waitsEnded == waits; });
     }
 
     void Unplug()
@@ -632,7 +654,7 @@ TEST_F(SerialTest, WithoutAWindowTheNotificationsGoNowhereHarmlessly)
     EXPECT_EQ(comm.posts, std::vector<WPARAM>{1});
 }
 
-TEST_F(SerialTest, AWatcherThatCannotBeWokenKeepsRunningUntilItCan)
+TEST_F(SerialTest, StoppingTheWatcherFailsWhileTheMaskCannotBeCleared)
 {
     ASSERT_TRUE(serial.Open("COM3"));
     ASSERT_TRUE(serial.EnableEvents(EV_RXCHAR));
@@ -647,6 +669,40 @@ TEST_F(SerialTest, AWatcherThatCannotBeWokenKeepsRunningUntilItCan)
     EXPECT_EQ(serial.ErrorDesc(), "SetCommMask");
 }
 
+TEST_F(SerialTest, StoppingTheWatcherDoesNotHangOnADriverThatKeepsItsWait)
+{
+    // A driver that ends a pending wait when it is cancelled, not when the
+    // mask changes.
+    comm.maskEndsWait = false;
+    ASSERT_TRUE(serial.Open("COM3"));
+    ASSERT_TRUE(serial.EnableEvents(EV_RXCHAR));
+    comm.AwaitWaits(1);
+    EXPECT_TRUE(serial.DisableEvents());
+    EXPECT_EQ(comm.mask, 0u);
+
+    // A wait that nothing ends: DisableEvents, also within Close, gives up
+    // after its bound and says so.
+    using namespace std::chrono;
+    const auto bound = milliseconds(SerialMt::kStopWait);
+    comm.stuck = true;
+    ASSERT_TRUE(serial.EnableEvents(EV_RXCHAR));
+    comm.AwaitWaits(2);
+    auto start = steady_clock::now();
+    EXPECT_FALSE(serial.DisableEvents());
+    auto took = steady_clock::now() - start;
+    EXPECT_GT(took, bound - milliseconds(100));
+    EXPECT_LT(took, bound + seconds(1));
+    EXPECT_EQ(serial.ErrorCode(), "8");
+    EXPECT_EQ(serial.ErrorDesc(), "Watcher did not end");
+    EXPECT_FALSE(serial.EnableEvents(EV_RXCHAR));
+    start = steady_clock::now();
+    EXPECT_TRUE(serial.Close());
+    EXPECT_LT(steady_clock::now() - start, bound + seconds(1));
+    EXPECT_FALSE(serial.IsOpen());
+    EXPECT_TRUE(comm.open.empty());
+    comm.AwaitWaitsEnded();
+}
+
 TEST_F(SerialTest, AClosedPortLeavesNoWatcherBehindWhenStoppingItFailed)
 {
     ASSERT_TRUE(serial.Open("COM3"));
@@ -659,6 +715,7 @@ TEST_F(SerialTest, AClosedPortLeavesNoWatcherBehindWhenStoppingItFailed)
     ASSERT_TRUE(serial.Open("COM3"));
     EXPECT_TRUE(serial.EnableEvents(EV_RXCHAR));
     EXPECT_TRUE(serial.DisableEvents());
+    comm.AwaitWaitsEnded();
 }
 
 TEST_F(SerialTest, AWatcherThatDoesNotStartLeavesItsError)
