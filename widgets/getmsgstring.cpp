@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <utility>
 
 namespace widgets {
@@ -27,6 +28,53 @@ const std::array<ButtonCaption, 8> kButtons{{{IDYES, &gcMsgYes},
 
 HookInstaller gInstaller = SetWindowsHookExA;
 int gActivations = 0;
+// The hook while one of the lookup's message boxes is shown, and that box
+// from its creation to its end. Only this box is read and closed: when it
+// ends, Windows activates the window that was active before, which is none
+// of the hook's business.
+HHOOK gHook = nullptr;
+HWND gBox = nullptr;
+
+bool IsDialogOfThisThread(HWND hwnd)
+{
+    char className[8] = {};
+    GetClassNameA(hwnd, className, sizeof className);
+    return GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId() && std::strcmp(className, "#32770") == 0;
+}
+
+void RemoveHook()
+{
+    if (gHook) UnhookWindowsHookEx(gHook);
+    gHook = nullptr;
+    gBox = nullptr;
+}
+
+void ReadAndClose(HWND box)
+{
+    ++gActivations;
+    for (const ButtonCaption& button : kButtons) {
+        if (!GetDlgItem(box, button.id)) continue;
+        char text[64] = {};
+        GetDlgItemTextA(box, button.id, text, sizeof text);
+        std::string caption = text;
+        std::erase(caption, '&');
+        *button.cache = caption;
+    }
+    // The command of the No button closes any message box at once.
+    SendMessageA(box, WM_COMMAND, IDNO, 0);
+}
+
+// Shows a message box of that style, which the hook reads and closes. False
+// when the hook cannot be installed: the box would wait for the user, so it
+// is not shown.
+bool ReadMessageBox(UINT style)
+{
+    gHook = gInstaller(WH_CBT, FuncHookMsgStr, nullptr, GetCurrentThreadId());
+    if (!gHook) return false;
+    MessageBoxA(nullptr, "", "", style);
+    RemoveHook();
+    return true;
+}
 
 }  // namespace
 
@@ -42,31 +90,29 @@ int MsgStringActivations()
 
 LRESULT CALLBACK FuncHookMsgStr(int code, WPARAM wParam, LPARAM)
 {
-    if (code != HCBT_ACTIVATE) return 0;
-    auto box = reinterpret_cast<HWND>(wParam);
-    ++gActivations;
-    for (const ButtonCaption& button : kButtons) {
-        if (!GetDlgItem(box, button.id)) continue;
-        char text[64] = {};
-        GetDlgItemTextA(box, button.id, text, sizeof text);
-        std::string caption = text;
-        std::erase(caption, '&');
-        *button.cache = caption;
+    auto hwnd = reinterpret_cast<HWND>(wParam);
+    switch (code) {
+    case HCBT_CREATEWND:
+        // The first dialog this thread makes while the hook is in is the box.
+        if (gHook && !gBox && IsDialogOfThisThread(hwnd)) gBox = hwnd;
+        break;
+    case HCBT_ACTIVATE:
+        if (gBox && hwnd == gBox) ReadAndClose(hwnd);
+        break;
+    case HCBT_DESTROYWND:
+        // Out before the box's end activates another window.
+        if (gBox && hwnd == gBox) RemoveHook();
+        break;
+    default: break;
     }
-    // The command of the No button closes any message box at once.
-    SendMessageA(box, WM_COMMAND, IDNO, 0);
     return 0;
 }
 
 std::string GetMsgString(int buttonId)
 {
     if (gcMsgNo.empty()) {
-        // Without the hook the boxes would wait for the user: none is shown.
-        if (HHOOK hook = gInstaller(WH_CBT, FuncHookMsgStr, nullptr, GetCurrentThreadId())) {
-            MessageBoxA(nullptr, "", "", MB_YESNOCANCEL);
-            MessageBoxA(nullptr, "", "", MB_OK | MB_HELP);
-            MessageBoxA(nullptr, "", "", MB_ABORTRETRYIGNORE);
-            UnhookWindowsHookEx(hook);
+        for (UINT style : {MB_YESNOCANCEL, MB_OK | MB_HELP, MB_ABORTRETRYIGNORE}) {
+            if (!ReadMessageBox(style)) break;
         }
     }
     for (const ButtonCaption& button : kButtons) {

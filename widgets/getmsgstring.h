@@ -2,7 +2,8 @@
 // (OK, Cancel, Abort, Retry, Ignore, Yes, No, Help), in the system's
 // language and without "&". They are learnt once per process: three message
 // boxes are shown and closed as soon as they are activated, a hook reading
-// their buttons first.
+// their buttons first. The hook leaves every other window alone, also the
+// one Windows activates again when a box ends.
 #pragma once
 
 #include <windows.h>
@@ -15,8 +16,9 @@ namespace widgets {
 // any other number, and while the captions could not be learnt.
 std::string GetMsgString(int buttonId);
 
-// The hook that reads the buttons of an activated message box into the
-// captions and closes the box. Answers 0 and passes nothing on.
+// The hook that reads the buttons of the lookup's message box into the
+// captions and closes the box when it is activated, and removes itself when
+// the box ends. Answers 0 and passes nothing on.
 LRESULT CALLBACK FuncHookMsgStr(int code, WPARAM wParam, LPARAM lParam);
 
 // What GetMsgString installs its hook with (SetWindowsHookExA); tests put

@@ -34,7 +34,8 @@ MultiLineEditW::MultiLineEditW(Window& owner, int id) : MultiLineEdit(owner, id)
 
 MultiLineEditW::MultiLineEditW(Window& owner, int id, Point origin, Dimension size, DWORD style)
     : MultiLineEdit(owner, id, "Edit", style | ES_MULTILINE, origin, size),
-      caption_(Caption())
+      caption_(Caption()),
+      border_(style & WS_BORDER)
 {
     if (Handle()) SendMessageA(Handle(), kRecreateMessage, kRecreateCode, 0);
 }
@@ -59,7 +60,7 @@ void MultiLineEditW::Recreate()
     HWND old = Handle();
     if (!old) return;
     ShowWindow(old, SW_HIDE);
-    const auto style = static_cast<DWORD>(GetWindowLongA(old, GWL_STYLE));
+    const auto style = static_cast<DWORD>(GetWindowLongA(old, GWL_STYLE)) | border_;
     const auto exStyle = static_cast<DWORD>(GetWindowLongA(old, GWL_EXSTYLE));
     auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(old, GWLP_HINSTANCE));
     HWND parent = GetParent(old);

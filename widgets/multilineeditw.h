@@ -43,11 +43,14 @@ public:
     static WindowMaker SetWindowMaker(WindowMaker maker);
 
 private:
-    // Replaces the window by a Unicode one with the same style, place, id,
-    // font and the caption the control was made with. A failed creation
-    // leaves the old window hidden.
+    // Replaces the window by a Unicode one with the same style and frame,
+    // place, id, font and the caption the control was made with. A failed
+    // creation leaves the old window hidden.
     void Recreate();
     std::string caption_;
+    // WS_BORDER when the field was made with a frame: the edit control takes
+    // it out of its window's style and draws the frame itself.
+    DWORD border_ = 0;
     bool recreated_ = false;
 };
 

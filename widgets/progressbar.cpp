@@ -59,7 +59,7 @@ ProgressBar& ProgressBar::Update(double value)
     // A maximum of 0 (or a value that is no number) gives no percentage.
     if (maximum == 0.0 || std::isnan(percent)) return *this;
     int position = static_cast<int>(std::fmin(std::fmax(percent, 0.0), 100.0));
-    if (position != OldPosition()) SetPosition(position);
+    if (position != Position()) SetPosition(position);
     return *this;
 }
 

@@ -27,8 +27,8 @@ public:
     ProgressBar& SetMax(double maximum = 100.0, DWORD interval = 25);
     // True, once, when a tick came since the last true answer.
     bool TimeOk();
-    // Shows value / maximum in whole percent (cut, within 0 to 100); with a
-    // maximum of 0 the position stays.
+    // Shows value / maximum in whole percent (cut, within 0 to 100) when that
+    // differs from the position shown; with a maximum of 0 the position stays.
     ProgressBar& Update(double value);
     // Stops the timer and shows 100.
     ProgressBar& Finish();

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/framework/appwindow.h"
 
@@ -90,6 +92,67 @@ TEST(MultiLineEditWTest, EveryReplacementStartsFromTheCaption)
     EXPECT_EQ(WindowTextW(second), L"Gr\x00fc\x00df"
                                    L"e");
     EXPECT_EQ(GetDlgCtrlID(second), 102);
+}
+
+// The two outer pixel rings of a window as it draws itself, frame included.
+std::vector<COLORREF> FramePixels(HWND hwnd)
+{
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+    RECT place{};
+    GetWindowRect(hwnd, &place);
+    const int width = place.right - place.left;
+    const int height = place.bottom - place.top;
+    std::vector<COLORREF> pixels;
+    HDC dc = GetWindowDC(hwnd);
+    for (int ring = 0; ring < 2; ++ring) {
+        for (int x = ring; x < width - ring; ++x) {
+            pixels.push_back(GetPixel(dc, x, ring));
+            pixels.push_back(GetPixel(dc, x, height - 1 - ring));
+        }
+        for (int y = ring; y < height - ring; ++y) {
+            pixels.push_back(GetPixel(dc, ring, y));
+            pixels.push_back(GetPixel(dc, width - 1 - ring, y));
+        }
+    }
+    ReleaseDC(hwnd, dc);
+    return pixels;
+}
+
+TEST(MultiLineEditWTest, TheReplacedFieldKeepsItsFrame)
+{
+    FocusOwner owner;
+    const struct {
+        const char* name;
+        DWORD style;
+        DWORD exStyle;
+        // Made by the control at a place, or from a window that exists (as a
+        // dialog template's, whose frame the dialog manager makes a client edge).
+        bool atPlace;
+    } cases[] = {{"border", WS_BORDER, 0, true}, {"no frame", 0, 0, true}, {"client edge", 0, WS_EX_CLIENTEDGE, false}};
+    int id = 110;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | c.style;
+        HWND plain = CreateWindowExA(c.exStyle, "Edit", "", style, 220, 10, 150, 80, owner.Handle(),
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), nullptr, nullptr);
+        std::unique_ptr<MultiLineEditW> field;
+        if (c.atPlace) {
+            field =
+                std::make_unique<MultiLineEditW>(owner, id++, Point{10, 10}, Dimension{150, 80}, WS_VISIBLE | c.style);
+        } else {
+            CreateWindowExA(c.exStyle, "Edit", "", style, 10, 10, 150, 80, owner.Handle(),
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+            field = std::make_unique<MultiLineEditW>(owner, id++);
+        }
+        ASSERT_TRUE(field->Recreated());
+        const std::vector<COLORREF> frame = FramePixels(plain);
+        EXPECT_EQ(FramePixels(field->Handle()), frame);
+        if (c.style || c.exStyle) {
+            EXPECT_NE(frame.front(), GetSysColor(COLOR_WINDOW)) << "a frame is drawn";
+        }
+        field->Destroy();
+        DestroyWindow(plain);
+    }
 }
 
 HWND WINAPI NoWindow(DWORD, LPCWSTR, LPCWSTR, DWORD, int, int, int, int, HWND, HMENU, HINSTANCE, LPVOID)

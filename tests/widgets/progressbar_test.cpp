@@ -76,6 +76,28 @@ TEST_F(ProgressTest, UpdateShowsWholePercentsOfTheMaximum)
     EXPECT_EQ(Position(), 50);
 }
 
+TEST_F(ProgressTest, UpdateFollowsRisingFallingAndRepeatedValues)
+{
+    bar->Start().SetMax(500, 100);
+    struct Step {
+        double value;
+        int position;
+        // The position before the last one set: a value that shows the
+        // position again sets nothing.
+        int oldPosition;
+    };
+    const std::vector<Step> steps = {
+        {250, 50, 0},  {0, 0, 50},    {0, 0, 50},    {100, 20, 0},   {300, 60, 20}, {300, 60, 20},
+        {301, 60, 20}, {200, 40, 60}, {250, 50, 40}, {500, 100, 50}, {40, 8, 100},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(::testing::Message() << "Update(" << step.value << ")");
+        bar->Update(step.value);
+        EXPECT_EQ(Position(), step.position);
+        EXPECT_EQ(bar->OldPosition(), step.oldPosition);
+    }
+}
+
 TEST_F(ProgressTest, SetMaxWithoutArgumentsMeans100In25Milliseconds)
 {
     bar->Start().SetMax().Update(25);
