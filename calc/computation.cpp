@@ -156,9 +156,11 @@ bool ComputeParameters(Computation& c, const Options& options, const Texts& text
     // A scale factor 1 + m that is not positive mirrors the points through
     // their centre: the best fit of lists that do not describe the same
     // points (local east/north coordinates against geocentric ones), never a
-    // datum transformation.
-    const double scaleFactor = 1.0 + c.parameters[6] * 1e-6;
-    if (!(scaleFactor > 0.0)) {
+    // datum transformation. The test is on m itself: 1 + m * 1e-6 in the
+    // 32-bit program's extended precision is not 0 for m = -1e6.
+    const double scaleChange = c.parameters[6];
+    if (!(scaleChange > -1e6)) {
+        const double scaleFactor = 1.0 + scaleChange * 1e-6;
         messages.Error(Filled(TextOf(texts, kTextScaleNotPositive), LTrim(Str(scaleFactor, 20, 9))));
         return false;
     }
