@@ -64,10 +64,16 @@ EOF
     echo "test: the CUPS scheduler did not start ($started); the printing tests will fail" >&2
     return 0
   fi
-  local made
-  if ! made=$(CUPS_SERVER=$socket lpadmin -p PDF -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>&1 &&
-               CUPS_SERVER=$socket lpadmin -d PDF 2>&1); then
-    echo "test: the CUPS queue PDF could not be made ($made); the printing tests will fail" >&2
+  # Once a busy machine's scheduler refused lpadmin's connection right after
+  # it had answered lpstat ("Bad file descriptor"): a few tries.
+  local made try
+  for try in 1 2 3; do
+    made=$(CUPS_SERVER=$socket lpadmin -p PDF -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>&1 &&
+           CUPS_SERVER=$socket lpadmin -d PDF 2>&1) && { made=; break; }
+    [ "$try" = 3 ] || sleep 1
+  done
+  if [ -n "$made" ]; then
+    echo "test: the CUPS queue PDF could not be made ($made; the scheduler's log: $(tail -n 5 "$cups_dir/error_log" 2>&1)); the printing tests will fail" >&2
     return 0
   fi
   export CUPS_SERVER=$socket
