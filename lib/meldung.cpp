@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "lib/placement.h"
 #include "lib/sprache.h"
 #include "lib/system.h"
 #include "platform/framework/drawobject.h"
@@ -17,8 +18,55 @@ namespace {
 
 constexpr UINT_PTR kHideTimer = 1;
 constexpr int kPictureSize = 64;
+// The stack's distance from the left and the top of the work area; as much
+// room stays free below it.
 constexpr int kStackLeft = 10;
 constexpr int kStackTop = 10;
+
+// The tallest a message window grows: a third of the stack's room, so that
+// the three windows stacked always lie inside the work area.
+int LargestWindowHeight()
+{
+    const RECT area = GetWorkArea();
+    return (area.bottom - area.top - 2 * kStackTop) / 3;
+}
+
+// The text as the field shows it: a multi-line edit breaks lines at CR LF
+// only, so a lone LF becomes one.
+std::string FieldText(const std::string& text)
+{
+    return ReplaceAll(ReplaceAll(text, "\r\n", "\n"), "\n", "\r\n");
+}
+
+// The text of an edit begins at its left edge and runs to its right edge, as
+// in a static text.
+void RemoveMargins(HWND edit)
+{
+    SendMessageA(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+}
+
+// A hidden edit beside the field, as wide and in the same font and margins
+// (without a scroll bar): it breaks a text into the lines the field shows.
+HWND MakeTwin(HWND field, SIZE size)
+{
+    const HWND twin = CreateWindowExA(0, "Edit", "", WS_CHILD | ES_MULTILINE | ES_READONLY, 0, 0, size.cx, size.cy,
+                                      GetParent(field), nullptr, GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(twin, WM_SETFONT, SendMessageA(field, WM_GETFONT, 0, 0), FALSE);
+    RemoveMargins(twin);
+    return twin;
+}
+
+// The height of an edit's lines: that of its font.
+int LineHeight(HWND edit)
+{
+    HDC dc = GetDC(edit);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(edit, dc);
+    return metrics.tmHeight;
+}
 
 }  // namespace
 
@@ -27,10 +75,11 @@ dlgMeldung_vo::dlgMeldung_vo(Window* oOwner) : DialogWindow(oOwner, "dlgMeldung_
     Font font(8, "Arial");
     font.Bold(true);
     const Brush white(Color(255, 255, 255));
-    oDCText1 = AddControl<FixedText>(100);
+    oDCText1 = AddControl<MultiLineEdit>(100);
     oDCText1->SetHyperLabel({"TEXT1", "Meldung", "", ""});
     oDCText1->SetBackground(white);
     oDCText1->SetFont(font);
+    RemoveMargins(oDCText1->Handle());
     SetCaption("");
     SetIconSm(icoApp_vo(GetSystemMetrics(SM_CXSMICON)));
     SetHyperLabel({"DLGMELDUNG_VO", "", "", ""});
@@ -49,6 +98,9 @@ MessageWindow::MessageWindow(const std::string& cClassName, const Bitmap& oBitma
     GetWindowRect(Handle(), &window);
     fieldSize_ = {field.right - field.left, field.bottom - field.top};
     windowSize_ = {window.right - window.left, window.bottom - window.top};
+    ShowScrollBar(oDCText1->Handle(), SB_VERT, FALSE);
+    measure_ = MakeTwin(oDCText1->Handle(), fieldSize_);
+    lineHeight_ = LineHeight(measure_);
     Sprache();
 }
 
@@ -72,9 +124,10 @@ void MessageWindow::Report(const std::string& cText, const std::string& cSound)
         Sprache();
         textsLanguage_ = gcSprache;
     }
-    if (oDCText1->TextValue() != cText) {
-        oDCText1->SetTextValue(cText);
-        FitText(cText);
+    const std::string text = FieldText(cText);
+    if (oDCText1->TextValue() != text) {
+        oDCText1->SetTextValue(text);
+        FitText(text);
     }
     StackVisible();
     Ton(cSound);
@@ -82,35 +135,32 @@ void MessageWindow::Report(const std::string& cText, const std::string& cSound)
 
 int MessageWindow::TextHeight(const std::string& cText) const
 {
-    HDC dc = GetDC(oDCText1->Handle());
-    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(oDCText1->Handle(), WM_GETFONT, 0, 0)));
-    RECT rect{0, 0, fieldSize_.cx, 0};
-    DrawTextA(dc, cText.c_str(), static_cast<int>(cText.size()), &rect,
-              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
-    SelectObject(dc, previous);
-    ReleaseDC(oDCText1->Handle(), dc);
-    return rect.bottom;
+    SetWindowTextA(measure_, FieldText(cText).c_str());
+    return static_cast<int>(SendMessageA(measure_, EM_GETLINECOUNT, 0, 0)) * lineHeight_;
 }
 
 void MessageWindow::FitText(const std::string& cText)
 {
-    const int grow = std::max(0, TextHeight(cText) - static_cast<int>(fieldSize_.cy));
-    SetWindowPos(oDCText1->Handle(), nullptr, 0, 0, fieldSize_.cx, fieldSize_.cy + grow,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowPos(Handle(), nullptr, 0, 0, windowSize_.cx, windowSize_.cy + grow,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int needed = TextHeight(cText);
+    const int around = windowSize_.cy - fieldSize_.cy;
+    const int largest = std::max(static_cast<int>(fieldSize_.cy), LargestWindowHeight() - around);
+    const int height = std::clamp(needed, static_cast<int>(fieldSize_.cy), largest);
+    SetWindowPos(oDCText1->Handle(), nullptr, 0, 0, fieldSize_.cx, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, 0, 0, windowSize_.cx, height + around, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowScrollBar(oDCText1->Handle(), SB_VERT, needed > height);
 }
 
 // Places the visible message windows edge to edge from the top left corner
-// of the screen in the order success, error, hint; this window is shown.
+// of the work area in the order success, error, hint; this window is shown.
 void MessageWindow::StackVisible()
 {
     MessageWindow* stack[] = {goErfolg.get(), goFehler.get(), goHinweis.get()};
     stack[stackPlace_] = this;
-    int y = kStackTop;
+    const RECT area = GetWorkArea();
+    int y = area.top + kStackTop;
     for (MessageWindow* window : stack) {
         if (!window || (window != this && !window->IsVisible())) continue;
-        SetWindowPos(window->Handle(), HWND_TOP, kStackLeft, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(window->Handle(), HWND_TOP, area.left + kStackLeft, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
         if (window == this && !IsVisible()) Show(SW_SHOWNOACTIVATE);
         y += window->Size().height;
     }

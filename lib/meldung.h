@@ -1,8 +1,11 @@
 // The three non-modal message windows: success, error and hint. Each is a
 // small white window without owner, with the message text on the left and a
 // picture on the right; a message shows it in the top left corner of the
-// screen without activating it, stacked in the order success, error, hint,
-// plays a system sound and hides it again 15 seconds after the latest message.
+// screen's work area without activating it, stacked in the order success,
+// error, hint, plays a system sound and hides it again 15 seconds after the
+// latest message. A window grows with its text up to a third of the work
+// area's height, so that the stack always lies inside the work area; a longer
+// text scrolls in its field.
 #pragma once
 
 #include <memory>
@@ -36,12 +39,13 @@ public:
 
 // The layout of the message windows (dialog template "dlgMeldung_vo"): the
 // text field TEXT1 in bold Arial on a white window with the application icon.
+// The field is a read-only multi-line edit without margins.
 class dlgMeldung_vo : public DialogWindow {
 public:
     explicit dlgMeldung_vo(Window* oOwner);
 
 protected:
-    FixedText* oDCText1 = nullptr;
+    MultiLineEdit* oDCText1 = nullptr;
 };
 
 // What the three message windows share. The user cannot close them: closing by
@@ -58,8 +62,9 @@ public:
     const std::vector<std::string>& SprachTexte() const { return texts_; }
 
     // The height the text field needs for cText at its width and font, in
-    // pixels (the field grows to it when a message needs more than its
-    // template height).
+    // pixels, with its lines broken as the field breaks them (the field grows
+    // to it when a message needs more than its template height, up to the
+    // window's largest height).
     int TextHeight(const std::string& cText) const;
 
     LRESULT Dispatch(Event& oEvent) override;
@@ -71,15 +76,17 @@ protected:
     // cClassName names the window's language sections; nStackPlace is its place
     // in the stack (0 success, 1 error, 2 hint).
     MessageWindow(const std::string& cClassName, const Bitmap& oBitmap, int nStackPlace);
-    // Shows cText: restarts the hide timer, reloads the texts after a language
-    // switch, stacks the visible message windows and plays cSound.
+    // Shows cText (a lone LF breaks the line as CR LF does): restarts the hide
+    // timer, reloads the texts after a language switch, stacks the visible
+    // message windows and plays cSound.
     void Report(const std::string& cText, const std::string& cSound);
     void MenuCommand(int nId) override;
 
 private:
     void StackVisible();
     // Grows the window and its text field (never below their template size)
-    // so that cText shows whole.
+    // so that cText shows whole, up to the window's largest height; a taller
+    // text scrolls in the field.
     void FitText(const std::string& cText);
 
     std::string className_;
@@ -91,6 +98,8 @@ private:
     std::string textsLanguage_;  // the language the texts were last loaded for by a message
     SIZE fieldSize_{};           // the text field's template size in pixels
     SIZE windowSize_{};          // the window's template size in pixels
+    HWND measure_ = nullptr;     // a hidden twin of the field that measures texts (TextHeight)
+    int lineHeight_ = 0;         // the height of a line of the field
 };
 
 // The success window.

@@ -54,6 +54,16 @@ int GetFirstMonitorHeight()
     return GetSystemMetrics(SM_CYSCREEN);
 }
 
+RECT GetWorkArea(const Window* window)
+{
+    const HMONITOR monitor = window ? MonitorFromWindow(window->Handle(), MONITOR_DEFAULTTONEAREST)
+                                    : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoA(monitor, &info);
+    return info.rcWork;
+}
+
 void FenAufFenPositionieren(Window& oWindow, int x, int y, std::optional<int> nWidth, std::optional<int> nHeight,
                             bool lFromTop)
 {
@@ -89,4 +99,18 @@ void FenZentrieren(Window& oWindow)
     const Dimension size = oWindow.Size();
     MoveWindow(oWindow.Handle(), Half(GetFirstMonitorWidth()) - size.width / 2,
                Half(GetFirstMonitorHeight()) - size.height / 2, size.width, size.height, FALSE);
+}
+
+void CentreInWorkArea(Window& window)
+{
+    const Window* owner = window.Owner();
+    const RECT area = GetWorkArea(owner);
+    RECT centre = area;
+    if (owner && !IsIconic(owner->Handle())) GetWindowRect(owner->Handle(), &centre);
+    RECT rect{};
+    GetWindowRect(window.Handle(), &rect);
+    const LONG width = rect.right - rect.left, height = rect.bottom - rect.top;
+    const LONG x = std::max(area.left, std::min<LONG>(Half(centre.left + centre.right - width), area.right - width));
+    const LONG y = std::max(area.top, std::min<LONG>(Half(centre.top + centre.bottom - height), area.bottom - height));
+    SetWindowPos(window.Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

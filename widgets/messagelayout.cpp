@@ -1,5 +1,8 @@
 #include "widgets/messagelayout.h"
 
+#include <algorithm>
+
+#include "lib/placement.h"
 #include "widgets/textlayout.h"
 
 namespace widgets {
@@ -23,14 +26,25 @@ std::unique_ptr<FixedIcon> MakeIconControl(Window& box, const ::Icon& icon)
     return control;
 }
 
-TextBlock LayOutText(const Window& box, const std::string& text, int width)
+TextBlock LayOutText(const Window& box, const std::string& text, int width, Dimension room)
 {
     TextBlock block;
-    block.lines =
-        WrapParagraphs(Paragraphs(text), width, [&box](const std::string& line) { return box.SizeText(line).width; });
+    block.lines = WrapParagraphs(Paragraphs(text), std::min(width, room.width), room.width,
+                                 [&box](const std::string& line) { return box.SizeText(line).width; });
     block.lineHeight = box.SizeText(block.lines.front()).height;
+    const size_t fitting = static_cast<size_t>(std::max(1, room.height / std::max(1, block.lineHeight)));
+    if (block.lines.size() > fitting) block.lines.resize(fitting);
     for (const std::string& line : block.lines) block.widest = std::max(block.widest, box.SizeText(line).width);
     return block;
+}
+
+Dimension LargestClientSize(const Window& box)
+{
+    const RECT area = GetWorkArea(box.Owner());
+    const Dimension outer = box.Size();
+    const BoundingBox canvas = box.CanvasArea();
+    return {area.right - area.left - (outer.width - canvas.Width()),
+            area.bottom - area.top - (outer.height - canvas.Height())};
 }
 
 std::vector<std::unique_ptr<FixedText>> MakeTextLines(Window& box, const TextBlock& block, int x, int y)

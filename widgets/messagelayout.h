@@ -32,8 +32,15 @@ struct TextBlock {
     int widest = 0;
     int Height() const { return static_cast<int>(lines.size()) * lineHeight; }
 };
-// The text wrapped at width pixels as the box measures it.
-TextBlock LayOutText(const Window& box, const std::string& text, int width);
+// The text wrapped at width pixels as the box measures it, to fill no more
+// than the room: lines are wrapped at its width when that is narrower, a
+// word wider than it is broken at it, and lines below its height are left
+// out (the first line always stays).
+TextBlock LayOutText(const Window& box, const std::string& text, int width, Dimension room);
+
+// The largest client area the box may have: the work area of its owner's
+// monitor (of the primary monitor without an owner) less the box's frame.
+Dimension LargestClientSize(const Window& box);
 
 // The line controls, from the last line upward starting at (x, y): each as
 // wide as the widest line plus 300, single-line, unclipped, shown.

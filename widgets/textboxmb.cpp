@@ -1,5 +1,6 @@
 #include "widgets/textboxmb.h"
 
+#include "lib/placement.h"
 #include "platform/framework/app.h"
 #include "platform/runtime/strings.h"
 #include "widgets/getmsgstring.h"
@@ -44,15 +45,20 @@ TextBoxMb::TextBoxMb(Window* owner, const std::string& caption, std::string text
         captions[0] = "Close";
         count = 1;
     }
+    // The box fits the work area: buttons narrow to let the row fit, the text
+    // column is at most as wide as the room beside the icon.
+    const Dimension largest = LargestClientSize(*this);
+    buttonWidth = std::min(buttonWidth, (largest.width - 10) / count - 10);
     const int rowWidth = count * (buttonWidth + 10) - 10;
     // The text is at least as wide as the button row beside the icon.
-    textWidth = std::max(textWidth, rowWidth - iconSpace);
+    textWidth = std::min(std::max(textWidth, rowWidth - iconSpace), largest.width - 20 - iconSpace);
 
     SetFont(MessageFont());
-    const TextBlock block = LayOutText(*this, text, textWidth);
+    const TextBlock block = LayOutText(*this, text, textWidth, {textWidth, largest.height - 65});
     if (block.widest + iconSpace < rowWidth) textWidth = rowWidth - iconSpace;
 
     SetClientSize(*this, {textWidth + 20 + iconSpace, block.Height() + 65});
+    CentreInWorkArea(*this);
     textLines_ = MakeTextLines(*this, block, 10 + iconSpace, kTextBottom);
 
     const ::Font buttonFont = MessageFont(8);

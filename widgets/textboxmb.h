@@ -2,7 +2,9 @@
 // message wrapped into lines, an optional icon, and one to six push buttons
 // with free captions, right-aligned in a band along the bottom. The number
 // of the pressed button (1 to 6) is the dialog's result; 0 when it is
-// closed otherwise.
+// closed otherwise. The box lies centred over its owner inside the work
+// area: a word wider than the text width is broken at it, and lines below
+// the work area are left out.
 #pragma once
 
 #include <array>
@@ -25,8 +27,9 @@ public:
     using ButtonCaption = std::optional<std::variant<std::string, int>>;
 
     // text: "<LF>" stands for a line break. textWidth: the width lines are
-    // wrapped at. buttonWidth: below 50 gives 100. Without any button, button
-    // 1 is "Close".
+    // wrapped at (at most what the work area leaves). buttonWidth: below 50
+    // gives 100; narrower where the row would not fit the work area. Without
+    // any button, button 1 is "Close".
     TextBoxMb(Window* owner, const std::string& caption = "", std::string text = "Click!", int textWidth = 400,
               int buttonWidth = 100, const ::Icon& icon = {}, const std::array<ButtonCaption, 6>& buttons = {});
 

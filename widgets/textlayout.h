@@ -14,10 +14,12 @@ std::vector<std::string> Paragraphs(const std::string& text);
 
 // The lines of the paragraphs wrapped at width pixels as measured: words
 // (runs of non-blanks) joined by one blank, each line keeping its trailing
-// blank; a word wider than the width stands alone on its line; every
-// paragraph ends with the line it has begun, so an empty paragraph, and one
-// that ends with a too-wide word, adds an empty line.
-std::vector<std::string> WrapParagraphs(const std::vector<std::string>& paragraphs, int width,
+// blank; a word wider than the width stands alone on its line, and one wider
+// than breakWidth is broken into lines of at most breakWidth (the rest goes
+// on as a word of its own); every paragraph ends with the line it has begun,
+// so an empty paragraph, and one that ends with a word standing alone, adds
+// an empty line.
+std::vector<std::string> WrapParagraphs(const std::vector<std::string>& paragraphs, int width, int breakWidth,
                                         const std::function<int(const std::string&)>& measure);
 
 }  // namespace widgets

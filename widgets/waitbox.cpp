@@ -1,6 +1,7 @@
 #include "widgets/waitbox.h"
 
 #include "lib/number.h"
+#include "lib/placement.h"
 #include "platform/framework/app.h"
 #include "widgets/messagelayout.h"
 
@@ -34,10 +35,13 @@ WaitBox::WaitBox(Window* owner, const std::optional<std::string>& caption, const
     SetCaption(named && seconds_ == 0 ? caption_ : caption_ + WholeNumber(seconds_));
 
     SetFont(MessageFont());
-    const TextBlock block = LayOutText(*this, text, wrapWidth);
-    const int textX = 10 + (iconControl_ ? iconSize.width + 10 : 0);
-    SetClientSize(*this, {block.widest + 20 + (iconControl_ ? iconSize.width + 10 : 0), block.Height() + 20});
-    textLines_ = MakeTextLines(*this, block, textX, 10);
+    const int iconSpace = iconControl_ ? iconSize.width + 10 : 0;
+    // The box grows with its widest line up to the work area.
+    const Dimension largest = LargestClientSize(*this);
+    const TextBlock block = LayOutText(*this, text, wrapWidth, {largest.width - 20 - iconSpace, largest.height - 20});
+    SetClientSize(*this, {block.widest + 20 + iconSpace, block.Height() + 20});
+    CentreInWorkArea(*this);
+    textLines_ = MakeTextLines(*this, block, 10 + iconSpace, 10);
     if (iconControl_) {
         iconControl_->SetOrigin({10, 10 + block.Height() / 2 - iconSize.height / 2});
         iconControl_->Show();

@@ -1,6 +1,9 @@
 // A modeless notice without buttons that a program shows while it works:
 // a caption, a message wrapped into lines and an optional icon. Given a
-// number of seconds it counts down in its caption and ends itself.
+// number of seconds it counts down in its caption and ends itself. The box
+// is as wide as its widest line and lies centred over its owner inside the
+// work area; a word wider than the work area is broken at its edge, and lines
+// below it are left out.
 #pragma once
 
 #include <memory>

@@ -3,12 +3,15 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "lib/message_windows_setup.h"
 #include "lib/sprache.h"
 #include "platform/framework/appwindow.h"
 #include "platform/framework/recording_seam.h"
+#include "platform/runtime/strings.h"
 
 namespace {
 
@@ -16,8 +19,9 @@ namespace {
 // language files, sounds going to a recording seam.
 class MessageWindows : public ::testing::Test {
 protected:
-    void SetUp() override { OpenMessageWindows("eng"); }
+    void SetUp() override { OpenMessageWindows(Language()); }
     void TearDown() override { CloseMessageWindows(); }
+    virtual std::string Language() const { return "eng"; }
 
     static RECT RectOf(const Window& window)
     {
@@ -192,6 +196,12 @@ TEST_F(MessageWindows, KeyboardClosingHidesAndTheNextMessageShowsAgain)
     }
 }
 
+TEST_F(MessageWindows, ALoneLineFeedBreaksTheLine)
+{
+    goHinweis->HinweisMeldung("first\nsecond");
+    EXPECT_EQ(SendDlgItemMessageA(goHinweis->Handle(), 100, EM_GETLINECOUNT, 0, 0), 2);
+}
+
 TEST_F(MessageWindows, ErrorWindowKeepsItsTextAndFlag)
 {
     EXPECT_EQ(goFehler->GetFehler(), "Meldung");
@@ -241,5 +251,135 @@ TEST_F(MessageWindows, HaveTheirLayoutAndPictures)
     EXPECT_NE(icoApp_vo().Handle(), nullptr);
     EXPECT_NE(LoadCursorA(GetModuleHandleA(nullptr), "CURHAND"), nullptr);
 }
+
+// Messages longer than a text field holds, in both languages.
+class LongMessages : public MessageWindows, public ::testing::WithParamInterface<const char*> {
+protected:
+    std::string Language() const override { return GetParam(); }
+    bool German() const { return Language() == "ger"; }
+
+    static RECT WorkArea()
+    {
+        RECT area{};
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+        return area;
+    }
+
+    static void ExpectInside(const RECT& rect, const RECT& area)
+    {
+        EXPECT_GE(rect.left, area.left);
+        EXPECT_GE(rect.top, area.top);
+        EXPECT_LE(rect.right, area.right);
+        EXPECT_LE(rect.bottom, area.bottom);
+    }
+
+    // The dark pixels of a picture that paint draws on a white ground.
+    static int DarkPixels(int width, int height, const std::function<void(HDC)>& paint)
+    {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        HDC dc = CreateCompatibleDC(nullptr);
+        HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HGDIOBJ previous = SelectObject(dc, bitmap);
+        const RECT all{0, 0, width, height};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        paint(dc);
+        GdiFlush();
+        int dark = 0;
+        const auto* pixel = static_cast<const std::uint8_t*>(bits);
+        for (int n = 0; n < width * height; ++n, pixel += 4) dark += pixel[0] + pixel[1] + pixel[2] < 384;
+        SelectObject(dc, previous);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+        return dark;
+    }
+
+    // The ink of the text field as it paints itself, against that of the
+    // text written in one line in the field's font.
+    static std::pair<int, int> InkShownAndWritten(HWND field, const std::string& text)
+    {
+        RECT client{};
+        GetClientRect(field, &client);
+        const int shown = DarkPixels(client.right, client.bottom, [field](HDC dc) {
+            SendMessageA(field, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        });
+        const auto font = reinterpret_cast<HFONT>(SendMessageA(field, WM_GETFONT, 0, 0));
+        SIZE extent{};
+        const int written = DarkPixels(4000, 100, [&](HDC dc) {
+            SelectObject(dc, font);
+            SetBkMode(dc, TRANSPARENT);
+            GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+            TextOutA(dc, 0, 0, text.c_str(), static_cast<int>(text.size()));
+        });
+        EXPECT_LT(extent.cx, 4000);
+        return {shown, written};
+    }
+};
+
+TEST_P(LongMessages, AFilePathWiderThanTheFieldShowsWhole)
+{
+    // A file name wider than the field: no place to break it but within.
+    const std::string path =
+        "C:\\Users\\geodesist\\Documents\\MERIDOXA\\Transformation_der_Vermessungspunkte_Kontrolle_2026_final.txt";
+    const std::string text = path + (German() ? ": Die Datei konnte nicht ge\366ffnet werden."  // \366: o-umlaut
+                                              : ": The file could not be opened.");
+    goFehler->FehlerMeldung(text);
+    const HWND field = GetDlgItem(goFehler->Handle(), 100);
+    const auto [shown, written] = InkShownAndWritten(field, text);
+    EXPECT_NEAR(shown, written, written / 50);
+    ExpectInside(RectOf(*goFehler), WorkArea());
+    EXPECT_EQ(goFehler->GetFehler(), text);
+}
+
+TEST_P(LongMessages, AVeryLongTextScrollsInWindowsThatStayInsideTheWorkArea)
+{
+    // Some 500 words: one sentence 50 times.
+    const std::string point = German() ? "Der Punkt " : "Point ";
+    const std::string where = German() ? " liegt au\337erhalb des Gebiets der Transformation. "
+                                       : " lies far outside the area of the transformation. ";
+    std::string text;
+    for (int n = 1; n <= 50; ++n) text.append(point).append(std::to_string(n)).append(where);
+    const Dimension templateSize = goHinweis->Size();
+    goErfolg->ErfolgsMeldung(text);
+    goFehler->FehlerMeldung(text);
+    goHinweis->HinweisMeldung(text);
+    const RECT area = WorkArea();
+    int top = area.top + 10;
+    const MessageWindow* stack[] = {goErfolg.get(), goFehler.get(), goHinweis.get()};
+    for (const MessageWindow* window : stack) {
+        SCOPED_TRACE(window->Caption());
+        EXPECT_TRUE(window->IsVisible());
+        const RECT rect = RectOf(*window);
+        ExpectInside(rect, area);
+        EXPECT_EQ(rect.top, top);
+        top = rect.bottom;
+        // The field scrolls through the whole text: at its end it shows the
+        // last line.
+        const HWND field = GetDlgItem(window->Handle(), 100);
+        EXPECT_TRUE(GetWindowLongA(field, GWL_STYLE) & WS_VSCROLL);
+        SendMessageA(field, WM_VSCROLL, SB_BOTTOM, 0);
+        HDC dc = GetDC(field);
+        HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(field, WM_GETFONT, 0, 0)));
+        TEXTMETRICA metrics{};
+        GetTextMetricsA(dc, &metrics);
+        SelectObject(dc, previous);
+        ReleaseDC(field, dc);
+        RECT client{};
+        GetClientRect(field, &client);
+        const auto lines = static_cast<int>(SendMessageA(field, EM_GETLINECOUNT, 0, 0));
+        const auto first = static_cast<int>(SendMessageA(field, EM_GETFIRSTVISIBLELINE, 0, 0));
+        EXPECT_GE(lines * metrics.tmHeight, window->TextHeight(text));
+        EXPECT_GE(first + client.bottom / metrics.tmHeight, lines);
+    }
+    EXPECT_EQ(goFehler->GetFehler(), AllTrim(text));
+
+    // A short message again: the window shrinks to its template size.
+    goHinweis->HinweisMeldung("short");
+    EXPECT_EQ(goHinweis->Size(), templateSize);
+    EXPECT_FALSE(GetWindowLongA(GetDlgItem(goHinweis->Handle(), 100), GWL_STYLE) & WS_VSCROLL);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LongMessages, ::testing::Values("eng", "ger"));
 
 }  // namespace

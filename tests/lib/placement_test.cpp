@@ -98,4 +98,37 @@ TEST(FenZentrieren, CentresOnThePrimaryMonitorInScreenCoordinates)
     EXPECT_EQ(rect.bottom - rect.top, 301);
 }
 
+TEST(CentreInWorkArea, CentresOverTheOwnerOrTheWorkAreaAndStaysInside)
+{
+    const RECT area = GetWorkArea();
+    TopAppWindow owner;
+    SetWindowPos(owner.Handle(), nullptr, area.left + 100, area.top + 100, 600, 400, SWP_NOZORDER | SWP_NOACTIVATE);
+    TopAppWindow box(&owner);
+    const auto place = [&box](int width, int height) {
+        SetWindowPos(box.Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        CentreInWorkArea(box);
+        RECT rect{};
+        GetWindowRect(box.Handle(), &rect);
+        return rect;
+    };
+    RECT rect = place(200, 100);
+    EXPECT_EQ(rect.left, area.left + 300);
+    EXPECT_EQ(rect.top, area.top + 250);
+    // Centred on the owner, the box would lie above and left of the area.
+    rect = place(600, 700);
+    EXPECT_EQ(rect.left, area.left + 100);
+    EXPECT_EQ(rect.top, area.top);
+    // Larger than the area: its top-left corner, with the caption, inside.
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    rect = place(width + 20, height + 20);
+    EXPECT_EQ(rect.left, area.left);
+    EXPECT_EQ(rect.top, area.top);
+    // A minimised owner: over the middle of the work area.
+    ShowWindow(owner.Handle(), SW_SHOWMINNOACTIVE);
+    ASSERT_TRUE(IsIconic(owner.Handle()));
+    rect = place(200, 100);
+    EXPECT_EQ(rect.left, area.left + width / 2 - 100);
+    EXPECT_EQ(rect.top, area.top + height / 2 - 50);
+}
+
 }  // namespace

@@ -1,8 +1,12 @@
-// The message box with free buttons: its layout from its arguments and the
-// number of the button pressed, from clicks posted before it runs.
+// The message box with free buttons: its layout from its arguments, its place
+// on the screen and the number of the button pressed, from clicks posted
+// before it runs.
 #include "widgets/textboxmb.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+
+#include "box_placement.h"
 
 namespace {
 
@@ -121,6 +125,51 @@ TEST(TextBoxMbTest, NumberedCaptionsAreTheSystemsButtonCaptions)
     ASSERT_EQ(box.Buttons().size(), 2u);
     EXPECT_EQ(box.Buttons()[1]->Caption(), "Yes");
     EXPECT_EQ(box.Buttons()[0]->Caption(), "");
+}
+
+TEST(TextBoxMbTest, LiesInsideTheWorkAreaCentredOverItsOwner)
+{
+    box_placement::ExpectBoxesInsideTheWorkArea([](Window* owner, const std::string& text) {
+        return std::make_unique<TextBoxMb>(owner, "Question", text, 400, 100, Icon(32514), Captions{{"Yes", "No"}});
+    });
+}
+
+TEST(TextBoxMbTest, AWordWiderThanTheTextWidthBreaksAtIt)
+{
+    const struct {
+        const char* name;
+        std::string word;
+        int textWidth;
+    } cases[] = {
+        {"wider than the text width", "Leerzeichen_das_breite_Wort_ohne_jedes_Leerzeichen", 200},
+        {"wider than the work area", std::string(400, 'W'), 2000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TextBoxMb box(nullptr, "Wide", "Ein Text mit einem " + c.word + " und mehr", c.textWidth, 100, {}, {{"OK"}});
+        const int column = box.CanvasArea().Width() - 20;
+        EXPECT_LE(column, c.textWidth);
+        std::string shown;
+        for (auto it = box.TextLines().rbegin(); it != box.TextLines().rend(); ++it) {
+            std::string line = (*it)->Caption();
+            if (!line.empty() && line.back() == ' ') line.pop_back();
+            EXPECT_LE(box.SizeText(line).width, column) << line;
+            shown += line + " ";
+        }
+        shown.erase(std::remove(shown.begin(), shown.end(), ' '), shown.end());
+        EXPECT_EQ(shown, "EinTextmiteinem" + c.word + "undmehr");
+    }
+}
+
+TEST(TextBoxMbTest, ARowWiderThanTheWorkAreaHasNarrowerButtons)
+{
+    const RECT area = box_placement::WorkArea();
+    TextBoxMb box(nullptr, "Six", kShort, 400, 400, {}, {{"1", "2", "3", "4", "5", "6"}});
+    EXPECT_LE(box.Size().width, area.right - area.left);
+    const int width = box.Buttons().front()->Size().width;
+    EXPECT_LT(width, 400);
+    for (const auto& button : box.Buttons()) EXPECT_EQ(button->Size().width, width);
+    EXPECT_GE(ButtonPlaces(box).front().second, 10);
 }
 
 }  // namespace

@@ -1,12 +1,15 @@
-// The wait box: its caption counting down, its size from its text, and a
-// real count-down that ends the box through the framework's timer.
+// The wait box: its caption counting down, its size from its text, its place
+// on the screen, and a real count-down that ends the box through the
+// framework's timer.
 #include "widgets/waitbox.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
+#include "box_placement.h"
 #include "platform/framework/app.h"
 
 namespace {
@@ -86,6 +89,29 @@ TEST(WaitBoxTest, NoWrappingWidthIsNarrowerThanAHundred)
     ASSERT_EQ(narrow.TextLines().size(), hundred.TextLines().size());
     for (size_t i = 0; i < narrow.TextLines().size(); ++i)
         EXPECT_EQ(narrow.TextLines()[i]->Caption(), hundred.TextLines()[i]->Caption());
+}
+
+TEST(WaitBoxTest, LiesInsideTheWorkAreaCentredOverItsOwner)
+{
+    box_placement::ExpectBoxesInsideTheWorkArea([](Window* owner, const std::string& text) {
+        return std::make_unique<WaitBox>(owner, "Working", text, 5, 400, Icon(32516));  // IDI_INFORMATION
+    });
+}
+
+TEST(WaitBoxTest, AWordWiderThanTheWorkAreaBreaksAtItsEdge)
+{
+    const std::string word(400, 'W');
+    WaitBox box(nullptr, "Wide", "A word " + word + " in a text.");
+    const RECT area = box_placement::WorkArea();
+    EXPECT_LE(box.Size().width, area.right - area.left);
+    std::string shown;
+    for (auto it = box.TextLines().rbegin(); it != box.TextLines().rend(); ++it) {
+        const std::string line = (*it)->Caption();
+        EXPECT_LE(box.SizeText(line).width + 20, box.CanvasArea().Width()) << line;
+        shown += line;
+    }
+    shown.erase(std::remove(shown.begin(), shown.end(), ' '), shown.end());
+    EXPECT_EQ(shown, "Aword" + word + "inatext.");
 }
 
 }  // namespace
