@@ -38,13 +38,23 @@ TextBlock LayOutText(const Window& box, const std::string& text, int width, Dime
     return block;
 }
 
+namespace {
+
+// What the box's frame and caption add to its client area.
+Dimension FrameSize(const Window& box)
+{
+    const Dimension outer = box.Size();
+    const BoundingBox canvas = box.CanvasArea();
+    return {outer.width - canvas.Width(), outer.height - canvas.Height()};
+}
+
+}  // namespace
+
 Dimension LargestClientSize(const Window& box)
 {
     const RECT area = GetWorkArea(box.Owner());
-    const Dimension outer = box.Size();
-    const BoundingBox canvas = box.CanvasArea();
-    return {area.right - area.left - (outer.width - canvas.Width()),
-            area.bottom - area.top - (outer.height - canvas.Height())};
+    const Dimension frame = FrameSize(box);
+    return {area.right - area.left - frame.width, area.bottom - area.top - frame.height};
 }
 
 std::vector<std::unique_ptr<FixedText>> MakeTextLines(Window& box, const TextBlock& block, int x, int y)
@@ -67,9 +77,8 @@ std::vector<std::unique_ptr<FixedText>> MakeTextLines(Window& box, const TextBlo
 
 void SetClientSize(Window& box, Dimension client)
 {
-    const Dimension outer = box.Size();
-    const BoundingBox canvas = box.CanvasArea();
-    box.SetSize({client.width + outer.width - canvas.Width(), client.height + outer.height - canvas.Height()});
+    const Dimension frame = FrameSize(box);
+    box.SetSize({client.width + frame.width, client.height + frame.height});
 }
 
 }  // namespace widgets
