@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds MERIDOXA and starts it under Wine: the 32-bit program where this
-# machine runs 32-bit code, the 64-bit one otherwise.
+# Installs what is missing, builds MERIDOXA and starts it under Wine: the
+# 32-bit program where this machine runs 32-bit code, the 64-bit one
+# otherwise.
 set -euo pipefail
 source "$(dirname "$0")/arch.sh"
 arch=${archs[0]}

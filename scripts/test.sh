@@ -13,22 +13,14 @@ set -euo pipefail
 scripts=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$scripts")
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
-source "$scripts/arch.sh"
+source "$scripts/arch.sh"   # installs what is missing, then chooses the builds
 if [ ${#archs[@]} = 2 ]; then
   echo "test: builds and runs the 32-bit and the 64-bit suite ($archs_why)"
 else
   echo "test: builds the 32-bit and the 64-bit program and tests, runs the 64-bit suite only ($archs_why)"
 fi
 
-bash "$scripts/setup.sh"
-# The layout first: every C++ file as .clang-format lays it out.
-unformatted=$(cd "$root" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror 2>&1 |
-              sed -n 's/^\([^:]*\):[0-9]*:[0-9]*: error: code should be clang-formatted.*/\1/p' | sort -u || true)
-if [ -n "$unformatted" ]; then
-  echo "test: these files differ from the layout of .clang-format (clang-format -i FILE):" >&2
-  printf '  %s\n' $unformatted >&2
-  exit 1
-fi
+bash "$scripts/layout.sh"
 
 for arch in i686 x86_64; do
   if [[ " ${archs[*]} " == *" $arch "* ]]; then
