@@ -18,27 +18,54 @@ POINT PixelInParent(HWND hControl)
     return {r.left, r.top};
 }
 
-// A DC of the control's parent window whose origin is the control's pixel;
-// released with the scope.
-class ParentDC {
+// The control's own DC, which holds its one pixel whatever its parent
+// clips; released with the scope.
+class PixelDC {
 public:
-    explicit ParentDC(HWND hControl)
+    explicit PixelDC(HWND hControl) : hControl_(hControl), hDC_(GetDCEx(hControl, nullptr, DCX_CACHE)) {}
+    ~PixelDC() { ReleaseDC(hControl_, hDC_); }
+    PixelDC(const PixelDC&) = delete;
+    PixelDC& operator=(const PixelDC&) = delete;
+    HDC Get() const { return hDC_; }
+
+private:
+    HWND hControl_;
+    HDC hDC_;
+};
+
+// The DCs through which a one-pixel control draws onto its owner's surface,
+// their origin at the control's pixel: a DC of the parent window, and, where
+// the parent keeps its children out of its DCs, the control's own for its
+// pixel. Released with the scope.
+class SurfaceDCs {
+public:
+    explicit SurfaceDCs(HWND hControl)
         : hParent_(GetParent(hControl)),
           hDC_(GetDC(hParent_)),
           oAt_(PixelInParent(hControl))
     {
         SetViewportOrgEx(hDC_, oAt_.x, oAt_.y, nullptr);
+        if ((GetWindowLongA(hParent_, GWL_STYLE) & WS_CLIPCHILDREN) != 0) oPixel_.emplace(hControl);
     }
-    ~ParentDC() { ReleaseDC(hParent_, hDC_); }
-    ParentDC(const ParentDC&) = delete;
-    ParentDC& operator=(const ParentDC&) = delete;
+    ~SurfaceDCs() { ReleaseDC(hParent_, hDC_); }
+    SurfaceDCs(const SurfaceDCs&) = delete;
+    SurfaceDCs& operator=(const SurfaceDCs&) = delete;
+    // The parent's DC.
     HDC Get() const { return hDC_; }
     POINT At() const { return oAt_; }
+    // Draws through each DC.
+    template <class Draw>
+    void Each(Draw fnDraw) const
+    {
+        fnDraw(hDC_);
+        if (oPixel_) fnDraw(oPixel_->Get());
+    }
 
 private:
     HWND hParent_;
     HDC hDC_;
     POINT oAt_;
+    std::optional<PixelDC> oPixel_;
 };
 
 bool SameRects(const std::vector<RECT>& a, const std::vector<RECT>& b)
@@ -47,12 +74,26 @@ bool SameRects(const std::vector<RECT>& a, const std::vector<RECT>& b)
                       [](const RECT& r, const RECT& s) { return EqualRect(&r, &s); });
 }
 
-// Shrinks the control to its top-left pixel of a rectangle nHeight pixels high.
+// The one-pixel window stands on the top-left pixel of a rectangle nHeight
+// pixels high whose bottom-left corner is the control's origin.
+Point OriginUnderPixel(const Window& oControl, int nHeight)
+{
+    const Point o = oControl.Origin();
+    return {o.x, o.y - (nHeight - 1)};
+}
+
+void PutPixelOver(Window& oControl, Point oOrigin, int nHeight)
+{
+    oControl.SetOrigin({oOrigin.x, oOrigin.y + nHeight - 1});
+}
+
+// Shrinks the control to the top-left pixel of a rectangle nHeight pixels
+// high whose bottom-left corner is where the control stands.
 void ShrinkToTopLeftPixel(Window& oControl, int nHeight)
 {
-    oControl.SetSize({1, 1});
     const Point o = oControl.Origin();
-    oControl.SetOrigin({o.x, o.y + nHeight - 1});
+    SetWindowPos(oControl.Handle(), nullptr, 0, 0, 1, 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PutPixelOver(oControl, o, nHeight);
 }
 
 void SetTypeStyle(HWND hWnd, DWORD nTypeMask, DWORD nBits)
@@ -62,12 +103,17 @@ void SetTypeStyle(HWND hWnd, DWORD nTypeMask, DWORD nBits)
 }
 
 // What both one-pixel controls answer: a repaint on a move, an enabling
-// and the kit message, no erase, and their own paint after the system's,
-// over the owner's surface put back under the pixel that the system painted.
+// and the kit message, no erase, their own paint after the system's, over
+// the owner's surface put back under the pixel that the system painted, and
+// the surface put back under their last paint when they are hidden or end.
 template <class Base, class Control>
-LRESULT DispatchOnePixel(Control& oControl, Event& oEvent)
+LRESULT DispatchOnePixel(Control& oControl, gPaintedTrail& oTrail, Event& oEvent)
 {
     switch (oEvent.message) {
+    case WM_WINDOWPOSCHANGED:
+        if ((reinterpret_cast<const WINDOWPOS*>(oEvent.lParam)->flags & SWP_HIDEWINDOW) != 0) oTrail.Erase();
+        break;
+    case WM_DESTROY: oTrail.Erase(); break;
     case WM_MOVE:
     case WM_ENABLE: oControl.Repaint(); break;
     case WM_USER:
@@ -149,29 +195,46 @@ void DrawDisabledCheckCaption(HDC hDC, HWND hControl)
     ExcludeClipRect(hDC, oText.left, 0, oClient.right, oClient.bottom);
 }
 
-void gPaintedTrail::Renew(HWND hControl, const OwnerRefresh& oSource, POINT oAt, std::vector<RECT> aNext)
+void gPaintedTrail::Renew(POINT oAt, std::vector<RECT> aNext, Look oLook)
 {
     for (RECT& r : aNext) OffsetRect(&r, oAt.x, oAt.y);
-    if (SameRects(aRects_, aNext)) return;
-    if (oSource.hDC != nullptr && !aRects_.empty()) {
-        // Children keep what they drew.
-        HWND hParent = GetParent(hControl);
-        HDC hDC = GetDCEx(hParent, nullptr, DCX_CACHE | DCX_CLIPCHILDREN);
-        const DeviceUnits oUnits(oSource.hDC);
-        for (const RECT& r : aRects_)
-            BitBlt(hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, oSource.hDC, r.left + oSource.oOffset.x,
-                   r.top + oSource.oOffset.y, SRCCOPY);
-        ReleaseDC(hParent, hDC);
-    }
+    if (SameRects(aRects_, aNext) && oLook_ == oLook) return;
+    PutBack();
     aRects_ = std::move(aNext);
+    oLook_ = std::move(oLook);
+}
+
+void gPaintedTrail::Erase()
+{
+    PutBack();
+    aRects_.clear();
+}
+
+void gPaintedTrail::PutBack() const
+{
+    HWND hControl = oControl_.Handle();
+    if (aRects_.empty() || hControl == nullptr) return;
+    // A closing owner is hidden before its controls end.
+    HWND hParent = GetParent(hControl);
+    if (!IsWindowVisible(hParent)) return;
+    const OwnerRefresh oSource = OwnerRefreshOf(oControl_);
+    if (oSource.hDC == nullptr) return;
+    // Children keep what they drew.
+    HDC hDC = GetDCEx(hParent, nullptr, DCX_CACHE | DCX_CLIPCHILDREN);
+    const DeviceUnits oUnits(oSource.hDC);
+    for (const RECT& r : aRects_)
+        BitBlt(hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, oSource.hDC, r.left + oSource.oOffset.x,
+               r.top + oSource.oOffset.y, SRCCOPY);
+    ReleaseDC(hParent, hDC);
 }
 
 void gPaintedTrail::RestorePixel(HWND hControl, const OwnerRefresh& oSource)
 {
     if (oSource.hDC == nullptr) return;
-    const ParentDC oDC(hControl);
+    const PixelDC oDC(hControl);
+    const POINT oAt = PixelInParent(hControl);
     const DeviceUnits oUnits(oSource.hDC);
-    BitBlt(oDC.Get(), 0, 0, 1, 1, oSource.hDC, oDC.At().x + oSource.oOffset.x, oDC.At().y + oSource.oOffset.y, SRCCOPY);
+    BitBlt(oDC.Get(), 0, 0, 1, 1, oSource.hDC, oAt.x + oSource.oOffset.x, oAt.y + oSource.oOffset.y, SRCCOPY);
 }
 
 gTransGroupBox::gTransGroupBox(Window& oOwner, int nId) : GroupBox(oOwner, nId)
@@ -196,51 +259,68 @@ void gTransGroupBox::Install()
     SetTypeStyle(Handle(), BS_TYPEMASK, BS_OWNERDRAW | WS_GROUP | WS_CHILD);
 }
 
+Point gTransGroupBox::Origin() const
+{
+    return OriginUnderPixel(*this, _nFrameHeight);
+}
+
+void gTransGroupBox::SetOrigin(Point oPoint)
+{
+    PutPixelOver(*this, oPoint, _nFrameHeight);
+}
+
 std::optional<BoundingBox> gTransGroupBox::PaintedArea() const
 {
+    // The frame ends two rows below the rectangle.
     const Point o = Origin();
-    return BoundingBox{{o.x, o.y - _nFrameHeight - 1}, {_nFrameWidth + 1, _nFrameHeight + 2}};
+    return BoundingBox{{o.x, o.y - 2}, {_nFrameWidth + 1, _nFrameHeight + 2}};
 }
 
 void gTransGroupBox::PaintNew()
 {
     if (Handle() == nullptr) return;
-    ParentDC oDC(Handle());
-    HDC hDC = oDC.Get();
+    const SurfaceDCs oDCs(Handle());
     const std::string cText = Caption();
-    const int nOldBkMode = SetBkMode(hDC, TRANSPARENT);
-    const int nOldRop = SetROP2(hDC, R2_COPYPEN);
-    HGDIOBJ hOldFont = SelectObject(hDC, _oCaptionFont.Get());
+    HFONT hFont = _oCaptionFont.Get();
+    HGDIOBJ hOldFont = SelectObject(oDCs.Get(), hFont);
     SIZE oText{};
-    GetTextExtentPoint32A(hDC, cText.c_str(), static_cast<int>(cText.size()), &oText);
+    GetTextExtentPoint32A(oDCs.Get(), cText.c_str(), static_cast<int>(cText.size()), &oText);
+    SelectObject(oDCs.Get(), hOldFont);
     const int h = oText.cy >> 1;
     const int nGapEnd = cText.empty() ? 0 : 14 + static_cast<int>(oText.cx);
     // The caption and the frame's four sides, two pixels thick.
     const int w = _nFrameWidth, nBottom = _nFrameHeight;
-    painted_.Renew(Handle(), OwnerRefreshOf(*this), oDC.At(),
+    const COLORREF nColor = TextColor() != nullptr ? TextColor()->ColorRef() : 0;
+    painted_.Renew(oDCs.At(),
                    {{10, 0, 10 + oText.cx, oText.cy},
                     {0, h, w + 1, h + 2},
                     {0, nBottom, w + 1, nBottom + 2},
                     {0, h, 2, nBottom + 2},
-                    {w - 1, h, w + 1, nBottom + 2}});
-    // Light frame one pixel right and down of the dark one: the etched look.
-    Frame(hDC, COLOR_BTNHIGHLIGHT, 1, _nFrameWidth, _nFrameHeight, h, nGapEnd);
-    Frame(hDC, COLOR_BTNSHADOW, 0, _nFrameWidth, _nFrameHeight, h, nGapEnd);
-    const COLORREF nOldColor = ::SetTextColor(hDC, TextColor() != nullptr ? TextColor()->ColorRef() : 0);
-    const UINT nOldAlign = SetTextAlign(hDC, TA_LEFT | TA_TOP);
-    TextOutA(hDC, 10, 0, cText.c_str(), static_cast<int>(cText.size()));
-    SetTextAlign(hDC, nOldAlign);
-    ::SetTextColor(hDC, nOldColor);
-    SelectObject(hDC, hOldFont);
-    SetROP2(hDC, nOldRop);
-    SetBkMode(hDC, nOldBkMode);
+                    {w - 1, h, w + 1, nBottom + 2}},
+                   {cText, nColor, hFont});
+    oDCs.Each([&](HDC hDC) {
+        const int nOldBkMode = SetBkMode(hDC, TRANSPARENT);
+        const int nOldRop = SetROP2(hDC, R2_COPYPEN);
+        // Light frame one pixel right and down of the dark one: the etched look.
+        Frame(hDC, COLOR_BTNHIGHLIGHT, 1, w, nBottom, h, nGapEnd);
+        Frame(hDC, COLOR_BTNSHADOW, 0, w, nBottom, h, nGapEnd);
+        HGDIOBJ hOld = SelectObject(hDC, hFont);
+        const COLORREF nOldColor = ::SetTextColor(hDC, nColor);
+        const UINT nOldAlign = SetTextAlign(hDC, TA_LEFT | TA_TOP);
+        TextOutA(hDC, 10, 0, cText.c_str(), static_cast<int>(cText.size()));
+        SetTextAlign(hDC, nOldAlign);
+        ::SetTextColor(hDC, nOldColor);
+        SelectObject(hDC, hOld);
+        SetROP2(hDC, nOldRop);
+        SetBkMode(hDC, nOldBkMode);
+    });
 }
 
 LRESULT gTransGroupBox::Dispatch(Event& oEvent)
 {
     if (oEvent.message == WM_SETFONT) _oCaptionFont.CopyOf(GetFont());
     if (oEvent.message == WM_SETTEXT || oEvent.message == WM_SIZE) Repaint();
-    return DispatchOnePixel<GroupBox>(*this, oEvent);
+    return DispatchOnePixel<GroupBox>(*this, painted_, oEvent);
 }
 
 gTransFixedIcon::gTransFixedIcon(Window& oOwner, int nId) : FixedIcon(oOwner, nId)
@@ -264,16 +344,25 @@ void gTransFixedIcon::Install()
     SetWindowLongA(Handle(), GWL_STYLE, static_cast<LONG>(nStyle | SS_SIMPLE | SS_ICON | WS_CHILD));
 }
 
+Point gTransFixedIcon::Origin() const
+{
+    return OriginUnderPixel(*this, _nIconHeight);
+}
+
+void gTransFixedIcon::SetOrigin(Point oPoint)
+{
+    PutPixelOver(*this, oPoint, _nIconHeight);
+}
+
 std::optional<BoundingBox> gTransFixedIcon::PaintedArea() const
 {
-    const Point o = Origin();
-    return BoundingBox{{o.x, o.y + 1 - _nIconHeight}, {_nIconWidth, _nIconHeight}};
+    return BoundingBox{Origin(), {_nIconWidth, _nIconHeight}};
 }
 
 void gTransFixedIcon::PaintNew()
 {
     if (Handle() == nullptr) return;
-    ParentDC oDC(Handle());
+    const SurfaceDCs oDCs(Handle());
     const std::string& cName = GetHyperLabel().Caption();
     // Loaded again only when the caption names another icon. The system's
     // question mark is shared: its holder does not destroy it.
@@ -282,11 +371,11 @@ void gTransFixedIcon::PaintNew()
             cName.empty() ? Icon(static_cast<int>(reinterpret_cast<INT_PTR>(IDI_QUESTION))) : Icon(cName, _nIconWidth);
         _cIconName = cName;
     }
-    painted_.Renew(Handle(), OwnerRefreshOf(*this), oDC.At(), {{0, 0, _nIconWidth, _nIconHeight}});
-    DrawIconThroughMask(oDC.Get(), _oIcon.Handle(), {0, 0, _nIconWidth, _nIconHeight}, nullptr);
+    painted_.Renew(oDCs.At(), {{0, 0, _nIconWidth, _nIconHeight}}, {cName});
+    oDCs.Each([&](HDC hDC) { DrawIconThroughMask(hDC, _oIcon.Handle(), {0, 0, _nIconWidth, _nIconHeight}, nullptr); });
 }
 
 LRESULT gTransFixedIcon::Dispatch(Event& oEvent)
 {
-    return DispatchOnePixel<FixedIcon>(*this, oEvent);
+    return DispatchOnePixel<FixedIcon>(*this, painted_, oEvent);
 }

@@ -3,9 +3,13 @@
 // one pixel at the top-left corner of what it shows, so that it covers
 // neither the owner's painted surface nor the controls inside its frame, and
 // draws its frame or icon itself onto the owner's surface through a DC of
-// the owner's window whose origin is that pixel. Both repaint on their own
-// changes and on the kit message kGMsgPaintNew; a kit window asks them when
-// an expose touches what they paint (PaintedArea), not their one pixel.
+// the owner's window whose origin is that pixel (and through its own DC onto
+// that pixel, where the owner keeps its children out of its DCs). Each tells
+// and takes as its origin the bottom-left corner of what it paints, where it
+// was made; the window's own Origin and SetOrigin, called through a Window,
+// tell and move the pixel. Both repaint on their own changes and on the kit
+// message kGMsgPaintNew; a kit window asks them when an expose touches what
+// they paint (PaintedArea), not their one pixel.
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,23 +29,43 @@
 // to the system.
 void DrawDisabledCheckCaption(HDC hDC, HWND hControl);
 
-// What a one-pixel control painted on its owner's surface last, as
-// rectangles of the owner's client area. On a kit window the surface under
-// them is copied back from the refresh bitmap before the control paints
-// something else (a new caption, a new place), and so is the control's own
-// pixel, which the system paints.
+// What a one-pixel control painted on its owner's surface last: where, as
+// rectangles of the owner's client area, and what. On a kit window the
+// surface under it is copied back from the refresh bitmap when the control
+// paints something else or elsewhere, is hidden and ends, and so is the
+// control's own pixel, which the system paints.
 class gPaintedTrail {
 public:
-    // Before a paint of the rectangles aNext (relative to the control's
-    // pixel at oAt): when they differ from the last paint's, the surface
-    // under the last paint is put back from the owner's refresh bitmap
-    // (nothing without one). Keeps aNext.
-    void Renew(HWND hControl, const OwnerRefresh& oSource, POINT oAt, std::vector<RECT> aNext);
+    // What a paint shows: a text (the caption, or the name of the icon) in
+    // a colour and a font.
+    struct Look {
+        std::string cText;
+        COLORREF nColor = 0;
+        HFONT hFont = nullptr;
+        bool operator==(const Look&) const = default;
+    };
+
+    explicit gPaintedTrail(const Window& oControl) : oControl_(oControl) {}
+    ~gPaintedTrail() { Erase(); }
+    gPaintedTrail(const gPaintedTrail&) = delete;
+    gPaintedTrail& operator=(const gPaintedTrail&) = delete;
+    // Before a paint of oLook in the rectangles aNext (relative to the
+    // control's pixel at oAt): when either differs from the last paint, the
+    // surface under the last paint is put back. Keeps both.
+    void Renew(POINT oAt, std::vector<RECT> aNext, Look oLook);
+    // Puts the surface back under the last paint and forgets it.
+    void Erase();
     // Puts the surface back under the control's own pixel.
     static void RestorePixel(HWND hControl, const OwnerRefresh& oSource);
 
 private:
+    // Copies the owner's refresh bitmap under the last paint (nothing
+    // without one, or while the owner does not show).
+    void PutBack() const;
+
+    const Window& oControl_;
     std::vector<RECT> aRects_;
+    Look oLook_;
 };
 
 // The etched frame of W x H pixels with its caption at (10, 0), the top
@@ -52,6 +76,9 @@ public:
     gTransGroupBox(Window& oOwner, int nId);
     gTransGroupBox(Window& oOwner, int nId, Point oPoint, Dimension oDimension);
 
+    // The bottom-left corner of the W x H rectangle.
+    Point Origin() const;
+    void SetOrigin(Point oPoint);
     void PaintNew() override;
     std::optional<BoundingBox> PaintedArea() const override;
     LRESULT Dispatch(Event& oEvent) override;
@@ -66,7 +93,7 @@ private:
     gCaptionFont _oCaptionFont;
     int32_t _nFrameWidth = 0;
     int32_t _nFrameHeight = 0;
-    gPaintedTrail painted_;
+    gPaintedTrail painted_{*this};
 };
 
 // An icon of the system's icon size whose bottom-left corner is the
@@ -77,6 +104,8 @@ public:
     gTransFixedIcon(Window& oOwner, int nId);
     gTransFixedIcon(Window& oOwner, int nId, Point oPoint, Dimension oDimension);
 
+    Point Origin() const;
+    void SetOrigin(Point oPoint);
     void PaintNew() override;
     std::optional<BoundingBox> PaintedArea() const override;
     LRESULT Dispatch(Event& oEvent) override;
@@ -89,5 +118,5 @@ private:
     // The icon last painted and the caption it was loaded for.
     Icon _oIcon;
     std::string _cIconName;
-    gPaintedTrail painted_;
+    gPaintedTrail painted_{*this};
 };

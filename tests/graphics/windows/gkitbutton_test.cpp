@@ -8,13 +8,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "graphics/windows/gformwindow.h"
-#include "shown_form_test.h"
 #include "platform/framework/app.h"
+#include "shown_form_test.h"
 
 namespace {
 
@@ -95,6 +96,45 @@ protected:
         for (int y = y0; y < y1; ++y)
             for (int x = x0; x < x1; ++x)
                 if (!lSkip(x, y) && FormPixel(o, x, y) != SurfacePixel(o, x, y)) ++nOff;
+        return nOff;
+    }
+    // The place of a control's own pixel in the form's canvas (y upward).
+    Point PixelPlace(const Window& oControl) const
+    {
+        const POINT o = At(oControl);
+        return {o.x, oForm.CanvasArea().Height() - 1 - o.y};
+    }
+    // The form's pixels in the rectangle r of its client area, row by row.
+    std::vector<COLORREF> Shot(const RECT& r) const
+    {
+        const int w = r.right - r.left, h = r.bottom - r.top;
+        BITMAPINFO oInfo{};
+        oInfo.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* pBits = nullptr;
+        HBITMAP hBitmap = CreateDIBSection(nullptr, &oInfo, DIB_RGB_COLORS, &pBits, nullptr, 0);
+        HDC hForm = GetDC(oForm.Handle());
+        HDC hDC = CreateCompatibleDC(hForm);
+        HGDIOBJ hOld = SelectObject(hDC, hBitmap);
+        BitBlt(hDC, 0, 0, w, h, hForm, r.left, r.top, SRCCOPY);
+        GdiFlush();
+        const auto* pPixels = static_cast<const COLORREF*>(pBits);
+        std::vector<COLORREF> aPixels(pPixels, pPixels + static_cast<std::size_t>(w) * h);
+        SelectObject(hDC, hOld);
+        DeleteDC(hDC);
+        ReleaseDC(oForm.Handle(), hForm);
+        DeleteObject(hBitmap);
+        return aPixels;
+    }
+    // The pixels of r that differ from what a fresh paint of the whole form
+    // (its surface, then every control) shows there.
+    int PixelsOffAFreshPaint(const RECT& r)
+    {
+        const std::vector<COLORREF> aShown = Shot(r);
+        RedrawWindow(oForm.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+        Settle();
+        const std::vector<COLORREF> aFresh = Shot(r);
+        int nOff = 0;
+        for (std::size_t i = 0; i < aShown.size(); ++i) nOff += aShown[i] != aFresh[i];
         return nOff;
     }
     // Return and a click on a shaped or a transparent button with the focus.
@@ -183,7 +223,8 @@ COLORREF Sys(int nIndex)
     return GetSysColor(nIndex);
 }
 
-// The shaped button's face: the button-face colour with a red part of at least 1.
+// The shaped button's face: the button-face colour with a red part of at
+// least 1.
 COLORREF FaceColor()
 {
     const COLORREF c = GetSysColor(COLOR_BTNFACE);
@@ -432,7 +473,8 @@ TEST_F(KitButtonTest, PicturesArePlacedAndShowTheFaceThroughTheirClearColour)
         if (c.lEdgeShows) {
             EXPECT_EQ(Pixel(*oButton, c.oBox.left, c.oBox.top), behind(c.oBox.left, c.oBox.top));
         }
-        // The quarters lie around the middle, the edge only where the whole picture shows.
+        // The quarters lie around the middle, the edge only where the whole picture
+        // shows.
         const POINT aQuarters[4] = {{c.oBox.left + 5, c.oBox.top + 5},
                                     {c.oBox.right - 6, c.oBox.top + 5},
                                     {c.oBox.left + 5, c.oBox.bottom - 6},
@@ -598,7 +640,7 @@ TEST_F(KitButtonTest, GroupBoxFrameFollowsItsCaption)
         gTransGroupBox oGroup(oForm, 310, {20, 40}, {200, 100});
         oGroup.Show();
         EXPECT_EQ(oGroup.Size().width, 1);
-        EXPECT_EQ(oGroup.Origin().y, 139) << "the pixel at the top left of the rectangle";
+        EXPECT_EQ(PixelPlace(oGroup).y, 139) << "the pixel at the top left of the rectangle";
         oGroup.SetCaption(cCaption);
         Settle();
         const int h = static_cast<int>(TextExtent(oGroup, cCaption).cy >> 1);
@@ -714,10 +756,11 @@ TEST_F(KitButtonTest, IconDrawsThroughItsMaskAboveItsOrigin)
     gTransFixedIcon oIcon(oForm, 320, {40, 30}, {10, 10});
     oIcon.Show();
     EXPECT_EQ(oIcon.Size().width, 1);
-    EXPECT_EQ(oIcon.Origin().x, 40);
-    EXPECT_EQ(oIcon.Origin().y, 30 + GetSystemMetrics(SM_CYICON) - 1);
+    EXPECT_EQ(PixelPlace(oIcon).x, 40);
+    EXPECT_EQ(PixelPlace(oIcon).y, 30 + GetSystemMetrics(SM_CYICON) - 1);
     Settle();
-    // Where the question mark's mask is set and its colour black, the surface shows.
+    // Where the question mark's mask is set and its colour black, the surface
+    // shows.
     HICON hQuestion = LoadIconA(nullptr, IDI_QUESTION);
     ICONINFO oInfo{};
     ASSERT_TRUE(GetIconInfo(hQuestion, &oInfo)) << "the shared icon still exists after the paints";
@@ -762,6 +805,119 @@ TEST_F(KitButtonTest, IconLeavesNothingBehindWhenItMoves)
     EXPECT_EQ(PixelsOffTheSurface(oOld, 0, 0, w, h, [](int, int) { return false; }), 0) << "the old place";
     EXPECT_GT(PixelsOffTheSurface(At(oIcon), 0, 0, w, h, [](int, int) { return false; }), 100) << "the new place";
     EXPECT_EQ(FormPixel(oIcon, 0, 0), SurfacePixel(oIcon, 0, 0));
+}
+
+// A group box and an icon are made at, tell and are moved to one point: the
+// bottom-left corner of what they paint (the frame's rectangle, the icon's
+// square); their own pixel stands on its top-left pixel.
+TEST_F(KitButtonTest, GroupBoxAndIconAreMadeAtAndMovedToTheirBottomLeftCorner)
+{
+    const auto Follow = [&](const char* cKind, auto& oControl, int nHeight) {
+        for (const Point p : {Point{20, 40}, Point{60, 25}, Point{60, 25}, Point{0, 0}}) {
+            SCOPED_TRACE(testing::Message() << cKind << " at " << p.x << ", " << p.y);
+            // Moved there, or made there at first.
+            if (!(p == Point{20, 40})) oControl.SetOrigin(p);
+            EXPECT_EQ(oControl.Origin().x, p.x);
+            EXPECT_EQ(oControl.Origin().y, p.y);
+            EXPECT_EQ(PixelPlace(oControl).x, p.x);
+            EXPECT_EQ(PixelPlace(oControl).y, p.y + nHeight - 1);
+        }
+    };
+    gTransGroupBox oGroup(oForm, 310, {20, 40}, {170, 80});
+    Follow("group box", oGroup, 80);
+    gTransFixedIcon oIcon(oForm, 320, {20, 40}, {10, 10});
+    Follow("icon", oIcon, GetSystemMetrics(SM_CYICON));
+}
+
+// After each change of what a group box or icon shows, of its place and of
+// its visibility, and when it ends, the form shows what a fresh paint of it
+// in that state shows: nothing of the old caption, icon or place stays, and
+// its own pixel shows the surface (the frame's and both icons' top-left
+// corners are clear).
+TEST_F(KitButtonTest, GroupBoxAndIconLeaveWhatAFreshPaintShows)
+{
+    SetWindowPos(oForm.Handle(), nullptr, 0, 0, 420, 440, SWP_NOMOVE | SWP_NOZORDER);
+    Settle();
+    // Every place used lies in this band below the template's controls.
+    const BoundingBox oCanvas = oForm.CanvasArea();
+    const RECT oBand{0, oCanvas.Height() - 130, oCanvas.Width(), oCanvas.Height()};
+    ASSERT_NE(Icon("ICOAPP_VO", GetSystemMetrics(SM_CXICON)).Handle(), nullptr);
+    const gTransGroupBox oMeasure(oForm, 311, {0, 0}, {10, 10});
+    ASSERT_EQ(TextExtent(oMeasure, "Abcd").cx, TextExtent(oMeasure, "Acbd").cx);
+    struct Step {
+        const char* cName;
+        std::function<void()> fnDo;
+    };
+    // Takes a control made by fnMake through its own changes, a move, a
+    // hide, a show and its end, and then another one through its changes to
+    // the end of its object, as a control of a closing form.
+    const auto Follow = [&](const char* cKind, auto fnMake, auto fnChanges) {
+        auto oControl = fnMake();
+        std::vector<Step> aSteps = {{"made", [&] { oControl->Show(); }}};
+        for (const Step& s : fnChanges(*oControl)) aSteps.push_back(s);
+        const std::vector<Step> aCommon = {{"moved",
+                                            [&] {
+                                                oControl->SetOrigin({206, 20});
+                                            }},
+                                           {"hidden", [&] { oControl->Hide(); }},
+                                           {"shown again", [&] { oControl->Show(); }},
+                                           {"moved while hidden",
+                                            [&] {
+                                                oControl->Hide();
+                                                oControl->SetOrigin({230, 40});
+                                                oControl->Show();
+                                            }},
+                                           {"destroyed", [&] { oControl->Destroy(); }}};
+        aSteps.insert(aSteps.end(), aCommon.begin(), aCommon.end());
+        for (const Step& s : aSteps) {
+            SCOPED_TRACE(testing::Message() << cKind << " " << s.cName);
+            s.fnDo();
+            Settle();
+            if (oControl->Handle() != nullptr) {
+                EXPECT_EQ(FormPixel(*oControl, 0, 0), SurfacePixel(*oControl, 0, 0)) << "its own pixel";
+            }
+            EXPECT_EQ(PixelsOffAFreshPaint(oBand), 0);
+        }
+        SCOPED_TRACE(testing::Message() << cKind << " ended with its object");
+        oControl = fnMake();
+        oControl->Show();
+        for (const Step& s : fnChanges(*oControl)) s.fnDo();
+        Settle();
+        ASSERT_GT(PixelsOffTheSurface(At(*oControl), 0, 0, 32, 32, [](int, int) { return false; }), 10);
+        oControl.reset();
+        Settle();
+        EXPECT_EQ(PixelsOffAFreshPaint(oBand), 0);
+    };
+    // Also on an owner that keeps its children out of its drawing, as the
+    // kit's application windows do.
+    for (const bool lClipChildren : {false, true}) {
+        SCOPED_TRACE(lClipChildren ? "owner clips its children" : "owner draws over its children");
+        const LONG nStyle = GetWindowLongA(oForm.Handle(), GWL_STYLE);
+        SetWindowLongA(oForm.Handle(), GWL_STYLE, lClipChildren ? nStyle | WS_CLIPCHILDREN : nStyle);
+        Follow(
+            "group box",
+            [&] {
+                auto oGroup = std::make_unique<gTransGroupBox>(oForm, 310, Point{20, 10}, Dimension{170, 80});
+                oGroup->SetCaption("Abcd");
+                return oGroup;
+            },
+            [](gTransGroupBox& oGroup) {
+                return std::vector<Step>{
+                    {"given a caption of the same width", [&] { oGroup.SetCaption("Acbd"); }},
+                    {"given another text colour", [&] { oGroup.SetTextColor(Color::FromColorRef(RGB(255, 0, 128))); }}};
+            });
+        Follow(
+            "icon",
+            [&] {
+                return std::make_unique<gTransFixedIcon>(oForm, 320, Point{40, 30}, Dimension{10, 10});
+            },
+            [](gTransFixedIcon& oIcon) {
+                return std::vector<Step>{{"given another icon", [&] {
+                                              oIcon.SetHyperLabel({"", "ICOAPP_VO", "", ""});
+                                              oIcon.Repaint();
+                                          }}};
+            });
+    }
 }
 
 TEST_F(KitButtonTest, TransparentButtonShowsTheSurfaceBehindIt)
