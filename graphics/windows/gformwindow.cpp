@@ -35,7 +35,7 @@ LRESULT AnswerColourRequest(gTransparentForm& oForm, const Window& oWindow, HDC 
         const bool lText = dynamic_cast<FixedText*>(oControl) != nullptr;
         if (lText || (lCheck && GetFocus() != hControl)) RestoreBackground(*oGraphics, *oControl);
     }
-    if (lCheck) DrawDisabledCheckCaption(hDC, hControl);
+    if (lCheck) DrawDisabledCaption(hDC, hControl);
     return reinterpret_cast<LRESULT>(oForm._pTransBrush);
 }
 
@@ -46,11 +46,17 @@ LRESULT CALLBACK DataWinProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     if (hWnd == nullptr) return 0;
     const auto fnClass = reinterpret_cast<WNDPROC>(GetClassLongPtrA(hWnd, GCLP_WNDPROC));
     const LRESULT nResult = CallWindowProcA(fnClass, hWnd, uMsg, wParam, lParam);
-    if (uMsg != WM_CTLCOLORSTATIC && uMsg != WM_CTLCOLORSCROLLBAR) return nResult;
+    if (uMsg != WM_CTLCOLORSTATIC && uMsg != WM_CTLCOLORSCROLLBAR && uMsg != WM_CTLCOLORBTN) return nResult;
     // A window being made or destroyed has no object yet or any more.
     Window* oWindow = ObjectOfWindowHandle(hWnd);
     auto* oForm = dynamic_cast<gTransparentForm*>(oWindow);
     if (oForm == nullptr || !oForm->_lTransparent) return nResult;
+    // A push button keeps the system's colours; only a disabled caption is
+    // drawn here.
+    if (uMsg == WM_CTLCOLORBTN) {
+        DrawDisabledCaption(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        return nResult;
+    }
     return AnswerColourRequest(*oForm, *oWindow, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
                                nResult);
 }

@@ -151,48 +151,93 @@ void Frame(HDC hDC, int nSysColor, int nShift, int w, int h, int nLine, int nGap
     DeleteObject(hPen);
 }
 
-}  // namespace
+enum class CaptionLayout { kBesideBox, kCentred, kOther };
 
-void DrawDisabledCheckCaption(HDC hDC, HWND hControl)
+// Where the system draws a button's caption in one line: left-aligned right
+// of the box of a check box or option, or in the middle of a push button
+// without visual styles (a themed face is not one colour); other buttons and
+// layouts are left to the system.
+CaptionLayout CaptionLayoutOf(HWND hControl)
 {
+    char cClass[8] = {};
+    GetClassNameA(hControl, cClass, sizeof cClass);
     const auto nStyle = static_cast<DWORD>(GetWindowLongA(hControl, GWL_STYLE));
     const auto nExStyle = static_cast<DWORD>(GetWindowLongA(hControl, GWL_EXSTYLE));
-    const DWORD nType = nStyle & BS_TYPEMASK;
-    const bool lCheck = nType == BS_CHECKBOX || nType == BS_AUTOCHECKBOX || nType == BS_3STATE ||
-                        nType == BS_AUTO3STATE || nType == BS_RADIOBUTTON || nType == BS_AUTORADIOBUTTON;
-    // Left-aligned text in one line to the right of the box only.
-    const DWORD nOwnLayout = BS_PUSHLIKE | BS_MULTILINE | BS_LEFTTEXT | BS_ICON | BS_BITMAP | BS_RIGHT;
-    if (!lCheck || (nStyle & (WS_DISABLED | nOwnLayout)) != WS_DISABLED || (nExStyle & WS_EX_RIGHT) != 0) return;
+    if (lstrcmpiA(cClass, "Button") != 0 || (nStyle & (BS_MULTILINE | BS_ICON | BS_BITMAP)) != 0 ||
+        (nExStyle & WS_EX_RIGHT) != 0)
+        return CaptionLayout::kOther;
+    switch (nStyle & BS_TYPEMASK) {
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_3STATE:
+    case BS_AUTO3STATE:
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+        return (nStyle & (BS_PUSHLIKE | BS_LEFTTEXT | BS_RIGHT)) == 0 ? CaptionLayout::kBesideBox
+                                                                      : CaptionLayout::kOther;
+    case BS_PUSHBUTTON:
+    case BS_DEFPUSHBUTTON: {
+        const DWORD nAcross = nStyle & BS_CENTER, nDown = nStyle & BS_VCENTER;
+        const bool lCentred = (nAcross == 0 || nAcross == BS_CENTER) && (nDown == 0 || nDown == BS_VCENTER);
+        return lCentred && !VisualStylesInUse() ? CaptionLayout::kCentred : CaptionLayout::kOther;
+    }
+    default: return CaptionLayout::kOther;
+    }
+}
+
+}  // namespace
+
+void DrawDisabledCaption(HDC hDC, HWND hControl)
+{
+    const auto nStyle = static_cast<DWORD>(GetWindowLongA(hControl, GWL_STYLE));
+    if ((nStyle & WS_DISABLED) == 0) return;
+    const CaptionLayout eLayout = CaptionLayoutOf(hControl);
+    if (eLayout == CaptionLayout::kOther) return;
     const int nLength = GetWindowTextLengthA(hControl);
     if (nLength == 0) return;
     std::string cText(static_cast<std::size_t>(nLength) + 1, '\0');
     cText.resize(static_cast<std::size_t>(GetWindowTextA(hControl, cText.data(), nLength + 1)));
-    // The button's layout: its box 12 pixels at 96 dpi plus one, half the
-    // width of a "0" of its font, then the text one pixel further, centred
-    // in the height. The control's font is selected in hDC.
+    // The control's font is selected in hDC.
     RECT oClient;
     GetClientRect(hControl, &oClient);
-    const int nBox = 12 * GetDeviceCaps(hDC, LOGPIXELSX) / 96 + 1;
-    int nZero = 0;
-    GetCharWidthA(hDC, '0', '0', &nZero);
-    RECT oText{nBox + nZero / 2, 0, oClient.right, oClient.bottom};
-    DrawTextA(hDC, cText.c_str(), -1, &oText, DT_CALCRECT | DT_SINGLELINE);
-    const int nHeight = oText.bottom - oText.top;
-    OffsetRect(&oText, 1, (oClient.bottom - nHeight) / 2);
+    RECT oMeasured{0, 0, oClient.right, oClient.bottom};
+    DrawTextA(hDC, cText.c_str(), -1, &oMeasured, DT_CALCRECT | DT_SINGLELINE);
+    const int nWidth = oMeasured.right, nHeight = oMeasured.bottom;
+    // Where the text starts, and the area the system leaves to this drawing.
+    POINT oAt;
+    RECT oArea;
+    if (eLayout == CaptionLayout::kBesideBox) {
+        // The box 12 pixels at 96 dpi plus one, half the width of a "0",
+        // then the text one pixel further, centred in the height; the
+        // owner's surface shows under it.
+        const int nBox = 12 * GetDeviceCaps(hDC, LOGPIXELSX) / 96 + 1;
+        int nZero = 0;
+        GetCharWidthA(hDC, '0', '0', &nZero);
+        oAt = {nBox + nZero / 2 + 1, (oClient.bottom - nHeight) / 2};
+        oArea = {oAt.x, 0, oClient.right, oClient.bottom};
+    } else {
+        // Centred on the face, which is filled under it, inside the edge
+        // and a default button's frame.
+        oAt = {(oClient.right - nWidth) / 2, (oClient.bottom - nHeight) / 2};
+        const int nFrame = (nStyle & BS_TYPEMASK) == BS_DEFPUSHBUTTON ? 1 : 0;
+        RECT oFace = oClient;
+        InflateRect(&oFace, -GetSystemMetrics(SM_CXEDGE) - nFrame, -GetSystemMetrics(SM_CYEDGE) - nFrame);
+        const RECT oEmbossed{oAt.x, oAt.y, oAt.x + nWidth + 1, oAt.y + nHeight + 1};
+        IntersectRect(&oArea, &oEmbossed, &oFace);
+    }
+    RECT oText{oAt.x, oAt.y, oClient.right, oAt.y + nHeight};
     const int nSaved = SaveDC(hDC);
-    IntersectClipRect(hDC, 0, 0, oClient.right, oClient.bottom);
+    IntersectClipRect(hDC, oArea.left, oArea.top, oArea.right, oArea.bottom);
+    if (eLayout == CaptionLayout::kCentred) FillRect(hDC, &oArea, GetSysColorBrush(COLOR_BTNFACE));
     SetBkMode(hDC, TRANSPARENT);
     RECT oLight = oText;
     OffsetRect(&oLight, 1, 1);
-    oLight.right = oClient.right;
     SetTextColor(hDC, GetSysColor(COLOR_3DHILIGHT));
     DrawTextA(hDC, cText.c_str(), -1, &oLight, DT_SINGLELINE | DT_NOCLIP);
-    RECT oDark = oText;
-    oDark.right = oClient.right;
     SetTextColor(hDC, GetSysColor(COLOR_3DSHADOW));
-    DrawTextA(hDC, cText.c_str(), -1, &oDark, DT_SINGLELINE | DT_NOCLIP);
+    DrawTextA(hDC, cText.c_str(), -1, &oText, DT_SINGLELINE | DT_NOCLIP);
     RestoreDC(hDC, nSaved);
-    ExcludeClipRect(hDC, oText.left, 0, oClient.right, oClient.bottom);
+    ExcludeClipRect(hDC, oArea.left, oArea.top, oArea.right, oArea.bottom);
 }
 
 void gPaintedTrail::Renew(POINT oAt, std::vector<RECT> aNext, Look oLook)

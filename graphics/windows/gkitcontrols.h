@@ -18,16 +18,17 @@
 #include "graphics/windows/gkitwindow.h"
 #include "platform/framework/controls.h"
 
-// Draws the caption of a disabled check box or radio button (text to the
-// right of its box, one line) into hDC, the DC in which the control asks its
-// owner for its colours, where and as the system draws it (embossed in the
-// highlight and shadow colours), but whole within the control: the system
+// Draws the caption of a disabled push button, check box or radio button
+// (one line, centred on a push button, right of the box of the others) into
+// hDC, the DC in which the control asks its owner for its colours, where
+// and as the system draws it (embossed in the highlight and shadow colours,
+// on the face of a push button), but whole within the control: the system
 // draws a disabled caption through a bitmap as wide as the text measures,
-// and under Wine a bold caption comes out wider than it measures and loses
-// its last letters. The caption's area is then taken out of hDC's clipping,
-// so that the system's own drawing leaves it alone. Other buttons are left
-// to the system.
-void DrawDisabledCheckCaption(HDC hDC, HWND hControl);
+// and under Wine a caption comes out wider than it measures and loses its
+// last letters. The caption's area is then taken out of hDC's clipping, so
+// that the system's own drawing leaves it alone. Other buttons and layouts
+// are left to the system.
+void DrawDisabledCaption(HDC hDC, HWND hControl);
 
 // What a one-pixel control painted on its owner's surface last: where, as
 // rectangles of the owner's client area, and what. On a kit window the

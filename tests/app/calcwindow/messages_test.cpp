@@ -2,6 +2,7 @@
 // in the message windows, in both languages: measured in the text field's
 // font and width against its height, with the longest values in the
 // placeholders; a message with the library's text appended grows the window.
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -154,9 +155,20 @@ TEST_P(CaptionFit, EveryControlCaptionShowsWhole)
     EXPECT_GT(measured, 40);
 }
 
-// The columns in which a check box or option draws anything when it paints
-// itself onto white (its box at the left, then its caption).
-std::vector<bool> DrawnColumns(HWND control)
+bool IsPushButton(HWND control)
+{
+    const LONG kind = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
+    return kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON;
+}
+
+// How much a button draws in each column of its caption when it paints
+// itself onto white: 2 where a pixel is darker than halfway from what it is
+// drawn on to the shadow colour of an embossed caption, 1 where a pixel is
+// darker at all (a smoothed edge), else 0. A check box's box at the left
+// counts too; a push button's caption lies on its face within its border
+// (two pixels, and one more for a default button's frame). The highlight of
+// an embossed caption is lighter than what it is drawn on.
+std::vector<int> DrawnColumns(HWND control)
 {
     RECT client{};
     GetClientRect(control, &client);
@@ -167,48 +179,67 @@ std::vector<bool> DrawnColumns(HWND control)
     HGDIOBJ previous = SelectObject(dc, bitmap);
     PatBlt(dc, 0, 0, client.right, client.bottom, WHITENESS);
     SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    std::vector<bool> columns(static_cast<size_t>(client.right));
-    for (int x = 0; x < client.right; ++x)
-        for (int y = 0; y < client.bottom && !columns[static_cast<size_t>(x)]; ++y)
-            columns[static_cast<size_t>(x)] = GetPixel(dc, x, y) != RGB(255, 255, 255);
+    const bool push = IsPushButton(control);
+    const int inset = push ? 3 : 0;
+    const COLORREF background = push ? GetSysColor(COLOR_BTNFACE) : RGB(255, 255, 255);
+    const COLORREF shadow = GetSysColor(COLOR_3DSHADOW);
+    const auto level = [&](COLORREF c) {
+        const int darkest = std::min({GetRValue(c), GetGValue(c), GetBValue(c)});
+        const int light = std::min({GetRValue(background), GetGValue(background), GetBValue(background)});
+        const int halfway = (light + std::min({GetRValue(shadow), GetGValue(shadow), GetBValue(shadow)})) / 2;
+        return darkest < halfway ? 2 : darkest < light ? 1 : 0;
+    };
+    std::vector<int> columns(static_cast<size_t>(client.right));
+    for (int x = inset; x < client.right - inset; ++x)
+        for (int y = inset; y < client.bottom - inset; ++y)
+            columns[static_cast<size_t>(x)] = std::max(columns[static_cast<size_t>(x)], level(GetPixel(dc, x, y)));
     SelectObject(dc, previous);
     DeleteObject(bitmap);
     DeleteDC(dc);
     return columns;
 }
 
-// While the window is locked, a check box or option shows its caption whole
-// and where it stands enabled: its letters fill the same columns (the
-// embossed highlight is white). The system draws a disabled caption through
-// a bitmap as wide as the text measures, which a bold caption overruns
-// under Wine: its letters moved apart and the last ones were cut off.
+// While the window is locked, a push button, check box or option shows its
+// caption whole and where it stands enabled: its letters fill the same
+// columns. The system draws a disabled
+// caption through a bitmap as wide as the text measures, which a caption
+// overruns under Wine: its letters moved apart and the last ones were cut
+// off ("Compute transformation parameter").
 TEST_P(CaptionFit, DisabledCaptionsShowWhole)
 {
-    std::vector<std::pair<HWND, std::vector<bool>>> controls;
+    std::vector<std::pair<HWND, std::vector<int>>> controls;
     for (HWND child = GetWindow(window->Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         char className[32] = {};
         GetClassNameA(child, className, sizeof className);
         const LONG kind = GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK;
         if (lstrcmpiA(className, "Button") == 0 && GetWindowTextLengthA(child) > 0 &&
-            (kind == BS_AUTOCHECKBOX || kind == BS_CHECKBOX || kind == BS_AUTORADIOBUTTON || kind == BS_RADIOBUTTON))
+            (kind == BS_AUTOCHECKBOX || kind == BS_CHECKBOX || kind == BS_AUTORADIOBUTTON || kind == BS_RADIOBUTTON ||
+             IsPushButton(child)))
             controls.emplace_back(child, DrawnColumns(child));
     }
     ASSERT_GE(controls.size(), 12u);
     window->ControlsAusschalten();
+    ASSERT_FALSE(IsWindowEnabled(Get("BUTBERECHNEN")->Handle()));
+    int pushButtons = 0;
     for (const auto& [control, enabled] : controls) {
         char caption[512] = {};
         GetWindowTextA(control, caption, sizeof caption);
         SCOPED_TRACE(caption);
+        // The help buttons stay enabled.
+        if (IsPushButton(control) && IsWindowEnabled(control)) continue;
+        pushButtons += IsPushButton(control);
         ASSERT_FALSE(IsWindowEnabled(control));
-        const std::vector<bool> disabled = DrawnColumns(control);
+        const std::vector<int> disabled = DrawnColumns(control);
+        // Columns drawn clearly in one state and not at all in the other.
         int differing = 0, last = -1;
         for (size_t x = 0; x < enabled.size(); ++x) {
-            differing += enabled[x] != disabled[x];
+            differing += std::max(enabled[x], disabled[x]) == 2 && std::min(enabled[x], disabled[x]) == 0;
             if (disabled[x]) last = static_cast<int>(x);
         }
         EXPECT_LE(differing, 2);
         EXPECT_LT(last + 1, static_cast<int>(enabled.size())) << "within the control";
     }
+    EXPECT_GE(pushButtons, 10);
     window->ControlsEinschalten();
 }
 
