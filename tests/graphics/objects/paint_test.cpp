@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <limits>
 #include <utility>
 #include <functional>
@@ -122,10 +123,11 @@ TEST_F(PaintTest, WorldPositionsBeyondTheIntegerRangeSaturate)
 
 // Sizes of 1e12, -1e12 and an endless one reach beyond the 32-bit range of
 // device positions: the part of each figure that lies on the canvas is
-// painted, on its own side of the given point.
+// painted, on its own side of the given point. A size that is not a number
+// gives no figure at all.
 TEST_F(PaintTest, SizesBeyondTheIntegerRangeKeepTheirSide)
 {
-    const double kInf = std::numeric_limits<double>::infinity();
+    const double kInf = std::numeric_limits<double>::infinity(), kNaN = std::numeric_limits<double>::quiet_NaN();
     struct Case {
         const char* cName;
         void (*fn)(Graphics&, double);
@@ -146,9 +148,10 @@ TEST_F(PaintTest, SizesBeyondTheIntegerRangeKeepTheirSide)
          false},
         {"gradient area, height", [](Graphics& o, double s) { o.PaintGradientArea(10, 10, 10, s, 6.0, 0, 1); }, false,
          false},
+        {"line", [](Graphics& o, double s) { o.PaintLine(10, 10, 10 + s, 10); }, true, true},
     };
     for (const Case& c : aCases) {
-        for (const double fSize : {1e12, -1e12, kInf}) {
+        for (const double fSize : {1e12, -1e12, kInf, kNaN}) {
             SCOPED_TRACE(testing::Message() << c.cName << ", size " << fSize);
             g.SetBackgroundColor(15).PaintEraseCanvas();
             g.SetLineColor(12).SetFillColor(12).SetGradientColor(12);
@@ -165,7 +168,9 @@ TEST_F(PaintTest, SizesBeyondTheIntegerRangeKeepTheirSide)
             const int nEdge = c.lAlongX ? 63 : 47;
             // The gradient area lies a pixel before its point in its
             // direction, the outlines reach a pixel beyond it.
-            if (fSize > 0) {
+            if (std::isnan(fSize)) {
+                EXPECT_EQ(nPainted, 0);
+            } else if (fSize > 0) {
                 EXPECT_GE(nLow, 9) << "nothing on the other side";
                 EXPECT_EQ(nHigh, nEdge) << "up to the canvas's edge";
             } else if (c.lNegativeDraws) {
