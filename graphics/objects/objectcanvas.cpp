@@ -48,6 +48,7 @@ objectArea::objectArea(GraphicsDevice& oDevice, double x, double y, double w, do
 
 DeviceBox objectArea::DeviceArea() const
 {
+    if (AnyNotANumber({_fX, _fY, _fWidth, _fHeight})) return {0, 0, 0, 0};
     int32_t x = DevicePosX(_fX), y = DevicePosY(_fY);
     const int32_t w = DeviceExtentX(_fWidth), h = DeviceExtentY(_fHeight);
     AlignOrigin(x, y, w, h, _nOriginMode);

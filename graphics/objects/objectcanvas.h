@@ -25,7 +25,8 @@ public:
     objectArea(GraphicsDevice& oDevice, double x, double y, double w, double h, uint32_t nOrigin);
 
 protected:
-    // Device position and size of the area.
+    // Device position and size of the area; empty when one of its values is
+    // not a number.
     DeviceBox DeviceArea() const;
 
 private:

@@ -170,6 +170,7 @@ objectGradientArea::objectGradientArea(GraphicsDevice& oDevice, double x, double
 
 void objectGradientArea::Draw()
 {
+    if (AnyNotANumber({_fX, _fY, _fWidth, _fHeight})) return;
     const PainterState& g = State();
     const double fI = ClampGradientIntensity(_fIntensity);
     if (fI < 0.1) {

@@ -13,6 +13,7 @@ objectLine::objectLine(GraphicsDevice& oDevice, double x1, double y1, double x2,
 
 void objectLine::Draw()
 {
+    if (AnyNotANumber({_fX1, _fY1, _fX2, _fY2})) return;
     const POINT a{DevicePosX(_fX1), DevicePosY(_fY1)};
     const POINT b{DevicePosX(_fX2), DevicePosY(_fY2)};
     ForEachPass([&](HDC hDC) {

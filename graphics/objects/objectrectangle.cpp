@@ -20,6 +20,7 @@ objectRectangle::objectRectangle(GraphicsDevice& oDevice, double a, double b, do
 
 void objectRectangle::Draw()
 {
+    if (AnyNotANumber({_fX1, _fY1, _fX2, _fY2})) return;
     const PainterState& g = State();
     double x1, y1, x2, y2;
     if (_nAligned == 1) {
@@ -76,6 +77,7 @@ objectRectangleRounded::objectRectangleRounded(GraphicsDevice& oDevice, double x
 
 void objectRectangleRounded::Draw()
 {
+    if (AnyNotANumber({_fX, _fY, _fWidth, _fHeight, _fCornerWidth, _fCornerHeight})) return;
     const PainterState& g = State();
     if (_nOriginMode != 0) {
         double dx, dy;

@@ -1,6 +1,7 @@
 #include "graphics/objects/objectshape.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -67,6 +68,11 @@ int32_t objectShape::DeviceExtentX(double w) const
 int32_t objectShape::DeviceExtentY(double h) const
 {
     return Long(h * State()._fFactorY);
+}
+
+bool objectShape::AnyNotANumber(std::initializer_list<double> aValues)
+{
+    return std::any_of(aValues.begin(), aValues.end(), [](double v) { return std::isnan(v); });
 }
 
 void objectShape::AlignOrigin(int32_t& x, int32_t& y, int32_t w, int32_t h, uint32_t nOrigin) const

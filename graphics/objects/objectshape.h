@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 #include "graphics/core/device.h"
@@ -62,6 +63,9 @@ public:
     int32_t DevicePosY(double y) const;
     int32_t DeviceExtentX(double w) const;
     int32_t DeviceExtentY(double h) const;
+    // Whether one of a figure's world values is not a number: such a figure
+    // has no place on the device and draws nothing.
+    static bool AnyNotANumber(std::initializer_list<double> aValues);
     // Aligns the device point by the origin mode (the painter's GetOriginPoint;
     // mode 0 leaves it).
     void AlignOrigin(int32_t& x, int32_t& y, int32_t w, int32_t h, uint32_t nOrigin) const;

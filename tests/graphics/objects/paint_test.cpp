@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <limits>
 #include <utility>
+#include <vector>
 #include <functional>
 #include <string>
 
@@ -122,10 +124,11 @@ TEST_F(PaintTest, WorldPositionsBeyondTheIntegerRangeSaturate)
 
 // Sizes of 1e12, -1e12 and an endless one reach beyond the 32-bit range of
 // device positions: the part of each figure that lies on the canvas is
-// painted, on its own side of the given point.
+// painted, on its own side of the given point. A size that is not a number
+// gives no figure at all.
 TEST_F(PaintTest, SizesBeyondTheIntegerRangeKeepTheirSide)
 {
-    const double kInf = std::numeric_limits<double>::infinity();
+    const double kInf = std::numeric_limits<double>::infinity(), kNaN = std::numeric_limits<double>::quiet_NaN();
     struct Case {
         const char* cName;
         void (*fn)(Graphics&, double);
@@ -146,9 +149,10 @@ TEST_F(PaintTest, SizesBeyondTheIntegerRangeKeepTheirSide)
          false},
         {"gradient area, height", [](Graphics& o, double s) { o.PaintGradientArea(10, 10, 10, s, 6.0, 0, 1); }, false,
          false},
+        {"line", [](Graphics& o, double s) { o.PaintLine(10, 10, 10 + s, 10); }, true, true},
     };
     for (const Case& c : aCases) {
-        for (const double fSize : {1e12, -1e12, kInf}) {
+        for (const double fSize : {1e12, -1e12, kInf, kNaN}) {
             SCOPED_TRACE(testing::Message() << c.cName << ", size " << fSize);
             g.SetBackgroundColor(15).PaintEraseCanvas();
             g.SetLineColor(12).SetFillColor(12).SetGradientColor(12);
@@ -165,7 +169,9 @@ TEST_F(PaintTest, SizesBeyondTheIntegerRangeKeepTheirSide)
             const int nEdge = c.lAlongX ? 63 : 47;
             // The gradient area lies a pixel before its point in its
             // direction, the outlines reach a pixel beyond it.
-            if (fSize > 0) {
+            if (std::isnan(fSize)) {
+                EXPECT_EQ(nPainted, 0);
+            } else if (fSize > 0) {
                 EXPECT_GE(nLow, 9) << "nothing on the other side";
                 EXPECT_EQ(nHigh, nEdge) << "up to the canvas's edge";
             } else if (c.lNegativeDraws) {
@@ -178,19 +184,112 @@ TEST_F(PaintTest, SizesBeyondTheIntegerRangeKeepTheirSide)
     }
 }
 
-TEST_F(PaintTest, HugeEllipsesAndClipsAtTheIntegerRange)
+// Ellipses and their parts far larger than any canvas, which the system does
+// not draw: the painter draws their part on the canvas itself. It looks as
+// the system draws the same figure with a radius of 4e5 pixels, which it
+// still draws, where the outline crosses the canvas within a thousandth of a
+// pixel of the huge one's: the two differ only where the system and the
+// painter round an outline to the other one of two neighbouring pixels. A
+// radius that is not a number draws nothing.
+TEST_F(PaintTest, HugeEllipsesAndTheirPartsLookAsTheSystemDrawsThem)
 {
-    for (const double fRadius : {1.2e9, 1e12, std::numeric_limits<double>::infinity()}) {
-        SCOPED_TRACE(fRadius);
-        g.SetBackgroundColor(15).PaintEraseCanvas().SetLineColor(12).SetFillColor(12);
-        g.PaintEllipse(30, 20, fRadius, 5, 1);
-        // A band across the canvas round y = 20.
-        EXPECT_EQ(Pixel(0, 20), kRed);
-        EXPECT_EQ(Pixel(63, 20), kRed);
-        EXPECT_EQ(Pixel(30, 30), kWhite);
-        EXPECT_EQ(Pixel(30, 10), kWhite);
+    const double kInf = std::numeric_limits<double>::infinity(), kNaN = std::numeric_limits<double>::quiet_NaN();
+    constexpr double kDrawnBySystem = 4e5;
+    struct Case {
+        const char* cName;
+        void (*fn)(Graphics&, double);  // the figure of radius r
+        std::vector<double> aRadii;     // the huge radii
+        // Pixels of the picture, with the colour they have: red outline,
+        // blue fill.
+        std::vector<std::pair<POINT, COLORREF>> aPixels;
+    };
+    // A radius beyond the 32-bit range becomes the largest device extent,
+    // while a centre keeps its place: a figure centred far off the canvas
+    // is drawn with a radius in the range only.
+    const std::vector<double> aAnyRadius{1.2e9, 1e12, kInf}, aInRange{1.2e9};
+    const Case aCases[] = {
+        {"ellipse: a band across the canvas",
+         [](Graphics& o, double r) { o.PaintEllipse(30, 20, r, 5, 1); },
+         aAnyRadius,
+         {{{0, 20}, kBlue}, {{63, 25}, kRed}, {{30, 30}, kWhite}, {{30, 10}, kWhite}}},
+        {"sector from 90 to 0 degrees round a point of the canvas",
+         [](Graphics& o, double r) { o.PaintEllipseSector(30, 20, r, r, 0, 90, 1); },
+         aAnyRadius,
+         {{{40, 30}, kBlue}, {{30, 40}, kRed}, {{50, 20}, kRed}, {{20, 30}, kWhite}, {{40, 10}, kWhite}}},
+        {"sector from 250 to 20 degrees: more than half",
+         [](Graphics& o, double r) { o.PaintEllipseSector(30, 20, r, r, 20, 250, 1); },
+         aAnyRadius,
+         {{{50, 30}, kBlue}, {{40, 10}, kBlue}, {{20, 30}, kWhite}, {{10, 10}, kBlue}, {{5, 15}, kWhite}}},
+        {"segment from 80 to 260 degrees: its chord crosses the canvas",
+         [](Graphics& o, double r) { o.PaintEllipseSegment(30, 20, r, r, 260, 80, 1); },
+         aAnyRadius,
+         {{{30, 30}, kBlue}, {{30, 10}, kWhite}}},
+        {"curve from 180 to 0 degrees round a band",
+         [](Graphics& o, double r) { o.PaintEllipseCurve(30, 20, r, 5, 0, 180); },
+         aAnyRadius,
+         {{{50, 16}, kRed}, {{50, 25}, kRed}, {{10, 16}, kWhite}, {{10, 25}, kWhite}}},
+        {"sector centred far below: a radius and the arc cross the canvas",
+         [](Graphics& o, double r) { o.PaintEllipseSector(30, 20 - r, r, r, 0, 90, 1); },
+         aInRange,
+         {{{30, 10}, kRed}, {{50, 20}, kRed}, {{50, 10}, kBlue}, {{20, 10}, kWhite}, {{50, 30}, kWhite}}},
+        {"segment centred far below: its chord and its arc cross the canvas",
+         [](Graphics& o, double r) { o.PaintEllipseSegment(30, 20 - r, r, r, 0, 90, 1); },
+         aInRange,
+         {{{45, 20}, kRed}, {{45, 5}, kRed}, {{45, 15}, kBlue}, {{35, 5}, kWhite}}},
+        {"curve centred far below",
+         [](Graphics& o, double r) { o.PaintEllipseCurve(30, 20 - r, r, r, 0, 90); },
+         aInRange,
+         {{{50, 20}, kRed}, {{20, 20}, kWhite}, {{50, 10}, kWhite}}},
+    };
+    using Canvas = std::vector<COLORREF>;  // row after row from the bottom
+    const auto draw = [&](void (*fn)(Graphics&, double), double r) {
+        g.SetBackgroundColor(15).PaintEraseCanvas().SetLineColor(12).SetFillColor(9).SetFillHatch(32);
+        fn(g, r);
+        Canvas a;
+        for (int y = 0; y < 48; ++y) {
+            for (int x = 0; x < 64; ++x) a.push_back(Pixel(x, y));
+        }
+        return a;
+    };
+    // The pixels where the canvases differ although one of them has no
+    // outline pixel at most one pixel away.
+    const auto apart = [](const Canvas& a, const Canvas& b) {
+        const auto nearOutline = [](const Canvas& c, int x, int y) {
+            for (int j = std::max(y - 1, 0); j <= std::min(y + 1, 47); ++j) {
+                for (int i = std::max(x - 1, 0); i <= std::min(x + 1, 63); ++i) {
+                    if (c[j * 64 + i] == kRed) return true;
+                }
+            }
+            return false;
+        };
+        std::string s;
+        for (int y = 0; y < 48; ++y) {
+            for (int x = 0; x < 64; ++x) {
+                if (a[y * 64 + x] != b[y * 64 + x] && !(nearOutline(a, x, y) && nearOutline(b, x, y)))
+                    s += " (" + std::to_string(x) + "," + std::to_string(y) + ")";
+            }
+        }
+        return s;
+    };
+    const Canvas aBlank = draw([](Graphics&, double) {}, 0);
+    for (const Case& c : aCases) {
+        SCOPED_TRACE(c.cName);
+        const Canvas aExpected = draw(c.fn, kDrawnBySystem);
+        const std::string cExpected = Picture(0, 0, 63, 47, kRed) + "\n" + Picture(0, 0, 63, 47, kBlue);
+        for (const double fRadius : c.aRadii) {
+            SCOPED_TRACE(testing::Message() << "radius " << fRadius);
+            EXPECT_EQ(apart(draw(c.fn, fRadius), aExpected), "") << "drawn by the system:\n"
+                                                                 << cExpected << "\ndrawn by the painter:\n"
+                                                                 << Picture(0, 0, 63, 47, kRed) << "\n"
+                                                                 << Picture(0, 0, 63, 47, kBlue);
+            for (const auto& [p, nColor] : c.aPixels) EXPECT_EQ(Pixel(p.x, p.y), nColor) << p.x << "," << p.y;
+        }
+        EXPECT_TRUE(draw(c.fn, kNaN) == aBlank) << "radius NaN";
     }
-    // A clip reaching beyond the range holds the canvas on its side only.
+}
+
+TEST_F(PaintTest, ClipsBeyondTheIntegerRangeHoldTheCanvasOnTheirSide)
+{
     for (const double fSize : {1e12, -1e12, std::numeric_limits<double>::infinity()}) {
         SCOPED_TRACE(fSize);
         g.SetClipRegion().SetBackgroundColor(15).PaintEraseCanvas();
