@@ -35,10 +35,14 @@ ListFile ReadPointListFile(const std::string& path)
     std::vector<std::string> first;  // the first four lines, to recognise the header
     std::size_t kept = 0;
     auto keep = [&](const std::string& line) {
-        if (Empty(line)) return;
+        if (Empty(line) || result.status != ReadStatus::Ok) return;
         ++kept;
         result.text += line;
         result.text += "\r\n";
+        if (kept > kMaxPoints)
+            result.status = ReadStatus::TooManyLines;
+        else if (result.text.size() > kMaxListCharacters)
+            result.status = ReadStatus::TooManyCharacters;
     };
     std::uint32_t lineNumber = 0;
     std::string line;
@@ -64,12 +68,9 @@ ListFile ReadPointListFile(const std::string& path)
         } else {
             keep(line);
         }
-        if (kept > kMaxPoints) {
-            result.status = ReadStatus::TooManyLines;
-            break;
-        }
+        if (result.status != ReadStatus::Ok) break;
     }
-    if (first.size() < 4 && result.status == ReadStatus::Ok)
+    if (first.size() < 4)
         for (const std::string& line : first) keep(line);
     FClose(file);
     if (result.status != ReadStatus::Ok) result.text.clear();

@@ -12,9 +12,10 @@ namespace calc {
 
 enum class ReadStatus {
     Ok,
-    TooManyLines,  // more than 30,000 non-empty lines
-    LineTooLong,   // a line longer than a list can hold; see `badLine`
-    Error          // the file cannot be opened or read; see `error`
+    TooManyLines,       // more than 30,000 non-empty lines
+    LineTooLong,        // a line longer than a list can hold; see `badLine`
+    TooManyCharacters,  // more text than a list can hold
+    Error               // the file cannot be opened or read; see `error`
 };
 
 struct ListFile {
@@ -27,7 +28,9 @@ struct ListFile {
 // Reads a point-list file: whole lines, empty and blank lines dropped, the
 // ellipsoid header the program writes (name, two 15-character numbers, an
 // empty line) skipped. A line longer than a list can hold refuses the file
-// as soon as that length is passed, without reading the line to its end.
+// as soon as that length is passed, without reading the line to its end;
+// so does the text kept (kMaxListCharacters, line ends included) as soon as
+// it passes what a list can hold, without reading on.
 // Calls VoEventLoop once per line, so the window stays responsive while a
 // long file is read.
 ListFile ReadPointListFile(const std::string& path);

@@ -6,7 +6,6 @@
 #include "calc/formats.h"
 #include "calc/pump.h"
 #include "platform/runtime/numtext.h"
-#include "platform/runtime/strings.h"
 
 namespace calc {
 
@@ -26,6 +25,8 @@ std::vector<std::string_view> SplitLines(std::string_view text)
 }
 
 namespace {
+
+constexpr std::string_view kDigits = "0123456789";
 
 bool IsSign(char c)
 {
@@ -67,7 +68,6 @@ double* BufferOfFormat(int format, const ParseTarget& target)
 Tokens Tokenise(std::string_view text, std::size_t limit)
 {
     Tokens tokens;
-    if (text.find_first_of("0123456789") == std::string_view::npos) return tokens;
     std::size_t i = 0;
     while (i < text.size() && tokens.values.size() < limit) {
         if (IsSeparator(text[i])) {
@@ -97,7 +97,9 @@ ParseResult ParsePointList(const std::vector<std::string_view>& lines, int forma
     for (std::size_t i = 0; i < lines.size(); ++i) {
         VoEventLoop();
         std::string_view line = lines[i];
-        if (Empty(line)) continue;
+        // Only a line without any digit holds no point; once it has one, what
+        // stands after the point number must be the format's numbers.
+        if (line.find_first_of(kDigits) == std::string_view::npos) continue;
         std::string number;
         std::string_view rest = line;
         bool hasNumber = layout.numbered && CutPointNumber(line, decimalComma, number, rest);
@@ -108,7 +110,6 @@ ParseResult ParsePointList(const std::vector<std::string_view>& lines, int forma
         const std::size_t taken = layout.withHeight ? 3 : 2;
         const Tokens tokens = Tokenise(text, taken + 1);
         const std::vector<double>& values = tokens.values;
-        if (values.empty() && !tokens.malformed) continue;
         const std::uint32_t lineNumber = static_cast<std::uint32_t>(i + 1);
         if (count == target.capacity) {
             numbers.clear();

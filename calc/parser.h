@@ -28,7 +28,7 @@ std::vector<std::string_view> SplitLines(std::string_view text);
 // digits with at most one point, an optional exponent ("1.5E-3"). A sign
 // directly after a number starts the next one ("10-5" is 10 and -5).
 // Anything else that touches a number ("12.5m", "1..5", "1e", a lone sign)
-// makes the text malformed. A text without any digit holds no number.
+// makes the text malformed. A blank text holds no number.
 struct Tokens {
     std::vector<double> values;
     bool malformed = false;
@@ -68,7 +68,8 @@ struct ParseResult {
 // point numbers into `numbers` (resized to the count read). In the formats
 // with point number the line's first word (up to white space, ";" or a
 // comma that is no decimal comma) is the point number, kept as written.
-// Lines that are empty or hold no digit are skipped. A line with fewer or
+// Lines that hold no digit are skipped, and only they: a point number
+// without the values behind it is refused. A line with fewer or
 // more numbers than its format takes is refused: a number too many is never
 // dropped, since it shifts the columns (a point number in a format without
 // one, a thousands separator, an angle written as separate degrees, minutes

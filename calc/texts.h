@@ -50,6 +50,7 @@ constexpr int kTextTooManyPoints = 88;     // a list with more than 30,000 point
 constexpr int kTextOutOfMemory = 89;       // a buffer cannot be allocated
 constexpr int kTextListFull = 95;          // typing or pasting beyond the list field's limit
 constexpr int kTextFileTooLong = 90;       // a point-list file with more than 30,000 lines of data
+constexpr int kTextFileTooBig = 98;        // a point-list file with more text than a list field takes
 
 // Questions and default values of the window.
 constexpr int kTextResetDefaults = 38;        // question: default values

@@ -233,6 +233,8 @@ void dtaCalcPar::ReadList(MultiLineEdit* list, std::string& lastFolder, int list
     ::SetFocus(list->Handle());
     if (file.status == calc::ReadStatus::Error) ReportError(file.error);
     if (file.status == calc::ReadStatus::TooManyLines) ReportError(calc::TextOf(aSprachTexte, calc::kTextFileTooLong));
+    if (file.status == calc::ReadStatus::TooManyCharacters)
+        ReportError(calc::TextOf(aSprachTexte, calc::kTextFileTooBig));
     if (file.status == calc::ReadStatus::LineTooLong)
         ReportError(calc::Filled(calc::TextOf(aSprachTexte, calc::kTextBadLine),
                                  {std::to_string(file.badLine), calc::TextOf(aSprachTexte, listText)}));

@@ -19,6 +19,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -121,7 +122,9 @@ public:
     // Builds the record index, drawing every record that passes the tests
     // when lDraw; TRUE on success, and the index is kept. A failed pass
     // keeps no index; while neither file changes (size and last write),
-    // a later pass gives the same fault at once, unless memory was short.
+    // a later pass gives the same fault at once without walking the file,
+    // unless memory was short, and when it draws, draws the records before
+    // the fault as the failed pass did.
     bool RunShapeFirst(bool lDraw);
     // Draws from the index; FALSE when the file is not open or a record's
     // data come back short (the records before it are drawn).
@@ -191,9 +194,10 @@ private:
     // The name of the index file beside the main file; empty when the main
     // file is not named *.shp.
     std::string IndexFileName() const;
-    // The first pass itself (RunShapeFirst).
-    bool WalkShapeFirst(bool lDraw);
     bool FailForMemory(uint32_t nEntry, uint64_t nOffset, std::string cWhat);
+    // Draws the records of the entries that pass the tests, reading their
+    // data (RunShapeArray).
+    bool DrawEntries(ShapeIndexEntry* pEntries, uint32_t nEntries);
     // Writes a record colour into the painter's line or fill colour.
     void ApplyRecordColor(int32_t nBaseType, uint32_t nColor);
     bool Fail(uint32_t nEntry, uint64_t nOffset, std::string cWhat);
@@ -252,14 +256,24 @@ private:
         bool operator==(const FilesStamp&) const = default;
     };
     FilesStamp Stamp() const;
+    // Entries in a block of the runtime's memory blocks, freed with it.
+    struct EntriesFree {
+        void operator()(ShapeIndexEntry* p) const;
+    };
     // The files as they were when a first pass failed through their
-    // contents, and the fault it gave: a pass on unchanged files would fail
-    // the same way, so it is not run again.
+    // contents, the fault it gave and the entries it made before the fault:
+    // a pass on unchanged files would fail the same way, so it is not run
+    // again, and its records are drawn from these entries.
     struct FailedPass {
         FilesStamp oStamp;
         ShapeFileFault oFault;
+        std::unique_ptr<ShapeIndexEntry, EntriesFree> pEntries;
+        uint32_t nEntries = 0;
     };
     std::optional<FailedPass> failedPass_;
+    // The first pass itself (RunShapeFirst); a pass that fails at an entry
+    // hands the entries before it to oFailed.
+    bool WalkShapeFirst(bool lDraw, FailedPass& oFailed);
     // The pass being run failed for memory, not for the files' contents.
     bool lOutOfMemory_ = false;
 };

@@ -248,25 +248,42 @@ bool ShapeFile::FailForMemory(uint32_t nEntry, uint64_t nOffset, std::string cWh
     return Fail(nEntry, nOffset, std::move(cWhat));
 }
 
+void ShapeFile::EntriesFree::operator()(ShapeIndexEntry* p) const
+{
+    MemFree(p);
+}
+
 bool ShapeFile::RunShapeFirst(bool lDraw)
 {
     _oFault.reset();
     if (_pFileHandle == nullptr) return Fail(0, 0, "the main file is not open");
     const FilesStamp oStamp = Stamp();
     if (failedPass_ && failedPass_->oStamp == oStamp) {
+        // The map shows what the failed pass drew, every time.
+        if (lDraw) DrawEntries(failedPass_->pEntries.get(), failedPass_->nEntries);
         _oFault = failedPass_->oFault;
         return false;
     }
     failedPass_.reset();
     lOutOfMemory_ = false;
-    if (WalkShapeFirst(lDraw)) return true;
-    if (!lOutOfMemory_ && _oFault) failedPass_ = FailedPass{oStamp, *_oFault};
+    FailedPass oFailed{oStamp, {}, nullptr, 0};
+    if (WalkShapeFirst(lDraw, oFailed)) return true;
+    if (!lOutOfMemory_ && _oFault) {
+        oFailed.oFault = *_oFault;
+        failedPass_ = std::move(oFailed);
+    }
     return false;
 }
 
-bool ShapeFile::WalkShapeFirst(bool lDraw)
+bool ShapeFile::WalkShapeFirst(bool lDraw, FailedPass& oFailed)
 {
     IndexBlock oIndex;
+    // Entries 1 to n - 1 are whole when the pass fails at entry n.
+    const auto failAt = [&](uint32_t n, uint64_t nOffset, std::string cWhat) {
+        oFailed.nEntries = n - 1;
+        oFailed.pEntries.reset(oIndex.Release(n - 1));
+        return Fail(n, nOffset, std::move(cWhat));
+    };
     std::vector<uint8_t> aIndexFile;
     const uint64_t nMainLength = std::min(_nFileLength, _nFileSize);
     const IndexFileRead eIndexFile =
@@ -285,7 +302,7 @@ bool ShapeFile::WalkShapeFirst(bool lDraw)
             const uint8_t* p = aIndexFile.data() + 8 * uint64_t{n - 1};
             nPos = uint64_t{BigEndianWord(p)} * 2;
             nIndexWords = BigEndianWord(p + 4);
-            if (nPos < kHeaderSize) return Fail(n, nPos, "the index file points into the main file's header");
+            if (nPos < kHeaderSize) return failAt(n, nPos, "the index file points into the main file's header");
         }
         if (nPos >= _nFileLength) break;
         uint64_t nGot;
@@ -297,7 +314,7 @@ bool ShapeFile::WalkShapeFirst(bool lDraw)
                                          Bytes(_nFileLength) + ")"};
             break;
         }
-        if (nGot < kRecordHeaderSize) return Fail(n, nPos, "short record header");
+        if (nGot < kRecordHeaderSize) return failAt(n, nPos, "short record header");
         const int32_t nRecordNumber = static_cast<int32_t>(BigEndianWord(pHeader));
         const uint64_t nHeaderWords = BigEndianWord(pHeader + 4);
         const uint64_t nContentPos = nPos + kRecordHeaderSize;
@@ -308,9 +325,9 @@ bool ShapeFile::WalkShapeFirst(bool lDraw)
         } else if (fits(nHeaderWords)) {
             nWords = nHeaderWords;
         } else {
-            return Fail(n, nPos,
-                        "the content of " + Bytes(nHeaderWords * 2) + " does not fit the file length " +
-                            Bytes(_nFileLength));
+            return failAt(n, nPos,
+                          "the content of " + Bytes(nHeaderWords * 2) + " does not fit the file length " +
+                              Bytes(_nFileLength));
         }
         const uint64_t nContentLength = nWords * 2;
         if (!oIndex.Reserve(n)) return FailForMemory(n, nPos, "out of memory for the record index");
@@ -323,8 +340,8 @@ bool ShapeFile::WalkShapeFirst(bool lDraw)
         if (nContentLength < 4) continue;
         const uint8_t* pContent = oMain.Bytes(nContentPos, nContentLength, kReadAhead, nGot);
         if (nGot < nContentLength) {
-            return Fail(n, nContentPos - kRecordHeaderSize,
-                        "short content read: " + Bytes(nGot) + " of " + Bytes(nContentLength));
+            return failAt(n, nContentPos - kRecordHeaderSize,
+                          "short content read: " + Bytes(nGot) + " of " + Bytes(nContentLength));
         }
         const BaseTypeInfo oType = BaseTypeOf(LittleInt(pContent));
         if (oType.nBaseType == kBaseNone) continue;
@@ -337,7 +354,7 @@ bool ShapeFile::WalkShapeFirst(bool lDraw)
         const uint64_t nDataPos = nContentPos + oType.nDataOffset;
         const uint64_t nDataLength = nContentLength - oType.nDataOffset;
         if (nDataPos + nDataLength > std::numeric_limits<uint32_t>::max()) {
-            return Fail(n, nContentPos - kRecordHeaderSize, "record data beyond the 4 GB the index can address");
+            return failAt(n, nContentPos - kRecordHeaderSize, "record data beyond the 4 GB the index can address");
         }
         const Box oBox = RecordBox(oType, pContent);
         oEntry = {nRecordNumber,
@@ -371,18 +388,23 @@ bool ShapeFile::RunShapeArray()
 {
     _oFault.reset();
     if (_pFileHandle == nullptr) return Fail(0, 0, "the main file is not open");
+    return DrawEntries(_pRecIndex, _nRecCount);
+}
+
+bool ShapeFile::DrawEntries(ShapeIndexEntry* pEntries, uint32_t nEntries)
+{
     std::vector<uint32_t> aToDraw;
-    for (uint32_t n = 1; n <= _nRecCount; ++n) {
-        if (_pRecIndex[n - 1].nShapeType > 0 && SelectedForDrawing(_pRecIndex[n - 1], n)) aToDraw.push_back(n);
+    for (uint32_t n = 1; n <= nEntries; ++n) {
+        if (pEntries[n - 1].nShapeType > 0 && SelectedForDrawing(pEntries[n - 1], n)) aToDraw.push_back(n);
     }
     FileWindow oMain(_pFileHandle, _nFileSize);
     for (std::size_t i = 0; i < aToDraw.size(); ++i) {
-        ShapeIndexEntry& oEntry = _pRecIndex[aToDraw[i] - 1];
+        ShapeIndexEntry& oEntry = pEntries[aToDraw[i] - 1];
         // Reads on over the following records to draw while they lie close
         // behind, so that a run of them costs one read.
         uint64_t nEnd = uint64_t{oEntry.nDataPosition} + oEntry.nDataLength;
         for (std::size_t j = i + 1; j < aToDraw.size() && !oMain.Holds(oEntry.nDataPosition, oEntry.nDataLength); ++j) {
-            const ShapeIndexEntry& oNext = _pRecIndex[aToDraw[j] - 1];
+            const ShapeIndexEntry& oNext = pEntries[aToDraw[j] - 1];
             const uint64_t nNextEnd = uint64_t{oNext.nDataPosition} + oNext.nDataLength;
             if (oNext.nDataPosition < nEnd || oNext.nDataPosition - nEnd > kReadOverGap ||
                 nNextEnd - oEntry.nDataPosition > kReadAhead) {

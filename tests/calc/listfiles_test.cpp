@@ -2,6 +2,7 @@
 
 #include "calc/parser.h"
 #include "calc/pump.h"
+#include "peak_memory.h"
 
 #include <gtest/gtest.h>
 
@@ -65,11 +66,13 @@ TEST(PointListFiles, MoreThan30000LinesAreRefused)
 
 // A line longer than a list can hold refuses the file with its line number,
 // also a file of gigabytes without any line end, which is never read whole.
+// A line of exactly the limit is no such line (but no list holds it with its
+// line end).
 TEST(PointListFiles, ALineLongerThanAListRefusesTheFile)
 {
     const std::string fits(calc::kMaxListCharacters, '1');
     Spit("fits.txt", "1 2 3\r\n" + fits);
-    EXPECT_EQ(calc::ReadPointListFile("fits.txt").status, calc::ReadStatus::Ok);
+    EXPECT_EQ(calc::ReadPointListFile("fits.txt").status, calc::ReadStatus::TooManyCharacters);
     Spit("third.txt", "1 2 3\r\n\r\n" + fits + "1\r\n4 5 6\r\n");
     const calc::ListFile third = calc::ReadPointListFile("third.txt");
     EXPECT_EQ(third.status, calc::ReadStatus::LineTooLong);
@@ -89,6 +92,58 @@ TEST(PointListFiles, ALineLongerThanAListRefusesTheFile)
     EXPECT_EQ(endless.status, calc::ReadStatus::LineTooLong);
     EXPECT_EQ(endless.badLine, 1u);
     EXPECT_EQ(endless.text, "");
+}
+
+// The text kept, line ends included, may fill a list exactly; a character
+// more refuses the file. The header the program writes is no part of it.
+TEST(PointListFiles, MoreTextThanAListHoldsRefusesTheFile)
+{
+    const std::string header = "GRS 80\r\n6378137.0000000\r\n6356752.3141000\r\n\r\n";
+    const std::string line(calc::kMaxListCharacters - 9, '7');  // with "1 2 3" and both line ends: the limit
+    Spit("exact.txt", header + "1 2 3\r\n\r\n" + line + "\r\n");
+    const calc::ListFile exact = calc::ReadPointListFile("exact.txt");
+    EXPECT_EQ(exact.status, calc::ReadStatus::Ok);
+    EXPECT_EQ(exact.text.size(), calc::kMaxListCharacters);
+    Spit("over.txt", header + "1 2 3\r\n\r\n" + line + "7\r\n");
+    const calc::ListFile over = calc::ReadPointListFile("over.txt");
+    EXPECT_EQ(over.status, calc::ReadStatus::TooManyCharacters);
+    EXPECT_TRUE(over.text.empty()) << over.text.size();
+    // Three short lines that end beyond the limit.
+    const std::string third(calc::kMaxListCharacters / 3, '5');
+    Spit("short.txt", third + "\r\n" + third + "\r\n" + third);
+    EXPECT_EQ(calc::ReadPointListFile("short.txt").status, calc::ReadStatus::TooManyCharacters);
+}
+
+// 300 lines of 2,900,000 characters (870 MB, sparse: a digit, then zero
+// bytes up to the line end): each line fits a list, together they never
+// do. The file is refused after its second line, neither read nor held
+// whole.
+TEST(PointListFiles, ManyLongLinesAreRefusedAtOnce)
+{
+    constexpr LONGLONG kLine = 2900000;
+    HANDLE h = CreateFileA("many.txt", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    for (LONGLONG i = 0; i < 300; ++i) {
+        LARGE_INTEGER at;
+        DWORD written = 0;
+        at.QuadPart = i * (kLine + 2);
+        ASSERT_TRUE(SetFilePointerEx(h, at, nullptr, FILE_BEGIN));
+        ASSERT_TRUE(WriteFile(h, "1", 1, &written, nullptr));
+        at.QuadPart += kLine;
+        ASSERT_TRUE(SetFilePointerEx(h, at, nullptr, FILE_BEGIN));
+        ASSERT_TRUE(WriteFile(h, "\r\n", 2, &written, nullptr));
+    }
+    CloseHandle(h);
+    const SIZE_T peak = PeakMemory();
+    const DWORD start = GetTickCount();
+    const calc::ListFile many = calc::ReadPointListFile("many.txt");
+    const DWORD took = GetTickCount() - start;
+    const SIZE_T grown = PeakMemory() - peak;
+    DeleteFileA("many.txt");
+    EXPECT_EQ(many.status, calc::ReadStatus::TooManyCharacters);
+    EXPECT_TRUE(many.text.empty()) << many.text.size();
+    EXPECT_LT(grown, SIZE_T{64} << 20) << "the file is not held";
+    EXPECT_LT(took, 20000u) << "the file is not read on";
 }
 
 int g_dispatches = 0;

@@ -119,12 +119,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TokenCase{"10 -5 7", {10, -5, 7}}, TokenCase{"1-2", {1, -2}}, TokenCase{"10-5-7", {10, -5, -7}},
                       TokenCase{"1.5E-3 2e2 3E+1", {0.0015, 200, 30}}, TokenCase{".5 5.", {0.5, 5}},
                       TokenCase{"-.5", {-0.5}}, TokenCase{"8;25;50", {8, 25, 50}}, TokenCase{"8, 25,\t50", {8, 25, 50}},
-                      TokenCase{"a - b + c", {}}, TokenCase{"1 2 3 4 5", {1, 2, 3}}, TokenCase{"no digits here", {}},
+                      TokenCase{"1 2 3 4 5", {1, 2, 3}}, TokenCase{" \t; ", {}},
                       // a number must be the whole word
                       TokenCase{"4120658..967 1 2", {}, true}, TokenCase{"4120658.967.5 1 2", {}, true},
                       TokenCase{"12.5m 1 2", {}, true}, TokenCase{"1 - 2 3", {}, true}, TokenCase{"1e 2 3", {}, true},
                       TokenCase{"1.5E 7", {}, true}, TokenCase{"+4x-2", {}, true}, TokenCase{"P1 1 2", {}, true},
-                      TokenCase{"1 2 3(", {}, true}));
+                      TokenCase{"1 2 3(", {}, true}, TokenCase{"a - b + c", {}, true},
+                      TokenCase{"no digits here", {}, true}));
 
 TEST(Parser, DecimalCommaAppliesAfterThePointNumber)
 {
@@ -157,7 +158,7 @@ TEST(Parser, DecimalCommaAppliesAfterThePointNumber)
 
 TEST(Parser, PointNumbersAreKeptAsWrittenAndLinesWithoutDigitsSkipped)
 {
-    Parsed p = Parse("12 40 50 60\r\nP17\r\n   \r\n\r\ntext only\r\n-3 1 2 3\r\n007 4 5 6\r\nA-1 7 8 9\r\n"
+    Parsed p = Parse("12 40 50 60\r\nP a b c\r\n   \r\n\r\ntext only\r\n-3 1 2 3\r\n007 4 5 6\r\nA-1 7 8 9\r\n"
                      "12.5 1 2 3\r\nP_1;1;2;3",
                      2);
     ASSERT_EQ(p.result.status, ParseStatus::Ok);
@@ -216,7 +217,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{1, "4120658.967.5 699532.681 4801329.4", 1, Malformed}, BadCase{3, "12.5m 50.1 120", 1, Malformed},
         BadCase{3, "8.2 - 50.1 120", 1, Malformed}, BadCase{7, "8.2 50.1 -", 1, Malformed},
         BadCase{3, "8.2 50.1 1e", 1, Malformed}, BadCase{2, "P1 8.2 50.1 120m", 1, Malformed},
-        BadCase{1, "1 2 3\r\nP1 4120658.967 699532.681 4801329.4", 2, Malformed}));
+        BadCase{1, "1 2 3\r\nP1 4120658.967 699532.681 4801329.4", 2, Malformed},
+        // a line with a digit holds a point: a point number alone or with
+        // words for values is refused as in the formats without one
+        BadCase{2, "P4 1 2 3\r\nP5 a b c\r\nP6 4 5 6", 2, Malformed}, BadCase{1, "1 2 3\r\nP5 a b c", 2, Malformed},
+        BadCase{8, "Q1 8.2 50.1\r\nQ2 - -", 2, Malformed}, BadCase{2, "1 2 3 4\r\nP17", 2, Layout},
+        BadCase{22, "U2\t;", 1, Layout}));
 
 TEST(Parser, ExactLimitPassesAndEmptyListsHoldNoPoints)
 {

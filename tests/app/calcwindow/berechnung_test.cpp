@@ -5,6 +5,7 @@
 
 #include "app/shell/globals.h"
 #include "calc/computation.h"
+#include "calc/parser.h"
 #include "calc/pump.h"
 #include "calc/texts.h"
 #include "lib/ini.h"
@@ -254,6 +255,21 @@ TEST_F(Berechnung, PointListsWriteAndReadThroughTheFileDialogs)
     Klicken("BUTDATEISCHREIBENQ");
     EXPECT_EQ(Fehler(), Text(4));
     EXPECT_EQ(Slurp("protocol.log"), "x");
+}
+
+// A file with more text than a list field takes is refused, and the list
+// stays as it was.
+TEST_F(Berechnung, AFileWithMoreTextThanAListTakesIsRefused)
+{
+    const std::string half(calc::kMaxListCharacters / 2, '1');
+    std::ofstream("big.txt", std::ios::binary) << half << "\r\n" << half << "\r\n";
+    Get<MultiLineEdit>("KOORDLISTQ")->SetTextValue(kSource);
+    seam.messageBoxAnswers.push_back(IDYES);
+    seam.fileAnswers.push_back(WorkDir() + "big.txt");
+    Klicken("BUTDATEILESENQ");
+    EXPECT_EQ(Fehler(), Text(calc::kTextFileTooBig));
+    EXPECT_EQ(Get<MultiLineEdit>("KOORDLISTQ")->TextValue(), kSource);
+    ErwarteRuhe();
 }
 
 TEST_F(Berechnung, TheResultFileHoldsTheReport)

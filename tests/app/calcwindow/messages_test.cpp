@@ -71,6 +71,7 @@ TEST_P(MessageFit, EveryMessageShowsWhole)
         Filled(t(kTextTooManyPoints), line),
         t(kTextOutOfMemory),
         t(kTextFileTooLong),
+        t(kTextFileTooBig),
         t(kTextListFull),
         t(kTextNoResiduals) + ":\r\n" + t(kTextOutOfMemory),
         Filled(t(kTextOutliersFound), "10000"),
