@@ -56,7 +56,9 @@ void DruckenF(Window& oFrame, const std::vector<std::string>& aTexte)
     }
     if (!Ask(oFrame, aTexte, kTextFrageDruckenF, gcProgramm + " " + gcVersion)) return;
     BringCalcWindowUp();
-    goCalcPar->Print(device);
+    // A job named as the report's, so that the printer's queue tells whose
+    // it is; a printer that refuses it is reported as the report's is.
+    if (!goCalcPar->Print(device, gcProgramm) && goFehler) goFehler->FehlerMeldung(Text(aTexte, kTextDruckerUngueltig));
 }
 
 void SpeichernBild(Window& oFrame, const std::vector<std::string>& aTexte, bool lGif)

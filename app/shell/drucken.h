@@ -20,9 +20,10 @@ inline constexpr int kTextTitelOrdner = 15;
 inline constexpr int kTextDruckerAbbruch = 16;
 
 // Asks, then prints the calculation window as a form on goDrucker (or, without
-// one, on the default printer for this print only). Nothing without a
-// calculation window; text 1 in the error window, and no question, without a
-// usable printer.
+// one, on the default printer for this print only), in a job named after the
+// program. Nothing without a calculation window; text 1 in the error window,
+// and no question, without a usable printer, and after the question when the
+// printer refuses the job.
 void DruckenF(Window& oFrame, const std::vector<std::string>& aTexte);
 
 // Asks, lets the user choose a folder and saves the whole frame window there

@@ -242,7 +242,7 @@ private:
 
 }  // namespace
 
-bool Window::Print(const PrintingDevice& device)
+bool Window::Print(const PrintingDevice& device, const std::string& jobName)
 {
     BoundingBox canvas = CanvasArea();
     HDC windowDC = GetDC(hwnd_);
@@ -253,7 +253,7 @@ bool Window::Print(const PrintingDevice& device)
     SelectObject(memory, before);
     DeleteDC(memory);
     ReleaseDC(hwnd_, windowDC);
-    PicturePrint job(Caption(), device, picture, canvas.Extent());
+    PicturePrint job(jobName.empty() ? Caption() : jobName, device, picture, canvas.Extent());
     bool printed = job.Start();
     DeleteObject(picture);
     return printed;

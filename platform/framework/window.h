@@ -248,9 +248,10 @@ public:
     WindowScrollBar* EnableVerticalScroll(bool enable);
     // Draws the object on the window's canvas.
     void Draw(const DrawObject& object);
-    // Prints the window's canvas as it shows on the screen, on one page
-    // named by the caption; false when the printer refused the job.
-    bool Print(const PrintingDevice& device);
+    // Prints the window's canvas as it shows on the screen, on one page of a
+    // job named jobName (by the caption when jobName is empty); false when
+    // the printer refused the job.
+    bool Print(const PrintingDevice& device, const std::string& jobName = "");
 
     // Lower-left corner in the owner canvas (screen for top-level windows),
     // y growing upward.

@@ -3,6 +3,7 @@
 #include "calc/parser.h"
 #include "calc/pump.h"
 #include "peak_memory.h"
+#include "platform/runtime/numtext.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,35 @@ TEST(PointListFiles, WrittenFilesReadBackWithTheirHeaderSkipped)
 
     ASSERT_TRUE(calc::WriteLines("plain.txt", {}, lines, error));
     EXPECT_EQ(calc::ReadPointListFile("plain.txt").text, read.text);
+}
+
+// The page on files of the help shows a header before a point line: in both
+// languages it is the header the program writes, and reading skips it.
+TEST(PointListFiles, TheHelpsHeaderIsTheOneWrittenAndSkipped)
+{
+    for (const std::string language : {"eng", "ger"}) {
+        SCOPED_TRACE(language);
+        const std::string page = Slurp(MDX_SOURCE_DIR "/help/" + language + "/files.htm");
+        const std::string open = "<pre>\r\n";
+        const std::size_t start = page.find(open), end = page.find("</pre>");
+        ASSERT_NE(start, std::string::npos);
+        ASSERT_NE(end, std::string::npos);
+        const std::string example = page.substr(start + open.size(), end - start - open.size());
+        std::vector<std::string> header;
+        std::size_t at = 0;
+        for (std::size_t next; header.size() < 4 && (next = example.find("\r\n", at)) != std::string::npos;
+             at = next + 2)
+            header.push_back(example.substr(at, next - at));
+        ASSERT_EQ(header.size(), 4u) << example;
+        const std::string points = example.substr(at);
+        ASSERT_FALSE(points.empty());
+
+        std::string error;
+        ASSERT_TRUE(calc::WriteLines("example.txt", calc::EllipsoidHeader(header[0], Val(header[1]), Val(header[2])),
+                                     {std::string_view(points).substr(0, points.size() - 2)}, error));
+        EXPECT_EQ(Slurp("example.txt"), example);
+        EXPECT_EQ(calc::ReadPointListFile("example.txt").text, points);
+    }
 }
 
 TEST(PointListFiles, BlankLinesLastLineAndShortFiles)

@@ -29,7 +29,9 @@ TAG.json (all but "job" optional):
   picture    {"file": BMP beside TAG.json, "box": ..., "parts": [...]}: the
              box shows the picture scaled to it: each part (a box in the
              picture's pixels, e.g. a control of a window) and the whole,
-             scaled back, match the picture best where they belong
+             scaled back, match the picture best where they belong, and
+             every small square of the picture matches its print, so that
+             no line of text is missing from the print or added to it
   glyphs     {"color": ..., "text": ..., "font": a TrueType file, "points":
              n}: the pixels of that colour are the text set in that font at
              n points, its ink as high and as wide as PIL's own rendering
@@ -59,6 +61,12 @@ WAIT_SECONDS = 240
 # 15.)
 MAX_MEAN_DIFFERENCE = 9
 SHIFTS = 3
+# A line of text missing from the print changes so few of the picture's
+# pixels that the parts still match on average. Every square of LOCAL_SIZE
+# pixels (about a character of a window's text) must therefore match its
+# print, within a pixel either way, by MAX_LOCAL_DIFFERENCE on average.
+LOCAL_SIZE = 9
+MAX_LOCAL_DIFFERENCE = 40
 # Channel distance within which a pixel counts as of a colour.
 COLOR_SLACK = 60
 
@@ -229,6 +237,25 @@ def check_picture(page, picture, folder):
         if max(abs(best[0]), abs(best[1])) > 1 or shifts[best] > MAX_MEAN_DIFFERENCE:
             raise Failed("the picture's part %s matches its print best %s pixels away, differing by %.1f on average"
                          % (part, best, shifts[best]))
+    check_squares(printed, original)
+
+
+def check_squares(printed, original):
+    """Every square of LOCAL_SIZE pixels of the picture matches its print."""
+    width, height = original.size
+    inner = original.crop((1, 1, width - 1, height - 1))
+    nearest = None
+    for dx in range(-1, 2):
+        for dy in range(-1, 2):
+            shifted = printed.crop((1 + dx, 1 + dy, width - 1 + dx, height - 1 + dy))
+            local = ImageChops.difference(shifted, inner).convert("L").filter(ImageFilter.BoxBlur(LOCAL_SIZE // 2))
+            nearest = local if nearest is None else ImageChops.darker(nearest, local)
+    worst = nearest.getextrema()[1]
+    if worst > MAX_LOCAL_DIFFERENCE:
+        left, top, right, bottom = nearest.point(lambda v: 255 if v > MAX_LOCAL_DIFFERENCE else 0).getbbox()
+        raise Failed("the picture and its print differ in %s by up to %d on average in a square of %d pixels: "
+                     "something is missing from one of them" % ([left + 1, top + 1, right + 1, bottom + 1], worst,
+                                                                 LOCAL_SIZE))
 
 
 def check_glyphs(page, glyphs, dpi):

@@ -139,4 +139,16 @@ TEST_F(PrintingPdfTest, TheFormIsPrintedOnOnePageAsItShows)
                                              {"parts", JsonList(parts)}})}});
 }
 
+// A printer that was set up but is gone: it is named, so the question comes,
+// but it cannot print the form, and the error window says so.
+TEST_F(PrintingPdfTest, APrinterThatIsGoneCannotPrintTheFormAndSaysSo)
+{
+    goDrucker = std::make_unique<PrintingDevice>("Gone,wineps.drv,CUPS:Gone");
+    seam.messageBoxAnswers = {IDYES};
+    shell::DruckenF(*frame, GetSprachFileText("WINSHELL"));
+    EXPECT_EQ(seam.CallsOf("MessageBox").size(), 1u);
+    EXPECT_TRUE(seam.CallsOf("EndDoc").empty());
+    EXPECT_EQ(Fehler(), GetSprachFileText("WINSHELL")[shell::kTextDruckerUngueltig - 1]);
+}
+
 }  // namespace

@@ -69,10 +69,33 @@ TEST_F(FrameCommandsTest, TheFormIsPrintedOnlyAfterYes)
         EXPECT_EQ(aFragen[0].number, MB_YESNO | MB_ICONQUESTION);
         EXPECT_EQ(seam.CallsOf("StartDoc").size(), nAntwort == IDYES ? 1u : 0u);
     }
+    // The job carries the program's name, as the report's does.
+    EXPECT_EQ(seam.CallsOf("StartDoc")[0].text, "MERIDOXA");
+    EXPECT_EQ(seam.CallsOf("EndDoc").size(), 1u);
+    EXPECT_EQ(Fehler(), "");
     // The default printer served this print only.
     EXPECT_FALSE(goDrucker);
     ASSERT_EQ(seam.CallsOf("PrinterDC").size(), 1u);
     EXPECT_EQ(seam.CallsOf("PrinterDC")[0].text, "Laser");
+}
+
+// A printer that is named but refuses the job at any step: the question was
+// answered, so the failure is said after it, with the printer text.
+TEST_F(FrameCommandsTest, APrinterThatRefusesTheFormSaysSo)
+{
+    goDrucker = std::make_unique<PrintingDevice>();
+    for (const char* step : {"StartDoc", "StartPage", "EndPage", "EndDoc"}) {
+        SCOPED_TRACE(step);
+        seam.calls.clear();
+        seam.refusedPrintCall = step;
+        goFehler->HideMeldung();
+        seam.messageBoxAnswers = {IDYES};
+        shell::DruckenF(*frame, aTexte);
+        EXPECT_EQ(seam.CallsOf("MessageBox").size(), 1u);
+        EXPECT_EQ(seam.CallsOf(step).size(), 1u);
+        EXPECT_EQ(Fehler(), WinShellText(shell::kTextDruckerUngueltig));
+    }
+    seam.refusedPrintCall.clear();
 }
 
 // As printing the report: the printer is checked before the question.
