@@ -292,9 +292,27 @@ TEST_F(Frame, TheCalculationWindowFollowsTheSizeAndTakesTheFocus)
     SendMessageA(frame->Handle(), WM_EXITSIZEMOVE, 0, 0);
     EXPECT_EQ(calcPar->sizeMessages, (std::vector<UINT>{WM_SIZING, WM_SIZING, WM_SIZING, WM_EXITSIZEMOVE}));
 
-    SetFocus(frame->Handle());
-    SendMessageA(frame->Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
-    EXPECT_TRUE(GetFocus() == calcPar->Handle() || IsChild(calcPar->Handle(), GetFocus()));
+    // With no control noted, or with the noted one disabled since, the first
+    // control takes the focus, its text selected.
+    auto* source = dynamic_cast<MultiLineEdit*>(calcPar->GetControl("KOORDLISTQ"));
+    const HWND target = calcPar->GetControl("KOORDLISTZ")->Handle();
+    source->SetTextValue("11 12 13");
+    for (bool noted : {false, true}) {
+        SCOPED_TRACE(noted ? "noted control disabled" : "none noted");
+        if (noted) {
+            SetFocus(target);
+            SendMessageA(frame->Handle(), WM_ACTIVATE, WA_INACTIVE, 0);
+            EnableWindow(target, FALSE);
+        }
+        SetFocus(frame->Handle());
+        SendMessageA(frame->Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
+        EXPECT_EQ(GetFocus(), source->Handle());
+        DWORD from = 1, to = 0;
+        SendMessageA(source->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+        EXPECT_EQ(from, 0u);
+        EXPECT_EQ(to, 8u);
+    }
+    EnableWindow(target, TRUE);
 }
 
 // Answers the system's message box that is active with the access key of
