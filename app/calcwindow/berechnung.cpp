@@ -107,12 +107,18 @@ dtaCalcPar::BusyScope::BusyScope(dtaCalcPar& window, bool computation) : window_
     window_.busy_ = true;
     calc::Library().seteventloop(1);
     ::SetTimer(window_.Handle(), kBlinkTimer, 100, nullptr);
+    // Locking takes the focus from its control: a disabled window cannot keep it.
+    window_.NoteFocus();
     window_.ControlsAusschalten();
 }
 
 dtaCalcPar::BusyScope::~BusyScope()
 {
     window_.ControlsEinschalten();
+    // The control gets the focus back while the frame is active; an inactive
+    // frame gives it back when it is activated.
+    if (GetActiveWindow() == GetAncestor(window_.Handle(), GA_ROOT) && !IsChild(window_.Handle(), GetFocus()))
+        window_.ReturnFocus();
     calc::Library().seteventloop(0);
     KillTimer(window_.Handle(), kBlinkTimer);
     window_.oDCIconApp->SetBackground(window_.Background());

@@ -236,7 +236,8 @@ private:
     // The busy state of a long operation (a computation, a file read) for
     // the lifetime of the object: the library's event loop on, the icon
     // blinking, the window locked (and lBerechnung set for a computation).
-    // The destructor restores the idle state, after an exception too.
+    // The destructor restores the idle state, after an exception too, and
+    // gives the focus back to the control that had it.
     class BusyScope {
     public:
         BusyScope(dtaCalcPar& window, bool computation);

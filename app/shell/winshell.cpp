@@ -232,10 +232,15 @@ LRESULT winShell::Dispatch(Event& event)
     const LRESULT result = gTopAppWindow::Dispatch(event);
     if ((event.message == WM_SIZING || event.message == WM_EXITSIZEMOVE) && goCalcPar && goCalcPar->Handle())
         SendMessageA(goCalcPar->Handle(), event.message, event.wParam, event.lParam);
-    // The focus goes on to the calculation window once the default processing
-    // of the activation has given it to the frame.
-    if (event.message == WM_ACTIVATE && LOWORD(event.wParam) != WA_INACTIVE && goCalcPar && goCalcPar->Handle())
-        SetFocus(goCalcPar->Handle());
+    // The calculation window's control that had the focus when the frame was
+    // deactivated gets it back once the default processing of the activation
+    // has given it to the frame.
+    if (event.message == WM_ACTIVATE && goCalcPar && goCalcPar->Handle()) {
+        if (LOWORD(event.wParam) == WA_INACTIVE)
+            goCalcPar->NoteFocus();
+        else
+            goCalcPar->ReturnFocus();
+    }
     // The session ends without a close request: what a regular exit saves is
     // saved now. Nobody is left to read a failure.
     if (event.message == WM_ENDSESSION && event.wParam) {

@@ -41,7 +41,8 @@ public:
     void Paint() override;
     void Resize(ResizeEvent& event) override;
     // Passes the drags of the border and the focus on to the calculation
-    // window, and saves when the session ends.
+    // window (to the control that had it when the frame was deactivated),
+    // and saves when the session ends.
     LRESULT Dispatch(Event& event) override;
     void HelpRequest(Event& event) override;
     bool QueryClose(Event& event) override;

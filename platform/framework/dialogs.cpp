@@ -120,3 +120,17 @@ void DataWindow::EnableConditionalControls()
 {
     for (Control* control : conditionalControls_) control->Enable();
 }
+
+void DataWindow::NoteFocus()
+{
+    // The focus outside the form (nowhere, on the owner, in another window)
+    // leaves the noted control as it is.
+    if (HWND focus = GetFocus(); focus && IsChild(Handle(), focus)) focus_ = focus;
+}
+
+void DataWindow::ReturnFocus()
+{
+    const bool takes = focus_ && IsChild(Handle(), focus_) && IsWindowVisible(focus_) && IsWindowEnabled(focus_);
+    // The form passes a focus of its own on to its first control.
+    ::SetFocus(takes ? focus_ : Handle());
+}

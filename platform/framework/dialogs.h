@@ -52,6 +52,18 @@ public:
     void DisableConditionalControls();
     void EnableConditionalControls();
 
+    // A form in its owner's canvas never receives the activation: its owner
+    // notes the control that has the focus when it is deactivated (or
+    // before something takes the focus away, such as disabling that
+    // control), and gives the focus back once it is active again. The
+    // control gets it with its caret and selection as they were; the first
+    // control, its text selected, when none was noted or the noted one can
+    // no longer take the focus.
+    void NoteFocus();
+    void ReturnFocus();
+
 private:
     std::vector<Control*> conditionalControls_;
+    // The control (or a window inside one) that last had the focus.
+    HWND focus_ = nullptr;
 };

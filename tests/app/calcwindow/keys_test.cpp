@@ -7,51 +7,17 @@
 
 #include "app/calcwindow/layout.h"
 #include "calcwindow_fixture.h"
-#include "platform/framework/app.h"
+#include "tests/app/user_input.h"
 
 namespace calcwindow_test {
 namespace {
 
+using user_input::DispatchUntil;
+using user_input::Press;
+
 class KeysTest : public CalcWindowTest {
 protected:
-    // Gives a control the keyboard focus; another window on the display may
-    // hold the activation, so it asks again.
-    void TakeFocus(const Control& control)
-    {
-        for (int i = 0; i < 50 && GetFocus() != control.Handle(); ++i) {
-            SetForegroundWindow(frame->Handle());
-            SetFocus(control.Handle());
-            Sleep(10);
-            ApplicationExec();
-        }
-        ASSERT_EQ(GetFocus(), control.Handle());
-    }
-
-    // Presses and releases each key in turn through the input queue.
-    static void Press(const std::vector<WORD>& keys)
-    {
-        std::vector<INPUT> inputs;
-        for (WORD key : keys)
-            for (DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
-                INPUT input{};
-                input.type = INPUT_KEYBOARD;
-                input.ki.wVk = key;
-                input.ki.dwFlags = flags;
-                inputs.push_back(input);
-            }
-        ASSERT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
-    }
-
-    // Dispatches through the program's message routing until the condition
-    // holds, or for a while when it never does.
-    template <class Condition>
-    static void DispatchUntil(Condition done)
-    {
-        for (int i = 0; i < 200 && !done(); ++i) {
-            Sleep(10);
-            ApplicationExec();
-        }
-    }
+    void TakeFocus(const Control& control) { user_input::TakeFocus(frame->Handle(), control.Handle()); }
 
     // The text of every control of the window, by name.
     std::map<std::string, std::string> Texts() const

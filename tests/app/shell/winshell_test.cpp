@@ -31,6 +31,7 @@
 #include "platform/runtime/files.h"
 #include "platform/runtime/system.h"
 #include "shell_fixture.h"
+#include "tests/app/user_input.h"
 
 using namespace shell_test;
 using ::testing::HasSubstr;
@@ -291,9 +292,145 @@ TEST_F(Frame, TheCalculationWindowFollowsTheSizeAndTakesTheFocus)
     SendMessageA(frame->Handle(), WM_EXITSIZEMOVE, 0, 0);
     EXPECT_EQ(calcPar->sizeMessages, (std::vector<UINT>{WM_SIZING, WM_SIZING, WM_SIZING, WM_EXITSIZEMOVE}));
 
-    SetFocus(frame->Handle());
-    SendMessageA(frame->Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
-    EXPECT_TRUE(GetFocus() == calcPar->Handle() || IsChild(calcPar->Handle(), GetFocus()));
+    // With no control noted, or with the noted one disabled since, the first
+    // control takes the focus, its text selected.
+    auto* source = dynamic_cast<MultiLineEdit*>(calcPar->GetControl("KOORDLISTQ"));
+    const HWND target = calcPar->GetControl("KOORDLISTZ")->Handle();
+    source->SetTextValue("11 12 13");
+    for (bool noted : {false, true}) {
+        SCOPED_TRACE(noted ? "noted control disabled" : "none noted");
+        if (noted) {
+            SetFocus(target);
+            SendMessageA(frame->Handle(), WM_ACTIVATE, WA_INACTIVE, 0);
+            EnableWindow(target, FALSE);
+        }
+        SetFocus(frame->Handle());
+        SendMessageA(frame->Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
+        EXPECT_EQ(GetFocus(), source->Handle());
+        DWORD from = 1, to = 0;
+        SendMessageA(source->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+        EXPECT_EQ(from, 0u);
+        EXPECT_EQ(to, 8u);
+    }
+    EnableWindow(target, TRUE);
+}
+
+// Answers the system's message box that is active with the access key of
+// its No button.
+void CALLBACK AnswerNo(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    char className[16] = {};
+    GetClassNameA(GetActiveWindow(), className, sizeof className);
+    if (std::string(className) != "#32770") return;
+    KillTimer(nullptr, timer);
+    user_input::Press({'N'});
+}
+
+// A seam whose message boxes are the system's own, each answered No by a
+// key: the frame loses the activation to the box and gets it back when the
+// box closes, as in the program.
+class SystemBoxSeam : public RecordingSeam {
+public:
+    int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) override
+    {
+        RecordingSeam::ShowMessageBox(owner, text, caption, type);
+        SetTimer(nullptr, 0, 20, AnswerNo);
+        return MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+    }
+};
+
+// Presses Esc in the frame's modal dialog once it is active.
+void CALLBACK EscapeDialog(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    auto* dialog = dynamic_cast<DialogWindow*>(ObjectOfWindowHandle(GetActiveWindow()));
+    if (!dialog || !dialog->IsVisible()) return;
+    KillTimer(nullptr, timer);
+    user_input::Press({VK_ESCAPE});
+}
+
+// The user types on after the frame was inactive or the calculation window
+// was locked: the key goes to the caret of the control that had the focus,
+// and every other text stays.
+TEST_F(Frame, AKeyTypedAfterAnInterruptionGoesWhereTheCaretWas)
+{
+    enum Interruption { OtherWindow, MenuDialog, ExitQuestion, Computation, ComputeClick };
+    struct Case {
+        Interruption interruption;
+        int row;  // the menu row of a dialog
+        const char* source;
+        const char* focused;  // the control with the focus afterwards
+        const char* target;   // the target list after the key
+    };
+    // The computations refuse the source list: its height is no number in
+    // the format with point number, longitude, latitude and height.
+    const Case cases[] = {
+        {OtherWindow, 0, "11 12 13", "KOORDLISTZ", "2x1 22 23"},
+        {MenuDialog, 2, "11 12 13", "KOORDLISTZ", "2x1 22 23"},
+        {MenuDialog, 4, "11 12 13", "KOORDLISTZ", "2x1 22 23"},
+        {MenuDialog, 5, "11 12 13", "KOORDLISTZ", "2x1 22 23"},
+        {ExitQuestion, 0, "11 12 13", "KOORDLISTZ", "2x1 22 23"},
+        // Started without a click, as the recompute after a language or
+        // convention change starts it.
+        {Computation, 0, "P1 1 2 x", "KOORDLISTZ", "2x1 22 23"},
+        // The click gave the button the focus.
+        {ComputeClick, 0, "P1 1 2 x", "BUTBERECHNEN", "21 22 23"},
+    };
+    Config("EndeNachfrage", "T");
+    Start();
+    SystemBoxSeam boxes;
+    auto* format = dynamic_cast<ComboBox*>(calcPar->GetControl("COMFORMQ"));
+    format->SetCurrentItemNo(4);
+    SendMessageA(calcPar->Handle(), WM_COMMAND, MAKEWPARAM(format->ControlId(), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(format->Handle()));
+    auto* source = dynamic_cast<MultiLineEdit*>(calcPar->GetControl("KOORDLISTQ"));
+    auto* target = dynamic_cast<MultiLineEdit*>(calcPar->GetControl("KOORDLISTZ"));
+    const HWND shell = frame->Handle();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "interruption " << c.interruption << ", row " << c.row);
+        source->SetTextValue(c.source);
+        target->SetTextValue("21 22 23");
+        user_input::TakeFocus(shell, target->Handle());
+        // The caret after the first digit.
+        SendMessageA(target->Handle(), EM_SETSEL, 1, 1);
+        goFehler->HideMeldung();
+        switch (c.interruption) {
+        case OtherWindow: {
+            HWND other = CreateWindowExA(0, "STATIC", "Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 320,
+                                         200, nullptr, nullptr, nullptr, nullptr);
+            for (HWND front : {other, shell}) {
+                SetForegroundWindow(front);
+                user_input::DispatchUntil([&] { return GetActiveWindow() == front; });
+                ASSERT_EQ(GetActiveWindow(), front);
+            }
+            DestroyWindow(other);
+            break;
+        }
+        case MenuDialog:
+            SetTimer(nullptr, 0, 20, EscapeDialog);
+            Command(c.row);
+            break;
+        case ExitQuestion:
+            Command(12);
+            user_input::DispatchUntil([&] { return !boxes.CallsOf("MessageBox").empty(); });
+            ASSERT_TRUE(IsWindow(shell));
+            break;
+        case Computation: calcPar->ButBerechnen(); break;
+        case ComputeClick:
+            user_input::Click(calcPar->GetControl("BUTBERECHNEN")->Handle());
+            user_input::DispatchUntil([] { return goFehler->IsVisible(); });
+            break;
+        }
+        user_input::DispatchUntil([&] { return GetActiveWindow() == shell; });
+        ASSERT_EQ(GetActiveWindow(), shell);
+        // The computations were refused.
+        EXPECT_EQ(goFehler->IsVisible(), c.interruption >= Computation);
+        EXPECT_EQ(GetFocus(), calcPar->GetControl(c.focused)->Handle());
+
+        user_input::Press({'X'});
+        user_input::DispatchUntil([&] { return target->TextValue() != "21 22 23" || source->TextValue() != c.source; });
+        EXPECT_EQ(source->TextValue(), c.source);
+        EXPECT_EQ(target->TextValue(), c.target);
+    }
 }
 
 TEST_F(Frame, ShutsDownOnlyWhenAllowedAndSavesSettingsBeforeInputs)
