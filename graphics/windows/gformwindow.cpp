@@ -6,15 +6,6 @@
 
 namespace {
 
-// The window copies the background under the control back before the
-// control draws its text.
-void RestoreBackground(Graphics& oGraphics, const Window& oControl)
-{
-    const Point o = oControl.Origin();
-    const Dimension s = oControl.Size();
-    oGraphics.InternRefresh({o.x, o.y, s.width, s.height});
-}
-
 // The kit's answer to a control's colour request (WM_CTLCOLORSTATIC or
 // WM_CTLCOLORSCROLLBAR) on a transparent form; nResult is the framework's.
 LRESULT AnswerColourRequest(gTransparentForm& oForm, const Window& oWindow, HDC hDC, HWND hControl, LRESULT nResult)
@@ -33,7 +24,9 @@ LRESULT AnswerColourRequest(gTransparentForm& oForm, const Window& oWindow, HDC 
     const bool lCheck = dynamic_cast<CheckBox*>(oControl) != nullptr || dynamic_cast<RadioButton*>(oControl) != nullptr;
     if (oGraphics->State()._oRefreshCanvas.DC() != nullptr) {
         const bool lText = dynamic_cast<FixedText*>(oControl) != nullptr;
-        if (lText || (lCheck && GetFocus() != hControl)) RestoreBackground(*oGraphics, *oControl);
+        // The window copies the background under the control back before the
+        // control draws its text.
+        if (lText || (lCheck && GetFocus() != hControl)) oForm.RestoreSurfaceUnder(*oControl);
     }
     if (lCheck) DrawDisabledCaption(hDC, hControl);
     return reinterpret_cast<LRESULT>(oForm._pTransBrush);
@@ -75,6 +68,14 @@ void gFormWindow<Base>::SetTransparent(bool lTransparent, bool lBackgroundColor)
     _lTransparent = lTransparent;
     _lBackgroundColor = lBackgroundColor;
     if (this->IsVisible()) this->Repaint();
+}
+
+template <class Base>
+void gFormWindow<Base>::RestoreSurfaceUnder(const Window& oControl)
+{
+    const Point o = oControl.Origin();
+    const Dimension s = oControl.Size();
+    this->RefreshSurface({o.x, o.y, s.width, s.height});
 }
 
 template <class Base>

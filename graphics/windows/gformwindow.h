@@ -25,6 +25,11 @@ public:
     virtual void SetTransparent(bool lTransparent = true, bool lBackgroundColor = true) = 0;
     // The window's painter, with its refresh bitmap.
     virtual Graphics* FormGraphics() = 0;
+    // Copies the surface under the control back from the refresh bitmap. A
+    // static text may reach a pixel into the framed field beside it (the
+    // template's units round so): the copy leaves the places of framed
+    // children out, whose frames are drawn only when the form was shown.
+    virtual void RestoreSurfaceUnder(const Window& oControl) = 0;
 
     // Static texts, check boxes, radio buttons and group boxes are transparent.
     bool _lTransparent = true;
@@ -45,6 +50,7 @@ class gFormWindow : public gKitWindow<Base>, public gTransparentForm {
 public:
     void SetTransparent(bool lTransparent = true, bool lBackgroundColor = true) override;
     Graphics* FormGraphics() override { return this->_oGraphics.get(); }
+    void RestoreSurfaceUnder(const Window& oControl) override;
     // Called by the layout class once its controls exist: with visual styles,
     // check boxes and radio buttons draw transparently too.
     void PostInit() override;

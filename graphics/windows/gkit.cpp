@@ -30,9 +30,7 @@ void RestoreUnderTextControl(Control& oControl)
     auto* oForm = dynamic_cast<gTransparentForm*>(oControl.Owner());
     if (oForm == nullptr || !oForm->_lTransparent || oForm->FormGraphics() == nullptr) return;
     if (dynamic_cast<FixedText*>(&oControl) == nullptr && !IsCheckControl(oControl)) return;
-    const Point o = oControl.Origin();
-    const Dimension s = oControl.Size();
-    oForm->FormGraphics()->InternRefresh({o.x, o.y, s.width, s.height});
+    oForm->RestoreSurfaceUnder(oControl);
     oControl.Repaint();
 }
 

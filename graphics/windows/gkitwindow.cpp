@@ -263,16 +263,22 @@ void gKitWindow<Base>::Expose(ExposeEvent& oEvent)
         return;
     }
     const BoundingBox oArea = oEvent.ExposedArea();
-    if constexpr (kIsFormBase<Base>) {
-        const AroundFramedChildren oAround(*this);
-        _oGraphics->InternRefresh({oArea.Left(), oArea.Bottom(), oArea.Width(), oArea.Height()});
-    } else {
-        _oGraphics->InternRefresh({oArea.Left(), oArea.Bottom(), oArea.Width(), oArea.Height()});
-    }
+    RefreshSurface({oArea.Left(), oArea.Bottom(), oArea.Width(), oArea.Height()});
     this->ForEachChild([&](HWND hChild, Window& oChild) {
         if (oChild.IsVisible()) ExposeChild(hChild, oChild, oArea);
     });
     _lFramesDue = false;
+}
+
+template <class Base>
+void gKitWindow<Base>::RefreshSurface(const DeviceBox& oArea)
+{
+    if constexpr (kIsFormBase<Base>) {
+        const AroundFramedChildren oAround(*this);
+        _oGraphics->InternRefresh(oArea);
+    } else {
+        _oGraphics->InternRefresh(oArea);
+    }
 }
 
 template <class Base>

@@ -124,6 +124,9 @@ protected:
     bool ResizeAktiv() const { return _lResizeAktiv; }
     // The window whose client area is the painter's canvas.
     HWND SurfaceHandle() const;
+    // Copies the area back from the refresh bitmap onto the window; a form
+    // leaves the places of its framed children out.
+    void RefreshSurface(const DeviceBox& oArea);
 
 private:
     void MakePainter();

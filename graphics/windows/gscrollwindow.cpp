@@ -154,9 +154,9 @@ void gScrollWindow::VerticalScroll(ScrollEvent& oEvent)
 
 void gScrollWindow::ClipToCanvas()
 {
-    const SIZE v = VisibleArea();
-    _oGraphics->SetClipRegion(0, 0, std::max(_nCanvasWidth, static_cast<int32_t>(v.cx)),
-                              std::max(_nCanvasHeight, static_cast<int32_t>(v.cy)), 0);
+    // Beyond the canvas there is no refresh bitmap to keep a figure: the
+    // window shows the background there.
+    _oGraphics->SetClipRegion(0, 0, _nCanvasWidth, _nCanvasHeight, 0);
 }
 
 void gScrollWindow::Expose(ExposeEvent& oEvent)
@@ -224,9 +224,11 @@ bool gScrollWindow::RepaintCanvas(std::optional<int32_t> nCanvasWidth, std::opti
         _oGraphics->SetScrollOffset(0, 0);
         _nScrollPosX = 0;
         _nScrollPosY = 0;
-        ClipToCanvas();
     }
     _oGraphics->InternSetDevPar();
+    // Clipped once the painter has the canvas's height, by which it counts
+    // the region's rows; so from the first paint on.
+    ClipToCanvas();
     if (IsIconic() || !IsVisible()) return false;
     Paint();
     if (lScrolled) ShowView();

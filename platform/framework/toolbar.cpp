@@ -22,7 +22,18 @@ ToolBar::~ToolBar()
 
 LRESULT ToolBar::Dispatch(Event& event)
 {
-    return DefaultProcedure(event);
+    const LRESULT result = DefaultProcedure(event);
+    // The owner draws its canvas below the bar: a bar that was shown, hidden or
+    // given another height changes that canvas. Showing the bar covers the
+    // owner without asking it to repaint, so the bar asks.
+    if (event.message == WM_WINDOWPOSCHANGED) {
+        RECT bar{};
+        GetWindowRect(Handle(), &bar);
+        const int height = GetWindowLongA(Handle(), GWL_STYLE) & WS_VISIBLE ? bar.bottom - bar.top : 0;
+        if (height != shownHeight_ && Owner() != nullptr) Owner()->Repaint();
+        shownHeight_ = height;
+    }
+    return result;
 }
 
 void ToolBar::Add(const TBBUTTON& button)
@@ -140,10 +151,5 @@ void ToolBar::SetGapSize(int pixels)
 
 void ToolBar::Layout()
 {
-    RECT before{}, after{};
-    GetWindowRect(Handle(), &before);
     SendMessageA(Handle(), TB_AUTOSIZE, 0, 0);
-    GetWindowRect(Handle(), &after);
-    // A new height changes the canvas that the owner draws below the bar.
-    if (after.bottom - after.top != before.bottom - before.top && Owner() != nullptr && IsVisible()) Owner()->Repaint();
 }

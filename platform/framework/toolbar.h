@@ -17,7 +17,8 @@ public:
     // owner's SetToolBar.
     explicit ToolBar(Window& owner);
     ~ToolBar() override;
-    // The bar draws and handles itself.
+    // The bar draws and handles itself; the owner repaints whenever the bar
+    // is shown, hidden or given another height.
     LRESULT Dispatch(Event& event) override;
 
     void AppendSeparator();
@@ -56,6 +57,8 @@ public:
 private:
     void Add(const TBBUTTON& button);
     int separatorSize_ = 8;
+    // The height the bar covers of the owner's canvas: 0 while hidden.
+    int shownHeight_ = 0;
     bool standardImages_ = false;
     std::vector<::Bitmap> bitmaps_;
 };

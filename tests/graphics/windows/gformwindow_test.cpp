@@ -281,6 +281,100 @@ TYPED_TEST(FramedControlsTest, FramesAndScrollBarsShowAsOnAPlainDialog)
     this->ExpectFramesAsPlain("border drag");
 }
 
+// A frame holding a kit form as the program's frame holds its calculation
+// window: the form fills the frame's canvas and hears of the border drags.
+class FormFrame : public gTopAppWindow {
+public:
+    FormFrame() : oForm(this, "LABELLED_FORM")
+    {
+        oForm.AddControl<GroupBox>(120);
+        for (const int nId : {121, 123}) oForm.AddControl<FixedText>(nId);
+        for (const int nId : {122, 124, 125}) oForm.AddControl<SingleLineEdit>(nId);
+        oForm.AddControl<MultiLineEdit>(126);
+        oForm.PostInit();
+    }
+    void Resize(ResizeEvent& oEvent) override
+    {
+        gTopAppWindow::Resize(oEvent);
+        const BoundingBox a = CanvasArea();
+        oForm.SetOrigin({0, 0});
+        oForm.SetSize({a.Width(), a.Height()});
+    }
+    LRESULT Dispatch(Event& oEvent) override
+    {
+        const LRESULT nResult = gTopAppWindow::Dispatch(oEvent);
+        if (oEvent.message == WM_SIZING || oEvent.message == WM_EXITSIZEMOVE)
+            SendMessageA(oForm.Handle(), oEvent.message, oEvent.wParam, oEvent.lParam);
+        return nResult;
+    }
+
+    class Form : public gDataWindow {
+    public:
+        using gDataWindow::gDataWindow;
+        void Paint() override { _oGraphics->SetGradientColor(ColorArg::Rgb(0, 128, 0)).PaintGradientCanvas(8.0, 3); }
+    } oForm;
+};
+
+// The outer ring of a control's frame, read from the screen: its top and
+// bottom rows and its left and right columns.
+std::vector<COLORREF> FrameRing(HWND hControl)
+{
+    RECT r;
+    GetWindowRect(hControl, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    HDC hDC = GetWindowDC(hControl);
+    std::vector<COLORREF> aPixels;
+    for (int x = 0; x < w; ++x)
+        for (const int y : {0, h - 1}) aPixels.push_back(GetPixel(hDC, x, y));
+    for (int y = 1; y < h - 1; ++y)
+        for (const int x : {0, w - 1}) aPixels.push_back(GetPixel(hDC, x, y));
+    ReleaseDC(hControl, hDC);
+    return aPixels;
+}
+
+// The user drags the right border of the frame 80 pixels to the right: the
+// form grows with the frame, and every field keeps its frame as it was first
+// drawn, also where a label beside it is drawn anew.
+TEST(FormInAFrameTest, ABorderDragOfTheFrameLeavesTheFieldsFramesWhole)
+{
+    InitFunction();
+    FormFrame oFrame;
+    SetWindowPos(oFrame.Handle(), nullptr, 40, 40, 480, 300, SWP_NOZORDER);
+    oFrame.Show();
+    oFrame.oForm.Show();
+    const auto Settle = [&] {
+        for (int i = 0; i < 3; ++i) {
+            RedrawWindow(oFrame.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            ApplicationExec();
+        }
+    };
+    Settle();
+    const int aFields[] = {122, 124, 125, 126};
+    std::vector<std::vector<COLORREF>> aBefore;
+    for (const int nId : aFields) aBefore.push_back(FrameRing(GetDlgItem(oFrame.oForm.Handle(), nId)));
+
+    // The messages that the system sends the frame while the user drags its
+    // border, the frame redrawn on the way.
+    RECT r;
+    GetWindowRect(oFrame.Handle(), &r);
+    const int nWidth = r.right - r.left;
+    SendMessageA(oFrame.Handle(), WM_ENTERSIZEMOVE, 0, 0);
+    for (int dx = 10; dx <= 80; dx += 10) {
+        RECT rDragged{r.left, r.top, r.right + dx, r.bottom};
+        SendMessageA(oFrame.Handle(), WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&rDragged));
+        SetWindowPos(oFrame.Handle(), nullptr, 0, 0, nWidth + dx, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+        UpdateWindow(oFrame.Handle());
+        ApplicationExec();
+    }
+    SendMessageA(oFrame.Handle(), WM_EXITSIZEMOVE, 0, 0);
+    Settle();
+    ASSERT_EQ(oFrame.Size().width, nWidth + 80) << "the drag";
+    ASSERT_EQ(oFrame.oForm.CanvasArea().Width(), oFrame.CanvasArea().Width());
+    for (size_t i = 0; i < std::size(aFields); ++i)
+        EXPECT_EQ(FrameRing(GetDlgItem(oFrame.oForm.Handle(), aFields[i])), aBefore[i]) << aFields[i];
+}
+
 TEST_F(FormWindowTest, ACheckStateChangeIsAnnouncedOnceBeforeItHappens)
 {
     oForm.oCheck->SetChecked(true);

@@ -110,6 +110,13 @@ protected:
         EXPECT_EQ(nMismatches, 0);
     }
 
+    // A figure over the canvas's top-right corner, drawn outside Paint.
+    void PaintOverTheCorner()
+    {
+        oWindow->_oGraphics->SetLineColor(16).SetFillColor(16).PaintRectangle(oWindow->CanvasWidth() - 30,
+                                                                              oWindow->CanvasHeight() - 20, 90, 60, 1);
+    }
+
     // The pixels along the middle of the window's horizontal bar.
     std::vector<COLORREF> BarPixels() const
     {
@@ -226,7 +233,8 @@ TEST_F(ScrollWindowTest, AWindowLargerThanItsCanvasHasNoBarsAndShowsTheCanvasInI
 // direction: the view shows the canvas from its lower-left corner (shifted by
 // the offsets) and the background beyond it, on the first show, after a full
 // repaint, after an expose, and at every scroll position, where a figure
-// drawn outside the window's Paint lands in the window as in the bitmap.
+// drawn outside the window's Paint lands in the window as in the bitmap, and
+// nothing of one reaching beyond the canvas shows beyond it.
 TEST_F(ScrollWindowTest, TheViewShowsTheCanvasAtItsPlaceWhateverTheirSizes)
 {
     const SIZE aCanvases[] = {{200, 150}, {1000, 200}, {200, 800}, {400, 300}, {1000, 800}};
@@ -237,6 +245,8 @@ TEST_F(ScrollWindowTest, TheViewShowsTheCanvasAtItsPlaceWhateverTheirSizes)
         ASSERT_EQ(oWindow->VisibleArea().cy, 300);
         {
             SCOPED_TRACE("first show");
+            ExpectViewMatchesCanvas();
+            PaintOverTheCorner();
             ExpectViewMatchesCanvas();
         }
         {
@@ -249,6 +259,8 @@ TEST_F(ScrollWindowTest, TheViewShowsTheCanvasAtItsPlaceWhateverTheirSizes)
             InvalidateRect(oWindow->Handle(), nullptr, TRUE);
             Settle();
             ExpectViewMatchesCanvas();
+            PaintOverTheCorner();
+            ExpectViewMatchesCanvas();
         }
         for (const int nPosition : {30, 100}) {
             SCOPED_TRACE(testing::Message() << "scrolled to " << nPosition);
@@ -256,9 +268,31 @@ TEST_F(ScrollWindowTest, TheViewShowsTheCanvasAtItsPlaceWhateverTheirSizes)
             if (oWindow->VerticalBar() != nullptr) Scroll(WM_VSCROLL, SB_THUMBPOSITION, 100 - nPosition);
             const POINT o = Offsets();
             oWindow->_oGraphics->SetLineColor(16).SetFillColor(16).PaintRectangle(o.x + 40, o.y + 30, 60, 45, 1);
+            PaintOverTheCorner();
             ExpectViewMatchesCanvas();
             EXPECT_EQ(WindowPixel(70, 50), ChangeNum2Rgb(16)) << "the figure where the view shows it";
         }
+    }
+}
+
+// A new canvas size, smaller or larger than the last and than the 400 x 300
+// view: the view shows the whole new canvas, and a figure reaching beyond it
+// shows only on it.
+TEST_F(ScrollWindowTest, ANewCanvasSizeIsShownWholeAndClippedToIt)
+{
+    const struct {
+        SIZE oFrom, oTo;
+    } aCases[] = {
+        {{200, 150}, {300, 250}}, {{300, 250}, {150, 100}}, {{1000, 800}, {350, 280}}, {{200, 150}, {1000, 800}}};
+    for (const auto& c : aCases) {
+        SCOPED_TRACE(testing::Message() << "canvas " << c.oFrom.cx << " x " << c.oFrom.cy << " to " << c.oTo.cx << " x "
+                                        << c.oTo.cy);
+        Make(c.oFrom.cx, c.oFrom.cy, 400, 300, c.oFrom.cy > 300, c.oFrom.cx > 400);
+        oWindow->PaintNew(c.oTo.cx, c.oTo.cy);
+        Settle();
+        ExpectViewMatchesCanvas();
+        PaintOverTheCorner();
+        ExpectViewMatchesCanvas();
     }
 }
 

@@ -234,32 +234,46 @@ TYPED_TEST(KitWindowTest, FormsAnswerErasingAndPaintingWithOne)
 TYPED_TEST(KitWindowTest, TheDrawingAreaLiesBelowTheToolBarAndFollowsIt)
 {
     auto& w = *this->oWindow;
+    const PainterState& g = w._oGraphics->State();
     ToolBar oBar(w);
     for (int i = 0; i < 3; ++i) oBar.AppendItem(STD_FILENEW + i, 200 + i);
+    // The drawing area lies below the bar as it shows now: a figure over the
+    // whole area lands there, in the window as in the bitmap.
+    const auto ExpectBelowTheBar = [&](const char* cMoment) {
+        SCOPED_TRACE(cMoment);
+        RECT rBar;
+        GetWindowRect(oBar.Handle(), &rBar);
+        const int nBar = oBar.IsVisible() ? rBar.bottom - rBar.top : 0;
+        EXPECT_EQ(g._nTopSpace, nBar);
+        EXPECT_EQ(g._oDim.cy, w.CanvasArea().Height() - nBar);
+        w._oGraphics->SetLineColor(9).SetFillColor(9).PaintRectangle(0, 0, g._oDim.cx, g._oDim.cy, 1);
+        EXPECT_EQ(this->BitmapPixel(50, nBar), RGB(0, 0, 255)) << "the drawing area's top row";
+        if (nBar > 0) {
+            EXPECT_NE(this->BitmapPixel(50, nBar - 1), RGB(0, 0, 255)) << "the bar's strip";
+        }
+        EXPECT_EQ(this->DifferingPixels(), 0);
+        // Nothing of the figure is left for the next moment.
+        w._oGraphics->PaintEraseCanvas();
+    };
     w.SetToolBar(&oBar);
     this->Settle();
-    RECT rBar;
-    GetWindowRect(oBar.Handle(), &rBar);
-    const int nBar = rBar.bottom - rBar.top;
-    ASSERT_GT(nBar, 10);
-    const PainterState& g = w._oGraphics->State();
-    EXPECT_EQ(g._nTopSpace, nBar);
-    EXPECT_EQ(g._oDim.cy, w.CanvasArea().Height() - nBar);
-    // A figure over the whole drawing area lands below the bar, in the window
-    // as in the bitmap.
-    w._oGraphics->SetLineColor(9).SetFillColor(9).PaintRectangle(0, 0, g._oDim.cx, g._oDim.cy, 1);
-    EXPECT_EQ(this->BitmapPixel(50, nBar), RGB(0, 0, 255)) << "the drawing area's top row";
-    EXPECT_NE(this->BitmapPixel(50, nBar - 1), RGB(0, 0, 255)) << "the bar's strip";
-    EXPECT_EQ(this->DifferingPixels(), 0);
+    ASSERT_GT(oBar.Size().height, 10);
+    ExpectBelowTheBar("the bar set");
 
-    // Without the bar the window repaints its surface (Paint) over the whole
-    // canvas.
-    w._oGraphics->PaintEraseCanvas();
+    // The window repaints its surface (Paint) over the canvas as the bar
+    // goes, comes back and changes its height.
     oBar.Hide();
     this->Settle();
-    EXPECT_EQ(g._nTopSpace, 0);
-    EXPECT_EQ(g._oDim.cy, w.CanvasArea().Height());
-    EXPECT_EQ(this->DifferingPixels(), 0) << "after the bar went";
+    ExpectBelowTheBar("the bar hidden");
+    oBar.Show();
+    this->Settle();
+    ExpectBelowTheBar("the bar shown again");
+    const int nBefore = oBar.Size().height;
+    SendMessageA(oBar.Handle(), TB_SETBUTTONSIZE, 0, MAKELPARAM(40, 40));
+    oBar.Layout();
+    this->Settle();
+    ASSERT_NE(oBar.Size().height, nBefore);
+    ExpectBelowTheBar("a higher bar");
 }
 
 // A timer that invalidates a small area of the window every millisecond.
