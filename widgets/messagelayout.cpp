@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "lib/placement.h"
-#include "widgets/textlayout.h"
+#include "lib/textlayout.h"
 
 namespace widgets {
 

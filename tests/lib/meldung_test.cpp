@@ -295,6 +295,26 @@ protected:
         return dark;
     }
 
+    // The lines the field holds (EM_GETLINE), one after the other.
+    static std::string FieldLines(HWND field)
+    {
+        std::string lines;
+        const auto count = static_cast<int>(SendMessageA(field, EM_GETLINECOUNT, 0, 0));
+        for (int n = 0; n < count; ++n) {
+            char line[1024];
+            *reinterpret_cast<WORD*>(line) = sizeof line;
+            lines.append(line, static_cast<size_t>(SendMessageA(field, EM_GETLINE, n, reinterpret_cast<LPARAM>(line))));
+        }
+        return lines;
+    }
+
+    static std::string WithoutBlanks(std::string text)
+    {
+        text.erase(std::remove_if(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\r' || c == '\n'; }),
+                   text.end());
+        return text;
+    }
+
     // The ink of the text field as it paints itself, against that of the
     // text written in one line in the field's font.
     static std::pair<int, int> InkShownAndWritten(HWND field, const std::string& text)
@@ -319,17 +339,25 @@ protected:
 
 TEST_P(LongMessages, AFilePathWiderThanTheFieldShowsWhole)
 {
-    // A file name wider than the field: no place to break it but within.
+    // A file name wider than the field: no place to break it but within;
+    // words follow it after a colon or a blank.
     const std::string path =
         "C:\\Users\\geodesist\\Documents\\MERIDOXA\\Transformation_der_Vermessungspunkte_Kontrolle_2026_final.txt";
-    const std::string text = path + (German() ? ": Die Datei konnte nicht ge\366ffnet werden."  // \366: o-umlaut
-                                              : ": The file could not be opened.");
-    goFehler->FehlerMeldung(text);
+    const std::string texts[] = {
+        path + (German() ? ": Die Datei konnte nicht ge\366ffnet werden."  // \366: o-umlaut
+                         : ": The file could not be opened."),
+        path + (German() ? " kann nicht gelesen werden." : " cannot be read."),
+    };
     const HWND field = GetDlgItem(goFehler->Handle(), 100);
-    const auto [shown, written] = InkShownAndWritten(field, text);
-    EXPECT_NEAR(shown, written, written / 50);
-    ExpectInside(RectOf(*goFehler), WorkArea());
-    EXPECT_EQ(goFehler->GetFehler(), text);
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(text);
+        goFehler->FehlerMeldung(text);
+        EXPECT_EQ(WithoutBlanks(FieldLines(field)), WithoutBlanks(text));
+        const auto [shown, written] = InkShownAndWritten(field, text);
+        EXPECT_NEAR(shown, written, written / 50);
+        ExpectInside(RectOf(*goFehler), WorkArea());
+        EXPECT_EQ(goFehler->GetFehler(), text);
+    }
 }
 
 TEST_P(LongMessages, AVeryLongTextScrollsInWindowsThatStayInsideTheWorkArea)
