@@ -7,6 +7,7 @@
 #include "lib/placement.h"
 #include "lib/sprache.h"
 #include "lib/system.h"
+#include "lib/textlayout.h"
 #include "platform/framework/drawobject.h"
 #include "platform/runtime/strings.h"
 
@@ -101,6 +102,8 @@ MessageWindow::MessageWindow(const std::string& cClassName, const Bitmap& oBitma
     ShowScrollBar(oDCText1->Handle(), SB_VERT, FALSE);
     measure_ = MakeTwin(oDCText1->Handle(), fieldSize_);
     lineHeight_ = LineHeight(measure_);
+    breakWidth_ = fieldSize_.cx - GetSystemMetrics(SM_CXVSCROLL);
+    fieldText_ = oDCText1->TextValue();
     Sprache();
 }
 
@@ -125,23 +128,36 @@ void MessageWindow::Report(const std::string& cText, const std::string& cSound)
         textsLanguage_ = gcSprache;
     }
     const std::string text = FieldText(cText);
-    if (oDCText1->TextValue() != text) {
-        oDCText1->SetTextValue(text);
-        FitText(text);
+    if (fieldText_ != text) {
+        fieldText_ = text;
+        const std::string shown = ShownText(text);
+        oDCText1->SetTextValue(shown);
+        FitText(shown);
     }
     StackVisible();
     Ton(cSound);
 }
 
+std::string MessageWindow::ShownText(const std::string& cText) const
+{
+    return BreakWideWords(FieldText(cText), breakWidth_,
+                          [this](const std::string& text) { return oDCText1->SizeText(text).width; });
+}
+
 int MessageWindow::TextHeight(const std::string& cText) const
 {
-    SetWindowTextA(measure_, FieldText(cText).c_str());
+    return ShownHeight(ShownText(cText));
+}
+
+int MessageWindow::ShownHeight(const std::string& shown) const
+{
+    SetWindowTextA(measure_, shown.c_str());
     return static_cast<int>(SendMessageA(measure_, EM_GETLINECOUNT, 0, 0)) * lineHeight_;
 }
 
-void MessageWindow::FitText(const std::string& cText)
+void MessageWindow::FitText(const std::string& shown)
 {
-    const int needed = TextHeight(cText);
+    const int needed = ShownHeight(shown);
     const int around = windowSize_.cy - fieldSize_.cy;
     const int largest = std::max(static_cast<int>(fieldSize_.cy), LargestWindowHeight() - around);
     const int height = std::clamp(needed, static_cast<int>(fieldSize_.cy), largest);
@@ -224,7 +240,7 @@ DlgFehler& DlgFehler::FehlerMeldung(const std::string& cText, const std::string&
 
 std::string DlgFehler::GetFehler() const
 {
-    return AllTrim(oDCText1->TextValue());
+    return AllTrim(MessageText());
 }
 
 bool DlgFehler::FehlerKontrolle(std::optional<bool> lFlag)

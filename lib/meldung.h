@@ -76,18 +76,27 @@ protected:
     // cClassName names the window's language sections; nStackPlace is its place
     // in the stack (0 success, 1 error, 2 hint).
     MessageWindow(const std::string& cClassName, const Bitmap& oBitmap, int nStackPlace);
-    // Shows cText (a lone LF breaks the line as CR LF does): restarts the hide
-    // timer, reloads the texts after a language switch, stacks the visible
-    // message windows and plays cSound.
+    // Shows cText (a lone LF breaks the line as CR LF does, and a word wider
+    // than the field is broken at its width, as the field would lose part of
+    // it): restarts the hide timer, reloads the texts after a language
+    // switch, stacks the visible message windows and plays cSound.
     void Report(const std::string& cText, const std::string& cSound);
     void MenuCommand(int nId) override;
+    // The text of the last message as the field shows it (a lone LF made CR
+    // LF), without the breaks put into words wider than the field.
+    const std::string& MessageText() const { return fieldText_; }
 
 private:
     void StackVisible();
+    // cText as it goes into the field: lone LFs made CR LF, and words wider
+    // than the field's lines with its scroll bar broken into pieces by CR LF.
+    std::string ShownText(const std::string& cText) const;
+    // The height the field needs for a text as it goes into the field.
+    int ShownHeight(const std::string& shown) const;
     // Grows the window and its text field (never below their template size)
-    // so that cText shows whole, up to the window's largest height; a taller
-    // text scrolls in the field.
-    void FitText(const std::string& cText);
+    // so that the shown text shows whole, up to the window's largest height;
+    // a taller text scrolls in the field.
+    void FitText(const std::string& shown);
 
     std::string className_;
     int stackPlace_;
@@ -100,6 +109,8 @@ private:
     SIZE windowSize_{};          // the window's template size in pixels
     HWND measure_ = nullptr;     // a hidden twin of the field that measures texts (TextHeight)
     int lineHeight_ = 0;         // the height of a line of the field
+    int breakWidth_ = 0;         // the width of the field's lines with its scroll bar
+    std::string fieldText_;      // see MessageText
 };
 
 // The success window.

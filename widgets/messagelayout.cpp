@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "lib/placement.h"
-#include "widgets/textlayout.h"
+#include "lib/textlayout.h"
 
 namespace widgets {
 
@@ -35,6 +35,8 @@ TextBlock LayOutText(const Window& box, const std::string& text, int width, Dime
     const size_t fitting = static_cast<size_t>(std::max(1, room.height / std::max(1, block.lineHeight)));
     if (block.lines.size() > fitting) block.lines.resize(fitting);
     for (const std::string& line : block.lines) block.widest = std::max(block.widest, box.SizeText(line).width);
+    // Only a line's trailing blank can reach beyond the room.
+    block.widest = std::min(block.widest, room.width);
     return block;
 }
 

@@ -35,7 +35,8 @@ struct TextBlock {
 // The text wrapped at width pixels as the box measures it, to fill no more
 // than the room: lines are wrapped at its width when that is narrower, a
 // word wider than it is broken at it, and lines below its height are left
-// out (the first line always stays).
+// out (the first line always stays). The widest line is measured with its
+// trailing blank, but never wider than the room.
 TextBlock LayOutText(const Window& box, const std::string& text, int width, Dimension room);
 
 // The largest client area the box may have: the work area of its owner's

@@ -282,17 +282,17 @@ bool SerialMt::Flush()
 bool SerialMt::Close()
 {
     if (!_lIsOpen) return true;
-    if (_lEvents) DisableEvents();
-    // The port of a device that is gone does not purge; it is closed all the
-    // same.
-    bool purged = api_.PurgeComm(_pComHandle, kPurgeAll) || Fail(6, "PurgeComm");
+    // A watcher that does not stop, and the port of a device that is gone,
+    // which does not purge, are reported; the port is closed all the same.
+    const bool stopped = DisableEvents();
+    const bool purged = api_.PurgeComm(_pComHandle, kPurgeAll) || Fail(6, "PurgeComm");
     if (!api_.CloseHandle(_pComHandle)) return Fail(6, "CloseHandle");
     _lIsOpen = false;
     _pComHandle = INVALID_HANDLE_VALUE;
     // A watcher that was not seen to end has its stop request and its own
     // record; the port's next watcher does not wait for it.
     _lEvents = false;
-    return purged;
+    return stopped && purged;
 }
 
 std::vector<std::string> SerialMt::FindAllPorts()
@@ -319,6 +319,7 @@ bool SerialMt::EnableEvents(DWORD mask)
     if (!api_.StartThread([info, &api = api_] { CommWatchProc(*info, api); })) return Fail(8, "CreateThread");
     _pWatchInfo = info;
     _lEvents = true;
+    stopOverdue_ = false;
     return true;
 }
 
@@ -331,7 +332,11 @@ bool SerialMt::DisableEvents()
         // Some drivers end a pending wait only when the mask changes, others
         // only when it is cancelled; the stop request does the latter.
         if (!api_.SetCommMask(_pComHandle, 0)) return Fail(8, "SetCommMask");
-        if (!_pWatchInfo->AwaitEnd(kStopWait)) return Fail(8, "Watcher did not end");
+        // A watcher that outlived one whole wait is only looked at again.
+        if (!_pWatchInfo->AwaitEnd(stopOverdue_ ? 0 : kStopWait)) {
+            stopOverdue_ = true;
+            return Fail(8, "Watcher did not end");
+        }
     }
     _lEvents = false;
     return true;

@@ -80,7 +80,8 @@ public:
                     DWORD writeMultiplier = 0, DWORD writeConstant = 1000);
     // Stops the watcher (its stop event, and a cleared event mask) and waits
     // at most kStopWait ms for its end; true when none runs. A watcher that
-    // does not end in time is left to end by itself ("Watcher did not end").
+    // does not end in time is left to end by itself ("Watcher did not end");
+    // a later call only looks whether it has ended, without waiting again.
     bool DisableEvents();
     // Starts the watcher for the EV_* bits of the mask; false when one runs
     // already or its events or thread cannot be made.
@@ -123,9 +124,10 @@ public:
     // Discards everything in the driver's buffers.
     bool Flush();
     // Stops the watcher, purges and closes the port; true when it was not
-    // open. A port that does not purge (its device is gone) is closed all
-    // the same, with the error. Once the port is closed, a watcher may be
-    // started again, also when the last one was not seen to end.
+    // open. A watcher that does not stop (DisableEvents's error) and a port
+    // that does not purge (its device is gone) fail the call, but the port is
+    // closed all the same. Once the port is closed, a watcher may be started
+    // again, also when the last one was not seen to end.
     bool Close();
 
     // How long DisableEvents waits for the watcher's end, in milliseconds.
@@ -156,6 +158,7 @@ private:
     HANDLE _pComHandle = INVALID_HANDLE_VALUE;
     HWND _pNotifyWnd;
     bool _lEvents = false;
+    bool stopOverdue_ = false;  // the running watcher did not end within a whole wait
     bool _lIsOpen = false;
     bool _lIsWriting = false;
     int _wErrorCode = 0;

@@ -295,6 +295,48 @@ protected:
         return dark;
     }
 
+    // The lines the field holds (EM_GETLINE), one after the other.
+    static std::string FieldLines(HWND field)
+    {
+        std::string lines;
+        const auto count = static_cast<int>(SendMessageA(field, EM_GETLINECOUNT, 0, 0));
+        for (int n = 0; n < count; ++n) {
+            char line[1024];
+            *reinterpret_cast<WORD*>(line) = sizeof line;
+            lines.append(line, static_cast<size_t>(SendMessageA(field, EM_GETLINE, n, reinterpret_cast<LPARAM>(line))));
+        }
+        return lines;
+    }
+
+    // The lines of the field wider than its client area, in its font.
+    static std::vector<std::string> LinesWiderThanTheField(HWND field)
+    {
+        RECT client{};
+        GetClientRect(field, &client);
+        HDC dc = GetDC(field);
+        HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(field, WM_GETFONT, 0, 0)));
+        std::vector<std::string> wider;
+        const auto count = static_cast<int>(SendMessageA(field, EM_GETLINECOUNT, 0, 0));
+        for (int n = 0; n < count; ++n) {
+            char line[1024];
+            *reinterpret_cast<WORD*>(line) = sizeof line;
+            const auto length = static_cast<int>(SendMessageA(field, EM_GETLINE, n, reinterpret_cast<LPARAM>(line)));
+            SIZE extent{};
+            GetTextExtentPoint32A(dc, line, length, &extent);
+            if (extent.cx > client.right) wider.emplace_back(line, static_cast<size_t>(length));
+        }
+        SelectObject(dc, previous);
+        ReleaseDC(field, dc);
+        return wider;
+    }
+
+    static std::string WithoutBlanks(std::string text)
+    {
+        text.erase(std::remove_if(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\r' || c == '\n'; }),
+                   text.end());
+        return text;
+    }
+
     // The ink of the text field as it paints itself, against that of the
     // text written in one line in the field's font.
     static std::pair<int, int> InkShownAndWritten(HWND field, const std::string& text)
@@ -319,17 +361,29 @@ protected:
 
 TEST_P(LongMessages, AFilePathWiderThanTheFieldShowsWhole)
 {
-    // A file name wider than the field: no place to break it but within.
-    const std::string path =
-        "C:\\Users\\geodesist\\Documents\\MERIDOXA\\Transformation_der_Vermessungspunkte_Kontrolle_2026_final.txt";
-    const std::string text = path + (German() ? ": Die Datei konnte nicht ge\366ffnet werden."  // \366: o-umlaut
-                                              : ": The file could not be opened.");
-    goFehler->FehlerMeldung(text);
+    // File names wider than the field, of many lengths: no place to break
+    // one but within; words follow it after a colon or a blank. Every
+    // character is on a line, and every line lies inside the field.
     const HWND field = GetDlgItem(goFehler->Handle(), 100);
-    const auto [shown, written] = InkShownAndWritten(field, text);
+    for (int length = 0; length <= 40; ++length) {
+        const std::string path = "C:\\Users\\geodesist\\Documents\\MERIDOXA\\" + std::string(length, 'a') +
+                                 "\\Transformation_der_Vermessungspunkte_Kontrolle_2026_final.txt";
+        const std::string texts[] = {
+            path + (German() ? ": Die Datei konnte nicht ge\366ffnet werden."  // \366: o-umlaut
+                             : ": The file could not be opened."),
+            path + (German() ? " kann nicht gelesen werden." : " cannot be read."),
+        };
+        for (const std::string& text : texts) {
+            SCOPED_TRACE(text);
+            goFehler->FehlerMeldung(text);
+            EXPECT_EQ(WithoutBlanks(FieldLines(field)), WithoutBlanks(text));
+            EXPECT_EQ(LinesWiderThanTheField(field), std::vector<std::string>{});
+            EXPECT_EQ(goFehler->GetFehler(), text);
+        }
+    }
+    const auto [shown, written] = InkShownAndWritten(field, goFehler->GetFehler());
     EXPECT_NEAR(shown, written, written / 50);
     ExpectInside(RectOf(*goFehler), WorkArea());
-    EXPECT_EQ(goFehler->GetFehler(), text);
 }
 
 TEST_P(LongMessages, AVeryLongTextScrollsInWindowsThatStayInsideTheWorkArea)

@@ -11,6 +11,7 @@
 
 #include "box_placement.h"
 #include "platform/framework/app.h"
+#include "widgets/messagelayout.h"
 
 namespace {
 
@@ -96,6 +97,25 @@ TEST(WaitBoxTest, LiesInsideTheWorkAreaCentredOverItsOwner)
     box_placement::ExpectBoxesInsideTheWorkArea([](Window* owner, const std::string& text) {
         return std::make_unique<WaitBox>(owner, "Working", text, 5, 400, Icon(32516));  // IDI_INFORMATION
     });
+}
+
+TEST(WaitBoxTest, ALineThatFillsTheWorkAreaLeavesItsTrailingBlankOutside)
+{
+    // A first line that ends less than a blank's width before the edge of
+    // the room beside the margins, wrapped at a width wider than the screen.
+    WaitBox probe(nullptr, "Wide", "x");
+    const int room = widgets::LargestClientSize(probe).width - 20;
+    std::string line = "fill";
+    while (probe.SizeText(line + " fill").width <= room) line += " fill";
+    while (probe.SizeText(line + "i").width <= room) line += "i";
+    ASSERT_GT(probe.SizeText(line + " ").width, room);
+
+    WaitBox box(nullptr, "Wide", line + " next", {}, 100000);
+    ASSERT_EQ(box.TextLines().size(), 2u);
+    EXPECT_EQ(box.TextLines().back()->Caption(), line + " ");
+    const RECT area = box_placement::WorkArea();
+    EXPECT_LE(box.Size().width, area.right - area.left);
+    EXPECT_EQ(box.CanvasArea().Width(), room + 20);
 }
 
 TEST(WaitBoxTest, AWordWiderThanTheWorkAreaBreaksAtItsEdge)

@@ -1,13 +1,9 @@
-// Line breaking of the message and wait boxes, with a measure of 10 pixels
-// per character.
-#include "widgets/textlayout.h"
+// Line breaking for a width, with a measure of 10 pixels per character.
+#include "lib/textlayout.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-using widgets::Paragraphs;
-using widgets::WrapParagraphs;
 
 int TenPerCharacter(const std::string& text)
 {
@@ -42,6 +38,29 @@ TEST(TextLayoutTest, TextsBreakIntoLines)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(WrapParagraphs(Paragraphs(c.text), c.width, c.breakWidth, TenPerCharacter), c.lines);
+    }
+}
+
+TEST(TextLayoutTest, OnlyWordsWiderThanTheWidthAreBroken)
+{
+    const struct {
+        const char* name;
+        std::string text;
+        int width;
+        std::string broken;
+    } cases[] = {
+        {"no word too wide: unchanged", "one two  three\r\nfour\nfive ", 50, "one two  three\r\nfour\nfive "},
+        {"a wide word between others", "at C:\\dir\\file.txt here", 50, "at C:\\di\r\nr\\fil\r\ne.txt here"},
+        {"a word exactly as wide stays", "abcde", 50, "abcde"},
+        {"wide words at both ends, after CR LF and LF", "abcdefg\r\nhijklmn\nopqrstu", 30,
+         "abc\r\ndef\r\ng\r\nhij\r\nklm\r\nn\nopq\r\nrst\r\nu"},
+        {"a tab stays inside its word", "a\tbcdef", 30, "a\tb\r\ncde\r\nf"},
+        {"a width narrower than a character breaks at each", "abc d", 5, "a\r\nb\r\nc d"},
+        {"an empty text", "", 50, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(BreakWideWords(c.text, c.width, TenPerCharacter), c.broken);
     }
 }
 
