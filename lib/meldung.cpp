@@ -138,15 +138,15 @@ void MessageWindow::Report(const std::string& cText, const std::string& cSound)
     Ton(cSound);
 }
 
-std::string MessageWindow::ShownText(const std::string& cText) const
+std::string MessageWindow::ShownText(const std::string& fieldText) const
 {
-    return BreakWideWords(FieldText(cText), breakWidth_,
+    return BreakWideWords(fieldText, breakWidth_,
                           [this](const std::string& text) { return oDCText1->SizeText(text).width; });
 }
 
 int MessageWindow::TextHeight(const std::string& cText) const
 {
-    return ShownHeight(ShownText(cText));
+    return ShownHeight(ShownText(FieldText(cText)));
 }
 
 int MessageWindow::ShownHeight(const std::string& shown) const

@@ -88,9 +88,10 @@ protected:
 
 private:
     void StackVisible();
-    // cText as it goes into the field: lone LFs made CR LF, and words wider
-    // than the field's lines with its scroll bar broken into pieces by CR LF.
-    std::string ShownText(const std::string& cText) const;
+    // A field text (lone LFs made CR LF) as it goes into the field: words
+    // wider than the field's lines with its scroll bar broken into pieces by
+    // CR LF.
+    std::string ShownText(const std::string& fieldText) const;
     // The height the field needs for a text as it goes into the field.
     int ShownHeight(const std::string& shown) const;
     // Grows the window and its text field (never below their template size)
